@@ -1,0 +1,21 @@
+#pragma once
+// Moments written in the user's regional format (QLocale), under the format names the windows use:
+// "ddddd" short date, "dddddd" long date, "t" short time, "tt" long time, "dddd" weekday name.
+#include <QLocale>
+#include <QString>
+
+#include "astro/julian_day.h"
+
+QString FormatShortDate(Moment x, const QLocale& locale = QLocale());      // "ddddd"
+QString FormatLongDate(Moment x, const QLocale& locale = QLocale());       // "dddddd"
+QString FormatShortTime(Moment x, const QLocale& locale = QLocale());      // "t"
+QString FormatLongTime(Moment x, const QLocale& locale = QLocale());       // "tt"
+QString FormatWeekdayName(Moment x, const QLocale& locale = QLocale());    // "dddd"
+// "ddddd tt": short date, blank, long time.
+QString FormatShortDateLongTime(Moment x, const QLocale& locale = QLocale());
+// Short date and long time, the time left out when it is exactly midnight (the platform's
+// default date-time text).
+QString FormatDateTime(Moment x, const QLocale& locale = QLocale());
+
+// The decimal separator of the locale ("," in Russian).
+QChar DecimalSeparator(const QLocale& locale = QLocale());
