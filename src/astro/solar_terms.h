@@ -1,0 +1,40 @@
+#pragma once
+// The 24 solar terms: instants, the term and solar month of a moment, and the year's term table.
+// Instants are day counts in universal time as used (no dynamical-time correction).
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "astro/julian_day.h"
+#include "calendar/vocabulary.h"
+
+// Instant at which the Sun's apparent longitude equals 15·k degrees (k = 0..23), the one falling
+// inside Gregorian year `year` (k = 19..23 in January to early March, k = 0..18 later).
+// Memoised by (year, k) in the shared term cache; results are those of the direct search.
+double TermInstant(int year, TermIndex k);
+// The same, always searched afresh (for benchmarks and cache checks).
+double TermInstantUncached(int year, TermIndex k);
+
+struct SeasonInfo {
+    TermIndex term = -1;          // the term in force (the last passed)
+    MonthBranch monthBranch = 0;
+    std::string seasonMonthName;  // "Середина зимы", ...
+    std::string termName;         // "Зимнее солнцестояние", ...
+};
+
+// Places a universal-time moment in its term and solar month. A moment exactly equal to a term
+// instant matches no interval: returns false and leaves `season` as the caller had it.
+bool SeasonOfMoment(Moment u, SeasonInfo& season);
+
+// Days (rounded, halves away from zero) from a universal moment forward to the next month-opening
+// term (direction 1) or back from the previous one (any other direction), divided by 3.
+// 0 when the moment is exactly on an opening instant.
+int DaysToMonthBoundary(int direction, Moment u);
+
+// The 24 term instants of one Gregorian year, in zone time without the summer shift.
+struct YearTermTable {
+    std::int16_t year = 0;
+    std::array<double, 24> instants{};  // by TermIndex: TermInstant(year, k) + zoneHours/24
+};
+
+YearTermTable BuildYearTermTable(int year, float zoneHours);

@@ -1,0 +1,17 @@
+#pragma once
+// The Sun's apparent geocentric position from the VSOP87D theory of the Earth, corrected to FK5,
+// for aberration and for nutation in longitude. Moments are day counts in universal time as used
+// (no dynamical-time correction is applied anywhere).
+#include "astro/julian_day.h"
+
+struct SunPlace {
+    double longitude;  // apparent longitude, degrees [0, 360), equinox of date
+    double latitude;   // degrees
+    double distance;   // kilometres
+};
+
+SunPlace SunPosition(Moment x);
+// Apparent longitude of SunPosition, degrees [0, 360).
+double SunApparentLongitude(Moment x);
+// Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).
+double NutationInLongitude(Moment x);

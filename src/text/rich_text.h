@@ -1,0 +1,35 @@
+#pragma once
+// A small rich-text model shared by the RTF reader and writer, the page generator and the
+// windows: paragraphs of styled runs. Text is UTF-8.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TextStyle {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int pointSize = 0;            // 0: the reader's default size
+    std::uint32_t colour = 0;     // 0xRRGGBB
+    bool hasColour = false;       // false: the default (black) text colour
+    std::string fontName;         // "": the default font
+    bool operator==(const TextStyle& o) const {
+        return bold == o.bold && italic == o.italic && underline == o.underline &&
+               pointSize == o.pointSize && hasColour == o.hasColour &&
+               (!hasColour || colour == o.colour) && fontName == o.fontName;
+    }
+};
+
+struct TextRun {
+    std::string text;
+    TextStyle style;
+};
+
+enum class ParagraphAlignment { Left, Centre, Right, Justify };
+
+struct RichParagraph {
+    std::vector<TextRun> runs;
+    ParagraphAlignment alignment = ParagraphAlignment::Left;
+};
+
+using RichDocument = std::vector<RichParagraph>;
