@@ -1,0 +1,59 @@
+#pragma once
+// INI-style files of the person and table files: "[Section]" lines and "Key=Value" lines, Windows-1251
+// on disk, CR LF line ends. Reading follows the platform's profile routines (section and key
+// names compared without regard to case, blanks around names and values ignored, one pair of
+// enclosing quotes removed from a value); writing a key changes only that key's line and keeps
+// every other line of the file. Text held in memory is UTF-8.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A file that cannot be read or written.
+class EFileError : public std::runtime_error {
+public:
+    explicit EFileError(const std::string& message) : std::runtime_error(message) {}
+};
+
+class IniFile {
+public:
+    IniFile() = default;
+
+    // The lines of a text (UTF-8); CR LF, LF and CR all end a line.
+    static IniFile FromText(const std::string& utf8);
+    // Reads a Windows-1251 file. Raises EFileError when the file is missing or unreadable.
+    static IniFile Load(const std::string& path);
+    // As Load, but a missing file gives an empty document (for writing into a new file).
+    static IniFile LoadOrEmpty(const std::string& path);
+
+    // The value of a key, or std::nullopt when the section or the key is missing.
+    std::optional<std::string> Value(const std::string& section, const std::string& key) const;
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& fallback) const;
+    bool HasSection(const std::string& section) const;
+
+    // Sets a key: replaces its line where it stands, or adds it after the last key of its
+    // section, or adds the section at the end of the document.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+    // The document as UTF-8 text with CR LF after every line.
+    std::string Text() const;
+    // Writes the document in Windows-1251, replacing the file atomically (a temporary file beside
+    // it, then a rename), so a failed write leaves the old file whole. Raises EFileError.
+    void Save(const std::string& path) const;
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// Numbers in INI values. A real number is read with either decimal separator ("37665,5" or
+// "37665.5"), as files travel between regional settings; optional sign and exponent; blanks
+// around it are ignored. std::nullopt for anything else (no thousands separators, no "nan").
+std::optional<double> ParseIniFloat(const std::string& text);
+// A decimal integer with optional sign; std::nullopt for anything else or out of int range.
+std::optional<int> ParseIniInteger(const std::string& text);
+// A real number as the platform writes it (15 significant digits, no exponent for ordinary
+// magnitudes, no trailing zeros) with the given decimal separator.
+std::string FormatIniFloat(double value, char decimalSeparator);
