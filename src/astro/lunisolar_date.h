@@ -18,6 +18,23 @@ Moment UniversalOfChinaTime(double c);
 Moment NextMajorTerm(Moment t);
 Moment PreviousMajorTerm(Moment t);
 
+// China dates: whole days of ChinaTime (floor of a ChinaTime value). Each function takes a
+// ChinaTime value, searches in universal time and gives the China date of the instant found.
+using ChinaDate = long;
+ChinaDate ChinaDateOf(double chinaTime);
+// First day of the month containing the instant y (China date of the last new moon at or before y).
+ChinaDate NewMoonStart(double y);
+// China date of the first new moon at or after y.
+ChinaDate NextNewMoonDate(double y);
+// China date of the first major term at or after y; of the last one strictly before y.
+ChinaDate NextMajorDate(double y);
+ChinaDate PreviousMajorDate(double y);
+// True when no major term falls in the month beginning on China date m.
+bool NoMajorTerm(ChinaDate m);
+// For month starts a ≥ b: some month from the one starting at b to the one starting at a lacks a
+// major term.
+bool LeapSince(ChinaDate a, ChinaDate b);
+
 // Lunisolar date of the day with day count trunc(x). Callers pass a local moment plus one hour so
 // that from 23:00 on the next day's date is given.
 LunarDate LunisolarDate(Moment x);

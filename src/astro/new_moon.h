@@ -1,7 +1,10 @@
 #pragma once
 // New moons from the mean lunation plus periodic corrections. Day counts, universal time as used.
+#include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "astro/julian_day.h"
 
@@ -14,8 +17,37 @@ public:
     explicit E_OutOfAlgorithmRange(const std::string& m) : std::runtime_error(m) {}
 };
 
+// Instant of a principal phase (new moon, first quarter, full moon, last quarter) of the lunation
+// nearest to x in the mean sense; day count, universal time as used. The in-between phases
+// (crescents, gibbous) have no instant: raises E_OutOfAlgorithmRange "Invalid TMoonPhase".
+Moment MoonPhaseOfLunation(Moment x, TMoonPhase phase);
+// The same for lunation number n (n = 0: the lunation of the new moon of 2000-01-06), always
+// computed afresh.
+Moment MoonPhaseOfLunationNumber(long n, TMoonPhase phase);
+// Latest instant of the phase at or before x; earliest at or after x. A phase without an instant
+// raises E_OutOfAlgorithmRange "No TDateTime possible".
+Moment LastMoonPhase(Moment x, TMoonPhase phase);
+Moment NextMoonPhase(Moment x, TMoonPhase phase);
+
 // New moon of the lunation nearest to x in the mean sense (up to about half a month away).
 Moment NewMoonOfLunation(Moment x);
 // Latest new moon at or before x; earliest new moon at or after x.
 Moment LastNewMoon(Moment x);
 Moment NextNewMoon(Moment x);
+
+// Memo of principal-phase instants by (lunation number, phase): an instant is a pure function of
+// the two, so a remembered value is exactly the one computed afresh. Single-threaded use only.
+class LunationCache {
+public:
+    // MoonPhaseOfLunationNumber(n, phase) for a principal phase, remembered.
+    Moment Get(long n, TMoonPhase phase);
+    void Clear();
+    std::size_t size() const;
+
+private:
+    std::array<std::unordered_map<long, Moment>, 4> instants_;  // new, first quarter, full, last
+};
+
+// The one shared memo behind MoonPhaseOfLunation, living for the whole run (about 1240 instants
+// per century asked for).
+extern LunationCache SharedLunationCache;

@@ -11,7 +11,15 @@ struct SunPlace {
 };
 
 SunPlace SunPosition(Moment x);
+// The same position before rounding to double (the term search iterates on its longitude).
+struct SunPlaceExtended {
+    long double longitude;  // apparent longitude, degrees [0, 360), equinox of date
+    long double latitude;   // degrees
+    long double distance;   // kilometres
+};
+SunPlaceExtended SunPositionExtended(Moment x);
 // Apparent longitude of SunPosition, degrees [0, 360).
 double SunApparentLongitude(Moment x);
 // Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).
 double NutationInLongitude(Moment x);
+long double NutationInLongitudeExtended(Moment x);

@@ -1,0 +1,25 @@
+#include "astro/angles.h"
+
+#include <cmath>
+
+long double DegreesToRadians(long double degrees) { return degrees * kPi / 180.0L; }
+
+long double RadiansToDegrees(long double radians) { return radians * 180.0L / kPi; }
+
+long double NormaliseDegrees(long double x) {
+    long double r = x - 360.0L * std::nearbyint(x / 360.0L);
+    while (r < 0) r += 360.0L;
+    return r;
+}
+
+long double AngleDifference(long double a, long double b) {
+    long double d = NormaliseDegrees(a - b);
+    if (d > 180.0L) d -= 360.0L;
+    return d;
+}
+
+long double SinDegrees(long double x) { return std::sin(DegreesToRadians(NormaliseDegrees(x))); }
+
+long double CosDegrees(long double x) { return std::cos(DegreesToRadians(NormaliseDegrees(x))); }
+
+long double TanDegrees(long double x) { return std::tan(DegreesToRadians(NormaliseDegrees(x))); }
