@@ -1,0 +1,44 @@
+#include <cstdio>
+
+#include "calendar/moment_calendar.h"
+#include "calendar/nine_stars.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/moment_record.h"
+
+namespace {
+
+void PrintDayLine(const MomentCalendar& c, const std::string& date, std::ostream& out) {
+    const CurrentMoment& m = c.moment;
+    out << date << "  " << ShortPillar(m.year) << "  " << ShortPillar(m.month) << "  "
+        << ShortPillar(m.day) << "  " << ShortPillar(m.hour) << "  " << c.season.termName
+        << "  звезды " << m.yearStar << "/" << m.monthStar << "/" << m.dayStar << "/" << m.hourStar
+        << "  луна " << c.lunar.month << (c.lunar.leap ? "доп." : "") << "-" << c.lunar.day
+        << "  созвездие " << m.mansion << "  установление " << Chzang(m.month.branch, m.day.branch)
+        << "\n";
+}
+
+}  // namespace
+
+int RunDaysCommand(const CommandWords& words, std::ostream& out) {
+    std::vector<std::string> valued = {"from", "to", "time"};
+    valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    const CliOptions options(words, valued, {"json"});
+    const Moment from = ParseDate(options.value("from"), "from");
+    const Moment to = ParseDate(options.value("to"), "to");
+    if (to < from) throw CliError("--to is before --from");
+    // Without --time each day is taken at noon, well away from the 23:00 day turn.
+    const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
+    const TimeSettings settings = ParseZoneOptions(options);
+    const bool json = options.flag("json");
+    for (Moment day = from; day <= to; day += 1) {
+        const MomentCalendar c = ComputeMomentCalendar(day + time, settings);
+        const std::string date = IsoDate(day);
+        if (json) {
+            out << MomentRecordJson(c, date).str() << "\n";
+        } else {
+            PrintDayLine(c, date, out);
+        }
+    }
+    return 0;
+}

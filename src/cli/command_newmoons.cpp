@@ -1,0 +1,20 @@
+#include "astro/new_moon.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+
+int RunNewMoonsCommand(const CommandWords& words, std::ostream& out) {
+    const CliOptions options(words, {"from", "to"}, {"json"});
+    const Moment from = ParseDate(options.value("from"), "from");
+    const Moment to = ParseDate(options.value("to"), "to") + 1;  // through the end of that day
+    if (to <= from) throw CliError("--to is before --from");
+    const bool json = options.flag("json");
+    for (Moment m = NextNewMoon(from); m < to; m = NextNewMoon(m + 1)) {
+        if (json) {
+            out << JsonObject().add("day_count", m).str() << "\n";
+        } else {
+            out << IsoDateTime(m) << "\n";
+        }
+    }
+    return 0;
+}
