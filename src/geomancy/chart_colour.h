@@ -1,0 +1,24 @@
+#pragma once
+// Colours the table window paints with, as plain values (the window maps them to its palette).
+#include <optional>
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kRed{255, 0, 0};
+// The colour of the phase "Расцвет", also used to outline the facing palace and the gate palaces.
+constexpr Rgb kHighlight{0, 128, 255};
+
+// A text colour; std::nullopt is the window's default text colour.
+using TextColour = std::optional<Rgb>;
+
+// The outline of a palace or gate cell.
+struct Frame {
+    Rgb colour = kBlack;
+    int width = 1;  // pixels
+    bool operator==(const Frame& o) const { return colour == o.colour && width == o.width; }
+};

@@ -1,0 +1,71 @@
+#pragma once
+// The flying-star chart of a dwelling: the base chart of the table period, the mountain-star and
+// facing-star charts by the flight rule or, in the outer degrees of a mountain, by the replacement
+// table, and the two gate charts.
+#include <optional>
+#include <string>
+
+#include "geomancy/chart_colour.h"
+#include "geomancy/geomantic_table.h"
+#include "geomancy/palaces.h"
+
+// ------------------------------------------------------------------ zones of a mountain
+// True when a whole-degree azimuth 0..360 lies within 3 degrees of its mountain's centre (the
+// normal zone); false in the outer 4 degrees on either side (the replacement zone) and outside
+// 0..360.
+bool InNormalZone(int azimuth);
+// Text colour of the azimuth box: default in the normal zone, red in the replacement zone,
+// default outside 0..360.
+TextColour AzimuthColour(int azimuth);
+
+// ------------------------------------------------------------------ flight rule
+// Polarity rule: whether star `star` flies forward from the centre, for an azimuth of position
+// `yuan` (SanJuanRaschet). The reference palace is the star's home palace, or `palaceOfFive` for
+// a 5. In Kan, Zhen, Li and Dui the earth position (2) is yang; in the other palaces it is yin
+// and the other two yang. Yang flies forward.
+bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive);
+
+struct FlightParameters {
+    int period = 0;         // table period: centre of the base chart
+    int mountainStar = 0;   // centre of the mountain-star chart
+    bool mountainForward = true;
+    int facingStar = 0;     // centre of the facing-star chart
+    bool facingForward = true;
+    bool normalZone = true;
+    int remark = 0;         // replacement remark number, 0 for none
+};
+
+// Flight parameters of an azimuth 0..360 and a table period 1..9; std::nullopt outside them.
+std::optional<FlightParameters> ChartParameters(int azimuth, int period);
+
+struct StarCharts {
+    PalaceStarArray base{};
+    PalaceStarArray mountain{};
+    PalaceStarArray facing{};
+};
+
+// The three charts: a forward flight of the period, and flights of the mountain and facing
+// centre stars in their directions (flag set = forward).
+StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool mountainForward,
+                          int facingStar);
+
+// The chart step of the computation: sets the comment to "НЕТ." or the replacement remark,
+// fills the three charts and marks the facing palace (highlight, 3 px) and the sitting palace
+// (black, 3 px). An azimuth outside 0..360 or a period outside 1..9 changes nothing (false).
+bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period);
+
+// ------------------------------------------------------------------ gates
+// The two palaces beside the facing palace: the main gate (A) and the additional gate (B).
+PalaceIndex GatePalaceA(int azimuth);
+PalaceIndex GatePalaceB(int azimuth);
+
+// One gate flight: the star at the centre flies by the polarity rule with the azimuth's position
+// and, for a 5, the facing palace as reference. All zero for a star outside 1..9.
+PalaceStarArray Zapolnenie_Star(int azimuth, int centreStar);
+
+// Both gate charts from the base stars of the gate palaces of the chart in `table`; each gate
+// palace's cell is outlined 2 px in the highlight colour.
+void Men_Draw(GeomanticTable& table, int azimuth);
+
+// Resets the frames of the eight outer palaces and of every gate cell to 1 px black outlines.
+void UnColorRegt(GeomanticTable& table);

@@ -1,0 +1,35 @@
+#pragma once
+// The whole computation of a geomantic table ("Внутренний знак"), in its fixed order.
+#include <QLocale>
+
+#include "astro/julian_day.h"
+#include "calendar/current_moment.h"
+#include "geomancy/compass.h"
+#include "geomancy/geomantic_table.h"
+
+// What the user has set in the table window.
+struct TableInputs {
+    int azimuth = 0;                    // 0..360
+    Moment tableDate = 0;               // date of construction or moving in (day count)
+    MountainIndex facingMountain = 1;   // selection of "Вода:" (-1: none)
+    MountainIndex sittingMountain = 13; // selection of "Гора:" (-1: none)
+
+    // Inputs with both mountains selected as the azimuth gives them.
+    static TableInputs ForAzimuth(int azimuth, Moment tableDate);
+};
+
+// Computes the table for the inputs, the table period (1..9, the period of the table date) and
+// the calculation moment as the main window last computed it (current period, year, month and day
+// stars, year and month branches, civil moment). Dates are formatted in `locale`.
+// Returns false and changes nothing for an azimuth outside 0..360 or a period outside 1..9;
+// a star or branch of the moment out of range leaves only its own layer unchanged.
+bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
+             const CurrentMoment& moment, const QLocale& locale = QLocale());
+
+// Period 1..9 of a table date: the small-cycle star of its epoch year, the year turning in the
+// zone of the settings (`zoneHours`).
+int TablePeriod(Moment tableDate, float zoneHours);
+
+// Raschet with the table period derived from the table date.
+bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
+             float zoneHours, const QLocale& locale = QLocale());

@@ -1,0 +1,14 @@
+// The table period from the calendar; apart from the computation so that the chart rules build
+// and test on their own.
+#include "calendar/epoch_year.h"
+#include "calendar/nine_stars.h"
+#include "geomancy/raschet.h"
+
+int TablePeriod(Moment tableDate, float zoneHours) {
+    return SmallCycleStar(EpochYear(tableDate, zoneHours));
+}
+
+bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
+             float zoneHours, const QLocale& locale) {
+    return Raschet(table, inputs, TablePeriod(inputs.tableDate, zoneHours), moment, locale);
+}
