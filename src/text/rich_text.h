@@ -33,3 +33,13 @@ struct RichParagraph {
 };
 
 using RichDocument = std::vector<RichParagraph>;
+
+// The plain text of a paragraph: its runs joined.
+std::string ParagraphText(const RichParagraph& paragraph);
+// The same document with empty runs dropped and neighbouring runs of equal style merged.
+RichDocument NormalisedDocument(const RichDocument& doc);
+// True when both documents have the same paragraphs, alignments, text and styles, however their
+// runs happen to be split.
+bool SameDocument(const RichDocument& a, const RichDocument& b);
+// A readable dump (one line per paragraph, styles in brackets), for test failure messages.
+std::string DescribeDocument(const RichDocument& doc);

@@ -1,0 +1,415 @@
+#include "text/rtf_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "text/cp1251.h"
+#include "text/rtf_unicode.h"
+
+namespace {
+
+// Limits that keep malformed input harmless.
+constexpr std::size_t kMaxGroupDepth = 2048;
+constexpr std::size_t kMaxControlWordLength = 32;
+constexpr long kMaxParameter = 1000000000L;
+constexpr int kMaxUnicodeSkip = 16;
+
+// Code points of the bytes 0x80..0x9F in code page 1252 (0xA0..0xFF are Latin-1 itself).
+const char32_t kCp1252Low[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char32_t DecodeByte(unsigned char byte, int codePage) {
+    if (byte < 0x80) return byte;
+    if (codePage == 1252) return byte < 0xA0 ? kCp1252Low[byte - 0x80] : byte;
+    return Cp1251ToCodePoint(byte);
+}
+
+// Destinations whose text is not part of the document.
+bool IsSkippedDestination(const char* word) {
+    static const char* const kSkipped[] = {
+        "author", "buptim", "category", "comment", "company", "creatim", "datastore", "do",
+        "doccomm", "docvar", "falt", "fldinst", "filetbl", "footer", "footerf", "footerl",
+        "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf",
+        "headerl", "headerr", "info", "keywords", "latentstyles", "listoverridetable",
+        "listtable", "manager", "nonshppict", "object", "operator", "panose", "pgdsctbl", "pict",
+        "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim", "rsidtbl", "shp",
+        "shpinst", "stylesheet", "subject", "template", "themedata", "title", "txe", "xe",
+        "xmlnstbl", "colorschememapping", "mmathPr", "bkmkstart", "bkmkend", "wgrffmtfilter",
+    };
+    for (const char* s : kSkipped)
+        if (std::strcmp(s, word) == 0) return true;
+    return false;
+}
+
+// Special characters named by a control word; 0 when the word names none.
+char32_t NamedCharacter(const char* word) {
+    static const struct { const char* word; char32_t cp; } kNamed[] = {
+        {"line", U'\n'}, {"tab", U'\t'}, {"cell", U'\t'}, {"emdash", 0x2014},
+        {"endash", 0x2013}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+        {"enspace", 0x2002}, {"qmspace", 0x2005},
+    };
+    for (const auto& n : kNamed)
+        if (std::strcmp(n.word, word) == 0) return n.cp;
+    return 0;
+}
+
+enum class Destination { Text, Skip, FontTable, ColourTable };
+
+// Everything an RTF group saves and restores.
+struct GroupState {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    long halfPoints = 0;
+    long colourIndex = 0;
+    long fontNumber = -1;  // -1: the document's default font
+    ParagraphAlignment alignment = ParagraphAlignment::Left;
+    int unicodeSkip = 1;
+    Destination destination = Destination::Text;
+};
+
+struct FontEntry {
+    long number = 0;
+    long charset = -1;
+    std::string name;  // UTF-8
+};
+
+struct ColourEntry {
+    bool defined = false;  // false: "auto", the default colour
+    std::uint32_t rgb = 0;
+};
+
+class RtfParser {
+public:
+    explicit RtfParser(const std::string& bytes) : in_(bytes) { stack_.emplace_back(); }
+
+    RichDocument Parse() {
+        while (pos_ < in_.size() && !finished_) Step();
+        if (!paragraph_.runs.empty()) EndParagraph();
+        return std::move(doc_);
+    }
+
+private:
+    GroupState& State() { return stack_.back(); }
+
+    void Step() {
+        const unsigned char c = static_cast<unsigned char>(in_[pos_]);
+        if (c == '{') {
+            ++pos_;
+            OpenGroup();
+        } else if (c == '}') {
+            ++pos_;
+            CloseGroup();
+        } else if (c == '\\') {
+            ControlSequence();
+        } else {
+            ++pos_;
+            if (c == '\r' || c == '\n' || (c < 0x20 && c != '\t')) return;
+            Character(DecodeByte(c, TextCodePage()));
+        }
+    }
+
+    void OpenGroup() {
+        pendingSkip_ = 0;
+        if (stack_.size() >= kMaxGroupDepth) {
+            ++overflowDepth_;
+            return;
+        }
+        stack_.push_back(State());
+    }
+
+    void CloseGroup() {
+        pendingSkip_ = 0;
+        if (overflowDepth_ > 0) {
+            --overflowDepth_;
+            return;
+        }
+        if (stack_.size() <= 1) return;  // a stray closing brace
+        if (State().destination == Destination::FontTable) CommitFont();
+        if (stack_.size() == 2) {
+            // The root group ends the document; a last paragraph without \par keeps its
+            // alignment.
+            if (!paragraph_.runs.empty()) EndParagraph();
+            finished_ = true;
+        }
+        stack_.pop_back();
+    }
+
+    void ControlSequence() {
+        ++pos_;  // the backslash
+        if (pos_ >= in_.size()) return;
+        const unsigned char c = static_cast<unsigned char>(in_[pos_]);
+        if (IsLetter(static_cast<char>(c))) {
+            ControlWord();
+            return;
+        }
+        ++pos_;
+        if (c == '\'') {
+            HexByte();
+            return;
+        }
+        if (ConsumeSkipped()) return;
+        switch (c) {
+            case '\\': case '{': case '}': Character(c); break;
+            case '~': Character(0x00A0); break;
+            case '-': Character(0x00AD); break;
+            case '_': Character(0x2011); break;
+            case '*': State().destination = Destination::Skip; break;
+            case '\r': case '\n': Paragraph(); break;
+            default: break;  // unknown control symbols are ignored
+        }
+    }
+
+    void HexByte() {
+        const auto hex = [&](std::size_t k) -> int {
+            if (k >= in_.size()) return -1;
+            const char h = in_[k];
+            if (h >= '0' && h <= '9') return h - '0';
+            if (h >= 'a' && h <= 'f') return h - 'a' + 10;
+            if (h >= 'A' && h <= 'F') return h - 'A' + 10;
+            return -1;
+        };
+        const int hi = hex(pos_);
+        const int lo = hex(pos_ + 1);
+        if (hi < 0) return;  // not an escape after all: what follows is read as text
+        if (lo < 0) {
+            ++pos_;  // a truncated escape is dropped
+            return;
+        }
+        pos_ += 2;
+        if (ConsumeSkipped()) return;
+        const auto byte = static_cast<unsigned char>(hi * 16 + lo);
+        Character(DecodeByte(byte, TextCodePage()));
+    }
+
+    void ControlWord() {
+        char word[kMaxControlWordLength + 1];
+        std::size_t length = 0;
+        while (pos_ < in_.size() && IsLetter(in_[pos_])) {
+            if (length < kMaxControlWordLength) word[length++] = in_[pos_];
+            ++pos_;
+        }
+        word[length] = '\0';
+        bool hasParam = false;
+        bool negative = false;
+        long param = 0;
+        if (pos_ + 1 < in_.size() && in_[pos_] == '-' &&
+            IsDigit(in_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        while (pos_ < in_.size() && IsDigit(in_[pos_])) {
+            hasParam = true;
+            param = std::min(kMaxParameter, param * 10 + (in_[pos_] - '0'));
+            ++pos_;
+        }
+        if (negative) param = -param;
+        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiter belongs to the word
+        if (std::strcmp(word, "bin") == 0) {
+            // Binary data follows; it is never text and never counts as a fallback character.
+            if (hasParam && param > 0)
+                pos_ += std::min<std::size_t>(static_cast<std::size_t>(param), in_.size() - pos_);
+            return;
+        }
+        if (ConsumeSkipped()) return;
+        Dispatch(word, hasParam, param);
+    }
+
+    void Dispatch(const char* w, bool hasParam, long param) {
+        GroupState& s = State();
+        const bool on = !hasParam || param != 0;
+        const auto is = [&](const char* name) { return std::strcmp(w, name) == 0; };
+        if (s.destination == Destination::FontTable) {
+            if (is("f")) {
+                CommitFont();
+                font_ = FontEntry{};
+                font_.number = param;
+                fontOpen_ = true;
+            } else if (is("fcharset")) {
+                font_.charset = param;
+            }
+            return;
+        }
+        if (s.destination == Destination::ColourTable) {
+            if (is("red")) colour_.rgb = (colour_.rgb & 0x00FFFF) | (Byte(param) << 16);
+            else if (is("green")) colour_.rgb = (colour_.rgb & 0xFF00FF) | (Byte(param) << 8);
+            else if (is("blue")) colour_.rgb = (colour_.rgb & 0xFFFF00) | Byte(param);
+            else return;
+            colour_.defined = true;
+            return;
+        }
+        if (is("ansicpg")) { codePage_ = param; return; }
+        if (is("deff")) { defaultFont_ = param; return; }
+        if (is("fonttbl")) { s.destination = Destination::FontTable; return; }
+        if (is("colortbl")) { s.destination = Destination::ColourTable; return; }
+        if (IsSkippedDestination(w)) { s.destination = Destination::Skip; return; }
+        if (is("uc")) { s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip})); return; }
+        if (is("u")) { Unicode(param); return; }
+        if (s.destination != Destination::Text) return;
+
+        if (is("par") || is("sect") || is("page") || is("row")) Paragraph();
+        else if (is("pard")) s.alignment = ParagraphAlignment::Left;
+        else if (is("plain")) {
+            s.bold = s.italic = s.underline = false;
+            s.halfPoints = 0;
+            s.colourIndex = 0;
+            s.fontNumber = -1;
+        }
+        else if (is("ql")) s.alignment = ParagraphAlignment::Left;
+        else if (is("qc")) s.alignment = ParagraphAlignment::Centre;
+        else if (is("qr")) s.alignment = ParagraphAlignment::Right;
+        else if (is("qj") || is("qd")) s.alignment = ParagraphAlignment::Justify;
+        else if (is("b")) s.bold = on;
+        else if (is("i")) s.italic = on;
+        else if (is("ulnone")) s.underline = false;
+        else if (w[0] == 'u' && w[1] == 'l' && !is("ulc")) s.underline = on;  // \ul, \uld, \ulw, ...
+        else if (is("fs")) s.halfPoints = std::clamp(param, 0L, 3276L);
+        else if (is("cf")) s.colourIndex = param;
+        else if (is("f")) s.fontNumber = param;
+        else if (const char32_t named = NamedCharacter(w)) Character(named);
+    }
+
+    static std::uint32_t Byte(long v) { return static_cast<std::uint32_t>(std::clamp(v, 0L, 255L)); }
+
+    // \uN: a UTF-16 unit, then the N fallback characters of \ucN to be skipped.
+    void Unicode(long param) {
+        long unit = param < 0 ? param + 0x10000 : param;
+        pendingSkip_ = State().unicodeSkip;
+        if (unit <= 0 || unit > 0xFFFF) return;
+        const auto u = static_cast<char32_t>(unit);
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            highSurrogate_ = u;
+            return;
+        }
+        if (u >= 0xDC00 && u <= 0xDFFF) {
+            if (highSurrogate_) {
+                const char32_t cp = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (u - 0xDC00);
+                highSurrogate_ = 0;
+                Emit(cp);
+            }
+            return;
+        }
+        Emit(u);
+    }
+
+    // True (and one fewer to skip) while the fallback characters of a \uN are being passed over.
+    bool ConsumeSkipped() {
+        if (pendingSkip_ <= 0) return false;
+        --pendingSkip_;
+        return true;
+    }
+
+    void Character(char32_t cp) {
+        if (ConsumeSkipped()) return;
+        Emit(cp);
+    }
+
+    void Emit(char32_t cp) {
+        highSurrogate_ = 0;  // anything between the two halves of a pair breaks it
+        switch (State().destination) {
+            case Destination::Skip:
+                return;
+            case Destination::FontTable:
+                if (cp == ';') CommitFont();
+                else if (fontOpen_) AppendUtf8CodePoint(font_.name, cp);
+                return;
+            case Destination::ColourTable:
+                if (cp == ';') {
+                    colours_.push_back(colour_);
+                    colour_ = ColourEntry{};
+                }
+                return;
+            case Destination::Text:
+                break;
+        }
+        const TextStyle style = CurrentStyle();
+        if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
+            paragraph_.runs.push_back(TextRun{std::string(), style});
+        AppendUtf8CodePoint(paragraph_.runs.back().text, cp);
+    }
+
+    void Paragraph() {
+        if (State().destination == Destination::Text) EndParagraph();
+    }
+
+    void EndParagraph() {
+        paragraph_.alignment = State().alignment;
+        doc_.push_back(std::move(paragraph_));
+        paragraph_ = RichParagraph{};
+    }
+
+    TextStyle CurrentStyle() const {
+        const GroupState& s = stack_.back();
+        TextStyle style;
+        style.bold = s.bold;
+        style.italic = s.italic;
+        style.underline = s.underline;
+        style.pointSize = static_cast<int>((s.halfPoints + 1) / 2);
+        if (s.colourIndex > 0 && static_cast<std::size_t>(s.colourIndex) < colours_.size() &&
+            colours_[s.colourIndex].defined) {
+            style.hasColour = true;
+            style.colour = colours_[s.colourIndex].rgb;
+        }
+        if (s.fontNumber >= 0 && s.fontNumber != defaultFont_) {
+            if (const FontEntry* f = FindFont(s.fontNumber)) style.fontName = f->name;
+        }
+        return style;
+    }
+
+    const FontEntry* FindFont(long number) const {
+        for (auto it = fonts_.rbegin(); it != fonts_.rend(); ++it)
+            if (it->number == number) return &*it;
+        return nullptr;
+    }
+
+    void CommitFont() {
+        if (!fontOpen_) return;
+        fontOpen_ = false;
+        std::string& name = font_.name;
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        while (!name.empty() && name.front() == ' ') name.erase(name.begin());
+        fonts_.push_back(font_);
+    }
+
+    // Fonts of the Cyrillic character set carry code page 1251 whatever the document says.
+    int TextCodePage() const {
+        if (State().destination == Destination::FontTable) {
+            return font_.charset == 0 && codePage_ == 1252 ? 1252 : 1251;
+        }
+        const long number = stack_.back().fontNumber >= 0 ? stack_.back().fontNumber : defaultFont_;
+        if (const FontEntry* f = FindFont(number); f && f->charset == 204) return 1251;
+        return codePage_ == 1252 ? 1252 : 1251;
+    }
+    const GroupState& State() const { return stack_.back(); }
+
+    const std::string& in_;
+    std::size_t pos_ = 0;
+    std::vector<GroupState> stack_;
+    std::size_t overflowDepth_ = 0;
+    bool finished_ = false;
+    int pendingSkip_ = 0;
+    char32_t highSurrogate_ = 0;
+    long codePage_ = 1251;
+    long defaultFont_ = 0;
+    std::vector<FontEntry> fonts_;
+    FontEntry font_;
+    bool fontOpen_ = false;
+    std::vector<ColourEntry> colours_;
+    ColourEntry colour_;
+    RichDocument doc_;
+    RichParagraph paragraph_;
+};
+
+}  // namespace
+
+RichDocument ReadRtf(const std::string& bytes) {
+    return RtfParser(bytes).Parse();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// UTF-8 encoding and decoding of single code points, shared by the RTF reader and writer.
+#include <cstddef>
+#include <string>
+
+// Decodes the code point at text[pos] and advances pos past it. A malformed or truncated
+// sequence yields U+FFFD and advances by one byte, so a loop over the text always ends.
+char32_t NextUtf8CodePoint(const std::string& text, std::size_t& pos);
+
+// Appends the UTF-8 form of a code point; surrogates and values above U+10FFFF become U+FFFD.
+void AppendUtf8CodePoint(std::string& out, char32_t cp);

@@ -1,0 +1,144 @@
+#include "text/rtf_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "text/cp1251.h"
+#include "text/rtf_unicode.h"
+
+namespace {
+
+void AppendHexByte(std::string& out, int byte) {
+    static const char kHex[] = "0123456789abcdef";
+    out += "\\'";
+    out += kHex[(byte >> 4) & 0xF];
+    out += kHex[byte & 0xF];
+}
+
+void AppendUnicodeEscape(std::string& out, char32_t unit) {
+    // \uN takes a signed 16-bit number; "?" is the one character a reader without Unicode shows.
+    const long n = unit > 0x7FFF ? static_cast<long>(unit) - 0x10000 : static_cast<long>(unit);
+    out += "\\u" + std::to_string(n) + "?";
+}
+
+// Escapes UTF-8 text for the body of an RTF file.
+void AppendEscapedText(std::string& out, const std::string& utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = NextUtf8CodePoint(utf8, pos);
+        if (cp == '\\' || cp == '{' || cp == '}') {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp == '\n') {
+            out += "\\line ";
+        } else if (cp == '\t') {
+            out += "\\tab ";
+        } else if (cp == 0x00A0) {
+            out += "\\~";
+        } else if (cp == 0x00AD) {
+            out += "\\-";
+        } else if (cp < 0x20) {
+            // other control characters have no place in a page
+        } else if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (const int byte = CodePointToCp1251(cp); byte >= 0) {
+            AppendHexByte(out, byte);
+        } else if (cp > 0xFFFF) {
+            const char32_t v = cp - 0x10000;
+            AppendUnicodeEscape(out, 0xD800 + (v >> 10));
+            AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
+        } else {
+            AppendUnicodeEscape(out, cp);
+        }
+    }
+}
+
+template <typename T>
+int IndexOf(const std::vector<T>& list, const T& value) {
+    const auto it = std::find(list.begin(), list.end(), value);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+struct Tables {
+    std::vector<std::string> fonts;       // font k + 1 of the table (font 0 is the default)
+    std::vector<std::uint32_t> colours;   // colour k + 1 of the table (colour 0 is "auto")
+};
+
+Tables CollectTables(const RichDocument& doc) {
+    Tables t;
+    for (const RichParagraph& p : doc) {
+        for (const TextRun& run : p.runs) {
+            if (!run.style.fontName.empty() && IndexOf(t.fonts, run.style.fontName) < 0)
+                t.fonts.push_back(run.style.fontName);
+            const std::uint32_t colour = run.style.colour & 0xFFFFFF;
+            if (run.style.hasColour && IndexOf(t.colours, colour) < 0) t.colours.push_back(colour);
+        }
+    }
+    return t;
+}
+
+void AppendHeader(std::string& out, const Tables& t) {
+    out += "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049";
+    out += "{\\fonttbl{\\f0\\froman\\fcharset204 ";
+    out += kRtfDefaultFont;
+    out += ";}";
+    for (std::size_t k = 0; k < t.fonts.size(); ++k) {
+        out += "{\\f" + std::to_string(k + 1) + "\\fnil\\fcharset204 ";
+        AppendEscapedText(out, t.fonts[k]);
+        out += ";}";
+    }
+    out += "}\r\n{\\colortbl ;";
+    for (std::uint32_t c : t.colours) {
+        out += "\\red" + std::to_string((c >> 16) & 0xFF) + "\\green" +
+               std::to_string((c >> 8) & 0xFF) + "\\blue" + std::to_string(c & 0xFF) + ";";
+    }
+    out += "}\r\n\\viewkind4\\uc1\r\n";
+}
+
+// The control words of a run's style; empty for the default style.
+std::string StyleWords(const TextStyle& s, const Tables& t) {
+    std::string words;
+    if (s.bold) words += "\\b";
+    if (s.italic) words += "\\i";
+    if (s.underline) words += "\\ul";
+    if (s.pointSize > 0) words += "\\fs" + std::to_string(std::min(s.pointSize, 1638) * 2);
+    if (s.hasColour) words += "\\cf" + std::to_string(IndexOf(t.colours, s.colour & 0xFFFFFF) + 1);
+    if (!s.fontName.empty()) words += "\\f" + std::to_string(IndexOf(t.fonts, s.fontName) + 1);
+    return words;
+}
+
+const char* AlignmentWord(ParagraphAlignment a) {
+    switch (a) {
+        case ParagraphAlignment::Centre: return "\\qc";
+        case ParagraphAlignment::Right: return "\\qr";
+        case ParagraphAlignment::Justify: return "\\qj";
+        case ParagraphAlignment::Left: break;
+    }
+    return "\\ql";
+}
+
+}  // namespace
+
+std::string WriteRtf(const RichDocument& doc) {
+    const Tables tables = CollectTables(doc);
+    std::string out;
+    AppendHeader(out, tables);
+    for (const RichParagraph& p : doc) {
+        out += "\\pard";
+        out += AlignmentWord(p.alignment);
+        out += ' ';
+        for (const TextRun& run : p.runs) {
+            if (run.text.empty()) continue;
+            const std::string words = StyleWords(run.style, tables);
+            if (words.empty()) {
+                AppendEscapedText(out, run.text);
+            } else {
+                out += '{' + words + ' ';
+                AppendEscapedText(out, run.text);
+                out += '}';
+            }
+        }
+        out += "\\par\r\n";
+    }
+    out += "}\r\n";
+    return out;
+}
