@@ -33,14 +33,14 @@ double TermInstantCache::Get(int year, TermIndex k) {
     return instant;
 }
 
-double TermInstantUncached(int year, TermIndex k) {
+double TermInstantUncached(int year, TermIndex k, SeriesPrecision precision) {
     // First guess: 15.2 days per term from about 21 March; terms 19..23 of `year` are reached from
     // 1 January of the year before.
     const double guess = 15.218424583333333 * k + 31 + 28 + 21;
     double t = static_cast<double>(DayNumberOfDate(guess > 365 ? year - 1 : year, 1, 1)) + guess;
     const long double target = 15.0L * k;
     for (int step = 0; step < kMaxSearchSteps; ++step) {
-        const long double lambda = SunPositionExtended(t).longitude;
+        const long double lambda = SunPositionExtended(t, precision).longitude;
         if (std::fabs(AngleDifference(target, lambda)) <= kLongitudeTolerance) break;
         // 58 days per radian of longitude: slightly under the Sun's mean rate, so the steps
         // approach the root from one side without overshooting.

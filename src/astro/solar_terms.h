@@ -6,14 +6,17 @@
 #include <string>
 
 #include "astro/julian_day.h"
+#include "astro/vsop87d.h"
 #include "calendar/vocabulary.h"
 
 // Instant at which the Sun's apparent longitude equals 15·k degrees (k = 0..23), the one falling
 // inside Gregorian year `year` (k = 19..23 in January to early March, k = 0..18 later).
 // Memoised by (year, k) in the shared term cache; results are those of the direct search.
 double TermInstant(int year, TermIndex k);
-// The same, always searched afresh (for benchmarks and cache checks).
-double TermInstantUncached(int year, TermIndex k);
+// The same, always searched afresh (for benchmarks and cache checks); SeriesPrecision::Extended
+// searches on the all-extended reference evaluation of the solar series.
+double TermInstantUncached(int year, TermIndex k,
+                           SeriesPrecision precision = SeriesPrecision::Fast);
 
 struct SeasonInfo {
     TermIndex term = -1;          // the term in force (the last passed)

@@ -10,10 +10,11 @@ constexpr long double kKilometresPerAU = 149597869.0L;
 
 }  // namespace
 
-SunPlaceExtended SunPositionExtended(Moment x) {
+SunPlaceExtended SunPositionExtended(Moment x, SeriesPrecision precision) {
     // Heliocentric Earth, dynamical ecliptic and equinox of date, reduced to FK5.
     TVSOPEarth earth;
     earth.SetMoment(x);
+    earth.SetPrecision(precision);
     long double l = earth.Longitude();  // radians
     long double b = earth.Latitude();   // radians
     const long double r = earth.Radius();  // AU

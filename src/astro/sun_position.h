@@ -3,6 +3,7 @@
 // for aberration and for nutation in longitude. Moments are day counts in universal time as used
 // (no dynamical-time correction is applied anywhere).
 #include "astro/julian_day.h"
+#include "astro/vsop87d.h"
 
 struct SunPlace {
     double longitude;  // apparent longitude, degrees [0, 360), equinox of date
@@ -11,13 +12,15 @@ struct SunPlace {
 };
 
 SunPlace SunPosition(Moment x);
-// The same position before rounding to double (the term search iterates on its longitude).
+// The same position before rounding to double (the term search iterates on its longitude);
+// SeriesPrecision::Extended is the all-extended reference evaluation of the series.
 struct SunPlaceExtended {
     long double longitude;  // apparent longitude, degrees [0, 360), equinox of date
     long double latitude;   // degrees
     long double distance;   // kilometres
 };
-SunPlaceExtended SunPositionExtended(Moment x);
+SunPlaceExtended SunPositionExtended(Moment x,
+                                     SeriesPrecision precision = SeriesPrecision::Fast);
 // Apparent longitude of SunPosition, degrees [0, 360).
 double SunApparentLongitude(Moment x);
 // Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/angles.h"
 #include "astro/moment.h"
 #include "astro/sun_position.h"
 #include "astro/term_instant_cache.h"
@@ -107,6 +108,32 @@ TEST(TermInstant, TheCacheGivesExactlyTheFreshSearch) {
     cache.Clear();
     EXPECT_EQ(cache.YearCount(), 0u);
     EXPECT_EQ(cache.Get(2030, 7), first);
+}
+
+TEST(TermInstant, TheFastSeriesGiveExactlyTheReferenceInstants) {
+    // The small terms' cosines are taken in double precision; the instants found must be those of
+    // the all-extended evaluation, bit for bit.
+    for (int year : {1900, 1950, 2000, 2024, 2100}) {
+        for (TermIndex k = 0; k < 24; k += 1) {
+            EXPECT_EQ(TermInstantUncached(year, k, SeriesPrecision::Fast),
+                      TermInstantUncached(year, k, SeriesPrecision::Extended))
+                << year << " " << k;
+        }
+    }
+}
+
+TEST(TermInstant, SearchesFarFromThePresentStillEnd) {
+    // Near the year 9999 a double day count is too coarse for the longitude tolerance; the
+    // search then returns its last estimate, still within a second of the term.
+    for (int year : {1, 1000, 4000, 9999}) {
+        for (TermIndex k : {0, 21}) {
+            const double t = TermInstant(year, k);
+            EXPECT_EQ(DecodeMoment(t).year, year) << k;
+            const double lambda = SunApparentLongitude(t);
+            const double error = std::fabs(AngleDifference(15.0 * k, lambda));
+            EXPECT_LT(error, 1.0 / 86400) << year << " " << k << " " << Text(t);
+        }
+    }
 }
 
 TEST(TermInstant, YearTableHoldsZoneTimeInstants) {
