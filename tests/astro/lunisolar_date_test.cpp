@@ -44,6 +44,14 @@ TEST(LunisolarDate, ReferenceDatesIncludingLeapMonths) {
     }
 }
 
+TEST(LunisolarDate, TheLeapEleventhMonthOf2033) {
+    // The year from the winter solstice of 2033 has its leap month after the solstice month: the
+    // leap eleventh month from 2033-12-22, as the published calendars resolve it.
+    EXPECT_EQ(Text(LunisolarDate(DayAtNoonPlusAnHour(2033, 12, 21))), "4670 month 11 day 30");
+    EXPECT_EQ(Text(LunisolarDate(DayAtNoonPlusAnHour(2033, 12, 22))), "4670 month 11 (leap) day 1");
+    EXPECT_EQ(Text(LunisolarDate(DayAtNoonPlusAnHour(2034, 1, 20))), "4670 month 12 day 1");
+}
+
 TEST(LunisolarDate, TheDayChangesAtMidnightOfTheGivenMoment) {
     // Callers add one hour: 23:00 of the last day of a month is already the next month's day 1.
     const LunarDate before = LunisolarDate(EncodeMoment(2024, 2, 9, 22, 59) + 1.0 / 24);
@@ -59,7 +67,8 @@ TEST(LunisolarDate, ChineseNewYearOfFarYears) {
         {1976, 1, 31}, {1985, 2, 20}, {1990, 1, 27}, {2000, 2, 5},  {2001, 1, 24},
         {2008, 2, 7},  {2010, 2, 14}, {2015, 2, 19}, {2020, 1, 25}, {2021, 2, 12},
         {2022, 2, 1},  {2023, 1, 22}, {2024, 2, 10}, {2025, 1, 29}, {2026, 2, 17},
-        {2030, 2, 3},  {2033, 1, 31}, {2050, 1, 23}, {2100, 2, 9},
+        {2030, 2, 3},  {2033, 1, 31}, {2034, 2, 19}, {2050, 1, 23}, {2100, 2, 9},
+        {1899, 2, 10},  // before 1899-12-30: a negative day count
     };
     for (const auto& n : newYears) {
         const LunarDate first = LunisolarDate(DayAtNoonPlusAnHour(n[0], n[1], n[2]));
