@@ -35,6 +35,7 @@ bool NoMajorTerm(ChinaDate m);
 // major term.
 bool LeapSince(ChinaDate a, ChinaDate b);
 
-// Lunisolar date of the day with day count trunc(x). Callers pass a local moment plus one hour so
-// that from 23:00 on the next day's date is given.
+// Lunisolar date of the day containing x (day count floor(x), so that days before 1899-12-30,
+// whose counts are negative, are not moved to the next day). Callers pass a local moment plus one
+// hour so that from 23:00 on the next day's date is given.
 LunarDate LunisolarDate(Moment x);

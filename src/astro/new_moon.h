@@ -1,5 +1,7 @@
 #pragma once
 // New moons from the mean lunation plus periodic corrections. Day counts, universal time as used.
+// An instant depends on its lunation alone (the eccentricity factor is taken at the lunation's own
+// time), so the new moon found from any moment of a lunation is the same instant.
 #include <array>
 #include <cstddef>
 #include <stdexcept>
