@@ -1,0 +1,17 @@
+// The picture families of the bmp/ folder; each adds its finished pictures to the list.
+#pragma once
+
+#include "canvas.h"
+
+namespace art {
+
+void drawSignGlyphs(Pictures& out);        // stvol1..10, vetv1..12, gan, zhu
+void drawEclipticCircle(Pictures& out);    // diag
+void drawBaZhaiHouses(Pictures& out);      // 1..9 without 5
+void drawLoShuSquare(Pictures& out);       // diag1
+void drawMountainsDiagram(Pictures& out);  // diag3
+void drawElementCycles(Pictures& out);     // diag4
+void drawCompass(Pictures& out);           // lopan
+void drawRuler(Pictures& out);             // line
+
+}  // namespace art
