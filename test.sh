@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds and runs every test (CTest), installing any missing Debian packages first.
+set -euo pipefail
+cd "$(dirname "$0")"
+BUILD=${BUILD:-build}
+bash scripts/install-deps.sh
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j "$(nproc)"
+cd "$BUILD"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
