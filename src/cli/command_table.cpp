@@ -1,0 +1,214 @@
+#include "cli/command_table.h"
+
+#include <QLocale>
+#include <array>
+#include <iomanip>
+
+#include "astro/convert_error.h"
+#include "calendar/moment_calendar.h"
+#include "cli/cli_args.h"
+#include "cli/json_writer.h"
+#include "geomancy/raschet.h"
+#include "geomancy/star_combinations.h"
+#include "geomancy/time_stars.h"
+
+namespace {
+
+// The grid as drawn, south at the top.
+constexpr std::array<std::array<PalaceIndex, 3>, 3> kGridRows = {{
+    {Palace::Xun, Palace::Li, Palace::Kun},
+    {Palace::Zhen, Palace::Centre, Palace::Dui},
+    {Palace::Gen, Palace::Kan, Palace::Qian},
+}};
+
+constexpr int kCellWidth = 20;
+
+// Characters (not bytes) of a UTF-8 text.
+int TextWidth(const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+std::string Padded(const std::string& s, int width) {
+    return s + std::string(std::max(0, width - TextWidth(s)), ' ');
+}
+
+std::string Centred(const std::string& s, int width) {
+    const int left = std::max(0, (width - TextWidth(s)) / 2);
+    return Padded(std::string(left, ' ') + s, width);
+}
+
+std::string Digit(int star) { return star >= 1 && star <= 9 ? std::to_string(star) : "-"; }
+
+std::string PalaceLine(const GeomanticTable& t, PalaceIndex p, int line) {
+    const PalaceCells& c = t.palaces[p];
+    switch (line) {
+    case 0: {
+        std::string name = " " + PalaceName(p);
+        if (p == FacingPalace(t.azimuth)) name += " (направление)";
+        if (p == SittingPalace(t.azimuth)) name += " (гора)";
+        return name;
+    }
+    case 1: return "  " + Digit(c.mountain) + "     " + Digit(c.facing) + "      г " + Digit(c.year);
+    case 2: return "     " + Digit(c.base) + "         м " + Digit(c.month);
+    default: return "               д " + Digit(c.day);
+    }
+}
+
+void PrintChart(const GeomanticTable& t, std::ostream& out) {
+    const std::string margin(4, ' ');
+    const std::string rule = margin + "+" + [] {
+        std::string r;
+        for (int i = 0; i < 3; ++i) r += std::string(kCellWidth, '-') + "+";
+        return r;
+    }();
+    const std::array<std::array<const char*, 3>, 2> kTopBottom = {{{"ЮВ", "Ю", "ЮЗ"}, {"СВ", "С", "СЗ"}}};
+    auto captions = [&](int which) {
+        std::string line = margin + " ";
+        for (const char* c : kTopBottom[which]) line += Centred(c, kCellWidth) + " ";
+        out << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
+    };
+    captions(0);
+    out << rule << "\n";
+    for (int row = 0; row < 3; ++row) {
+        for (int line = 0; line < 4; ++line) {
+            std::string text;
+            if (row == 1 && line == 1) {
+                text = Padded("  В", 4);
+            } else {
+                text = margin;
+            }
+            text += "|";
+            for (PalaceIndex p : kGridRows[row]) text += Padded(PalaceLine(t, p, line), kCellWidth) + "|";
+            if (row == 1 && line == 1) text += " З";
+            out << text << "\n";
+        }
+        out << rule << "\n";
+    }
+    captions(1);
+    out << "В каждом дворце: горная звезда слева, звезда направления справа, базовая внизу;\n"
+           "г, м, д — звезды года, месяца и дня.\n";
+}
+
+void PrintGates(const GeomanticTable& t, std::ostream& out) {
+    const std::array<const char*, 2> kTitles = {"Основные врата:", "Дополнительные врата:"};
+    for (int g = 0; g < 2; ++g) {
+        const GateChart& gate = t.gates[g];
+        out << kTitles[g] << " " << PalaceName(gate.palace) << ", звезда "
+            << Digit(gate.stars[Palace::Centre]) << " ("
+            << StarPhaseName(gate.looks[Palace::Centre].phase) << ")\n";
+        for (const auto& row : kGridRows) {
+            std::string line = "   ";
+            for (PalaceIndex p : row) {
+                const std::string d = Digit(gate.stars[p]);
+                line += p == gate.palace ? "[" + d + "]" : " " + d + " ";
+            }
+            out << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
+        }
+    }
+}
+
+std::string KillingsWord(std::optional<KillingsDirection> d) {
+    if (!d) return "";
+    static const std::array<const char*, 4> kWords = {"юг", "север", "восток", "запад"};
+    return kWords[static_cast<int>(*d)];
+}
+
+std::string OptionalPalaceName(std::optional<PalaceIndex> p) { return p ? PalaceName(*p) : ""; }
+
+void PrintReadable(const GeomanticTable& t, std::ostream& out) {
+    out << t.statusLine << "\n"
+        << "Гора: " << t.sittingMountain << ", Направление: " << t.facingMountain
+        << ", период постройки " << t.tablePeriod << ", текущий период " << t.currentPeriod
+        << ", " << (t.normalZone ? "Основной знак." : "Замещающий знак.") << "\n\n";
+    PrintChart(t, out);
+    out << "\n";
+    PrintGates(t, out);
+    out << "\n";
+    out << "Тай Суй: " << (t.taiSuiBranch ? BranchPalaceLabel(t.taiSuiBranch) : "-") << "\n"
+        << kFlyingTaiSuiYearHint << ": " << OptionalPalaceName(t.flyingTaiSuiYear) << "\n"
+        << kFlyingTaiSuiMonthHint << ": " << OptionalPalaceName(t.flyingTaiSuiMonth) << "\n";
+    if (t.shaYear) out << ShaHint(true, *t.shaYear) << "\n";
+    if (t.shaMonth) out << ShaHint(false, *t.shaMonth) << "\n";
+    out << "Комментарий: " << t.chartComment << "\n";
+}
+
+JsonObject GateJson(const GateChart& gate) {
+    JsonObject o;
+    o.add("palace", PalaceName(gate.palace));
+    o.add("stars", std::vector<int>(gate.stars.begin(), gate.stars.end()));
+    return o;
+}
+
+JsonObject TableJson(const GeomanticTable& t) {
+    JsonObject o;
+    o.add("azimuth", t.azimuth)
+        .add("facing", t.facingMountain)
+        .add("sitting", t.sittingMountain)
+        .add("table_period", t.tablePeriod)
+        .add("current_period", t.currentPeriod)
+        .add("normal_zone", t.normalZone)
+        .add("comment", t.chartComment);
+    std::vector<JsonObject> palaces;
+    for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
+        const PalaceCells& c = t.palaces[p];
+        JsonObject j;
+        j.add("palace", PalaceName(p))
+            .add("mountain", c.mountain)
+            .add("facing", c.facing)
+            .add("base", c.base)
+            .add("year", c.year)
+            .add("month", c.month)
+            .add("day", c.day)
+            .add("phase_mountain", c.mountainLook.hint)
+            .add("phase_facing", c.facingLook.hint)
+            .add("phase_base", c.baseLook.hint);
+        palaces.push_back(j);
+    }
+    o.addObjects("palaces", palaces)
+        .addObject("gate1", GateJson(t.gates[0]))
+        .addObject("gate2", GateJson(t.gates[1]))
+        .add("tai_sui_branch", t.taiSuiBranch)
+        .add("flying_tai_sui_year", OptionalPalaceName(t.flyingTaiSuiYear))
+        .add("flying_tai_sui_month", OptionalPalaceName(t.flyingTaiSuiMonth))
+        .add("sha_year", KillingsWord(t.shaYear))
+        .add("sha_month", KillingsWord(t.shaMonth));
+    return o;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out) {
+    std::vector<std::string> valued = {"azimuth", "date", "at"};
+    valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    const CliOptions options(args, valued, {"json"});
+    const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
+    const Moment tableDate = ParseDate(options.value("date"), "date");
+    const auto at = options.optionalValue("at");
+    const Moment civil = at ? ParseDateTime(*at, "at") : CurrentLocalMoment();
+    const TimeSettings settings = ParseZoneOptions(options);
+
+    const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
+    GeomanticTable table;
+    Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
+            TablePeriod(tableDate, settings.zoneHours()), moment, QLocale());
+    if (options.flag("json")) {
+        out << TableJson(table).str() << "\n";
+    } else {
+        PrintReadable(table, out);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return Run(args, out);
+    } catch (const CliError& e) {
+        err << "gavrosin-cli: " << e.what() << "\n";
+        return 2;
+    } catch (const EConvertError& e) {
+        err << "gavrosin-cli: " << e.what() << "\n";
+        return 1;
+    }
+}
