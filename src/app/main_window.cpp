@@ -1,8 +1,350 @@
 #include "app/main_window.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTimeEdit>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/clock.h"
+#include "app/day_step.h"
+#include "app/error_box.h"
+#include "app/page_viewer.h"
+#include "app/picker_moment.h"
+#include "app/program_folder.h"
+#include "app/settings_store.h"
+#include "app/settings_window.h"
 #include "app/version.h"
+#include "astro/moment.h"
+#include "astro/moment_format.h"
+#include "reference/calendar_window.h"
+#include "reference/circle_window.h"
 
 TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
+    {
+        const auto store = OpenSettingsStore();
+        Write(*store, Setting::Version, QString::fromUtf8(kVersionText));
+    }
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
-    resize(800, 600);
+    if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
+
+    commands_ = new MainCommands(*this);
+    BuildMomentToolbar();
+    addToolBarBreak();
+    addToolBar(commands_->Toolbar());
+
+    StatusBarFH = statusBar();
+    StatusLine = new QLabel(StatusBarFH);
+    StatusBarFH->addWidget(StatusLine, 1);
+
+    auto* desk = new QWidget(this);
+    desk->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(desk, &QWidget::customContextMenuRequested, this,
+            [this, desk](const QPoint& at) { commands_->Popup()->popup(desk->mapToGlobal(at)); });
+    setCentralWidget(desk);
+
+    const Moment now = Now();
+    NowButton->setText(FormatDateTime(now));
+    SetPickers(now);
+    ClockTimer = new QTimer(this);
+    ClockTimer->setInterval(1000);
+    connect(ClockTimer, &QTimer::timeout, this, &TFormMainGVR::TimerTick);
+    ClockTimer->start();
+
+    ConnectCommands();
+    CreateAuxiliaryWindows();
+    ShowStatusLine();
+}
+
+TFormMainGVR::~TFormMainGVR() = default;
+
+void TFormMainGVR::BuildMomentToolbar() {
+    auto* bar = addToolBar(QString::fromUtf8("Дата и время"));
+    bar->setObjectName(QStringLiteral("MomentToolBar"));
+    bar->setMovable(false);
+
+    MyDate = new QDateTimeEdit(bar);
+    MyDate->setTimeSpec(Qt::UTC);
+    MyDate->setDateTimeRange(DateTimeOfMoment(kFirstPickerMoment),
+                             DateTimeOfMoment(kLastPickerMoment));
+    MyDate->setDisplayFormat(PickerDateFormat());
+    MyDate->setCalendarPopup(true);
+    bar->addWidget(MyDate);
+
+    MyTime = new QTimeEdit(bar);
+    MyTime->setDisplayFormat(PickerTimeFormat());
+    bar->addWidget(MyTime);
+
+    NowButton = new QToolButton(bar);
+    NowButton->setAutoRaise(true);
+    NowButton->setToolTip(QString::fromUtf8("Установить текущие дату и время"));
+    bar->addWidget(NowButton);
+    bar->addSeparator();
+
+    bar->addWidget(new QLabel(QString::fromUtf8(" шаг (дни): "), bar));
+    EditDayPlus = new QLineEdit(QStringLiteral("1"), bar);
+    EditDayPlus->setMaxLength(kDayStepMaxLength);
+    EditDayPlus->setFixedWidth(EditDayPlus->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    EditDayPlus->installEventFilter(this);
+    bar->addWidget(EditDayPlus);
+
+    AddDaysButton = new QToolButton(bar);
+    AddDaysButton->setText(QString::fromUtf8("Прибавить дни"));
+    AddDaysButton->setToolTip(AddDaysButton->text());
+    bar->addWidget(AddDaysButton);
+    SubtractDaysButton = new QToolButton(bar);
+    SubtractDaysButton->setText(QString::fromUtf8("Отнять дни"));
+    SubtractDaysButton->setToolTip(SubtractDaysButton->text());
+    bar->addWidget(SubtractDaysButton);
+    bar->addSeparator();
+
+    CheckBoxRasch = new QCheckBox(QString::fromUtf8("Отображать в календаре"), bar);
+    CheckBoxRasch->setChecked(true);
+    bar->addWidget(CheckBoxRasch);
+    bar->addSeparator();
+
+    ProgressBarMain = new QProgressBar(bar);
+    ProgressBarMain->setRange(0, 100);
+    ProgressBarMain->setValue(0);
+    ProgressBarMain->setTextVisible(false);
+    ProgressBarMain->setFixedWidth(150);
+    bar->addWidget(ProgressBarMain);
+
+    connect(NowButton, &QToolButton::clicked, this, &TFormMainGVR::NowButtonClick);
+    connect(MyDate, &QDateTimeEdit::dateTimeChanged, this, &TFormMainGVR::MyDateChange);
+    connect(MyTime, &QTimeEdit::timeChanged, this, &TFormMainGVR::MyTimeChange);
+    connect(AddDaysButton, &QToolButton::clicked, this, &TFormMainGVR::AddDaysClick);
+    connect(SubtractDaysButton, &QToolButton::clicked, this, &TFormMainGVR::SubtractDaysClick);
+    connect(EditDayPlus, &QLineEdit::textChanged, this, &TFormMainGVR::EditDayPlusChange);
+    connect(CheckBoxRasch, &QCheckBox::clicked, this, &TFormMainGVR::CheckBoxRaschClick);
+}
+
+void TFormMainGVR::ConnectCommands() {
+    auto on = [this](Command c, auto handler) {
+        connect(commands_->Action(c), &QAction::triggered, this, handler);
+    };
+    on(Command::NewWindow, [this] { NewWindowClick(); });
+    on(Command::Settings, [this] { SettingsClick(); });
+    on(Command::PopupSettings, [this] { SettingsClick(); });
+    on(Command::Exit, [this] { close(); });
+    on(Command::Calendar, [this] { ShowWindow(calendar_); });
+    on(Command::Circle, [this] { ShowWindow(circle_); });
+    on(Command::StarDescriptions,
+       [this] { OpenPageViewer(QStringLiteral("\\other\\stars.rtf"), this); });
+    on(Command::BaZhaiSectors, [this] { OpenPageViewer(QStringLiteral("\\other\\bc.rtf"), this); });
+    on(Command::PopupShowInCalendar, [this] { ShowInCalendarClick(); });
+    on(Command::Help, [this] { HelpClick(); });
+    on(Command::About, [this] { AboutClick(); });
+    // The person, geomantic table, tools and reference windows connect their commands (and
+    // enable them) when they join the program.
+}
+
+void TFormMainGVR::CreateAuxiliaryWindows() {
+    // Start-up order: settings (which loads the stored values, so that the first calculation
+    // already uses them), calendar, ecliptic circle, then the windows of the other subsystems:
+    // good days, lunar mansions, seasons list, compass, Lo Shu, Ba Zhai scheme, person,
+    // geomantic table, yin/yang power, organs and meridians, stems and branches table,
+    // stem-branch diagram, stem-branch relations, five-element analogies, five-element diagram,
+    // geomantic ruler, star combinations, trigrams, legend, notes.
+    glyphs_ = std::make_unique<PillarGlyphs>();
+    settings_ = new TFormSettings(this);
+    connect(settings_, &TFormSettings::SettingsApplied, this, &TFormMainGVR::SettingsApplied);
+    connect(settings_, &TFormSettings::DefaultLayoutRequested, this,
+            &TFormMainGVR::DefaultLayoutClick);
+
+    const ScreenLayout layout = Layout();
+    calendar_ = new TFormCalendar(*glyphs_, this);
+    windows_.Add(calendar_, WindowSections::Calendar, layout);
+
+    circle_ = new TFormCircle(this);
+    windows_.Add(circle_, WindowSections::Circle, layout);
+    if (!circle_->PictureLoaded()) ShowErrorBox(this, circle_->PictureError());
+    cascade_ = std::make_unique<MomentCascade>(*calendar_, *circle_);
+    cascade_->SetProgressDisplay([this](int percent) {
+        ProgressBarMain->setValue(percent);
+        if (ProgressBarMain->isVisible()) ProgressBarMain->repaint();
+    });
+    // The circle's arrival runs the first calculation, for the computer's clock.
+    MainCalculation(Now());
+}
+
+Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }
+
+TimeSettings TFormMainGVR::CurrentTimeSettings() const { return settings_->CurrentTimeSettings(); }
+
+ScreenLayout TFormMainGVR::Layout() const {
+    ScreenLayout l;
+    if (const QScreen* s = screen()) l.screen = s->geometry().size();
+    const int menu = menuBar()->sizeHint().height();
+    const int frame = frameGeometry().height() - geometry().height();
+    l.mainClientHeight = height() - menu;
+    // Just below the menu and the toolbars: never over the toolbars, however tall they come out.
+    // (Each toolbar has a row of its own.)
+    int toolbars = 0;
+    for (const QToolBar* bar : findChildren<QToolBar*>())
+        if (toolBarArea(const_cast<QToolBar*>(bar)) == Qt::TopToolBarArea)
+            toolbars += bar->sizeHint().height();
+    l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
+    return l;
+}
+
+void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose) {
+    closeGuards_.push_back(std::move(mayClose));
+}
+
+void TFormMainGVR::AllCalc(Moment m) {
+    cascade_->AllCalc(m, YearOfMoment(PickerMoment()), CurrentTimeSettings());
+}
+
+void TFormMainGVR::MainCalculation(Moment m) {
+    cascade_->MainCalculation(m, YearOfMoment(PickerMoment()), CurrentTimeSettings());
+}
+
+void TFormMainGVR::SetPickers(Moment m) {
+    const QSignalBlocker dateBlocker(MyDate);
+    const QSignalBlocker timeBlocker(MyTime);
+    const QDateTime dt = DateTimeOfMoment(m);
+    MyDate->setDateTime(dt);
+    MyTime->setTime(dt.time());
+}
+
+void TFormMainGVR::SetDateKeepingTime(Moment m) {
+    const QSignalBlocker blocker(MyDate);
+    MyDate->setDateTime(DateTimeOfMoment(m));
+}
+
+void TFormMainGVR::NowButtonClick() {
+    const Moment now = Now();
+    SetPickers(now);
+    if (CheckBoxRasch->isChecked()) AllCalc(now);
+}
+
+void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now())); }
+
+void TFormMainGVR::MyDateChange() {
+    if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
+}
+
+void TFormMainGVR::MyTimeChange() {
+    SetDateKeepingTime(WithTimeOf(PickerMoment(), MomentOfTime(MyTime->time())));
+    if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
+}
+
+void TFormMainGVR::AddDaysClick() {
+    SetPickers(StepDays(PickerMoment(), DayStepValue(EditDayPlus->text())));
+    if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
+}
+
+void TFormMainGVR::SubtractDaysClick() {
+    SetPickers(StepDays(PickerMoment(), -DayStepValue(EditDayPlus->text())));
+    if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
+}
+
+void TFormMainGVR::EditDayPlusChange() {
+    if (const auto corrected = CorrectedDayStep(EditDayPlus->text())) {
+        EditDayPlus->setText(*corrected);
+        EditDayPlus->selectAll();
+    }
+}
+
+void TFormMainGVR::CheckBoxRaschClick() {
+    if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
+}
+
+void TFormMainGVR::ShowInCalendarClick() {
+    CheckBoxRasch->setChecked(true);
+    CheckBoxRaschClick();
+}
+
+void TFormMainGVR::SettingsClick() { settings_->exec(); }
+
+void TFormMainGVR::SettingsApplied() {
+    cascade_->InvalidateYearTermTable();
+    AllCalc(PickerMoment());
+    ShowStatusLine();
+}
+
+void TFormMainGVR::DefaultLayoutClick() { windows_.ApplyDefaultLayout(Layout()); }
+
+void TFormMainGVR::NewWindowClick() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+}
+
+void TFormMainGVR::HelpClick() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(DataPath(QStringLiteral("\\help\\index.htm"))));
+}
+
+void TFormMainGVR::AboutClick() {
+    const auto store = OpenSettingsStore();
+    QMessageBox::about(this, QString::fromUtf8("О программе"),
+                       QString::fromUtf8(kApplicationTitle) + QLatin1Char('\n') +
+                           ReadText(*store, Setting::Version));
+}
+
+void TFormMainGVR::ShowStatusLine() {
+    StatusLine->setText(QString::fromStdString(StatusLineText(CurrentTimeSettings())));
+}
+
+void TFormMainGVR::ShowWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TFormMainGVR::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        windows_.ShowRestored();
+    }
+    ShowStatusLine();
+}
+
+void TFormMainGVR::closeEvent(QCloseEvent* event) {
+    // The person and geomantic table windows may refuse (unsaved data); then nothing is written.
+    for (const auto& mayClose : closeGuards_) {
+        if (!mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    windows_.SaveAll();
+    event->accept();
+}
+
+bool TFormMainGVR::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == EditDayPlus) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            EditDayPlus->selectAll();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up) {
+                AddDaysClick();
+                return true;
+            }
+            if (key == Qt::Key_Down) {
+                SubtractDaysClick();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,9 +1,111 @@
 #pragma once
-// The application shell: holds the current moment and opens the other windows.
+// The application shell: holds the current moment (a date picker and a time picker), recalculates
+// everything when the moment changes, opens the auxiliary windows, and on exit stores the
+// geometry of all windows. The auxiliary windows are created here once, in the start-up order.
 #include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/auxiliary_windows.h"
+#include "app/main_commands.h"
+#include "app/moment_cascade.h"
+#include "app/pillar_glyphs.h"
+
+class QCheckBox;
+class QDateTimeEdit;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QStatusBar;
+class QTimeEdit;
+class QTimer;
+class QToolButton;
+class TFormCalendar;
+class TFormCircle;
+class TFormSettings;
 
 class TFormMainGVR : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormMainGVR(QWidget* parent = nullptr);
+    ~TFormMainGVR() override;
+
+    // The full recalculation for the civil moment m, and its first part (Part of the cascade that
+    // other windows call).
+    void AllCalc(Moment m);
+    void MainCalculation(Moment m);
+
+    // The moment of the date picker (date and time together).
+    Moment PickerMoment() const;
+    // The time settings as the settings window shows them now.
+    TimeSettings CurrentTimeSettings() const;
+    // What the defaults of the window geometry are measured against.
+    ScreenLayout Layout() const;
+
+    // A window that may refuse the program's end (unsaved data): asked first when closing.
+    void AddCloseGuard(std::function<bool()> mayClose);
+
+    // Event handlers.
+    void NowButtonClick();
+    void TimerTick();
+    void MyDateChange();
+    void MyTimeChange();
+    void AddDaysClick();    // "Прибавить дни"
+    void SubtractDaysClick();  // "Отнять дни"
+    void EditDayPlusChange();
+    void CheckBoxRaschClick();
+    void ShowInCalendarClick();  // popup "Отображать в календаре"
+    void SettingsClick();
+    void SettingsApplied();
+    void DefaultLayoutClick();
+    void NewWindowClick();
+    void HelpClick();
+    void AboutClick();
+
+    // Controls.
+    QDateTimeEdit* MyDate;
+    QTimeEdit* MyTime;
+    QToolButton* NowButton;
+    QLineEdit* EditDayPlus;
+    QToolButton* AddDaysButton;
+    QToolButton* SubtractDaysButton;
+    QCheckBox* CheckBoxRasch;
+    QProgressBar* ProgressBarMain;
+    QStatusBar* StatusBarFH;
+    QLabel* StatusLine;  // the time settings line in StatusBarFH
+    QTimer* ClockTimer;
+
+    // Windows and shared state.
+    TFormSettings* FormSettings() const { return settings_; }
+    TFormCalendar* FormCalendar() const { return calendar_; }
+    TFormCircle* FormCircle() const { return circle_; }
+    MainCommands& Commands() const { return *commands_; }
+    MomentCascade& Cascade() const { return *cascade_; }
+    const PillarGlyphs& Glyphs() const { return *glyphs_; }
+    AuxiliaryWindows& Windows() { return windows_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMomentToolbar();
+    void ConnectCommands();
+    void CreateAuxiliaryWindows();
+    void SetPickers(Moment m);
+    void SetDateKeepingTime(Moment m);
+    void ShowStatusLine();
+    void ShowWindow(QWidget* window);
+
+    MainCommands* commands_ = nullptr;
+    std::unique_ptr<PillarGlyphs> glyphs_;
+    TFormSettings* settings_ = nullptr;
+    TFormCalendar* calendar_ = nullptr;
+    TFormCircle* circle_ = nullptr;
+    std::unique_ptr<MomentCascade> cascade_;
+    AuxiliaryWindows windows_;
+    std::vector<std::function<bool()>> closeGuards_;
+    bool shownOnce_ = false;
 };

@@ -1,0 +1,25 @@
+#include "app/auxiliary_windows.h"
+
+void AuxiliaryWindows::Add(QWidget* window, const WindowSection& section,
+                           const ScreenLayout& layout) {
+    const auto store = OpenSettingsStore();
+    const bool show = RestoreWindowGeometry(*window, *store, section, layout);
+    windows_.push_back({window, &section, show});
+}
+
+void AuxiliaryWindows::ShowRestored() {
+    for (const Entry& e : windows_)
+        if (e.window && e.showAtStart) e.window->show();
+}
+
+void AuxiliaryWindows::SaveAll() const {
+    const auto store = OpenSettingsStore();
+    for (const Entry& e : windows_)
+        if (e.window) SaveWindowGeometry(*e.window, *store, *e.section);
+    store->sync();
+}
+
+void AuxiliaryWindows::ApplyDefaultLayout(const ScreenLayout& layout) {
+    for (const Entry& e : windows_)
+        if (e.window) ApplyDefaultGeometry(*e.window, *e.section, layout);
+}

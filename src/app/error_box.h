@@ -1,0 +1,8 @@
+#pragma once
+// The standard error box: a file or conversion error shown with the application's title. It does
+// not block: the window that failed stays usable behind it.
+#include <QString>
+
+class QWidget;
+
+void ShowErrorBox(QWidget* parent, const QString& message);

@@ -1,0 +1,48 @@
+#include "app/moment_cascade.h"
+
+#include "app/direction_drawing.h"
+#include "astro/sun_position.h"
+#include "calendar/moment_calendar.h"
+#include "reference/calendar_window.h"
+#include "reference/circle_window.h"
+
+MomentCascade::MomentCascade(TFormCalendar& calendar, TFormCircle& circle)
+    : calendar_(calendar), circle_(circle) {}
+
+void MomentCascade::AddFollower(std::function<void(Moment)> refreshIfShowing) {
+    followers_.push_back(std::move(refreshIfShowing));
+}
+
+void MomentCascade::AllCalc(Moment m, int pickerYear, const TimeSettings& settings) {
+    MainCalculation(m, pickerYear, settings);
+    for (const auto& follow : followers_) follow(m);
+}
+
+void MomentCascade::MainCalculation(Moment m, int pickerYear, const TimeSettings& settings) {
+    Progress(10);
+    if (!tableValid_ || table_.year != pickerYear) {
+        table_ = BuildYearTermTable(pickerYear, settings.zoneHours());
+        tableValid_ = true;
+        ++tableBuilds_;
+        circle_.ShowTermDates(table_, settings.summerHours);
+    }
+
+    Progress(20);
+    ClearImage(circle_.Overlay());
+
+    Progress(40);
+    DrawDirectionLine(circle_.Overlay(), SunApparentLongitude(UniversalMomentOf(m, settings)));
+    circle_.OverlayChanged();
+
+    Progress(60);
+    const MomentCalendar calendar = ComputeMomentCalendar(m, settings);
+    current_ = calendar.moment;
+    calendar_.ShowMoment(calendar);
+    Progress(100);
+
+    Progress(0);
+}
+
+void MomentCascade::Progress(int percent) const {
+    if (progress_) progress_(percent);
+}

@@ -1,0 +1,34 @@
+#include "app/settings_store.h"
+
+namespace {
+
+QString PathOf(const SettingKey& key) {
+    return QString::fromUtf8(key.section) + QLatin1Char('/') + QString::fromUtf8(key.name);
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> OpenSettingsStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Gavrosin"));
+}
+
+int ReadInt(const QSettings& store, const SettingKey& key) {
+    bool ok = false;
+    const int value = store.value(PathOf(key)).toInt(&ok);
+    return ok ? value : QString::fromUtf8(key.defaultText).toInt();
+}
+
+bool ReadBool(const QSettings& store, const SettingKey& key) {
+    const QVariant value = store.value(PathOf(key));
+    if (!value.isValid()) return QString::fromUtf8(key.defaultText) == QLatin1String("true");
+    return value.toBool();
+}
+
+QString ReadText(const QSettings& store, const SettingKey& key) {
+    return store.value(PathOf(key), QString::fromUtf8(key.defaultText)).toString();
+}
+
+void Write(QSettings& store, const SettingKey& key, const QVariant& value) {
+    store.setValue(PathOf(key), value);
+}

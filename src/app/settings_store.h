@@ -1,0 +1,129 @@
+#pragma once
+// The settings store (the registry key "Software\Gavrosin" on Windows, an INI file under the
+// user's configuration folder elsewhere) and, in one place, every section, value name and
+// default kept in it: the time settings, the version and the geometry of every window.
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <memory>
+
+// Opens the per-user store of the organisation "Gavrosin".
+std::unique_ptr<QSettings> OpenSettingsStore();
+
+// ----------------------------------------------------------------------------- plain values
+
+struct SettingKey {
+    const char* section;
+    const char* name;
+    const char* defaultText;  // the default as the store would hold it
+};
+
+namespace Setting {
+inline constexpr SettingKey ZoneIndex{"Pref", "GMT", "16"};            // list index in ZoneTable
+inline constexpr SettingKey SummerHours{"Pref", "Letnee", "0"};        // up-down position, hours
+inline constexpr SettingKey SummerHoursText{"Pref", "LetneeEdit", "0"};  // the edit's text
+inline constexpr SettingKey LongitudeOn{"Pref", "CheckSh", "false"};   // "Учитывать долготу:"
+inline constexpr SettingKey Longitude{"Pref", "Dolgota", "37"};        // degrees, into the up-down
+inline constexpr SettingKey LongitudeText{"Pref", "DolgotaEdit", "37"};  // degrees, into the edit
+inline constexpr SettingKey Version{"Main", "Version", ""};             // "Версия 4.12"
+}  // namespace Setting
+
+// Integer value; the default when the value is absent or not an integer.
+int ReadInt(const QSettings& store, const SettingKey& key);
+bool ReadBool(const QSettings& store, const SettingKey& key);
+QString ReadText(const QSettings& store, const SettingKey& key);
+void Write(QSettings& store, const SettingKey& key, const QVariant& value);
+
+// ----------------------------------------------------------------------------- window geometry
+
+// How a default coordinate is found when the store has no value.
+enum class Placement {
+    NotStored,        // the window keeps no such value
+    Fixed,            // the number given
+    Centred,          // (screen − window size) div 2
+    BelowMainMenu,    // H₀: main window height − main client height + 50
+    RightEdge,        // screen width − window width − 2
+    MainClientMinus,  // main client height − the number given
+};
+
+struct Coordinate {
+    Placement placement = Placement::NotStored;
+    int value = 0;
+    bool stored() const { return placement != Placement::NotStored; }
+};
+
+enum class Visibility { NotStored, Shown, Hidden };
+
+struct WindowSection {
+    const char* section;
+    Coordinate left, top, height, width;
+    Visibility visible;
+    // Calendar and circle: never taller than the main client height − 80.
+    bool fitsMainClient = false;
+    // Shift of Top when "Интерфейс «по умолчанию»" places the window (good days, mansions).
+    int defaultLayoutTopShift = 0;
+};
+
+namespace WindowSections {
+inline constexpr Coordinate kCentred{Placement::Centred, 0};
+inline constexpr Coordinate kBelowMenu{Placement::BelowMainMenu, 0};
+inline constexpr Coordinate kNone{};
+constexpr Coordinate Fixed(int v) { return {Placement::Fixed, v}; }
+
+inline constexpr WindowSection Calendar{"Calendar", Fixed(1), kBelowMenu, Fixed(503), Fixed(214),
+                                        Visibility::Shown, true};
+inline constexpr WindowSection Circle{"Circle", Fixed(218), kBelowMenu, Fixed(503), Fixed(573),
+                                      Visibility::Shown, true};
+inline constexpr WindowSection Notes{"note", kCentred, kCentred, Fixed(222), Fixed(315),
+                                     Visibility::Hidden};
+inline constexpr WindowSection Seasons{"Seasone", {Placement::RightEdge, 0}, kBelowMenu,
+                                       {Placement::MainClientMinus, 80}, Fixed(290),
+                                       Visibility::Hidden};
+inline constexpr WindowSection GeomanticTable{"FH", kCentred, kBelowMenu, kNone, kNone,
+                                              Visibility::Hidden};
+inline constexpr WindowSection Person{"People", kCentred, kBelowMenu, kNone, kNone,
+                                      Visibility::Hidden};
+inline constexpr WindowSection GoodDays{"GoonDay", kCentred, kCentred, Fixed(279), Fixed(509),
+                                        Visibility::Hidden, false, -2};
+inline constexpr WindowSection Mansions{"Constell", kCentred, kCentred, Fixed(279), Fixed(509),
+                                        Visibility::Hidden, false, -2};
+inline constexpr WindowSection Relations{"CzPin", kCentred, kCentred, kNone, kNone,
+                                         Visibility::Hidden};
+inline constexpr WindowSection YinYangPower{"Power", kCentred, kCentred, kNone, kNone,
+                                            Visibility::Hidden};
+inline constexpr WindowSection StarCombinations{"Combo", kCentred, kCentred, kNone, kNone,
+                                                Visibility::Hidden};
+inline constexpr WindowSection LoShu{"LoShu", kCentred, kCentred, kNone, kNone, Visibility::Hidden};
+inline constexpr WindowSection BaZhaiScheme{"BCShema", kCentred, kCentred, kNone, kNone,
+                                            Visibility::Hidden};
+inline constexpr WindowSection Trigrams{"Gua", kCentred, kCentred, kNone, kNone, Visibility::Hidden};
+inline constexpr WindowSection StemBranchTable{"Table2", kCentred, kCentred, Fixed(411), Fixed(439),
+                                               Visibility::Hidden};
+inline constexpr WindowSection StemBranchDiagram{"Table4", kCentred, kCentred, kNone, kNone,
+                                                 Visibility::Hidden};
+inline constexpr WindowSection FiveElementDiagram{"Table5", kCentred, kCentred, kNone, kNone,
+                                                  Visibility::Hidden};
+inline constexpr WindowSection FiveElementAnalogies{"Table6", kCentred, kCentred, Fixed(207),
+                                                    Fixed(459), Visibility::Hidden};
+inline constexpr WindowSection Compass{"Table7", kCentred, kCentred, Fixed(300), Fixed(300),
+                                       Visibility::NotStored};
+inline constexpr WindowSection OrgansMeridians{"Table9", kCentred, kCentred, Fixed(411), Fixed(451),
+                                               Visibility::Hidden};
+inline constexpr WindowSection Ruler{"Table8", kCentred, kCentred, kNone, kNone, Visibility::Hidden};
+
+inline constexpr std::array<const WindowSection*, 21> All{
+    &Calendar, &Circle, &Notes, &Seasons, &GeomanticTable, &Person, &GoodDays,
+    &Mansions, &Relations, &YinYangPower, &StarCombinations, &LoShu, &BaZhaiScheme, &Trigrams,
+    &StemBranchTable, &StemBranchDiagram, &FiveElementDiagram, &FiveElementAnalogies, &Compass,
+    &OrgansMeridians, &Ruler};
+}  // namespace WindowSections
+
+// Value names of a window section.
+namespace GeometryValue {
+inline constexpr char Left[] = "Left";
+inline constexpr char Top[] = "Top";
+inline constexpr char Height[] = "Height";
+inline constexpr char Width[] = "Width";
+inline constexpr char Visible[] = "Visible";
+}  // namespace GeometryValue

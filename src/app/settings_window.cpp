@@ -1,0 +1,127 @@
+#include "app/settings_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/settings_store.h"
+
+UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+    setRange(minimum, maximum);
+    lineEdit()->setReadOnly(true);
+}
+
+QString UpDownEdit::EditText() const { return lineEdit()->text(); }
+
+TFormSettings::TFormSettings(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    setWindowTitle(QString::fromUtf8("Установки"));
+    setModal(true);
+
+    auto* timeGroup = new QGroupBox(QString::fromUtf8("Время "), this);
+    auto* grid = new QGridLayout(timeGroup);
+    grid->addWidget(new QLabel(QString::fromUtf8("GMT (Часовой пояс):"), timeGroup), 0, 0);
+    ComboBoxGMT = new QComboBox(timeGroup);
+    for (const ZoneEntry& zone : ZoneTable) ComboBoxGMT->addItem(QString::fromUtf8(zone.caption));
+    grid->addWidget(ComboBoxGMT, 0, 1, 1, 2);
+
+    grid->addWidget(new QLabel(QString::fromUtf8("Летнее время (Л.в.):"), timeGroup), 1, 0);
+    EditLetnee = new UpDownEdit(-5, 5, timeGroup);
+    grid->addWidget(EditLetnee, 1, 1);
+
+    CheckSh = new QCheckBox(QString::fromUtf8("Учитывать долготу:"), timeGroup);
+    grid->addWidget(CheckSh, 2, 0);
+    EditDolgota = new UpDownEdit(-180, 180, timeGroup);
+    grid->addWidget(EditDolgota, 2, 1);
+    grid->addWidget(new QLabel(QString::fromUtf8("(гр.)"), timeGroup), 2, 2);
+    grid->setColumnStretch(2, 1);
+    connect(CheckSh, &QCheckBox::toggled, EditDolgota, &QWidget::setEnabled);
+
+    auto* layoutGroup = new QGroupBox(QString::fromUtf8("Расположение форм и окон"), this);
+    auto* layoutBox = new QVBoxLayout(layoutGroup);
+    ButtonDefault = new QPushButton(QString::fromUtf8("Интерфейс «по умолчанию»"), layoutGroup);
+    layoutBox->addWidget(ButtonDefault);
+    connect(ButtonDefault, &QPushButton::clicked, this, [this] {
+        emit DefaultLayoutRequested();
+        reject();
+    });
+
+    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonOK->setDefault(true);
+    connect(ButtonOK, &QPushButton::clicked, this, [this] {
+        SaveSettings();
+        emit SettingsApplied();
+        accept();
+    });
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ButtonOK);
+    buttons->addWidget(ButtonCancel);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(timeGroup);
+    page->addWidget(layoutGroup);
+    page->addLayout(buttons);
+    setSizeGripEnabled(false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    LoadSettings();
+}
+
+void TFormSettings::LoadSettings() {
+    const auto store = OpenSettingsStore();
+    // An index outside the list leaves it without a selection (zone offset 0).
+    const int zone = ReadInt(*store, Setting::ZoneIndex);
+    ComboBoxGMT->setCurrentIndex(zone >= 0 && zone < kZoneCount ? zone : -1);
+    EditLetnee->setValue(ReadInt(*store, Setting::SummerHours));
+    CheckSh->setChecked(ReadBool(*store, Setting::LongitudeOn));
+    EditDolgota->setValue(ReadInt(*store, Setting::Longitude));
+    EditDolgota->setEnabled(CheckSh->isChecked());
+}
+
+void TFormSettings::SaveSettings() {
+    const auto store = OpenSettingsStore();
+    Write(*store, Setting::ZoneIndex, ComboBoxGMT->currentIndex());
+    Write(*store, Setting::SummerHours, EditLetnee->value());
+    Write(*store, Setting::SummerHoursText, EditLetnee->EditText());
+    Write(*store, Setting::LongitudeOn, CheckSh->isChecked());
+    // Crosswise, as the store has always kept them: the number and its text are the same longitude.
+    Write(*store, Setting::Longitude, EditDolgota->EditText());
+    Write(*store, Setting::LongitudeText, EditDolgota->value());
+    store->sync();
+}
+
+TimeSettings TFormSettings::CurrentTimeSettings() const {
+    TimeSettings s;
+    s.zoneCaption = ComboBoxGMT->currentText().toStdString();
+    s.summerHours = EditLetnee->value();
+    s.longitude = EditDolgota->value();
+    s.longitudeOn = CheckSh->isChecked();
+    return s;
+}
+
+void TFormSettings::done(int result) {
+    // However the window closes, the controls show the stored values again.
+    LoadSettings();
+    QDialog::done(result);
+}
+
+void TFormSettings::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - frameGeometry().width()) / 2,
+             (area.height() - frameGeometry().height()) / 2);
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// "Установки": the zone, the summer-time shift and the longitude with its switch, and the button
+// that lays all windows out in the default arrangement. Loads the stored values when created;
+// "OK" stores and applies them, anything else that closes it brings the stored values back.
+// Every calculation reads the time settings from these controls.
+#include <QDialog>
+#include <QSpinBox>
+
+#include "astro/local_time.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+// An up-down with its edit read-only: the number changes only through the arrows.
+class UpDownEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    UpDownEdit(int minimum, int maximum, QWidget* parent = nullptr);
+    QString EditText() const;
+};
+
+class TFormSettings : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormSettings(QWidget* parent = nullptr);
+
+    // The six stored values into the controls (defaults where absent).
+    void LoadSettings();
+    // The controls into the store.
+    void SaveSettings();
+    // What the controls say now.
+    TimeSettings CurrentTimeSettings() const;
+
+    QComboBox* ComboBoxGMT;
+    UpDownEdit* EditLetnee;
+    QCheckBox* CheckSh;
+    UpDownEdit* EditDolgota;
+    QPushButton* ButtonDefault;
+    QPushButton* ButtonOK;
+    QPushButton* ButtonCancel;
+
+    void done(int result) override;
+
+signals:
+    // "OK": the values were stored; the main window applies them.
+    void SettingsApplied();
+    // "Интерфейс «по умолчанию»": the windows go to their default places.
+    void DefaultLayoutRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

@@ -1,0 +1,252 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/picker_moment.h"
+#include "app/settings_store.h"
+#include "app/settings_window.h"
+#include "app/shell_test_environment.h"
+#include "astro/moment.h"
+#include "reference/calendar_window.h"
+#include "reference/circle_window.h"
+
+namespace {
+
+class MainWindowTest : public ShellTest {
+protected:
+    static void SetPicker(TFormMainGVR& w, Moment m) { w.MyDate->setDateTime(DateTimeOfMoment(m)); }
+    static QString Shown(const TFormMainGVR& w) { return w.FormCalendar()->LabelNow->text(); }
+    static void Key(QWidget* target, Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+    }
+};
+
+TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
+    TFormMainGVR w;
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Gavrosin 4.12"));
+    EXPECT_EQ(w.StatusLine->text(),
+              QString::fromUtf8(" GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена"));
+    EXPECT_EQ(w.PickerMoment(), TestNow());
+    EXPECT_EQ(w.MyTime->time(), QTime(12, 0));
+    EXPECT_EQ(w.NowButton->text(), QStringLiteral("21.06.2024 12:00:00"));
+    EXPECT_EQ(w.NowButton->toolTip(), QString::fromUtf8("Установить текущие дату и время"));
+    EXPECT_EQ(w.EditDayPlus->text(), QStringLiteral("1"));
+    EXPECT_EQ(w.EditDayPlus->maxLength(), 5);
+    EXPECT_TRUE(w.CheckBoxRasch->isChecked());
+    EXPECT_EQ(w.CheckBoxRasch->text(), QString::fromUtf8("Отображать в календаре"));
+    EXPECT_EQ(w.ProgressBarMain->value(), 0);
+    // The first calculation ran at once, for the clock's moment.
+    EXPECT_EQ(Shown(w), QStringLiteral("21.06.2024 12:00:00"));
+    EXPECT_EQ(w.FormCalendar()->Week->text(), QString::fromUtf8("пятница"));
+    EXPECT_EQ(w.Cascade().YearTableBuilds(), 1);
+    EXPECT_EQ(w.Cascade().YearTerms().year, 2024);
+    EXPECT_EQ(w.Cascade().Current().civil, TestNow());
+    EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(), QString::fromUtf8("Версия 4.12"));
+}
+
+TEST_F(MainWindowTest, TheStepEditCorrectsWhatIsTyped) {
+    TFormMainGVR w;
+    w.EditDayPlus->setText(QStringLiteral("-3"));
+    EXPECT_EQ(w.EditDayPlus->text(), QStringLiteral("0"));
+    w.EditDayPlus->setText(QStringLiteral("abc"));
+    EXPECT_EQ(w.EditDayPlus->text(), QStringLiteral("1"));
+    w.EditDayPlus->setText(QStringLiteral("1234567"));
+    EXPECT_EQ(w.EditDayPlus->text(), QStringLiteral("12345"));
+
+    // Up and Down in the edit add and subtract the step.
+    w.EditDayPlus->setText(QStringLiteral("10"));
+    Key(w.EditDayPlus, Qt::Key_Up);
+    EXPECT_EQ(w.PickerMoment(), TestNow() + 10);
+    Key(w.EditDayPlus, Qt::Key_Down);
+    Key(w.EditDayPlus, Qt::Key_Down);
+    EXPECT_EQ(w.PickerMoment(), TestNow() - 10);
+    EXPECT_EQ(Shown(w), QStringLiteral("11.06.2024 12:00:00"));
+}
+
+TEST_F(MainWindowTest, AddingAndSubtractingStopAtBothEndsOfTheRange) {
+    TFormMainGVR w;
+    SetPicker(w, EncodeMoment(1900, 1, 5, 15, 45));
+    w.EditDayPlus->setText(QStringLiteral("10"));
+    w.SubtractDaysButton->click();
+    EXPECT_EQ(w.PickerMoment(), kFirstPickerMoment);
+    EXPECT_EQ(w.MyTime->time(), QTime(0, 0));
+    EXPECT_EQ(Shown(w), QStringLiteral("01.01.1900 00:00:00"));
+
+    SetPicker(w, EncodeMoment(8999, 12, 25, 15, 45));
+    w.AddDaysButton->click();
+    EXPECT_EQ(w.PickerMoment(), kLastPickerMoment);
+    EXPECT_EQ(w.MyTime->time(), QTime(0, 0));
+    EXPECT_EQ(Shown(w), QStringLiteral("01.01.9000 00:00:00"));
+}
+
+TEST_F(MainWindowTest, AddingADayKeepsTheTimeOfDay) {
+    TFormMainGVR w;
+    w.MyTime->setTime(QTime(23, 30));
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(2024, 6, 21, 23, 30));
+    w.AddDaysButton->click();
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(2024, 6, 22, 23, 30));
+    EXPECT_EQ(w.MyTime->time(), QTime(23, 30));
+    EXPECT_EQ(Shown(w), QStringLiteral("22.06.2024 23:30:00"));
+}
+
+TEST_F(MainWindowTest, WithTheSwitchOffTheCalendarStaysUntilItIsOnAgain) {
+    TFormMainGVR w;
+    w.CheckBoxRasch->click();
+    ASSERT_FALSE(w.CheckBoxRasch->isChecked());
+    SetPicker(w, EncodeMoment(2024, 7, 1, 9, 15));
+    w.MyTime->setTime(QTime(10, 0));
+    w.AddDaysButton->click();
+    EXPECT_EQ(Shown(w), QStringLiteral("21.06.2024 12:00:00"));
+
+    w.CheckBoxRasch->click();
+    EXPECT_EQ(Shown(w), QStringLiteral("02.07.2024 10:00:00"));
+
+    // The popup item switches it on and recalculates as well.
+    w.CheckBoxRasch->click();
+    SetPicker(w, EncodeMoment(2024, 8, 1, 10, 0));
+    w.Commands().Action(Command::PopupShowInCalendar)->trigger();
+    EXPECT_TRUE(w.CheckBoxRasch->isChecked());
+    EXPECT_EQ(Shown(w), QStringLiteral("01.08.2024 10:00:00"));
+}
+
+TEST_F(MainWindowTest, TheNowButtonBringsBackTheClock) {
+    TFormMainGVR w;
+    SetPicker(w, EncodeMoment(2001, 1, 1, 1, 1));
+    SetClock([] { return EncodeMoment(2025, 2, 3, 4, 5, 6); });
+    w.TimerTick();
+    EXPECT_EQ(w.NowButton->text(), QStringLiteral("03.02.2025 04:05:06"));
+    w.NowButton->click();
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(2025, 2, 3, 4, 5, 6));
+    EXPECT_EQ(w.MyTime->time(), QTime(4, 5, 6));
+    EXPECT_EQ(Shown(w), QStringLiteral("03.02.2025 04:05:06"));
+}
+
+TEST_F(MainWindowTest, TheYearTableIsBuiltOnlyForANewYearOrNewSettings) {
+    TFormMainGVR w;
+    const double equinoxBefore = w.Cascade().YearTerms().instants[0];
+    SetPicker(w, EncodeMoment(2024, 11, 1, 12, 0));
+    EXPECT_EQ(w.Cascade().YearTableBuilds(), 1);
+
+    // Only the zone changes: "OK" rebuilds the table at once, an hour and a half later.
+    TFormSettings& settings = *w.FormSettings();
+    settings.ComboBoxGMT->setCurrentIndex(19);  // (GMT +04:30)
+    settings.ButtonOK->click();
+    EXPECT_EQ(w.Cascade().YearTableBuilds(), 2);
+    EXPECT_EQ(w.Cascade().YearTerms().year, 2024);
+    EXPECT_NEAR((w.Cascade().YearTerms().instants[0] - equinoxBefore) * 24.0, 1.5, 1e-6);
+    EXPECT_EQ(w.StatusLine->text(),
+              QString::fromUtf8(" GMT: (GMT +04:30) | летнее время: 0 | долгота не учтена"));
+
+    // Cancel changes nothing.
+    settings.ComboBoxGMT->setCurrentIndex(3);
+    settings.ButtonCancel->click();
+    EXPECT_EQ(w.Cascade().YearTableBuilds(), 2);
+    EXPECT_EQ(settings.ComboBoxGMT->currentIndex(), 19);
+
+    SetPicker(w, EncodeMoment(2025, 1, 10, 12, 0));
+    EXPECT_EQ(w.Cascade().YearTableBuilds(), 3);
+    EXPECT_EQ(w.Cascade().YearTerms().year, 2025);
+}
+
+TEST_F(MainWindowTest, NewSettingsRebuildTheTableEvenWhenThePickerMovedToTheNextYearUnseen) {
+    TFormMainGVR w;
+    w.CheckBoxRasch->click();  // off
+    SetPicker(w, EncodeMoment(2025, 3, 1, 12, 0));
+    w.FormSettings()->ComboBoxGMT->setCurrentIndex(13);  // (GMT 00:00)
+    w.FormSettings()->ButtonOK->click();
+    EXPECT_EQ(w.Cascade().YearTerms().year, 2025);
+    EXPECT_NEAR(w.Cascade().YearTerms().instants[0], TermInstant(2025, 0), 1e-9);
+    EXPECT_EQ(Shown(w), QStringLiteral("01.03.2025 12:00:00"));
+}
+
+TEST_F(MainWindowTest, GeometryIsWrittenOnCloseAndRestoredAtTheNextStart) {
+    {
+        TFormMainGVR w;
+        w.show();
+        EXPECT_TRUE(w.FormCalendar()->isVisible());
+        EXPECT_TRUE(w.FormCircle()->isVisible());
+        w.FormCalendar()->move(100, 150);
+        w.FormCalendar()->resize(220, 400);
+        w.FormCircle()->hide();
+        w.close();
+    }
+    const auto store = OpenSettingsStore();
+    EXPECT_EQ(store->value("Calendar/Left").toInt(), 100);
+    EXPECT_EQ(store->value("Calendar/Top").toInt(), 150);
+    EXPECT_EQ(store->value("Calendar/Width").toInt(), 220);
+    EXPECT_EQ(store->value("Calendar/Height").toInt(), 400);
+    EXPECT_TRUE(store->value("Calendar/Visible").toBool());
+    EXPECT_FALSE(store->value("Circle/Visible").toBool());
+
+    TFormMainGVR next;
+    next.show();
+    EXPECT_EQ(next.FormCalendar()->pos(), QPoint(100, 150));
+    EXPECT_EQ(next.FormCalendar()->size(), QSize(220, 400));
+    EXPECT_TRUE(next.FormCalendar()->isVisible());
+    EXPECT_FALSE(next.FormCircle()->isVisible());
+}
+
+TEST_F(MainWindowTest, AWindowWithUnsavedDataCanStopTheEnd) {
+    TFormMainGVR w;
+    w.show();
+    bool mayClose = false;
+    w.AddCloseGuard([&] { return mayClose; });
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(OpenSettingsStore()->contains("Calendar/Left"));
+    mayClose = true;
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(OpenSettingsStore()->contains("Calendar/Left"));
+}
+
+TEST_F(MainWindowTest, TheDefaultArrangementComesBackFromTheSettings) {
+    TFormMainGVR w;
+    w.show();
+    w.FormCalendar()->move(300, 300);
+    w.FormCircle()->hide();
+    w.FormSettings()->ButtonDefault->click();
+    const ScreenLayout layout = w.Layout();
+    EXPECT_EQ(w.FormCalendar()->pos(), QPoint(1, layout.belowMainMenu));
+    EXPECT_EQ(w.FormCircle()->pos(), QPoint(218, layout.belowMainMenu));
+    EXPECT_TRUE(w.FormCircle()->isVisible());
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
+    TFormMainGVR w;
+    const MainCommands& c = w.Commands();
+    EXPECT_EQ(c.Action(Command::NewWindow)->text(), QString::fromUtf8("Новое окно программы"));
+    EXPECT_EQ(c.Action(Command::NewWindow)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(c.Action(Command::Settings)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(c.Action(Command::Exit)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(c.Action(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(c.Action(Command::StarCombinations)->toolTip(),
+              QString::fromUtf8("Комбинации звезд для циклов"));
+    EXPECT_EQ(c.Action(Command::Calendar)->toolTip(), QString::fromUtf8("Календарь"));
+    EXPECT_EQ(c.Action(Command::PopupSettings)->text(), QString::fromUtf8("Установки..."));
+    EXPECT_TRUE(c.Action(Command::Calendar)->isEnabled());
+    EXPECT_TRUE(c.Action(Command::StarDescriptions)->isEnabled());
+    EXPECT_FALSE(c.Action(Command::Person)->isEnabled());
+    EXPECT_FALSE(c.Action(Command::GeomanticTable)->isEnabled());
+    EXPECT_FALSE(c.Action(Command::Notes)->isEnabled());
+    EXPECT_EQ(c.Popup()->actions().size(), 6);
+
+    w.FormCalendar()->hide();
+    c.Action(Command::Calendar)->trigger();
+    EXPECT_TRUE(w.FormCalendar()->isVisible());
+}
+
+}  // namespace

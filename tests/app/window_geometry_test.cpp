@@ -1,0 +1,110 @@
+#include "app/window_geometry.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/shell_test_environment.h"
+
+namespace {
+
+class WindowGeometryTest : public ShellTest {
+protected:
+    ScreenLayout layout{QSize(1600, 1000), 73, 900};
+};
+
+TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
+    const QSize design(300, 200);
+    const WindowGeometry calendar = DefaultGeometry(WindowSections::Calendar, design, layout);
+    EXPECT_EQ(calendar.left, 1);
+    EXPECT_EQ(calendar.top, 73);
+    EXPECT_EQ(calendar.height, 503);
+    EXPECT_EQ(calendar.width, 214);
+    EXPECT_TRUE(calendar.visible);
+
+    const WindowGeometry seasons = DefaultGeometry(WindowSections::Seasons, design, layout);
+    EXPECT_EQ(seasons.width, 290);
+    EXPECT_EQ(seasons.height, 900 - 80);
+    EXPECT_EQ(seasons.left, 1600 - 290 - 2);
+    EXPECT_FALSE(seasons.visible);
+
+    const WindowGeometry goodDays = DefaultGeometry(WindowSections::GoodDays, design, layout);
+    EXPECT_EQ(goodDays.left, (1600 - 509) / 2);
+    EXPECT_EQ(goodDays.top, (1000 - 279) / 2);
+
+    // Windows that keep no size are centred with the size they have.
+    const WindowGeometry relations = DefaultGeometry(WindowSections::Relations, design, layout);
+    EXPECT_EQ(relations.left, (1600 - 300) / 2);
+    EXPECT_EQ(relations.top, (1000 - 200) / 2);
+    const WindowGeometry person = DefaultGeometry(WindowSections::Person, design, layout);
+    EXPECT_EQ(person.top, 73);
+}
+
+TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
+    const ScreenLayout low{QSize(1024, 600), 73, 500};
+    QWidget calendar, circle;
+    const auto store = OpenSettingsStore();
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
+    RestoreWindowGeometry(circle, *store, WindowSections::Circle, low);
+    EXPECT_EQ(calendar.height(), 420);
+    EXPECT_EQ(circle.height(), 420);
+    EXPECT_EQ(circle.width(), 573);
+    // A stored height is shortened the same way; a smaller one stands.
+    store->setValue("Calendar/Height", 480);
+    store->setValue("Circle/Height", 300);
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
+    RestoreWindowGeometry(circle, *store, WindowSections::Circle, low);
+    EXPECT_EQ(calendar.height(), 420);
+    EXPECT_EQ(circle.height(), 300);
+}
+
+TEST_F(WindowGeometryTest, StoredValuesWinAndBrokenOnesFallBack) {
+    const auto store = OpenSettingsStore();
+    store->setValue("Circle/Left", 40);
+    store->setValue("Circle/Top", "x");
+    store->setValue("Circle/Width", 600);
+    store->setValue("Circle/Visible", false);
+    const WindowGeometry g = StoredGeometry(*store, WindowSections::Circle, QSize(10, 10), layout);
+    EXPECT_EQ(g.left, 40);
+    EXPECT_EQ(g.top, 73);
+    EXPECT_EQ(g.width, 600);
+    EXPECT_EQ(g.height, 503);
+    EXPECT_FALSE(g.visible);
+}
+
+TEST_F(WindowGeometryTest, OnlyTheValuesASectionKeepsAreWritten) {
+    QWidget table;
+    table.resize(320, 240);
+    table.move(12, 34);
+    const auto store = OpenSettingsStore();
+    SaveWindowGeometry(table, *store, WindowSections::GeomanticTable);
+    EXPECT_EQ(store->value("FH/Left").toInt(), 12);
+    EXPECT_EQ(store->value("FH/Top").toInt(), 34);
+    EXPECT_FALSE(store->value("FH/Visible").toBool());
+    EXPECT_FALSE(store->contains("FH/Height"));
+    EXPECT_FALSE(store->contains("FH/Width"));
+
+    SaveWindowGeometry(table, *store, WindowSections::Compass);
+    EXPECT_EQ(store->value("Table7/Width").toInt(), 320);
+    EXPECT_EQ(store->value("Table7/Height").toInt(), 240);
+    EXPECT_FALSE(store->contains("Table7/Visible"));
+}
+
+TEST_F(WindowGeometryTest, TheDefaultArrangementPlacesShowsAndHides) {
+    QWidget goodDays, calendar;
+    goodDays.show();
+    ApplyDefaultGeometry(goodDays, WindowSections::GoodDays, layout);
+    EXPECT_EQ(goodDays.pos(), QPoint((1600 - 509) / 2, (1000 - 279) / 2 - 2));
+    EXPECT_EQ(goodDays.size(), QSize(509, 279));
+    EXPECT_FALSE(goodDays.isVisible());
+    ApplyDefaultGeometry(calendar, WindowSections::Calendar, layout);
+    EXPECT_EQ(calendar.pos(), QPoint(1, 73));
+    EXPECT_TRUE(calendar.isVisible());
+}
+
+TEST_F(WindowGeometryTest, EverySectionNameIsDistinct) {
+    for (std::size_t i = 0; i < WindowSections::All.size(); ++i)
+        for (std::size_t k = i + 1; k < WindowSections::All.size(); ++k)
+            EXPECT_STRNE(WindowSections::All[i]->section, WindowSections::All[k]->section);
+}
+
+}  // namespace
