@@ -14,7 +14,9 @@ namespace {
 
 class TableFile : public ::testing::Test {
 protected:
-    std::string Path(const std::string& name) { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
 
     void Write(const std::string& path, const std::string& utf8) {
         QFile f(QString::fromStdString(path));
