@@ -52,7 +52,7 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {Command::Help, "Вызов справки", "F1", "", "?", Group::Service, true},
     {Command::About, "О программе...", "", nullptr, "", Group::Service, true},
     {Command::PopupPerson, "Персональный гороскоп", "", nullptr, "", Group::File, false},
-    {Command::PopupShowInCalendar, "Отображать в календаре", "Return", nullptr, "", Group::File,
+    {Command::PopupShowInCalendar, "Отображать в календаре", "Enter", nullptr, "", Group::File,
      true},
     {Command::PopupSettings, "Установки...", "Ctrl+K", nullptr, "", Group::File, true},
 }};
@@ -92,7 +92,12 @@ QIcon BadgeIcon(const CommandInfo& info) {
 MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     for (const CommandInfo& info : kCommands) {
         auto* action = new QAction(QString::fromUtf8(info.caption), &window);
-        if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        if (*info.shortcut) {
+            QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
+            // "Enter" answers both the keypad's Enter and the main Return key.
+            if (keys.front() == QKeySequence(Qt::Key_Enter)) keys.append(QKeySequence(Qt::Key_Return));
+            action->setShortcuts(keys);
+        }
         if (info.toolbarHint) {
             action->setIcon(BadgeIcon(info));
             action->setToolTip(QString::fromUtf8(*info.toolbarHint ? info.toolbarHint : info.caption));

@@ -200,7 +200,7 @@ ScreenLayout TFormMainGVR::Layout() const {
     // (Each toolbar has a row of its own.)
     int toolbars = 0;
     for (const QToolBar* bar : findChildren<QToolBar*>())
-        if (toolBarArea(const_cast<QToolBar*>(bar)) == Qt::TopToolBarArea)
+        if (toolBarArea(bar) == Qt::TopToolBarArea)
             toolbars += bar->sizeHint().height();
     l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
     return l;
@@ -229,6 +229,11 @@ void TFormMainGVR::SetPickers(Moment m) {
 void TFormMainGVR::SetDateKeepingTime(Moment m) {
     const QSignalBlocker blocker(MyDate);
     MyDate->setDateTime(DateTimeOfMoment(m));
+}
+
+void TFormMainGVR::SetMoment(Moment m) {
+    SetPickers(m);
+    if (CheckBoxRasch->isChecked()) AllCalc(m);
 }
 
 void TFormMainGVR::NowButtonClick() {

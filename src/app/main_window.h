@@ -31,10 +31,12 @@ public:
     explicit TFormMainGVR(QWidget* parent = nullptr);
     ~TFormMainGVR() override;
 
-    // The full recalculation for the civil moment m, and its first part (Part of the cascade that
-    // other windows call).
+    // The full recalculation for the civil moment m, and its first part.
     void AllCalc(Moment m);
     void MainCalculation(Moment m);
+    // Another window's moment (a birth moment) into both pickers, recalculated while the switch
+    // "Отображать в календаре" is on.
+    void SetMoment(Moment m);
 
     // The moment of the date picker (date and time together).
     Moment PickerMoment() const;

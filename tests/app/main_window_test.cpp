@@ -123,6 +123,17 @@ TEST_F(MainWindowTest, WithTheSwitchOffTheCalendarStaysUntilItIsOnAgain) {
     EXPECT_EQ(Shown(w), QStringLiteral("01.08.2024 10:00:00"));
 }
 
+TEST_F(MainWindowTest, AnotherWindowsMomentGoesIntoBothPickers) {
+    TFormMainGVR w;
+    w.SetMoment(EncodeMoment(1984, 2, 4, 23, 30));
+    EXPECT_EQ(w.MyTime->time(), QTime(23, 30));
+    EXPECT_EQ(Shown(w), QStringLiteral("04.02.1984 23:30:00"));
+    w.CheckBoxRasch->click();
+    w.SetMoment(EncodeMoment(1990, 5, 6, 7, 8));
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(1990, 5, 6, 7, 8));
+    EXPECT_EQ(Shown(w), QStringLiteral("04.02.1984 23:30:00"));
+}
+
 TEST_F(MainWindowTest, TheNowButtonBringsBackTheClock) {
     TFormMainGVR w;
     SetPicker(w, EncodeMoment(2001, 1, 1, 1, 1));
@@ -237,6 +248,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
               QString::fromUtf8("Комбинации звезд для циклов"));
     EXPECT_EQ(c.Action(Command::Calendar)->toolTip(), QString::fromUtf8("Календарь"));
     EXPECT_EQ(c.Action(Command::PopupSettings)->text(), QString::fromUtf8("Установки..."));
+    EXPECT_EQ(c.Action(Command::PopupShowInCalendar)->shortcut(), QKeySequence(Qt::Key_Enter));
     EXPECT_TRUE(c.Action(Command::Calendar)->isEnabled());
     EXPECT_TRUE(c.Action(Command::StarDescriptions)->isEnabled());
     EXPECT_FALSE(c.Action(Command::Person)->isEnabled());
