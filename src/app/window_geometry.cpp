@@ -70,15 +70,11 @@ WindowGeometry StoredGeometry(const QSettings& store, const WindowSection& secti
     if (section.height.stored())
         g.height = ReadCoordinate(store, section, GeometryValue::Height, defaults.height);
     FitMainClient(section, layout, g);
-    // Centring follows the size actually restored.
-    const WindowGeometry centred = [&] {
-        WindowGeometry c = g;
-        c.left = PositionOf(section.left, layout.screen.width(), g.width, layout);
-        c.top = PositionOf(section.top, layout.screen.height(), g.height, layout);
-        return c;
-    }();
-    g.left = ReadCoordinate(store, section, GeometryValue::Left, centred.left);
-    g.top = ReadCoordinate(store, section, GeometryValue::Top, centred.top);
+    // A centred default follows the size actually restored.
+    g.left = ReadCoordinate(store, section, GeometryValue::Left,
+                            PositionOf(section.left, layout.screen.width(), g.width, layout));
+    g.top = ReadCoordinate(store, section, GeometryValue::Top,
+                           PositionOf(section.top, layout.screen.height(), g.height, layout));
     if (section.visible != Visibility::NotStored) {
         const QVariant v = store.value(PathOf(section, GeometryValue::Visible));
         g.visible = v.isValid() ? v.toBool() : defaults.visible;

@@ -19,8 +19,9 @@ inline QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "test_windows";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down among the program's exit handlers crashes at random.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // The fixed "now" of the tests: 2024-06-21 12:00 (a Friday), local civil time.
