@@ -5,9 +5,12 @@ void AuxiliaryWindows::Add(QWidget* window, const WindowSection& section,
     const auto store = OpenSettingsStore();
     const bool show = RestoreWindowGeometry(*window, *store, section, layout);
     windows_.push_back({window, &section, show});
+    // A window that joins after the main window is up shows at once.
+    if (started_ && show) window->show();
 }
 
 void AuxiliaryWindows::ShowRestored() {
+    started_ = true;
     for (const Entry& e : windows_)
         if (e.window && e.showAtStart) e.window->show();
 }

@@ -26,4 +26,5 @@ private:
         bool showAtStart;
     };
     std::vector<Entry> windows_;
+    bool started_ = false;
 };

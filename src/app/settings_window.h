@@ -18,6 +18,10 @@ class UpDownEdit : public QSpinBox {
 public:
     UpDownEdit(int minimum, int maximum, QWidget* parent = nullptr);
     QString EditText() const;
+
+protected:
+    // Plain digits whatever the locale, so that the stored text always reads back as a number.
+    QString textFromValue(int value) const override { return QString::number(value); }
 };
 
 class TFormSettings : public QDialog {
