@@ -14,8 +14,9 @@ add_executable(gavrosin-pagegen ${CMAKE_SOURCE_DIR}/scripts/pages/pagegen.cpp)
 target_link_libraries(gavrosin-pagegen PRIVATE gavrosin_pagegen_lib)
 target_compile_options(gavrosin-pagegen PRIVATE ${GAVROSIN_WARNINGS})
 
-file(GLOB_RECURSE GAVROSIN_PAGE_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/pages/*.rtf.md ${CMAKE_SOURCE_DIR}/pages/*.txt.md)
+# Every .md file is taken, so that a misnamed page ("s1.rft.md") stops the build with a message
+# instead of silently leaving its data file missing.
+file(GLOB_RECURSE GAVROSIN_PAGE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/pages/*.md)
 list(SORT GAVROSIN_PAGE_SOURCES)
 set(GAVROSIN_PAGE_OUTPUTS)
 foreach(page_source ${GAVROSIN_PAGE_SOURCES})
