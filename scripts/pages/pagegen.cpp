@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
     const fs::path output = argv[2];
     const bool rtf = EndsWith(output.string(), ".rtf");
     if (!rtf && !EndsWith(output.string(), ".txt"))
-        return Fail(source, "the output " + output.string() + " is neither .rtf nor .txt");
+        return Fail(source, "a page source is named <page>.rtf.md or <page>.txt.md; this one "
+                            "would give " + output.filename().string() + ", which the program never opens");
 
     std::string text;
     if (!ReadWhole(source, text)) return Fail(source, "cannot read the page source");
