@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "text/cp1251.h"
-#include "text/rtf_unicode.h"
+#include "text/utf8.h"
 
 namespace {
 

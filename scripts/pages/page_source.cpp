@@ -1,6 +1,6 @@
 #include "page_source.h"
 
-#include "text/rtf_unicode.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "text/cp1251.h"
 
+#include "text/utf8.h"
+
 namespace {
 
 // Code points of the bytes 0x80..0xFF.
@@ -22,44 +24,6 @@ const char32_t kHighHalf[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at s[i]; a malformed byte is taken as U+FFFD and skipped alone.
-char32_t NextCodePoint(const std::string& s, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b0 = byte(i);
-    int extra = 0;
-    char32_t cp;
-    if (b0 < 0x80) { ++i; return b0; }
-    if ((b0 & 0xE0) == 0xC0) { extra = 1; cp = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { extra = 2; cp = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { extra = 3; cp = b0 & 0x07; }
-    else { ++i; return 0xFFFD; }
-    if (i + extra >= s.size()) { ++i; return 0xFFFD; }
-    for (int k = 1; k <= extra; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) { ++i; return 0xFFFD; }
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    i += extra + 1;
-    return cp;
-}
-
 }  // namespace
 
 char32_t Cp1251ToCodePoint(unsigned char byte) {
@@ -77,7 +41,7 @@ std::string Utf8ToCp1251(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const int b = CodePointToCp1251(NextCodePoint(utf8, i));
+        const int b = CodePointToCp1251(NextUtf8CodePoint(utf8, i));
         out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
@@ -86,6 +50,6 @@ std::string Utf8ToCp1251(const std::string& utf8) {
 std::string Cp1251ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (unsigned char b : bytes) AppendUtf8(out, Cp1251ToCodePoint(b));
+    for (unsigned char b : bytes) AppendUtf8CodePoint(out, Cp1251ToCodePoint(b));
     return out;
 }

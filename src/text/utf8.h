@@ -1,5 +1,5 @@
 #pragma once
-// UTF-8 encoding and decoding of single code points, shared by the RTF reader and writer.
+// UTF-8 encoding and decoding of single code points, shared by the code-page and RTF modules.
 #include <cstddef>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "text/rtf_unicode.h"
+#include "text/utf8.h"
 
 char32_t NextUtf8CodePoint(const std::string& text, std::size_t& pos) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
