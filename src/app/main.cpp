@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "app/main_window.h"
 #include "app/version.h"
@@ -6,6 +7,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // Dates follow the user's regional settings; a machine with no regional settings at all
+    // (the "C" locale) gets the Russian formats of the interface rather than bare English ones.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // The main window creates every other window in the start-up order and runs the first
     // calculation. A person or table file named as the first argument is opened by its window.
     TFormMainGVR mainWindow;
