@@ -5,6 +5,7 @@
 
 #include "astro/convert_error.h"
 #include "cli/cli_args.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 
 namespace {
@@ -33,6 +34,9 @@ const std::map<std::string, Command>& Commands() {
         {"days", RunDaysCommand},
         {"terms", RunTermsCommand},
         {"newmoons", RunNewMoonsCommand},
+        {"table", [](const CommandWords& words, std::ostream& out) {
+             return RunTableCommand(words, out, std::cerr);
+         }},
     };
     return kCommands;
 }
