@@ -1,0 +1,27 @@
+#include "tools/day_pages.h"
+
+#include "astro/moment_format.h"
+#include "calendar/nine_stars.h"
+
+const char* const kRelationsOfficerCaption =
+    "Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»";
+
+int OfficerOfDay(const CurrentMoment& moment) {
+    return Chzang(moment.month.branch, moment.day.branch);
+}
+
+std::string OfficerPagePath(int officer) {
+    return "\\other\\czang\\c" + std::to_string(officer) + ".rtf";
+}
+
+std::string MansionPagePath(int mansion) {
+    return "\\other\\constell\\c" + std::to_string(mansion) + ".rtf";
+}
+
+QString GoodDayCaption(Moment civil) {
+    return QString::fromUtf8("12 установлений, ") + FormatDateTime(civil);
+}
+
+QString ConstellCaption(Moment civil) {
+    return QString::fromUtf8("28 созвездий, ") + FormatShortDate(civil);
+}
