@@ -1,0 +1,22 @@
+#include "person/person.h"
+
+TimeSettings PersonTimeSettings(const Person& person) {
+    TimeSettings s;
+    s.zoneCaption = ZoneCaptionOfIndex(person.zoneIndex);
+    s.summerHours = person.summerHours;
+    s.longitude = person.longitude;
+    s.longitudeOn = person.longitudeOn;
+    return s;
+}
+
+Person ClearedPerson(Moment now, const TimeSettings& settings) {
+    Person p;
+    p.birth = now;
+    p.zoneIndex = ZoneIndexOfCaption(settings.zoneCaption);
+    p.summerHours = settings.summerHours;
+    p.longitude = settings.longitude;
+    p.longitudeOn = settings.longitudeOn;
+    return p;
+}
+
+std::string SexWord(bool male) { return male ? "мужской" : "женский"; }

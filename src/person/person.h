@@ -1,0 +1,38 @@
+#pragma once
+// The person behind the person window: the data of one birth from which the personal chart is
+// computed, with its own zone, summer-time shift and longitude (not the settings').
+#include <string>
+
+#include "astro/julian_day.h"
+#include "astro/local_time.h"
+
+struct Person {
+    std::string name;          // free text, may be empty
+    Moment birth = 0;          // civil birth date and time at the birth place, summer time included
+    bool male = false;         // "ж." is the default
+    int zoneIndex = kDefaultZoneIndex;  // index into ZoneTable; -1 (no zone chosen) counts as GMT
+    int summerHours = 0;       // -5..5
+    int longitude = 37;        // whole degrees, east positive, -180..180
+    bool longitudeOn = false;  // "долгота:" — local mean solar time for the day and hour pillars
+
+    bool operator==(const Person& o) const {
+        return name == o.name && birth == o.birth && male == o.male && zoneIndex == o.zoneIndex &&
+               summerHours == o.summerHours && longitude == o.longitude &&
+               longitudeOn == o.longitudeOn;
+    }
+};
+
+constexpr int kMinSummerHours = -5;
+constexpr int kMaxSummerHours = 5;
+constexpr int kMinLongitude = -180;
+constexpr int kMaxLongitude = 180;
+
+// The birth's own time settings, as the time-scale chain of the calendar takes them.
+TimeSettings PersonTimeSettings(const Person& person);
+
+// The person of a cleared window: born `now`, no name, female, with the zone, summer shift,
+// longitude and longitude switch of the settings.
+Person ClearedPerson(Moment now, const TimeSettings& settings);
+
+// "женский" or "мужской".
+std::string SexWord(bool male);

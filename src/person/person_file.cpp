@@ -1,0 +1,84 @@
+#include "person/person_file.h"
+
+#include <algorithm>
+
+#include "astro/convert_error.h"
+#include "astro/moment.h"
+#include "text/ini_file.h"
+
+namespace {
+
+const char* const kTitleSection = "TITLE";
+const char* const kTitleKey = "Title";
+const char* const kTitle = "gvp";
+const char* const kSection = "Fild1";
+const char* const kNameKey = "Name";
+const char* const kDateKey = "Date";
+const char* const kSexKey = "Pol";
+const char* const kZoneKey = "GMT";
+const char* const kSummerKey = "Letnee";
+const char* const kLongitudeKey = "Dolgota";
+const char* const kSwitchKey = "Check";
+const char* const kMale = "мужской";
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+int IntegerValue(const std::string& text) {
+    const auto value = ParseIniInteger(text);
+    if (!value) throw EConvertError("'" + text + "' is not a valid integer value");
+    return *value;
+}
+
+Moment DateValue(const std::string& text) {
+    const auto value = ParseIniFloat(text);
+    if (!value) throw EConvertError("'" + text + "' is not a valid floating point value");
+    // The date picker's range: 1900-01-01 up to (the end of) 9000-01-01.
+    if (*value < EncodeMoment(1900, 1, 1) || *value >= EncodeMoment(9000, 1, 2)) {
+        throw EConvertError("'" + text + "' is not a valid date");
+    }
+    return *value;
+}
+
+}  // namespace
+
+void SavePersonFile(const std::string& path, const Person& person, char decimalSeparator) {
+    IniFile ini = IniFile::LoadOrEmpty(path);
+    ini.WriteString(kTitleSection, kTitleKey, kTitle);
+    ini.WriteString(kSection, kNameKey, person.name);
+    ini.WriteString(kSection, kDateKey, FormatIniFloat(person.birth, decimalSeparator));
+    ini.WriteString(kSection, kSexKey, SexWord(person.male));
+    ini.WriteString(kSection, kZoneKey, std::to_string(person.zoneIndex));
+    ini.WriteString(kSection, kSummerKey, std::to_string(person.summerHours));
+    ini.WriteString(kSection, kLongitudeKey, std::to_string(person.longitude));
+    ini.WriteString(kSection, kSwitchKey, person.longitudeOn ? "1" : "0");
+    ini.Save(path);
+}
+
+Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings) {
+    const IniFile ini = IniFile::LoadOrEmpty(path);
+    Person p = ClearedPerson(now, settings);
+    p.longitudeOn = false;
+
+    // In the order the window has always read them, so that the message names the first bad value.
+    p.name = ini.ReadString(kSection, kNameKey, "");
+    if (const auto text = ini.Value(kSection, kDateKey)) p.birth = DateValue(*text);
+    p.male = ini.ReadString(kSection, kSexKey, "") == kMale;
+    if (const auto text = ini.Value(kSection, kSummerKey)) {
+        p.summerHours = std::clamp(IntegerValue(*text), kMinSummerHours, kMaxSummerHours);
+    }
+    if (const auto text = ini.Value(kSection, kZoneKey)) {
+        const int index = IntegerValue(*text);
+        p.zoneIndex = index >= 0 && index < kZoneCount ? index : -1;
+    }
+    if (const auto text = ini.Value(kSection, kLongitudeKey)) {
+        p.longitude = std::clamp(IntegerValue(*text), kMinLongitude, kMaxLongitude);
+    }
+    if (const auto text = ini.Value(kSection, kSwitchKey)) p.longitudeOn = *text != "0";
+    return p;
+}
+
+bool IsPersonFileName(const std::string& path) {
+    return EndsWith(path, ".gvp") || EndsWith(path, ".GVP") || EndsWith(path, ".Gvp");
+}

@@ -1,0 +1,229 @@
+#include "person/person_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "astro/convert_error.h"
+#include "astro/moment.h"
+#include "text/cp1251.h"
+#include "text/ini_file.h"
+
+namespace {
+
+class PersonFile : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
+
+    // Writes a file as it would come from elsewhere: `utf8` stored in Windows-1251.
+    void Write(const std::string& path, const std::string& utf8) const {
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const std::string bytes = Utf8ToCp1251(utf8);
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    // The file's text, decoded from Windows-1251.
+    std::string Read(const std::string& path) const {
+        QFile f(QString::fromStdString(path));
+        if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+        return Cp1251ToUtf8(f.readAll().toStdString());
+    }
+
+    Person Load(const std::string& fildLines) const {
+        const std::string path = Path("p.gvp");
+        Write(path, "[Fild1]\r\n" + fildLines);
+        return ReadPersonFile(path, now_, settings_);
+    }
+
+    static Person Ivan() {
+        Person p;
+        p.name = "Иван Петрович";
+        p.birth = 37665.8079649306;
+        p.male = true;
+        p.zoneIndex = 21;
+        p.summerHours = -2;
+        p.longitude = -75;
+        p.longitudeOn = true;
+        return p;
+    }
+
+    QTemporaryDir dir_;
+    const Moment now_ = EncodeMoment(2024, 6, 21, 12, 0);
+    // Settings that differ from every default of the record, switch on.
+    const TimeSettings settings_ = TimeSettings::WithZoneIndex(25, 1, 104, true);
+};
+
+TEST_F(PersonFile, ANewFileHoldsTheTitleThenTheSevenKeysInOrder) {
+    const std::string path = Path("иван.gvp");
+    SavePersonFile(path, Ivan(), ',');
+    EXPECT_EQ(Read(path),
+              "[TITLE]\r\nTitle=gvp\r\n[Fild1]\r\nName=Иван Петрович\r\nDate=37665,8079649306\r\n"
+              "Pol=мужской\r\nGMT=21\r\nLetnee=-2\r\nDolgota=-75\r\nCheck=1\r\n");
+
+    Person woman = Ivan();
+    woman.male = false;
+    woman.longitudeOn = false;
+    woman.birth = 37665.5;
+    SavePersonFile(path, woman, '.');
+    EXPECT_EQ(Read(path),
+              "[TITLE]\r\nTitle=gvp\r\n[Fild1]\r\nName=Иван Петрович\r\nDate=37665.5\r\n"
+              "Pol=женский\r\nGMT=21\r\nLetnee=-2\r\nDolgota=-75\r\nCheck=0\r\n");
+}
+
+TEST_F(PersonFile, TheNameIsStoredInTheCyrillicCodePage) {
+    const std::string path = Path("a.gvp");
+    SavePersonFile(path, Ivan(), ',');
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    // "Иван" in Windows-1251.
+    EXPECT_TRUE(f.readAll().contains(QByteArray("Name=\xC8\xE2\xE0\xED ")));
+}
+
+TEST_F(PersonFile, ABirthAtMidnightIsAWholeDayCount) {
+    Person p = Ivan();
+    p.birth = EncodeMoment(2003, 2, 14);
+    const std::string path = Path("m.gvp");
+    SavePersonFile(path, p, ',');
+    EXPECT_NE(Read(path).find("\r\nDate=37666\r\n"), std::string::npos) << Read(path);
+}
+
+TEST_F(PersonFile, RoundTripsWithEitherSeparator) {
+    const std::string path = Path("r.gvp");
+    Person empty = Ivan();
+    empty.name.clear();
+    for (const Person& p : {Ivan(), empty}) {
+        for (char separator : {',', '.'}) {
+            SavePersonFile(path, p, separator);
+            EXPECT_EQ(ReadPersonFile(path, now_, settings_), p) << separator;
+        }
+    }
+    EXPECT_NE(Read(path).find("\r\nName=\r\n"), std::string::npos);
+}
+
+TEST_F(PersonFile, WritingKeepsEveryOtherLineOfAnExistingFile) {
+    const std::string path = Path("k.gvp");
+    Write(path, "; записано вручную\r\n[Fild1]\r\nPol=мужской\r\nЗаметка=близнец\r\n\r\n[Свое]\r\nX=1\r\n");
+    Person p = Ivan();
+    p.male = false;
+    SavePersonFile(path, p, ',');
+    EXPECT_EQ(Read(path),
+              "; записано вручную\r\n[Fild1]\r\nPol=женский\r\nЗаметка=близнец\r\n"
+              "Name=Иван Петрович\r\nDate=37665,8079649306\r\nGMT=21\r\nLetnee=-2\r\n"
+              "Dolgota=-75\r\nCheck=1\r\n\r\n[Свое]\r\nX=1\r\n[TITLE]\r\nTitle=gvp\r\n");
+}
+
+TEST_F(PersonFile, AMissingFileOrMissingKeysTakeTheDefaults) {
+    Person expected;
+    expected.birth = now_;
+    expected.zoneIndex = 25;
+    expected.summerHours = 1;
+    expected.longitude = 104;
+    expected.longitudeOn = false;  // whatever the settings' switch
+
+    EXPECT_EQ(ReadPersonFile(Path("нет такого.gvp"), now_, settings_), expected);
+    // Any INI file opens; "TITLE" is not required.
+    EXPECT_EQ(Load(""), expected);
+    const std::string other = Path("other.ini");
+    Write(other, "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nAzimut=95\r\n");
+    EXPECT_EQ(ReadPersonFile(other, now_, settings_), expected);
+}
+
+TEST_F(PersonFile, SexAndSwitchReadByExactWords) {
+    struct Case {
+        const char* line;
+        bool male;
+    };
+    for (const Case& c : {Case{"Pol=мужской", true}, Case{"Pol=Мужской", false},
+                          Case{"Pol=МУЖСКОЙ", false}, Case{"Pol=женский", false},
+                          Case{"Pol=", false}, Case{"Pol=м", false}}) {
+        EXPECT_EQ(Load(std::string(c.line) + "\r\n").male, c.male) << c.line;
+    }
+    struct Switch {
+        const char* line;
+        bool on;
+    };
+    for (const Switch& c : {Switch{"Check=0", false}, Switch{"Check=1", true},
+                            Switch{"Check=нет", true}, Switch{"Check=", true},
+                            Switch{"Check=00", true}, Switch{"", false}}) {
+        EXPECT_EQ(Load(std::string(c.line) + "\r\n").longitudeOn, c.on) << c.line;
+    }
+}
+
+TEST_F(PersonFile, TheDateReadsWithEitherSeparator) {
+    EXPECT_DOUBLE_EQ(Load("Date=37665,8079649306\r\n").birth, 37665.8079649306);
+    EXPECT_DOUBLE_EQ(Load("Date=37665.8079649306\r\n").birth, 37665.8079649306);
+    EXPECT_DOUBLE_EQ(Load("Date=37666\r\n").birth, 37666.0);
+}
+
+TEST_F(PersonFile, OutOfRangeNumbersAreBroughtIntoTheirControls) {
+    const Person p = Load("GMT=32\r\nLetnee=9\r\nDolgota=-200\r\n");
+    EXPECT_EQ(p.zoneIndex, -1);
+    EXPECT_EQ(p.summerHours, 5);
+    EXPECT_EQ(p.longitude, -180);
+    EXPECT_EQ(Load("GMT=-1\r\nLetnee=-6\r\nDolgota=181\r\n").zoneIndex, -1);
+    EXPECT_EQ(Load("GMT=0\r\n").zoneIndex, 0);
+    EXPECT_EQ(Load("GMT=31\r\n").zoneIndex, 31);
+    // The first and the last day of the date picker.
+    EXPECT_DOUBLE_EQ(Load("Date=2\r\n").birth, 2.0);
+    EXPECT_DOUBLE_EQ(Load("Date=2593224,75\r\n").birth, 2593224.75);
+}
+
+TEST_F(PersonFile, ABadNumberStopsTheReadingWithTheFirstBadValue) {
+    struct Case {
+        const char* lines;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"Date=вчера\r\n", "'вчера' is not a valid floating point value"},
+        {"Date=37665,5,5\r\n", "'37665,5,5' is not a valid floating point value"},
+        {"Date=1\r\n", "'1' is not a valid date"},
+        {"Date=2593225\r\n", "'2593225' is not a valid date"},
+        {"GMT=+3\r\n", nullptr},
+        {"GMT=три\r\n", "'три' is not a valid integer value"},
+        {"Letnee=1.5\r\n", "'1.5' is not a valid integer value"},
+        {"Dolgota=37°\r\n", "'37°' is not a valid integer value"},
+        // Read in the order name, date, sex, summer hours, zone, longitude.
+        {"Dolgota=x\r\nGMT=y\r\nLetnee=z\r\n", "'z' is not a valid integer value"},
+        {"GMT=y\r\nDate=d\r\n", "'d' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        if (!c.message) {
+            EXPECT_NO_THROW(Load(c.lines)) << c.lines;
+            continue;
+        }
+        try {
+            Load(c.lines);
+            ADD_FAILURE() << "no error for " << c.lines;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+}
+
+TEST_F(PersonFile, AnUnreadableOrUnwritablePathRaisesAFileError) {
+    const std::string folder = Path("папка.gvp");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    EXPECT_THROW(ReadPersonFile(folder, now_, settings_), EFileError);
+    EXPECT_THROW(SavePersonFile(Path("нет/такой/папки.gvp"), Ivan(), ','), EFileError);
+    EXPECT_THROW(SavePersonFile(folder, Ivan(), ','), EFileError);
+}
+
+TEST(PersonFileName, OnlyTheThreeSpellingsOfTheExtension) {
+    struct Case {
+        const char* path;
+        bool person;
+    };
+    for (const Case& c : {Case{"a.gvp", true}, Case{"/home/я/Иван.GVP", true}, Case{"x.Gvp", true},
+                          Case{"x.gVp", false}, Case{"x.GvP", false}, Case{"x.gvP", false},
+                          Case{"x.GVp", false}, Case{"x.gvpx", false}, Case{"gvp", false},
+                          Case{"x.gvt", false}, Case{"", false}}) {
+        EXPECT_EQ(IsPersonFileName(c.path), c.person) << c.path;
+    }
+}
+
+}  // namespace
