@@ -1,0 +1,6 @@
+#include "reference/compass_facing.h"
+
+double CompassOverlayAngle(double azimuth) {
+    const double angle = azimuth + 90.0;
+    return angle > 360.0 ? angle - 360.0 : angle;
+}

@@ -1,0 +1,81 @@
+#include "reference/notes_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "reference/notes_format.h"
+#include "text/cp1251.h"
+
+namespace {
+
+std::string Bytes(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
+
+bool ReadAll(const QString& path, std::string& bytes, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString());
+        return false;
+    }
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+NoteLines LinesOfNote(const QString& note) {
+    NoteLines lines;
+    if (note.isEmpty()) return lines;
+    for (const QString& line : note.split(QLatin1Char('\n'))) lines.push_back(Bytes(line));
+    return lines;
+}
+
+}  // namespace
+
+NoteReadResult ReadDayNote(const QString& path, const QString& key) {
+    NoteReadResult result;
+    std::string bytes;
+    if (!ReadAll(path, bytes, result.error)) return result;
+    QStringList lines;
+    for (const std::string& line : NoteOfDay(SplitNoteFile(bytes), Bytes(key)))
+        lines.append(QString::fromStdString(Cp1251ToUtf8(line)));
+    result.note = lines.join(QLatin1Char('\n'));
+    result.ok = true;
+    return result;
+}
+
+NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QString& note) {
+    NoteWriteResult result;
+    std::string bytes;
+    if (!ReadAll(path, bytes, result.error)) return result;
+
+    const NoteRewrite rewrite = WithNoteOfDay(SplitNoteFile(bytes), Bytes(key), LinesOfNote(note));
+    switch (rewrite.status) {
+        case NoteRewriteStatus::Unchanged:
+            result.status = NoteWriteStatus::Unchanged;
+            return result;
+        case NoteRewriteStatus::UnterminatedBlock:
+            result.error = QStringLiteral(
+                               "The note of \"%1\" in file \"%2\" has no end line. The file was "
+                               "left unchanged.")
+                               .arg(key, path);
+            return result;
+        case NoteRewriteStatus::Rewritten: break;
+    }
+
+    const std::string out = JoinNoteFile(rewrite.lines);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+        return result;
+    }
+    if (file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()) ||
+        !file.commit()) {
+        result.error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+        return result;
+    }
+    result.status = NoteWriteStatus::Saved;
+    return result;
+}

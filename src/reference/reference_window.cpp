@@ -1,0 +1,74 @@
+#include "reference/reference_window.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/error_box.h"
+#include "app/program_folder.h"
+
+ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    setWindowTitle(caption);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
+}
+
+QPixmap ReferenceWindow::LoadPicture(const QString& backslashPath) {
+    const QString path = DataPath(backslashPath);
+    QPixmap picture(path);
+    if (picture.isNull()) {
+        const QString error =
+            QFileInfo::exists(path)
+                ? QStringLiteral("Cannot read picture \"%1\".").arg(path)
+                : QStringLiteral("Cannot open file \"%1\". The file does not exist.").arg(path);
+        pictureErrors_.append(error);
+        ShowErrorBox(this, error);
+    }
+    return picture;
+}
+
+QLabel* ReferenceWindow::PictureLabel(const QString& backslashPath, QSize size) {
+    auto* label = new QLabel(this);
+    label->setFixedSize(size);
+    label->setAlignment(Qt::AlignCenter);
+    const QPixmap picture = LoadPicture(backslashPath);
+    if (!picture.isNull()) {
+        label->setFixedSize(picture.size());
+        label->setPixmap(picture);
+    }
+    return label;
+}
+
+QLabel* ReferenceWindow::PictureContent(const QString& backslashPath, QSize size) {
+    QLabel* picture = PictureLabel(backslashPath, size);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(picture);
+    FixSize();
+    return picture;
+}
+
+void ReferenceWindow::FixSize() {
+    if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+QScrollArea* ReferenceWindow::ScrolledContent(QWidget* content, Qt::Alignment alignment) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(alignment);
+    scroll->setWidgetResizable(false);
+    scroll->setBackgroundRole(QPalette::Window);
+    content->setAutoFillBackground(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return scroll;
+}
