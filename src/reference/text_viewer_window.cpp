@@ -1,20 +1,17 @@
 #include "reference/text_viewer_window.h"
 
-#include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "app/error_box.h"
+#include "app/file_dialogs.h"
 #include "app/program_folder.h"
 #include "app/rich_text_document.h"
+#include "app/rich_text_file.h"
 #include "app/window_cascade.h"
-#include "text/rtf_reader.h"
-#include "text/rtf_writer.h"
 
 namespace {
 
@@ -78,30 +75,22 @@ void TFormText::showEvent(QShowEvent* event) {
 bool TFormText::LoadPage() {
     loaded_ = true;
     RichEdit->clear();
-    const QString fileName = DataPath(page_);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    QString error;
+    const auto page = ReadRichTextFile(DataPath(page_), error);
+    if (!page) {
+        ReportError(error);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ReportError(QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    FillTextDocument(*RichEdit->document(), ReadRtf(bytes.toStdString()));
+    FillTextDocument(*RichEdit->document(), *page);
     RichEdit->moveCursor(QTextCursor::Start);
     lastError_.clear();
     return true;
 }
 
 bool TFormText::SaveAsRtf(const QString& fileName) {
-    const std::string rtf = WriteRtf(RichDocumentOf(*RichEdit->document()));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size()) ||
-        !file.commit()) {
-        ReportError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+    const QString error = WriteRtfFile(RichDocumentOf(*RichEdit->document()), fileName);
+    if (!error.isEmpty()) {
+        ReportError(error);
         return false;
     }
     lastError_.clear();
@@ -109,12 +98,9 @@ bool TFormText::SaveAsRtf(const QString& fileName) {
 }
 
 void TFormText::SaveAsClick() {
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("(*.rtf)"));
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SaveAsRtf(dialog.selectedFiles().first());
+    const QString fileName = AskFileName(
+        this, {FileDialogKind::Save, QStringLiteral("(*.rtf)"), QStringLiteral("rtf")});
+    if (!fileName.isEmpty()) SaveAsRtf(fileName);
 }
 
 void TFormText::ReportError(const QString& message) {
