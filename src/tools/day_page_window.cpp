@@ -1,0 +1,59 @@
+#include "tools/day_page_window.h"
+
+#include <QFile>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "app/error_box.h"
+#include "app/program_folder.h"
+#include "app/rich_text_document.h"
+#include "text/rtf_reader.h"
+
+TDayPageWindow::TDayPageWindow(QWidget* parent) : TToolWindow(parent) {
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 17, 0, 0);  // the white margin at the left, the band above
+    RichEdit = new QTextEdit(this);
+    RichEdit->setReadOnly(true);
+    RichEdit->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(RichEdit);
+    resize(509, 279);
+}
+
+void TDayPageWindow::RefreshIfShowing() {
+    if (isVisible()) Refresh();
+}
+
+void TDayPageWindow::showEvent(QShowEvent* event) {
+    TToolWindow::showEvent(event);
+    Refresh();
+}
+
+bool TDayPageWindow::LoadPage(const std::string& pagePath) {
+    const QString fileName = DataPath(QString::fromStdString(pagePath));
+    QFile file(fileName);
+    QString error;
+    QByteArray bytes;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
+    } else {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            error = QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString());
+    }
+    if (!error.isEmpty()) {
+        RichEdit->clear();
+        page_.clear();
+        lastError_ = error;
+        ShowErrorBox(this, error);
+        return false;
+    }
+    FillTextDocument(*RichEdit->document(), ReadRtf(bytes.toStdString()));
+    RichEdit->moveCursor(QTextCursor::Start);
+    page_ = pagePath;
+    lastError_.clear();
+    return true;
+}

@@ -1,0 +1,22 @@
+#include "tools/tool_window.h"
+
+#include <QStyle>
+#include <QToolButton>
+
+TToolWindow::TToolWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {}
+
+void TToolWindow::Present() {
+    show();
+    raise();
+    activateWindow();
+}
+
+QToolButton* DescriptionButton(const char* hint, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    button->setIconSize(QSize(20, 20));
+    button->setAutoRaise(true);
+    button->setToolTip(QString::fromUtf8(hint));
+    return button;
+}
