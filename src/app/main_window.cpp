@@ -37,6 +37,13 @@
 #include "astro/moment_format.h"
 #include "reference/calendar_window.h"
 #include "reference/circle_window.h"
+#include "tools/ba_zhai_window.h"
+#include "tools/combination_window.h"
+#include "tools/constell_window.h"
+#include "tools/good_day_window.h"
+#include "tools/relations_window.h"
+#include "tools/trigram_window.h"
+#include "tools/yin_yang_power_window.h"
 
 TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     {
@@ -153,6 +160,17 @@ void TFormMainGVR::ConnectCommands() {
     on(Command::PopupShowInCalendar, [this] { ShowInCalendarClick(); });
     on(Command::Help, [this] { HelpClick(); });
     on(Command::About, [this] { AboutClick(); });
+    // The stem and branch tools.
+    on(Command::GoodDays, [this] { ShowWindow(goodDay_); });
+    on(Command::Mansions, [this] { ShowWindow(constell_); });
+    on(Command::Relations, [this] { ShowWindow(czPin_); });
+    on(Command::BaZhai, [this] { ShowWindow(bcShema_); });
+    on(Command::StarCombinations, [this] { ShowWindow(combo_); });
+    on(Command::Trigrams, [this] { ShowWindow(gua_); });
+    on(Command::YinYangPower, [this] { ShowWindow(power_); });
+    for (Command c : {Command::GoodDays, Command::Mansions, Command::Relations, Command::BaZhai,
+                      Command::StarCombinations, Command::Trigrams, Command::YinYangPower})
+        commands_->Action(c)->setEnabled(true);
     // The person, geomantic table, tools and reference windows connect their commands (and
     // enable them) when they join the program.
 }
@@ -184,6 +202,34 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     });
     // The circle's arrival runs the first calculation, for the computer's clock.
     MainCalculation(Now());
+
+    // Good days and lunar mansions follow the moment, each only while it is showing.
+    const auto currentMoment = [this] { return cascade_->Current(); };
+    goodDay_ = new TFormGoodDay(currentMoment, this);
+    windows_.Add(goodDay_, WindowSections::GoodDays, layout);
+    cascade_->AddFollower([this](Moment) { goodDay_->RefreshIfShowing(); });
+    constell_ = new TFormConstell(currentMoment, this);
+    windows_.Add(constell_, WindowSections::Mansions, layout);
+    cascade_->AddFollower([this](Moment) { constell_->RefreshIfShowing(); });
+
+    bcShema_ = new TFormBCShema(this);
+    windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
+
+    power_ = new TFormPower(this);
+    windows_.Add(power_, WindowSections::YinYangPower, layout);
+
+    // The calendar's pillar links open the relations window on their pillar; its officer link
+    // shows that officer in the good-day window.
+    czPin_ = new TFormCzPin(*glyphs_, this);
+    windows_.Add(czPin_, WindowSections::Relations, layout);
+    connect(calendar_, &TFormCalendar::pillarLinkClicked, czPin_, &TFormCzPin::SelectPillar);
+    connect(czPin_, &TFormCzPin::OfficerLinkClicked, goodDay_, &TFormGoodDay::ShowOfficerOfBranches);
+
+    combo_ = new TFormCombo(this);
+    windows_.Add(combo_, WindowSections::StarCombinations, layout);
+
+    gua_ = new TFormGua(this);
+    windows_.Add(gua_, WindowSections::Trigrams, layout);
 }
 
 Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }

@@ -24,6 +24,14 @@ class QToolButton;
 class TFormCalendar;
 class TFormCircle;
 class TFormSettings;
+// The stem and branch tools.
+class TFormBCShema;
+class TFormCombo;
+class TFormConstell;
+class TFormCzPin;
+class TFormGoodDay;
+class TFormGua;
+class TFormPower;
 
 class TFormMainGVR : public QMainWindow {
     Q_OBJECT
@@ -82,6 +90,14 @@ public:
     TFormSettings* FormSettings() const { return settings_; }
     TFormCalendar* FormCalendar() const { return calendar_; }
     TFormCircle* FormCircle() const { return circle_; }
+    // The stem and branch tools (the person and table windows preset them).
+    TFormGoodDay* FormGoodDay() const { return goodDay_; }
+    TFormConstell* FormConstell() const { return constell_; }
+    TFormBCShema* FormBCShema() const { return bcShema_; }
+    TFormPower* FormPower() const { return power_; }
+    TFormCzPin* FormCzPin() const { return czPin_; }
+    TFormCombo* FormCombo() const { return combo_; }
+    TFormGua* FormGua() const { return gua_; }
     MainCommands& Commands() const { return *commands_; }
     MomentCascade& Cascade() const { return *cascade_; }
     const PillarGlyphs& Glyphs() const { return *glyphs_; }
@@ -106,6 +122,13 @@ private:
     TFormSettings* settings_ = nullptr;
     TFormCalendar* calendar_ = nullptr;
     TFormCircle* circle_ = nullptr;
+    TFormGoodDay* goodDay_ = nullptr;
+    TFormConstell* constell_ = nullptr;
+    TFormBCShema* bcShema_ = nullptr;
+    TFormPower* power_ = nullptr;
+    TFormCzPin* czPin_ = nullptr;
+    TFormCombo* combo_ = nullptr;
+    TFormGua* gua_ = nullptr;
     std::unique_ptr<MomentCascade> cascade_;
     AuxiliaryWindows windows_;
     std::vector<std::function<bool()>> closeGuards_;

@@ -1,13 +1,12 @@
 #include "tools/day_page_window.h"
 
-#include <QFile>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "app/error_box.h"
 #include "app/program_folder.h"
 #include "app/rich_text_document.h"
-#include "text/rtf_reader.h"
+#include "app/rich_text_file.h"
 
 TDayPageWindow::TDayPageWindow(QWidget* parent) : TToolWindow(parent) {
     setAutoFillBackground(true);
@@ -33,25 +32,16 @@ void TDayPageWindow::showEvent(QShowEvent* event) {
 }
 
 bool TDayPageWindow::LoadPage(const std::string& pagePath) {
-    const QString fileName = DataPath(QString::fromStdString(pagePath));
-    QFile file(fileName);
     QString error;
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
-    } else {
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            error = QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString());
-    }
-    if (!error.isEmpty()) {
+    const auto page = ReadRichTextFile(DataPath(QString::fromStdString(pagePath)), error);
+    if (!page) {
         RichEdit->clear();
         page_.clear();
         lastError_ = error;
         ShowErrorBox(this, error);
         return false;
     }
-    FillTextDocument(*RichEdit->document(), ReadRtf(bytes.toStdString()));
+    FillTextDocument(*RichEdit->document(), *page);
     RichEdit->moveCursor(QTextCursor::Start);
     page_ = pagePath;
     lastError_.clear();
