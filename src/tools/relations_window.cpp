@@ -29,7 +29,7 @@ QComboBox* BranchSelector(const PillarGlyphs& glyphs, QWidget* parent) {
 }  // namespace
 
 TFormCzPin::TFormCzPin(const PillarGlyphs& glyphs, QWidget* parent)
-    : TToolWindow(parent), glyphs_(glyphs) {
+    : TToolWindow(parent) {
     setWindowTitle(QString::fromUtf8("Стволы и ветви"));
 
     auto* stems = new QGroupBox(QString::fromUtf8("Стволы и ветви"), this);
@@ -113,7 +113,6 @@ void TFormCzPin::VetvVetv() {
     const Branch additional = Vetv3->currentIndex() + 1;
     officer_ = OfficerOfBranches(base, additional);
     OfficerLink->setText(Text(OfficerName(officer_)));
-    Harmony->clear();
     Harmony->setText(Text(HarmonyWord(HarmonyOfBranches(base, additional))));
 }
 

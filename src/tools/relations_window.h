@@ -49,6 +49,5 @@ protected:
 private:
     void Recaption();
 
-    const PillarGlyphs& glyphs_;
     int officer_ = 1;
 };
