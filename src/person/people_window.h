@@ -1,0 +1,175 @@
+#pragma once
+// "Персональный гороскоп": one person at a time — the birth data, their ".gvp" file, and the
+// personal chart computed from them (birth pillars, the six birth stars, the Gua with its
+// East/West group and the nine luck pillars). The window moves values between its controls and
+// the person engines (person/person_file.h, person/person_chart.h); it computes nothing itself.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "person/person_chart.h"
+
+class PillarGlyphs;
+class PillarLink;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QRadioButton;
+class QTimeEdit;
+class UpDownEdit;
+
+// What the window needs from the program around it.
+struct PeopleHost {
+    // The time settings of the settings window, as they are now (defaults of a cleared person).
+    std::function<TimeSettings()> timeSettings;
+    // "Отображать в календаре": the birth moment into the main window's pickers.
+    std::function<void(Moment)> showInCalendar;
+};
+
+// The file-name questions of the window, replaceable so that tests answer without a dialog.
+// An empty name means the dialog was cancelled.
+struct PeopleFileDialogs {
+    // The save dialog: filter "(*.gvp)", default extension "gvp", overwrite prompt; `proposed`
+    // is the window caption.
+    std::function<QString(QWidget* parent, const QString& proposed)> saveFileName;
+    // The open dialog: filter "(*.gvp)".
+    std::function<QString(QWidget* parent)> openFileName;
+};
+
+class TFormPeople : public QMainWindow {
+    Q_OBJECT
+public:
+    TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* parent = nullptr);
+
+    // Replaces the file dialogs (tests); an empty function restores the platform's dialog.
+    void SetFileDialogs(PeopleFileDialogs dialogs);
+
+    // Commands.
+    void ClearClick();           // "Очистить"
+    void OpenClick();            // "Открыть..."
+    bool SaveClick();            // "Сохранить": true when the file was written
+    bool SaveAsClick();          // "Сохранить как...": true when the file was written
+    void Raschet();              // "Расчет"
+    // Loads a person file and calculates it; false (with the message shown) when it cannot be read.
+    bool LoadFile(const QString& path);
+    // A person file named on the command line (".gvp", ".GVP", ".Gvp" only): shows the window and
+    // loads it. Returns whether the argument was a person file.
+    bool OpenCommandLineFile(const QString& argument);
+
+    // The close query, asked also by the main window before the program ends: the unsaved-changes
+    // question when the person was edited. False keeps the window (and the program) open.
+    bool CloseQuery();
+
+    // State.
+    bool Modified() const { return modified_; }          // ModifiedFlag
+    bool FileBound() const { return fileBound_; }        // FileBoundFlag
+    const QString& FilePath() const { return filePath_; }
+    // The person as the controls hold it now.
+    Person CurrentPerson() const;
+    // The last calculation (the chart on display), empty after a clear. Read by the text report
+    // and the personal forecast.
+    const std::optional<PersonCalculation>& Calculation() const { return calculation_; }
+    // The birth moment of the last calculation.
+    Moment StoredBirth() const { return storedBirth_; }
+    // Whether the chart on display is that of the person in the controls (no edit since the
+    // calculation): the text report and the forecast need it.
+    bool ChartIsCurrent() const { return chartCurrent_; }
+    // Whether the menu "Звезды рождения" is open to use: from a calculation until a clear.
+    bool BirthStarsAvailable() const { return birthStarsAvailable_; }
+    // Whether the result controls are showing (PeopleTrue / PeopleFalse).
+    bool ResultsShown() const { return resultsShown_; }
+
+    // Entry controls.
+    QLineEdit* EditNamePeople;
+    QDateTimeEdit* MyDate;  // the whole birth date-time; shows the long date
+    QTimeEdit* MyTime;
+    QRadioButton* RadioButtonF;
+    QRadioButton* RadioButtonM;
+    QComboBox* ComboGMT;
+    UpDownEdit* EditLetnee;
+    QCheckBox* CheckBoxDolgota;
+    UpDownEdit* EditDolgota;
+    QCheckBox* Sinxron;  // "Отображать в календаре"
+
+    // Result controls.
+    QLabel* LabelNow;  // birth date-time
+    QLabel* Week;      // weekday
+    QLabel *StvolYahr, *VetvYahr, *PSYear;
+    QLabel *StvolMod, *VetvMod, *PSMon;
+    QLabel *StvolDay, *VetvDay, *PSDay;
+    QLabel *StvolChas, *VetvChas, *PSHour;
+    PillarLink *LabelYearSign, *LabelMonthSign, *LabelDaySign, *LabelHourSign;
+    QLabel* LabelDayStem;  // element of the day stem
+    QLabel *LabelBigJun, *LabelJun, *LabelYearStar, *LabelMonthStar, *LabelDayStar, *LabelHourStar;
+    PillarLink* LabelForecast;  // "Прогноз на текущий год по звезде года рождения"
+    QLabel* LabelBaZhai;
+    std::array<QLabel*, kLuckPillarCount> LuckAge{};    // by luck pillar 1..9
+    std::array<QLabel*, kLuckPillarCount> LuckStvol{};
+    std::array<QLabel*, kLuckPillarCount> LuckVetv{};
+    QProgressBar* ProgressBar;
+    QLabel* StatusLine;
+
+    // Commands.
+    QAction *ActionClear, *ActionOpen, *ActionSave, *ActionSaveAs, *ActionSaveText,
+        *ActionForecast, *ActionCalculate, *ActionClose;
+    QAction* PopupForecast;
+    QMenu* MenuBirthStars;  // "Звезды рождения"
+    QMenu* Popup;
+
+signals:
+    // Hooks of the chart labels for the stem/branch tools (the relations and Ba Zhai windows
+    // preset with the person's values): a pillar's sign label, the day-stem element label (the
+    // main window adds its current month branch), the Ba Zhai label and the year star label.
+    void PillarSignClicked(Pillar pillar);
+    void DayStemElementClicked(Stem dayStem);
+    void BaZhaiClicked(int guaNumber);
+    void YearStarClicked(int displayedYearStar);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildCommands();
+    QWidget* BuildEntry();
+    QWidget* BuildResults();
+    void ConnectEdits();
+
+    // The clear without a question: born now, no name, female, the settings' time values.
+    void Reset();
+    void ShowPerson(const Person& person);
+    void AllDraw(Moment birth);
+    void PeopleTrue();
+    void PeopleFalse();
+    void SetResultsVisible(bool visible);
+    void Edited();
+    void UpdateResultCommands();
+    bool WriteTo(const QString& path);
+    void Progress(int percent);
+
+    const PillarGlyphs& glyphs_;
+    PeopleHost host_;
+    PeopleFileDialogs dialogs_;
+    std::vector<QWidget*> results_;
+    std::optional<PersonCalculation> calculation_;
+    Moment storedBirth_ = 0;
+    QString filePath_;
+    bool modified_ = false;
+    bool fileBound_ = false;
+    bool chartCurrent_ = false;
+    bool birthStarsAvailable_ = false;
+    bool resultsShown_ = false;
+    bool filling_ = false;  // the controls are being filled by the window itself
+};
+
+// The window's caption with no file and no calculated name.
+extern const char* const kPeopleCaption;  // "Персональный гороскоп"
