@@ -24,9 +24,6 @@ const std::array<Palace, 9> kPalaces{{
     {"Ли гуа", "Огонь"},
 }};
 
-// Selector items: 0 Цянь, 1 Кань, 2 Гэнь, 3 Чжэнь, 4 Сюнь, 5 Ли, 6 Кунь, 7 Дуй; by Gua number.
-const std::array<int, 9> kSelectorItems{1, 6, 3, 4, -1, 0, 7, 2, 5};
-
 // By star number 1..9: a man's caption, then a woman's.
 const std::array<std::array<const char*, 2>, 9> kScripts{{
     {"белая (Вода-ян) / 5 желтая (Почва-инь)", "белая (Вода-инь) / 5 желтая (Почва-ян)"},
@@ -65,10 +62,6 @@ std::string BaZhaiText(int guaNumber) {
     const Palace& p = kPalaces[guaNumber - 1];
     return std::string(IsEastGroup(guaNumber) ? "Восточная" : "Западная") + " судьба, Дворец " +
            p.palace + ", " + p.element;
-}
-
-int BaZhaiSelectorItem(int guaNumber) {
-    return IsGua(guaNumber) ? kSelectorItems[guaNumber - 1] : -1;
 }
 
 std::string ScriptStarRod(bool male, int star) {

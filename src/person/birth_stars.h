@@ -18,10 +18,6 @@ bool IsEastGroup(int guaNumber);
 // empty for a number that is no Gua (5 or outside 1..9).
 std::string BaZhaiText(int guaNumber);
 
-// The item of the Ba Zhai window's trigram selector ("Цянь", "Кань", "Гэнь", "Чжэнь", "Сюнь",
-// "Ли", "Кунь", "Дуй") for a Gua number; -1 for a number that is no Gua.
-int BaZhaiSelectorItem(int guaNumber);
-
 // The text after a star number n: the person's own star, then " / " and the matching star of the
 // other sex ("белая (Вода-ян) / 5 желтая (Почва-инь)" for a man's 1). Empty outside 1..9.
 std::string ScriptStarRod(bool male, int star);
