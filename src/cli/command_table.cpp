@@ -8,9 +8,11 @@
 #include "calendar/moment_calendar.h"
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
+#include "cli/report_output.h"
 #include "geomancy/raschet.h"
 #include "geomancy/star_combinations.h"
 #include "geomancy/time_stars.h"
+#include "interpretation/table_report.h"
 
 namespace {
 
@@ -180,7 +182,7 @@ JsonObject TableJson(const GeomanticTable& t) {
 int Run(const std::vector<std::string>& args, std::ostream& out) {
     std::vector<std::string> valued = {"azimuth", "date", "at"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
-    const CliOptions options(args, valued, {"json"});
+    const CliOptions options(args, valued, {"json", "report"});
     const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
@@ -191,7 +193,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     GeomanticTable table;
     Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
             TablePeriod(tableDate, settings.zoneHours()), moment, QLocale());
-    if (options.flag("json")) {
+    if (options.flag("report")) {
+        PrintReport(CalcRich(table), options.flag("json"), out);
+    } else if (options.flag("json")) {
         out << TableJson(table).str() << "\n";
     } else {
         PrintReadable(table, out);

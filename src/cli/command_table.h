@@ -1,6 +1,7 @@
 #pragma once
 // gavrosin-cli table: the geomantic table of a dwelling.
-//   table --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [zone options] [--json]
+//   table --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [zone options] [--json] [--report]
+// With --report it prints the interpretation of the table instead of the table.
 #include <ostream>
 #include <string>
 #include <vector>

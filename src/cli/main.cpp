@@ -21,6 +21,7 @@ const char* const kUsage =
     "  newmoons --from YYYY-MM-DD --to YYYY-MM-DD        новолуния (всемирное время)\n"
     "  table    --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
     "                                                    геомантическая таблица жилища\n"
+    "           [--report]                               ее интерпретация, по строке на абзац\n"
     "\n"
     "Пояс: --zone-hours H | --zone-index N (0..31), --summer N (-5..5),\n"
     "      --longitude D (-180..180, включает учет долготы). По умолчанию GMT+3, летнее время 0.\n"
