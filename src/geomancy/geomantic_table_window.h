@@ -1,0 +1,127 @@
+#pragma once
+// "Внутренний знак жилища": the geomantic table window. The user sets the facing azimuth (the
+// facing and sitting mountains follow it) and the date of construction or moving in; "Внутренний
+// знак" computes the flying-star chart with the time stars of the main window's moment, which
+// the window paints. Tables are saved to and opened from ".gvt" files. The window exists once
+// for the whole run and is shown and hidden rather than destroyed.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "astro/julian_day.h"
+#include "calendar/current_moment.h"
+#include "geomancy/geomantic_table.h"
+
+class QAction;
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
+class QMenu;
+class QToolButton;
+class TAzimuthBox;
+class TFhChart;
+class TFhGate;
+struct AzimuthBox;
+
+// What the table reads from the main window at every computation.
+struct TableWindowSources {
+    std::function<CurrentMoment()> moment;  // CurrentMoment as the main window last computed it
+    std::function<float()> zoneHours;       // the zone of the time settings, hours
+};
+
+// The windows the table opens; a command whose window is missing stays disabled.
+struct TableWindowLinks {
+    // Redraws the facing direction on the compass picture (the azimuth, degrees).
+    std::function<void(int azimuth)> drawCompassFacing;
+    std::function<void()> showCompass;  // "Лопань. Ориентация ГОРЫ."
+    // Shows the Ba Zhai window with its trigram list at `item` (GoraToGua), as if chosen.
+    std::function<void(int item)> showBaZhai;
+    std::function<void()> showLegend;   // "Легенда для звездных фаз"
+    // Opens a new interpretation report of the computed table; `caption` is this window's.
+    std::function<void(const GeomanticTable& table, const QString& caption)> interpret;
+};
+
+// The file names the window asks for: the platform's dialogs, or a test's answers. An empty name
+// is a cancelled dialog.
+struct TableFileQuestions {
+    std::function<QString(QWidget* parent)> openName;
+    std::function<QString(QWidget* parent, const QString& proposed)> saveName;
+};
+
+class TFormFh : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormFh(TableWindowSources sources, QWidget* parent = nullptr);
+
+    void SetLinks(TableWindowLinks links);
+    void SetFileQuestions(TableFileQuestions questions);
+
+    // The computed table (meaningful after the first computation).
+    const GeomanticTable& Table() const { return table_; }
+    Moment TableDate() const { return tableDate_; }
+    bool Modified() const { return modified_; }
+    bool HasFileName() const { return hasFileName_; }
+    const QString& FileName() const { return fileName_; }
+
+    // Commands.
+    void Raschet();        // "Внутренний знак"
+    void NOpenClick();     // "Открыть...": asks about unsaved changes, then OpenFile
+    void OpenFile();       // the open dialog, then OpenFileTwo
+    bool OpenFileTwo(const QString& fileName);  // reads and computes; false (nothing changed) on error
+    void SaveClick();      // "Сохранить"
+    void SaveAsFile();     // "Сохранить как..."
+    bool SaveFile(const QString& fileName);     // false (still modified) when it cannot be written
+    void InterpretClick(); // "Интерпретировать"
+
+    // Whether the window may close (asks about unsaved changes); also asked by the main window
+    // before the program ends.
+    bool MayClose();
+
+    // A table file named as the program's first argument (".gvt", ".GVT", ".Gvt"): the window is
+    // shown and opens it once the program is up. False for any other argument.
+    bool OpenCommandLineFile(const QString& argument);
+
+    // Controls.
+    TAzimuthBox* Azimuth;      // "Азимут:"
+    QComboBox* ComboGora;      // sitting mountain, "Гора:"
+    QComboBox* ComboVoda;      // facing mountain, "Вода:"
+    QDateTimeEdit* DateTable;  // "Дата:"
+    TFhChart* Chart;
+    TFhGate* GateMain;         // "Основные врата:"
+    TFhGate* GateExtra;        // "Дополнительные врата:"
+    QLabel* StatusLine;
+    QMenu* Popup;
+
+    // Commands (menus, toolbar and popup share them).
+    QAction *OpenAction, *SaveAction, *SaveAsAction, *CloseAction;
+    QAction *RaschetAction, *InterpretAction, *CompassAction, *BaZhaiFacingAction,
+        *BaZhaiSittingAction;
+    std::array<QAction*, 9> StarActions{};  // "Единица белая" ... "Девятка пурпурная"
+    QAction* LegendAction;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildChartArea();
+    void ResetInputs();
+    void EnableCommands();
+    void ShowTable();
+    void EditAzChange(const AzimuthBox& box);
+    void FacingChosen(int index);
+    void SittingChosen(int index);
+    void DateChanged();
+    void OpenPage(const std::string& page);
+
+    TableWindowSources sources_;
+    TableWindowLinks links_;
+    TableFileQuestions questions_;
+    GeomanticTable table_;
+    Moment tableDate_ = 0;
+    bool modified_ = false;
+    bool hasFileName_ = false;
+    QString fileName_;
+};
