@@ -10,6 +10,8 @@
 struct ReportContent {
     std::string caption;                    // the window caption
     std::optional<std::string> statusText;  // the status panel; std::nullopt leaves it unchanged
+    // The paragraphs of the report; the window puts the empty first paragraph of every report
+    // above them.
     ReportDocument document;
     // Not empty when building stopped (a text file of the report could not be read): the window
     // reports it in the error box and shows no report.

@@ -99,6 +99,8 @@ void TFormFHInter::showEvent(QShowEvent* event) {
     BuildReport();
 }
 
+// The frame common to both reports: the area is hidden while it is filled, the paragraphs are
+// indented, the empty first paragraph goes on top, and only a complete report is shown.
 bool TFormFHInter::BuildReport() {
     built_ = true;
     RichEdit1->hide();
@@ -110,6 +112,7 @@ bool TFormFHInter::BuildReport() {
         ReportError(QString::fromStdString(content.error));
         return false;
     }
+    content.document.InsertEmptyAtTop();
     FillTextDocument(*RichEdit1->document(), ToRichDocument(content.document));
     IndentParagraphs(*RichEdit1->document());
     RichEdit1->moveCursor(QTextCursor::Start);

@@ -331,6 +331,6 @@ ReportContent TableReportContent(const GeomanticTable& table, const std::string&
     ReportContent content;
     content.caption = "Интерпретация: " + tableCaption;
     content.statusText = table.statusLine;
-    content.document = CalcRich(table);
+    Obshee(content.document, table, table.palaces[Palace::Centre].base);
     return content;
 }

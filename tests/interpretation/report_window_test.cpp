@@ -228,7 +228,6 @@ TEST_F(ReportWindowTest, ASecondKindOfReportPlugsInWithItsOwnBuilder) {
         c.caption = "Прогноз на 2024 год";
         c.document.StyleTitl();
         c.document.Append("Прогноз");
-        c.document.InsertEmptyAtTop();
         return c;  // no status text: the panel is left as it was
     });
     w.StatusPanel->setText(QStringLiteral("as before"));
