@@ -17,6 +17,7 @@ QString RunDialog(QWidget* parent, const FileDialogRequest& request) {
                                                             : QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
 }

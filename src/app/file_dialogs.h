@@ -12,6 +12,7 @@ struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QString filter;         // Qt name filter, e.g. "(*.rtf)"
     QString defaultSuffix;  // added to a typed name without extension (save)
+    QString proposedName = {};  // the file name a save dialog offers (may include a folder)
 };
 
 // The chosen file, or "" when the user cancelled. The save dialog asks before it overwrites.

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +17,7 @@
 
 #include "app/clock.h"
 #include "app/error_box.h"
+#include "app/file_dialogs.h"
 #include "app/page_viewer.h"
 #include "app/picker_moment.h"
 #include "app/save_changes_question.h"
@@ -39,6 +39,7 @@ namespace {
 const char* const kNewCaption = "Внутренний знак жилища";
 const char* const kClosedCaption = "Девять дворцов";
 const char* const kFileFilter = "(*.gvt)";
+const char* const kFileSuffix = "gvt";
 
 // "Описание звезд", stars 1..9 (the seventh caption reads as the program has always shown it).
 const std::array<const char*, 9> kStarCaptions = {
@@ -46,25 +47,6 @@ const std::array<const char*, 9> kStarCaptions = {
     "Шестерка белая", "Семерк алая",   "Восьмерка белая",  "Девятка пурпурная"};
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QString AskOpenName(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(Text(kFileFilter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().first();
-}
-
-QString AskSaveName(QWidget* parent, const QString& proposed) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
-    dialog.setNameFilter(Text(kFileFilter));
-    dialog.setDefaultSuffix(QStringLiteral("gvt"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().first();
-}
 
 QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
     auto* label = new QLabel(Text(caption), parent);
@@ -76,8 +58,7 @@ QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
 
 TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      sources_(std::move(sources)),
-      questions_{AskOpenName, AskSaveName} {
+      sources_(std::move(sources)) {
     setWindowTitle(Text(kNewCaption));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -237,12 +218,6 @@ void TFormFh::SetLinks(TableWindowLinks links) {
     EnableCommands();
 }
 
-void TFormFh::SetFileQuestions(TableFileQuestions questions) {
-    if (!questions.openName) questions.openName = AskOpenName;
-    if (!questions.saveName) questions.saveName = AskSaveName;
-    questions_ = std::move(questions);
-}
-
 void TFormFh::ResetInputs() {
     for (QComboBox* list : {ComboGora, ComboVoda}) {
         const QSignalBlocker blocker(list);
@@ -323,8 +298,12 @@ void TFormFh::NOpenClick() {
     if (modified_) {
         switch (AskSaveChanges(this, windowTitle())) {
             case SaveChangesAnswer::Cancel: return;
-            // The table is opened even when the save was cancelled in its dialog.
-            case SaveChangesAnswer::Save: SaveClick(); break;
+            case SaveChangesAnswer::Save:
+                SaveClick();
+                // Not saved after all (dialog cancelled, file not written): the table the user
+                // wanted to keep is not replaced.
+                if (modified_) return;
+                break;
             case SaveChangesAnswer::Discard: break;
         }
     }
@@ -332,7 +311,7 @@ void TFormFh::NOpenClick() {
 }
 
 void TFormFh::OpenFile() {
-    const QString name = questions_.openName(this);
+    const QString name = AskFileName(this, {FileDialogKind::Open, Text(kFileFilter), QString()});
     if (!name.isEmpty()) OpenFileTwo(name);
 }
 
@@ -374,7 +353,8 @@ void TFormFh::SaveAsFile() {
     // The caption is proposed, in the folder of the table's file when it has one.
     QString proposed = windowTitle();
     if (!fileName_.isEmpty()) proposed = QFileInfo(fileName_).dir().filePath(proposed);
-    const QString name = questions_.saveName(this, proposed);
+    const QString name = AskFileName(
+        this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
     if (!name.isEmpty()) SaveFile(name);
 }
 

@@ -41,20 +41,12 @@ struct TableWindowLinks {
     std::function<void(const GeomanticTable& table, const QString& caption)> interpret;
 };
 
-// The file names the window asks for: the platform's dialogs, or a test's answers. An empty name
-// is a cancelled dialog.
-struct TableFileQuestions {
-    std::function<QString(QWidget* parent)> openName;
-    std::function<QString(QWidget* parent, const QString& proposed)> saveName;
-};
-
 class TFormFh : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormFh(TableWindowSources sources, QWidget* parent = nullptr);
 
     void SetLinks(TableWindowLinks links);
-    void SetFileQuestions(TableFileQuestions questions);
 
     // The computed table (meaningful after the first computation).
     const GeomanticTable& Table() const { return table_; }
@@ -65,7 +57,9 @@ public:
 
     // Commands.
     void Raschet();        // "Внутренний знак"
-    void NOpenClick();     // "Открыть...": asks about unsaved changes, then OpenFile
+    // "Открыть...": asks about unsaved changes (Yes saves first, and a table that could not be
+    // saved is kept), then OpenFile.
+    void NOpenClick();
     void OpenFile();       // the open dialog, then OpenFileTwo
     bool OpenFileTwo(const QString& fileName);  // reads and computes; false (nothing changed) on error
     void SaveClick();      // "Сохранить"
@@ -118,7 +112,6 @@ private:
 
     TableWindowSources sources_;
     TableWindowLinks links_;
-    TableFileQuestions questions_;
     GeomanticTable table_;
     Moment tableDate_ = 0;
     bool modified_ = false;

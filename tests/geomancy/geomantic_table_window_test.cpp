@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/file_dialogs.h"
 #include "app/picker_moment.h"
 #include "app/save_changes_question.h"
 #include "app/shell_test_environment.h"
@@ -43,25 +45,28 @@ protected:
             asked_.push_back(caption);
             return answer_;
         });
+        // The dialogs answer from the test; every request is the table file's.
+        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
+            EXPECT_EQ(request.filter, QStringLiteral("(*.gvt)"));
+            if (request.kind == FileDialogKind::Open) {
+                ++openDialogs_;
+                return openAnswer_;
+            }
+            EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
+            proposals_.push_back(request.proposedName);
+            return saveAnswer_;
+        });
     }
 
     void TearDown() override {
         SetSaveChangesAsker({});
+        SetFileDialogAsker({});
         ShellTest::TearDown();
     }
 
     std::unique_ptr<TFormFh> NewWindow() {
-        auto w = std::make_unique<TFormFh>(
+        return std::make_unique<TFormFh>(
             TableWindowSources{[this] { return moment_; }, [] { return 3.0f; }});
-        w->SetFileQuestions({[this](QWidget*) {
-                                 ++openDialogs_;
-                                 return openAnswer_;
-                             },
-                             [this](QWidget*, const QString& proposed) {
-                                 proposals_.push_back(proposed);
-                                 return saveAnswer_;
-                             }});
-        return w;
     }
 
     QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
@@ -236,6 +241,13 @@ TEST_F(TableWindowTest, TheUpDownWrapsAround) {
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("0"));
     w->Azimuth->DownButton->click();
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("360"));
+    // A click into the box selects its whole text.
+    w->Azimuth->EditAz->deselect();
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->Azimuth->EditAz, &release);
+    EXPECT_EQ(w->Azimuth->EditAz->selectedText(), QStringLiteral("360"));
+
     Type(*w, "94");
     QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
     QCoreApplication::sendEvent(w->Azimuth->EditAz, &up);
@@ -455,20 +467,43 @@ TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
     EXPECT_TRUE(proposals_.empty());
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("180"));
 
-    // Yes: saves, and opens even when the save dialog was cancelled.
+    // Yes: saves, then opens.
     Type(*w, "95");
     answer_ = SaveChangesAnswer::Save;
     w->NOpenClick();
     EXPECT_EQ(proposals_.size(), 0u);  // the table has its file: saved without a dialog
     EXPECT_NE(ReadFile(Path("a.gvt")).find("Azimut=95"), std::string::npos);
     EXPECT_EQ(openDialogs_, 2);
+    EXPECT_FALSE(w->Modified());
+}
 
-    auto fresh = NewWindow();
-    Type(*fresh, "30");
-    fresh->NOpenClick();
-    EXPECT_EQ(proposals_.size(), 1u);  // asked for a name, cancelled
-    EXPECT_EQ(openDialogs_, 3);
-    EXPECT_EQ(fresh->Azimuth->Text(), QStringLiteral("95"));
+TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {
+    WriteFile(Path("a.gvt"), "[Fild1]\r\nAzimut=180\r\n");
+    openAnswer_ = Path("a.gvt");
+    answer_ = SaveChangesAnswer::Save;
+
+    // The save dialog cancelled: the modified table stays, nothing is opened.
+    auto w = NewWindow();
+    Type(*w, "30");
+    w->NOpenClick();
+    EXPECT_EQ(proposals_.size(), 1u);
+    EXPECT_EQ(openDialogs_, 0);
+    EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("30"));
+    EXPECT_TRUE(w->Modified());
+
+    // The file could not be written: reported, and the table stays too.
+    saveAnswer_ = Path("no-such-folder/t.gvt");
+    w->NOpenClick();
+    EXPECT_EQ(TakeErrors(*w).size(), 1);
+    EXPECT_EQ(openDialogs_, 0);
+    EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("30"));
+
+    // Saved: then the other table opens.
+    saveAnswer_ = Path("kept.gvt");
+    w->NOpenClick();
+    EXPECT_NE(ReadFile(saveAnswer_).find("Azimut=30"), std::string::npos);
+    EXPECT_EQ(openDialogs_, 1);
+    EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("180"));
 }
 
 TEST_F(TableWindowTest, ClosingAsksAboutUnsavedChanges) {
