@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <tuple>
 
 #include "geomancy/chart_layout.h"
 #include "geomancy/table_drawing_widget.h"
@@ -19,7 +20,6 @@ constexpr int kSeasonBarInset = 8;   // the season's bar inside the year's
 const QColor kKillingsColour(255, 128, 128);
 const QColor kMarkerColour(0, 128, 0);
 const QColor kCaptionColour(90, 90, 90);
-
 
 }  // namespace
 
@@ -153,7 +153,10 @@ void TFhChart::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
 
     // Compass captions.
-    p.setFont(StarFont(font(), 13));
+    QFont caption = font();
+    caption.setPixelSize(13);
+    caption.setBold(true);
+    p.setFont(caption);
     p.setPen(kCaptionColour);
     for (GridEdge edge : {GridEdge::Top, GridEdge::Bottom, GridEdge::Left, GridEdge::Right})
         for (int position = 0; position < 3; ++position)
