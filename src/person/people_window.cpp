@@ -99,6 +99,7 @@ QLabel* Glyph(QWidget* parent) {
 PillarLink* ClickableLabel(const char* hint, QWidget* parent) {
     auto* label = new PillarLink(QString(), parent);
     label->setStyleSheet(QString());
+    label->setFont(parent->font());
     label->setToolTip(Caption(hint));
     return label;
 }
@@ -119,7 +120,7 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     BuildCommands();
     auto* page = new QWidget(this);
     auto* rows = new QVBoxLayout(page);
-    rows->setContentsMargins(6, 4, 6, 2);
+    rows->setContentsMargins(4, 4, 4, 2);
     rows->setSpacing(4);
     rows->addWidget(BuildEntry());
     rows->addWidget(BuildResults(), 1);
@@ -282,27 +283,36 @@ QWidget* TFormPeople::BuildEntry() {
 
 QWidget* TFormPeople::BuildResults() {
     auto* results = new QWidget(this);
-    auto* columns = new QHBoxLayout(results);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(10);
+    // A smaller face still: the long star captions must fit beside the pillars.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    results->setFont(small);
+    auto* page = new QVBoxLayout(results);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(3);
     auto result = [this](auto* widget) {
         results_.push_back(widget);
         return widget;
     };
 
-    // Left: the moment and the four pillars.
-    auto* left = new QVBoxLayout;
-    left->setSpacing(1);
-    left->addWidget(new QLabel(Caption("Расчет произведен на:"), results));
+    // The moment, over the left column and on into the right.
     auto* moment = new QHBoxLayout;
     moment->setSpacing(6);
+    moment->addWidget(new QLabel(Caption("Расчет произведен на:"), results));
     LabelNow = result(Bold(QString(), results));
     Week = result(new QLabel(results));
     moment->addWidget(LabelNow);
     moment->addWidget(Week);
     moment->addStretch();
-    left->addLayout(moment);
-    left->addSpacing(4);
+    page->addLayout(moment);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(6);
+    page->addLayout(columns, 1);
+
+    // Left: the four pillars.
+    auto* left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(1);
 
     auto pillarRow = [&](QLabel*& stem, QLabel*& branch, PillarLink*& sign, QLabel*& caption,
                          const char* signCaption, Pillar PersonChart::*field) {
@@ -311,6 +321,7 @@ QWidget* TFormPeople::BuildResults() {
         stem = result(Glyph(results));
         branch = result(Glyph(results));
         sign = new PillarLink(Caption(signCaption), results);
+        sign->setFont(small);  // a styled label takes no font from its parent
         line->addWidget(stem);
         line->addWidget(branch);
         line->addSpacing(6);
@@ -320,7 +331,7 @@ QWidget* TFormPeople::BuildResults() {
         caption = result(new QLabel(results));
         caption->setWordWrap(true);
         left->addWidget(caption);
-        left->addSpacing(2);
+        left->addSpacing(5);
         connect(sign, &PillarLink::clicked, this, [this, field] {
             if (calculation_) emit PillarSignClicked(calculation_->chart.*field);
         });
@@ -344,7 +355,7 @@ QWidget* TFormPeople::BuildResults() {
 
     auto* leftBox = new QWidget(results);
     leftBox->setLayout(left);
-    leftBox->setFixedWidth(188);
+    leftBox->setFixedWidth(178);
     columns->addWidget(leftBox);
 
     auto* divider = new QFrame(results);
@@ -363,6 +374,7 @@ QWidget* TFormPeople::BuildResults() {
     auto starRow = [&](const char* caption, QLabel*& value, QLabel* made = nullptr) {
         stars->addWidget(new QLabel(Caption(caption), results), row, 0);
         value = result(made ? made : new QLabel(results));
+        value->setWordWrap(true);  // on a narrow screen font the caption takes a second line
         stars->addWidget(value, row, 1);
         ++row;
     };
@@ -380,6 +392,7 @@ QWidget* TFormPeople::BuildResults() {
     forecastBox->setContentsMargins(4, 1, 4, 1);
     LabelForecast = result(new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"),
                                           forecastFrame));
+    LabelForecast->setFont(small);
     forecastBox->addWidget(LabelForecast);
     forecastBox->addStretch();
     stars->addWidget(forecastFrame, row++, 0, 1, 2);
