@@ -37,6 +37,17 @@
 #include "astro/moment_format.h"
 #include "reference/calendar_window.h"
 #include "reference/circle_window.h"
+#include "reference/compass_window.h"
+#include "reference/five_element_analogies_window.h"
+#include "reference/five_element_diagram_window.h"
+#include "reference/lo_shu_window.h"
+#include "reference/notes_window.h"
+#include "reference/organs_meridians_window.h"
+#include "reference/phase_legend_window.h"
+#include "reference/ruler_window.h"
+#include "reference/seasons_list_window.h"
+#include "reference/stem_branch_diagram_window.h"
+#include "reference/stem_branch_table_window.h"
 #include "tools/ba_zhai_window.h"
 #include "tools/combination_window.h"
 #include "tools/constell_window.h"
@@ -160,6 +171,21 @@ void TFormMainGVR::ConnectCommands() {
     on(Command::PopupShowInCalendar, [this] { ShowInCalendarClick(); });
     on(Command::Help, [this] { HelpClick(); });
     on(Command::About, [this] { AboutClick(); });
+    // The reference windows.
+    on(Command::SeasonsList, [this] { ShowWindow(seasons_); });
+    on(Command::Ruler, [this] { ShowWindow(ruler_); });
+    on(Command::Notes, [this] { ShowWindow(notes_); });
+    on(Command::LoShu, [this] { ShowWindow(loShu_); });
+    on(Command::StemBranchTable, [this] { ShowWindow(stemBranchTable_); });
+    on(Command::StemBranchDiagram, [this] { ShowWindow(stemBranchDiagram_); });
+    on(Command::FiveElementDiagram, [this] { ShowWindow(fiveElementDiagram_); });
+    on(Command::FiveElementAnalogies, [this] { ShowWindow(analogies_); });
+    on(Command::OrgansMeridians, [this] { ShowWindow(organs_); });
+    for (Command c : {Command::SeasonsList, Command::Ruler, Command::Notes, Command::LoShu,
+                      Command::StemBranchTable, Command::StemBranchDiagram,
+                      Command::FiveElementDiagram, Command::FiveElementAnalogies,
+                      Command::OrgansMeridians})
+        commands_->Action(c)->setEnabled(true);
     // The stem and branch tools.
     on(Command::GoodDays, [this] { ShowWindow(goodDay_); });
     on(Command::Mansions, [this] { ShowWindow(constell_); });
@@ -212,11 +238,34 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     windows_.Add(constell_, WindowSections::Mansions, layout);
     cascade_->AddFollower([this](Moment) { constell_->RefreshIfShowing(); });
 
+    // The seasons list shows the main calculation's year term table and follows the moment while
+    // it is showing.
+    seasons_ = new TFormSeasoneList(
+        {[this] { return cascade_->YearTerms(); },
+         [this] { return CurrentTimeSettings().summerHours; }},
+        this);
+    windows_.Add(seasons_, WindowSections::Seasons, layout);
+    cascade_->AddFollower([this](Moment) {
+        if (seasons_->isVisible()) seasons_->LabelChange(PickerMoment());
+    });
+    // The compass, on which the geomantic table draws the facing direction.
+    compass_ = new TFormTable7(this);
+    windows_.Add(compass_, WindowSections::Compass, layout);
+    loShu_ = new TFormVV(this);
+    windows_.Add(loShu_, WindowSections::LoShu, layout);
+
     bcShema_ = new TFormBCShema(this);
     windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
 
     power_ = new TFormPower(this);
     windows_.Add(power_, WindowSections::YinYangPower, layout);
+
+    organs_ = new TFormTable9(this);
+    windows_.Add(organs_, WindowSections::OrgansMeridians, layout);
+    stemBranchTable_ = new TFormTable2(this);
+    windows_.Add(stemBranchTable_, WindowSections::StemBranchTable, layout);
+    stemBranchDiagram_ = new TFormTable4(this);
+    windows_.Add(stemBranchDiagram_, WindowSections::StemBranchDiagram, layout);
 
     // The calendar's pillar links open the relations window on their pillar; its officer link
     // shows that officer in the good-day window.
@@ -225,11 +274,27 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     connect(calendar_, &TFormCalendar::pillarLinkClicked, czPin_, &TFormCzPin::SelectPillar);
     connect(czPin_, &TFormCzPin::OfficerLinkClicked, goodDay_, &TFormGoodDay::ShowOfficerOfBranches);
 
+    analogies_ = new TFormTable6(this);
+    windows_.Add(analogies_, WindowSections::FiveElementAnalogies, layout);
+    fiveElementDiagram_ = new TFormTable5(this);
+    windows_.Add(fiveElementDiagram_, WindowSections::FiveElementDiagram, layout);
+    ruler_ = new TFormLine(this);
+    windows_.Add(ruler_, WindowSections::Ruler, layout);
+
     combo_ = new TFormCombo(this);
     windows_.Add(combo_, WindowSections::StarCombinations, layout);
 
     gua_ = new TFormGua(this);
     windows_.Add(gua_, WindowSections::Trigrams, layout);
+
+    // The phase legend keeps no place in the store: it opens centred on the screen.
+    legend_ = new TFormLegenda(this);
+    // The notes follow the date of the main window while they are showing.
+    notes_ = new TFormNote([this] { return PickerMoment(); }, this);
+    windows_.Add(notes_, WindowSections::Notes, layout);
+    cascade_->AddFollower([this](Moment) {
+        if (notes_->isVisible()) notes_->RaschetNote();
+    });
 }
 
 Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }

@@ -24,6 +24,18 @@ class QToolButton;
 class TFormCalendar;
 class TFormCircle;
 class TFormSettings;
+// The reference windows.
+class TFormLegenda;
+class TFormLine;
+class TFormNote;
+class TFormSeasoneList;
+class TFormTable2;
+class TFormTable4;
+class TFormTable5;
+class TFormTable6;
+class TFormTable7;
+class TFormTable9;
+class TFormVV;
 // The stem and branch tools.
 class TFormBCShema;
 class TFormCombo;
@@ -90,6 +102,11 @@ public:
     TFormSettings* FormSettings() const { return settings_; }
     TFormCalendar* FormCalendar() const { return calendar_; }
     TFormCircle* FormCircle() const { return circle_; }
+    // The reference windows (the geomantic table draws on the compass and shows the legend).
+    TFormSeasoneList* FormSeasoneList() const { return seasons_; }
+    TFormNote* FormNote() const { return notes_; }
+    TFormTable7* FormCompass() const { return compass_; }
+    TFormLegenda* FormLegenda() const { return legend_; }
     // The stem and branch tools (the person and table windows preset them).
     TFormGoodDay* FormGoodDay() const { return goodDay_; }
     TFormConstell* FormConstell() const { return constell_; }
@@ -122,6 +139,17 @@ private:
     TFormSettings* settings_ = nullptr;
     TFormCalendar* calendar_ = nullptr;
     TFormCircle* circle_ = nullptr;
+    TFormSeasoneList* seasons_ = nullptr;
+    TFormTable7* compass_ = nullptr;
+    TFormVV* loShu_ = nullptr;
+    TFormTable9* organs_ = nullptr;
+    TFormTable2* stemBranchTable_ = nullptr;
+    TFormTable4* stemBranchDiagram_ = nullptr;
+    TFormTable6* analogies_ = nullptr;
+    TFormTable5* fiveElementDiagram_ = nullptr;
+    TFormLine* ruler_ = nullptr;
+    TFormLegenda* legend_ = nullptr;
+    TFormNote* notes_ = nullptr;
     TFormGoodDay* goodDay_ = nullptr;
     TFormConstell* constell_ = nullptr;
     TFormBCShema* bcShema_ = nullptr;

@@ -6,7 +6,7 @@
 namespace {
 
 const QColor kCream(255, 251, 240);
-constexpr int kRowHeight = 24;
+constexpr int kRowHeight = 28;  // two lines of a wrapped header
 
 }  // namespace
 
@@ -16,6 +16,7 @@ TFormTable6::TFormTable6(QWidget* parent)
     TReferenceGrid::TextStyle header;
     header.bold = true;
     header.band = kCream;
+    header.wrap = true;
     for (int c = 0; c < kAnalogyColumns; ++c)
         Grid->AddText(0, c, QString::fromUtf8(AnalogyHeader[static_cast<std::size_t>(c)]), header);
     for (int r = 0; r < kAnalogyRows; ++r)

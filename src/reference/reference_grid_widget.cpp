@@ -21,6 +21,10 @@ TReferenceGrid::TReferenceGrid(int rowHeight, QWidget* parent)
     grid_->setContentsMargins(kRule, kRule, kRule, kRule);
     grid_->setSpacing(kRule);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
+    // A compact face, so that the tables fit their windows' design widths.
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
 }
 
 QLabel* TReferenceGrid::NewCell(int row, int column, const QColor& band) {
@@ -42,6 +46,7 @@ QLabel* TReferenceGrid::AddText(int row, int column, const QString& text, const 
     QPalette p = cell->palette();
     p.setColor(QPalette::WindowText, style.colour);
     cell->setPalette(p);
+    cell->setWordWrap(style.wrap);
     if (style.bold) {
         QFont bold = cell->font();
         bold.setBold(true);

@@ -20,6 +20,7 @@ public:
         QColor colour = Qt::black;
         bool bold = false;
         QColor band = Qt::white;  // the cell's background
+        bool wrap = false;        // long captions break between words
     };
 
     // A text cell; several lines are separated by '\n'.

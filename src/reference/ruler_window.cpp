@@ -30,20 +30,20 @@ TFormLine::TFormLine(QWidget* parent)
     EditLength = new QLineEdit(QStringLiteral("0"), this);
     EditLength->setMaxLength(4);
     EditLength->setAlignment(Qt::AlignRight);
-    EditLength->setGeometry(8, kRulerTop - 2, 44, 24);
+    EditLength->setGeometry(6, kRulerTop - 2, 40, 24);
     EditLength->installEventFilter(this);
 
     UpDownLess = new QToolButton(this);
     UpDownLess->setArrowType(Qt::LeftArrow);
     UpDownLess->setAutoRepeat(true);
-    UpDownLess->setGeometry(52, kRulerTop - 2, 14, 24);
+    UpDownLess->setGeometry(46, kRulerTop - 2, 13, 24);
     UpDownMore = new QToolButton(this);
     UpDownMore->setArrowType(Qt::RightArrow);
     UpDownMore->setAutoRepeat(true);
-    UpDownMore->setGeometry(66, kRulerTop - 2, 14, 24);
+    UpDownMore->setGeometry(59, kRulerTop - 2, 13, 24);
 
     LabelUnit = new QLabel(QString::fromUtf8("мм"), this);
-    LabelUnit->setGeometry(82, kRulerTop - 2, 18, 24);
+    LabelUnit->setGeometry(75, kRulerTop - 2, 22, 24);
 
     Ruler = new QLabel(this);
     Ruler->setGeometry(kRulerLeft, kRulerTop, kRulerStripWidth, kRulerHeight);

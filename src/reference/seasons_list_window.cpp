@@ -23,7 +23,6 @@ QFrame* Line(const QColor& colour, QWidget* parent) {
     return line;
 }
 
-constexpr int kDateWidth = 112;  // the date column, so that the term names line up
 constexpr int kLineMargin = 35;  // the separator lines are this much narrower than the window
 
 }  // namespace
@@ -45,6 +44,9 @@ TFormSeasoneList::TFormSeasoneList(Source source, QWidget* parent)
     TitleLine = Line(QColor(128, 0, 0), page);
     rows->addWidget(TitleLine);
 
+    // The date column, as wide as the widest date, so that the term names line up.
+    const int dateWidth =
+        page->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000 00:00")) + 4;
     QPalette green;
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     for (int row = 0; row < kSeasonListRows; ++row) {
@@ -61,7 +63,7 @@ TFormSeasoneList::TFormSeasoneList(Source source, QWidget* parent)
         } else {
             auto* date = new QLabel(page);
             date->setPalette(green);
-            date->setFixedWidth(kDateWidth);
+            date->setFixedWidth(dateWidth);
             Dates[static_cast<std::size_t>(r.term)] = date;
             auto* line = new QHBoxLayout;
             line->setSpacing(4);

@@ -22,8 +22,8 @@ TStemBranchGrid::TStemBranchGrid(const QPixmap& stemGlyphs, const QPixmap& branc
     Stems = GlyphGrid(stemGlyphs, stems, this);
     Branches = GlyphGrid(branchGlyphs, branches, this);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(8);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(6);
     layout->addWidget(Stems, 0, Qt::AlignTop);
     layout->addWidget(Branches, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_TRUE(c.Action(Command::StarDescriptions)->isEnabled());
     EXPECT_FALSE(c.Action(Command::Person)->isEnabled());
     EXPECT_FALSE(c.Action(Command::GeomanticTable)->isEnabled());
-    EXPECT_FALSE(c.Action(Command::Notes)->isEnabled());
+    EXPECT_TRUE(c.Action(Command::Notes)->isEnabled());
     EXPECT_EQ(c.Popup()->actions().size(), 6);
 
     w.FormCalendar()->hide();
