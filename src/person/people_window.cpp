@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,6 +23,7 @@
 
 #include "app/clock.h"
 #include "app/error_box.h"
+#include "app/file_dialogs.h"
 #include "app/picker_moment.h"
 #include "app/pillar_glyphs.h"
 #include "app/save_changes_question.h"
@@ -49,21 +49,6 @@ const char* const kFileFilter = "(*.gvp)";
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 QString Caption(const char* s) { return QString::fromUtf8(s); }
-
-QString PlatformSaveFileName(QWidget* parent, const QString& proposed) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QString::fromLatin1(kFileFilter));
-    dialog.setDefaultSuffix(QStringLiteral("gvp"));
-    dialog.selectFile(proposed);  // the dialog asks itself before it overwrites a file
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().front();
-}
-
-QString PlatformOpenFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(),
-                                        QString::fromLatin1(kFileFilter));
-}
 
 // The locale's long date ("dddddd") as a picker format: without a leading weekday.
 QString LongDatePickerFormat() {
@@ -110,7 +95,6 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       glyphs_(glyphs),
       host_(std::move(host)) {
-    SetFileDialogs({});
     setWindowTitle(Caption(kPeopleCaption));
     // A compact face, so that the chart fits the window's fixed size.
     QFont compact = font();
@@ -139,12 +123,6 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     ConnectEdits();
     setFixedSize(kWindowWidth, kWindowHeight);
     Reset();
-}
-
-void TFormPeople::SetFileDialogs(PeopleFileDialogs dialogs) {
-    dialogs_ = std::move(dialogs);
-    if (!dialogs_.saveFileName) dialogs_.saveFileName = PlatformSaveFileName;
-    if (!dialogs_.openFileName) dialogs_.openFileName = PlatformOpenFileName;
 }
 
 // ----------------------------------------------------------------------------- building
@@ -626,7 +604,9 @@ bool TFormPeople::WriteTo(const QString& path) {
 }
 
 bool TFormPeople::SaveAsClick() {
-    const QString path = dialogs_.saveFileName(this, windowTitle());
+    // The caption is proposed as the name; the dialog asks before it overwrites a file.
+    const QString path = AskFileName(this, {FileDialogKind::Save, QString::fromLatin1(kFileFilter),
+                                            QStringLiteral("gvp"), windowTitle()});
     if (path.isEmpty()) return false;
     return WriteTo(path);
 }
@@ -646,7 +626,8 @@ void TFormPeople::OpenClick() {
                 return;
         }
     }
-    const QString path = dialogs_.openFileName(this);
+    const QString path =
+        AskFileName(this, {FileDialogKind::Open, QString::fromLatin1(kFileFilter), QString()});
     if (!path.isEmpty()) LoadFile(path);
 }
 

@@ -34,23 +34,10 @@ struct PeopleHost {
     std::function<void(Moment)> showInCalendar;
 };
 
-// The file-name questions of the window, replaceable so that tests answer without a dialog.
-// An empty name means the dialog was cancelled.
-struct PeopleFileDialogs {
-    // The save dialog: filter "(*.gvp)", default extension "gvp", overwrite prompt; `proposed`
-    // is the window caption.
-    std::function<QString(QWidget* parent, const QString& proposed)> saveFileName;
-    // The open dialog: filter "(*.gvp)".
-    std::function<QString(QWidget* parent)> openFileName;
-};
-
 class TFormPeople : public QMainWindow {
     Q_OBJECT
 public:
     TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* parent = nullptr);
-
-    // Replaces the file dialogs (tests); an empty function restores the platform's dialog.
-    void SetFileDialogs(PeopleFileDialogs dialogs);
 
     // Commands.
     void ClearClick();           // "Очистить"
@@ -158,7 +145,6 @@ private:
 
     const PillarGlyphs& glyphs_;
     PeopleHost host_;
-    PeopleFileDialogs dialogs_;
     std::vector<QWidget*> results_;
     std::optional<PersonCalculation> calculation_;
     Moment storedBirth_ = 0;

@@ -17,6 +17,7 @@
 #include <QTimeEdit>
 #include <gtest/gtest.h>
 
+#include "app/file_dialogs.h"
 #include "app/picker_moment.h"
 #include "app/pillar_glyphs.h"
 #include "app/save_changes_question.h"
@@ -41,10 +42,21 @@ protected:
             questions_.push_back(caption);
             return answer_;
         });
+        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
+            if (request.kind == FileDialogKind::Open) {
+                ++openDialogs_;
+                openFilters_.push_back(request.filter);
+                return openAnswer_;
+            }
+            proposedNames_.push_back(request.proposedName);
+            saveRequests_.push_back(request);
+            return saveAnswer_;
+        });
     }
 
     void TearDown() override {
         SetSaveChangesAsker({});
+        SetFileDialogAsker({});
         ShellTest::TearDown();
     }
 
@@ -54,18 +66,7 @@ protected:
         PeopleHost host;
         host.timeSettings = [] { return TimeSettings::WithZoneIndex(25, 1, 104, true); };
         host.showInCalendar = [this](Moment m) { shownInCalendar_.push_back(m); };
-        auto w = std::make_unique<TFormPeople>(*glyphs_, host);
-        PeopleFileDialogs dialogs;
-        dialogs.saveFileName = [this](QWidget*, const QString& proposed) {
-            proposedNames_.push_back(proposed);
-            return saveAnswer_;
-        };
-        dialogs.openFileName = [this](QWidget*) {
-            ++openDialogs_;
-            return openAnswer_;
-        };
-        w->SetFileDialogs(dialogs);
-        return w;
+        return std::make_unique<TFormPeople>(*glyphs_, host);
     }
 
     QString Path(const char* name) const { return files_.filePath(U(name)); }
@@ -99,6 +100,8 @@ protected:
     std::vector<QString> questions_;
     SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
     std::vector<QString> proposedNames_;
+    std::vector<FileDialogRequest> saveRequests_;
+    std::vector<QString> openFilters_;
     QString saveAnswer_;
     QString openAnswer_;
     int openDialogs_ = 0;
@@ -330,6 +333,8 @@ TEST_F(PeopleWindowTest, SaveAsWritesTheFileAndNamesTheWindowAfterIt) {
     EXPECT_FALSE(w->FileBound());
     ASSERT_EQ(proposedNames_.size(), 1u);
     EXPECT_EQ(proposedNames_[0], U("Персональный гороскоп"));
+    EXPECT_EQ(saveRequests_[0].filter, QStringLiteral("(*.gvp)"));
+    EXPECT_EQ(saveRequests_[0].defaultSuffix, QStringLiteral("gvp"));
 
     saveAnswer_ = Path("иван.gvp");
     EXPECT_TRUE(w->SaveAsClick());
@@ -379,6 +384,8 @@ TEST_F(PeopleWindowTest, OpeningLoadsAndCalculates) {
     openAnswer_ = path;
     w->ActionOpen->trigger();
     EXPECT_TRUE(questions_.empty());  // nothing to lose
+    ASSERT_EQ(openFilters_.size(), 1u);
+    EXPECT_EQ(openFilters_[0], QStringLiteral("(*.gvp)"));
     EXPECT_EQ(w->EditNamePeople->text(), U("Ольга"));
     EXPECT_EQ(MomentOfDateTime(w->MyDate->dateTime()), olga.birth);
     EXPECT_EQ(w->MyTime->time(), QTime(12, 0));
