@@ -68,12 +68,14 @@ NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QStr
     const std::string out = JoinNoteFile(rewrite.lines);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+        result.error =
+            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
         return result;
     }
-    if (file.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()) ||
-        !file.commit()) {
-        result.error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+    const auto size = static_cast<qint64>(out.size());
+    if (file.write(out.data(), size) != size || !file.commit()) {
+        result.error =
+            QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
         return result;
     }
     result.status = NoteWriteStatus::Saved;

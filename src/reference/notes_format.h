@@ -49,6 +49,7 @@ struct NoteRewrite {
 // has lines, one block with them appended at the end. The empty line that ends a written file is
 // dropped before appending and restored by JoinNoteFile, so no other line of the file is ever
 // lost; another day's block left without its end line at the end of the file is closed before
-// the new block, which would otherwise read as part of it. A block of the key that meets another start line, or the end of the file, before its end
-// line leaves the file untouched (UnterminatedBlock): removing it would take other notes with it.
+// the new block, which would otherwise read as part of it. A block of the key that meets another
+// start line, or the end of the file, before its end line leaves the file untouched
+// (UnterminatedBlock): removing it would take other notes with it.
 NoteRewrite WithNoteOfDay(const NoteLines& file, const std::string& key, const NoteLines& note);

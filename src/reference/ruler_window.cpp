@@ -56,7 +56,8 @@ TFormLine::TFormLine(QWidget* parent)
     QPalette red = Marker->palette();
     red.setColor(QPalette::Window, QColor(128, 0, 0));
     Marker->setPalette(red);
-    Marker->setGeometry(kRulerLeft, kRulerTop - (kMarkerHeight - kRulerHeight) / 2, 1, kMarkerHeight);
+    Marker->setGeometry(kRulerLeft, kRulerTop - (kMarkerHeight - kRulerHeight) / 2, 1,
+                        kMarkerHeight);
     Marker->raise();
 
     connect(EditLength, &QLineEdit::textChanged, this, &TFormLine::EditLengthChange);

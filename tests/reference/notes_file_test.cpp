@@ -92,7 +92,8 @@ TEST_F(NotesFileTest, TheFileIsReplacedWholeWithNoTemporaryLeftBehind) {
     for (int i = 0; i < 5; ++i)
         ASSERT_EQ(WriteDayNote(path_, day_, QString(i + 1, QLatin1Char('a'))).status,
                   NoteWriteStatus::Saved);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.txt")});
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("notes.txt")});
     EXPECT_EQ(ReadDayNote(path_, day_).note, QStringLiteral("aaaaa"));
 }
 

@@ -11,7 +11,8 @@ std::string Start(const std::string& key) { return NoteStartLine(key); }
 const std::string& End() { return NoteEndLine(); }
 
 TEST(NotesFormat, MarkerLinesAreTheFixedBytes) {
-    EXPECT_EQ(NoteStartLine("key"), std::string("\xA2\x86\xAC\x8C\x8D" "key" "\xA6\xAC\x98\x98\x9A"));
+    EXPECT_EQ(NoteStartLine("key"),
+              std::string("\xA2\x86\xAC\x8C\x8D" "key" "\xA6\xAC\x98\x98\x9A"));
     EXPECT_EQ(NoteEndLine(), std::string("\xA2\x86\xAC\x8C\x8D" "end" "\xA6\xAC\x98\x98\x9A"));
     EXPECT_EQ(NoteEndLine().size(), 13u);
     EXPECT_TRUE(IsNoteStartLine(Start(kDay1)));
@@ -74,7 +75,8 @@ TEST(NotesFormat, AnEditedNoteMovesToTheEndOfTheFile) {
     const NoteLines file{Start(kDay1), "old", End(), Start(kDay2), "kept", End(), ""};
     const NoteRewrite r = WithNoteOfDay(file, kDay1, {"new", "lines"});
     ASSERT_EQ(r.status, NoteRewriteStatus::Rewritten);
-    EXPECT_EQ(r.lines, (NoteLines{Start(kDay2), "kept", End(), Start(kDay1), "new", "lines", End()}));
+    EXPECT_EQ(r.lines,
+              (NoteLines{Start(kDay2), "kept", End(), Start(kDay1), "new", "lines", End()}));
     // Written and read again, the file is stable: the same edit changes nothing more.
     const NoteLines again = SplitNoteFile(JoinNoteFile(r.lines));
     EXPECT_EQ(WithNoteOfDay(again, kDay1, {"new", "lines"}).lines, r.lines);

@@ -32,7 +32,8 @@ protected:
     }
     static std::string Block(Moment day, const std::string& utf8Lines) {
         std::string lines;
-        for (char c : Utf8ToCp1251(utf8Lines)) lines += (c == '\n') ? std::string("\r\n") : std::string(1, c);
+        for (char c : Utf8ToCp1251(utf8Lines))
+            lines += (c == '\n') ? std::string("\r\n") : std::string(1, c);
         return NoteStartLine(Utf8ToCp1251(NoteKeyOf(day).toStdString())) + "\r\n" + lines + "\r\n" +
                NoteEndLine() + "\r\n";
     }
@@ -67,7 +68,8 @@ TEST_F(NotesWindowTest, TypingIntoAnEmptyDayCreatesItsBlockAtTheEndOfTheFile) {
 }
 
 TEST_F(NotesWindowTest, EditingABlockInTheMiddleMovesItToTheEnd) {
-    WriteNotes(Block(previousDay_, "one") + Block(day_, "two\nlines") + Block(nextDay_, "three") + "\r\n");
+    WriteNotes(Block(previousDay_, "one") + Block(day_, "two\nlines") + Block(nextDay_, "three") +
+               "\r\n");
     TFormNote note([&] { return day_; });
     note.show();
     EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("two\nlines"));

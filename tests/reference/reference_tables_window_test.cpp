@@ -23,7 +23,9 @@ namespace {
 
 class ReferenceTablesTest : public ReferenceFolderTest {
 protected:
-    static QColor TextColour(const QLabel* cell) { return cell->palette().color(QPalette::WindowText); }
+    static QColor TextColour(const QLabel* cell) {
+        return cell->palette().color(QPalette::WindowText);
+    }
     static QColor Band(const QLabel* cell) { return cell->palette().color(QPalette::Window); }
 };
 
@@ -78,9 +80,11 @@ TEST_F(ReferenceTablesTest, OrgansAndMeridiansStandBesideTheGlyphs) {
     const TReferenceGrid* stems = table.Grid->Stems;
     const TReferenceGrid* branches = table.Grid->Branches;
     EXPECT_EQ(stems->Cell(0, 1)->text(), QString::fromUtf8("Желчный пузырь"));
-    EXPECT_EQ(stems->Cell(2, 1)->text(), QString::fromUtf8("Тонкий кишечник\nТройной обогреватель"));
+    EXPECT_EQ(stems->Cell(2, 1)->text(),
+              QString::fromUtf8("Тонкий кишечник\nТройной обогреватель"));
     EXPECT_EQ(stems->Cell(9, 1)->text(), QString::fromUtf8("Почки"));
-    EXPECT_EQ(branches->Cell(0, 1)->text(), QString::fromUtf8("Меридиан желчного пузыря\nМалый ян на ноге"));
+    EXPECT_EQ(branches->Cell(0, 1)->text(),
+              QString::fromUtf8("Меридиан желчного пузыря\nМалый ян на ноге"));
     EXPECT_EQ(branches->Cell(10, 1)->text(),
               QString::fromUtf8("Меридиан перикарда\nНедостаточный инь на руке"));
     EXPECT_EQ(branches->Cell(11, 0)->pixmap().size(), QSize(31, 31));

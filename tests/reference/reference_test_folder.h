@@ -17,7 +17,8 @@ protected:
         QDir dir(folder_.path());
         ASSERT_TRUE(dir.mkpath(QStringLiteral("other")));
         const QDir build(QStringLiteral(GAVROSIN_BINARY_DIR));
-        ASSERT_TRUE(QFile::link(build.filePath(QStringLiteral("bmp")), dir.filePath(QStringLiteral("bmp"))));
+        ASSERT_TRUE(QFile::link(build.filePath(QStringLiteral("bmp")),
+                                dir.filePath(QStringLiteral("bmp"))));
         ASSERT_TRUE(QFile::link(build.filePath(QStringLiteral("other/ses")),
                                 dir.filePath(QStringLiteral("other/ses"))));
         WriteNotes("\r\n");
@@ -25,7 +26,9 @@ protected:
     }
 
     QString Folder() const { return folder_.path(); }
-    QString NotesPath() const { return QDir(folder_.path()).filePath(QStringLiteral("other/notes.txt")); }
+    QString NotesPath() const {
+        return QDir(folder_.path()).filePath(QStringLiteral("other/notes.txt"));
+    }
 
     void WriteNotes(const std::string& bytes) {
         QFile file(NotesPath());

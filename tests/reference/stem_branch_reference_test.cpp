@@ -41,7 +41,8 @@ TEST(StemBranchReference, BranchCaptionsCarryTheAnimalAndTheHours) {
         EXPECT_EQ(caption.rfind(BranchName(b) + " (", 0), 0u) << caption;
         EXPECT_EQ(ElementNamedIn(caption), BranchElement(b)) << caption;
         // The double hour: it begins two hours after the previous branch's, at 23 for Цзы.
-        const std::string hours = std::to_string((21 + 2 * b) % 24) + "-" + std::to_string(2 * b - 1);
+        const std::string hours =
+            std::to_string((21 + 2 * b) % 24) + "-" + std::to_string(2 * b - 1);
         EXPECT_NE(caption.find(", " + hours + ", "), std::string::npos) << caption;
     }
     EXPECT_EQ(BranchTableCaption(13), "");
@@ -57,7 +58,8 @@ TEST(StemBranchReference, CaptionsAreColouredByElement) {
 
 TEST(StemBranchReference, OrgansOfTheStems) {
     EXPECT_EQ(OrganOfStem(1), (std::vector<std::string>{"Желчный пузырь"}));
-    EXPECT_EQ(OrganOfStem(3), (std::vector<std::string>{"Тонкий кишечник", "Тройной обогреватель"}));
+    EXPECT_EQ(OrganOfStem(3),
+              (std::vector<std::string>{"Тонкий кишечник", "Тройной обогреватель"}));
     EXPECT_EQ(OrganOfStem(10), (std::vector<std::string>{"Почки"}));
     for (Stem s = 1; s <= 10; ++s) EXPECT_FALSE(OrganOfStem(s).empty()) << s;
     EXPECT_TRUE(OrganOfStem(0).empty());
