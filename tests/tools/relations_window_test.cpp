@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "app/pillar_glyphs.h"
 #include "app/shell_test_environment.h"
@@ -13,12 +14,16 @@ namespace {
 
 class RelationsWindowTest : public ShellTest {
 protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        glyphs_ = std::make_unique<PillarGlyphs>();  // pictures need the application first
+    }
     static void Choose(QComboBox* box, int number) { box->setCurrentIndex(number - 1); }
-    PillarGlyphs glyphs_;
+    std::unique_ptr<PillarGlyphs> glyphs_;
 };
 
 TEST_F(RelationsWindowTest, OpensOnЦзяЦзыWithItsCaptionsAndLists) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     EXPECT_EQ(w.windowTitle(), U("Стволы и ветви"));
     EXPECT_TRUE(w.windowFlags() & Qt::Tool);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -55,7 +60,7 @@ TEST_F(RelationsWindowTest, OpensOnЦзяЦзыWithItsCaptionsAndLists) {
 }
 
 TEST_F(RelationsWindowTest, TheStemAndBranchSetTheScrollTheStageAndTheNaYin) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     Choose(w.Vetv1, 12);  // Цзя with Хай
     EXPECT_EQ(w.StageName->text(), U("Рождение"));
     EXPECT_EQ(w.CziPinYear->CPScrol(), TCziPinParam::cp_12);
@@ -79,7 +84,7 @@ TEST_F(RelationsWindowTest, TheStemAndBranchSetTheScrollTheStageAndTheNaYin) {
 }
 
 TEST_F(RelationsWindowTest, TwoBranchesGiveTheOfficerAndTheirHarmony) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     Choose(w.Vetv2, 3);  // base Инь
     Choose(w.Vetv3, 1);  // additional Цзы
     EXPECT_EQ(w.OfficerLink->text(), U("Кай. Раскрытие (11)"));
@@ -101,7 +106,7 @@ TEST_F(RelationsWindowTest, TwoBranchesGiveTheOfficerAndTheirHarmony) {
 }
 
 TEST_F(RelationsWindowTest, APresetPillarShowsTheWindowRecomputed) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     EXPECT_FALSE(w.isVisible());
     w.SelectPillar(Pillar{2, 12});
     EXPECT_TRUE(w.isVisible());
@@ -115,7 +120,7 @@ TEST_F(RelationsWindowTest, APresetPillarShowsTheWindowRecomputed) {
 }
 
 TEST_F(RelationsWindowTest, ShowingAgainKeepsTheSelection) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     Choose(w.Svtol, 4);
     Choose(w.Vetv3, 5);
     w.show();
@@ -127,7 +132,7 @@ TEST_F(RelationsWindowTest, ShowingAgainKeepsTheSelection) {
 }
 
 TEST_F(RelationsWindowTest, TheOfficerLinkReportsItsOfficer) {
-    TFormCzPin w(glyphs_);
+    TFormCzPin w(*glyphs_);
     w.show();
     Choose(w.Vetv2, 3);
     Choose(w.Vetv3, 1);
