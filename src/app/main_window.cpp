@@ -35,6 +35,9 @@
 #include "app/version.h"
 #include "astro/moment.h"
 #include "astro/moment_format.h"
+#include "geomancy/geomantic_table_window.h"
+#include "interpretation/table_report_window.h"
+#include "person/people_window.h"
 #include "reference/calendar_window.h"
 #include "reference/circle_window.h"
 #include "reference/compass_window.h"
@@ -197,6 +200,19 @@ void TFormMainGVR::ConnectCommands() {
     for (Command c : {Command::GoodDays, Command::Mansions, Command::Relations, Command::BaZhai,
                       Command::StarCombinations, Command::Trigrams, Command::YinYangPower})
         commands_->Action(c)->setEnabled(true);
+    // The geomantic table.
+    on(Command::GeomanticTable, [this] { ShowWindow(fh_); });
+    commands_->Action(Command::GeomanticTable)->setEnabled(true);
+    // The person window; the popup's item opens one more copy of it.
+    on(Command::Person, [this] { ShowWindow(people_); });
+    on(Command::PopupPerson, [this] {
+        TFormPeople* extra = NewPersonWindow();
+        extra->setAttribute(Qt::WA_DeleteOnClose);
+        extra->move(people_->pos() + QPoint(24, 24));
+        ShowWindow(extra);
+    });
+    commands_->Action(Command::Person)->setEnabled(true);
+    commands_->Action(Command::PopupPerson)->setEnabled(true);
     // The person, geomantic table, tools and reference windows connect their commands (and
     // enable them) when they join the program.
 }
@@ -257,6 +273,35 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     bcShema_ = new TFormBCShema(this);
     windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
 
+    // The person window keeps its own birth moment and time settings. It may refuse the
+    // program's end (unsaved person; asked before the geomantic table) and opens a person file
+    // named as the program's first argument.
+    people_ = NewPersonWindow();
+    windows_.Add(people_, WindowSections::Person, layout);
+    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+
+    // The geomantic table reads the main window's moment and zone at every computation, draws
+    // its facing on the compass and opens the Ba Zhai window, the phase legend and the reports.
+    // It may refuse the program's end (unsaved table), and opens a table file named as the
+    // program's first argument.
+    fh_ = new TFormFh({[this] { return cascade_->Current(); },
+                       [this] { return CurrentTimeSettings().zoneHours(); }},
+                      this);
+    windows_.Add(fh_, WindowSections::GeomanticTable, layout);
+    {
+        TableWindowLinks links;
+        links.drawCompassFacing = [this](int azimuth) { compass_->DrawFacing(azimuth); };
+        links.showCompass = [this] { ShowWindow(compass_); };
+        links.showBaZhai = [this](int item) { bcShema_->SelectItem(item); };
+        links.showLegend = [this] { ShowWindow(legend_); };
+        links.interpret = [this](const GeomanticTable& table, const QString& caption) {
+            OpenTableReport(table, caption, fh_);
+        };
+        fh_->SetLinks(std::move(links));
+    }
+    AddCloseGuard([this] { return fh_->MayClose(); });
+    fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+
     power_ = new TFormPower(this);
     windows_.Add(power_, WindowSections::YinYangPower, layout);
 
@@ -295,6 +340,26 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     cascade_->AddFollower([this](Moment) {
         if (notes_->isVisible()) notes_->RaschetNote();
     });
+}
+
+TFormPeople* TFormMainGVR::NewPersonWindow() {
+    PeopleHost host;
+    host.timeSettings = [this] { return CurrentTimeSettings(); };
+    host.showInCalendar = [this](Moment birth) { SetMoment(birth); };
+    auto* person = new TFormPeople(*glyphs_, std::move(host), this);
+    // The chart's labels preset the stem-branch relations and the Ba Zhai windows; the day stem
+    // goes with the month branch of the main window's moment.
+    connect(person, &TFormPeople::PillarSignClicked, this,
+            [this](Pillar pillar) { czPin_->SelectPillar(pillar); });
+    connect(person, &TFormPeople::DayStemElementClicked, this, [this](Stem dayStem) {
+        czPin_->SelectPillar({dayStem, cascade_->Current().month.branch});
+    });
+    connect(person, &TFormPeople::BaZhaiClicked, this,
+            [this](int guaNumber) { bcShema_->SelectPalace(guaNumber); });
+    AddCloseGuard([window = QPointer<TFormPeople>(person)] {
+        return !window || window->CloseQuery();
+    });
+    return person;
 }
 
 Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }

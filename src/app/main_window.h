@@ -44,6 +44,10 @@ class TFormCzPin;
 class TFormGoodDay;
 class TFormGua;
 class TFormPower;
+// The geomantic table.
+class TFormFh;
+// The person.
+class TFormPeople;
 
 class TFormMainGVR : public QMainWindow {
     Q_OBJECT
@@ -115,6 +119,8 @@ public:
     TFormCzPin* FormCzPin() const { return czPin_; }
     TFormCombo* FormCombo() const { return combo_; }
     TFormGua* FormGua() const { return gua_; }
+    TFormFh* FormFh() const { return fh_; }
+    TFormPeople* FormPeople() const { return people_; }
     MainCommands& Commands() const { return *commands_; }
     MomentCascade& Cascade() const { return *cascade_; }
     const PillarGlyphs& Glyphs() const { return *glyphs_; }
@@ -133,6 +139,8 @@ private:
     void SetDateKeepingTime(Moment m);
     void ShowStatusLine();
     void ShowWindow(QWidget* window);
+    // A person window: the one of the start-up, or an extra copy (popup "Персональный гороскоп").
+    TFormPeople* NewPersonWindow();
 
     MainCommands* commands_ = nullptr;
     std::unique_ptr<PillarGlyphs> glyphs_;
@@ -157,6 +165,8 @@ private:
     TFormCzPin* czPin_ = nullptr;
     TFormCombo* combo_ = nullptr;
     TFormGua* gua_ = nullptr;
+    TFormFh* fh_ = nullptr;
+    TFormPeople* people_ = nullptr;
     std::unique_ptr<MomentCascade> cascade_;
     AuxiliaryWindows windows_;
     std::vector<std::function<bool()>> closeGuards_;

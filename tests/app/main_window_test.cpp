@@ -251,8 +251,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_EQ(c.Action(Command::PopupShowInCalendar)->shortcut(), QKeySequence(Qt::Key_Enter));
     EXPECT_TRUE(c.Action(Command::Calendar)->isEnabled());
     EXPECT_TRUE(c.Action(Command::StarDescriptions)->isEnabled());
-    EXPECT_FALSE(c.Action(Command::Person)->isEnabled());
-    EXPECT_FALSE(c.Action(Command::GeomanticTable)->isEnabled());
+    EXPECT_TRUE(c.Action(Command::Person)->isEnabled());
+    EXPECT_TRUE(c.Action(Command::GeomanticTable)->isEnabled());
     EXPECT_TRUE(c.Action(Command::Notes)->isEnabled());
     EXPECT_EQ(c.Popup()->actions().size(), 6);
 
