@@ -1,25 +1,14 @@
 #include "calendar/epoch_year.h"
 
-#include "astro/lunisolar_date.h"
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
 
+// The running year turns at "Становление весны" in zone time. (Reconciling the lunar year's turn
+// against "Становление весны" and "Дождевая вода" gives the same number, except in the years whose
+// lunar new year falls after "Дождевая вода" — 1985, 2034, 2053, 2072 — where it was a year short
+// from 1 January to the lunar new year; the turn itself is what the number means.)
 int EpochYear(Moment civil, float zoneHours) {
-    constexpr double kOneHour = 1.0 / 24.0;
     const int year = YearOfMoment(civil);
-    const double zone = static_cast<double>(zoneHours) / 24.0;
-    const double springBegins = TermInstant(year, 21) + zone;  // "Становление весны", zone time
-    const double rainWater = TermInstant(year, 22) + zone;     // "Дождевая вода"
-
-    int r = LunisolarDate(civil + kOneHour).lunarEpochYear;
-    const int a = LunisolarDate(springBegins + kOneHour).lunarEpochYear;
-    const int w = LunisolarDate(rainWater + kOneHour).lunarEpochYear;
-
-    // The running year turns at "Становление весны", whichever side of it the lunar new year falls.
-    if (a >= w) {
-        if (r == a && civil < springBegins) r -= 1;
-    } else {
-        if (civil > springBegins && r == a) r += 1;
-    }
-    return r;
+    const double springBegins = TermInstant(year, 21) + static_cast<double>(zoneHours) / 24.0;
+    return civil < springBegins ? year + 2636 : year + 2637;
 }

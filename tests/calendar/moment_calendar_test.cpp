@@ -23,6 +23,15 @@ TEST_F(MomentCalendarTest, EpochYearAroundTheLunarNewYear) {
     EXPECT_EQ(EpochYear(EncodeMoment(2023, 1, 30, 12, 0), moscow), 4659);
     EXPECT_EQ(EpochYear(EncodeMoment(2023, 2, 5, 12, 0), moscow), 4660);
     EXPECT_EQ(EpochYear(EncodeMoment(2023, 12, 31, 12, 0), moscow), 4660);
+    // 1985: the lunar new year (20 Feb) falls after "Дождевая вода" (19 Feb); the running year
+    // still turns at "Становление весны" (4 Feb).
+    EXPECT_EQ(EpochYear(EncodeMoment(1985, 1, 15, 12, 0), moscow), 4621);
+    EXPECT_EQ(EpochYear(EncodeMoment(1985, 2, 3, 12, 0), moscow), 4621);
+    EXPECT_EQ(EpochYear(EncodeMoment(1985, 2, 10, 12, 0), moscow), 4622);
+    EXPECT_EQ(EpochYear(EncodeMoment(2034, 2, 10, 12, 0), moscow), 4671);
+    // The zone of the settings places the turn: "Становление весны" 2024 is 08:27 UT.
+    EXPECT_EQ(EpochYear(EncodeMoment(2024, 2, 4, 10, 0), 3.0f), 4660);
+    EXPECT_EQ(EpochYear(EncodeMoment(2024, 2, 4, 10, 0), 0.0f), 4661);
 }
 
 TEST_F(MomentCalendarTest, ASummerDayOf2024) {
