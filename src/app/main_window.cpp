@@ -346,6 +346,7 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     PeopleHost host;
     host.timeSettings = [this] { return CurrentTimeSettings(); };
     host.showInCalendar = [this](Moment birth) { SetMoment(birth); };
+    host.calendarYear = [this] { return YearOfMoment(PickerMoment()); };
     auto* person = new TFormPeople(*glyphs_, std::move(host), this);
     // The chart's labels preset the stem-branch relations and the Ba Zhai windows; the day stem
     // goes with the month branch of the main window's moment.
@@ -356,6 +357,7 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     });
     connect(person, &TFormPeople::BaZhaiClicked, this,
             [this](int guaNumber) { bcShema_->SelectPalace(guaNumber); });
+    connect(person, &TFormPeople::StarCombinationsRequested, this, [this] { combo_->Present(); });
     AddCloseGuard([window = QPointer<TFormPeople>(person)] {
         return !window || window->CloseQuery();
     });

@@ -24,6 +24,7 @@
 #include "app/clock.h"
 #include "app/error_box.h"
 #include "app/file_dialogs.h"
+#include "app/page_viewer.h"
 #include "app/picker_moment.h"
 #include "app/pillar_glyphs.h"
 #include "app/save_changes_question.h"
@@ -31,7 +32,10 @@
 #include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "astro/moment_format.h"
+#include "interpretation/forecast_report_window.h"
 #include "person/person_file.h"
+#include "person/personal_report.h"
+#include "person/text_lines_file.h"
 #include "reference/calendar_window.h"
 #include "text/ini_file.h"
 
@@ -39,13 +43,10 @@ const char* const kPeopleCaption = "Персональный гороскоп";
 
 namespace {
 
-// The text report, the forecast and the star texts join the window later; until then their
-// commands stay disabled whatever the chart's state (which the window keeps all the same).
-constexpr bool kPersonalReportReady = false;
-
 constexpr int kWindowWidth = 630;
 constexpr int kWindowHeight = 424;
 const char* const kFileFilter = "(*.gvp)";
+const char* const kTextReportFilter = "(*.txt)";
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 QString Caption(const char* s) { return QString::fromUtf8(s); }
@@ -167,12 +168,23 @@ void TFormPeople::BuildCommands() {
     file->addAction(ActionClose);
     menuBar()->addMenu(Caption("Расчет"))->addAction(ActionCalculate);
     MenuBirthStars = menuBar()->addMenu(Caption("Звезды рождения"));
-    for (const char* star : {"Большой юнь (60 лет)", "Малый юнь (20 лет)", "Звезда года",
-                             "Звезда месяца", "Звезда дня", "Звезда часа"}) {
-        MenuBirthStars->addAction(Caption(star));
+    const std::array<std::pair<BirthStar, const char*>, 6> birthStars{{
+        {BirthStar::GreatCycle, "Большой юнь (60 лет)"},
+        {BirthStar::SmallCycle, "Малый юнь (20 лет)"},
+        {BirthStar::Year, "Звезда года"},
+        {BirthStar::Month, "Звезда месяца"},
+        {BirthStar::Day, "Звезда дня"},
+        {BirthStar::Hour, "Звезда часа"},
+    }};
+    for (const auto& [star, caption] : birthStars) {
+        QAction* a = MenuBirthStars->addAction(Caption(caption));
+        ActionBirthStars[static_cast<std::size_t>(star)] = a;
+        connect(a, &QAction::triggered, this, [this, star = star] { ShowBirthStarText(star); });
     }
     MenuBirthStars->addSeparator();
-    MenuBirthStars->addAction(Caption("Комбинации звезд"));
+    ActionStarCombinations = MenuBirthStars->addAction(Caption("Комбинации звезд"));
+    connect(ActionStarCombinations, &QAction::triggered, this,
+            &TFormPeople::StarCombinationsRequested);
 
     auto* bar = addToolBar(Caption("Файл"));
     bar->setMovable(false);
@@ -198,6 +210,12 @@ void TFormPeople::BuildCommands() {
     connect(ActionSave, &QAction::triggered, this, [this] { SaveClick(); });
     connect(ActionSaveAs, &QAction::triggered, this, [this] { SaveAsClick(); });
     connect(ActionCalculate, &QAction::triggered, this, &TFormPeople::Raschet);
+    connect(ActionSaveText, &QAction::triggered, this, &TFormPeople::SaveTextClick);
+    connect(ActionForecast, &QAction::triggered, this, &TFormPeople::ForecastClick);
+    connect(PopupForecast, &QAction::triggered, this, &TFormPeople::ForecastClick);
+    // The year star label opens the description of the star it shows.
+    connect(this, &TFormPeople::YearStarClicked, this,
+            [this] { ShowBirthStarText(BirthStar::Year); });
     connect(ActionClose, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -371,6 +389,7 @@ QWidget* TFormPeople::BuildResults() {
     LabelForecast = result(new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"),
                                           forecastFrame));
     LabelForecast->setFont(small);
+    connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
     forecastBox->addStretch();
     stars->addWidget(forecastFrame, row++, 0, 1, 2);
@@ -473,12 +492,12 @@ void TFormPeople::Edited() {
 }
 
 void TFormPeople::UpdateResultCommands() {
-    const bool report = chartCurrent_ && kPersonalReportReady;
-    ActionSaveText->setEnabled(report);
-    ActionForecast->setEnabled(report);
-    PopupForecast->setEnabled(report);
-    LabelForecast->setEnabled(kPersonalReportReady);
-    MenuBirthStars->menuAction()->setEnabled(birthStarsAvailable_ && kPersonalReportReady);
+    // The report and the forecast speak for the person in the controls; the star texts and the
+    // forecast link only for the chart on display.
+    ActionSaveText->setEnabled(chartCurrent_);
+    ActionForecast->setEnabled(chartCurrent_);
+    PopupForecast->setEnabled(chartCurrent_);
+    MenuBirthStars->menuAction()->setEnabled(birthStarsAvailable_);
 }
 
 void TFormPeople::Reset() {
@@ -585,6 +604,40 @@ void TFormPeople::SetResultsVisible(bool visible) {
         w->setVisible(visible);
     }
     resultsShown_ = visible;
+}
+
+// ----------------------------------------------------------------------------- from the chart
+
+QWidget* TFormPeople::Owner() { return parentWidget() ? parentWidget() : this; }
+
+void TFormPeople::SaveTextClick() {
+    if (!calculation_ || !chartCurrent_) return;
+    const std::string caption = windowTitle().toStdString();
+    const QString path = AskFileName(
+        this, {FileDialogKind::Save, QString::fromLatin1(kTextReportFilter), QStringLiteral("txt"),
+               Text(ProposedReportFileName(caption))});
+    if (path.isEmpty()) return;
+    try {
+        WriteTextLinesFile(path.toStdString(), PersonalReportLines(caption, *calculation_));
+    } catch (const EFileError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+    }
+}
+
+void TFormPeople::ForecastClick() {
+    // The link answers while a chart is shown, also after an edit: the forecast is that of the
+    // chart on display.
+    if (!calculation_) return;
+    const int year = host_.calendarYear ? host_.calendarYear() : YearOfMoment(Now());
+    const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
+    OpenForecastReport(ForecastYearOf(year, settings), *calculation_, Owner());
+}
+
+void TFormPeople::ShowBirthStarText(BirthStar star) {
+    if (!calculation_) return;
+    const PersonChart& chart = calculation_->chart;
+    const std::string page = BirthStarPagePath(BirthStarNumber(chart, star), chart.male);
+    if (!page.empty()) OpenPageViewer(Text(page), Owner());
 }
 
 // ----------------------------------------------------------------------------- file commands

@@ -1,14 +1,18 @@
 #pragma once
 // "Персональный гороскоп": one person at a time — the birth data, their ".gvp" file, and the
 // personal chart computed from them (birth pillars, the six birth stars, the Gua with its
-// East/West group and the nine luck pillars). The window moves values between its controls and
-// the person engines (person/person_file.h, person/person_chart.h); it computes nothing itself.
+// East/West group and the nine luck pillars). From the chart it saves the text report, opens the
+// forecast for the year and the descriptions of the birth stars, and presets the stem and branch
+// tools. The window moves values between its controls and the person engines
+// (person/person_file.h, person/person_chart.h, person/personal_report.h); it computes nothing
+// itself.
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "person/birth_star_pages.h"
 #include "person/person_chart.h"
 
 class PillarGlyphs;
@@ -32,6 +36,8 @@ struct PeopleHost {
     std::function<TimeSettings()> timeSettings;
     // "Отображать в календаре": the birth moment into the main window's pickers.
     std::function<void(Moment)> showInCalendar;
+    // The Gregorian year of the main window's date: the year of the forecast.
+    std::function<int()> calendarYear;
 };
 
 class TFormPeople : public QMainWindow {
@@ -45,6 +51,10 @@ public:
     bool SaveClick();            // "Сохранить": true when the file was written
     bool SaveAsClick();          // "Сохранить как...": true when the file was written
     void Raschet();              // "Расчет"
+    void SaveTextClick();        // "Сохранить как текст..."
+    void ForecastClick();        // "Прогноз на текущий год" and its link
+    // "Звезды рождения": a new text window on the description of one of the chart's stars.
+    void ShowBirthStarText(BirthStar star);
     // Loads a person file and calculates it; false (with the message shown) when it cannot be read.
     bool LoadFile(const QString& path);
     // A person file named on the command line (".gvp", ".GVP", ".Gvp" only): shows the window and
@@ -109,6 +119,8 @@ public:
         *ActionForecast, *ActionCalculate, *ActionClose;
     QAction* PopupForecast;
     QMenu* MenuBirthStars;  // "Звезды рождения"
+    std::array<QAction*, 6> ActionBirthStars{};  // by BirthStar: great cycle … hour
+    QAction* ActionStarCombinations;             // "Комбинации звезд"
     QMenu* Popup;
 
 signals:
@@ -119,6 +131,8 @@ signals:
     void DayStemElementClicked(Stem dayStem);
     void BaZhaiClicked(int guaNumber);
     void YearStarClicked(int displayedYearStar);
+    // "Комбинации звезд": the star combination window, as it was last left.
+    void StarCombinationsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -142,6 +156,9 @@ private:
     void UpdateResultCommands();
     bool WriteTo(const QString& path);
     void Progress(int percent);
+    // The window that text viewers and reports opened from here belong to: the program's main
+    // window, so that they outlive an extra person window closed before them.
+    QWidget* Owner();
 
     const PillarGlyphs& glyphs_;
     PeopleHost host_;

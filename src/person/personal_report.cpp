@@ -1,0 +1,53 @@
+#include "person/personal_report.h"
+
+#include <algorithm>
+#include <cctype>
+
+std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
+                                             const PersonCalculation& calculation) {
+    const Person& p = calculation.person;
+    const PersonChartTexts& t = calculation.texts;
+    // The capital "Юнь" of the report against the window's "юнь" is the report's own wording.
+    return {
+        "Файл: " + windowCaption,
+        "",
+        "Имя: " + p.name,
+        "Дата и время рождения: " + t.dateTime,
+        calculation.chart.male ? "Мужчина." : "Женщина.",
+        "",
+        "Восемь основ: ",
+        t.yearPillar + " " + t.yearSign,
+        t.monthPillar + " " + t.monthSign,
+        t.dayPillar + " " + t.daySign,
+        "Стихия по стволу дня рождения: " + t.dayStemElement,
+        t.hourPillar + " " + t.hourSign,
+        "",
+        "Звезды рождения",
+        "Большой Юнь (60 лет): " + t.greatCycleStar,
+        "Малый Юнь (20 лет): " + t.smallCycleStar,
+        "Звезда года рождения: " + t.yearStar,
+        "Звезда месяца рождения: " + t.monthStar,
+        "Звезда дня рождения: " + t.dayStar,
+        "Звезда часа рождения: " + t.hourStar,
+        "",
+        "",
+        t.baZhai + ":",
+        "",
+        "Временные поправки:",
+        "GMT: " + t.zone,
+        "Летнее время: " + t.summerHours,
+        p.longitudeOn ? "Долгота места рождения " + std::to_string(p.longitude) + " (гр.)"
+                      : std::string("Долгота места рождения не учтена"),
+    };
+}
+
+std::string ProposedReportFileName(const std::string& windowCaption) {
+    const std::string extension = ".gvp";
+    if (windowCaption.size() <= extension.size()) return windowCaption;
+    const std::string tail = windowCaption.substr(windowCaption.size() - extension.size());
+    const bool personFile = std::equal(tail.begin(), tail.end(), extension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+    if (!personFile) return windowCaption;
+    return windowCaption.substr(0, windowCaption.size() - extension.size()) + ".txt";
+}

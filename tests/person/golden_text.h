@@ -1,0 +1,23 @@
+#pragma once
+// Report texts compared with checked-in golden files (UTF-8, one line per report line). Set
+// GAVROSIN_UPDATE_GOLDEN=1 to rewrite the files after a deliberate change, and read the
+// difference before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// `relativePath` from the source folder, e.g. "tests/person/golden/man_2004.txt".
+inline void ExpectGoldenText(const std::string& actual, const std::string& relativePath) {
+    const std::string path = std::string(GAVROSIN_SOURCE_DIR) + "/" + relativePath;
+    if (const char* update = std::getenv("GAVROSIN_UPDATE_GOLDEN"); update && *update == '1') {
+        std::ofstream(path, std::ios::binary) << actual;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << "missing golden file " << path;
+    std::stringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(actual, expected.str()) << "text differs from " << path;
+}
