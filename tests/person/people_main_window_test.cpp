@@ -1,16 +1,18 @@
 // The person window inside the program: its menu commands, the extra copies of the popup menu,
 // the close query at the program's end, the birth moment shown in the calendar, the Ba Zhai
-// preset and the stored position.
+// preset, the star combinations, the forecast for the main window's year and the stored position.
 #include <QAction>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTextEdit>
 #include <QTimeEdit>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "interpretation/report_window.h"
 #include "app/picker_moment.h"
 #include "app/save_changes_question.h"
 #include "app/settings_store.h"
@@ -19,6 +21,7 @@
 #include "person/people_window.h"
 #include "reference/calendar_window.h"
 #include "tools/ba_zhai_window.h"
+#include "tools/combination_window.h"
 
 namespace {
 
@@ -135,6 +138,48 @@ TEST_F(PeopleInProgramTest, TheBaZhaiLabelOpensTheHouseOfThePersonsGua) {
     emit static_cast<PillarLink*>(people->LabelBaZhai)->clicked();
     EXPECT_TRUE(w.FormBCShema()->isVisible());
     EXPECT_EQ(w.FormBCShema()->FateLine->text(), U(" Западная судьба, Дворец Кунь-гуа, Почва"));
+}
+
+TEST_F(PeopleInProgramTest, TheStarCombinationsItemShowsTheCombinationWindow) {
+    TFormMainGVR w;
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    people->Raschet();
+    w.FormCombo()->ShowCombination(3, 7, CombinationKind::FlyingStars);
+    w.FormCombo()->hide();
+    people->ActionStarCombinations->trigger();
+    EXPECT_TRUE(w.FormCombo()->isVisible());
+    // With its last selection.
+    EXPECT_EQ(w.FormCombo()->Host(), 3);
+    EXPECT_EQ(w.FormCombo()->Guest(), 7);
+    EXPECT_EQ(w.FormCombo()->Kind(), CombinationKind::FlyingStars);
+}
+
+TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
+    TFormMainGVR w;
+    // A January date, before the spring start: the forecast is still that of 2024, with the
+    // stars of the year that begins in February 2024 (3, Чэнь), not those of 2023 (4, Мао).
+    w.SetMoment(EncodeMoment(2024, 1, 15, 12, 0));
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    people->Raschet();
+    people->ActionForecast->trigger();
+
+    const auto reports = w.findChildren<TFormFHInter*>();
+    ASSERT_EQ(reports.size(), 1);
+    TFormFHInter* report = reports[0];
+    EXPECT_EQ(report->parentWidget(), &w);  // the report outlives the person window
+    EXPECT_EQ(report->Mode(), ReportMode::PersonalForecast);
+    EXPECT_EQ(report->windowTitle(), U("Прогноз на 2024 год"));
+    const QString text = report->RichEdit1->document()->toPlainText();
+    EXPECT_TRUE(text.contains(U("Прогноз на 2024 год (с 04.02.2024 по 03.02.2025)")));
+    EXPECT_TRUE(text.contains(U("Звезда года: 3 бирюзовая (Дерево-ян)")));
+    // Period 1 of a Чэнь year has the star 5.
+    EXPECT_TRUE(text.contains(U("Характеристики для периода с 04.02.2024 по 05.03.2024\n\n"
+                                "Звезда месяца 5 желтая (Почва-ян)")));
+    report->close();
 }
 
 TEST_F(PeopleInProgramTest, ThePositionIsStoredInItsSection) {
