@@ -139,15 +139,6 @@ TEST_F(PersonalForecastTest, AMissingTextStopsTheReportAndNothingOfItIsShown) {
     EXPECT_EQ(read.back(), "\\other\\goro\\9-5.txt");
 }
 
-TEST_F(PersonalForecastTest, AMissingFirstTextGivesNoReportEither) {
-    const ForecastTexts none = [](const std::string& path) -> Lines {
-        throw EFileError("Cannot open file \"" + path + "\".");
-    };
-    const ReportContent content = ForecastReportContent(Year2024(), Ivan(), none);
-    EXPECT_EQ(content.error, "Cannot open file \"\\other\\goro\\s5.txt\".");
-    EXPECT_TRUE(content.document.Paragraphs().empty());
-}
-
 struct GoldenCase {
     const char* name;  // file under tests/interpretation/golden/, without ".txt"
     const char* person;

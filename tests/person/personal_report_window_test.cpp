@@ -1,6 +1,5 @@
-// What the person window makes of a chart: the text report file, the birth star descriptions,
-// the forecast for the year (menu items and link) and the star combinations request, each
-// available exactly while its rule says.
+// What the person window makes of a chart: the text report file, the birth star descriptions and
+// the forecast for the year (menu items and link), each available exactly while its rule says.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -244,16 +243,6 @@ TEST_F(PersonalReportWindowTest, AMissingStarTextIsReportedByItsViewerAlone) {
     EXPECT_FALSE(Viewers(*w)[0]->LastError().isEmpty());
     EXPECT_TRUE(w->ResultsShown());
     EXPECT_TRUE(w->ChartIsCurrent());
-}
-
-TEST_F(PersonalReportWindowTest, TheStarCombinationsItemAsksForItsWindow) {
-    auto w = MakeWindow();
-    int requests = 0;
-    QObject::connect(w.get(), &TFormPeople::StarCombinationsRequested, [&] { ++requests; });
-    Calculate(*w, "", EncodeMoment(2004, 6, 1, 12, 0), true);
-    w->ActionStarCombinations->trigger();
-    EXPECT_EQ(requests, 1);
-    EXPECT_EQ(w->ActionStarCombinations->text(), U("Комбинации звезд"));
 }
 
 TEST_F(PersonalReportWindowTest, TheForecastOpensInANewReportWindow) {
