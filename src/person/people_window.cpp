@@ -492,8 +492,9 @@ void TFormPeople::Edited() {
 }
 
 void TFormPeople::UpdateResultCommands() {
-    // The report and the forecast speak for the person in the controls; the star texts and the
-    // forecast link only for the chart on display.
+    // The report and the forecast commands wait until the chart is that of the person in the
+    // controls again; the star texts (and the forecast link) serve the chart on display, edited
+    // person or not.
     ActionSaveText->setEnabled(chartCurrent_);
     ActionForecast->setEnabled(chartCurrent_);
     PopupForecast->setEnabled(chartCurrent_);
