@@ -24,5 +24,6 @@ void AuxiliaryWindows::SaveAll() const {
 
 void AuxiliaryWindows::ApplyDefaultLayout(const ScreenLayout& layout) {
     for (const Entry& e : windows_)
-        if (e.window) ApplyDefaultGeometry(*e.window, *e.section, layout);
+        if (e.window && e.section->inDefaultLayout)
+            ApplyDefaultGeometry(*e.window, *e.section, layout);
 }

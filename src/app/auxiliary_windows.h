@@ -16,7 +16,7 @@ public:
     void ShowRestored();
     // Writes every window's geometry into the store.
     void SaveAll() const;
-    // "Интерфейс «по умолчанию»": every window to its default place, shown or hidden.
+    // "Интерфейс «по умолчанию»": every window it places to its default place, shown or hidden.
     void ApplyDefaultLayout(const ScreenLayout& layout);
 
 private:

@@ -141,10 +141,13 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     }
 
     // The popup menu. Its own items answer their shortcuts only while it is open, so they never
-    // compete with the main menu's.
+    // compete with the main menu's; but Enter, which no main menu item takes, switches
+    // "Отображать в календаре" on anywhere in the main window.
     popup_ = new QMenu(&window);
-    for (Command c : {Command::PopupPerson, Command::PopupShowInCalendar, Command::PopupSettings})
+    for (Command c : {Command::PopupPerson, Command::PopupSettings})
         Action(c)->setShortcutContext(Qt::WidgetShortcut);
+    Action(Command::PopupShowInCalendar)->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(Action(Command::PopupShowInCalendar));
     add(popup_, {Command::NewWindow, Command::PopupPerson, Command::GeomanticTable,
                  Command::PopupShowInCalendar, Command::PopupSettings, Command::Exit});
 }

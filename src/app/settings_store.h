@@ -59,10 +59,13 @@ struct WindowSection {
     const char* section;
     Coordinate left, top, height, width;
     Visibility visible;
-    // Calendar and circle: never taller than the main client height − 80.
+    // Calendar and circle: the main client height − 80 when that is below their height of 503.
     bool fitsMainClient = false;
     // Shift of Top when "Интерфейс «по умолчанию»" places the window (good days, mansions).
     int defaultLayoutTopShift = 0;
+    // Whether "Интерфейс «по умолчанию»" places the window (the notes and the star combinations
+    // stay where the user left them).
+    bool inDefaultLayout = true;
 };
 
 namespace WindowSections {
@@ -76,7 +79,7 @@ inline constexpr WindowSection Calendar{"Calendar", Fixed(1), kBelowMenu, Fixed(
 inline constexpr WindowSection Circle{"Circle", Fixed(218), kBelowMenu, Fixed(503), Fixed(573),
                                       Visibility::Shown, true};
 inline constexpr WindowSection Notes{"note", kCentred, kCentred, Fixed(222), Fixed(315),
-                                     Visibility::Hidden};
+                                     Visibility::Hidden, false, 0, false};
 inline constexpr WindowSection Seasons{"Seasone", {Placement::RightEdge, 0}, kBelowMenu,
                                        {Placement::MainClientMinus, 80}, Fixed(290),
                                        Visibility::Hidden};
@@ -93,7 +96,7 @@ inline constexpr WindowSection Relations{"CzPin", kCentred, kCentred, kNone, kNo
 inline constexpr WindowSection YinYangPower{"Power", kCentred, kCentred, kNone, kNone,
                                             Visibility::Hidden};
 inline constexpr WindowSection StarCombinations{"Combo", kCentred, kCentred, kNone, kNone,
-                                                Visibility::Hidden};
+                                                Visibility::Hidden, false, 0, false};
 inline constexpr WindowSection LoShu{"LoShu", kCentred, kCentred, kNone, kNone, Visibility::Hidden};
 inline constexpr WindowSection BaZhaiScheme{"BCShema", kCentred, kCentred, kNone, kNone,
                                             Visibility::Hidden};

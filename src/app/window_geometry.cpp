@@ -36,10 +36,11 @@ int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
     return 0;
 }
 
-// Calendar and circle never reach below the main window's client area.
+// Calendar and circle: on a main window whose client area is lower than their design height
+// plus 80, they take the main client height − 80, whatever height they had.
 void FitMainClient(const WindowSection& section, const ScreenLayout& layout, WindowGeometry& g) {
     const int room = layout.mainClientHeight - 80;
-    if (section.fitsMainClient && room < g.height) g.height = room;
+    if (section.fitsMainClient && room < section.height.value) g.height = room;
 }
 
 void Apply(QWidget& window, const WindowSection& section, const WindowGeometry& g) {

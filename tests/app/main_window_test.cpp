@@ -22,6 +22,8 @@
 #include "astro/moment.h"
 #include "reference/calendar_window.h"
 #include "reference/circle_window.h"
+#include "reference/notes_window.h"
+#include "tools/combination_window.h"
 
 namespace {
 
@@ -236,6 +238,20 @@ TEST_F(MainWindowTest, TheDefaultArrangementComesBackFromTheSettings) {
     EXPECT_TRUE(w.FormCircle()->isVisible());
 }
 
+TEST_F(MainWindowTest, TheDefaultArrangementLeavesTheNotesAndTheStarCombinationsAlone) {
+    TFormMainGVR w;
+    w.show();
+    w.FormNote()->move(40, 60);
+    w.FormNote()->show();
+    w.FormCombo()->move(70, 90);
+    w.FormCombo()->show();
+    w.FormSettings()->ButtonDefault->click();
+    EXPECT_EQ(w.FormNote()->pos(), QPoint(40, 60));
+    EXPECT_TRUE(w.FormNote()->isVisible());
+    EXPECT_EQ(w.FormCombo()->pos(), QPoint(70, 90));
+    EXPECT_TRUE(w.FormCombo()->isVisible());
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     TFormMainGVR w;
     const MainCommands& c = w.Commands();
@@ -255,6 +271,13 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_TRUE(c.Action(Command::GeomanticTable)->isEnabled());
     EXPECT_TRUE(c.Action(Command::Notes)->isEnabled());
     EXPECT_EQ(c.Popup()->actions().size(), 6);
+    // Enter reaches "Отображать в календаре" anywhere in the main window, not only in the popup.
+    QAction* showInCalendar = c.Action(Command::PopupShowInCalendar);
+    EXPECT_EQ(showInCalendar->shortcutContext(), Qt::WindowShortcut);
+    EXPECT_TRUE(w.actions().contains(showInCalendar));
+    w.CheckBoxRasch->setChecked(false);
+    showInCalendar->trigger();
+    EXPECT_TRUE(w.CheckBoxRasch->isChecked());
 
     w.FormCalendar()->hide();
     c.Action(Command::Calendar)->trigger();

@@ -48,13 +48,33 @@ TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
     EXPECT_EQ(calendar.height(), 420);
     EXPECT_EQ(circle.height(), 420);
     EXPECT_EQ(circle.width(), 573);
-    // A stored height is shortened the same way; a smaller one stands.
+    // A stored height gives way the same way, a smaller one too.
     store->setValue("Calendar/Height", 480);
     store->setValue("Circle/Height", 300);
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
     RestoreWindowGeometry(circle, *store, WindowSections::Circle, low);
     EXPECT_EQ(calendar.height(), 420);
+    EXPECT_EQ(circle.height(), 420);
+}
+
+TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAndCircle) {
+    // Client height 600: 520 is not below 503, so the stored heights stand, even a taller one.
+    const ScreenLayout tall{QSize(1024, 800), 73, 600};
+    QWidget calendar, circle;
+    const auto store = OpenSettingsStore();
+    store->setValue("Calendar/Height", 560);
+    store->setValue("Circle/Height", 300);
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, tall);
+    RestoreWindowGeometry(circle, *store, WindowSections::Circle, tall);
+    EXPECT_EQ(calendar.height(), 560);
     EXPECT_EQ(circle.height(), 300);
+    // Client height 582 is the last one below 583: 502.
+    const ScreenLayout justBelow{QSize(1024, 800), 73, 582};
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justBelow);
+    EXPECT_EQ(calendar.height(), 502);
+    const ScreenLayout justEnough{QSize(1024, 800), 73, 583};
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justEnough);
+    EXPECT_EQ(calendar.height(), 560);
 }
 
 TEST_F(WindowGeometryTest, StoredValuesWinAndBrokenOnesFallBack) {
