@@ -15,7 +15,7 @@ constexpr int kMarkerDiameter = 12;
 constexpr int kBarLength = 240;
 constexpr int kBarThickness = 24;
 constexpr int kBarGap = 2;           // between the grid and the bars
-constexpr int kYearBarOutline = 6;   // pixels of the year's outline
+constexpr int kYearBarOutline = 10;  // pixels of the year's outline
 constexpr int kSeasonBarInset = 8;   // the season's bar inside the year's
 const QColor kKillingsColour(255, 128, 128);
 const QColor kMarkerColour(0, 128, 0);

@@ -127,6 +127,14 @@ TEST_F(ChartWidgetTest, MarkersBarsAndPicturesHaveTheirHints) {
     const QRect yearBar = TFhChart::KillingsBarRect(KillingsDirection::South, true);
     EXPECT_LT(yearBar.bottom(), TFhChart::kMargin);
     EXPECT_EQ(chart_->HintAt(yearBar.topLeft() + QPoint(2, 2)), QString::fromUtf8("Ша года на юге"));
+    // The year's bar is an outline 10 pixels wide around an empty middle.
+    const QImage bars = Picture();
+    const QColor killings(255, 128, 128);
+    const int x = yearBar.center().x();
+    for (int y = yearBar.top(); y <= yearBar.bottom(); ++y) {
+        const bool outline = y < yearBar.top() + 10 || y > yearBar.bottom() - 10;
+        EXPECT_EQ(bars.pixelColor(x, y), outline ? killings : QColor(Qt::white)) << y;
+    }
     const QRect seasonBar = TFhChart::KillingsBarRect(KillingsDirection::North, false);
     EXPECT_GT(seasonBar.top(), TFhChart::PalaceRect(Palace::Kan).bottom());
     EXPECT_EQ(chart_->HintAt(seasonBar.center()), QString::fromUtf8("Ша сезона на севере"));
