@@ -1,6 +1,7 @@
 #include "reference/circle_window.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPixmap>
 
 #include "app/direction_drawing.h"
@@ -53,9 +54,14 @@ TFormCircle::TFormCircle(QWidget* parent)
 
     QPalette green;
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    // Small enough that neighbouring dates at the top and bottom of the circle do not touch.
+    // Small enough that neighbouring dates do not touch: the closest pair (terms 19 and 18 at the
+    // bottom) stands 57 pixels apart, so a date must be narrower than that in the font at hand.
     QFont small = font();
     small.setPointSize(8);
+    for (int pixels = 11; pixels > 7; --pixels) {
+        small.setPixelSize(pixels);
+        if (QFontMetrics(small).horizontalAdvance(QStringLiteral("00.00.0000")) < 56) break;
+    }
     for (int k = 0; k < 24; ++k) {
         QLabel* label = new QLabel(this);
         label->setPalette(green);

@@ -64,6 +64,17 @@ TEST_F(CircleWindowTest, AJanuaryMomentShowsTheTermDatesOfThatYear) {
     EXPECT_EQ(dates[19]->text(), QStringLiteral("06.01.2024"));
 }
 
+TEST_F(CircleWindowTest, NoTwoTermDatesTouch) {
+    TFormMainGVR w;
+    SetPicker(w, EncodeMoment(2028, 12, 28, 12, 0));
+    const auto& dates = w.FormCircle()->TermDates;
+    for (int i = 0; i < 24; ++i)
+        for (int k = i + 1; k < 24; ++k)
+            EXPECT_FALSE(dates[i]->geometry().intersects(dates[k]->geometry()))
+                << "terms " << i << " and " << k << ": " << dates[i]->text().toStdString() << ", "
+                << dates[k]->text().toStdString();
+}
+
 TEST_F(CircleWindowTest, AMissingPictureLeavesTheCircleWorking) {
     QTemporaryDir empty;
     SetProgramFolder(empty.path());
