@@ -84,6 +84,9 @@ TFormFHInter::TFormFHInter(ReportBuilder build, QWidget* parent)
     StatusPanel = new QLabel(StatusBar1);
     StatusPanel->setMinimumWidth(50);
     StatusBar1->addWidget(StatusPanel, 1);
+    // No grip in the corner: at the window's first size the status line of a table (a
+    // three-digit azimuth and two dates) is seen to its end.
+    StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
 
     resize(548, 373);

@@ -1,5 +1,7 @@
 #include "person/people_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimeEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -58,6 +61,23 @@ QString LongDatePickerFormat() {
         if (f.startsWith(weekday)) return f.mid(weekday.size());
     }
     return f;
+}
+
+// Wide enough for the longest date of the picker's format (the longest month name, a two-digit
+// day), with its drop-down button, so that no birth date is cut off.
+int LongDatePickerWidth(const QDateTimeEdit& picker) {
+    const QFontMetrics metrics(picker.font());
+    int text = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString date = QLocale().toString(QDate(2000, month, 28), picker.displayFormat());
+        text = std::max(text, metrics.horizontalAdvance(date + QLatin1Char(' ')));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(&picker);
+    const QSize contents(text + 2, picker.sizeHint().height());
+    const QSize box =
+        picker.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &picker);
+    return box.width();
 }
 
 // The file's number format: the user's decimal separator, as long as it is one the file can be
@@ -246,7 +266,8 @@ QWidget* TFormPeople::BuildEntry() {
     rows->addLayout(first);
 
     auto* second = new QHBoxLayout;
-    second->setSpacing(4);
+    // Tight, so that the whole birth date fits beside the time and the corrections.
+    second->setSpacing(3);
     MyDate = new QDateTimeEdit(entry);
     MyDate->setTimeSpec(Qt::UTC);
     // The whole last day of the range stays open to a time of day.
@@ -254,20 +275,21 @@ QWidget* TFormPeople::BuildEntry() {
                              DateTimeOfMoment(kLastPickerMoment).addMSecs(86399999));
     MyDate->setDisplayFormat(LongDatePickerFormat());
     MyDate->setCalendarPopup(true);
+    MyDate->setMinimumWidth(LongDatePickerWidth(*MyDate));
     second->addWidget(MyDate, 1);
     MyTime = new QTimeEdit(entry);
     MyTime->setDisplayFormat(PickerTimeFormat());
     second->addWidget(MyTime);
-    second->addSpacing(6);
+    second->addSpacing(2);
     second->addWidget(new QLabel(Caption("GMT:"), entry));
     ComboGMT = new QComboBox(entry);
     for (const ZoneEntry& zone : ZoneTable) ComboGMT->addItem(QString::fromUtf8(zone.caption));
     second->addWidget(ComboGMT);
-    second->addSpacing(6);
+    second->addSpacing(2);
     second->addWidget(new QLabel(Caption("л.в.:"), entry));
     EditLetnee = new UpDownEdit(kMinSummerHours, kMaxSummerHours, entry);
     second->addWidget(EditLetnee);
-    second->addSpacing(6);
+    second->addSpacing(2);
     CheckBoxDolgota = new QCheckBox(Caption("долгота:"), entry);
     second->addWidget(CheckBoxDolgota);
     EditDolgota = new UpDownEdit(kMinLongitude, kMaxLongitude, entry);

@@ -1,6 +1,7 @@
 #include "interpretation/report_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -90,6 +91,20 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
         EXPECT_DOUBLE_EQ(b.blockFormat().leftMargin(), 0.0);
         EXPECT_DOUBLE_EQ(b.blockFormat().rightMargin(), 4.0);
     }
+}
+
+TEST_F(ReportWindowTest, TheStatusLineOfAThreeDigitAzimuthIsSeenWhole) {
+    const GeomanticTable table = ComputedTable(
+        358, EncodeMoment(2004, 12, 28, 12, 0, 0), EncodeMoment(2024, 12, 28, 12, 0, 0));
+    std::unique_ptr<TFormFHInter> w(OpenTableReport(table, QStringLiteral("house.gvt")));
+    QCoreApplication::processEvents();
+    const QString status = w->StatusPanel->text();
+    ASSERT_TRUE(status.startsWith(QString::fromUtf8("Азимут: 358 | "))) << status.toStdString();
+    // At the window's first size, to the last digit of the calculation date.
+    const QRect panel(w->StatusPanel->mapTo(w.get(), QPoint()), w->StatusPanel->size());
+    EXPECT_GE(w->StatusPanel->contentsRect().width(),
+              w->StatusPanel->fontMetrics().horizontalAdvance(status));
+    EXPECT_LE(panel.right(), w->width());
 }
 
 TEST_F(ReportWindowTest, TheWindowItsMenuAndItsReportArea) {

@@ -1,6 +1,7 @@
 #include "person/people_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -311,6 +312,40 @@ TEST_F(PeopleWindowTest, TheLongitudeEditIsOpenExactlyWhileTheSwitchIsOn) {
     EXPECT_TRUE(w->EditDolgota->isEnabled());
     EXPECT_TRUE(w->EditLetnee->findChild<QLineEdit*>()->isReadOnly());
     EXPECT_TRUE(w->EditDolgota->findChild<QLineEdit*>()->isReadOnly());
+}
+
+TEST_F(PeopleWindowTest, TheEntryRowShowsTheLongestBirthDateWithoutOverlaps) {
+    auto w = MakeWindow();
+    w->show();
+    QApplication::processEvents();
+    // The longest long date: a two-digit day in the month with the longest name.
+    const QDate september(2004, 9, 28);
+    w->MyDate->setDateTime(QDateTime(september, QTime(12, 0), Qt::UTC));
+    const QString longest = QLocale().toString(september, w->MyDate->displayFormat());
+    ASSERT_TRUE(longest.contains(U("сентября"))) << longest.toStdString();
+    const QLineEdit* dateText = w->MyDate->findChild<QLineEdit*>();
+    ASSERT_NE(dateText, nullptr);
+    EXPECT_GE(dateText->width(), dateText->fontMetrics().horizontalAdvance(longest))
+        << longest.toStdString();
+
+    // Left to right, each control ends before the next begins, all inside the window.
+    const std::vector<QWidget*> row = {w->MyDate, w->MyTime, w->ComboGMT, w->EditLetnee,
+                                       w->CheckBoxDolgota, w->EditDolgota};
+    for (std::size_t i = 0; i + 1 < row.size(); ++i) {
+        const QRect a(row[i]->mapTo(w.get(), QPoint()), row[i]->size());
+        const QRect b(row[i + 1]->mapTo(w.get(), QPoint()), row[i + 1]->size());
+        EXPECT_LT(a.right(), b.left()) << i;
+    }
+    const QLabel* degrees = nullptr;
+    for (const QLabel* label : w->findChildren<QLabel*>()) {
+        if (label->text() == U("(гр.)")) degrees = label;
+    }
+    ASSERT_NE(degrees, nullptr);
+    const QRect longitude(w->EditDolgota->mapTo(w.get(), QPoint()), w->EditDolgota->size());
+    const QRect last(degrees->mapTo(w.get(), QPoint()), degrees->size());
+    EXPECT_LT(longitude.right(), last.left());
+    EXPECT_GE(last.width(), degrees->fontMetrics().horizontalAdvance(degrees->text()));
+    EXPECT_LT(last.right(), w->width());
 }
 
 TEST_F(PeopleWindowTest, ShowInCalendarPushesTheBirthIntoTheMainWindow) {
