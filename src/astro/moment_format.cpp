@@ -68,3 +68,7 @@ QString FormatDateTime(Moment x, const QLocale& locale) {
 }
 
 QChar DecimalSeparator(const QLocale& locale) { return locale.decimalPoint().at(0); }
+
+char FileDecimalSeparator(const QLocale& locale) {
+    return DecimalSeparator(locale) == QLatin1Char(',') ? ',' : '.';
+}

@@ -19,3 +19,6 @@ QString FormatDateTime(Moment x, const QLocale& locale = QLocale());
 
 // The decimal separator of the locale ("," in Russian).
 QChar DecimalSeparator(const QLocale& locale = QLocale());
+// The separator the person and table files are written with: the locale's own when it is ","
+// or ".", otherwise "." — so the file always reads back.
+char FileDecimalSeparator(const QLocale& locale = QLocale());

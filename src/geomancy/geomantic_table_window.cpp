@@ -359,7 +359,7 @@ void TFormFh::SaveAsFile() {
 }
 
 bool TFormFh::SaveFile(const QString& fileName) {
-    const char separator = DecimalSeparator() == QLatin1Char(',') ? ',' : '.';
+    const char separator = FileDecimalSeparator();
     try {
         SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
     } catch (const EFileError& e) {

@@ -80,12 +80,6 @@ int LongDatePickerWidth(const QDateTimeEdit& picker) {
     return box.width();
 }
 
-// The file's number format: the user's decimal separator, as long as it is one the file can be
-// read back with.
-char FileDecimalSeparator() {
-    const char separator = DecimalSeparator().toLatin1();
-    return separator == ',' ? ',' : '.';
-}
 
 QLabel* Bold(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
