@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth

@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/main_window.h"
 #include "app/version.h"
@@ -11,6 +13,11 @@ int main(int argc, char* argv[]) {
     // (the "C" locale) gets the Russian formats of the interface rather than bare English ones.
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // The interface is Russian whatever the regional settings: the buttons of message boxes and
+    // file dialogs too ("Да", "Нет", "Отмена"). Without the translation file they stay English.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     // The main window creates every other window in the start-up order and runs the first
     // calculation. A person or table file named as the first argument is opened by its window.
     TFormMainGVR mainWindow;
