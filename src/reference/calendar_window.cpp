@@ -53,7 +53,7 @@ void PillarLink::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), glyphs_(glyphs) {
+    : TToolWindow(parent), glyphs_(glyphs) {
     setWindowTitle(QString::fromUtf8("Календарь"));
     setAutoFillBackground(true);
     QPalette white = palette();

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "app/tool_window.h"
 #include "calendar/moment_calendar.h"
 #include "calendar/vocabulary.h"
 
@@ -21,7 +22,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-class TFormCalendar : public QWidget {
+class TFormCalendar : public TToolWindow {
     Q_OBJECT
 public:
     explicit TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent = nullptr);

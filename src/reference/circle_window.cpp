@@ -25,7 +25,7 @@ constexpr std::array<QPoint, 24> kTermDatePlaces{{
 }  // namespace
 
 TFormCircle::TFormCircle(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : TToolWindow(parent),
       overlay_(kCircleImageSize, kCircleImageSize, QImage::Format_ARGB32_Premultiplied) {
     setWindowTitle(QString::fromUtf8("Круг эклиптики"));
     setAutoFillBackground(true);

@@ -7,9 +7,10 @@
 #include <QWidget>
 #include <array>
 
+#include "app/tool_window.h"
 #include "astro/solar_terms.h"
 
-class TFormCircle : public QWidget {
+class TFormCircle : public TToolWindow {
     Q_OBJECT
 public:
     explicit TFormCircle(QWidget* parent = nullptr);

@@ -10,7 +10,7 @@
 #include "app/program_folder.h"
 
 ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    : TToolWindow(parent) {
     setWindowTitle(caption);
     setAutoFillBackground(true);
     QPalette white = palette();

@@ -1,17 +1,17 @@
 #pragma once
-// What every reference window shares: an always-on-top tool window with a white background,
-// shown and hidden rather than destroyed, and its pictures read from the program's folder. A
-// picture that cannot be read is reported in the standard error box when the window is created,
-// and the window goes on without it.
+// What every reference window shares: a tool window with a white background and its pictures
+// read from the program's folder. A picture that cannot be read is reported in the standard error
+// box when the window is created, and the window goes on without it.
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
+
+#include "app/tool_window.h"
 
 class QLabel;
 class QScrollArea;
 
-class ReferenceWindow : public QWidget {
+class ReferenceWindow : public TToolWindow {
     Q_OBJECT
 public:
     // The file errors of the pictures that could not be read (empty when all were).

@@ -3,7 +3,8 @@
 // diagram of its eight sectors with the trigram at the centre, and the house and trigram pages.
 #include <QString>
 
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class QLabel;
 class QToolButton;

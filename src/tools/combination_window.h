@@ -2,7 +2,8 @@
 // "Комбинации звезд": the description of a host star with a guest star, in the sense of the
 // cycles or of the flying stars.
 #include "tools/combination_pages.h"
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class QButtonGroup;
 class QPushButton;

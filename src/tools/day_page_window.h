@@ -6,7 +6,8 @@
 #include <QString>
 #include <string>
 
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class QTextEdit;
 

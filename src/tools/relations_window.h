@@ -5,7 +5,8 @@
 #include <QLabel>
 
 #include "calendar/vocabulary.h"
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class PillarGlyphs;
 class PillarLink;

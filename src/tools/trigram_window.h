@@ -1,6 +1,7 @@
 #pragma once
 // "Знаки гуа": pick one of the eight trigrams, see it drawn, open its description.
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class QToolButton;
 class TGuaSmol;

@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <array>
 
-#include "tools/tool_window.h"
+#include "app/tool_window.h"
+#include "tools/description_button_widget.h"
 
 class TFormPower : public TToolWindow {
     Q_OBJECT

@@ -1,9 +1,7 @@
 #pragma once
-// The frame every stem-and-branch tool window shares: an always-on-top tool window that exists
-// for the whole run and is shown and hidden, never destroyed.
+// The frame every auxiliary window shares: an always-on-top tool window that exists for the whole
+// run and is shown and hidden, never destroyed.
 #include <QWidget>
-
-class QToolButton;
 
 class TToolWindow : public QWidget {
     Q_OBJECT
@@ -18,6 +16,3 @@ protected:
     // The window that new text viewers opened from here belong to: the program's main window.
     QWidget* ViewerParent() const { return parentWidget(); }
 };
-
-// The small button that opens a description page, with its hint.
-QToolButton* DescriptionButton(const char* hint, QWidget* parent);

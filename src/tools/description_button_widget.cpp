@@ -1,16 +1,7 @@
-#include "tools/tool_window.h"
+#include "tools/description_button_widget.h"
 
 #include <QStyle>
 #include <QToolButton>
-
-TToolWindow::TToolWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {}
-
-void TToolWindow::Present() {
-    show();
-    raise();
-    activateWindow();
-}
 
 QToolButton* DescriptionButton(const char* hint, QWidget* parent) {
     auto* button = new QToolButton(parent);

@@ -1,0 +1,6 @@
+#pragma once
+// The small button of the tool windows that opens a description page, with its hint.
+class QToolButton;
+class QWidget;
+
+QToolButton* DescriptionButton(const char* hint, QWidget* parent);
