@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/background_fill.h"
 #include "app/pillar_glyphs.h"
 
 namespace {
@@ -55,10 +56,7 @@ void PillarLink::mouseReleaseEvent(QMouseEvent* event) {
 TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
     : TToolWindow(parent), glyphs_(glyphs) {
     setWindowTitle(QString::fromUtf8("Календарь"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    FillBackground(*this, Qt::white);
     // A compact face, so that the rows fit the window's narrow default width.
     QFont compact = font();
     compact.setPointSize(8);

@@ -1,11 +1,11 @@
 #include "reference/circle_window.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPixmap>
 
+#include "app/background_fill.h"
+#include "app/data_picture.h"
 #include "app/direction_drawing.h"
-#include "app/program_folder.h"
 #include "astro/local_time.h"
 #include "astro/moment_format.h"
 
@@ -28,23 +28,13 @@ TFormCircle::TFormCircle(QWidget* parent)
     : TToolWindow(parent),
       overlay_(kCircleImageSize, kCircleImageSize, QImage::Format_ARGB32_Premultiplied) {
     setWindowTitle(QString::fromUtf8("Круг эклиптики"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    FillBackground(*this, Qt::white);
     resize(573, 503);
 
     Picture = new QLabel(this);
     Picture->setGeometry(QRect(kPictureAt, QSize(kCircleImageSize, kCircleImageSize)));
-    const QString path = DataPath(QStringLiteral("\\bmp\\diag.bmp"));
-    QPixmap circle(path);
-    if (circle.isNull()) {
-        pictureError_ = QFileInfo::exists(path)
-            ? QStringLiteral("Cannot read picture \"%1\".").arg(path)
-            : QStringLiteral("Cannot open file \"%1\". The file does not exist.").arg(path);
-    } else {
-        Picture->setPixmap(circle);
-    }
+    const QPixmap circle = LoadDataPicture(QStringLiteral("\\bmp\\diag.bmp"), pictureError_);
+    if (!circle.isNull()) Picture->setPixmap(circle);
 
     overlay_.fill(Qt::transparent);
     OverlayImage = new QLabel(this);

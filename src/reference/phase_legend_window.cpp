@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "app/background_fill.h"
 #include "reference/phase_legend.h"
 
 TFormLegenda::TFormLegenda(QWidget* parent)
@@ -18,10 +19,7 @@ TFormLegenda::TFormLegenda(QWidget* parent)
         const Rgb c = PhaseColour(row.phase);
         auto* square = new QLabel(this);
         square->setFixedSize(10, 10);
-        square->setAutoFillBackground(true);
-        QPalette fill = square->palette();
-        fill.setColor(QPalette::Window, QColor(c.r, c.g, c.b));
-        square->setPalette(fill);
+        FillBackground(*square, QColor(c.r, c.g, c.b));
         Squares[i] = square;
         Captions[i] = new QLabel(QString::fromUtf8(row.caption), this);
         layout->addWidget(square, static_cast<int>(i), 0, Qt::AlignVCenter);

@@ -1,13 +1,12 @@
 #include "reference/reference_window.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/data_picture.h"
 #include "app/error_box.h"
-#include "app/program_folder.h"
 
 ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent)
     : TToolWindow(parent) {
@@ -20,13 +19,9 @@ ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent)
 }
 
 QPixmap ReferenceWindow::LoadPicture(const QString& backslashPath) {
-    const QString path = DataPath(backslashPath);
-    QPixmap picture(path);
+    QString error;
+    QPixmap picture = LoadDataPicture(backslashPath, error);
     if (picture.isNull()) {
-        const QString error =
-            QFileInfo::exists(path)
-                ? QStringLiteral("Cannot read picture \"%1\".").arg(path)
-                : QStringLiteral("Cannot open file \"%1\". The file does not exist.").arg(path);
         pictureErrors_.append(error);
         ShowErrorBox(this, error);
     }

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "app/background_fill.h"
 #include "reference/geomantic_ruler.h"
 
 namespace {
@@ -52,10 +53,7 @@ TFormLine::TFormLine(QWidget* parent)
     if (!picture.isNull()) Ruler->setPixmap(picture);
 
     Marker = new QFrame(this);
-    Marker->setAutoFillBackground(true);
-    QPalette red = Marker->palette();
-    red.setColor(QPalette::Window, QColor(128, 0, 0));
-    Marker->setPalette(red);
+    FillBackground(*Marker, QColor(128, 0, 0));
     Marker->setGeometry(kRulerLeft, kRulerTop - (kMarkerHeight - kRulerHeight) / 2, 1,
                         kMarkerHeight);
     Marker->raise();

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/background_fill.h"
 #include "app/clock.h"
 #include "app/page_viewer.h"
 #include "astro/moment.h"
@@ -16,10 +17,7 @@ namespace {
 QFrame* Line(const QColor& colour, QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette p = line->palette();
-    p.setColor(QPalette::Window, colour);
-    line->setPalette(p);
+    FillBackground(*line, colour);
     return line;
 }
 

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "app/background_fill.h"
 #include "app/error_box.h"
 #include "app/file_dialogs.h"
 #include "app/program_folder.h"
@@ -45,10 +46,7 @@ TFormText::TFormText(QWidget* parent)
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
 
     auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette white = central->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    central->setPalette(white);
+    FillBackground(*central, Qt::white);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 17, 0, 0);  // the white strip across the top
     layout->setSpacing(0);

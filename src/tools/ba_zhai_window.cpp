@@ -1,16 +1,14 @@
 #include "tools/ba_zhai_window.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/data_picture.h"
 #include "app/error_box.h"
 #include "app/page_viewer.h"
-#include "app/program_folder.h"
 #include "tools/gua_smol_widget.h"
 #include "tools/trigram_selector_widget.h"
 
@@ -81,25 +79,14 @@ void TFormBCShema::ComboBoxEx2Change() {
 }
 
 void TFormBCShema::LoadDiagram(const QString& pagePath) {
-    const QString fileName = DataPath(pagePath);
-    QFile file(fileName);
-    QImage picture;
-    if (!file.open(QIODevice::ReadOnly)) {
-        diagramError_ = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
-    } else {
-        QImageReader reader(&file);
-        if (reader.read(&picture))
-            diagramError_.clear();
-        else
-            diagramError_ = QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, reader.errorString());
-    }
+    const QPixmap picture = LoadDataPicture(pagePath, diagramError_);
     if (!diagramError_.isEmpty()) {
         // Another house's diagram must not stay beside this house's fate line.
         Diagram->clear();
         ShowErrorBox(this, diagramError_);
         return;
     }
-    Diagram->setPixmap(QPixmap::fromImage(picture));
+    Diagram->setPixmap(picture);
 }
 
 void TFormBCShema::OpenHousePage() {

@@ -3,16 +3,14 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "app/background_fill.h"
 #include "app/error_box.h"
 #include "app/program_folder.h"
 #include "app/rich_text_document.h"
 #include "app/rich_text_file.h"
 
 TDayPageWindow::TDayPageWindow(QWidget* parent) : TToolWindow(parent) {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    FillBackground(*this, Qt::white);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 17, 0, 0);  // the white margin at the left, the band above
     RichEdit = new QTextEdit(this);
