@@ -68,7 +68,9 @@ MomentCalendar ComputeMomentCalendar(Moment civil, const TimeSettings& settings)
     t.epochYears = std::to_string(m.epochYear + 61);
     t.month = std::to_string(result.lunar.month);
     t.day = std::to_string(result.lunar.day);
-    t.leapVisible = LunisolarDate(civil + kOneHour).leap;
+    // The leap mark follows the civil moment; it differs from pillar time only under a summer
+    // shift or the longitude correction.
+    t.leapVisible = (civil == pillarTime ? result.lunar : LunisolarDate(civil + kOneHour)).leap;
 
     m.greatCycleStar = GreatCycleStar(m.epochYear);
     m.smallCycleStar = SmallCycleStar(m.epochYear);
