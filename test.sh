@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 BUILD=${BUILD:-build}
 bash scripts/install-deps.sh
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DGAVROSIN_WERROR="${GAVROSIN_WERROR:-OFF}" >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 cd "$BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

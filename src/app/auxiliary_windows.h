@@ -6,7 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/window_geometry.h"
+#include "app/settings_store.h"
+#include "widgets/window_geometry.h"
 
 class AuxiliaryWindows {
 public:

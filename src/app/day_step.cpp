@@ -1,6 +1,6 @@
 #include "app/day_step.h"
 
-#include "app/picker_moment.h"
+#include "widgets/picker_moment.h"
 
 std::optional<QString> CorrectedDayStep(const QString& typed) {
     bool ok = false;

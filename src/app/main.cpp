@@ -4,7 +4,7 @@
 #include <QTranslator>
 
 #include "app/main_window.h"
-#include "app/version.h"
+#include "gavrosin_version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -10,7 +10,7 @@
 #include "app/auxiliary_windows.h"
 #include "app/main_commands.h"
 #include "app/moment_cascade.h"
-#include "app/pillar_glyphs.h"
+#include "widgets/pillar_glyphs.h"
 
 class QCheckBox;
 class QDateTimeEdit;

@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+#include "widgets/window_geometry.h"
+
 // Opens the per-user store of the organisation "Gavrosin".
 std::unique_ptr<QSettings> OpenSettingsStore();
 
@@ -36,37 +38,7 @@ QString ReadText(const QSettings& store, const SettingKey& key);
 void Write(QSettings& store, const SettingKey& key, const QVariant& value);
 
 // ----------------------------------------------------------------------------- window geometry
-
-// How a default coordinate is found when the store has no value.
-enum class Placement {
-    NotStored,        // the window keeps no such value
-    Fixed,            // the number given
-    Centred,          // (screen − window size) div 2
-    BelowMainMenu,    // H₀: main window height − main client height + 50
-    RightEdge,        // screen width − window width − 2
-    MainClientMinus,  // main client height − the number given
-};
-
-struct Coordinate {
-    Placement placement = Placement::NotStored;
-    int value = 0;
-    bool stored() const { return placement != Placement::NotStored; }
-};
-
-enum class Visibility { NotStored, Shown, Hidden };
-
-struct WindowSection {
-    const char* section;
-    Coordinate left, top, height, width;
-    Visibility visible;
-    // Calendar and circle: the main client height − 80 when that is below their height of 503.
-    bool fitsMainClient = false;
-    // Shift of Top when "Интерфейс «по умолчанию»" places the window (good days, mansions).
-    int defaultLayoutTopShift = 0;
-    // Whether "Интерфейс «по умолчанию»" places the window (the notes and the star combinations
-    // stay where the user left them).
-    bool inDefaultLayout = true;
-};
+// The section of every window (the kinds of value are in widgets/window_geometry.h).
 
 namespace WindowSections {
 inline constexpr Coordinate kCentred{Placement::Centred, 0};
@@ -121,12 +93,3 @@ inline constexpr std::array<const WindowSection*, 21> All{
     &StemBranchTable, &StemBranchDiagram, &FiveElementDiagram, &FiveElementAnalogies, &Compass,
     &OrgansMeridians, &Ruler};
 }  // namespace WindowSections
-
-// Value names of a window section.
-namespace GeometryValue {
-inline constexpr char Left[] = "Left";
-inline constexpr char Top[] = "Top";
-inline constexpr char Height[] = "Height";
-inline constexpr char Width[] = "Width";
-inline constexpr char Visible[] = "Visible";
-}  // namespace GeometryValue

@@ -14,13 +14,6 @@
 
 #include "app/settings_store.h"
 
-UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
-    setRange(minimum, maximum);
-    lineEdit()->setReadOnly(true);
-}
-
-QString UpDownEdit::EditText() const { return lineEdit()->text(); }
-
 TFormSettings::TFormSettings(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QString::fromUtf8("Установки"));

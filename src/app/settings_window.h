@@ -4,25 +4,13 @@
 // "OK" stores and applies them, anything else that closes it brings the stored values back.
 // Every calculation reads the time settings from these controls.
 #include <QDialog>
-#include <QSpinBox>
 
 #include "astro/local_time.h"
+#include "widgets/up_down_edit.h"
 
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-
-// An up-down with its edit read-only: the number changes only through the arrows.
-class UpDownEdit : public QSpinBox {
-    Q_OBJECT
-public:
-    UpDownEdit(int minimum, int maximum, QWidget* parent = nullptr);
-    QString EditText() const;
-
-protected:
-    // Plain digits whatever the locale, so that the stored text always reads back as a number.
-    QString textFromValue(int value) const override { return QString::number(value); }
-};
 
 class TFormSettings : public QDialog {
     Q_OBJECT

@@ -7,7 +7,7 @@
 
 #include "astro/julian_day.h"
 #include "astro/vsop87d.h"
-#include "calendar/vocabulary.h"
+#include "astro/solar_term_names.h"
 
 // Instant at which the Sun's apparent longitude equals 15·k degrees (k = 0..23), the one falling
 // inside Gregorian year `year` (k = 19..23 in January to early March, k = 0..18 later).

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <unordered_map>
 
-#include "calendar/vocabulary.h"
+#include "astro/solar_term_names.h"
 
 class TermInstantCache {
 public:

@@ -1,6 +1,6 @@
 #include "calendar/moment_calendar.h"
 
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "calendar/epoch_year.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"

@@ -44,32 +44,6 @@ int Mod(int a, int n) { return ((a % n) + n) % n; }
 
 }  // namespace
 
-const std::array<TermInfo, 24> TermTable = {{
-    {0, 4, "Весеннее равноденствие", 4, "Середина весны"},
-    {15, 5, "Чистота и ясность", 5, "Конец весны"},
-    {30, 6, "Хлебные дожди", 5, "Конец весны"},
-    {45, 7, "Становление лета", 6, "Начало лета"},
-    {60, 8, "Малое насыщение", 6, "Начало лета"},
-    {75, 9, "Колошение хлебов", 7, "Середина лета"},
-    {90, 10, "Летнее солнцестояние", 7, "Середина лета"},
-    {105, 11, "Малая жара", 8, "Конец лета"},
-    {120, 12, "Большая жара", 8, "Конец лета"},
-    {135, 13, "Становление осени", 9, "Начало осени"},
-    {150, 14, "Прекращение жары", 9, "Начало осени"},
-    {165, 15, "Белые росы", 10, "Середина осени"},
-    {180, 16, "Осеннее равноденствие", 10, "Середина осени"},
-    {195, 17, "Холодные росы", 11, "Конец осени"},
-    {210, 18, "Выпадение инея", 11, "Конец осени"},
-    {225, 19, "Становление зимы", 12, "Начало зимы"},
-    {240, 20, "Малые снега", 12, "Начало зимы"},
-    {255, 21, "Большие снега", 1, "Середина зимы"},
-    {270, 22, "Зимнее солнцестояние", 1, "Середина зимы"},
-    {285, 23, "Малые холода", 2, "Конец зимы"},
-    {300, 24, "Большие холода", 2, "Конец зимы"},
-    {315, 1, "Становление весны", 3, "Начало весны"},
-    {330, 2, "Дождевая вода", 3, "Начало весны"},
-    {345, 3, "Пробуждение насекомых", 4, "Середина весны"},
-}};
 
 const char* const kTrigramRangeMessage = "Volue must be between 1 and 8!!!";
 
@@ -120,20 +94,6 @@ std::string SexagenaryNumber(Stem stem, Branch branch) {
 }
 
 Pillar PillarOfSexagenary(int n) { return Pillar{Mod(n - 1, 10) + 1, Mod(n - 1, 12) + 1}; }
-
-const TermInfo& TermOf(TermIndex k) { return TermTable[Mod(k, 24)]; }
-TermOrdinal TermOrdinalOfIndex(TermIndex k) { return Mod(k + 3, 24) + 1; }
-
-TermIndex TermIndexOfName(const std::string& name) {
-    for (int k = 0; k < 24; ++k)
-        if (name == TermTable[k].name) return k;
-    return -1;
-}
-
-TermOrdinal TermOrdinalOfName(const std::string& name) {
-    const TermIndex k = TermIndexOfName(name);
-    return k < 0 ? 0 : TermTable[k].ordinal;
-}
 
 void StarColourName(int star, std::string& dest) {
     if (star >= 1 && star <= 9) dest = kStarColours[star - 1];

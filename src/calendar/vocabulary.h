@@ -1,11 +1,14 @@
 #pragma once
 // The shared vocabularies: heavenly stems, earthly branches, the five elements and two polarities,
-// the sixty-fold cycle, the 24 solar terms with their solar months, the nine-star colours, the
+// the sixty-fold cycle (the 24 solar terms with their solar months live with the astronomy, in
+// astro/solar_term_names.h), the nine-star colours, the
 // three eras and the eight trigrams. All numbering is 1-based except TermIndex (0..23).
 // Captions are UTF-8, exactly as the user sees them.
 #include <array>
 #include <optional>
 #include <string>
+
+#include "astro/solar_term_names.h"
 
 using Stem = int;    // 1..10, 1 = Цзя
 using Branch = int;  // 1..12, 1 = Цзы
@@ -54,30 +57,6 @@ std::string SexagenaryNumber(Stem stem, Branch branch);
 int SexagenaryIndex(Stem stem, Branch branch);
 // The pillar of a sexagenary number 1..60.
 Pillar PillarOfSexagenary(int n);
-
-// ----------------------------------------------------------------------------- solar terms
-using TermIndex = int;    // 0..23, the Sun at 15·k degrees; 0 = spring equinox
-using TermOrdinal = int;  // 1..24, 1 = "Становление весны"
-using MonthBranch = int;  // 1..12
-
-struct TermInfo {
-    int longitude;            // degrees
-    TermOrdinal ordinal;
-    const char* name;         // "Весеннее равноденствие", ...
-    MonthBranch monthBranch;  // the solar month the term lies in
-    const char* seasonMonthName;  // "Середина весны", ...
-};
-
-extern const std::array<TermInfo, 24> TermTable;  // by TermIndex
-
-const TermInfo& TermOf(TermIndex k);
-TermOrdinal TermOrdinalOfIndex(TermIndex k);  // ((k + 3) mod 24) + 1
-// TermOrdinal of a term name by exact, case-sensitive comparison; 0 for any other text.
-TermOrdinal TermOrdinalOfName(const std::string& name);
-// TermIndex of a term name; -1 for any other text.
-TermIndex TermIndexOfName(const std::string& name);
-// True for the month-opening terms (odd k).
-inline bool IsMonthOpeningTerm(TermIndex k) { return k % 2 != 0; }
 
 // ----------------------------------------------------------------------------- stars and eras
 // Colour adjective of a star 1..9 ("белая", "черная", ...); outside 1..9 `dest` is left as it was.

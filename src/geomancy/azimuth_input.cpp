@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "geomancy/flying_chart.h"
 
 namespace {

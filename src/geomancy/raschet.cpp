@@ -1,6 +1,6 @@
 #include "geomancy/raschet.h"
 
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "geomancy/azimuth_input.h"
 #include "geomancy/chart_timeliness.h"
 #include "geomancy/flying_chart.h"

@@ -1,7 +1,7 @@
 #include "interpretation/forecast_year.h"
 
 #include "astro/moment.h"
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "calendar/epoch_year.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"

@@ -1,6 +1,6 @@
 #include "person/person_chart.h"
 
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
 #include "calendar/nine_stars.h"

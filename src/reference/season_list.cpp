@@ -1,7 +1,7 @@
 #include "reference/season_list.h"
 
 #include "astro/local_time.h"
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 
 const std::array<SeasonListRow, kSeasonListRows> SeasonListTable{{
     {"Наступление весны", -1},

@@ -1,6 +1,6 @@
 #include "tools/day_pages.h"
 
-#include "astro/moment_format.h"
+#include "calendar/moment_format.h"
 #include "calendar/nine_stars.h"
 
 const char* const kRelationsOfficerCaption =

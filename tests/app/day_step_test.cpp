@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/picker_moment.h"
+#include "widgets/picker_moment.h"
 #include "astro/moment.h"
 
 namespace {

@@ -15,15 +15,15 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/picker_moment.h"
+#include "widgets/picker_moment.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
-#include "app/shell_test_environment.h"
+#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
-#include "reference/calendar_window.h"
-#include "reference/circle_window.h"
-#include "reference/notes_window.h"
-#include "tools/combination_window.h"
+#include "reference/ui/calendar_window.h"
+#include "reference/ui/circle_window.h"
+#include "reference/ui/notes_window.h"
+#include "tools/ui/combination_window.h"
 
 namespace {
 

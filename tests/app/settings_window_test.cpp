@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_store.h"
-#include "app/shell_test_environment.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

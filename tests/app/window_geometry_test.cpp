@@ -1,9 +1,10 @@
-#include "app/window_geometry.h"
+#include "app/settings_store.h"
+#include "widgets/window_geometry.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/shell_test_environment.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

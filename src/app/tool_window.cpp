@@ -1,9 +1,0 @@
-#include "app/tool_window.h"
-
-TToolWindow::TToolWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {}
-
-void TToolWindow::Present() {
-    show();
-    raise();
-    activateWindow();
-}

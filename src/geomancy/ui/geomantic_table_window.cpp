@@ -1,0 +1,421 @@
+#include "geomancy/ui/geomantic_table_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "widgets/clock.h"
+#include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/page_viewer.h"
+#include "widgets/picker_moment.h"
+#include "widgets/save_changes_question.h"
+#include "astro/convert_error.h"
+#include "astro/moment.h"
+#include "calendar/moment_format.h"
+#include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/gate_chart_widget.h"
+#include "geomancy/raschet.h"
+#include "geomancy/star_pages.h"
+#include "geomancy/ui/table_chart_widget.h"
+#include "geomancy/ui/table_drawing_widget.h"
+#include "geomancy/table_file.h"
+#include "geomancy/table_visibility.h"
+#include "text/ini_file.h"
+
+namespace {
+
+const char* const kNewCaption = "Внутренний знак жилища";
+const char* const kClosedCaption = "Девять дворцов";
+const char* const kFileFilter = "(*.gvt)";
+const char* const kFileSuffix = "gvt";
+
+// "Описание звезд", stars 1..9 (the seventh caption reads as the program has always shown it).
+const std::array<const char*, 9> kStarCaptions = {
+    "Единица белая",  "Двойка черная", "Тройка бирюзовая", "Четверка зеленая", "Пятерка желтая",
+    "Шестерка белая", "Семерк алая",   "Восьмерка белая",  "Девятка пурпурная"};
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
+    auto* label = new QLabel(Text(caption), parent);
+    label->setContentsMargins(6, 0, 3, 0);
+    return label;
+}
+
+}  // namespace
+
+TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
+    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      sources_(std::move(sources)) {
+    setWindowTitle(Text(kNewCaption));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    BuildMenus();
+    BuildToolbar();
+    BuildChartArea();
+    StatusLine = new QLabel(this);
+    statusBar()->addWidget(StatusLine, 1);
+    statusBar()->setSizeGripEnabled(false);  // the window keeps its size
+
+    ResetInputs();
+    EnableCommands();
+    adjustSize();
+    setFixedSize(size());
+}
+
+void TFormFh::BuildMenus() {
+    auto action = [this](const char* caption, auto handler) {
+        auto* a = new QAction(Text(caption), this);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    OpenAction = action("Открыть...", [this] { NOpenClick(); });
+    OpenAction->setToolTip(Text("Открыть"));
+    OpenAction->setIcon(TableToolIcon(TableTool::Open));
+    SaveAction = action("Сохранить", [this] { SaveClick(); });
+    SaveAction->setIcon(TableToolIcon(TableTool::Save));
+    SaveAsAction = action("Сохранить как...", [this] { SaveAsFile(); });
+    CloseAction = action("Закрыть окно", [this] { close(); });
+    RaschetAction = action("Внутренний знак", [this] { Raschet(); });
+    RaschetAction->setIcon(TableToolIcon(TableTool::Compute));
+    InterpretAction = action("Интерпретировать", [this] { InterpretClick(); });
+    InterpretAction->setIcon(TableToolIcon(TableTool::Interpret));
+    CompassAction = action("Лопань. Ориентация ГОРЫ.", [this] {
+        if (links_.showCompass) links_.showCompass();
+    });
+    CompassAction->setIcon(TableToolIcon(TableTool::Compass));
+    BaZhaiFacingAction = action("Ба чжай по Направлению", [this] {
+        if (links_.showBaZhai && ComboVoda->currentIndex() >= 0)
+            links_.showBaZhai(GoraToGua(ComboVoda->currentIndex()));
+    });
+    BaZhaiSittingAction = action("Ба чжай по Горе", [this] {
+        if (links_.showBaZhai && ComboGora->currentIndex() >= 0)
+            links_.showBaZhai(GoraToGua(ComboGora->currentIndex()));
+    });
+    for (int n = 1; n <= 9; ++n)
+        StarActions[n - 1] = action(kStarCaptions[n - 1], [this, n] { OpenPage(StarDescriptionPage(n)); });
+    LegendAction = action("Легенда для звездных фаз", [this] {
+        if (links_.showLegend) links_.showLegend();
+    });
+
+    QMenu* file = menuBar()->addMenu(Text("Файл"));
+    file->addActions({OpenAction, SaveAction, SaveAsAction});
+    file->addSeparator();
+    file->addAction(CloseAction);
+    QMenu* calculation = menuBar()->addMenu(Text("Расчет"));
+    calculation->addAction(RaschetAction);
+    calculation->addSeparator();
+    calculation->addAction(InterpretAction);
+    calculation->addSeparator();
+    calculation->addActions({CompassAction, BaZhaiFacingAction, BaZhaiSittingAction});
+    QMenu* stars = menuBar()->addMenu(Text("Описание звезд"));
+    for (QAction* a : StarActions) stars->addAction(a);
+    stars->addSeparator();
+    stars->addAction(LegendAction);
+
+    Popup = new QMenu(this);
+    Popup->addActions({OpenAction, SaveAction, SaveAsAction});
+    Popup->addSeparator();
+    Popup->addActions({RaschetAction, InterpretAction});
+    Popup->addSeparator();
+    Popup->addAction(CloseAction);
+}
+
+void TFormFh::BuildToolbar() {
+    QToolBar* bar = addToolBar(Text("Внутренний знак"));
+    bar->setObjectName(QStringLiteral("TableToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(20, 20));
+
+    bar->addWidget(ToolbarLabel("Азимут:", bar));
+    Azimuth = new TAzimuthBox(bar);
+    bar->addWidget(Azimuth);
+    bar->addWidget(ToolbarLabel("Гора:", bar));
+    ComboGora = new QComboBox(bar);
+    bar->addWidget(ComboGora);
+    bar->addWidget(ToolbarLabel("Вода:", bar));
+    ComboVoda = new QComboBox(bar);
+    bar->addWidget(ComboVoda);
+    for (QComboBox* list : {ComboGora, ComboVoda}) {
+        list->setIconSize(QSize(16, 16));
+        list->setMaxVisibleItems(kMountainCount);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
+
+    bar->addWidget(ToolbarLabel("Дата:", bar));
+    DateTable = new QDateTimeEdit(bar);
+    DateTable->setTimeSpec(Qt::UTC);
+    // Date only; the time of day is kept with the table date and saved with it.
+    DateTable->setDateTimeRange(DateTimeOfMoment(EncodeMoment(1900, 1, 1)),
+                                DateTimeOfMoment(EncodeMoment(9000, 1, 1, 23, 59, 59, 999)));
+    DateTable->setDisplayFormat(PickerDateFormat());
+    bar->addWidget(DateTable);
+    bar->addSeparator();
+    bar->addActions({OpenAction, SaveAction, RaschetAction, InterpretAction, CompassAction});
+
+    connect(Azimuth, &TAzimuthBox::changed, this, &TFormFh::EditAzChange);
+    connect(ComboVoda, &QComboBox::activated, this, &TFormFh::FacingChosen);
+    connect(ComboGora, &QComboBox::activated, this, &TFormFh::SittingChosen);
+    connect(DateTable, &QDateTimeEdit::dateTimeChanged, this, &TFormFh::DateChanged);
+}
+
+void TFormFh::BuildChartArea() {
+    auto* desk = new QWidget(this);
+    desk->setAutoFillBackground(true);
+    Chart = new TFhChart(table_, desk);
+    GateMain = new TFhGate(table_, 0, desk);
+    GateExtra = new TFhGate(table_, 1, desk);
+
+    auto heading = [desk](const char* caption) {
+        auto* label = new QLabel(Text(caption), desk);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        QPalette maroon = label->palette();
+        maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
+        label->setPalette(maroon);
+        return label;
+    };
+    auto* gates = new QVBoxLayout;
+    gates->setSpacing(4);
+    gates->addSpacing(18);
+    gates->addWidget(heading("Основные врата:"));
+    gates->addWidget(GateMain);
+    gates->addSpacing(22);
+    gates->addWidget(heading("Дополнительные врата:"));
+    gates->addWidget(GateExtra);
+    gates->addStretch(1);
+    auto* row = new QHBoxLayout(desk);
+    row->setContentsMargins(4, 4, 14, 4);
+    row->setSpacing(10);
+    row->addWidget(Chart, 0, Qt::AlignTop);
+    row->addLayout(gates);
+    setCentralWidget(desk);
+
+    desk->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(desk, &QWidget::customContextMenuRequested, this,
+            [this, desk](const QPoint& at) { Popup->popup(desk->mapToGlobal(at)); });
+    connect(Chart, &TFhChart::commentClicked, this,
+            [this](PalaceIndex palace) { OpenPage(PalaceCommentPage(table_, palace)); });
+}
+
+void TFormFh::SetLinks(TableWindowLinks links) {
+    links_ = std::move(links);
+    EnableCommands();
+}
+
+void TFormFh::ResetInputs() {
+    for (QComboBox* list : {ComboGora, ComboVoda}) {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        for (MountainIndex m = 0; m < kMountainCount; ++m)
+            list->addItem(MountainIcon(m), QString::fromStdString(MountainCaption(m)));
+    }
+    tableDate_ = Now();
+    {
+        const QSignalBlocker blocker(DateTable);
+        DateTable->setDateTime(DateTimeOfMoment(tableDate_));
+    }
+    Azimuth->SetText(QStringLiteral("0"));  // facing Цзы, sitting У
+    StatusLine->clear();
+    modified_ = false;
+    hasFileName_ = false;
+}
+
+void TFormFh::EnableCommands() {
+    InterpretAction->setEnabled(table_.interpretEnabled && bool(links_.interpret));
+    CompassAction->setEnabled(bool(links_.showCompass));
+    BaZhaiFacingAction->setEnabled(bool(links_.showBaZhai));
+    BaZhaiSittingAction->setEnabled(bool(links_.showBaZhai));
+    LegendAction->setEnabled(bool(links_.showLegend));
+}
+
+void TFormFh::ShowTable() {
+    StatusLine->setText(QString::fromStdString(table_.statusLine));
+    Chart->Refresh();
+    GateMain->update();
+    GateExtra->update();
+    EnableCommands();
+}
+
+void TFormFh::EditAzChange(const AzimuthBox& box) {
+    const QSignalBlocker facing(ComboVoda);
+    const QSignalBlocker sitting(ComboGora);
+    ComboVoda->setCurrentIndex(box.facing);
+    ComboGora->setCurrentIndex(box.sitting);
+    modified_ = true;
+}
+
+void TFormFh::FacingChosen(int index) {
+    // Writing the centre azimuth reselects both lists (EditAzChange).
+    if (const auto text = AzimuthTextOfFacing(index)) Azimuth->SetText(QString::fromStdString(*text));
+    modified_ = true;
+}
+
+void TFormFh::SittingChosen(int index) {
+    if (const auto facing = FacingOfSitting(index)) {
+        ComboVoda->setCurrentIndex(*facing);
+        FacingChosen(*facing);
+    }
+    modified_ = true;
+}
+
+void TFormFh::DateChanged() {
+    tableDate_ = MomentOfDateTime(DateTable->dateTime());
+    modified_ = true;
+}
+
+void TFormFh::Raschet() {
+    TableInputs inputs;
+    inputs.azimuth = Azimuth->Box().azimuth;
+    inputs.tableDate = tableDate_;
+    inputs.facingMountain = ComboVoda->currentIndex();
+    inputs.sittingMountain = ComboGora->currentIndex();
+    if (!::Raschet(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
+    ShowTable();
+    if (links_.drawCompassFacing) links_.drawCompassFacing(table_.azimuth);
+}
+
+void TFormFh::InterpretClick() {
+    if (table_.interpretEnabled && links_.interpret) links_.interpret(table_, windowTitle());
+}
+
+void TFormFh::NOpenClick() {
+    if (modified_) {
+        switch (AskSaveChanges(this, windowTitle())) {
+            case SaveChangesAnswer::Cancel: return;
+            case SaveChangesAnswer::Save:
+                SaveClick();
+                // Not saved after all (dialog cancelled, file not written): the table the user
+                // wanted to keep is not replaced.
+                if (modified_) return;
+                break;
+            case SaveChangesAnswer::Discard: break;
+        }
+    }
+    OpenFile();
+}
+
+void TFormFh::OpenFile() {
+    const QString name = AskFileName(this, {FileDialogKind::Open, Text(kFileFilter), QString()});
+    if (!name.isEmpty()) OpenFileTwo(name);
+}
+
+bool TFormFh::OpenFileTwo(const QString& fileName) {
+    // The whole file is read before anything changes: a bad value leaves the window as it was.
+    TableFileContents contents;
+    try {
+        contents = ReadTableFile(fileName.toStdString(), Now());
+    } catch (const EConvertError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+        return false;
+    } catch (const EFileError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+        return false;
+    }
+    tableDate_ = contents.date;
+    {
+        const QSignalBlocker blocker(DateTable);
+        DateTable->setDateTime(DateTimeOfMoment(tableDate_));
+    }
+    Azimuth->SetText(QString::number(contents.azimuth));
+    hasFileName_ = true;
+    modified_ = false;
+    fileName_ = fileName;
+    table_.fileName = fileName.toStdString();
+    setWindowTitle(QFileInfo(fileName).fileName());
+    Raschet();
+    return true;
+}
+
+void TFormFh::SaveClick() {
+    if (hasFileName_)
+        SaveFile(fileName_);
+    else
+        SaveAsFile();
+}
+
+void TFormFh::SaveAsFile() {
+    // The caption is proposed, in the folder of the table's file when it has one.
+    QString proposed = windowTitle();
+    if (!fileName_.isEmpty()) proposed = QFileInfo(fileName_).dir().filePath(proposed);
+    const QString name = AskFileName(
+        this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
+    if (!name.isEmpty()) SaveFile(name);
+}
+
+bool TFormFh::SaveFile(const QString& fileName) {
+    const char separator = FileDecimalSeparator();
+    try {
+        SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
+    } catch (const EFileError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+        return false;
+    }
+    hasFileName_ = true;
+    modified_ = false;
+    fileName_ = fileName;
+    table_.fileName = fileName.toStdString();
+    setWindowTitle(QFileInfo(fileName).fileName());
+    return true;
+}
+
+bool TFormFh::MayClose() {
+    if (!modified_) return true;
+    switch (AskSaveChanges(this, windowTitle())) {
+        case SaveChangesAnswer::Cancel: return false;
+        case SaveChangesAnswer::Discard: return true;
+        // Still modified after saving: the save dialog was cancelled or the file not written.
+        case SaveChangesAnswer::Save: SaveClick(); return !modified_;
+    }
+    return false;
+}
+
+bool TFormFh::OpenCommandLineFile(const QString& argument) {
+    if (argument.isEmpty() || !IsTableFileName(argument.toStdString())) return false;
+    const QString path = QFileInfo(argument).absoluteFilePath();
+    QTimer::singleShot(0, this, [this, path] {
+        show();
+        raise();
+        OpenFileTwo(path);
+    });
+    return true;
+}
+
+void TFormFh::OpenPage(const std::string& page) {
+    if (!page.empty()) OpenPageViewer(QString::fromStdString(page), this);
+}
+
+void TFormFh::showEvent(QShowEvent* event) {
+    // Shown by a command (not brought back from the task bar): a fresh set of inputs; the last
+    // chart stays hidden until the next computation.
+    if (!event->spontaneous()) ResetInputs();
+    QMainWindow::showEvent(event);
+}
+
+void TFormFh::closeEvent(QCloseEvent* event) {
+    if (!MayClose()) {
+        event->ignore();
+        return;
+    }
+    modified_ = false;
+    hasFileName_ = false;
+    setWindowTitle(Text(kClosedCaption));
+    CloseTable(table_);
+    ShowTable();
+    event->accept();
+}

@@ -1,0 +1,20 @@
+#include "interpretation/ui/forecast_report_window.h"
+
+#include "widgets/program_folder.h"
+#include "interpretation/personal_forecast.h"
+#include "interpretation/report_mode.h"
+#include "interpretation/ui/report_window.h"
+#include "person/text_lines_file.h"
+
+TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculation& calculation,
+                                 QWidget* parent) {
+    SetReportMode(ReportMode::PersonalForecast);
+    const ForecastTexts texts = [](const std::string& dataPath) {
+        return ReadTextLinesFile(DataPath(QString::fromStdString(dataPath)).toStdString());
+    };
+    auto* window = new TFormFHInter(
+        [year, calculation, texts] { return ForecastReportContent(year, calculation, texts); },
+        parent);
+    window->show();
+    return window;
+}

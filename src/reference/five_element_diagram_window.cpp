@@ -1,6 +1,0 @@
-#include "reference/five_element_diagram_window.h"
-
-TFormTable5::TFormTable5(QWidget* parent)
-    : ReferenceWindow(QString::fromUtf8("Диаграмма «У син»"), parent) {
-    Picture = PictureContent(QStringLiteral("\\bmp\\diag4.bmp"), QSize(420, 420));
-}

@@ -1,0 +1,219 @@
+#include "reference/ui/calendar_window.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "widgets/background_fill.h"
+#include "widgets/pillar_glyphs.h"
+
+namespace {
+
+QLabel* Caption(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+QLabel* Value(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* Glyph(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFixedSize(kGlyphSize, kGlyphSize);
+    return label;
+}
+
+QFrame* Rule(QWidget* parent) {
+    auto* rule = new QFrame(parent);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setStyleSheet(QStringLiteral("color: #a0a0a0;"));
+    return rule;
+}
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
+    : TToolWindow(parent), glyphs_(glyphs) {
+    setWindowTitle(QString::fromUtf8("Календарь"));
+    FillBackground(*this, Qt::white);
+    // A compact face, so that the rows fit the window's narrow default width.
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
+    resize(214, 552);
+    BuildRows();
+}
+
+void TFormCalendar::BuildRows() {
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget(scroll);
+    page->setAutoFillBackground(true);
+    page->setPalette(palette());
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    auto* rows = new QVBoxLayout(page);
+    rows->setContentsMargins(5, 4, 2, 4);
+    rows->setSpacing(2);
+
+    // 1: the moment.
+    rows->addWidget(Caption("Расчет произведен на:", page));
+    LabelNow = Value(page);
+    Week = new QLabel(page);
+    rows->addWidget(LabelNow);
+    rows->addWidget(Week);
+    rows->addWidget(Rule(page));
+
+    // 2–5: the pillars, glyphs and link on one line, the caption under them.
+    auto pillarRow = [&](QLabel*& stem, QLabel*& branch, PillarLink*& link, QLabel*& caption,
+                         const char* linkText, Pillar CurrentMoment::*field) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(2);
+        stem = Glyph(page);
+        branch = Glyph(page);
+        link = new PillarLink(QString::fromUtf8(linkText), page);
+        line->addWidget(stem);
+        line->addWidget(branch);
+        line->addSpacing(6);
+        line->addWidget(link);
+        line->addStretch();
+        rows->addLayout(line);
+        caption = new QLabel(page);
+        caption->setWordWrap(true);
+        rows->addWidget(caption);
+        rows->addSpacing(3);
+        connect(link, &PillarLink::clicked, this,
+                [this, field] { emit pillarLinkClicked(shown_.*field); });
+    };
+    pillarRow(StvolYahr, VetvYahr, Label28, PSYear, "(знак года)", &CurrentMoment::year);
+    pillarRow(StvolMod, VetvGod, Label27, PSMon, "(знак периода)", &CurrentMoment::month);
+    pillarRow(StvolDay, VetvDay, Label25, PSDay, "(знак дня)", &CurrentMoment::day);
+    pillarRow(StvolChas, VetvChas, Label26, PSHour, "(знак часа)", &CurrentMoment::hour);
+    rows->addWidget(Rule(page));
+
+    // 6: season and term.
+    BigSeason = Value(page);
+    SmallSeason = new QLabel(page);
+    SmallSeason->setWordWrap(true);
+    rows->addWidget(BigSeason);
+    rows->addWidget(SmallSeason);
+    rows->addWidget(Rule(page));
+
+    // 7–8: the year of the Chinese calendar and its era, caption and bold value on one line.
+    auto lineRow = [&](const char* caption, QLabel*& value) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
+        line->addWidget(Caption(caption, page));
+        value = Value(page);
+        line->addWidget(value);
+        line->addStretch();
+        rows->addLayout(line);
+    };
+    lineRow("Год китайского календаря:", epoch_years);
+    lineRow("Юань (60 лет):", Juang);
+
+    // 9–14: cycles and stars in columns: caption, bold number, colour.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    int row = 0;
+    auto starRow = [&](const char* caption, QLabel*& value, QLabel*& colour) {
+        grid->addWidget(Caption(caption, page), row, 0);
+        value = Value(page);
+        grid->addWidget(value, row, 1);
+        colour = new QLabel(page);
+        grid->addWidget(colour, row, 2);
+        ++row;
+    };
+    starRow("Большой юнь (60 лет):", JungBig, LabelJunBigName);
+    starRow("Малый юнь (20 лет):", Jung, LabelJunName);
+    starRow("Звезда года:", LabelYearStar, LabelYearS);
+    starRow("Звезда месяца:", LabelMoonStar, LabelMoonS);
+    starRow("Звезда дня:", DayStar, DayStarS);
+    starRow("Звезда часа:", ChasStar, ChasStarS);
+    grid->setColumnStretch(2, 1);
+    rows->addLayout(grid);
+    rows->addWidget(Rule(page));
+
+    // 15–16: the lunar date.
+    auto* lunar = new QGridLayout;
+    lunar->setHorizontalSpacing(4);
+    lunar->setVerticalSpacing(2);
+    lunar->addWidget(Caption("Лунный месяц:", page), 0, 0);
+    month = Value(page);
+    LabelStarLeap = Caption("(дополнительный)", page);
+    LabelStarLeap->setStyleSheet(QStringLiteral("color: grey;"));
+    LabelStarLeap->setVisible(false);
+    auto* monthPair = new QHBoxLayout;
+    monthPair->setSpacing(4);
+    monthPair->addWidget(month);
+    monthPair->addWidget(LabelStarLeap);
+    monthPair->addStretch();
+    lunar->addLayout(monthPair, 0, 1);
+    lunar->addWidget(Caption("Лунный день:", page), 1, 0);
+    day = Value(page);
+    lunar->addWidget(day, 1, 1);
+    lunar->setColumnStretch(1, 1);
+    rows->addLayout(lunar);
+    rows->addWidget(Rule(page));
+    rows->addStretch();
+}
+
+void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
+    const CalendarTexts& t = calendar.texts;
+    const CurrentMoment& m = calendar.moment;
+    shown_ = m;
+
+    LabelNow->setText(Text(t.labelNow));
+    Week->setText(Text(t.week));
+
+    glyphs_.ShowPillarGlyphs(StvolYahr, VetvYahr, m.year.stem, m.year.branch);
+    glyphs_.ShowPillarGlyphs(StvolMod, VetvGod, m.month.stem, m.month.branch);
+    glyphs_.ShowPillarGlyphs(StvolDay, VetvDay, m.day.stem, m.day.branch);
+    glyphs_.ShowPillarGlyphs(StvolChas, VetvChas, m.hour.stem, m.hour.branch);
+    PSYear->setText(Text(t.psYear));
+    PSMon->setText(Text(t.psMon));
+    PSDay->setText(Text(t.psDay));
+    PSHour->setText(Text(t.psHour));
+    Label28->setText(Text(t.label28));
+    Label27->setText(Text(t.label27));
+    Label25->setText(Text(t.label25));
+    Label26->setText(Text(t.label26));
+
+    BigSeason->setText(Text(t.bigSeason));
+    SmallSeason->setText(Text(t.smallSeason));
+
+    epoch_years->setText(Text(t.epochYears));
+    Juang->setText(Text(t.juang));
+    JungBig->setText(Text(t.jungBig));
+    LabelJunBigName->setText(Text(t.labelJunBigName));
+    Jung->setText(Text(t.jung));
+    LabelJunName->setText(Text(t.labelJunName));
+    LabelYearStar->setText(Text(t.labelYearStar));
+    LabelYearS->setText(Text(t.labelYearS));
+    LabelMoonStar->setText(Text(t.labelMoonStar));
+    LabelMoonS->setText(Text(t.labelMoonS));
+    DayStar->setText(Text(t.dayStar));
+    DayStarS->setText(Text(t.dayStarS));
+    ChasStar->setText(Text(t.chasStar));
+    ChasStarS->setText(Text(t.chasStarS));
+
+    month->setText(Text(t.month));
+    LabelStarLeap->setVisible(t.leapVisible);
+    day->setText(Text(t.day));
+}

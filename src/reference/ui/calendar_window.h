@@ -1,0 +1,52 @@
+#pragma once
+// "Календарь": the four pillars, the season and term, the cycle numbers, the flying stars and the
+// lunar date of the main window's moment. It computes nothing; the main calculation fills it.
+#include <QLabel>
+#include <QWidget>
+
+#include "widgets/pillar_link.h"
+#include "widgets/tool_window.h"
+#include "calendar/moment_calendar.h"
+#include "calendar/vocabulary.h"
+
+class PillarGlyphs;
+
+class TFormCalendar : public TToolWindow {
+    Q_OBJECT
+public:
+    explicit TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent = nullptr);
+
+    // Writes the calendar of a moment into the rows (glyphs from the pillars).
+    void ShowMoment(const MomentCalendar& calendar);
+
+    // Rows, top to bottom (names as the calendar's fields).
+    QLabel* LabelNow;
+    QLabel* Week;
+    QLabel *StvolYahr, *VetvYahr, *PSYear;
+    QLabel *StvolMod, *VetvGod, *PSMon;
+    QLabel *StvolDay, *VetvDay, *PSDay;
+    QLabel *StvolChas, *VetvChas, *PSHour;
+    PillarLink *Label28, *Label27, *Label25, *Label26;
+    QLabel *BigSeason, *SmallSeason;
+    QLabel* epoch_years;
+    QLabel* Juang;
+    QLabel *JungBig, *LabelJunBigName;
+    QLabel *Jung, *LabelJunName;
+    QLabel *LabelYearStar, *LabelYearS;
+    QLabel *LabelMoonStar, *LabelMoonS;
+    QLabel *DayStar, *DayStarS;
+    QLabel *ChasStar, *ChasStarS;
+    QLabel* month;
+    QLabel* LabelStarLeap;
+    QLabel* day;
+
+signals:
+    // A pillar link was clicked: the stem-branch relations window opens on this pillar.
+    void pillarLinkClicked(Pillar pillar);
+
+private:
+    void BuildRows();
+
+    const PillarGlyphs& glyphs_;
+    CurrentMoment shown_;
+};

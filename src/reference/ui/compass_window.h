@@ -1,0 +1,36 @@
+#pragma once
+// "Лопань. Ориентация ГОРЫ.": the compass picture with a transparent overlay of the same size, on
+// which the geomantic table draws the facing direction of the dwelling after every computation.
+// The radius stays until the next one.
+#include <QImage>
+
+#include "reference/ui/reference_window.h"
+
+class QLabel;
+class QScrollArea;
+
+class TFormTable7 : public ReferenceWindow {
+    Q_OBJECT
+public:
+    explicit TFormTable7(QWidget* parent = nullptr);
+
+    // Wipes the overlay and draws the facing azimuth (degrees, 0 north, clockwise) as a red radius
+    // from the centre: north up, east right.
+    void DrawFacing(double azimuth);
+
+    // The overlay (731 × 731, over the picture).
+    const QImage& Overlay() const { return overlay_; }
+
+    QLabel* Picture;
+    QLabel* OverlayImage;
+    QScrollArea* Scroll;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QImage overlay_;
+    bool centred_ = false;
+};
+
+constexpr int kCompassImageSize = 731;

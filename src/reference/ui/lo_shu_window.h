@@ -1,0 +1,13 @@
+#pragma once
+// "Диаграмма Ло Шу": the magic square of the nine palaces.
+#include "reference/ui/reference_window.h"
+
+class QLabel;
+
+class TFormVV : public ReferenceWindow {
+    Q_OBJECT
+public:
+    explicit TFormVV(QWidget* parent = nullptr);
+
+    QLabel* Picture;
+};

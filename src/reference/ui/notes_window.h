@@ -1,0 +1,49 @@
+#pragma once
+// "Блокнот": a free-text note for each calendar day. It shows the note of the main window's
+// current date and stores every change at once in the notes file "\other\notes.txt", under the
+// day's long date text.
+#include <QString>
+#include <functional>
+
+#include "astro/julian_day.h"
+#include "reference/ui/reference_window.h"
+
+class QTextEdit;
+
+class TFormNote : public ReferenceWindow {
+    Q_OBJECT
+public:
+    // `currentMoment` gives the main window's current moment (its date picker).
+    explicit TFormNote(std::function<Moment()> currentMoment, QWidget* parent = nullptr);
+
+    // The caption to the current date, the note area to that day's note.
+    void RaschetNote();
+    // Fills the note area with the note of the day `key`; the area stays empty when the file
+    // cannot be read (the error is reported).
+    void ReadCalednar(const QString& key);
+    // Stores the note area as the note of the day `key`; a failure is reported and the file keeps
+    // what it had.
+    void WriteCalednar(const QString& key);
+
+    // The day whose note the area shows: every change is stored under this key, even if the main
+    // window has meanwhile moved to another date without recalculating.
+    const QString& ShownKey() const { return shownKey_; }
+    // The last file error (empty after a successful read or write).
+    const QString& LastError() const { return lastError_; }
+
+    QTextEdit* RichEdit;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void NoteChange();
+    void Report(const QString& error);
+
+    std::function<Moment()> currentMoment_;
+    QString shownKey_;
+    QString lastError_;
+};
+
+// The day key of a moment: its date in the long date format of the regional settings.
+QString NoteKeyOf(Moment m);

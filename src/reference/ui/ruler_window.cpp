@@ -1,0 +1,88 @@
+#include "reference/ui/ruler_window.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "widgets/background_fill.h"
+#include "reference/geomantic_ruler.h"
+
+namespace {
+
+constexpr QSize kClientSize(542, 75);
+constexpr int kRulerTop = 36;
+constexpr int kRulerStripWidth = 434;
+constexpr int kRulerHeight = 20;
+constexpr int kMarkerHeight = 30;
+
+}  // namespace
+
+TFormLine::TFormLine(QWidget* parent)
+    : ReferenceWindow(QString::fromUtf8("Геомантическая линейка"), parent) {
+    LabelVerdict = new QLabel(this);
+    QFont bold = LabelVerdict->font();
+    bold.setBold(true);
+    LabelVerdict->setFont(bold);
+    LabelVerdict->setGeometry(kRulerLeft, 8, kRulerStripWidth, 20);
+
+    EditLength = new QLineEdit(QStringLiteral("0"), this);
+    EditLength->setMaxLength(4);
+    EditLength->setAlignment(Qt::AlignRight);
+    EditLength->setGeometry(6, kRulerTop - 2, 40, 24);
+    EditLength->installEventFilter(this);
+
+    UpDownLess = new QToolButton(this);
+    UpDownLess->setArrowType(Qt::LeftArrow);
+    UpDownLess->setAutoRepeat(true);
+    UpDownLess->setGeometry(46, kRulerTop - 2, 13, 24);
+    UpDownMore = new QToolButton(this);
+    UpDownMore->setArrowType(Qt::RightArrow);
+    UpDownMore->setAutoRepeat(true);
+    UpDownMore->setGeometry(59, kRulerTop - 2, 13, 24);
+
+    LabelUnit = new QLabel(QString::fromUtf8("мм"), this);
+    LabelUnit->setGeometry(75, kRulerTop - 2, 22, 24);
+
+    Ruler = new QLabel(this);
+    Ruler->setGeometry(kRulerLeft, kRulerTop, kRulerStripWidth, kRulerHeight);
+    Ruler->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QPixmap picture = LoadPicture(QStringLiteral("\\bmp\\line.bmp"));
+    if (!picture.isNull()) Ruler->setPixmap(picture);
+
+    Marker = new QFrame(this);
+    FillBackground(*Marker, QColor(128, 0, 0));
+    Marker->setGeometry(kRulerLeft, kRulerTop - (kMarkerHeight - kRulerHeight) / 2, 1,
+                        kMarkerHeight);
+    Marker->raise();
+
+    connect(EditLength, &QLineEdit::textChanged, this, &TFormLine::EditLengthChange);
+    connect(UpDownLess, &QToolButton::clicked, this, [this] { UpDownClick(-1); });
+    connect(UpDownMore, &QToolButton::clicked, this, [this] { UpDownClick(1); });
+
+    setFixedSize(kClientSize);
+}
+
+void TFormLine::EditLengthChange() {
+    const RulerInput input = RulerLengthOfText(EditLength->text());
+    if (input.resetField) {
+        const QSignalBlocker blocker(EditLength);
+        EditLength->setText(QStringLiteral("0"));
+    }
+    const int n = IntToCoord(input.length);
+    Marker->move(kRulerLeft + n, Marker->y());
+    LabelVerdict->setText(QString::fromStdString(Interpritation(n)));
+}
+
+void TFormLine::UpDownClick(int delta) {
+    const int from = RulerLengthOfText(EditLength->text()).length;
+    EditLength->setText(QString::number(StepRulerLength(from, delta)));
+}
+
+bool TFormLine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == EditLength && event->type() == QEvent::MouseButtonRelease)
+        EditLength->selectAll();
+    return ReferenceWindow::eventFilter(watched, event);
+}

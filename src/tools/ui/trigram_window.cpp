@@ -1,0 +1,62 @@
+#include "tools/ui/trigram_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "widgets/page_viewer.h"
+#include "tools/ui/gua_smol_widget.h"
+#include "tools/ui/trigram_selector_widget.h"
+
+namespace {
+constexpr char kTrigramHint[] = "Описание гуа";
+}
+
+TFormGua::TFormGua(QWidget* parent) : TToolWindow(parent) {
+    setWindowTitle(QString::fromUtf8("Знаки гуа"));
+    ComboBoxEx1 = new TrigramSelector(this);
+    DescriptionButton = ::DescriptionButton(kTrigramHint, this);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    auto* inFrame = new QHBoxLayout(frame);
+    inFrame->setContentsMargins(12, 10, 12, 10);
+    GuaSmol = new TGuaSmol(frame);
+    GuaSmol->setFixedSize(GuaSmol->sizeHint());
+    GuaSmol->setToolTip(QString::fromUtf8(kTrigramHint));
+    GuaSmol->setCursor(Qt::PointingHandCursor);
+    inFrame->addWidget(GuaSmol);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(ComboBoxEx1, 1);
+    top->addWidget(DescriptionButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(frame, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ComboBoxEx1, &QComboBox::currentIndexChanged, this, &TFormGua::ComboBoxEx1Change);
+    connect(DescriptionButton, &QToolButton::clicked, this, &TFormGua::OpenTrigramPage);
+    connect(GuaSmol, &TGuaSmol::clicked, this, &TFormGua::OpenTrigramPage);
+
+    ComboBoxEx1->setCurrentIndex(1);  // Кань
+}
+
+void TFormGua::SelectTrigram(int no) {
+    Present();
+    const int index = TrigramItemIndexOfTrigram(no);
+    if (index >= 0) ComboBoxEx1->setCurrentIndex(index);
+    ComboBoxEx1Change();
+}
+
+void TFormGua::ComboBoxEx1Change() { GuaSmol->SetNo(ComboBoxEx1->Item().trigram); }
+
+void TFormGua::OpenTrigramPage() {
+    OpenPageViewer(QString::fromStdString(TrigramPagePath(GuaSmol->No())), ViewerParent());
+}
+
+void TFormGua::showEvent(QShowEvent* event) {
+    TToolWindow::showEvent(event);
+    ComboBoxEx1->Recaption();
+}

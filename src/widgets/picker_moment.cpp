@@ -1,0 +1,34 @@
+#include "widgets/picker_moment.h"
+
+#include <QLocale>
+
+#include "astro/moment.h"
+
+Moment MomentOfDateTime(const QDateTime& dateTime) {
+    const QDate d = dateTime.date();
+    const QTime t = dateTime.time();
+    return EncodeMoment(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
+}
+
+QDateTime DateTimeOfMoment(Moment x) {
+    const CivilDateTime c = DecodeMoment(x);
+    // The pickers hold civil time without zone rules: UTC keeps every clock time valid (no
+    // daylight-saving gaps of the computer's zone).
+    return QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second, c.millisecond),
+                     Qt::UTC);
+}
+
+QString PickerDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
+
+QString PickerTimeFormat() {
+    QString f = QLocale().timeFormat(QLocale::ShortFormat);
+    if (!f.contains(QLatin1String("ss"))) {
+        const int minutes = f.indexOf(QLatin1String("mm"));
+        if (minutes >= 0) f.insert(minutes + 2, QLatin1String(":ss"));
+    }
+    return f;
+}
+
+Moment MomentOfTime(const QTime& time) {
+    return EncodeMoment(1899, 12, 30, time.hour(), time.minute(), time.second(), time.msec());
+}

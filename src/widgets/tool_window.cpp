@@ -1,0 +1,9 @@
+#include "widgets/tool_window.h"
+
+TToolWindow::TToolWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {}
+
+void TToolWindow::Present() {
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,10 @@
+#include "widgets/up_down_edit.h"
+
+#include <QLineEdit>
+
+UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+    setRange(minimum, maximum);
+    lineEdit()->setReadOnly(true);
+}
+
+QString UpDownEdit::EditText() const { return lineEdit()->text(); }

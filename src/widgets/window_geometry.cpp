@@ -1,0 +1,112 @@
+#include "widgets/window_geometry.h"
+
+#include <QWidget>
+
+namespace {
+
+QString PathOf(const WindowSection& section, const char* name) {
+    return QString::fromUtf8(section.section) + QLatin1Char('/') + QLatin1String(name);
+}
+
+int ReadCoordinate(const QSettings& store, const WindowSection& section, const char* name,
+                   int fallback) {
+    bool ok = false;
+    const int value = store.value(PathOf(section, name)).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+// A size value: the number, or measured from the main window; `current` where not stored.
+int SizeOf(Coordinate c, int current, const ScreenLayout& layout) {
+    switch (c.placement) {
+        case Placement::Fixed: return c.value;
+        case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
+        default: return current;
+    }
+}
+
+int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
+    switch (c.placement) {
+        case Placement::Fixed: return c.value;
+        case Placement::Centred: return (screen - size) / 2;
+        case Placement::BelowMainMenu: return layout.belowMainMenu;
+        case Placement::RightEdge: return screen - size - 2;
+        case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
+        case Placement::NotStored: break;
+    }
+    return 0;
+}
+
+// Calendar and circle: on a main window whose client area is lower than their design height
+// plus 80, they take the main client height − 80, whatever height they had.
+void FitMainClient(const WindowSection& section, const ScreenLayout& layout, WindowGeometry& g) {
+    const int room = layout.mainClientHeight - 80;
+    if (section.fitsMainClient && room < section.height.value) g.height = room;
+}
+
+void Apply(QWidget& window, const WindowSection& section, const WindowGeometry& g) {
+    if (section.width.stored() || section.height.stored()) window.resize(g.width, g.height);
+    window.move(g.left, g.top);
+}
+
+}  // namespace
+
+WindowGeometry DefaultGeometry(const WindowSection& section, QSize current,
+                               const ScreenLayout& layout) {
+    WindowGeometry g;
+    g.width = SizeOf(section.width, current.width(), layout);
+    g.height = SizeOf(section.height, current.height(), layout);
+    FitMainClient(section, layout, g);
+    g.left = PositionOf(section.left, layout.screen.width(), g.width, layout);
+    g.top = PositionOf(section.top, layout.screen.height(), g.height, layout);
+    g.visible = section.visible == Visibility::Shown;
+    return g;
+}
+
+WindowGeometry StoredGeometry(const QSettings& store, const WindowSection& section, QSize current,
+                              const ScreenLayout& layout) {
+    const WindowGeometry defaults = DefaultGeometry(section, current, layout);
+    WindowGeometry g = defaults;
+    if (section.width.stored())
+        g.width = ReadCoordinate(store, section, GeometryValue::Width, defaults.width);
+    if (section.height.stored())
+        g.height = ReadCoordinate(store, section, GeometryValue::Height, defaults.height);
+    FitMainClient(section, layout, g);
+    // A centred default follows the size actually restored.
+    g.left = ReadCoordinate(store, section, GeometryValue::Left,
+                            PositionOf(section.left, layout.screen.width(), g.width, layout));
+    g.top = ReadCoordinate(store, section, GeometryValue::Top,
+                           PositionOf(section.top, layout.screen.height(), g.height, layout));
+    if (section.visible != Visibility::NotStored) {
+        const QVariant v = store.value(PathOf(section, GeometryValue::Visible));
+        g.visible = v.isValid() ? v.toBool() : defaults.visible;
+    } else {
+        g.visible = false;
+    }
+    return g;
+}
+
+bool RestoreWindowGeometry(QWidget& window, const QSettings& store, const WindowSection& section,
+                           const ScreenLayout& layout) {
+    const WindowGeometry g = StoredGeometry(store, section, window.size(), layout);
+    Apply(window, section, g);
+    return g.visible;
+}
+
+void SaveWindowGeometry(const QWidget& window, QSettings& store, const WindowSection& section) {
+    const QPoint at = window.pos();
+    store.setValue(PathOf(section, GeometryValue::Left), at.x());
+    store.setValue(PathOf(section, GeometryValue::Top), at.y());
+    if (section.height.stored())
+        store.setValue(PathOf(section, GeometryValue::Height), window.height());
+    if (section.width.stored())
+        store.setValue(PathOf(section, GeometryValue::Width), window.width());
+    if (section.visible != Visibility::NotStored)
+        store.setValue(PathOf(section, GeometryValue::Visible), window.isVisible());
+}
+
+void ApplyDefaultGeometry(QWidget& window, const WindowSection& section, const ScreenLayout& layout) {
+    WindowGeometry g = DefaultGeometry(section, window.size(), layout);
+    g.top += section.defaultLayoutTopShift;
+    Apply(window, section, g);
+    window.setVisible(g.visible);
+}

@@ -1,0 +1,208 @@
+// The person window inside the program: its menu commands, the extra copies of the popup menu,
+// the close query at the program's end, the birth moment shown in the calendar, the Ba Zhai
+// preset, the star combinations, the forecast for the main window's year and the stored position.
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimeEdit>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "interpretation/ui/report_window.h"
+#include "widgets/picker_moment.h"
+#include "widgets/save_changes_question.h"
+#include "app/settings_store.h"
+#include "widgets/shell_test_environment.h"
+#include "astro/moment.h"
+#include "person/ui/people_window.h"
+#include "reference/ui/calendar_window.h"
+#include "tools/ui/ba_zhai_window.h"
+#include "tools/ui/combination_window.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+class PeopleInProgramTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
+            questions_.push_back(caption);
+            return answer_;
+        });
+    }
+    void TearDown() override {
+        SetSaveChangesAsker({});
+        ShellTest::TearDown();
+    }
+
+    static void Enter(TFormPeople& p, Moment birth, bool male) {
+        const QDateTime dt = DateTimeOfMoment(birth);
+        p.MyDate->setDateTime(dt);
+        p.MyTime->setTime(dt.time());
+        (male ? p.RadioButtonM : p.RadioButtonF)->setChecked(true);
+    }
+
+    std::vector<QString> questions_;
+    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
+};
+
+TEST_F(PeopleInProgramTest, TheMenuCommandShowsTheOnePersonWindow) {
+    TFormMainGVR w;
+    TFormPeople* people = w.FormPeople();
+    ASSERT_NE(people, nullptr);
+    EXPECT_FALSE(people->isVisible());  // hidden by default
+    QAction* command = w.Commands().Action(Command::Person);
+    EXPECT_TRUE(command->isEnabled());
+    command->trigger();
+    EXPECT_TRUE(people->isVisible());
+    command->trigger();
+    EXPECT_EQ(w.findChildren<TFormPeople*>().size(), 1);
+    // A new person takes the settings' zone.
+    EXPECT_EQ(people->CurrentPerson().zoneIndex, 16);
+}
+
+TEST_F(PeopleInProgramTest, ThePopupOpensOneMoreWindowThatGoesWhenClosed) {
+    TFormMainGVR w;
+    QAction* popup = w.Commands().Action(Command::PopupPerson);
+    EXPECT_TRUE(popup->isEnabled());
+    popup->trigger();
+    popup->trigger();
+    auto windows = w.findChildren<TFormPeople*>();
+    ASSERT_EQ(windows.size(), 3);
+    TFormPeople* extra = nullptr;
+    for (TFormPeople* p : windows)
+        if (p != w.FormPeople()) extra = p;
+    ASSERT_NE(extra, nullptr);
+    EXPECT_TRUE(extra->isVisible());
+    EXPECT_FALSE(w.FormPeople()->isVisible());
+    const QPointer<TFormPeople> gone(extra);
+    extra->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+    // The program still ends without asking the window that went.
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(questions_.empty());
+}
+
+TEST_F(PeopleInProgramTest, AnUnsavedPersonIsAskedForBeforeTheProgramEnds) {
+    TFormMainGVR w;
+    w.Commands().Action(Command::PopupPerson)->trigger();
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    people->EditNamePeople->setText(U("Ольга"));
+
+    answer_ = SaveChangesAnswer::Cancel;
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(questions_[0], U("Персональный гороскоп"));
+    EXPECT_TRUE(people->isVisible());
+
+    answer_ = SaveChangesAnswer::Discard;
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(PeopleInProgramTest, ShowInCalendarMovesTheMainWindowToTheBirth) {
+    TFormMainGVR w;
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(1986, 9, 2, 17, 45), true);
+    people->Raschet();
+    EXPECT_EQ(w.PickerMoment(), TestNow());
+
+    people->Sinxron->setChecked(true);
+    people->Raschet();
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(1986, 9, 2, 17, 45));
+    EXPECT_EQ(w.MyTime->time(), QTime(17, 45));
+    EXPECT_EQ(w.FormCalendar()->LabelNow->text(), U("02.09.1986 17:45:00"));
+
+    // With the main window's own switch off, only the pickers follow.
+    w.CheckBoxRasch->setChecked(false);
+    Enter(*people, EncodeMoment(1990, 1, 1, 8, 0), true);
+    people->Raschet();
+    EXPECT_EQ(w.PickerMoment(), EncodeMoment(1990, 1, 1, 8, 0));
+    EXPECT_EQ(w.FormCalendar()->LabelNow->text(), U("02.09.1986 17:45:00"));
+}
+
+TEST_F(PeopleInProgramTest, TheBaZhaiLabelOpensTheHouseOfThePersonsGua) {
+    TFormMainGVR w;
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);  // Gua 2: the house of Кунь
+    people->Raschet();
+    emit static_cast<PillarLink*>(people->LabelBaZhai)->clicked();
+    EXPECT_TRUE(w.FormBCShema()->isVisible());
+    EXPECT_EQ(w.FormBCShema()->FateLine->text(), U(" Западная судьба, Дворец Кунь-гуа, Почва"));
+}
+
+TEST_F(PeopleInProgramTest, TheStarCombinationsItemShowsTheCombinationWindow) {
+    TFormMainGVR w;
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    people->Raschet();
+    w.FormCombo()->ShowCombination(3, 7, CombinationKind::FlyingStars);
+    w.FormCombo()->hide();
+    people->ActionStarCombinations->trigger();
+    EXPECT_TRUE(w.FormCombo()->isVisible());
+    // With its last selection.
+    EXPECT_EQ(w.FormCombo()->Host(), 3);
+    EXPECT_EQ(w.FormCombo()->Guest(), 7);
+    EXPECT_EQ(w.FormCombo()->Kind(), CombinationKind::FlyingStars);
+}
+
+TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
+    TFormMainGVR w;
+    // A January date, before the spring start: the forecast is still that of 2024, with the
+    // stars of the year that begins in February 2024 (3, Чэнь), not those of 2023 (4, Мао).
+    w.SetMoment(EncodeMoment(2024, 1, 15, 12, 0));
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    people->Raschet();
+    people->ActionForecast->trigger();
+
+    const auto reports = w.findChildren<TFormFHInter*>();
+    ASSERT_EQ(reports.size(), 1);
+    TFormFHInter* report = reports[0];
+    EXPECT_EQ(report->parentWidget(), &w);  // the report outlives the person window
+    EXPECT_EQ(report->Mode(), ReportMode::PersonalForecast);
+    EXPECT_EQ(report->windowTitle(), U("Прогноз на 2024 год"));
+    const QString text = report->RichEdit1->document()->toPlainText();
+    EXPECT_TRUE(text.contains(U("Прогноз на 2024 год (с 04.02.2024 по 03.02.2025)")));
+    EXPECT_TRUE(text.contains(U("Звезда года: 3 бирюзовая (Дерево-ян)")));
+    // Period 1 of a Чэнь year has the star 5.
+    EXPECT_TRUE(text.contains(U("Характеристики для периода с 04.02.2024 по 05.03.2024\n\n"
+                                "Звезда месяца 5 желтая (Почва-ян)")));
+    report->close();
+}
+
+TEST_F(PeopleInProgramTest, ThePositionIsStoredInItsSection) {
+    {
+        TFormMainGVR w;
+        w.show();
+        w.FormPeople()->show();
+        w.FormPeople()->move(123, 145);
+        EXPECT_TRUE(w.close());
+    }
+    const auto store = OpenSettingsStore();
+    EXPECT_EQ(store->value("People/Left").toInt(), 123);
+    EXPECT_EQ(store->value("People/Top").toInt(), 145);
+    EXPECT_TRUE(store->value("People/Visible").toBool());
+    EXPECT_FALSE(store->contains("People/Width"));
+
+    TFormMainGVR again;
+    again.show();
+    EXPECT_EQ(again.FormPeople()->pos(), QPoint(123, 145));
+    EXPECT_TRUE(again.FormPeople()->isVisible());
+    // Shown at the start, it holds a new person.
+    EXPECT_EQ(again.FormPeople()->windowTitle(), U("Персональный гороскоп"));
+    EXPECT_FALSE(again.FormPeople()->ResultsShown());
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "reference/ui/calendar_window.h"
+
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "widgets/pillar_glyphs.h"
+#include "widgets/shell_test_environment.h"
+
+namespace {
+
+class CalendarWindowTest : public ShellTest {};
+
+MomentCalendar SampleCalendar(bool leap) {
+    MomentCalendar c;
+    c.moment.year = {1, 5};
+    c.moment.month = {3, 3};
+    c.moment.day = {5, 7};
+    c.moment.hour = {9, 11};
+    CalendarTexts& t = c.texts;
+    t.labelNow = "10.02.2024 18:00:00";
+    t.week = "суббота";
+    t.bigSeason = "Начало весны";
+    t.smallSeason = "Становление весны";
+    t.psYear = "Цзя (Дерево-ян), Чэнь (Почва-ян)";
+    t.label28 = "Знак года 41 из 60";
+    t.label27 = "Знак периода 3 из 60";
+    t.label25 = "Знак дня 55 из 60";
+    t.label26 = "Знак часа 59 из 60";
+    t.epochYears = "4721";
+    t.juang = "Нижний";
+    t.jungBig = "9";
+    t.labelJunBigName = "пурпурная";
+    t.jung = "9";
+    t.labelJunName = "пурпурная";
+    t.labelYearStar = "3";
+    t.labelYearS = "бирюзовая";
+    t.month = "1";
+    t.day = "1";
+    t.leapVisible = leap;
+    return c;
+}
+
+TEST_F(CalendarWindowTest, CreatedWithItsCaptionsAndLinks) {
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    EXPECT_EQ(calendar.windowTitle(), QString::fromUtf8("Календарь"));
+    EXPECT_EQ(calendar.Label28->text(), QString::fromUtf8("(знак года)"));
+    EXPECT_EQ(calendar.Label27->text(), QString::fromUtf8("(знак периода)"));
+    EXPECT_EQ(calendar.Label25->text(), QString::fromUtf8("(знак дня)"));
+    EXPECT_EQ(calendar.Label26->text(), QString::fromUtf8("(знак часа)"));
+    EXPECT_EQ(calendar.Label25->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(calendar.LabelStarLeap->isHidden());
+    EXPECT_TRUE(calendar.windowFlags() & Qt::Tool);
+    EXPECT_TRUE(calendar.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(CalendarWindowTest, ShowMomentFillsTheRowsAndTheGlyphs) {
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    calendar.ShowMoment(SampleCalendar(true));
+    EXPECT_EQ(calendar.LabelNow->text(), QStringLiteral("10.02.2024 18:00:00"));
+    EXPECT_EQ(calendar.Week->text(), QString::fromUtf8("суббота"));
+    EXPECT_EQ(calendar.PSYear->text(), QString::fromUtf8("Цзя (Дерево-ян), Чэнь (Почва-ян)"));
+    EXPECT_EQ(calendar.Label28->text(), QString::fromUtf8("Знак года 41 из 60"));
+    EXPECT_EQ(calendar.Label26->text(), QString::fromUtf8("Знак часа 59 из 60"));
+    EXPECT_EQ(calendar.BigSeason->text(), QString::fromUtf8("Начало весны"));
+    EXPECT_EQ(calendar.SmallSeason->text(), QString::fromUtf8("Становление весны"));
+    EXPECT_EQ(calendar.epoch_years->text(), QStringLiteral("4721"));
+    EXPECT_EQ(calendar.Juang->text(), QString::fromUtf8("Нижний"));
+    EXPECT_EQ(calendar.LabelYearS->text(), QString::fromUtf8("бирюзовая"));
+    EXPECT_FALSE(calendar.LabelStarLeap->isHidden());
+    EXPECT_TRUE(calendar.epoch_years->font().bold());
+
+    // Glyphs from the 22 pictures of the program's folder.
+    ASSERT_FALSE(glyphs.Stvol(5).isNull()) << "glyph pictures are generated into the build folder";
+    EXPECT_EQ(calendar.StvolDay->pixmap().toImage(), glyphs.Stvol(5).toImage());
+    EXPECT_EQ(calendar.VetvDay->pixmap().toImage(), glyphs.Vetv(7).toImage());
+    EXPECT_EQ(calendar.VetvChas->pixmap().toImage(), glyphs.Vetv(11).toImage());
+
+    calendar.ShowMoment(SampleCalendar(false));
+    EXPECT_TRUE(calendar.LabelStarLeap->isHidden());
+}
+
+TEST_F(CalendarWindowTest, OutOfRangeGlyphsLeaveTheirPictureAlone) {
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    glyphs.ShowPillarGlyphs(calendar.StvolYahr, calendar.VetvYahr, 2, 2);
+    glyphs.ShowPillarGlyphs(calendar.StvolYahr, calendar.VetvYahr, 11, 3);
+    EXPECT_EQ(calendar.StvolYahr->pixmap().toImage(), glyphs.Stvol(2).toImage());
+    EXPECT_EQ(calendar.VetvYahr->pixmap().toImage(), glyphs.Vetv(3).toImage());
+    glyphs.ShowPillarGlyphs(calendar.StvolYahr, calendar.VetvYahr, 4, 0);
+    EXPECT_EQ(calendar.StvolYahr->pixmap().toImage(), glyphs.Stvol(4).toImage());
+    EXPECT_EQ(calendar.VetvYahr->pixmap().toImage(), glyphs.Vetv(3).toImage());
+}
+
+TEST_F(CalendarWindowTest, MissingGlyphPicturesGiveEmptyImages) {
+    QTemporaryDir empty;
+    SetProgramFolder(empty.path());
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    calendar.ShowMoment(SampleCalendar(false));
+    EXPECT_TRUE(calendar.StvolDay->pixmap().isNull());
+    EXPECT_EQ(calendar.LabelNow->text(), QStringLiteral("10.02.2024 18:00:00"));
+}
+
+TEST_F(CalendarWindowTest, APillarLinkReportsItsPillar) {
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    calendar.ShowMoment(SampleCalendar(false));
+    Pillar clicked{0, 0};
+    QObject::connect(&calendar, &TFormCalendar::pillarLinkClicked, [&](Pillar p) { clicked = p; });
+    const QPointF inside(2, 2);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, calendar.Label25->mapToGlobal(inside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(calendar.Label25, &release);
+    EXPECT_EQ(clicked, (Pillar{5, 7}));
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include "reference/ui/notes_window.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "widgets/picker_moment.h"
+#include "astro/moment.h"
+#include "reference/notes_format.h"
+#include "reference/ui/reference_test_folder.h"
+#include "text/cp1251.h"
+
+namespace {
+
+class NotesWindowTest : public ReferenceFolderTest {
+protected:
+    static void Type(QTextEdit* edit, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(edit, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(edit, &release);
+        }
+    }
+    static void EraseAll(QTextEdit* edit) {
+        edit->selectAll();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &press);
+    }
+    static std::string Block(Moment day, const std::string& utf8Lines) {
+        std::string lines;
+        for (char c : Utf8ToCp1251(utf8Lines))
+            lines += (c == '\n') ? std::string("\r\n") : std::string(1, c);
+        return NoteStartLine(Utf8ToCp1251(NoteKeyOf(day).toStdString())) + "\r\n" + lines + "\r\n" +
+               NoteEndLine() + "\r\n";
+    }
+    static void SetPicker(TFormMainGVR& w, Moment m) { w.MyDate->setDateTime(DateTimeOfMoment(m)); }
+
+    Moment day_ = EncodeMoment(2024, 6, 21, 12, 0);
+    Moment nextDay_ = EncodeMoment(2024, 6, 22, 12, 0);
+    Moment previousDay_ = EncodeMoment(2024, 6, 20, 12, 0);
+};
+
+TEST_F(NotesWindowTest, TheKeyIsTheLongDateAndTheCaptionTheShortDate) {
+    EXPECT_EQ(NoteKeyOf(day_), QString::fromUtf8("21 июня 2024 г."));
+    Moment current = day_;
+    TFormNote note([&] { return current; });
+    note.show();
+    EXPECT_EQ(note.windowTitle(), QStringLiteral("21.06.2024"));
+    EXPECT_EQ(note.ShownKey(), NoteKeyOf(day_));
+    EXPECT_TRUE(note.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(note.size(), QSize(315, 222));
+    EXPECT_EQ(note.RichEdit->geometry().topLeft(), QPoint(10, 17));
+}
+
+TEST_F(NotesWindowTest, TypingIntoAnEmptyDayCreatesItsBlockAtTheEndOfTheFile) {
+    WriteNotes(Block(previousDay_, "вчера") + "\r\n");
+    TFormNote note([&] { return day_; });
+    note.show();
+    EXPECT_TRUE(note.RichEdit->toPlainText().isEmpty());
+    Type(note.RichEdit, QStringLiteral("a"));
+    EXPECT_EQ(Notes(), Block(previousDay_, "вчера") + Block(day_, "a") + "\r\n");
+    Type(note.RichEdit, QString::fromUtf8("б"));
+    EXPECT_EQ(Notes(), Block(previousDay_, "вчера") + Block(day_, "aб") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, EditingABlockInTheMiddleMovesItToTheEnd) {
+    WriteNotes(Block(previousDay_, "one") + Block(day_, "two\nlines") + Block(nextDay_, "three") +
+               "\r\n");
+    TFormNote note([&] { return day_; });
+    note.show();
+    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("two\nlines"));
+    note.RichEdit->moveCursor(QTextCursor::End);
+    Type(note.RichEdit, QStringLiteral("!"));
+    EXPECT_EQ(Notes(), Block(previousDay_, "one") + Block(nextDay_, "three") +
+                           Block(day_, "two\nlines!") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, ErasingTheNoteRemovesItsBlock) {
+    WriteNotes(Block(day_, "gone") + Block(nextDay_, "kept") + "\r\n");
+    TFormNote note([&] { return day_; });
+    note.show();
+    EraseAll(note.RichEdit);
+    EXPECT_EQ(Notes(), Block(nextDay_, "kept") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, TwoBlocksOfTheSameDayAreBothShownAndBecomeOne) {
+    WriteNotes(Block(day_, "first") + Block(nextDay_, "other") + Block(day_, "second") + "\r\n");
+    TFormNote note([&] { return day_; });
+    note.show();
+    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("first\nsecond"));
+    note.RichEdit->moveCursor(QTextCursor::End);
+    Type(note.RichEdit, QStringLiteral("."));
+    EXPECT_EQ(Notes(), Block(nextDay_, "other") + Block(day_, "first\nsecond.") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, PastedTextIsStoredToo) {
+    TFormNote note([&] { return day_; });
+    note.show();
+    note.RichEdit->insertPlainText(QStringLiteral("pasted"));
+    EXPECT_EQ(Notes(), Block(day_, "pasted") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, TheWindowFollowsTheMainWindowsDateWithoutWriting) {
+    WriteNotes(Block(day_, "today") + Block(nextDay_, "tomorrow") + "\r\n");
+    const std::string before = Notes();
+    TFormMainGVR w;
+    TFormNote* note = w.FormNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isVisible());
+    w.Commands().Action(Command::Notes)->trigger();
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_EQ(note->RichEdit->toPlainText(), QStringLiteral("today"));
+
+    SetPicker(w, nextDay_);
+    EXPECT_EQ(note->windowTitle(), QStringLiteral("22.06.2024"));
+    EXPECT_EQ(note->RichEdit->toPlainText(), QStringLiteral("tomorrow"));
+    SetPicker(w, EncodeMoment(2024, 6, 23, 9, 0));
+    EXPECT_TRUE(note->RichEdit->toPlainText().isEmpty());
+    EXPECT_EQ(Notes(), before);
+
+    // Hidden, it is not refreshed; shown again, it reads the day of the picker.
+    note->hide();
+    SetPicker(w, day_);
+    EXPECT_EQ(note->windowTitle(), QStringLiteral("23.06.2024"));
+    note->show();
+    EXPECT_EQ(note->RichEdit->toPlainText(), QStringLiteral("today"));
+}
+
+TEST_F(NotesWindowTest, ChangesGoToTheDayShownEvenWhenThePickerMovedWithoutRecalculating) {
+    WriteNotes(Block(day_, "today") + Block(nextDay_, "tomorrow") + "\r\n");
+    TFormMainGVR w;
+    w.FormNote()->show();
+    w.CheckBoxRasch->setChecked(false);
+    SetPicker(w, nextDay_);
+    // Still the note of the 21st, and so its edits: tomorrow's note is not overwritten.
+    w.FormNote()->RichEdit->moveCursor(QTextCursor::End);
+    Type(w.FormNote()->RichEdit, QStringLiteral("!"));
+    EXPECT_EQ(Notes(), Block(nextDay_, "tomorrow") + Block(day_, "today!") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, AMissingFileIsReportedAndWhatIsTypedStaysUntilItCanBeStored) {
+    QFile::remove(NotesPath());
+    TFormNote note([&] { return day_; });
+    note.show();
+    EXPECT_TRUE(note.LastError().contains(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(note.RichEdit->toPlainText().isEmpty());
+    Type(note.RichEdit, QStringLiteral("ab"));
+    EXPECT_FALSE(QFile::exists(NotesPath()));
+    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("ab"));
+
+    // The file is back: the next keystroke stores the whole note.
+    WriteNotes("\r\n");
+    Type(note.RichEdit, QStringLiteral("c"));
+    EXPECT_TRUE(note.LastError().isEmpty());
+    EXPECT_EQ(Notes(), Block(day_, "abc") + "\r\n");
+}
+
+TEST_F(NotesWindowTest, ABrokenBlockOfTheDayIsShownButTheFileIsNeverRewritten) {
+    const std::string broken = Block(nextDay_, "kept") +
+                               NoteStartLine(Utf8ToCp1251(NoteKeyOf(day_).toStdString())) +
+                               "\r\nrest of the file\r\n\r\n";
+    WriteNotes(broken);
+    TFormNote note([&] { return day_; });
+    note.show();
+    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("rest of the file"));
+    Type(note.RichEdit, QStringLiteral("x"));
+    EXPECT_FALSE(note.LastError().isEmpty());
+    EXPECT_EQ(Notes(), broken);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// What every window test of the shell needs: one QApplication for the test program, a settings
+// store in a temporary folder (never the user's), the Russian locale, a fixed clock and the data
+// folder of the build.
+#include <QApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "widgets/clock.h"
+#include "widgets/program_folder.h"
+#include "astro/moment.h"
+
+inline QApplication& TestApplication() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
+    static int argc = 1;
+    static char name[] = "test_windows";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: tearing Qt down among the program's exit handlers crashes at random.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+// The fixed "now" of the tests: 2024-06-21 12:00 (a Friday), local civil time.
+inline Moment TestNow() { return EncodeMoment(2024, 6, 21, 12, 0, 0); }
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestApplication();
+        QStandardPaths::setTestModeEnabled(true);
+        settingsFolder_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(settingsFolder_->isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_->path());
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        SetClock([] { return TestNow(); });
+        SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
+    }
+
+    void TearDown() override {
+        SetClock({});
+        SetProgramFolder(QString());
+    }
+
+    QString SettingsFolder() const { return settingsFolder_->path(); }
+
+private:
+    std::unique_ptr<QTemporaryDir> settingsFolder_;
+};
