@@ -103,7 +103,7 @@ void TFormMainGVR::BuildMomentToolbar() {
     bar->setMovable(false);
 
     MyDate = new QDateTimeEdit(bar);
-    MyDate->setTimeSpec(Qt::UTC);
+    HoldCivilTime(*MyDate);
     MyDate->setDateTimeRange(DateTimeOfMoment(kFirstPickerMoment),
                              DateTimeOfMoment(kLastPickerMoment));
     MyDate->setDisplayFormat(PickerDateFormat());

@@ -1,6 +1,8 @@
 #include "widgets/picker_moment.h"
 
+#include <QDateTimeEdit>
 #include <QLocale>
+#include <QTimeZone>
 
 #include "astro/moment.h"
 
@@ -12,10 +14,16 @@ Moment MomentOfDateTime(const QDateTime& dateTime) {
 
 QDateTime DateTimeOfMoment(Moment x) {
     const CivilDateTime c = DecodeMoment(x);
-    // The pickers hold civil time without zone rules: UTC keeps every clock time valid (no
-    // daylight-saving gaps of the computer's zone).
     return QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second, c.millisecond),
-                     Qt::UTC);
+                     QTimeZone::utc());
+}
+
+void HoldCivilTime(QDateTimeEdit& picker) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    picker.setTimeZone(QTimeZone::UTC);
+#else
+    picker.setTimeSpec(Qt::UTC);
+#endif
 }
 
 QString PickerDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }

@@ -3,6 +3,8 @@
 // QDateTime carries the same civil date and time (local, no zone arithmetic here).
 #include <QDateTime>
 
+class QDateTimeEdit;
+
 #include "astro/julian_day.h"
 
 // The picker range of the main window: day count 2 (1900-01-01) to 2593224 (9000-01-01).
@@ -16,6 +18,10 @@ QDateTime DateTimeOfMoment(Moment x);
 // Display formats of the pickers in the user's locale: the short date, and the time with seconds.
 QString PickerDateFormat();
 QString PickerTimeFormat();
+
+// Makes a picker hold civil time without zone rules (universal time keeps every clock time
+// valid: no daylight-saving gaps of the computer's zone).
+void HoldCivilTime(QDateTimeEdit& picker);
 
 // A time of day as a moment of day 0 (only its fraction counts).
 Moment MomentOfTime(const QTime& time);

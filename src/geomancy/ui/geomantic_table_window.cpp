@@ -158,7 +158,7 @@ void TFormFh::BuildToolbar() {
 
     bar->addWidget(ToolbarLabel("Дата:", bar));
     DateTable = new QDateTimeEdit(bar);
-    DateTable->setTimeSpec(Qt::UTC);
+    HoldCivilTime(*DateTable);
     // Date only; the time of day is kept with the table date and saved with it.
     DateTable->setDateTimeRange(DateTimeOfMoment(EncodeMoment(1900, 1, 1)),
                                 DateTimeOfMoment(EncodeMoment(9000, 1, 1, 23, 59, 59, 999)));

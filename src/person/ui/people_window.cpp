@@ -263,7 +263,7 @@ QWidget* TFormPeople::BuildEntry() {
     // Tight, so that the whole birth date fits beside the time and the corrections.
     second->setSpacing(3);
     MyDate = new QDateTimeEdit(entry);
-    MyDate->setTimeSpec(Qt::UTC);
+    HoldCivilTime(*MyDate);
     // The whole last day of the range stays open to a time of day.
     MyDate->setDateTimeRange(DateTimeOfMoment(kFirstPickerMoment),
                              DateTimeOfMoment(kLastPickerMoment).addMSecs(86399999));

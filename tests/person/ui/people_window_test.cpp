@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include "widgets/file_dialogs.h"
@@ -320,7 +321,7 @@ TEST_F(PeopleWindowTest, TheEntryRowShowsTheLongestBirthDateWithoutOverlaps) {
     QApplication::processEvents();
     // The longest long date: a two-digit day in the month with the longest name.
     const QDate september(2004, 9, 28);
-    w->MyDate->setDateTime(QDateTime(september, QTime(12, 0), Qt::UTC));
+    w->MyDate->setDateTime(QDateTime(september, QTime(12, 0), QTimeZone::utc()));
     const QString longest = QLocale().toString(september, w->MyDate->displayFormat());
     ASSERT_TRUE(longest.contains(U("сентября"))) << longest.toStdString();
     const QLineEdit* dateText = w->MyDate->findChild<QLineEdit*>();
