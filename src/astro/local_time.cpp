@@ -1,5 +1,9 @@
 #include "astro/local_time.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 const std::array<ZoneEntry, kZoneCount> ZoneTable = {{
     {"(GMT -12:00)", -12.0f}, {"(GMT -11:00)", -11.0f}, {"(GMT -10:00)", -10.0f},
     {"(GMT -09:00)", -9.0f},  {"(GMT -08:00)", -8.0f},  {"(GMT -07:00)", -7.0f},
@@ -27,7 +31,60 @@ int ZoneIndexOfCaption(const std::string& caption) {
 
 float GMT(const std::string& caption) {
     const int i = ZoneIndexOfCaption(caption);
-    return i < 0 ? 0.0f : ZoneTable[i].hours;
+    if (i >= 0) return ZoneTable[i].hours;
+    const auto seconds = ZoneSecondsOfCaption(caption);
+    return seconds ? static_cast<float>(*seconds / 3600.0) : 0.0f;
+}
+
+std::optional<int> ZoneSecondsOfCaption(const std::string& caption) {
+    const int i = ZoneIndexOfCaption(caption);
+    if (i >= 0) return static_cast<int>(std::lround(ZoneTable[i].hours * 3600.0));
+    int h = 0, m = 0, s = 0, length = 0;
+    char sign = 0;
+    const bool withSeconds =
+        std::sscanf(caption.c_str(), "(GMT %c%2d:%2d:%2d)%n", &sign, &h, &m, &s, &length) == 4 &&
+        length == static_cast<int>(caption.size());
+    if (!withSeconds) {
+        s = 0;
+        length = 0;
+        if (std::sscanf(caption.c_str(), "(GMT %c%2d:%2d)%n", &sign, &h, &m, &length) != 3 ||
+            length != static_cast<int>(caption.size()))
+            return std::nullopt;
+    }
+    if ((sign != '+' && sign != '-') || h > 15 || m > 59 || s > 59) return std::nullopt;
+    const int seconds = (h * 60 + m) * 60 + s;
+    if (ZoneCaptionOfSeconds(sign == '-' ? -seconds : seconds) != caption) return std::nullopt;
+    return sign == '-' ? -seconds : seconds;
+}
+
+std::string ZoneCaptionOfSeconds(int seconds) {
+    for (const ZoneEntry& e : ZoneTable)
+        if (std::lround(e.hours * 3600.0) == seconds) return e.caption;
+    const int a = std::abs(seconds);
+    char text[32];
+    if (a % 60 == 0)
+        std::snprintf(text, sizeof text, "(GMT %c%02d:%02d)", seconds < 0 ? '-' : '+', a / 3600,
+                      a / 60 % 60);
+    else
+        std::snprintf(text, sizeof text, "(GMT %c%02d:%02d:%02d)", seconds < 0 ? '-' : '+', a / 3600,
+                      a / 60 % 60, a % 60);
+    return text;
+}
+
+int NearestZoneIndex(int seconds) {
+    int best = 0;
+    for (int i = 1; i < kZoneCount; ++i)
+        if (std::fabs(ZoneTable[i].hours * 3600.0 - seconds) <
+            std::fabs(ZoneTable[best].hours * 3600.0 - seconds))
+            best = i;
+    return best;
+}
+
+double TimeSettings::zoneDays() const {
+    const int i = ZoneIndexOfCaption(zoneCaption);
+    if (i >= 0) return static_cast<double>(ZoneTable[i].hours) / 24.0;
+    const auto seconds = ZoneSecondsOfCaption(zoneCaption);
+    return seconds ? *seconds / 86400.0 : 0.0;
 }
 
 TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitude, bool longitudeOn) {
@@ -46,7 +103,7 @@ Moment ZoneMomentOf(Moment civil, const TimeSettings& s) {
 }
 
 Moment UniversalOfZone(Moment zone, const TimeSettings& s) {
-    return zone - static_cast<double>(s.zoneHours()) / 24.0;
+    return zone - s.zoneDays();
 }
 
 Moment PillarOfZone(Moment zone, const TimeSettings& s) {

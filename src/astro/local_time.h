@@ -2,6 +2,7 @@
 // Local civil time: the zone list, the summer-time shift, the longitude correction and the chain
 // of time scales of one entered moment. All moments are day counts (see astro/julian_day.h).
 #include <array>
+#include <optional>
 #include <string>
 
 #include "astro/julian_day.h"
@@ -21,7 +22,18 @@ std::string ZoneCaptionOfIndex(int index);
 int ZoneIndexOfCaption(const std::string& caption);
 
 // Offset in hours of a zone caption, by exact comparison; 0 for an unknown or empty caption.
+// An exact-offset caption (see below) gives its offset.
 float GMT(const std::string& caption);
+
+// Offsets outside the list, as places use or used them (+05:30, local mean time +02:30:17), are
+// captions of the same form: "(GMT +05:30)", "(GMT +02:30:17)" (seconds only when not zero).
+// Offset in seconds east of GMT of a list caption or an exact one; nullopt for any other text.
+std::optional<int> ZoneSecondsOfCaption(const std::string& caption);
+// The list caption of an offset in seconds when the list has it, else the exact caption.
+std::string ZoneCaptionOfSeconds(int seconds);
+// The list index whose offset is nearest (the earlier on a tie): what files keep for readers that
+// know only the list.
+int NearestZoneIndex(int seconds);
 
 // The time settings every calculation reads afresh: zone, summer shift, longitude and its switch.
 struct TimeSettings {
@@ -33,6 +45,8 @@ struct TimeSettings {
     static TimeSettings WithZoneIndex(int index, int summerHours = 0, int longitude = 37,
                                       bool longitudeOn = false);
     float zoneHours() const { return GMT(zoneCaption); }
+    // The zone offset in days, exact also for offsets outside the list; 0 for an unknown caption.
+    double zoneDays() const;
 };
 
 // Summer-time shift in days, single precision: hours / 24.

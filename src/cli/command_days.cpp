@@ -5,6 +5,7 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/moment_record.h"
+#include "cli/place_options.h"
 
 namespace {
 
@@ -23,21 +24,26 @@ void PrintDayLine(const MomentCalendar& c, const std::string& date, std::ostream
 int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"from", "to", "time"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(words, valued, {"json"});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
     if (to < from) throw CliError("--to is before --from");
     // Without --time each day is taken at noon, well away from the 23:00 day turn.
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
-    const TimeSettings settings = ParseZoneOptions(options);
+    const MomentZone zone(options);
     const bool json = options.flag("json");
     for (Moment day = from; day <= to; day += 1) {
+        const TimeSettings settings = zone.At(day + time);
         const MomentCalendar c = ComputeMomentCalendar(day + time, settings);
         const std::string date = IsoDate(day);
         if (json) {
-            out << MomentRecordJson(c, date).str() << "\n";
+            JsonObject o = MomentRecordJson(c, date);
+            if (zone.followsDatabase()) AddZoneFields(o, settings, zone.timeZone());
+            out << o.str() << "\n";
         } else {
             PrintDayLine(c, date, out);
+            if (zone.followsDatabase()) out << "            " << StatusLineText(settings) << "\n";
         }
     }
     return 0;

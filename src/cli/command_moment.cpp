@@ -2,6 +2,8 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/moment_record.h"
+#include "cli/place_options.h"
+#include "calendar/boundary_warnings.h"
 
 namespace {
 
@@ -26,19 +28,35 @@ void PrintCalendar(const MomentCalendar& c, std::ostream& out) {
         << "Лунный день: " << t.day << "\n";
 }
 
+// The place, the settings it gave and the boundary warnings, after the calendar.
+void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s, std::ostream& out) {
+    if (zone.place()) out << "Место: " << PlaceCaption(*zone.place()) << "\n";
+    out << "Пояс: " << zone.timeZone() << StatusLineText(s) << "\n";
+    for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))
+        out << "Внимание: " << BoundaryWarningText(w) << "\n";
+}
+
 }  // namespace
 
 int RunMomentCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"date"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(words, valued, {"json"});
     const Moment civil = ParseDateTime(options.value("date"), "date");
-    const TimeSettings settings = ParseZoneOptions(options);
+    const MomentZone zone(options);
+    const TimeSettings settings = zone.At(civil);
     const MomentCalendar c = ComputeMomentCalendar(civil, settings);
     if (options.flag("json")) {
-        out << MomentRecordJson(c, IsoDateTime(civil)).str() << "\n";
+        JsonObject o = MomentRecordJson(c, IsoDateTime(civil));
+        if (zone.followsDatabase()) {
+            AddZoneFields(o, settings, zone.timeZone());
+            AddWarningsField(o, civil, settings);
+        }
+        out << o.str() << "\n";
     } else {
         PrintCalendar(c, out);
+        if (zone.followsDatabase()) PrintPlaceLines(zone, civil, settings, out);
     }
     return 0;
 }

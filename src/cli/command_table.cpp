@@ -7,6 +7,7 @@
 #include "astro/convert_error.h"
 #include "calendar/moment_calendar.h"
 #include "cli/cli_args.h"
+#include "cli/place_options.h"
 #include "cli/json_writer.h"
 #include "cli/report_output.h"
 #include "geomancy/raschet.h"
@@ -182,12 +183,13 @@ JsonObject TableJson(const GeomanticTable& t) {
 int Run(const std::vector<std::string>& args, std::ostream& out) {
     std::vector<std::string> valued = {"azimuth", "date", "at"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(args, valued, {"json", "report"});
     const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
     const Moment civil = at ? ParseDateTime(*at, "at") : CurrentLocalMoment();
-    const TimeSettings settings = ParseZoneOptions(options);
+    const TimeSettings settings = MomentZone(options).At(civil);
 
     const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
     GeomanticTable table;

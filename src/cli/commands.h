@@ -11,3 +11,4 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out);
 int RunDaysCommand(const CommandWords& words, std::ostream& out);
 int RunTermsCommand(const CommandWords& words, std::ostream& out);
 int RunNewMoonsCommand(const CommandWords& words, std::ostream& out);
+int RunPlacesCommand(const CommandWords& words, std::ostream& out);

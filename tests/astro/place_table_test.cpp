@@ -1,0 +1,109 @@
+// The birth-place table as shipped (data/places.tsv.z, copied beside the programs by the build).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "astro/place_table.h"
+
+namespace {
+
+const PlaceTable& Table() {
+    static const PlaceTable* table = [] {
+        QString error;
+        const PlaceTable* t = PlaceTable::Shared(QStringLiteral(GAVROSIN_BINARY_DIR "/places.tsv.z"), &error);
+        if (!t) ADD_FAILURE() << error.toStdString();
+        return t;
+    }();
+    return *table;
+}
+
+// The most populous place of that own name in that country.
+const Place* Find(const std::string& latinName, const std::string& countryCode) {
+    for (std::size_t i = 0; i < Table().size(); ++i) {
+        const Place& p = Table().at(i);
+        if (p.latinName == latinName && p.countryCode == countryCode) return &p;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Russian names as Russian reference works spell them (Большая российская энциклопедия, Russian
+// Wikipedia). Most come from the choice among the dump's Cyrillic names; a dozen exonyms (Пекин,
+// Париж, Вена...) from the generator's short hand-made list.
+TEST(PlaceTable, FiftyWellKnownCitiesHaveTheirRussianNames) {
+    const struct { const char* latin; const char* country; const char* russian; } cities[] = {
+        {"Moscow", "RU", "Москва"}, {"Saint Petersburg", "RU", "Санкт-Петербург"},
+        {"Novosibirsk", "RU", "Новосибирск"}, {"Yekaterinburg", "RU", "Екатеринбург"},
+        {"Kazan", "RU", "Казань"}, {"Nizhniy Novgorod", "RU", "Нижний Новгород"},
+        {"Vladivostok", "RU", "Владивосток"}, {"Kaliningrad", "RU", "Калининград"},
+        {"Perm", "RU", "Пермь"}, {"Tyumen", "RU", "Тюмень"}, {"Omsk", "RU", "Омск"},
+        {"Rostov-na-Donu", "RU", "Ростов-на-Дону"}, {"Irkutsk", "RU", "Иркутск"},
+        {"Khabarovsk", "RU", "Хабаровск"}, {"Blagoveshchensk", "RU", "Благовещенск"},
+        {"Ulan-Ude", "RU", "Улан-Удэ"}, {"Smolensk", "RU", "Смоленск"},
+        {"Kyiv", "UA", "Киев"}, {"Minsk", "BY", "Минск"}, {"Riga", "LV", "Рига"},
+        {"Tbilisi", "GE", "Тбилиси"}, {"Yerevan", "AM", "Ереван"}, {"Baku", "AZ", "Баку"},
+        {"Tashkent", "UZ", "Ташкент"}, {"Almaty", "KZ", "Алматы"}, {"Bishkek", "KG", "Бишкек"},
+        {"Dushanbe", "TJ", "Душанбе"}, {"London", "GB", "Лондон"}, {"Berlin", "DE", "Берлин"},
+        {"Madrid", "ES", "Мадрид"}, {"Warsaw", "PL", "Варшава"}, {"Budapest", "HU", "Будапешт"},
+        {"Bucharest", "RO", "Бухарест"}, {"Amsterdam", "NL", "Амстердам"},
+        {"Helsinki", "FI", "Хельсинки"}, {"Oslo", "NO", "Осло"}, {"Munich", "DE", "Мюнхен"},
+        {"Edinburgh", "GB", "Эдинбург"}, {"New York City", "US", "Нью-Йорк"},
+        {"Washington", "US", "Вашингтон"}, {"Chicago", "US", "Чикаго"},
+        {"Buenos Aires", "AR", "Буэнос-Айрес"}, {"Rio de Janeiro", "BR", "Рио-де-Жанейро"},
+        {"Tokyo", "JP", "Токио"}, {"Seoul", "KR", "Сеул"}, {"Shanghai", "CN", "Шанхай"},
+        {"Kathmandu", "NP", "Катманду"}, {"New Delhi", "IN", "Нью-Дели"},
+        {"Singapore", "SG", "Сингапур"}, {"Sydney", "AU", "Сидней"},
+        // From the hand-made list of exonyms.
+        {"Beijing", "CN", "Пекин"}, {"Paris", "FR", "Париж"}, {"Vienna", "AT", "Вена"},
+        {"Kolkata", "IN", "Калькутта"}, {"Istanbul", "TR", "Стамбул"},
+    };
+    for (const auto& c : cities) {
+        const Place* p = Find(c.latin, c.country);
+        ASSERT_NE(p, nullptr) << c.latin;
+        EXPECT_EQ(p->name, c.russian) << c.latin << ", " << c.country;
+    }
+    EXPECT_GT(Table().size(), 130000u);
+    const Place* moscow = Find("Moscow", "RU");
+    EXPECT_EQ(moscow->country, "Россия");
+    EXPECT_EQ(moscow->timeZone, "Europe/Moscow");
+    EXPECT_EQ(PlaceCaption(*moscow), "Москва, Россия (55.75° с.ш., 37.62° в.д.)");
+    const Place* saoPaulo = Find("São Paulo", "BR");
+    ASSERT_NE(saoPaulo, nullptr);
+    EXPECT_EQ(PlaceCaption(*saoPaulo).substr(saoPaulo->name.size()), ", Бразилия (23.55° ю.ш., 46.64° з.д.)");
+}
+
+TEST(PlaceTable, SearchIgnoresCaseAccentsAndYoAndRanksByMatchThenPopulation) {
+    EXPECT_EQ(FoldForSearch("Орёл"), FoldForSearch("орел"));
+    EXPECT_EQ(FoldForSearch("São Paulo"), "sao paulo");
+    EXPECT_EQ(FoldForSearch("Санкт-Петербург"), FoldForSearch("санкт петербург"));
+    EXPECT_EQ(FoldForSearch("Düsseldorf"), "dusseldorf");
+
+    auto first = [](const std::string& text) {
+        const auto found = Table().Search(text, 5);
+        return found.empty() ? std::string() : Table().at(found[0]).name + "/" + Table().at(found[0]).countryCode;
+    };
+    EXPECT_EQ(first("Москва"), "Москва/RU");   // the capital before the towns of that name
+    EXPECT_EQ(first("Moscow"), "Москва/RU");
+    EXPECT_EQ(first("моск"), "Москва/RU");      // a beginning: the most populous first
+    EXPECT_EQ(first("орел"), "Орел/RU");
+    EXPECT_EQ(first("sao paulo"), "Сан-Паулу/BR");
+    EXPECT_EQ(first("SÃO PAULO"), "Сан-Паулу/BR");
+    EXPECT_EQ(first("Kolkata"), "Калькутта/IN");
+    EXPECT_TRUE(Table().Search("   ", 5).empty());
+    EXPECT_TRUE(Table().Search("qqqzzzxx", 5).empty());
+    EXPECT_EQ(Table().Search("ан", 7).size(), 7u);
+    // A whole-name match outranks a more populous place that only begins so.
+    const auto kazan = Table().Search("казань", 3);
+    ASSERT_FALSE(kazan.empty());
+    EXPECT_EQ(Table().at(kazan[0]).name, "Казань");
+}
+
+TEST(PlaceTable, MissingOrDamagedFileIsAClearError) {
+    QString error;
+    EXPECT_EQ(PlaceTable::Load(QStringLiteral("/nonexistent/places.tsv.z"), &error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/places.tsv.z")));
+    error.clear();
+    EXPECT_EQ(PlaceTable::Load(QStringLiteral(GAVROSIN_SOURCE_DIR "/README.md"), &error), nullptr);
+    EXPECT_FALSE(error.isEmpty());
+}
