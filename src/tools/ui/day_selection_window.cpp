@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "astro/moment.h"
@@ -251,7 +252,9 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     next->setArrowType(Qt::RightArrow);
     next->setToolTip(U("Следующий месяц"));
     MonthList = new QComboBox(monthPage);
-    MonthList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Room for the longest month with its four-digit year ("Сентябрь 2024").
+    MonthList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    MonthList->setMinimumContentsLength(15);
     monthBar->addWidget(previous);
     monthBar->addWidget(MonthList);
     monthBar->addWidget(next);
@@ -419,7 +422,9 @@ void TFormDaySelection::FillMonthList() {
     for (QDate d(FromDate->date().year(), FromDate->date().month(), 1); d <= last; d = d.addMonths(1)) {
         if (d.year() == DateOf(gridMonth_).year() && d.month() == DateOf(gridMonth_).month())
             current = MonthList->count();
-        MonthList->addItem(QLocale().standaloneMonthName(d.month()) + QLatin1Char(' ') +
+        QString month = QLocale().standaloneMonthName(d.month());
+        if (!month.isEmpty()) month[0] = month[0].toUpper();  // "июнь" stands alone: "Июнь"
+        MonthList->addItem(month + QLatin1Char(' ') +
                                QString::number(d.year()).rightJustified(4, QLatin1Char('0')),
                            MomentOf(d));
     }
@@ -442,7 +447,7 @@ void TFormDaySelection::ShowMonth(Moment firstOfMonth) {
             item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (d.month() != first.month()) item->setForeground(kOtherMonthText);
             if (const DayVerdict* v = search_ && !Searching() ? VerdictOf(date) : nullptr) {
-                item->setData(kSmallTextRole, OfficerShortName(v->facts.officer) + U(" · созв. ") +
+                item->setData(kSmallTextRole, OfficerShortName(v->facts.officer) + U("\nсозв. ") +
                                                   QString::number(v->facts.mansion));
                 item->setToolTip(DayTooltip(*v));
                 if (v->chosen) item->setBackground(kChosenColour);
@@ -480,7 +485,9 @@ void TFormDaySelection::FillList() {
         List->setItem(row, 7, why);
     }
     List->resizeColumnsToContents();
+    List->setColumnWidth(7, std::min(List->columnWidth(7), 400));
     List->setSortingEnabled(true);
+    List->sortByColumn(0, Qt::AscendingOrder);
 }
 
 void TFormDaySelection::DayActivated(Moment date) {
