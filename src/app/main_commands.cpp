@@ -40,6 +40,7 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
      Group::Windows, false},
     {Command::Trigrams, "Знаки гуа", "", "", "Гу", Group::Windows, false},
     {Command::Notes, "Блокнот", "", "", "Бл", Group::Windows, false},
+    {Command::DaySelection, "Выбор дней", "", "", "Дн", Group::Windows, false},
     {Command::StarDescriptions, "Описания для звезд", "", "", "Оз", Group::Pages, true},
     {Command::BaZhaiSectors, "Сектора Ба чжай", "", "", "Сб", Group::Pages, true},
     {Command::YinYangPower, "Соотношение ян/инь звезд", "", "", "ЯИ", Group::Windows, false},
@@ -117,7 +118,8 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     QMenu* windows = bar->addMenu(QString::fromUtf8("Окна"));
     add(windows, {Command::Calendar, Command::Circle, Command::SeasonsList, Command::GoodDays,
                   Command::Mansions, Command::Relations, Command::Ruler, Command::BaZhai,
-                  Command::StarCombinations, Command::Trigrams, Command::Notes});
+                  Command::StarCombinations, Command::Trigrams, Command::Notes,
+                  Command::DaySelection});
     windows->addSeparator();
     add(windows, {Command::StarDescriptions, Command::BaZhaiSectors, Command::YinYangPower});
     windows->addSeparator();

@@ -15,7 +15,7 @@ enum class Command {
     NewWindow, Person, GeomanticTable, Settings, Exit,
     // "Окна"
     Calendar, Circle, SeasonsList, GoodDays, Mansions, Relations, Ruler, BaZhai,
-    StarCombinations, Trigrams, Notes, StarDescriptions, BaZhaiSectors, YinYangPower, LoShu,
+    StarCombinations, Trigrams, Notes, DaySelection, StarDescriptions, BaZhaiSectors, YinYangPower, LoShu,
     StemBranchTable, StemBranchDiagram, FiveElementDiagram, FiveElementAnalogies, OrgansMeridians,
     // "Сервис"
     Help, About,

@@ -25,6 +25,7 @@
 #include <algorithm>
 
 #include "widgets/clock.h"
+#include "app/day_selection_link.h"
 #include "app/day_step.h"
 #include "widgets/error_box.h"
 #include "widgets/page_viewer.h"
@@ -340,6 +341,8 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     cascade_->AddFollower([this](Moment) {
         if (notes_->isVisible()) notes_->RaschetNote();
     });
+
+    AddDaySelectionWindow(*this);
 }
 
 TFormPeople* TFormMainGVR::NewPersonWindow() {

@@ -87,9 +87,13 @@ inline constexpr WindowSection OrgansMeridians{"Table9", kCentred, kCentred, Fix
                                                Visibility::Hidden};
 inline constexpr WindowSection Ruler{"Table8", kCentred, kCentred, kNone, kNone, Visibility::Hidden};
 
-inline constexpr std::array<const WindowSection*, 21> All{
+// Not among the program's original windows: a key of its own, which older versions ignore.
+inline constexpr WindowSection DaySelection{"DaySelect", kCentred, kCentred, Fixed(620), Fixed(1040),
+                                           Visibility::Hidden};
+
+inline constexpr std::array<const WindowSection*, 22> All{
     &Calendar, &Circle, &Notes, &Seasons, &GeomanticTable, &Person, &GoodDays,
     &Mansions, &Relations, &YinYangPower, &StarCombinations, &LoShu, &BaZhaiScheme, &Trigrams,
     &StemBranchTable, &StemBranchDiagram, &FiveElementDiagram, &FiveElementAnalogies, &Compass,
-    &OrgansMeridians, &Ruler};
+    &OrgansMeridians, &Ruler, &DaySelection};
 }  // namespace WindowSections

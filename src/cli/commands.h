@@ -10,5 +10,6 @@ using CommandWords = std::vector<std::string>;
 int RunMomentCommand(const CommandWords& words, std::ostream& out);
 int RunDaysCommand(const CommandWords& words, std::ostream& out);
 int RunTermsCommand(const CommandWords& words, std::ostream& out);
+int RunSelectCommand(const CommandWords& words, std::ostream& out);
 int RunNewMoonsCommand(const CommandWords& words, std::ostream& out);
 int RunPlacesCommand(const CommandWords& words, std::ostream& out);

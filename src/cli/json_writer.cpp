@@ -53,6 +53,11 @@ JsonObject& JsonObject::add(const std::string& key, const std::vector<int>& valu
     for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + std::to_string(values[i]);
     return addRaw(key, json + "]");
 }
+JsonObject& JsonObject::add(const std::string& key, const std::vector<std::string>& values) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + JsonString(values[i]);
+    return addRaw(key, json + "]");
+}
 JsonObject& JsonObject::addObject(const std::string& key, const JsonObject& value) {
     return addRaw(key, value.str());
 }

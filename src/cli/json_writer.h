@@ -11,6 +11,7 @@ public:
     JsonObject& add(const std::string& key, double value);  // 9 decimals: finer than a millisecond
     JsonObject& add(const std::string& key, bool value);
     JsonObject& add(const std::string& key, const std::vector<int>& values);
+    JsonObject& add(const std::string& key, const std::vector<std::string>& values);
     JsonObject& addObject(const std::string& key, const JsonObject& value);
     JsonObject& addObjects(const std::string& key, const std::vector<JsonObject>& values);
     // A number in its shortest exact form (5.5, 2.504722222222222), or null.

@@ -19,6 +19,8 @@ const char* const kUsage =
     "                                                    по строке на день (по умолчанию 12:00)\n"
     "  terms    --from-year Y1 --to-year Y2              моменты 24 сезонов (всемирное время)\n"
     "  newmoons --from YYYY-MM-DD --to YYYY-MM-DD        новолуния (всемирное время)\n"
+    "  select   --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [условия] [пояс]\n"
+    "           [--json | --ics FILE | --csv FILE]      выбор дней (см. select --help)\n"
     "  table    --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
     "                                                    геомантическая таблица жилища\n"
     "           [--report]                               ее интерпретация, по строке на абзац\n"
@@ -40,6 +42,7 @@ const std::map<std::string, Command>& Commands() {
         {"terms", RunTermsCommand},
         {"newmoons", RunNewMoonsCommand},
         {"places", RunPlacesCommand},
+        {"select", RunSelectCommand},
         {"table", [](const CommandWords& words, std::ostream& out) {
              return RunTableCommand(words, out, std::cerr);
          }},

@@ -1,6 +1,7 @@
 #include "tools/branch_relations.h"
 
 #include <array>
+#include <utility>
 
 #include "calendar/nine_stars.h"
 
@@ -12,7 +13,44 @@ const std::array<std::string, 12> kOfficerNames = {
     "По. Пробой (7)",          "Вэй. Опасность (8)",     "Чэн. Завершение (9)",
     "Шоу. Собирание (10)",     "Кай. Раскрытие (11)",    "Би. Ограничение (12)"};
 
-int Mod12(int x) { return ((x % 12) + 12) % 12; }
+
+// The table of relations: every pair of each relation, by branch numbers (Цзы = 1).
+struct RelationPairs {
+    BranchRelation relation;
+    std::vector<std::pair<Branch, Branch>> pairs;
+};
+
+const std::vector<RelationPairs>& RelationTable() {
+    static const std::vector<RelationPairs> table = {
+        {BranchRelation::Clash, {{1, 7}, {2, 8}, {3, 9}, {4, 10}, {5, 11}, {6, 12}}},
+        {BranchRelation::SixCombination, {{1, 2}, {3, 12}, {4, 11}, {5, 10}, {6, 9}, {7, 8}}},
+        {BranchRelation::ThreeHarmony,
+         {{9, 1}, {1, 5}, {5, 9}, {12, 4}, {4, 8}, {8, 12}, {3, 7}, {7, 11}, {11, 3},
+          {6, 10}, {10, 2}, {2, 6}}},
+        {BranchRelation::Harm, {{1, 8}, {2, 7}, {3, 6}, {4, 5}, {9, 12}, {10, 11}}},
+        {BranchRelation::Punishment,
+         {{3, 6}, {6, 9}, {9, 3}, {2, 11}, {11, 8}, {8, 2}, {1, 4}, {5, 5}, {7, 7}, {10, 10},
+          {12, 12}}},
+    };
+    return table;
+}
+
+// The table as bit masks by pair, built once.
+using RelationMasks = std::array<std::array<unsigned, 12>, 12>;
+
+const RelationMasks& Masks() {
+    static const RelationMasks masks = [] {
+        RelationMasks m{};
+        for (const RelationPairs& row : RelationTable())
+            for (const auto& [a, b] : row.pairs) {
+                const unsigned bit = 1u << static_cast<int>(row.relation);
+                m[a - 1][b - 1] |= bit;
+                m[b - 1][a - 1] |= bit;
+            }
+        return m;
+    }();
+    return masks;
+}
 
 }  // namespace
 
@@ -24,12 +62,36 @@ const std::string& OfficerName(int officer) {
 int OfficerOfBranches(Branch base, Branch additional) { return Chzang(base, additional); }
 
 BranchHarmony HarmonyOfBranches(Branch a, Branch b) {
-    if (!IsValidBranch(a) || !IsValidBranch(b)) return BranchHarmony::Neutral;
-    // The six harmonies pair branches whose numbers add up to 3 or 15 (Цзы 1 + Чоу 2, Инь 3 +
-    // Хай 12, Мао 4 + Сюй 11, Чэнь 5 + Ю 10, Сы 6 + Шэнь 9, У 7 + Вэй 8).
-    if (Mod12(a + b) == 3) return BranchHarmony::Combine;
-    if (Mod12(a - b) == 6) return BranchHarmony::Clash;
+    if (HasBranchRelation(a, b, BranchRelation::SixCombination)) return BranchHarmony::Combine;
+    if (HasBranchRelation(a, b, BranchRelation::Clash)) return BranchHarmony::Clash;
     return BranchHarmony::Neutral;
+}
+
+bool HasBranchRelation(Branch a, Branch b, BranchRelation relation) {
+    if (!IsValidBranch(a) || !IsValidBranch(b)) return false;
+    return (Masks()[a - 1][b - 1] >> static_cast<int>(relation)) & 1u;
+}
+
+std::vector<BranchRelation> RelationsOfBranches(Branch a, Branch b) {
+    std::vector<BranchRelation> result;
+    for (BranchRelation r : kAllBranchRelations)
+        if (HasBranchRelation(a, b, r)) result.push_back(r);
+    return result;
+}
+
+const std::string& BranchRelationName(BranchRelation relation) {
+    static const std::array<std::string, 5> names = {"столкновение", "шесть соединений",
+                                                     "три гармонии", "вред", "наказание"};
+    return names[static_cast<int>(relation)];
+}
+
+std::string RelationsText(Branch a, Branch b) {
+    std::string text;
+    for (BranchRelation r : RelationsOfBranches(a, b)) {
+        if (!text.empty()) text += ", ";
+        text += BranchRelationName(r);
+    }
+    return text;
 }
 
 const std::string& HarmonyWord(BranchHarmony harmony) {

@@ -1,6 +1,11 @@
 // The calendar commands end to end: run the built tool, compare with checked-in expected output.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "cli/run_cli.h"
 
 namespace {
@@ -75,6 +80,115 @@ TEST(CliErrors, OneClearLineAndNonZeroExit) {
     EXPECT_EQ(help.exitCode, 0);
     for (const char* command : {"moment", "days", "terms", "newmoons", "table"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
+}
+
+}  // namespace
+
+namespace {
+
+// The value of a field of a one-line JSON object, as written ("[3,9]", "4", "\"…\"").
+std::string Field(const std::string& line, const std::string& name) {
+    const std::string key = "\"" + name + "\":";
+    const std::size_t at = line.find(key);
+    if (at == std::string::npos) return "";
+    std::size_t end = at + key.size();
+    if (line[end] == '[') end = line.find(']', end) + 1;
+    else if (line[end] == '"') end = line.find('"', end + 1) + 1;
+    else end = line.find_first_of(",}", end);
+    return line.substr(at + key.size(), end - at - key.size());
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+TEST(CliSelect, WithoutCriteriaEqualsDaysAndEachCriterionKeepsTheRightDays) {
+    const char* const zone = " --zone-hours 8 --longitude 116 --time 23:30 --json";
+    const CliRun days = RunCli(std::string("days --from 2023-01-01 --to 2023-12-31") + zone);
+    const CliRun all = RunCli(std::string("select --from 2023-01-01 --to 2023-12-31") + zone);
+    ASSERT_EQ(days.exitCode, 0) << days.err;
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    const auto dayLines = SplitLines(days.out);
+    const auto allLines = SplitLines(all.out);
+    ASSERT_EQ(dayLines.size(), 365u);
+    ASSERT_EQ(allLines.size(), 365u);
+    for (std::size_t i = 0; i < dayLines.size(); ++i)
+        for (const char* name : {"date", "day", "officer", "mansion", "day_star", "lunar_month",
+                                 "lunar_day", "lunar_leap", "term"})
+            EXPECT_EQ(Field(allLines[i], name), Field(dayLines[i], name)) << name << " " << dayLines[i];
+
+    // Each criterion against the fields of `days`.
+    auto branchOf = [](const std::string& pillar) { return std::stoi(pillar.substr(pillar.find(',') + 1)); };
+    auto clash = [](int a, int b) { return (a - b + 12) % 12 == 6; };
+    struct Case {
+        const char* options;
+        std::function<bool(const std::string&)> keep;
+    };
+    const Case cases[] = {
+        {"--officer 1,9 --not-mansion 3",
+         [](const std::string& l) {
+             return (Field(l, "officer") == "1" || Field(l, "officer") == "9") && Field(l, "mansion") != "3";
+         }},
+        {"--day-star 4 --lunar-day 1,2,3", [](const std::string& l) {
+             const int d = std::stoi(Field(l, "lunar_day"));
+             return Field(l, "day_star") == "4" && d <= 3;
+         }},
+        {"--no-month-breaker --no-year-breaker", [&](const std::string& l) {
+             const int b = branchOf(Field(l, "day"));
+             return !clash(b, std::stoi(Field(l, "month_branch"))) && !clash(b, branchOf(Field(l, "year")));
+         }},
+        {"--person 5/11 --no-clash year", [&](const std::string& l) {
+             return !clash(branchOf(Field(l, "day")), 5);
+         }},
+    };
+    for (const Case& c : cases) {
+        const CliRun run =
+            RunCli(std::string("select --from 2023-01-01 --to 2023-12-31 ") + c.options + zone);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        std::vector<std::string> expected;
+        for (const std::string& l : dayLines)
+            if (c.keep(l)) expected.push_back(Field(l, "date"));
+        std::vector<std::string> got;
+        for (const std::string& l : SplitLines(run.out)) got.push_back(Field(l, "date"));
+        EXPECT_EQ(got, expected) << c.options;
+        EXPECT_FALSE(got.empty()) << c.options;
+    }
+    const CliRun terms = RunCli(std::string("select --from 2023-01-01 --to 2023-12-31 --no-term-day") + zone);
+    EXPECT_EQ(SplitLines(terms.out).size(), 365u - 24u);
+}
+
+TEST(CliSelect, FilesAndErrors) {
+    const std::string ics = std::string(GAVROSIN_BINARY_DIR) + "/cli_select_test.ics";
+    const CliRun run = RunCli("select --from 2024-01-01 --to 2024-01-31 --officer 1 --ics " + ics);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string text = ReadWholeFile(ics);
+    EXPECT_EQ(text.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    EXPECT_NE(text.find("DTSTART;VALUE=DATE:20240101\r\n"), std::string::npos);
+    std::remove(ics.c_str());
+    const std::string csv = std::string(GAVROSIN_BINARY_DIR) + "/cli_select_test.csv";
+    EXPECT_EQ(RunCli("select --from 2024-01-01 --to 2024-01-31 --csv " + csv).exitCode, 0);
+    EXPECT_EQ(ReadWholeFile(csv).rfind("\xEF\xBB\xBFДата;День;Цзянь;", 0), 0u);
+    std::remove(csv.c_str());
+
+    struct Case { const char* arguments; const char* message; };
+    const Case cases[] = {
+        {"select --from 2000-01-01 --to 2030-01-01", "longer than 20 years"},
+        {"select --from 2024-01-01 --to 2024-02-01 --officer 13", "--officer: must be between 1 and 12"},
+        {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp", "no such file"},
+        {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "needs --person"},
+        {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "one of --json"},
+        {"select --from 2024-01-01 --to 2024-02-01 --ics /nonexistent/dir/x.ics", "Cannot"},
+    };
+    for (const Case& c : cases) {
+        const CliRun bad = RunCli(c.arguments);
+        EXPECT_EQ(bad.exitCode, 2) << c.arguments;
+        EXPECT_NE(bad.err.find(c.message), std::string::npos) << c.arguments << ": " << bad.err;
+        EXPECT_TRUE(bad.out.empty()) << c.arguments;
+    }
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ TFormCzPin::TFormCzPin(const PillarGlyphs& glyphs, QWidget* parent)
     Harmony = new QLabel(branches);
     Harmony->setFont(bold);
     lower->addRow(QString::fromUtf8("Сочетаемость ветвей:"), Harmony);
+    Relations = new QLabel(branches);
+    lower->addRow(QString::fromUtf8("Отношения:"), Relations);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stems);
@@ -114,6 +116,7 @@ void TFormCzPin::VetvVetv() {
     officer_ = OfficerOfBranches(base, additional);
     OfficerLink->setText(Text(OfficerName(officer_)));
     Harmony->setText(Text(HarmonyWord(HarmonyOfBranches(base, additional))));
+    Relations->setText(Text(RelationsText(base, additional)));
 }
 
 void TFormCzPin::Recaption() {

@@ -39,6 +39,7 @@ public:
     QLabel* NaYin;          // after "Най инь:"
     PillarLink* OfficerLink;   // after "Цзянь:", a link to the officer's page
     QLabel* Harmony;        // after "Сочетаемость ветвей:"
+    QLabel* Relations;      // after "Отношения:": every relation of the pair (clash, harm, ...)
 
 signals:
     // The officer link was clicked: the good-day window shows that officer's page.

@@ -96,11 +96,14 @@ TEST_F(RelationsWindowTest, TwoBranchesGiveTheOfficerAndTheirHarmony) {
     Choose(w.Vetv2, 8);
     Choose(w.Vetv3, 2);  // Вэй and Чоу
     EXPECT_EQ(w.Harmony->text(), U("НЕ сочетаются"));
+    // The same table as the choice of days: every relation of the pair.
+    EXPECT_EQ(w.Relations->text(), U("столкновение, наказание"));
     Choose(w.Vetv3, 7);  // Вэй and У
     EXPECT_EQ(w.Harmony->text(), U("сочетаются"));
     Choose(w.Vetv2, 2);
     Choose(w.Vetv3, 6);  // Чоу and Сы: the word goes
     EXPECT_TRUE(w.Harmony->text().isEmpty());
+    EXPECT_EQ(w.Relations->text(), U("три гармонии"));
     // The upper block is untouched by the lower.
     EXPECT_EQ(w.StageName->text(), U("Купание"));
 }

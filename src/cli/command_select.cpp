@@ -1,0 +1,178 @@
+// select: the days of a range that meet the criteria, as text, JSON lines, an iCalendar file or
+// a CSV table.
+#include <QDateTime>
+#include <QFileInfo>
+#include <iostream>
+#include <regex>
+
+#include "astro/moment.h"
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "person/person_chart.h"
+#include "person/person_file.h"
+#include "text/atomic_file.h"
+#include "text/ini_file.h"
+#include "tools/day_selection.h"
+#include "tools/day_selection_export.h"
+
+namespace {
+
+const char* const kSelectUsage =
+    "gavrosin-cli select --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [условия] [пояс]\n"
+    "                    [--json | --ics FILE | --csv FILE]\n"
+    "Диапазон не длиннее 20 лет; каждый день берется в --time (по умолчанию 12:00).\n"
+    "Условия (списки через запятую):\n"
+    "  --officer 1,2,...      только эти цзянь (1..12)     --not-officer ...  кроме этих\n"
+    "  --mansion 1,2,...      только эти созвездия (1..28) --not-mansion ...  кроме этих\n"
+    "  --day-star 1,...       звезды дня (1..9)            --lunar-day 1,...  лунные дни (1..30)\n"
+    "  --person A.gvp[,B.gvp] до двух человек: файл или ветви года/дня, например 5/11\n"
+    "  --no-clash year,day    без столкновения с ветвью года / дня человека\n"
+    "  --no-month-breaker  --no-year-breaker  --no-term-day\n";
+
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> items;
+    std::string item;
+    for (char c : text + ",") {
+        if (c == ',') {
+            if (!item.empty()) items.push_back(item);
+            item.clear();
+        } else {
+            item += c;
+        }
+    }
+    return items;
+}
+
+std::set<int> NumberSet(const CliOptions& options, const std::string& name, int high) {
+    std::set<int> values;
+    if (const auto text = options.optionalValue(name)) {
+        for (const std::string& item : SplitList(*text)) values.insert(ParseInteger(item, name, 1, high));
+        if (values.empty()) throw CliError("--" + name + ": expected a list of numbers");
+    }
+    return values;
+}
+
+PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
+    static const std::regex kTyped(R"((\d{1,2})/(\d{1,2}))");
+    std::smatch m;
+    PersonBranches p;
+    if (std::regex_match(item, m, kTyped)) {
+        p.year = ParseInteger(m[1], "person", 1, 12);
+        p.day = ParseInteger(m[2], "person", 1, 12);
+        return p;
+    }
+    // A missing person file would read as a person born now: refuse it instead.
+    const QFileInfo file(QString::fromStdString(item));
+    if (!file.isFile()) throw CliError("--person: no such file: " + item);
+    try {
+        const Person person = ReadPersonFile(item, CurrentLocalMoment(), settings);
+        const PersonChart chart = CalculatePerson(person).chart;
+        p.name = person.name.empty() ? file.completeBaseName().toStdString() : person.name;
+        p.year = chart.year.branch;
+        p.day = chart.day.branch;
+    } catch (const EFileError& e) {
+        throw CliError(std::string("--person: ") + e.what());
+    }
+    return p;
+}
+
+void PrintDay(const DayVerdict& v, std::ostream& out) {
+    const DayFacts& f = v.facts;
+    out << IsoDate(f.date) << "  " << StemName(f.day.stem) << "-" << BranchName(f.day.branch)
+        << "  " << OfficerName(f.officer) << "  созвездие " << f.mansion << "  звезда дня "
+        << f.dayStar << "  луна " << f.lunar.month << (f.lunar.leap ? "доп." : "") << "-"
+        << f.lunar.day << "  " << f.term << "\n";
+}
+
+}  // namespace
+
+int RunSelectCommand(const CommandWords& words, std::ostream& out) {
+    for (const std::string& w : words) {
+        if (w == "--help" || w == "-h") {
+            out << kSelectUsage;
+            return 0;
+        }
+    }
+    std::vector<std::string> valued = {"from",     "to",          "time",     "officer",
+                                       "not-officer", "mansion",  "not-mansion", "day-star",
+                                       "lunar-day", "person",     "no-clash", "ics", "csv"};
+    valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
+    const CliOptions options(words, valued,
+                             {"json", "no-month-breaker", "no-year-breaker", "no-term-day"});
+    const Moment from = ParseDate(options.value("from"), "from");
+    const Moment to = ParseDate(options.value("to"), "to");
+    if (to < from) throw CliError("--to is before --from");
+    if (to - from + 1 > kMaxSelectionDays) throw CliError("the range is longer than 20 years");
+    if (options.flag("json") + options.has("ics") + options.has("csv") > 1)
+        throw CliError("give one of --json, --ics and --csv");
+
+    const TimeSettings settings = ParseZoneOptions(options);
+    DayCriteria criteria;
+    criteria.timeOfDay = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
+    criteria.officers = NumberSet(options, "officer", 12);
+    criteria.notOfficers = NumberSet(options, "not-officer", 12);
+    criteria.mansions = NumberSet(options, "mansion", 28);
+    criteria.notMansions = NumberSet(options, "not-mansion", 28);
+    criteria.dayStars = NumberSet(options, "day-star", 9);
+    criteria.lunarDays = NumberSet(options, "lunar-day", 30);
+    if (const auto persons = options.optionalValue("person")) {
+        for (const std::string& item : SplitList(*persons)) criteria.persons.push_back(PersonOf(item, settings));
+        if (criteria.persons.empty() || criteria.persons.size() > kMaxSelectionPersons)
+            throw CliError("--person: one or two persons, separated by a comma");
+    }
+    if (const auto clash = options.optionalValue("no-clash")) {
+        for (const std::string& item : SplitList(*clash)) {
+            if (item == "year") criteria.noClashWithPersonYear = true;
+            else if (item == "day") criteria.noClashWithPersonDay = true;
+            else throw CliError("--no-clash: expected year, day or year,day, got \"" + *clash + "\"");
+        }
+        if (criteria.persons.empty()) throw CliError("--no-clash needs --person");
+    }
+    criteria.noMonthBreaker = options.flag("no-month-breaker");
+    criteria.noYearBreaker = options.flag("no-year-breaker");
+    criteria.noTermDay = options.flag("no-term-day");
+    const std::string problem = CheckSelection(from, to, criteria);
+    if (!problem.empty()) throw CliError(problem);
+
+    const std::vector<DayVerdict> days = SelectDays(from, to, criteria, settings);
+    try {
+        if (const auto path = options.optionalValue("ics")) {
+            // DTSTAMP is the moment of export, in universal time.
+            const QDateTime now = QDateTime::currentDateTimeUtc();
+            const double stamp = EncodeMoment(now.date().year(), now.date().month(), now.date().day(),
+                                              now.time().hour(), now.time().minute(), now.time().second());
+            WriteFileAtomically(*path, DaysIcs(days, criteria, stamp));
+            out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+            return 0;
+        }
+        if (const auto path = options.optionalValue("csv")) {
+            WriteFileAtomically(*path, DaysCsv(days, criteria, ';'));
+            out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+            return 0;
+        }
+    } catch (const EFileError& e) {
+        throw CliError(e.what());
+    }
+    const bool json = options.flag("json");
+    for (const DayVerdict& v : days) {
+        if (!json) {
+            PrintDay(v, out);
+            continue;
+        }
+        const DayFacts& f = v.facts;
+        JsonObject o;
+        o.add("date", IsoDate(f.date))
+            .add("day", std::vector<int>{f.day.stem, f.day.branch})
+            .add("officer", f.officer)
+            .add("mansion", f.mansion)
+            .add("day_star", f.dayStar)
+            .add("lunar_month", f.lunar.month)
+            .add("lunar_day", f.lunar.day)
+            .add("lunar_leap", f.lunar.leap)
+            .add("term", f.term)
+            .add("reasons", DayReasons(f, criteria));
+        out << o.str() << "\n";
+    }
+    return 0;
+}
