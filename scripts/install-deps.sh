@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
+  poppler-utils
 )
 
 missing=()
