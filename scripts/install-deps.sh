@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
   tzdata
+  poppler-utils
 )
 
 missing=()

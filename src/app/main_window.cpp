@@ -47,6 +47,7 @@
 #include "reference/ui/lo_shu_window.h"
 #include "reference/ui/notes_window.h"
 #include "reference/ui/organs_meridians_window.h"
+#include "interpretation/ui/client_document.h"
 #include "reference/ui/phase_legend_window.h"
 #include "reference/ui/ruler_window.h"
 #include "reference/ui/seasons_list_window.h"
@@ -297,6 +298,10 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
         links.showLegend = [this] { ShowWindow(legend_); };
         links.interpret = [this](const GeomanticTable& table, const QString& caption) {
             OpenTableReport(table, caption, fh_);
+        };
+        links.clientReport = [this](const GeomanticTable& table, const QString& caption,
+                                    const QString& header, const Picture& chart) {
+            ExportClientDocument(fh_, TableClientDocument(table, caption, header, chart), caption);
         };
         fh_->SetLinks(std::move(links));
     }

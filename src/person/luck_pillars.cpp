@@ -27,3 +27,9 @@ std::array<Pillar, kLuckPillarCount> LuckPillars(Pillar monthPillar, bool forwar
 int FirstLuckAge(bool forward, Moment universalBirth) {
     return DaysToMonthBoundary(forward ? 1 : 0, universalBirth);
 }
+
+int LuckPillarOfYear(int birthYear, int firstAge, int year) {
+    const int since = year - (birthYear + firstAge);
+    if (since < 0 || since >= 10 * kLuckPillarCount) return 0;
+    return since / 10 + 1;
+}

@@ -23,3 +23,15 @@ int FirstLuckAge(bool forward, Moment universalBirth);
 
 // Age at which luck pillar i (1..9) begins.
 inline int LuckAge(int firstAge, int i) { return firstAge + 10 * (i - 1); }
+
+// The calendar years luck pillar i (1..9) covers: ten years from the birth year plus its age.
+struct LuckYears {
+    int first = 0;
+    int last = 0;
+};
+inline LuckYears LuckPillarYears(int birthYear, int firstAge, int i) {
+    const int first = birthYear + LuckAge(firstAge, i);
+    return {first, first + 9};
+}
+// The luck pillar (1..9) running in `year`; 0 before the first begins and after the ninth ends.
+int LuckPillarOfYear(int birthYear, int firstAge, int year);

@@ -1,5 +1,6 @@
 #include "person/person_chart.h"
 
+#include "astro/moment.h"
 #include "calendar/moment_format.h"
 #include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
@@ -109,9 +110,12 @@ PersonCalculation CalculatePerson(const Person& person) {
     c.luckForward = LuckRunsForward(c.male, c.year.stem);
     c.luckPillars = LuckPillars(c.month, c.luckForward);
     c.firstLuckAge = FirstLuckAge(c.luckForward, universal);
+    c.birthYear = YearOfMoment(person.birth);
     for (int i = 1; i <= kLuckPillarCount; ++i) {
         const Pillar& p = c.luckPillars[i - 1];
         t.luckAges[i - 1] = std::to_string(LuckAge(c.firstLuckAge, i));
+        const LuckYears years = LuckPillarYears(c.birthYear, c.firstLuckAge, i);
+        t.luckYears[i - 1] = std::to_string(years.first) + "–" + std::to_string(years.last);
         t.luckStemHints[i - 1] = StemHint(p.stem);
         t.luckBranchHints[i - 1] = BranchCaption(p.branch);
     }

@@ -29,6 +29,7 @@ struct PersonChart {
     bool luckForward = true;
     std::array<Pillar, kLuckPillarCount> luckPillars{};
     int firstLuckAge = 0;    // luck pillar i begins at firstLuckAge + 10·(i − 1)
+    int birthYear = 0;       // the Gregorian year of the civil birth date: the luck pillars' years
 };
 
 struct PersonChartTexts {
@@ -46,6 +47,7 @@ struct PersonChartTexts {
     std::string longitude;      // "долгота 37 (гр.)" | "долгота не учтена"
     std::string statusLine;     // "Расчет на: … | пол: … | (GMT +03:00) | л.в.: 0 | долгота …"
     std::array<std::string, kLuckPillarCount> luckAges;          // by pillar 1..9
+    std::array<std::string, kLuckPillarCount> luckYears;         // "1994–2003"
     std::array<std::string, kLuckPillarCount> luckStemHints;     // "Цзя (Дерево-ян)"
     std::array<std::string, kLuckPillarCount> luckBranchHints;   // "Цзы (Вода-ян)"
 };

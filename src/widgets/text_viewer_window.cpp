@@ -9,6 +9,7 @@
 #include "widgets/background_fill.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
+#include "widgets/print_export.h"
 #include "widgets/program_folder.h"
 #include "widgets/rich_text_document.h"
 #include "widgets/rich_text_file.h"
@@ -44,6 +45,10 @@ TFormText::TFormText(QWidget* parent)
     CloseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(SaveAsAction, &QAction::triggered, this, &TFormText::SaveAsClick);
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
+    PrintCommands = AddPrintActions(*this, *file, CloseAction, [this] {
+        return PrintDocument{windowTitle() + QStringLiteral(" — ") + page_, {},
+                             CopyOfText(*RichEdit->document())};
+    });
 
     auto* central = new QWidget(this);
     FillBackground(*central, Qt::white);

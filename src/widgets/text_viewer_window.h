@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "widgets/print_export.h"
+
 class QAction;
 class QTextEdit;
 
@@ -32,6 +34,7 @@ public:
     QTextEdit* RichEdit;
     QAction* SaveAsAction;  // "Сохранить как..."
     QAction* CloseAction;   // "Закрыть"
+    PrintActions PrintCommands;  // "Печать...", "Предварительный просмотр", "Экспорт в PDF..."
 
 protected:
     void showEvent(QShowEvent* event) override;

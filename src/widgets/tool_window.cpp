@@ -7,3 +7,9 @@ void TToolWindow::Present() {
     raise();
     activateWindow();
 }
+
+void TToolWindow::OfferPictureExport() {
+    PictureExport = AddPictureActions(
+        *this, nullptr, nullptr, [this] { return WidgetPicture(*this); },
+        [this] { return windowTitle(); });
+}

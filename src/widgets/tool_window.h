@@ -3,6 +3,8 @@
 // run and is shown and hidden, never destroyed.
 #include <QWidget>
 
+#include "widgets/print_export.h"
+
 class TToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -11,6 +13,15 @@ public:
     // Shows the window in front of the others, as the menu commands and the presets from other
     // windows do.
     void Present();
+
+    // "Сохранить изображение..." and "Экспорт в PDF..." of the window's picture, in its context
+    // menu, once OfferPictureExport has been called; null before.
+    PictureActions PictureExport{};
+
+protected:
+    // Offers the window as drawn (its controls and pictures, not a grab of the screen) as a PNG
+    // or a PDF page headed by the caption.
+    void OfferPictureExport();
 
 protected:
     // The window that new text viewers opened from here belong to: the program's main window.

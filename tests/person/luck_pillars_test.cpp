@@ -47,3 +47,19 @@ TEST(LuckPillars, TheFirstAgeCountsThreeDaysToAYear) {
 }
 
 }  // namespace
+
+// Luck pillar i covers ten calendar years from the birth year plus its age; the running pillar
+// of a year is found across the whole span and nowhere outside it.
+TEST(LuckPillarYearsTest, TenYearsEachAndTheRunningPillarOfAYear) {
+    EXPECT_EQ(LuckPillarYears(1980, 8, 1).first, 1988);
+    EXPECT_EQ(LuckPillarYears(1980, 8, 1).last, 1997);
+    EXPECT_EQ(LuckPillarYears(1980, 8, 4).first, 2018);
+    EXPECT_EQ(LuckPillarYears(1980, 8, 9).last, 2077);
+    EXPECT_EQ(LuckPillarOfYear(1980, 8, 1987), 0);
+    EXPECT_EQ(LuckPillarOfYear(1980, 8, 2078), 0);
+    for (int i = 1; i <= kLuckPillarCount; ++i) {
+        const LuckYears years = LuckPillarYears(1980, 8, i);
+        for (int y = years.first; y <= years.last; ++y) EXPECT_EQ(LuckPillarOfYear(1980, 8, y), i);
+    }
+    EXPECT_EQ(LuckPillarOfYear(2000, 0, 2000), 1);  // a pillar that begins in the birth year
+}

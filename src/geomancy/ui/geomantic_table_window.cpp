@@ -28,6 +28,7 @@
 #include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/raschet.h"
 #include "geomancy/star_pages.h"
+#include "geomancy/ui/table_chart_sheet.h"
 #include "geomancy/ui/table_chart_widget.h"
 #include "geomancy/ui/table_drawing_widget.h"
 #include "geomancy/table_file.h"
@@ -116,6 +117,15 @@ void TFormFh::BuildMenus() {
     file->addActions({OpenAction, SaveAction, SaveAsAction});
     file->addSeparator();
     file->addAction(CloseAction);
+    ChartExport = AddPictureActions(
+        *this, file, CloseAction, [this] { return TableChartSheet(*this); },
+        [this] { return TableSheetHeader(*this); });
+    ClientReportAction = action("Отчет в PDF...", [this] {
+        if (table_.interpretEnabled && links_.clientReport)
+            links_.clientReport(table_, windowTitle(), TableSheetHeader(*this), TableChartSheet(*this));
+    });
+    file->insertAction(CloseAction, ClientReportAction);
+    file->insertSeparator(CloseAction);
     QMenu* calculation = menuBar()->addMenu(Text("Расчет"));
     calculation->addAction(RaschetAction);
     calculation->addSeparator();
@@ -238,6 +248,9 @@ void TFormFh::ResetInputs() {
 
 void TFormFh::EnableCommands() {
     InterpretAction->setEnabled(table_.interpretEnabled && bool(links_.interpret));
+    ChartExport.image->setEnabled(table_.interpretEnabled);
+    ChartExport.pdf->setEnabled(table_.interpretEnabled);
+    ClientReportAction->setEnabled(table_.interpretEnabled && bool(links_.clientReport));
     CompassAction->setEnabled(bool(links_.showCompass));
     BaZhaiFacingAction->setEnabled(bool(links_.showBaZhai));
     BaZhaiSittingAction->setEnabled(bool(links_.showBaZhai));

@@ -11,6 +11,7 @@
 #include "astro/julian_day.h"
 #include "calendar/current_moment.h"
 #include "geomancy/geomantic_table.h"
+#include "widgets/print_export.h"
 
 class QAction;
 class QComboBox;
@@ -39,6 +40,11 @@ struct TableWindowLinks {
     std::function<void()> showLegend;   // "Легенда для звездных фаз"
     // Opens a new interpretation report of the computed table; `caption` is this window's.
     std::function<void(const GeomanticTable& table, const QString& caption)> interpret;
+    // "Отчет в PDF...": one document for the client, the chart page followed by the
+    // interpretation; `header` heads its pages.
+    std::function<void(const GeomanticTable& table, const QString& caption, const QString& header,
+                       const Picture& chart)>
+        clientReport;
 };
 
 class TFormFh : public QMainWindow {
@@ -92,6 +98,8 @@ public:
         *BaZhaiSittingAction;
     std::array<QAction*, 9> StarActions{};  // "Единица белая" ... "Девятка пурпурная"
     QAction* LegendAction;
+    PictureActions ChartExport;  // "Сохранить изображение...", "Экспорт в PDF..." of the chart
+    QAction* ClientReportAction; // "Отчет в PDF..."
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -6,12 +6,16 @@
 #include "interpretation/ui/report_window.h"
 #include "person/text_lines_file.h"
 
+ForecastTexts ProgramForecastTexts() {
+    return [](const std::string& dataPath) {
+        return ReadTextLinesFile(DataPath(QString::fromStdString(dataPath)).toStdString());
+    };
+}
+
 TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculation& calculation,
                                  QWidget* parent) {
     SetReportMode(ReportMode::PersonalForecast);
-    const ForecastTexts texts = [](const std::string& dataPath) {
-        return ReadTextLinesFile(DataPath(QString::fromStdString(dataPath)).toStdString());
-    };
+    const ForecastTexts texts = ProgramForecastTexts();
     auto* window = new TFormFHInter(
         [year, calculation, texts] { return ForecastReportContent(year, calculation, texts); },
         parent);

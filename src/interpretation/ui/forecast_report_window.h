@@ -1,6 +1,7 @@
 #pragma once
 // Opening the personal forecast ("Прогноз на текущий год" of the person window).
 #include "interpretation/forecast_year.h"
+#include "interpretation/personal_forecast.h"
 #include "person/person_chart.h"
 
 class QWidget;
@@ -13,3 +14,6 @@ class TFormFHInter;
 // itself when closed.
 TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculation& calculation,
                                  QWidget* parent = nullptr);
+
+// The forecast texts as the program reads them: from its data folder.
+ForecastTexts ProgramForecastTexts();

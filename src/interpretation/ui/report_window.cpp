@@ -12,6 +12,7 @@
 
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
+#include "widgets/print_export.h"
 #include "widgets/rich_text_document.h"
 #include "widgets/rich_text_file.h"
 #include "widgets/window_cascade.h"
@@ -43,6 +44,12 @@ void IndentParagraphs(QTextDocument& doc) {
 
 }  // namespace
 
+void FillReportText(QTextDocument& target, ReportDocument document) {
+    document.InsertEmptyAtTop();
+    FillTextDocument(target, ToRichDocument(document));
+    IndentParagraphs(target);
+}
+
 WindowCascade& CascadeOffset() {
     static WindowCascade cascade(QPoint(17, 113));
     return cascade;
@@ -68,6 +75,7 @@ TFormFHInter::TFormFHInter(ReportBuilder build, QWidget* parent)
     connect(OpenAction, &QAction::triggered, this, &TFormFHInter::OpenClick);
     connect(SaveAsAction, &QAction::triggered, this, &TFormFHInter::SaveAsClick);
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
+    PrintCommands = AddPrintActions(*this, *file, CloseAction, [this] { return PrintedReport(); });
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setReadOnly(true);
@@ -115,9 +123,7 @@ bool TFormFHInter::BuildReport() {
         ReportError(QString::fromStdString(content.error));
         return false;
     }
-    content.document.InsertEmptyAtTop();
-    FillTextDocument(*RichEdit1->document(), ToRichDocument(content.document));
-    IndentParagraphs(*RichEdit1->document());
+    FillReportText(*RichEdit1->document(), std::move(content.document));
     RichEdit1->moveCursor(QTextCursor::Start);
     RichEdit1->show();
     lastError_.clear();
@@ -158,6 +164,14 @@ void TFormFHInter::SaveAsClick() {
     const QString fileName = AskFileName(
         this, {FileDialogKind::Save, QString::fromLatin1(kRtfFilter), QStringLiteral("rtf")});
     if (!fileName.isEmpty()) SaveAsRtf(fileName);
+}
+
+PrintDocument TFormFHInter::PrintedReport() const {
+    PrintDocument document;
+    document.header = windowTitle();
+    if (!StatusPanel->text().isEmpty()) document.header += QStringLiteral(" — ") + StatusPanel->text();
+    document.text = CopyOfText(*RichEdit1->document());
+    return document;
 }
 
 void TFormFHInter::ReportError(const QString& message) {

@@ -12,10 +12,12 @@
 
 #include "interpretation/report_content.h"
 #include "interpretation/report_mode.h"
+#include "widgets/print_export.h"
 
 class QAction;
 class QLabel;
 class QStatusBar;
+class QTextDocument;
 class QTextEdit;
 class WindowCascade;
 
@@ -49,6 +51,10 @@ public:
     QAction* OpenAction;
     QAction* SaveAsAction;
     QAction* CloseAction;
+    PrintActions PrintCommands;  // "Печать...", "Предварительный просмотр", "Экспорт в PDF..."
+
+    // The report area on paper: the caption and the status panel head every page.
+    PrintDocument PrintedReport() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +67,10 @@ private:
     bool built_ = false;
     QString lastError_;
 };
+
+// The report's paragraphs as the report area shows them: the empty first paragraph on top, the
+// first-line and right indents. Also the text of the reports on paper.
+void FillReportText(QTextDocument& target, ReportDocument document);
 
 // The report windows' cascade, CascadeOffset: the first window opens at (17, 113), each next one
 // 20 pixels right of and below the one before, back at (17, 113) when a window would come within

@@ -95,6 +95,16 @@ QLabel* Glyph(QWidget* parent) {
     return label;
 }
 
+// The years of a luck pillar, two short lines under its glyphs.
+QLabel* LuckYearsLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignCenter);
+    QFont small = parent->font();
+    small.setPointSize(7);
+    label->setFont(small);
+    return label;
+}
+
 // A label that answers a click, with a hint, looking like the labels around it.
 PillarLink* ClickableLabel(const char* hint, QWidget* parent) {
     auto* label = new PillarLink(QString(), parent);
@@ -122,8 +132,10 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     rows->setContentsMargins(4, 4, 4, 2);
     rows->setSpacing(4);
     rows->addWidget(BuildEntry());
-    rows->addWidget(BuildResults(), 1);
+    resultsArea_ = BuildResults();
+    rows->addWidget(resultsArea_, 1);
     setCentralWidget(page);
+    BuildOutputCommands();
 
     ProgressBar = new QProgressBar(this);
     ProgressBar->setRange(0, 100);
@@ -436,11 +448,13 @@ QWidget* TFormPeople::BuildResults() {
         luck->addWidget(LuckAge[i], 0, column, Qt::AlignHCenter);
         luck->addWidget(LuckStvol[i], 1, column, Qt::AlignHCenter);
         luck->addWidget(LuckVetv[i], 2, column, Qt::AlignHCenter);
+        LuckYears[i] = result(LuckYearsLabel(results));
+        luck->addWidget(LuckYears[i], 3, column, Qt::AlignHCenter);
         if (i > 0) {
             auto* rule = result(new QFrame(results));
             rule->setFrameShape(QFrame::VLine);
             rule->setFrameShadow(QFrame::Sunken);
-            luck->addWidget(rule, 0, column + 1, 3, 1);
+            luck->addWidget(rule, 0, column + 1, 4, 1);
         }
     }
     auto* luckRow = new QHBoxLayout;
@@ -512,6 +526,9 @@ void TFormPeople::UpdateResultCommands() {
     // controls again; the star texts (and the forecast link) serve the chart on display, edited
     // person or not.
     ActionSaveText->setEnabled(chartCurrent_);
+    for (QAction* a : {ActionCopy, ChartExport.image, ChartExport.pdf, ReportPrint.print,
+                       ReportPrint.preview, ReportPrint.pdf, ActionClientReport})
+        if (a) a->setEnabled(chartCurrent_);
     ActionForecast->setEnabled(chartCurrent_);
     PopupForecast->setEnabled(chartCurrent_);
     MenuBirthStars->menuAction()->setEnabled(birthStarsAvailable_);
@@ -600,7 +617,9 @@ void TFormPeople::AllDraw(Moment birth) {
         glyphs_.ShowPillarGlyphs(LuckStvol[i], LuckVetv[i], p.stem, p.branch);
         LuckStvol[i]->setToolTip(Text(t.luckStemHints[i]));
         LuckVetv[i]->setToolTip(Text(t.luckBranchHints[i]));
+        LuckYears[i]->setText(Text(t.luckYears[i]).replace(QStringLiteral("–"), QStringLiteral("–\n")));
     }
+    MarkCurrentLuckPillar();
     Progress(80);
     PeopleTrue();
     Progress(90);

@@ -14,6 +14,7 @@
 
 #include "person/birth_star_pages.h"
 #include "person/person_chart.h"
+#include "widgets/print_export.h"
 
 class PillarGlyphs;
 class PillarLink;
@@ -111,6 +112,7 @@ public:
     std::array<QLabel*, kLuckPillarCount> LuckAge{};    // by luck pillar 1..9
     std::array<QLabel*, kLuckPillarCount> LuckStvol{};
     std::array<QLabel*, kLuckPillarCount> LuckVetv{};
+    std::array<QLabel*, kLuckPillarCount> LuckYears{};  // "1994–2003"; the running pillar's framed
     QProgressBar* ProgressBar;
     QLabel* StatusLine;
 
@@ -122,6 +124,17 @@ public:
     std::array<QAction*, 6> ActionBirthStars{};  // by BirthStar: great cycle … hour
     QAction* ActionStarCombinations;             // "Комбинации звезд"
     QMenu* Popup;
+    // Menu "Карта": "Копировать" (the chart as text), "Сохранить изображение...", "Экспорт в PDF...";
+    // menu "Отчет": the text report printed, previewed, as PDF, and "Отчет в PDF..." (chart,
+    // report and the forecast for the year in one document).
+    QAction* ActionCopy = nullptr;
+    PictureActions ChartExport{};
+    PrintActions ReportPrint{};
+    QAction* ActionClientReport = nullptr;
+    void CopyClick();
+    void ClientReportClick();
+    // The luck pillar running in the main window's year (1..9), 0 for none or without a chart.
+    int CurrentLuckPillar() const { return currentLuck_; }
 
 signals:
     // Hooks of the chart labels for the stem/branch tools (the relations and Ba Zhai windows
@@ -159,6 +172,10 @@ private:
     // The window that text viewers and reports opened from here belong to: the program's main
     // window, so that they outlive an extra person window closed before them.
     QWidget* Owner();
+    void BuildOutputCommands();
+    void MarkCurrentLuckPillar();
+    int CalendarYear() const;
+    QString PageHeader() const;
 
     const PillarGlyphs& glyphs_;
     PeopleHost host_;
@@ -172,6 +189,8 @@ private:
     bool birthStarsAvailable_ = false;
     bool resultsShown_ = false;
     bool filling_ = false;  // the controls are being filled by the window itself
+    QWidget* resultsArea_ = nullptr;
+    int currentLuck_ = 0;
 };
 
 // The window's caption with no file and no calculated name.

@@ -52,6 +52,7 @@ TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
     setFont(compact);
     resize(214, 552);
     BuildRows();
+    OfferPictureExport();
 }
 
 void TFormCalendar::BuildRows() {

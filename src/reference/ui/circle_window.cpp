@@ -59,6 +59,7 @@ TFormCircle::TFormCircle(QWidget* parent)
         label->move(kTermDatePlaces[k]);
         TermDates[k] = label;
     }
+    OfferPictureExport();
 }
 
 void TFormCircle::OverlayChanged() { OverlayImage->setPixmap(QPixmap::fromImage(overlay_)); }

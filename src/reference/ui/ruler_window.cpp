@@ -63,6 +63,7 @@ TFormLine::TFormLine(QWidget* parent)
     connect(UpDownMore, &QToolButton::clicked, this, [this] { UpDownClick(1); });
 
     setFixedSize(kClientSize);
+    OfferPictureExport();
 }
 
 void TFormLine::EditLengthChange() {

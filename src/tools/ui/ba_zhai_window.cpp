@@ -61,6 +61,7 @@ TFormBCShema::TFormBCShema(QWidget* parent) : TToolWindow(parent) {
     connect(GuaSmol, &TGuaSmol::clicked, this, &TFormBCShema::OpenTrigramPage);
 
     ComboBoxEx2->setCurrentIndex(1);  // Кань
+    OfferPictureExport();
 }
 
 void TFormBCShema::SelectItem(int index) {

@@ -127,7 +127,8 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_EQ(menus[0]->text(), U("Файл"));
     EXPECT_EQ(Captions(menus[0]->menu()),
               QStringList({U("Открыть..."), U("Сохранить"), U("Сохранить как..."), "-",
-                           U("Закрыть окно")}));
+                           U("Сохранить изображение..."), U("Экспорт в PDF..."),
+                           U("Отчет в PDF..."), "-", U("Закрыть окно")}));
     EXPECT_EQ(menus[1]->text(), U("Расчет"));
     EXPECT_EQ(Captions(menus[1]->menu()),
               QStringList({U("Внутренний знак"), "-", U("Интерпретировать"), "-",

@@ -189,7 +189,8 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
 
     QStringList menus;
     for (const QAction* a : w->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{U("Файл"), U("Расчет"), U("Звезды рождения")}));
+    EXPECT_EQ(menus, (QStringList{U("Файл"), U("Расчет"), U("Звезды рождения"), U("Карта"),
+                                  U("Отчет")}));
     QStringList stars;
     for (const QAction* a : w->MenuBirthStars->actions())
         if (!a->isSeparator()) stars << a->text();
@@ -200,13 +201,17 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
     for (const QAction* a : w->Popup->actions())
         if (!a->isSeparator()) popup << a->text();
     EXPECT_EQ(popup, (QStringList{U("Открыть..."), U("Сохранить"), U("Сохранить как..."),
-                                  U("Расчет"), U("Прогноз на текущий год"), U("Закрыть")}));
+                                  U("Расчет"), U("Прогноз на текущий год"), U("Копировать"),
+                                  U("Закрыть")}));
 
     // The text report, the forecast and the star texts are not offered before a chart.
     EXPECT_FALSE(w->ActionSaveText->isEnabled());
     EXPECT_FALSE(w->ActionForecast->isEnabled());
     EXPECT_FALSE(w->PopupForecast->isEnabled());
     EXPECT_FALSE(w->MenuBirthStars->menuAction()->isEnabled());
+    for (const QAction* a : {w->ActionCopy, w->ChartExport.image, w->ReportPrint.pdf,
+                             w->ActionClientReport})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
 }
 
 TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {

@@ -1,0 +1,304 @@
+#include "widgets/print_export.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLayout>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QWidget>
+
+#include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
+
+namespace {
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The unit the pages are laid out in: a screen pixel, so that the reports' pixel-sized fonts and
+// the charts keep the proportions the window shows.
+constexpr double kLayoutDpi = 96.0;
+constexpr int kHeaderPixels = 11;  // header and page number
+constexpr double kHeaderHeight = 18;
+constexpr double kFooterHeight = 18;
+constexpr double kBodyGap = 10;
+// A chart is enlarged on paper at most this much, so that a small diagram does not turn coarse.
+constexpr double kMaxPictureEnlargement = 1.6;
+
+QString CreateError(const QString& fileName, const QString& reason) {
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason);
+}
+
+QString PageNumberText(int page, int pages) {
+    return Text("Страница %1 из %2").arg(page).arg(pages);
+}
+
+void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& header, int page,
+                      int pages) {
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(kHeaderPixels);
+    painter.setFont(font);
+    painter.setPen(QColor(70, 70, 70));
+    const QRectF top(area.left(), area.top(), area.width(), kHeaderHeight - 4);
+    const QString shown = painter.fontMetrics().elidedText(header, Qt::ElideRight,
+                                                           static_cast<int>(area.width()));
+    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    painter.setPen(QPen(QColor(150, 150, 150), 0.7));
+    painter.drawLine(QPointF(area.left(), area.top() + kHeaderHeight - 2),
+                     QPointF(area.right(), area.top() + kHeaderHeight - 2));
+    painter.setPen(QColor(70, 70, 70));
+    const QRectF bottom(area.left(), area.bottom() - kFooterHeight, area.width(), kFooterHeight);
+    painter.drawText(bottom, Qt::AlignRight | Qt::AlignBottom, PageNumberText(page, pages));
+    painter.restore();
+}
+
+void PaintPicture(QPainter& painter, const QRectF& body, const Picture& picture) {
+    if (picture.size.isEmpty() || !picture.paint) return;
+    const double scale =
+        std::min({body.width() / picture.size.width(), body.height() / picture.size.height(),
+                  kMaxPictureEnlargement});
+    painter.save();
+    painter.translate(body.left() + (body.width() - picture.size.width() * scale) / 2, body.top());
+    painter.scale(scale, scale);
+    painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+    picture.paint(painter);
+    painter.restore();
+}
+
+}  // namespace
+
+Picture WidgetPicture(QWidget& widget) {
+    if (widget.layout()) widget.layout()->activate();
+    return {widget.size(), [&widget](QPainter& painter) {
+                widget.render(&painter, QPoint(), QRegion(),
+                              QWidget::DrawWindowBackground | QWidget::DrawChildren);
+            }};
+}
+
+QPageLayout DocumentPageLayout(const QLocale& locale) {
+    const QPageSize size(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+std::shared_ptr<const QTextDocument> CopyOfText(const QTextDocument& text) {
+    std::shared_ptr<QTextDocument> copy(text.clone());
+    copy->setDefaultFont(text.defaultFont());
+    return copy;
+}
+
+int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+    const double scale = device.logicalDpiX() / kLayoutDpi;
+    painter.scale(scale, scale);
+    const QRectF area(0, 0, device.width() / scale, device.height() / scale);
+    const QRectF body(area.left(), area.top() + kHeaderHeight + kBodyGap, area.width(),
+                      area.height() - kHeaderHeight - kFooterHeight - 2 * kBodyGap);
+
+    // The text is laid out anew on a copy, page by page, in the units of the screen.
+    std::unique_ptr<QTextDocument> text;
+    int textPages = 0;
+    if (document.text) {
+        text.reset(document.text->clone());
+        text->setDefaultFont(document.text->defaultFont());
+        text->setPageSize(body.size());
+        textPages = text->isEmpty() ? 0 : text->pageCount();
+    }
+    const int pages = static_cast<int>(document.pictures.size()) + textPages;
+    int page = 0;
+    auto nextPage = [&] {
+        if (page > 0) device.newPage();
+        ++page;
+        PaintFrameOfPage(painter, area, document.header, page, pages);
+    };
+    for (const Picture& picture : document.pictures) {
+        nextPage();
+        PaintPicture(painter, body, picture);
+    }
+    for (int i = 0; i < textPages; ++i) {
+        nextPage();
+        painter.save();
+        painter.translate(body.left(), body.top() - i * body.height());
+        const QRectF view(0, i * body.height(), body.width(), body.height());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        text->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    if (pages == 0) nextPage();  // an empty document still gives a page with its header
+    painter.end();
+    return std::max(pages, 1);
+}
+
+QString WritePdfFile(const PrintDocument& document, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return CreateError(fileName, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(DocumentPageLayout(QLocale()));
+        writer.setResolution(300);
+        writer.setTitle(document.header);
+        writer.setCreator(QStringLiteral("Gavrosin"));
+        if (PaintDocument(writer, document) == 0) {
+            file.cancelWriting();
+            return CreateError(fileName, Text("Не удалось сформировать PDF."));
+        }
+    }
+    if (!file.commit()) return CreateError(fileName, file.errorString());
+    return QString();
+}
+
+QString WritePngFile(const Picture& picture, const QString& fileName) {
+    if (picture.size.isEmpty()) return CreateError(fileName, Text("Изображение пусто."));
+    QImage image(picture.size * kPictureScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kPictureScale);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        picture.paint(painter);
+    }
+    image.setDevicePixelRatio(1);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return CreateError(fileName, file.errorString());
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return CreateError(fileName, file.errorString());
+    }
+    if (!file.commit()) return CreateError(fileName, file.errorString());
+    return QString();
+}
+
+namespace {
+
+void PreparePrinter(QPrinter& printer, const PrintDocument& document) {
+    printer.setPageLayout(DocumentPageLayout(QLocale()));
+    printer.setDocName(document.header);
+}
+
+}  // namespace
+
+void PrintWithDialog(QWidget* parent, const PrintDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, document);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(Text("Печать"));
+    if (dialog.exec() == QDialog::Accepted) PaintDocument(printer, document);
+}
+
+void PreviewDocument(QWidget* parent, const PrintDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, document);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(Text("Предварительный просмотр"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document](QPrinter* target) { PaintDocument(*target, document); });
+    dialog.resize(760, 900);
+    dialog.exec();
+}
+
+bool ExportPdfWithDialog(QWidget* parent, const PrintDocument& document,
+                         const QString& proposedName) {
+    const QString fileName = AskFileName(
+        parent, {FileDialogKind::Save, QStringLiteral("(*.pdf)"), QStringLiteral("pdf"), proposedName});
+    if (fileName.isEmpty()) return false;
+    const QString error = WritePdfFile(document, fileName);
+    if (!error.isEmpty()) {
+        ShowErrorBox(parent, error);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A file name from a caption: the characters file systems refuse become blanks.
+QString ProposedName(QString caption) {
+    for (QChar& c : caption)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
+    return caption.simplified();
+}
+
+QAction* NewAction(QWidget& owner, const char* caption, QStyle::StandardPixmap icon) {
+    auto* action = new QAction(owner.style()->standardIcon(icon), Text(caption), &owner);
+    return action;
+}
+
+}  // namespace
+
+PrintActions AddPrintActions(QMainWindow& window, QMenu& menu, QAction* before,
+                             std::function<PrintDocument()> document) {
+    PrintActions a{};
+    a.print = NewAction(window, "Печать...", QStyle::SP_DialogApplyButton);
+    a.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    a.preview = NewAction(window, "Предварительный просмотр", QStyle::SP_FileDialogContentsView);
+    a.pdf = NewAction(window, "Экспорт в PDF...", QStyle::SP_DialogSaveButton);
+    QWidget* parent = &window;
+    QObject::connect(a.print, &QAction::triggered, &window,
+                     [parent, document] { PrintWithDialog(parent, document()); });
+    QObject::connect(a.preview, &QAction::triggered, &window,
+                     [parent, document] { PreviewDocument(parent, document()); });
+    QObject::connect(a.pdf, &QAction::triggered, &window, [parent, document] {
+        const PrintDocument d = document();
+        ExportPdfWithDialog(parent, d, ProposedName(parent->windowTitle()));
+    });
+    menu.insertActions(before, {a.print, a.preview, a.pdf});
+    menu.insertSeparator(before);
+    QToolBar* bar = window.addToolBar(Text("Печать"));
+    bar->setObjectName(QStringLiteral("PrintToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->addActions({a.print, a.preview, a.pdf});
+    return a;
+}
+
+PictureActions AddPictureActions(QWidget& owner, QMenu* menu, QAction* before,
+                                 std::function<Picture()> picture,
+                                 std::function<QString()> header) {
+    PictureActions a{};
+    a.image = new QAction(Text("Сохранить изображение..."), &owner);
+    a.pdf = new QAction(Text("Экспорт в PDF..."), &owner);
+    QWidget* parent = &owner;
+    QObject::connect(a.image, &QAction::triggered, &owner, [parent, picture, header] {
+        const QString fileName =
+            AskFileName(parent, {FileDialogKind::Save, QStringLiteral("(*.png)"),
+                                 QStringLiteral("png"), ProposedName(header())});
+        if (fileName.isEmpty()) return;
+        const QString error = WritePngFile(picture(), fileName);
+        if (!error.isEmpty()) ShowErrorBox(parent, error);
+    });
+    QObject::connect(a.pdf, &QAction::triggered, &owner, [parent, picture, header] {
+        PrintDocument d;
+        d.header = header();
+        d.pictures.push_back(picture());
+        ExportPdfWithDialog(parent, d, ProposedName(d.header));
+    });
+    if (menu) {
+        menu->insertActions(before, {a.image, a.pdf});
+    } else {
+        if (owner.contextMenuPolicy() == Qt::DefaultContextMenu)
+            owner.setContextMenuPolicy(Qt::ActionsContextMenu);
+        owner.addActions({a.image, a.pdf});
+    }
+    return a;
+}
