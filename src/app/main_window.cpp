@@ -83,7 +83,7 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(desk);
 
     const Moment now = Now();
-    NowButton->setText(FormatDateTime(now));
+    NowButton->setText(FormatDateTime(now, QLocale()));
     SetPickers(now);
     ClockTimer = new QTimer(this);
     ClockTimer->setInterval(1000);
@@ -420,7 +420,7 @@ void TFormMainGVR::NowButtonClick() {
     if (CheckBoxRasch->isChecked()) AllCalc(now);
 }
 
-void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now())); }
+void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now(), QLocale())); }
 
 void TFormMainGVR::MyDateChange() {
     if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());

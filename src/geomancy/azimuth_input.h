@@ -30,6 +30,6 @@ std::optional<std::string> AzimuthTextOfFacing(MountainIndex facing);
 std::optional<MountainIndex> FacingOfSitting(MountainIndex sitting);
 
 // "Азимут: " + azimuth + " | Дата строительства или переезда: " + table date (short date) +
-// " | Расчет на: " + date of the calculation moment (short date).
-std::string TableStatusLine(int azimuth, Moment tableDate, Moment civil,
-                            const QLocale& locale = QLocale());
+// " | Расчет на: " + date of the calculation moment (short date); dates written in `locale`. The
+// status line of the table window and of its interpretation.
+std::string TableStatusLine(int azimuth, Moment tableDate, Moment civil, const QLocale& locale);

@@ -16,9 +16,3 @@ constexpr Rgb kHighlight{0, 128, 255};
 // A text colour; std::nullopt is the window's default text colour.
 using TextColour = std::optional<Rgb>;
 
-// The outline of a palace or gate cell.
-struct Frame {
-    Rgb colour = kBlack;
-    int width = 1;  // pixels
-    bool operator==(const Frame& o) const { return colour == o.colour && width == o.width; }
-};

@@ -49,9 +49,9 @@ struct StarCharts {
 StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool mountainForward,
                           int facingStar);
 
-// The chart step of the computation: sets the comment to "НЕТ." or the replacement remark,
-// fills the three charts and marks the facing palace (highlight, 3 px) and the sitting palace
-// (black, 3 px). An azimuth outside 0..360 or a period outside 1..9 changes nothing (false).
+// The chart step of the computation: sets the comment to "НЕТ." or the replacement remark and
+// fills the three charts. An azimuth outside 0..360 or a period outside 1..9 changes nothing
+// (false).
 bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period);
 
 // ------------------------------------------------------------------ gates
@@ -63,9 +63,5 @@ PalaceIndex GatePalaceB(int azimuth);
 // and, for a 5, the facing palace as reference. All zero for a star outside 1..9.
 PalaceStarArray Zapolnenie_Star(int azimuth, int centreStar);
 
-// Both gate charts from the base stars of the gate palaces of the chart in `table`; each gate
-// palace's cell is outlined 2 px in the highlight colour.
+// Both gate charts from the base stars of the gate palaces of the chart in `table`.
 void Men_Draw(GeomanticTable& table, int azimuth);
-
-// Resets the frames of the eight outer palaces and of every gate cell to 1 px black outlines.
-void UnColorRegt(GeomanticTable& table);

@@ -24,6 +24,7 @@
 #include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
+#include "geomancy/azimuth_input.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/raschet.h"
@@ -31,7 +32,6 @@
 #include "geomancy/ui/table_chart_widget.h"
 #include "geomancy/ui/table_drawing_widget.h"
 #include "geomancy/table_file.h"
-#include "geomancy/table_visibility.h"
 #include "text/ini_file.h"
 
 namespace {
@@ -176,9 +176,9 @@ void TFormFh::BuildToolbar() {
 void TFormFh::BuildChartArea() {
     auto* desk = new QWidget(this);
     desk->setAutoFillBackground(true);
-    Chart = new TFhChart(table_, desk);
-    GateMain = new TFhGate(table_, 0, desk);
-    GateExtra = new TFhGate(table_, 1, desk);
+    Chart = new TFhChart(presentation_, desk);
+    GateMain = new TFhGate(presentation_, 0, desk);
+    GateExtra = new TFhGate(presentation_, 1, desk);
 
     auto heading = [desk](const char* caption) {
         auto* label = new QLabel(Text(caption), desk);
@@ -237,7 +237,7 @@ void TFormFh::ResetInputs() {
 }
 
 void TFormFh::EnableCommands() {
-    InterpretAction->setEnabled(table_.interpretEnabled && bool(links_.interpret));
+    InterpretAction->setEnabled(presentation_.InterpretEnabled() && bool(links_.interpret));
     CompassAction->setEnabled(bool(links_.showCompass));
     BaZhaiFacingAction->setEnabled(bool(links_.showBaZhai));
     BaZhaiSittingAction->setEnabled(bool(links_.showBaZhai));
@@ -245,7 +245,11 @@ void TFormFh::EnableCommands() {
 }
 
 void TFormFh::ShowTable() {
-    StatusLine->setText(QString::fromStdString(table_.statusLine));
+    // A hidden table leaves the status line as it is: it still tells what was last computed.
+    if (presentation_.Shown()) {
+        StatusLine->setText(QString::fromStdString(TableStatusLine(
+            table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale())));
+    }
     Chart->Refresh();
     GateMain->update();
     GateExtra->update();
@@ -286,12 +290,13 @@ void TFormFh::Raschet() {
     inputs.facingMountain = ComboVoda->currentIndex();
     inputs.sittingMountain = ComboGora->currentIndex();
     if (!::Raschet(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
+    presentation_.SetShown(true);
     ShowTable();
     if (links_.drawCompassFacing) links_.drawCompassFacing(table_.azimuth);
 }
 
 void TFormFh::InterpretClick() {
-    if (table_.interpretEnabled && links_.interpret) links_.interpret(table_, windowTitle());
+    if (presentation_.InterpretEnabled() && links_.interpret) links_.interpret(table_, windowTitle());
 }
 
 void TFormFh::NOpenClick() {
@@ -336,7 +341,6 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
     hasFileName_ = true;
     modified_ = false;
     fileName_ = fileName;
-    table_.fileName = fileName.toStdString();
     setWindowTitle(QFileInfo(fileName).fileName());
     Raschet();
     return true;
@@ -359,7 +363,7 @@ void TFormFh::SaveAsFile() {
 }
 
 bool TFormFh::SaveFile(const QString& fileName) {
-    const char separator = FileDecimalSeparator();
+    const char separator = FileDecimalSeparator(QLocale());
     try {
         SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
     } catch (const EFileError& e) {
@@ -369,7 +373,6 @@ bool TFormFh::SaveFile(const QString& fileName) {
     hasFileName_ = true;
     modified_ = false;
     fileName_ = fileName;
-    table_.fileName = fileName.toStdString();
     setWindowTitle(QFileInfo(fileName).fileName());
     return true;
 }
@@ -415,7 +418,7 @@ void TFormFh::closeEvent(QCloseEvent* event) {
     modified_ = false;
     hasFileName_ = false;
     setWindowTitle(Text(kClosedCaption));
-    CloseTable(table_);
+    presentation_.SetShown(false);
     ShowTable();
     event->accept();
 }

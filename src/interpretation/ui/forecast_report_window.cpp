@@ -13,7 +13,9 @@ TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculati
         return ReadTextLinesFile(DataPath(QString::fromStdString(dataPath)).toStdString());
     };
     auto* window = new TFormFHInter(
-        [year, calculation, texts] { return ForecastReportContent(year, calculation, texts); },
+        [year, calculation, texts] {
+            return ForecastReportContent(year, calculation, texts, QLocale());
+        },
         parent);
     window->show();
     return window;

@@ -556,7 +556,7 @@ void TFormPeople::AllDraw(Moment birth) {
     Progress(10);
     Person person = CurrentPerson();
     person.birth = birth;
-    calculation_ = CalculatePerson(person);
+    calculation_ = CalculatePerson(person, QLocale());
     const PersonChart& c = calculation_->chart;
     const PersonChartTexts& t = calculation_->texts;
 
@@ -661,7 +661,7 @@ void TFormPeople::ShowBirthStarText(BirthStar star) {
 
 bool TFormPeople::WriteTo(const QString& path) {
     try {
-        SavePersonFile(path.toStdString(), CurrentPerson(), FileDecimalSeparator());
+        SavePersonFile(path.toStdString(), CurrentPerson(), FileDecimalSeparator(QLocale()));
     } catch (const EFileError& e) {
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;
