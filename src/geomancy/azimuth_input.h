@@ -6,20 +6,19 @@
 #include <string>
 
 #include "astro/julian_day.h"
-#include "geomancy/chart_colour.h"
 #include "geomancy/compass.h"
 
 // The azimuth box after its text changed.
 struct AzimuthBox {
     std::string text;       // the text the box shows: the typed text, or its replacement
     int azimuth = 0;        // 0..360
-    TextColour colour;      // AzimuthColour
+    bool normalZone = true; // InNormalZone: false in a mountain's outer degrees (replacement)
     MountainIndex facing = 1;   // selection of the facing list ("Вода:")
     MountainIndex sitting = 13; // selection of the sitting list ("Гора:")
 };
 
 // Text rules of the box: text that is not a decimal integer becomes "0", a value below 0 "0",
-// a value above 360 "360"; then colour and both mountains follow the value.
+// a value above 360 "360"; then the zone and both mountains follow the value.
 AzimuthBox CheckAzimuthText(const std::string& typed);
 
 // Facing mountain chosen from its list: the text written into the azimuth box (its centre, "345",

@@ -1,5 +1,6 @@
 #pragma once
-// Colours the table window paints with, as plain values (the window maps them to its palette).
+// Colours as plain values: the phase colours of the legend and the table window, and the few the
+// table window paints with (the windows map them to their palettes).
 #include <optional>
 
 struct Rgb {

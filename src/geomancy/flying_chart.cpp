@@ -38,11 +38,6 @@ bool InNormalZone(int azimuth) {
     return d >= -3 && d <= 3;
 }
 
-TextColour AzimuthColour(int azimuth) {
-    if (!ValidAzimuth(azimuth) || InNormalZone(azimuth)) return std::nullopt;
-    return kRed;
-}
-
 bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive) {
     const PalaceIndex reference = star == 5 ? palaceOfFive : HomePalace(star);
     const bool earth = yuan == 2;

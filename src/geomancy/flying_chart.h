@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "geomancy/chart_colour.h"
 #include "geomancy/geomantic_table.h"
 #include "geomancy/palaces.h"
 
@@ -14,9 +13,6 @@
 // normal zone); false in the outer 4 degrees on either side (the replacement zone) and outside
 // 0..360.
 bool InNormalZone(int azimuth);
-// Text colour of the azimuth box: default in the normal zone, red in the replacement zone,
-// default outside 0..360.
-TextColour AzimuthColour(int azimuth);
 
 // ------------------------------------------------------------------ flight rule
 // Polarity rule: whether star `star` flies forward from the centre, for an azimuth of position

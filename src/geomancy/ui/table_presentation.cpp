@@ -30,6 +30,8 @@ Frame TablePresentation::GateFrame(int gate, PalaceIndex cell) const {
     return cell == table_.gates[gate].palace ? Frame{kHighlight, 2} : Frame{};
 }
 
+TextColour AzimuthColour(bool normalZone) { return normalZone ? std::nullopt : TextColour{kRed}; }
+
 Rgb PhaseDigitColour(std::optional<StarPhase> phase) { return phase ? PhaseColour(*phase) : kBlack; }
 
 std::string PhaseHint(std::optional<StarPhase> phase) { return StarPhaseName(phase); }

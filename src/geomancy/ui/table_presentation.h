@@ -47,6 +47,10 @@ private:
     bool shown_ = false;
 };
 
+// Text colour of the azimuth box: the default in the normal zone of a mountain, red in its outer
+// degrees (a replacement chart).
+TextColour AzimuthColour(bool normalZone);
+
 // Colour of a chart or gate digit: the colour of its phase, black without one.
 Rgb PhaseDigitColour(std::optional<StarPhase> phase);
 // Hint of a chart or gate digit: the phase name, "" without one.

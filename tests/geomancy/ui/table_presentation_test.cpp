@@ -84,6 +84,10 @@ TEST(TablePresentation, DigitColoursAndHintsFollowTheFacts) {
     EXPECT_EQ(PhaseHint(StarPhase::Retreat), "Отступление");
     EXPECT_EQ(PhaseHint(std::nullopt), "");
 
+    // The azimuth box turns red in the outer degrees of a mountain.
+    EXPECT_EQ(AzimuthColour(true), std::nullopt);
+    EXPECT_EQ(AzimuthColour(false), kRed);
+
     // Year, month and day digits: a 5 or 2 outside the centre is red, the rest black, the centre
     // keeps the window's text colour.
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
