@@ -231,6 +231,21 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
             &TFormMainGVR::DefaultLayoutClick);
 
     const ScreenLayout layout = Layout();
+    CreateCalendarWindows(layout);
+    CreateCompassWindows(layout);
+
+    // The person window keeps its own birth moment and time settings. It may refuse the
+    // program's end (unsaved person; asked before the geomantic table) and opens a person file
+    // named as the program's first argument.
+    people_ = NewPersonWindow();
+    windows_.Add(people_, WindowSections::Person, layout);
+    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+
+    CreateTableWindow(layout);
+    CreateReferenceWindows(layout);
+}
+
+void TFormMainGVR::CreateCalendarWindows(const ScreenLayout& layout) {
     calendar_ = new TFormCalendar(*glyphs_, this);
     windows_.Add(calendar_, WindowSections::Calendar, layout);
 
@@ -264,6 +279,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     cascade_->AddFollower([this](Moment) {
         if (seasons_->isVisible()) seasons_->LabelChange(PickerMoment());
     });
+}
+
+void TFormMainGVR::CreateCompassWindows(const ScreenLayout& layout) {
     // The compass, on which the geomantic table draws the facing direction.
     compass_ = new TFormTable7(this);
     windows_.Add(compass_, WindowSections::Compass, layout);
@@ -272,14 +290,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
 
     bcShema_ = new TFormBCShema(this);
     windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
+}
 
-    // The person window keeps its own birth moment and time settings. It may refuse the
-    // program's end (unsaved person; asked before the geomantic table) and opens a person file
-    // named as the program's first argument.
-    people_ = NewPersonWindow();
-    windows_.Add(people_, WindowSections::Person, layout);
-    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
-
+void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
     // The geomantic table reads the main window's moment and zone at every computation, draws
     // its facing on the compass and opens the Ba Zhai window, the phase legend and the reports.
     // It may refuse the program's end (unsaved table), and opens a table file named as the
@@ -301,7 +314,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     }
     AddCloseGuard([this] { return fh_->MayClose(); });
     fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+}
 
+void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     power_ = new TFormPower(this);
     windows_.Add(power_, WindowSections::YinYangPower, layout);
 
