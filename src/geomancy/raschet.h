@@ -19,8 +19,9 @@ struct TableInputs {
 // Computes the table for the inputs, the table period (1..9, the period of the table date) and
 // the calculation moment as the main window last computed it (current period, year, month and day
 // stars, year and month branches, civil moment). Formats nothing: the captions and dates shown
-// with the table are made from it by its readers. Returns false and changes nothing for an azimuth outside 0..360 or a period outside 1..9;
-// a star or branch of the moment out of range leaves only its own layer unchanged.
+// with the table are made from it by its readers. Returns false and changes nothing for an
+// azimuth outside 0..360 or a period outside 1..9; a star or branch of the moment out of range
+// leaves only its own layer unchanged.
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
              const CurrentMoment& moment);
 

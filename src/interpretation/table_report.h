@@ -26,7 +26,7 @@ void Obshee(ReportDocument& report, const GeomanticTable& table, int P, const QL
 int EarthCycleYears(int P, int FB);
 
 // The report window's content for a table: caption "Интерпретация: " + the table window's
-// caption, the table's status line (TableStatusLine) in the status panel, and the body of the report (the window
-// adds the empty first paragraph, as CalcRich does).
+// caption, the table's status line (TableStatusLine) in the status panel, and the body of the
+// report (the window adds the empty first paragraph, as CalcRich does).
 ReportContent TableReportContent(const GeomanticTable& table, const std::string& tableCaption,
                                  const QLocale& locale);

@@ -68,7 +68,8 @@ TEST_F(ForecastYearTest, TwelvePeriodsFromTheSpringStartOfYToThatOfTheNextYear) 
     // Dates in the Russian short format, Moscow time; the last two periods end in early 2025.
     const std::pair<int, const char*> bounds[] = {
         {0, "04.02.2024"}, {1, "05.03.2024"}, {10, "06.12.2024"}, {11, "05.01.2025"}};
-    for (const auto& [p, date] : bounds) EXPECT_EQ(ForecastDate(periods[p].from, 0, kRussian), date) << p;
+    for (const auto& [p, date] : bounds)
+        EXPECT_EQ(ForecastDate(periods[p].from, 0, kRussian), date) << p;
     EXPECT_EQ(ForecastDate(periods[11].to, 0, kRussian), "03.02.2025");
 }
 

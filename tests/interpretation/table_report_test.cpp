@@ -129,7 +129,8 @@ TEST(TableReport, StrengthOfMountainAndFacing) {
          kWeakFacing},
     };
     for (const Case& c : cases) {
-        const ReportDocument r = CalcRich(Chart().Facing(2, c.FN, 4).Mountain(c.SM, 2, 6).Table(), 8, kRussian);
+        const ReportDocument r =
+            CalcRich(Chart().Facing(2, c.FN, 4).Mountain(c.SM, 2, 6).Table(), 8, kRussian);
         const ReportParagraph* title = Find(r, c.title);
         ASSERT_NE(title, nullptr) << c.title;
         EXPECT_EQ(title->style, ReportStyle::Titl2);
@@ -142,10 +143,12 @@ TEST(TableReport, StrengthOfMountainAndFacing) {
 
 TEST(TableReport, RelationsOfTheFacingAndTheMountainPalace) {
     // Дом Направления relates FN to FM, Дом Горы SM to SN.
-    const ReportDocument a = CalcRich(Chart().Facing(9, 1, 4).Mountain(2, 3, 6).Table(), 8, kRussian);
+    const ReportDocument a =
+        CalcRich(Chart().Facing(9, 1, 4).Mountain(2, 3, 6).Table(), 8, kRussian);
     EXPECT_EQ(After(a, "Дом Направления"), "Преодоление на выходе. Несчастье");
     EXPECT_EQ(After(a, "Дом Горы"), "Преодоление на входе. Cчастье");
-    const ReportDocument b = CalcRich(Chart().Facing(8, 1, 4).Mountain(3, 2, 6).Table(), 8, kRussian);
+    const ReportDocument b =
+        CalcRich(Chart().Facing(8, 1, 4).Mountain(3, 2, 6).Table(), 8, kRussian);
     EXPECT_EQ(After(b, "Дом Направления"), "Преодоление на входе. Cчастье");
     EXPECT_EQ(After(b, "Дом Горы"), "Преодоление на выходе. Несчастье");
     // A star the table does not provide: the title stands without a relation.

@@ -296,7 +296,8 @@ void TFormFh::Raschet() {
 }
 
 void TFormFh::InterpretClick() {
-    if (presentation_.InterpretEnabled() && links_.interpret) links_.interpret(table_, windowTitle());
+    if (presentation_.InterpretEnabled() && links_.interpret)
+        links_.interpret(table_, windowTitle());
 }
 
 void TFormFh::NOpenClick() {

@@ -32,7 +32,9 @@ Frame TablePresentation::GateFrame(int gate, PalaceIndex cell) const {
 
 TextColour AzimuthColour(bool normalZone) { return normalZone ? std::nullopt : TextColour{kRed}; }
 
-Rgb PhaseDigitColour(std::optional<StarPhase> phase) { return phase ? PhaseColour(*phase) : kBlack; }
+Rgb PhaseDigitColour(std::optional<StarPhase> phase) {
+    return phase ? PhaseColour(*phase) : kBlack;
+}
 
 std::string PhaseHint(std::optional<StarPhase> phase) { return StarPhaseName(phase); }
 
