@@ -16,7 +16,8 @@ struct Frame {
 };
 
 // The window's table and whether it is on screen. A computation shows it; closing the window hides
-// the chart cells, the palace buttons, the markers and the frames, and keeps the facts.
+// the chart cells, the palace buttons, the markers and the frames (VisibleFalse, UnColorRegt), and
+// keeps the facts.
 class TablePresentation {
 public:
     // `table` must outlive the presentation; it is read as it stands at every call.
@@ -38,7 +39,7 @@ public:
 
     // Frames while shown: the facing palace 3 px in the highlight colour, the sitting palace 3 px
     // black, the gate palace's cell of each gate chart 2 px highlighted; every other cell, and
-    // every cell while hidden, a plain 1 px black outline.
+    // every cell while hidden, a plain 1 px black outline (UnColorRegt).
     Frame PalaceFrame(PalaceIndex palace) const;
     Frame GateFrame(int gate, PalaceIndex cell) const;
 
@@ -51,10 +52,10 @@ private:
 // degrees (a replacement chart).
 TextColour AzimuthColour(bool normalZone);
 
-// Colour of a chart or gate digit: the colour of its phase, black without one.
+// Colour of a chart or gate digit: the colour of its phase, black without one (Colors_Label).
 Rgb PhaseDigitColour(std::optional<StarPhase> phase);
-// Hint of a chart or gate digit: the phase name, "" without one.
+// Hint of a chart or gate digit: the phase name, "" without one (HintForStars).
 std::string PhaseHint(std::optional<StarPhase> phase);
 // Colour of a year, month or day digit: red for a 5 or 2 in an outer palace, black for the other
-// outer digits; the window's default text colour (std::nullopt) in the centre.
+// outer digits; the window's default text colour (std::nullopt) in the centre (Wu_Sha).
 TextColour TimeDigitColour(PalaceIndex palace, int star);
