@@ -12,7 +12,7 @@
 namespace {
 
 void ClearAstronomyCaches() {
-    SharedTermInstantCache.Clear();
+    SharedTermInstantCache().Clear();
     SharedLunationCache.Clear();
 }
 

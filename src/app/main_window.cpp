@@ -85,7 +85,7 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(desk);
 
     const Moment now = Now();
-    NowButton->setText(FormatDateTime(now));
+    NowButton->setText(FormatDateTime(now, QLocale()));
     SetPickers(now);
     ClockTimer = new QTimer(this);
     ClockTimer->setInterval(1000);
@@ -233,6 +233,21 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
             &TFormMainGVR::DefaultLayoutClick);
 
     const ScreenLayout layout = Layout();
+    CreateCalendarWindows(layout);
+    CreateCompassWindows(layout);
+
+    // The person window keeps its own birth moment and time settings. It may refuse the
+    // program's end (unsaved person; asked before the geomantic table) and opens a person file
+    // named as the program's first argument.
+    people_ = NewPersonWindow();
+    windows_.Add(people_, WindowSections::Person, layout);
+    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+
+    CreateTableWindow(layout);
+    CreateReferenceWindows(layout);
+}
+
+void TFormMainGVR::CreateCalendarWindows(const ScreenLayout& layout) {
     calendar_ = new TFormCalendar(*glyphs_, this);
     windows_.Add(calendar_, WindowSections::Calendar, layout);
 
@@ -266,6 +281,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     cascade_->AddFollower([this](Moment) {
         if (seasons_->isVisible()) seasons_->LabelChange(PickerMoment());
     });
+}
+
+void TFormMainGVR::CreateCompassWindows(const ScreenLayout& layout) {
     // The compass, on which the geomantic table draws the facing direction.
     compass_ = new TFormTable7(this);
     windows_.Add(compass_, WindowSections::Compass, layout);
@@ -274,14 +292,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
 
     bcShema_ = new TFormBCShema(this);
     windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
+}
 
-    // The person window keeps its own birth moment and time settings. It may refuse the
-    // program's end (unsaved person; asked before the geomantic table) and opens a person file
-    // named as the program's first argument.
-    people_ = NewPersonWindow();
-    windows_.Add(people_, WindowSections::Person, layout);
-    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
-
+void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
     // The geomantic table reads the main window's moment and zone at every computation, draws
     // its facing on the compass and opens the Ba Zhai window, the phase legend and the reports.
     // It may refuse the program's end (unsaved table), and opens a table file named as the
@@ -307,7 +320,9 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     }
     AddCloseGuard([this] { return fh_->MayClose(); });
     fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+}
 
+void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     power_ = new TFormPower(this);
     windows_.Add(power_, WindowSections::YinYangPower, layout);
 
@@ -428,7 +443,7 @@ void TFormMainGVR::NowButtonClick() {
     if (CheckBoxRasch->isChecked()) AllCalc(now);
 }
 
-void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now())); }
+void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now(), QLocale())); }
 
 void TFormMainGVR::MyDateChange() {
     if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());

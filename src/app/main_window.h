@@ -135,6 +135,11 @@ private:
     void BuildMomentToolbar();
     void ConnectCommands();
     void CreateAuxiliaryWindows();
+    // Its parts, in start-up order (the person window comes between compass and table).
+    void CreateCalendarWindows(const ScreenLayout& layout);
+    void CreateCompassWindows(const ScreenLayout& layout);
+    void CreateTableWindow(const ScreenLayout& layout);
+    void CreateReferenceWindows(const ScreenLayout& layout);
     void SetPickers(Moment m);
     void SetDateKeepingTime(Moment m);
     void ShowStatusLine();

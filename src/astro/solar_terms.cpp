@@ -18,7 +18,11 @@ constexpr int kMaxSearchSteps = 50;
 
 }  // namespace
 
-TermInstantCache SharedTermInstantCache;
+TermInstantCache& SharedTermInstantCache() {
+    // Made on first use, lives until the program or the command line ends.
+    static TermInstantCache cache;
+    return cache;
+}
 
 double TermInstantCache::Get(int year, TermIndex k) {
     if (k < 0 || k > 23) return TermInstantUncached(year, k);
@@ -49,7 +53,7 @@ double TermInstantUncached(int year, TermIndex k, SeriesPrecision precision) {
     return t;
 }
 
-double TermInstant(int year, TermIndex k) { return SharedTermInstantCache.Get(year, k); }
+double TermInstant(int year, TermIndex k) { return SharedTermInstantCache().Get(year, k); }
 
 namespace {
 

@@ -23,6 +23,7 @@ private:
     std::unordered_map<int, std::array<double, 24>> years_;
 };
 
-// The one shared memo behind TermInstant, living for the whole run. It grows by 24 doubles per
-// year asked for (a few kilobytes for the years a session visits, 20 kB for a century).
-extern TermInstantCache SharedTermInstantCache;
+// The one shared memo behind TermInstant, made on first use and living for the whole run. It grows
+// by 24 doubles per year asked for (a few kilobytes for the years a session visits, 20 kB for a
+// century).
+TermInstantCache& SharedTermInstantCache();

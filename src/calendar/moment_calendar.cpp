@@ -33,8 +33,8 @@ MomentCalendar ComputeMomentCalendar(Moment civil, const TimeSettings& settings)
     const Moment pillarTime = PillarOfZone(zone, settings);
 
     m.civil = civil;
-    t.labelNow = FormatShortDateLongTime(civil).toStdString();
-    t.week = FormatWeekdayName(civil).toStdString();
+    t.labelNow = FormatShortDateLongTime(civil, QLocale()).toStdString();
+    t.week = FormatWeekdayName(civil, QLocale()).toStdString();
 
     m.year = YearPillar(universal);
     m.day = Pillar{DayStem(pillarTime), DayBranch(pillarTime)};

@@ -128,6 +128,12 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
     return TimeSettings::WithZoneIndex(zoneIndex, summer, longitude, longitudeOn);
 }
 
+const QLocale& CliLocale() {
+    // Made on first use, lives until the tool exits.
+    static const QLocale kRussian(QLocale::Russian, QLocale::Russia);
+    return kRussian;
+}
+
 Moment CurrentLocalMoment() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

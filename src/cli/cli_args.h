@@ -1,5 +1,6 @@
 #pragma once
 // Command-line words: options, dates and the zone options shared by every command.
+#include <QLocale>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -50,6 +51,9 @@ int ParseInteger(const std::string& text, const std::string& optionName, int low
 TimeSettings ParseZoneOptions(const CliOptions& options);
 // The option names ParseZoneOptions reads, for a command's accepted list.
 const std::vector<std::string>& ZoneOptionNames();
+
+// The locale every text of the tool is written in, whatever the computer's: Russian (Russia).
+const QLocale& CliLocale();
 
 // The computer's current local date and time as a moment.
 Moment CurrentLocalMoment();

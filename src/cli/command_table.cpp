@@ -1,6 +1,5 @@
 #include "cli/command_table.h"
 
-#include <QLocale>
 #include <array>
 #include <iomanip>
 
@@ -10,6 +9,7 @@
 #include "cli/place_options.h"
 #include "cli/json_writer.h"
 #include "cli/report_output.h"
+#include "geomancy/azimuth_input.h"
 #include "geomancy/raschet.h"
 #include "geomancy/star_combinations.h"
 #include "geomancy/time_stars.h"
@@ -100,7 +100,7 @@ void PrintGates(const GeomanticTable& t, std::ostream& out) {
         const GateChart& gate = t.gates[g];
         out << kTitles[g] << " " << PalaceName(gate.palace) << ", звезда "
             << Digit(gate.stars[Palace::Centre]) << " ("
-            << StarPhaseName(gate.looks[Palace::Centre].phase) << ")\n";
+            << StarPhaseName(gate.phases[Palace::Centre]) << ")\n";
         for (const auto& row : kGridRows) {
             std::string line = "   ";
             for (PalaceIndex p : row) {
@@ -121,7 +121,7 @@ std::string KillingsWord(std::optional<KillingsDirection> d) {
 std::string OptionalPalaceName(std::optional<PalaceIndex> p) { return p ? PalaceName(*p) : ""; }
 
 void PrintReadable(const GeomanticTable& t, std::ostream& out) {
-    out << t.statusLine << "\n"
+    out << TableStatusLine(t.azimuth, t.tableDate, t.calculationMoment, CliLocale()) << "\n"
         << "Гора: " << t.sittingMountain << ", Направление: " << t.facingMountain
         << ", период постройки " << t.tablePeriod << ", текущий период " << t.currentPeriod
         << ", " << (t.normalZone ? "Основной знак." : "Замещающий знак.") << "\n\n";
@@ -164,9 +164,9 @@ JsonObject TableJson(const GeomanticTable& t) {
             .add("year", c.year)
             .add("month", c.month)
             .add("day", c.day)
-            .add("phase_mountain", c.mountainLook.hint)
-            .add("phase_facing", c.facingLook.hint)
-            .add("phase_base", c.baseLook.hint);
+            .add("phase_mountain", StarPhaseName(c.mountainPhase))
+            .add("phase_facing", StarPhaseName(c.facingPhase))
+            .add("phase_base", StarPhaseName(c.basePhase));
         palaces.push_back(j);
     }
     o.addObjects("palaces", palaces)
@@ -194,9 +194,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
     GeomanticTable table;
     Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
-            TablePeriod(tableDate, settings.zoneHours()), moment, QLocale());
+            TablePeriod(tableDate, settings.zoneHours()), moment);
     if (options.flag("report")) {
-        PrintReport(CalcRich(table), options.flag("json"), out);
+        PrintReport(CalcRich(table, CliLocale()), options.flag("json"), out);
     } else if (options.flag("json")) {
         out << TableJson(table).str() << "\n";
     } else {

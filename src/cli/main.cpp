@@ -54,7 +54,9 @@ const std::map<std::string, Command>& Commands() {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Every engine call here passes CliLocale(); the calendar of a moment still writes its date
+    // caption in the process locale, so that one is pinned to the same until it takes it too.
+    QLocale::setDefault(CliLocale());
     const CommandWords words(argv + 1, argv + argc);
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         (words.empty() ? std::cerr : std::cout) << kUsage;

@@ -33,7 +33,7 @@ AzimuthBox CheckAzimuthText(const std::string& typed) {
         box.text = "360";
     }
     box.azimuth = !value || *value < 0 ? 0 : *value > 360 ? 360 : static_cast<int>(*value);
-    box.colour = AzimuthColour(box.azimuth);
+    box.normalZone = InNormalZone(box.azimuth);
     box.facing = MountainOfAzimuth(box.azimuth);
     box.sitting = SittingMountain(box.facing);
     return box;

@@ -1,5 +1,6 @@
 #pragma once
-// Colours the table window paints with, as plain values (the window maps them to its palette).
+// Colours as plain values: the phase colours of the legend and the table window, and the few the
+// table window paints with (the windows map them to their palettes).
 #include <optional>
 
 struct Rgb {
@@ -16,9 +17,3 @@ constexpr Rgb kHighlight{0, 128, 255};
 // A text colour; std::nullopt is the window's default text colour.
 using TextColour = std::optional<Rgb>;
 
-// The outline of a palace or gate cell.
-struct Frame {
-    Rgb colour = kBlack;
-    int width = 1;  // pixels
-    bool operator==(const Frame& o) const { return colour == o.colour && width == o.width; }
-};

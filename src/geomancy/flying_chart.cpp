@@ -38,11 +38,6 @@ bool InNormalZone(int azimuth) {
     return d >= -3 && d <= 3;
 }
 
-TextColour AzimuthColour(int azimuth) {
-    if (!ValidAzimuth(azimuth) || InNormalZone(azimuth)) return std::nullopt;
-    return kRed;
-}
-
 bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive) {
     const PalaceIndex reference = star == 5 ? palaceOfFive : HomePalace(star);
     const bool earth = yuan == 2;
@@ -97,8 +92,6 @@ bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period) {
     }
     table.normalZone = p->normalZone;
     table.chartComment = p->remark != 0 ? ChartRemark(p->remark) : "НЕТ.";
-    table.palaces[FacingPalace(azimuth)].frame = Frame{kHighlight, 3};
-    table.palaces[SittingPalace(azimuth)].frame = Frame{kBlack, 3};
     return true;
 }
 
@@ -128,11 +121,5 @@ void Men_Draw(GeomanticTable& table, int azimuth) {
         GateChart& gate = table.gates[g];
         gate.palace = gatePalaces[g];
         gate.stars = Zapolnenie_Star(azimuth, table.palaces[gate.palace].base);
-        gate.frames[gate.palace] = Frame{kHighlight, 2};
     }
-}
-
-void UnColorRegt(GeomanticTable& table) {
-    for (PalaceCells& palace : table.palaces) palace.frame = Frame{};
-    for (GateChart& gate : table.gates) gate.frames.fill(Frame{});
 }

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "geomancy/chart_colour.h"
 #include "geomancy/geomantic_table.h"
 #include "geomancy/palaces.h"
 
@@ -14,9 +13,6 @@
 // normal zone); false in the outer 4 degrees on either side (the replacement zone) and outside
 // 0..360.
 bool InNormalZone(int azimuth);
-// Text colour of the azimuth box: default in the normal zone, red in the replacement zone,
-// default outside 0..360.
-TextColour AzimuthColour(int azimuth);
 
 // ------------------------------------------------------------------ flight rule
 // Polarity rule: whether star `star` flies forward from the centre, for an azimuth of position
@@ -49,9 +45,9 @@ struct StarCharts {
 StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool mountainForward,
                           int facingStar);
 
-// The chart step of the computation: sets the comment to "НЕТ." or the replacement remark,
-// fills the three charts and marks the facing palace (highlight, 3 px) and the sitting palace
-// (black, 3 px). An azimuth outside 0..360 or a period outside 1..9 changes nothing (false).
+// The chart step of the computation: sets the comment to "НЕТ." or the replacement remark and
+// fills the three charts. An azimuth outside 0..360 or a period outside 1..9 changes nothing
+// (false).
 bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period);
 
 // ------------------------------------------------------------------ gates
@@ -63,9 +59,5 @@ PalaceIndex GatePalaceB(int azimuth);
 // and, for a 5, the facing palace as reference. All zero for a star outside 1..9.
 PalaceStarArray Zapolnenie_Star(int azimuth, int centreStar);
 
-// Both gate charts from the base stars of the gate palaces of the chart in `table`; each gate
-// palace's cell is outlined 2 px in the highlight colour.
+// Both gate charts from the base stars of the gate palaces of the chart in `table`.
 void Men_Draw(GeomanticTable& table, int azimuth);
-
-// Resets the frames of the eight outer palaces and of every gate cell to 1 px black outlines.
-void UnColorRegt(GeomanticTable& table);

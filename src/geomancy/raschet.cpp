@@ -1,7 +1,5 @@
 #include "geomancy/raschet.h"
 
-#include "calendar/moment_format.h"
-#include "geomancy/azimuth_input.h"
 #include "geomancy/chart_timeliness.h"
 #include "geomancy/flying_chart.h"
 #include "geomancy/time_stars.h"
@@ -16,49 +14,39 @@ TableInputs TableInputs::ForAzimuth(int azimuth, Moment tableDate) {
 }
 
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
-             const CurrentMoment& moment, const QLocale& locale) {
+             const CurrentMoment& moment) {
     const int azimuth = inputs.azimuth;
     if (azimuth < 0 || azimuth > 360 || tablePeriod < 1 || tablePeriod > 9) return false;
 
-    // 1. The time values of the calculation moment.
+    // The time values of the calculation moment.
     table.currentPeriod = moment.smallCycleStar;
     table.yearStar = moment.yearStar;
     table.monthStar = moment.monthStar;
     table.dayStar = moment.dayStar;
     table.yearBranch = moment.year.branch;
     table.monthBranch = moment.month.branch;
-    // 2. The selected mountains.
+    // The selected mountains.
     table.sittingMountain = MountainCaption(inputs.sittingMountain);
     table.facingMountain = MountainCaption(inputs.facingMountain);
-    // 3. The calculation date.
-    table.calculationDate = FormatLongDate(moment.civil, locale).toStdString();
-    // 4. Azimuth and status line.
+    // The calculation moment, the azimuth and the table date (what the status line tells).
+    table.calculationMoment = moment.civil;
     table.azimuth = azimuth;
-    table.statusLine = TableStatusLine(azimuth, inputs.tableDate, moment.civil, locale);
-    // 5. The interpretation commands become available.
-    table.interpretEnabled = true;
-    // 6.-7. Frames reset; Tai Sui.
-    UnColorRegt(table);
+    table.tableDate = inputs.tableDate;
+    // Tai Sui.
     TaiSui(table, table.yearBranch);
-    // 8.-9. The chart of the table period.
+    // The chart of the table period.
     table.tablePeriod = tablePeriod;
     Final_Zapolnenie_216(table, azimuth, tablePeriod);
-    // 10.-11. Time layers and their 5 and 2.
+    // Time layers.
     Stars_Zapolnenie(table, table.yearStar, table.monthStar, table.dayStar);
-    Wu_Sha(table);
-    // 12. Gates.
+    // Gates.
     Men_Draw(table, azimuth);
-    // 13.-15. Timeliness colours, flying Tai Sui, hints.
+    // Timeliness, flying Tai Sui.
     Raszvet_Upadok(table, table.currentPeriod);
     FeiTaiSuiDrawY(table, table.yearStar, table.yearBranch);
     FeiTaiSuiDrawM(table, table.monthStar, table.yearBranch);
-    HintForStars(table, table.currentPeriod);
-    // 16. Everything computed is shown.
-    table.cellsVisible = true;
-    // 17. Three Killings.
+    // Three Killings.
     ShaY(table, table.yearBranch);
     ShaM(table, table.monthBranch);
-    // 18. The compass line points in the facing direction.
-    table.compassLineAngle = azimuth + 90 > 360 ? azimuth + 90 - 360 : azimuth + 90;
     return true;
 }

@@ -1,7 +1,5 @@
 #pragma once
 // The whole computation of a geomantic table ("Внутренний знак"), in its fixed order.
-#include <QLocale>
-
 #include "astro/julian_day.h"
 #include "calendar/current_moment.h"
 #include "geomancy/compass.h"
@@ -20,11 +18,12 @@ struct TableInputs {
 
 // Computes the table for the inputs, the table period (1..9, the period of the table date) and
 // the calculation moment as the main window last computed it (current period, year, month and day
-// stars, year and month branches, civil moment). Dates are formatted in `locale`.
-// Returns false and changes nothing for an azimuth outside 0..360 or a period outside 1..9;
-// a star or branch of the moment out of range leaves only its own layer unchanged.
+// stars, year and month branches, civil moment). Formats nothing: the captions and dates shown
+// with the table are made from it by its readers. Returns false and changes nothing for an
+// azimuth outside 0..360 or a period outside 1..9; a star or branch of the moment out of range
+// leaves only its own layer unchanged.
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
-             const CurrentMoment& moment, const QLocale& locale = QLocale());
+             const CurrentMoment& moment);
 
 // Period 1..9 of a table date: the small-cycle star of its epoch year, the year turning in the
 // zone of the settings (`zoneHours`).
@@ -32,4 +31,4 @@ int TablePeriod(Moment tableDate, float zoneHours);
 
 // Raschet with the table period derived from the table date.
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
-             float zoneHours, const QLocale& locale = QLocale());
+             float zoneHours);

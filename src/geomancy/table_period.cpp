@@ -9,6 +9,6 @@ int TablePeriod(Moment tableDate, float zoneHours) {
 }
 
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
-             float zoneHours, const QLocale& locale) {
-    return Raschet(table, inputs, TablePeriod(inputs.tableDate, zoneHours), moment, locale);
+             float zoneHours) {
+    return Raschet(table, inputs, TablePeriod(inputs.tableDate, zoneHours), moment);
 }

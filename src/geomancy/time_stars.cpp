@@ -9,8 +9,6 @@ namespace {
 
 bool ValidStar(int star) { return star >= 1 && star <= 9; }
 
-TextColour OuterDigitColour(int star) { return star == 5 || star == 2 ? kRed : kBlack; }
-
 }  // namespace
 
 void Stars_Zapolnenie(GeomanticTable& table, int yearStar, int monthStar, int dayStar) {
@@ -25,16 +23,6 @@ void Stars_Zapolnenie(GeomanticTable& table, int yearStar, int monthStar, int da
     if (ValidStar(dayStar)) {
         const PalaceStarArray s = Flight(dayStar, true);
         for (PalaceIndex p = 0; p < kPalaceCount; ++p) table.palaces[p].day = s[p];
-    }
-}
-
-void Wu_Sha(GeomanticTable& table) {
-    for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
-        PalaceCells& c = table.palaces[p];
-        if (p == Palace::Centre) continue;  // the centre keeps the default colour
-        c.yearColour = OuterDigitColour(c.year);
-        c.monthColour = OuterDigitColour(c.month);
-        c.dayColour = OuterDigitColour(c.day);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The time layers over the chart: the flying stars of the year, month and day, the red marking of
-// 5 and 2, Tai Sui, the flying Tai Sui of the year and of the month, and the Three Killings.
+// The time layers over the chart: the flying stars of the year, month and day, Tai Sui, the flying
+// Tai Sui of the year and of the month, and the Three Killings.
 #include <optional>
 #include <string>
 
@@ -10,10 +10,6 @@
 // Year, month and day stars: forward flights of the given centre stars. A star outside 1..9
 // leaves its layer unchanged.
 void Stars_Zapolnenie(GeomanticTable& table, int yearStar, int monthStar, int dayStar);
-
-// Colours of the year, month and day digits: red for a 5 or 2 in an outer palace, black for the
-// other outer digits, the default colour in the centre.
-void Wu_Sha(GeomanticTable& table);
 
 // The Tai Sui marker: the year branch, or none (0) outside 1..12.
 void TaiSui(GeomanticTable& table, Branch yearBranch);

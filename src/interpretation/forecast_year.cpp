@@ -54,6 +54,6 @@ std::array<ForecastPeriod, kForecastPeriodCount> ForecastPeriods(const ForecastY
     return periods;
 }
 
-std::string ForecastDate(Moment zoneInstant, int summerHours) {
-    return FormatShortDate(zoneInstant + LetneeVremja(summerHours)).toStdString();
+std::string ForecastDate(Moment zoneInstant, int summerHours, const QLocale& locale) {
+    return FormatShortDate(zoneInstant + LetneeVremja(summerHours), locale).toStdString();
 }

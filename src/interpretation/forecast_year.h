@@ -2,6 +2,7 @@
 // The year of a personal forecast: the solar year that "Становление весны" opens in Gregorian
 // year Y, its year star and branch, its twelve solar months with their flying stars, and the
 // dates that bound them.
+#include <QLocale>
 #include <array>
 #include <string>
 
@@ -41,6 +42,6 @@ struct ForecastPeriod {
 // to 17, 11 from 17 to term 19 of Y + 1, 12 from 19 to 21 of Y + 1.
 std::array<ForecastPeriod, kForecastPeriodCount> ForecastPeriods(const ForecastYear& year);
 
-// A zone-time instant as the forecast shows it: the short date of the user's locale ("ddddd")
+// A zone-time instant as the forecast shows it: the short date of `locale` ("ddddd")
 // after adding the summer shift.
-std::string ForecastDate(Moment zoneInstant, int summerHours);
+std::string ForecastDate(Moment zoneInstant, int summerHours, const QLocale& locale);

@@ -33,14 +33,16 @@ std::string StarForecastPath(int star, int birthYearStar, bool male) {
 std::string ForecastCaption(int year) { return "Прогноз на " + Num(year) + " год"; }
 
 void CalcGoro(ReportDocument& r, const ForecastYear& year, const PersonCalculation& calculation,
-              const ForecastTexts& texts) {
+              const ForecastTexts& texts, const QLocale& locale) {
     const Person& person = calculation.person;
     const PersonChart& chart = calculation.chart;
     const PersonChartTexts& t = calculation.texts;
     const bool male = chart.male;
     const int B = chart.yearStar;  // as displayed: a woman's mirrored, 5 kept
     const auto periods = ForecastPeriods(year);
-    const auto date = [&](Moment instant) { return ForecastDate(instant, year.summerHours); };
+    const auto date = [&](Moment instant) {
+        return ForecastDate(instant, year.summerHours, locale);
+    };
 
     r.StyleTitl();
     r.Append(ForecastCaption(year.year) + " (с " + date(periods.front().from) + " по " +
@@ -107,11 +109,11 @@ void CalcGoro(ReportDocument& r, const ForecastYear& year, const PersonCalculati
 }
 
 ReportContent ForecastReportContent(const ForecastYear& year, const PersonCalculation& calculation,
-                                    const ForecastTexts& texts) {
+                                    const ForecastTexts& texts, const QLocale& locale) {
     ReportContent content;
     content.caption = ForecastCaption(year.year);
     try {
-        CalcGoro(content.document, year, calculation, texts);
+        CalcGoro(content.document, year, calculation, texts, locale);
     } catch (const EFileError& e) {
         // Nothing of a report that stopped half-way is shown.
         content.document = ReportDocument();

@@ -3,6 +3,7 @@
 // characteristic by the birth-year star, the tendencies of the year and one section for each of
 // the twelve solar months. The long texts are plain-text files of the data folder
 // ("\other\goro\"), chosen by star numbers; the report frames them with headings and dates.
+#include <QLocale>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,9 +31,10 @@ std::string ForecastCaption(int year);
 // window, its texts as the window shows them) over the year `year`. Raises EFileError at the
 // first text that cannot be read; what was appended before it is then no report to show.
 void CalcGoro(ReportDocument& report, const ForecastYear& year,
-              const PersonCalculation& calculation, const ForecastTexts& texts);
+              const PersonCalculation& calculation, const ForecastTexts& texts,
+              const QLocale& locale);
 
 // The report window's content: the caption "Прогноз на " + Y + " год", the status panel left as
 // it is, and the forecast; or, when a text cannot be read, the error and no report.
 ReportContent ForecastReportContent(const ForecastYear& year, const PersonCalculation& calculation,
-                                    const ForecastTexts& texts);
+                                    const ForecastTexts& texts, const QLocale& locale);

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdlib>
 
+#include "calendar/moment_format.h"
 #include "calendar/vocabulary.h"
+#include "geomancy/azimuth_input.h"
 #include "geomancy/flying_chart.h"
 #include "geomancy/palaces.h"
 #include "geomancy/star_combinations.h"
@@ -158,7 +160,7 @@ int EarthCycleYears(int P, int FB) {
     return P > FB ? 20 * std::abs(P - (FB + 9)) : 20 * std::abs(P - FB);
 }
 
-void Obshee(ReportDocument& r, const GeomanticTable& table, int P) {
+void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale& locale) {
     const int A = table.azimuth;
     const int C = table.currentPeriod;
     const bool mainChart = InNormalZone(A);
@@ -269,7 +271,8 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P) {
     // 23.-25. The calculation moment: Tai Sui and its flight.
     r.StyleTitl();
     r.AppendBlank();
-    r.Append("Характеристики знака на " + table.calculationDate);
+    r.Append("Характеристики знака на " +
+             FormatLongDate(table.calculationMoment, locale).toStdString());
     r.AppendBlank();
     r.StyleTitl2();
     r.Append("Позиция Тай Суя");
@@ -316,21 +319,23 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P) {
     r.AppendEmpty();
 }
 
-ReportDocument CalcRich(const GeomanticTable& table, int P) {
+ReportDocument CalcRich(const GeomanticTable& table, int P, const QLocale& locale) {
     ReportDocument report;
-    Obshee(report, table, P);
+    Obshee(report, table, P, locale);
     report.InsertEmptyAtTop();
     return report;
 }
 
-ReportDocument CalcRich(const GeomanticTable& table) {
-    return CalcRich(table, table.palaces[Palace::Centre].base);
+ReportDocument CalcRich(const GeomanticTable& table, const QLocale& locale) {
+    return CalcRich(table, table.palaces[Palace::Centre].base, locale);
 }
 
-ReportContent TableReportContent(const GeomanticTable& table, const std::string& tableCaption) {
+ReportContent TableReportContent(const GeomanticTable& table, const std::string& tableCaption,
+                                 const QLocale& locale) {
     ReportContent content;
     content.caption = "Интерпретация: " + tableCaption;
-    content.statusText = table.statusLine;
-    Obshee(content.document, table, table.palaces[Palace::Centre].base);
+    content.statusText =
+        TableStatusLine(table.azimuth, table.tableDate, table.calculationMoment, locale);
+    Obshee(content.document, table, table.palaces[Palace::Centre].base, locale);
     return content;
 }

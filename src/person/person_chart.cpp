@@ -35,7 +35,7 @@ std::string StemHint(Stem stem) {
     return caption.substr(0, caption.size() - 2);  // without the trailing ", "
 }
 
-PersonCalculation CalculatePerson(const Person& person) {
+PersonCalculation CalculatePerson(const Person& person, const QLocale& locale) {
     PersonCalculation result;
     result.person = person;
     PersonChart& c = result.chart;
@@ -47,8 +47,8 @@ PersonCalculation CalculatePerson(const Person& person) {
     Moment universal = UniversalOfZone(zone, settings);
     const Moment pillarTime = PillarOfZone(zone, settings);
 
-    t.dateTime = FormatShortDateLongTime(birth).toStdString();
-    t.weekday = FormatWeekdayName(birth).toStdString();
+    t.dateTime = FormatShortDateLongTime(birth, locale).toStdString();
+    t.weekday = FormatWeekdayName(birth, locale).toStdString();
 
     c.year = YearPillar(universal);
     c.day = Pillar{DayStem(pillarTime), DayBranch(pillarTime)};

@@ -7,6 +7,7 @@
 // Time bases, all from the person's own zone, summer hours and longitude: the year and month
 // pillars, the epoch year and the luck age follow the Sun (universal time); the day and hour
 // pillars follow the clock at the birth place (pillar time).
+#include <QLocale>
 #include <array>
 #include <string>
 
@@ -59,8 +60,8 @@ struct PersonCalculation {
     PersonChartTexts texts;
 };
 
-// The full chart of a person (dates in the user's locale).
-PersonCalculation CalculatePerson(const Person& person);
+// The full chart of a person (the birth written in `locale`).
+PersonCalculation CalculatePerson(const Person& person, const QLocale& locale);
 
 // The element and polarity of a stem joined by "-": "Дерево-ян", "Дерево-инь" … "Вода-инь".
 std::string StemElementText(Stem stem);

@@ -50,7 +50,8 @@ QString SeasonListTitle(int year) {
     return QString::fromUtf8("На ") + QString::number(year) + QString::fromUtf8(" год");
 }
 
-QString SeasonTermDateText(const YearTermTable& table, TermIndex k, int summerHours) {
+QString SeasonTermDateText(const YearTermTable& table, TermIndex k, int summerHours,
+                           const QLocale& locale) {
     const Moment shown = table.instants[static_cast<std::size_t>(k)] + LetneeVremja(summerHours);
-    return FormatShortDate(shown) + QLatin1Char(' ') + FormatShortTime(shown);
+    return FormatShortDate(shown, locale) + QLatin1Char(' ') + FormatShortTime(shown, locale);
 }

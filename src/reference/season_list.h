@@ -1,6 +1,7 @@
 #pragma once
 // The seasons list: the twelve solar months and the 24 solar terms of one year, each a link to its
 // descriptive page, the terms with their instants in local civil time.
+#include <QLocale>
 #include <QString>
 #include <array>
 
@@ -26,7 +27,8 @@ QString SeasonListTitle(int year);
 
 // The text shown beside term k: the table's zone instant plus the summer-time shift, as short date,
 // a blank and short time ("ddddd t").
-QString SeasonTermDateText(const YearTermTable& table, TermIndex k, int summerHours);
+QString SeasonTermDateText(const YearTermTable& table, TermIndex k, int summerHours,
+                           const QLocale& locale);
 
 // The separator row: it stands after the row of "Зимнее солнцестояние", before the season whose
 // terms fall in January of the year and so precede every other row.

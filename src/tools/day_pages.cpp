@@ -18,10 +18,10 @@ std::string MansionPagePath(int mansion) {
     return "\\other\\constell\\c" + std::to_string(mansion) + ".rtf";
 }
 
-QString GoodDayCaption(Moment civil) {
-    return QString::fromUtf8("12 установлений, ") + FormatDateTime(civil);
+QString GoodDayCaption(Moment civil, const QLocale& locale) {
+    return QString::fromUtf8("12 установлений, ") + FormatDateTime(civil, locale);
 }
 
-QString ConstellCaption(Moment civil) {
-    return QString::fromUtf8("28 созвездий, ") + FormatShortDate(civil);
+QString ConstellCaption(Moment civil, const QLocale& locale) {
+    return QString::fromUtf8("28 созвездий, ") + FormatShortDate(civil, locale);
 }

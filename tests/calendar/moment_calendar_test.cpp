@@ -1,16 +1,17 @@
 #include "calendar/moment_calendar.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
 #include "calendar/epoch_year.h"
+#include "locale_guard.h"
 
 namespace {
 
 class MomentCalendarTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    // The moment's date captions are written in the process locale.
+    LocaleGuard locale_;
 };
 
 TEST_F(MomentCalendarTest, EpochYearAroundTheLunarNewYear) {

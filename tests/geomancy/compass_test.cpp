@@ -114,10 +114,11 @@ TEST(AzimuthInput, TextRules) {
         EXPECT_EQ(MountainCaption(box.facing), c.facing) << c.typed;
         EXPECT_EQ(box.sitting, SittingMountain(box.facing)) << c.typed;
     }
-    // The colour follows the zone of the (replaced) value.
-    EXPECT_EQ(CheckAzimuthText("11").colour, kRed);
-    EXPECT_EQ(CheckAzimuthText("12").colour, std::nullopt);
-    EXPECT_EQ(CheckAzimuthText("xyz").colour, std::nullopt);  // 0 is in Цзы's normal zone
+    // The zone follows the (replaced) value.
+    EXPECT_FALSE(CheckAzimuthText("11").normalZone);
+    EXPECT_TRUE(CheckAzimuthText("12").normalZone);
+    EXPECT_TRUE(CheckAzimuthText("xyz").normalZone);  // 0 is in Цзы's normal zone
+    EXPECT_FALSE(CheckAzimuthText("353").normalZone);
 }
 
 TEST(AzimuthInput, ChoosingAMountainWritesItsCentre) {

@@ -1,15 +1,12 @@
 // The small rules behind the table window: where the palaces stand on screen, the compass
-// captions, the wrapping up-down of the azimuth, the description pages and what closing hides.
+// captions, the wrapping up-down of the azimuth and the description pages.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "astro/moment.h"
 #include "geomancy/azimuth_step.h"
 #include "geomancy/chart_layout.h"
-#include "geomancy/raschet.h"
 #include "geomancy/star_pages.h"
-#include "geomancy/table_visibility.h"
 
 namespace {
 
@@ -81,47 +78,6 @@ TEST(StarPages, APalaceCommentNamesItsFacingStarFirst) {
     EXPECT_EQ(PalaceCommentPage(t, Palace::Li), "");  // nothing computed there
     EXPECT_EQ(PalaceCommentPage(t, 9), "");
     EXPECT_EQ(PalaceCommentPage(t, -1), "");
-}
-
-TEST(TableVisibility, ClosingHidesEveryLayerAndKeepsTheStars) {
-    CurrentMoment m;
-    m.year = {1, 5};  // Чэнь: Three Killings in the south
-    m.month = {3, 7};  // У: the season's in the north
-    m.yearStar = 3;
-    m.monthStar = 1;
-    m.dayStar = 9;
-    m.smallCycleStar = 9;
-    m.civil = EncodeMoment(2024, 6, 1, 12, 0);
-    GeomanticTable t;
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(95, EncodeMoment(2005, 6, 1)), 8, m,
-                        QLocale(QLocale::Russian, QLocale::Russia)));
-    ASSERT_TRUE(t.cellsVisible);
-    ASSERT_TRUE(t.interpretEnabled);
-    ASSERT_EQ(t.taiSuiBranch, 5);
-    ASSERT_TRUE(t.shaYear && t.shaMonth && t.flyingTaiSuiYear && t.flyingTaiSuiMonth);
-    const GeomanticTable computed = t;
-
-    CloseTable(t);
-    EXPECT_FALSE(t.cellsVisible);
-    EXPECT_FALSE(t.interpretEnabled);
-    EXPECT_EQ(t.taiSuiBranch, 0);
-    EXPECT_FALSE(t.shaYear);
-    EXPECT_FALSE(t.shaMonth);
-    EXPECT_FALSE(t.flyingTaiSuiYear);
-    EXPECT_FALSE(t.flyingTaiSuiMonth);
-    for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
-        EXPECT_EQ(t.palaces[p].frame, Frame{});
-        EXPECT_EQ(t.palaces[p].mountain, computed.palaces[p].mountain);
-        EXPECT_EQ(t.palaces[p].facing, computed.palaces[p].facing);
-        for (const GateChart& gate : t.gates) EXPECT_EQ(gate.frames[p], Frame{});
-    }
-    EXPECT_EQ(t.statusLine, computed.statusLine);
-
-    // The next computation shows everything again.
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(95, EncodeMoment(2005, 6, 1)), 8, m));
-    EXPECT_TRUE(t.cellsVisible);
-    EXPECT_EQ(t.taiSuiBranch, 5);
-    EXPECT_EQ(t.palaces[FacingPalace(95)].frame, (Frame{kHighlight, 3}));
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "interpretation/forecast_year.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
 #include "calendar/nine_stars.h"
+#include "locale_guard.h"
 
 namespace {
 
@@ -12,7 +12,6 @@ using Stars = std::array<int, kForecastPeriodCount>;
 
 class ForecastYearTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     static TimeSettings Moscow(int summerHours = 0) {
         return TimeSettings::WithZoneIndex(16, summerHours);
     }
@@ -69,18 +68,19 @@ TEST_F(ForecastYearTest, TwelvePeriodsFromTheSpringStartOfYToThatOfTheNextYear) 
     // Dates in the Russian short format, Moscow time; the last two periods end in early 2025.
     const std::pair<int, const char*> bounds[] = {
         {0, "04.02.2024"}, {1, "05.03.2024"}, {10, "06.12.2024"}, {11, "05.01.2025"}};
-    for (const auto& [p, date] : bounds) EXPECT_EQ(ForecastDate(periods[p].from, 0), date) << p;
-    EXPECT_EQ(ForecastDate(periods[11].to, 0), "03.02.2025");
+    for (const auto& [p, date] : bounds)
+        EXPECT_EQ(ForecastDate(periods[p].from, 0, kRussian), date) << p;
+    EXPECT_EQ(ForecastDate(periods[11].to, 0, kRussian), "03.02.2025");
 }
 
 TEST_F(ForecastYearTest, TheSummerShiftMovesTheShownDate) {
     // The spring start of 2025 is 2025-02-03 14:11 UTC: 3 February at GMT 00:00 and, at 23:11,
     // still at GMT +09:00; one summer hour more makes it the 4th.
     const ForecastYear gmt = ForecastYearOf(2024, TimeSettings::WithZoneIndex(13));
-    EXPECT_EQ(ForecastDate(ForecastPeriods(gmt)[11].to, 0), "03.02.2025");
+    EXPECT_EQ(ForecastDate(ForecastPeriods(gmt)[11].to, 0, kRussian), "03.02.2025");
     const ForecastYear tokyo = ForecastYearOf(2024, TimeSettings::WithZoneIndex(26));
-    EXPECT_EQ(ForecastDate(ForecastPeriods(tokyo)[11].to, 0), "03.02.2025");
-    EXPECT_EQ(ForecastDate(ForecastPeriods(tokyo)[11].to, 1), "04.02.2025");
+    EXPECT_EQ(ForecastDate(ForecastPeriods(tokyo)[11].to, 0, kRussian), "03.02.2025");
+    EXPECT_EQ(ForecastDate(ForecastPeriods(tokyo)[11].to, 1, kRussian), "04.02.2025");
 }
 
 TEST_F(ForecastYearTest, EveryYearsPeriodsFollowOneAnotherAsSolarMonths) {

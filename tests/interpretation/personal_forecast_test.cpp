@@ -1,9 +1,9 @@
 #include "interpretation/personal_forecast.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
+#include "locale_guard.h"
 #include "person/golden_text.h"
 #include "text/ini_file.h"
 
@@ -13,8 +13,6 @@ using Lines = std::vector<std::string>;
 
 class PersonalForecastTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-
     static PersonCalculation Calculated(const char* name, Moment birth, bool male, int zone = 16,
                                         int summer = 0, int longitude = 37, bool longitudeOn = false) {
         Person p;
@@ -25,7 +23,7 @@ protected:
         p.summerHours = summer;
         p.longitude = longitude;
         p.longitudeOn = longitudeOn;
-        return CalculatePerson(p);
+        return CalculatePerson(p, kRussian);
     }
 
     // Ivan: a man born 2004-06-01 12:00 in Moscow, birth-year star 5, month star 8.
@@ -71,7 +69,7 @@ TEST_F(PersonalForecastTest, AWomanReadsTheTextOfTheMirroredStar) {
 
 TEST_F(PersonalForecastTest, TheTextsAreReadInTheOrderOfTheReport) {
     ReportDocument r;
-    CalcGoro(r, Year2024(), Ivan(), Recording());
+    CalcGoro(r, Year2024(), Ivan(), Recording(), kRussian);
     // 2024: year star 3, branch Чэнь, monthly stars 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4, 3.
     const Lines expected{"\\other\\goro\\s5.txt",  "\\other\\goro\\3-5.txt", "\\other\\goro\\5-5.txt",
                          "\\other\\goro\\4-5.txt", "\\other\\goro\\3-5.txt", "\\other\\goro\\2-5.txt",
@@ -87,7 +85,7 @@ TEST_F(PersonalForecastTest, AWomansMonthHeadingKeepsThePlainStar) {
     const PersonCalculation woman = Calculated("", EncodeMoment(2004, 6, 1, 12, 0), false);
     ASSERT_EQ(woman.chart.yearStar, 1);
     ReportDocument r;
-    CalcGoro(r, Year2024(), woman, Recording());
+    CalcGoro(r, Year2024(), woman, Recording(), kRussian);
     ASSERT_EQ(read_.size(), 14u);
     EXPECT_EQ(read_[0], "\\other\\goro\\s1f.txt");
     EXPECT_EQ(read_[1], "\\other\\goro\\3-1.txt");  // year star 3 mirrors to itself
@@ -109,7 +107,7 @@ TEST_F(PersonalForecastTest, TheMonthHeadingsNameTheBirthMonthWhenItsStarIsTheYe
     PersonCalculation same = Ivan();
     same.chart.monthStar = same.chart.yearStar;
     ReportDocument r;
-    CalcGoro(r, Year2024(), same, Recording());
+    CalcGoro(r, Year2024(), same, Recording(), kRussian);
     int headings = 0;
     for (const ReportParagraph& p : r.Paragraphs()) {
         if (p.style != ReportStyle::Titl2 || p.text.rfind("Звезда месяца ", 0) != 0) continue;
@@ -129,7 +127,7 @@ TEST_F(PersonalForecastTest, AMissingTextStopsTheReportAndNothingOfItIsShown) {
         }
         return {"Текст"};
     };
-    const ReportContent content = ForecastReportContent(Year2024(), Ivan(), texts);
+    const ReportContent content = ForecastReportContent(Year2024(), Ivan(), texts, kRussian);
     EXPECT_EQ(content.caption, "Прогноз на 2024 год");
     EXPECT_FALSE(content.statusText.has_value());  // the status panel is left as it is
     EXPECT_EQ(content.error, "Cannot open file \"/data/other/goro/9-5.txt\". No such file");
@@ -162,7 +160,7 @@ TEST_P(PersonalForecastGolden, ReportMatchesTheCheckedInText) {
         Calculated(c.person, c.birth, c.male, c.zone, c.summer, c.longitude, c.longitudeOn);
     const ForecastYear year =
         ForecastYearOf(c.year, TimeSettings::WithZoneIndex(c.settingsZone, c.settingsSummer));
-    const ReportContent content = ForecastReportContent(year, person, Recording());
+    const ReportContent content = ForecastReportContent(year, person, Recording(), kRussian);
     ASSERT_TRUE(content.error.empty()) << content.error;
     ExpectGoldenText(DescribeReport(content.document),
                      std::string("tests/interpretation/golden/") + c.name + ".txt");

@@ -1,12 +1,12 @@
 #pragma once
 // Geomantic tables for the report tests: computed by the table engine for a dwelling and a
-// calculation moment (zone GMT+3, no summer shift, Russian dates), or laid out star by star.
-#include <QLocale>
+// calculation moment (zone GMT+3, no summer shift), or laid out star by star.
 #include <string>
 
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "geomancy/raschet.h"
+#include "locale_guard.h"
 
 // The table of a dwelling facing `azimuth`, built or moved into on `tableDate`, computed for the
 // civil moment `at`.
@@ -15,8 +15,7 @@ inline GeomanticTable ComputedTable(int azimuth, Moment tableDate, Moment at) {
     const CurrentMoment moment = ComputeMomentCalendar(at, settings).moment;
     GeomanticTable table;
     Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
-            TablePeriod(tableDate, settings.zoneHours()), moment,
-            QLocale(QLocale::Russian, QLocale::Russia));
+            TablePeriod(tableDate, settings.zoneHours()), moment);
     return table;
 }
 

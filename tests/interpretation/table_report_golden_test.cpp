@@ -32,7 +32,7 @@ TEST_P(TableReportGolden, ReportMatchesTheCheckedInText) {
     const GeomanticTable table =
         ComputedTable(c.azimuth, EncodeMoment(c.tableYear, c.tableMonth, c.tableDay, 12, 0, 0),
                       EncodeMoment(c.atYear, c.atMonth, c.atDay, 12, 0, 0));
-    const std::string actual = DescribeReport(CalcRich(table));
+    const std::string actual = DescribeReport(CalcRich(table, kRussian));
     const std::string path = GoldenPath(c);
     if (const char* update = std::getenv("GAVROSIN_UPDATE_GOLDEN"); update && *update == '1') {
         std::ofstream(path, std::ios::binary) << actual;

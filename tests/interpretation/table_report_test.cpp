@@ -70,7 +70,7 @@ const GeomanticTable& NorthPeriod8() {
 }
 
 TEST(TableReport, FramedByAnEmptyFirstParagraphAndTwoEmptyLastOnes) {
-    const ReportDocument r = CalcRich(NorthPeriod8());
+    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
     const auto& p = r.Paragraphs();
     ASSERT_GT(p.size(), 3u);
     EXPECT_EQ(p.front().kind, ParagraphKind::Empty);
@@ -81,22 +81,22 @@ TEST(TableReport, FramedByAnEmptyFirstParagraphAndTwoEmptyLastOnes) {
 }
 
 TEST(TableReport, ThePeriodIsTheCentreBaseStar) {
-    const ReportDocument r = CalcRich(NorthPeriod8());
+    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
     EXPECT_TRUE(Has(r, "8-й цикл, Гора У, Направление Цзы"));
-    EXPECT_TRUE(Has(CalcRich(NorthPeriod8(), 3), "3-й цикл, Гора У, Направление Цзы"));
+    EXPECT_TRUE(Has(CalcRich(NorthPeriod8(), 3, kRussian), "3-й цикл, Гора У, Направление Цзы"));
 }
 
 TEST(TableReport, HeadlineAndCommentFollowTheZoneOfTheAzimuth) {
     // 12 lies in the normal zone of Гуй, 11 in its replacement zone.
     GeomanticTable t = Chart().Table(12);
     t.chartComment = "Замечание к раскладу.";
-    const ReportDocument normal = CalcRich(t, 8);
+    const ReportDocument normal = CalcRich(t, 8, kRussian);
     EXPECT_TRUE(Has(normal, "Основной знак."));
     EXPECT_FALSE(Has(normal, "Замещающий знак."));
     EXPECT_FALSE(Has(normal, "Комментарий к Замещающему знаку."));
 
     t.azimuth = 11;
-    const ReportDocument replacement = CalcRich(t, 8);
+    const ReportDocument replacement = CalcRich(t, 8, kRussian);
     EXPECT_FALSE(Has(replacement, "Основной знак."));
     const ReportParagraph* headline = Find(replacement, "Замещающий знак.");
     ASSERT_NE(headline, nullptr);
@@ -129,7 +129,8 @@ TEST(TableReport, StrengthOfMountainAndFacing) {
          kWeakFacing},
     };
     for (const Case& c : cases) {
-        const ReportDocument r = CalcRich(Chart().Facing(2, c.FN, 4).Mountain(c.SM, 2, 6).Table(), 8);
+        const ReportDocument r =
+            CalcRich(Chart().Facing(2, c.FN, 4).Mountain(c.SM, 2, 6).Table(), 8, kRussian);
         const ReportParagraph* title = Find(r, c.title);
         ASSERT_NE(title, nullptr) << c.title;
         EXPECT_EQ(title->style, ReportStyle::Titl2);
@@ -142,14 +143,16 @@ TEST(TableReport, StrengthOfMountainAndFacing) {
 
 TEST(TableReport, RelationsOfTheFacingAndTheMountainPalace) {
     // Дом Направления relates FN to FM, Дом Горы SM to SN.
-    const ReportDocument a = CalcRich(Chart().Facing(9, 1, 4).Mountain(2, 3, 6).Table(), 8);
+    const ReportDocument a =
+        CalcRich(Chart().Facing(9, 1, 4).Mountain(2, 3, 6).Table(), 8, kRussian);
     EXPECT_EQ(After(a, "Дом Направления"), "Преодоление на выходе. Несчастье");
     EXPECT_EQ(After(a, "Дом Горы"), "Преодоление на входе. Cчастье");
-    const ReportDocument b = CalcRich(Chart().Facing(8, 1, 4).Mountain(3, 2, 6).Table(), 8);
+    const ReportDocument b =
+        CalcRich(Chart().Facing(8, 1, 4).Mountain(3, 2, 6).Table(), 8, kRussian);
     EXPECT_EQ(After(b, "Дом Направления"), "Преодоление на входе. Cчастье");
     EXPECT_EQ(After(b, "Дом Горы"), "Преодоление на выходе. Несчастье");
     // A star the table does not provide: the title stands without a relation.
-    const ReportDocument c = CalcRich(Chart().Facing(0, 1, 4).Table(), 8);
+    const ReportDocument c = CalcRich(Chart().Facing(0, 1, 4).Table(), 8, kRussian);
     const auto t = Texts(c);
     const auto title = std::find(t.begin(), t.end(), "Дом Направления");
     ASSERT_NE(title, t.end());
@@ -170,7 +173,7 @@ TEST(TableReport, EarthCycleAndItsEndInTheCurrentPeriod) {
     // P = 8, FB = 2, current period 2: the energy has switched off.
     GeomanticTable t = Chart().Facing(3, 4, 2).Mountain(6, 6, 7).Table();
     t.currentPeriod = 2;
-    const ReportDocument r = CalcRich(t, 8);
+    const ReportDocument r = CalcRich(t, 8, kRussian);
     EXPECT_EQ(After(r, "Земной цикл: 60 лет"),
               "Когда наступит 2-й цикл, Земная энергия дома войдет в фазу отключения.");
     EXPECT_EQ(After(r, "Характеристики знака на 2-й цикл"), " ");
@@ -178,20 +181,20 @@ TEST(TableReport, EarthCycleAndItsEndInTheCurrentPeriod) {
                        "ремон или перестройка дома. Дом выйдет из фазы упадка в следующем цикле."));
     EXPECT_FALSE(Has(r, "Земной цикл по горной звезде в Доме Горы"));
     t.currentPeriod = 3;
-    EXPECT_FALSE(HasPrefix(CalcRich(t, 8), "В этом цикле энергия дома вошла"));
+    EXPECT_FALSE(HasPrefix(CalcRich(t, 8, kRussian), "В этом цикле энергия дома вошла"));
 }
 
 TEST(TableReport, FacingStarOfPeriodFiveHasNoEarthCycle) {
     // FN = P = 5 and the current period equal to FB: still nothing about switching off.
     GeomanticTable t = Chart().Facing(3, 5, 7).Mountain(6, 6, 3).Table();
     t.currentPeriod = 7;
-    const ReportDocument r = CalcRich(t, 5);
+    const ReportDocument r = CalcRich(t, 5, kRussian);
     EXPECT_FALSE(HasPrefix(r, "Земной цикл"));
     EXPECT_FALSE(HasPrefix(r, "Когда наступит"));
     EXPECT_FALSE(HasPrefix(r, "В этом цикле энергия дома вошла"));
     // The same chart in period 6 has both.
     t.palaces[Palace::Kan].facing = 6;
-    const ReportDocument s = CalcRich(t, 6);
+    const ReportDocument s = CalcRich(t, 6, kRussian);
     EXPECT_TRUE(Has(s, "Земной цикл: 20 лет"));
     EXPECT_TRUE(HasPrefix(s, "В этом цикле энергия дома вошла в фазу отключения. "));
 }
@@ -200,7 +203,7 @@ TEST(TableReport, BothStarsOfThePeriodOnTheFacing) {
     // FN = FM = P = 8, SN = 7: the cycle of the mountain palace's facing star.
     GeomanticTable t = Chart().Facing(8, 8, 3).Mountain(9, 7, 4).Table(180 - 180);
     t.currentPeriod = 7;
-    const ReportDocument r = CalcRich(t, 8);
+    const ReportDocument r = CalcRich(t, 8, kRussian);
     EXPECT_EQ(After(r, "Земной цикл по горной звезде в Доме Горы"),
               "Когда наступит 7-й цикл, Земная энергия дома войдет в фазу отключения.");
     const std::string switchedOff =
@@ -210,17 +213,17 @@ TEST(TableReport, BothStarsOfThePeriodOnTheFacing) {
     EXPECT_TRUE(Has(r, switchedOff));
     EXPECT_EQ(Find(r, switchedOff)->style, ReportStyle::Text);
     t.currentPeriod = 9;
-    EXPECT_FALSE(Has(CalcRich(t, 8), switchedOff));
+    EXPECT_FALSE(Has(CalcRich(t, 8, kRussian), switchedOff));
     // Only the facing star of the period: no cycle of the mountain palace.
     t.palaces[Palace::Kan].mountain = 2;
-    EXPECT_FALSE(Has(CalcRich(t, 8), "Земной цикл по горной звезде в Доме Горы"));
+    EXPECT_FALSE(Has(CalcRich(t, 8, kRussian), "Земной цикл по горной звезде в Доме Горы"));
 }
 
 TEST(TableReport, PalaceCombinationsInTheirFixedOrder) {
     Chart chart;
     chart.palaces[Palace::Zhen] = {7, 3, 1};  // "ша пробивающее сердце"
     chart.palaces[Palace::Centre] = {6, 1, 2};
-    const ReportDocument r = CalcRich(chart.Table(), 8);
+    const ReportDocument r = CalcRich(chart.Table(), 8, kRussian);
     const auto t = Texts(r);
     const auto first = std::find(t.begin(), t.end(),
                                  "Специальные комбинации для летящих звезд Направления и Горы");
@@ -235,7 +238,7 @@ TEST(TableReport, PalaceCombinationsInTheirFixedOrder) {
 }
 
 TEST(TableReport, PhasesOfTheFacingMountainAndGateStars) {
-    const ReportDocument r = CalcRich(NorthPeriod8());
+    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
     EXPECT_TRUE(Has(r, "Летящая звезда Направления 9 пурпурная в фазе расцвета. Расцвет по "
                        "богатству."));
     EXPECT_TRUE(Has(r, "Летящая горная звезда 8 белая в фазе отступления. Нет пользы от звезды."));
@@ -249,7 +252,7 @@ TEST(TableReport, FiveYellowAndTwoBlackInTheCentre) {
     GeomanticTable t = Chart().Table();
     t.yearStar = 5;
     t.monthStar = 2;
-    const ReportDocument r = CalcRich(t, 8);
+    const ReportDocument r = CalcRich(t, 8, kRussian);
     const auto texts = Texts(r);
     const auto centre = std::find(texts.begin(), texts.end(),
                                   "Пятерка желтая по году приходит в Центр. Не оказывает "
@@ -262,7 +265,7 @@ TEST(TableReport, FiveYellowAndTwoBlackInTheCentre) {
     EXPECT_TRUE(Has(r, "Двойка черная по году приходит на знак Кунь. Предвещает болезни."));
     t.yearStar = 2;
     t.monthStar = 5;
-    const ReportDocument s = CalcRich(t, 8);
+    const ReportDocument s = CalcRich(t, 8, kRussian);
     EXPECT_TRUE(Has(s, "Пятерка желтая по сезону приходит в Центр. Не оказывает негативного "
                        "влияния в этом сезоне."));
     EXPECT_TRUE(Has(s, "Двойка черная по году приходит в Центр. Не оказывает негативного влияния "
@@ -277,7 +280,7 @@ TEST(TableReport, FiveYellowOnTheFacingAndOnTheMountain) {
     GeomanticTable t = chart.Table(0);
     t.yearStar = 9;
     t.monthStar = 1;
-    const ReportDocument r = CalcRich(t, 8);
+    const ReportDocument r = CalcRich(t, 8, kRussian);
     const std::string year =
         "Пятерка желтая по году приходит на знак Кань. Это Большое разрушение Пятерки желтой. "
         "Крайне несчастливое направление в этом году.";
@@ -300,7 +303,7 @@ TEST(TableReport, FiveYellowOnTheFacingAndOnTheMountain) {
               "Специальные комбинации для летящей Пятерки -- НЕТ.");
     // The same stars for a dwelling facing south swap the facing and the mountain.
     t.azimuth = 180;
-    const ReportDocument s = CalcRich(t, 8);
+    const ReportDocument s = CalcRich(t, 8, kRussian);
     EXPECT_TRUE(Has(s, "Пятерка желтая по году попадает на Гору. Не благоприятно в этом году "
                        "строить, переезжать или делать ремонт в жилище с таким раскладом."));
     EXPECT_TRUE(Has(s, "Пятерка желтая по сезону попадает на Направление. Не благоприятно в этом "
@@ -313,7 +316,7 @@ TEST(TableReport, FlyingTaiSuiOfTheYearAndOfTheSeasonUseTheYearBranch) {
     t.monthBranch = 9;  // not used for the flight
     t.yearStar = 6;
     t.monthStar = 8;
-    const ReportDocument r = CalcRich(t, 8);
+    const ReportDocument r = CalcRich(t, 8, kRussian);
     EXPECT_TRUE(Has(r, "Летящий Тай Суй по году приходит в Дуй. Усиливает влияние Дома."));
     EXPECT_TRUE(Has(r, "Летящий Тай Суй по сезону приходит в Центр. Это темное установление. В "
                        "этом направлении не благоприятно совершать ремонт, перестановку, любые "
@@ -322,7 +325,7 @@ TEST(TableReport, FlyingTaiSuiOfTheYearAndOfTheSeasonUseTheYearBranch) {
 
 TEST(TableReport, AnUncomputedTableGivesTheReportWithEmptyValues) {
     const GeomanticTable t;  // every star 0, no branches, no gates
-    const ReportDocument r = CalcRich(t);
+    const ReportDocument r = CalcRich(t, kRussian);
     EXPECT_TRUE(Has(r, "0-й цикл, Гора , Направление "));
     EXPECT_TRUE(Has(r, "Во вратах звезда 0  в фазе "));
     EXPECT_TRUE(Has(r, "Тай Суй в знаке . Усиливат влияние Дома. "));
@@ -340,7 +343,7 @@ TEST(TableReport, AnUncomputedTableGivesTheReportWithEmptyValues) {
 }
 
 TEST(TableReport, ContentForTheReportWindow) {
-    const ReportContent c = TableReportContent(NorthPeriod8(), "Внутренний знак жилища");
+    const ReportContent c = TableReportContent(NorthPeriod8(), "Внутренний знак жилища", kRussian);
     EXPECT_EQ(c.caption, "Интерпретация: Внутренний знак жилища");
     ASSERT_TRUE(c.statusText.has_value());
     EXPECT_EQ(*c.statusText,
@@ -349,7 +352,7 @@ TEST(TableReport, ContentForTheReportWindow) {
     // The body: the window puts the empty first paragraph above it.
     ReportDocument framed = c.document;
     framed.InsertEmptyAtTop();
-    EXPECT_EQ(DescribeReport(framed), DescribeReport(CalcRich(NorthPeriod8())));
+    EXPECT_EQ(DescribeReport(framed), DescribeReport(CalcRich(NorthPeriod8(), kRussian)));
 }
 
 }  // namespace

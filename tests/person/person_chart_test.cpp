@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
+#include "locale_guard.h"
 #include "person/birth_stars.h"
 
 namespace {
@@ -15,10 +14,11 @@ constexpr int kZoneGmt = 13;       // "(GMT 00:00)"
 constexpr int kZoneMoscow = 16;    // "(GMT +03:00)"
 constexpr int kZoneVladivostok = 28;  // "(GMT +10:00)"
 
+// The chart with its texts in Russian.
+PersonCalculation Calculated(const Person& person) { return CalculatePerson(person, kRussian); }
+
 class PersonChartTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-
     static Person Born(Moment birth, bool male, int zone = kZoneMoscow, int summer = 0) {
         Person p;
         p.birth = birth;
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(PersonChartTest, AManAndAWomanBornIn2004AfterTheSpringStart) {
     const Moment birth = EncodeMoment(2004, 6, 1, 12, 0);
-    const PersonCalculation man = CalculatePerson(Born(birth, true));
+    const PersonCalculation man = Calculated(Born(birth, true));
     EXPECT_EQ(man.chart.epochYear, 4641);
     EXPECT_EQ(man.chart.yearStar, 5);
     EXPECT_EQ(man.chart.guaNumber, 2);
@@ -42,7 +42,7 @@ TEST_F(PersonChartTest, AManAndAWomanBornIn2004AfterTheSpringStart) {
     EXPECT_EQ(man.texts.smallCycleStar, "8 белая (Почва-ян) / 7 алая (Металл-инь)");
     EXPECT_EQ(man.texts.sexWord, "мужской");
 
-    const PersonCalculation woman = CalculatePerson(Born(birth, false));
+    const PersonCalculation woman = Calculated(Born(birth, false));
     EXPECT_EQ(woman.chart.yearStar, 1);
     EXPECT_EQ(woman.chart.guaNumber, 1);
     EXPECT_EQ(woman.texts.baZhai, "Восточная судьба, Дворец Кань гуа, Вода");
@@ -62,7 +62,7 @@ TEST_F(PersonChartTest, AManAndAWomanBornIn2004AfterTheSpringStart) {
 
 TEST_F(PersonChartTest, AWomanWhoseMirroredYearStarIsFiveGetsGuaEight) {
     // 2008 (epoch year 4645) has the year star 1; a woman's mirror makes it 5.
-    const PersonCalculation woman = CalculatePerson(Born(EncodeMoment(2008, 7, 1, 9, 0), false));
+    const PersonCalculation woman = Calculated(Born(EncodeMoment(2008, 7, 1, 9, 0), false));
     EXPECT_EQ(woman.chart.epochYear, 4645);
     EXPECT_EQ(woman.chart.yearStar, 5);
     EXPECT_EQ(woman.chart.guaNumber, 8);
@@ -73,7 +73,7 @@ TEST_F(PersonChartTest, AWomanWhoseMirroredYearStarIsFiveGetsGuaEight) {
 TEST_F(PersonChartTest, TheShownTextsOfAChart) {
     Person p = Born(EncodeMoment(2004, 6, 1, 12, 0), true);
     p.name = "Иван";
-    const PersonCalculation c = CalculatePerson(p);
+    const PersonCalculation c = Calculated(p);
     EXPECT_EQ(c.texts.dateTime, "01.06.2004 12:00:00");
     EXPECT_EQ(c.texts.weekday, "вторник");
     // 2004 Цзя-Шэнь; the month from "Становление лета" is Сы with stem Цзи.
@@ -94,16 +94,16 @@ TEST_F(PersonChartTest, TheShownTextsOfAChart) {
     p.longitude = -75;
     p.longitudeOn = true;
     p.male = false;
-    EXPECT_EQ(CalculatePerson(p).texts.statusLine,
+    EXPECT_EQ(Calculated(p).texts.statusLine,
               "Расчет на: 01.06.2004 12:00:00 | пол: женский | (GMT +05:45) | л.в.: -1 | "
               "долгота -75 (гр.)");
     // No zone chosen: an empty zone text, counted as GMT.
     p.zoneIndex = -1;
-    const PersonCalculation noZone = CalculatePerson(p);
+    const PersonCalculation noZone = Calculated(p);
     EXPECT_EQ(noZone.texts.zone, "");
     p.zoneIndex = kZoneGmt;
-    EXPECT_EQ(noZone.chart.day, CalculatePerson(p).chart.day);
-    EXPECT_EQ(noZone.chart.hour, CalculatePerson(p).chart.hour);
+    EXPECT_EQ(noZone.chart.day, Calculated(p).chart.day);
+    EXPECT_EQ(noZone.chart.hour, Calculated(p).chart.hour);
 }
 
 TEST_F(PersonChartTest, StemElementTextsAndHints) {
@@ -119,23 +119,23 @@ TEST_F(PersonChartTest, StemElementTextsAndHints) {
 TEST_F(PersonChartTest, ABirthHoursBeforeTheSpringStartBelongsToThePreviousYear) {
     // "Становление весны" 2024 falls at 08:28 universal time; 11:40 in Moscow is 08:40 UT.
     const Moment civil = EncodeMoment(2024, 2, 4, 11, 40);
-    const PersonChart after = CalculatePerson(Born(civil, true)).chart;
+    const PersonChart after = Calculated(Born(civil, true)).chart;
     EXPECT_EQ(after.year, (Pillar{1, 5}));
     EXPECT_EQ(after.month.branch, 3);
     EXPECT_EQ(after.epochYear, 4661);
 
-    const PersonChart before = CalculatePerson(Born(EncodeMoment(2024, 2, 4, 10, 0), true)).chart;
+    const PersonChart before = Calculated(Born(EncodeMoment(2024, 2, 4, 10, 0), true)).chart;
     EXPECT_EQ(before.year, (Pillar{10, 4}));
     EXPECT_EQ(before.month.branch, 2);  // Чоу
     EXPECT_EQ(before.epochYear, 4660);
 
     // One summer hour moves the year, the month and the epoch year by the same hour.
-    const PersonChart summer = CalculatePerson(Born(civil, true, kZoneMoscow, 1)).chart;
+    const PersonChart summer = Calculated(Born(civil, true, kZoneMoscow, 1)).chart;
     EXPECT_EQ(summer.year, (Pillar{10, 4}));
     EXPECT_EQ(summer.month.branch, 2);
     EXPECT_EQ(summer.epochYear, 4660);
     const PersonChart summerLater =
-        CalculatePerson(Born(EncodeMoment(2024, 2, 4, 12, 40), true, kZoneMoscow, 1)).chart;
+        Calculated(Born(EncodeMoment(2024, 2, 4, 12, 40), true, kZoneMoscow, 1)).chart;
     EXPECT_EQ(summerLater.year, (Pillar{1, 5}));
     EXPECT_EQ(summerLater.month.branch, 3);
     EXPECT_EQ(summerLater.epochYear, 4661);
@@ -146,7 +146,7 @@ TEST_F(PersonChartTest, TheBirthsOwnZoneDecidesTheEpochYear) {
     // pillar, the year star and the Gua all belong to the year of the Rabbit, whatever zone the
     // computer is set to.
     const PersonChart c =
-        CalculatePerson(Born(EncodeMoment(2024, 2, 4, 18, 0), true, kZoneVladivostok)).chart;
+        Calculated(Born(EncodeMoment(2024, 2, 4, 18, 0), true, kZoneVladivostok)).chart;
     EXPECT_EQ(c.year, (Pillar{10, 4}));
     EXPECT_EQ(c.epochYear, 4660);
     EXPECT_EQ(c.yearStar, 4);
@@ -167,7 +167,7 @@ TEST_F(PersonChartTest, TheEpochYearAlwaysAgreesWithTheYearPillar) {
                     Person p = Born(0, true, zone, summer);
                     const double zoneHours = ZoneTable[zone].hours;
                     p.birth = spring + (hoursFromSpring + zoneHours + summer) / 24.0;
-                    const PersonChart c = CalculatePerson(p).chart;
+                    const PersonChart c = Calculated(p).chart;
                     EXPECT_EQ((c.epochYear - 1) % 60 + 1, SexagenaryIndex(c.year.stem, c.year.branch))
                         << year << " " << hoursFromSpring << " " << zone << " " << summer;
                 }
@@ -178,10 +178,10 @@ TEST_F(PersonChartTest, TheEpochYearAlwaysAgreesWithTheYearPillar) {
 
 TEST_F(PersonChartTest, ABirthAtHalfPastElevenBelongsToTheNextDay) {
     // 2002-10-23 is a Цзя-Цзы day; 23:30 of the day before already belongs to it.
-    const PersonChart c = CalculatePerson(Born(EncodeMoment(2002, 10, 22, 23, 30), true)).chart;
+    const PersonChart c = Calculated(Born(EncodeMoment(2002, 10, 22, 23, 30), true)).chart;
     EXPECT_EQ(c.day, (Pillar{1, 1}));
     EXPECT_EQ(c.hour, (Pillar{1, 1}));
-    const PersonChart earlier = CalculatePerson(Born(EncodeMoment(2002, 10, 22, 22, 59), true)).chart;
+    const PersonChart earlier = Calculated(Born(EncodeMoment(2002, 10, 22, 22, 59), true)).chart;
     EXPECT_EQ(earlier.day, (Pillar{10, 12}));
     EXPECT_EQ(earlier.hour.branch, 12);
 }
@@ -190,21 +190,21 @@ TEST_F(PersonChartTest, TheLongitudeSwitchTakesLocalMeanTimeForDayAndHour) {
     // 01:30 in Moscow is 22:30 UT of the day before.
     Person p = Born(EncodeMoment(2002, 10, 23, 1, 30), true);
     p.longitude = 0;
-    EXPECT_EQ(CalculatePerson(p).chart.day, (Pillar{1, 1}));
-    EXPECT_EQ(CalculatePerson(p).chart.hour.branch, 2);
+    EXPECT_EQ(Calculated(p).chart.day, (Pillar{1, 1}));
+    EXPECT_EQ(Calculated(p).chart.hour.branch, 2);
     p.longitudeOn = true;
-    EXPECT_EQ(CalculatePerson(p).chart.day, (Pillar{10, 12}));
-    EXPECT_EQ(CalculatePerson(p).chart.hour.branch, 12);
+    EXPECT_EQ(Calculated(p).chart.day, (Pillar{10, 12}));
+    EXPECT_EQ(Calculated(p).chart.hour.branch, 12);
     // 30°E: 4 minutes a degree, two hours ahead of UT: 00:30 of the Цзя-Цзы day.
     p.longitude = 30;
-    EXPECT_EQ(CalculatePerson(p).chart.day, (Pillar{1, 1}));
-    EXPECT_EQ(CalculatePerson(p).chart.hour.branch, 1);
+    EXPECT_EQ(Calculated(p).chart.day, (Pillar{1, 1}));
+    EXPECT_EQ(Calculated(p).chart.hour.branch, 1);
 }
 
 TEST_F(PersonChartTest, LuckPillarsAndTheirAges) {
     // 10 days after "Становление весны" 2024 (a yang year) in universal time.
     Person p = Born(TermInstant(2024, 21) + 10.0, true, kZoneGmt);
-    const PersonCalculation man = CalculatePerson(p);
+    const PersonCalculation man = Calculated(p);
     EXPECT_TRUE(man.chart.luckForward);
     EXPECT_EQ(man.chart.month, (Pillar{3, 3}));  // Бин-Инь
     EXPECT_EQ(man.chart.luckPillars[0], (Pillar{4, 4}));
@@ -216,7 +216,7 @@ TEST_F(PersonChartTest, LuckPillarsAndTheirAges) {
     EXPECT_EQ(man.texts.luckBranchHints[0], "Мао (Дерево-инь)");
 
     p.male = false;
-    const PersonCalculation woman = CalculatePerson(p);
+    const PersonCalculation woman = Calculated(p);
     EXPECT_FALSE(woman.chart.luckForward);
     EXPECT_EQ(woman.chart.luckPillars[0], (Pillar{2, 2}));
     EXPECT_EQ(woman.chart.firstLuckAge, 3);
@@ -227,7 +227,7 @@ TEST_F(PersonChartTest, TheLuckAgeCountsFromTheBoundaryOfTheBirthMonthItself) {
     // 18:00 in Vladivostok on 4 February 2024 is half an hour before the spring start in UT:
     // the month is still Чоу, and a woman's forward count reaches its end at once.
     const PersonChart woman =
-        CalculatePerson(Born(EncodeMoment(2024, 2, 4, 18, 0), false, kZoneVladivostok)).chart;
+        Calculated(Born(EncodeMoment(2024, 2, 4, 18, 0), false, kZoneVladivostok)).chart;
     EXPECT_EQ(woman.month.branch, 2);
     EXPECT_TRUE(woman.luckForward);  // a woman in a yin year
     EXPECT_EQ(woman.firstLuckAge, 0);
@@ -235,7 +235,7 @@ TEST_F(PersonChartTest, TheLuckAgeCountsFromTheBoundaryOfTheBirthMonthItself) {
 
 TEST_F(PersonChartTest, ABirthExactlyOnATermInstantIsUnderThatTerm) {
     const Moment spring = TermInstant(2024, 21);
-    const PersonChart c = CalculatePerson(Born(spring, true, kZoneGmt)).chart;
+    const PersonChart c = Calculated(Born(spring, true, kZoneGmt)).chart;
     EXPECT_EQ(c.termName, "Становление весны");
     EXPECT_EQ(c.year, (Pillar{1, 5}));
     EXPECT_EQ(c.month, (Pillar{3, 3}));
@@ -248,7 +248,7 @@ TEST_F(PersonChartTest, EveryChartOfTheCenturyHoldsTogether) {
     for (Moment birth = EncodeMoment(1901, 1, 1, 3, 0); birth < EncodeMoment(2099, 12, 31);
          birth += 37.0 + 5.0 / 24.0) {
         for (bool male : {true, false}) {
-            const PersonCalculation pc = CalculatePerson(Born(birth, male));
+            const PersonCalculation pc = Calculated(Born(birth, male));
             const PersonChart& c = pc.chart;
             ASSERT_NE(c.guaNumber, 5) << birth;
             for (int star : {c.greatCycleStar, c.smallCycleStar, c.yearStar, c.monthStar,

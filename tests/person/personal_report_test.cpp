@@ -1,17 +1,15 @@
 #include "person/personal_report.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
+#include "locale_guard.h"
 #include "person/golden_text.h"
 
 namespace {
 
 class PersonalReportTest : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-
     // A man born in 2004 after the spring start (year star 5, Gua 2), Moscow time.
     static PersonCalculation Ivan() {
         Person p;
@@ -19,7 +17,7 @@ protected:
         p.birth = EncodeMoment(2004, 6, 1, 12, 0);
         p.male = true;
         p.zoneIndex = 16;  // "(GMT +03:00)"
-        return CalculatePerson(p);
+        return CalculatePerson(p, kRussian);
     }
 
     // An unnamed woman with her own zone, summer hours and longitude.
@@ -31,7 +29,7 @@ protected:
         p.summerHours = 1;
         p.longitude = 104;
         p.longitudeOn = true;
-        return CalculatePerson(p);
+        return CalculatePerson(p, kRussian);
     }
 
     static std::string Joined(const std::vector<std::string>& lines) {

@@ -1,17 +1,16 @@
 #include "tools/day_pages.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
-#include "astro/moment.h"
 #include "astro/local_time.h"
+#include "astro/moment.h"
 #include "calendar/moment_calendar.h"
+#include "locale_guard.h"
 
 namespace {
 
 class DayPages : public ::testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     static CurrentMoment At(int y, int m, int d, int h, int min) {
         TimeSettings settings;  // GMT+3, no summer shift, longitude off
         return ComputeMomentCalendar(EncodeMoment(y, m, d, h, min, 0), settings).moment;
@@ -51,12 +50,12 @@ TEST_F(DayPages, PagesOfOfficersAndMansions) {
 }
 
 TEST_F(DayPages, CaptionsInTheUsersFormat) {
-    EXPECT_EQ(GoodDayCaption(EncodeMoment(2024, 6, 21, 12, 30, 5)),
+    EXPECT_EQ(GoodDayCaption(EncodeMoment(2024, 6, 21, 12, 30, 5), kRussian),
               QString::fromUtf8("12 установлений, 21.06.2024 12:30:05"));
     // At exactly midnight the time is left out.
-    EXPECT_EQ(GoodDayCaption(EncodeMoment(2024, 6, 21, 0, 0, 0)),
+    EXPECT_EQ(GoodDayCaption(EncodeMoment(2024, 6, 21, 0, 0, 0), kRussian),
               QString::fromUtf8("12 установлений, 21.06.2024"));
-    EXPECT_EQ(ConstellCaption(EncodeMoment(2024, 6, 21, 12, 30, 5)),
+    EXPECT_EQ(ConstellCaption(EncodeMoment(2024, 6, 21, 12, 30, 5), kRussian),
               QString::fromUtf8("28 созвездий, 21.06.2024"));
     EXPECT_STREQ(kRelationsOfficerCaption,
                  "Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»");

@@ -3,13 +3,13 @@
 // store in a temporary folder (never the user's), the Russian locale, a fixed clock and the data
 // folder of the build.
 #include <QApplication>
-#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "locale_guard.h"
 #include "widgets/clock.h"
 #include "widgets/program_folder.h"
 #include "astro/moment.h"
@@ -36,7 +36,6 @@ protected:
         ASSERT_TRUE(settingsFolder_->isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_->path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_->path());
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         SetClock([] { return TestNow(); });
         SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
     }
@@ -49,5 +48,6 @@ protected:
     QString SettingsFolder() const { return settingsFolder_->path(); }
 
 private:
+    LocaleGuard locale_;  // Russian for the test, the previous locale after it
     std::unique_ptr<QTemporaryDir> settingsFolder_;
 };

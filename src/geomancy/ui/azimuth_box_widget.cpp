@@ -73,7 +73,7 @@ void TAzimuthBox::EditAzChange(const QString& text) {
     }
     box_ = box;
     QPalette colours = EditAz->palette();
-    colours.setColor(QPalette::Text, ScreenColour(box.colour, defaultText_));
+    colours.setColor(QPalette::Text, ScreenColour(AzimuthColour(box.normalZone), defaultText_));
     EditAz->setPalette(colours);
     emit changed(box_);
 }

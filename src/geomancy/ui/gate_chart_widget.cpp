@@ -6,8 +6,8 @@
 #include "geomancy/chart_layout.h"
 #include "geomancy/ui/table_drawing_widget.h"
 
-TFhGate::TFhGate(const GeomanticTable& table, int which, QWidget* parent)
-    : QWidget(parent), table_(table), which_(which) {
+TFhGate::TFhGate(const TablePresentation& presentation, int which, QWidget* parent)
+    : QWidget(parent), shown_(presentation), which_(which) {
     setFixedSize(kSize, kSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -18,9 +18,9 @@ QRect TFhGate::CellRect(PalaceIndex palace) {
 }
 
 QString TFhGate::HintAt(const QPoint& point) const {
-    if (!table_.cellsVisible) return QString();
+    if (!shown_.Shown()) return QString();
     for (PalaceIndex p = 0; p < kPalaceCount; ++p)
-        if (CellRect(p).contains(point)) return QString::fromStdString(Gate().looks[p].hint);
+        if (CellRect(p).contains(point)) return QString::fromStdString(PhaseHint(Gate().phases[p]));
     return QString();
 }
 
@@ -37,13 +37,13 @@ void TFhGate::paintEvent(QPaintEvent*) {
     // Plain frames first, the gate palace's wide one over them.
     for (int pass = 0; pass < 2; ++pass)
         for (PalaceIndex palace = 0; palace < kPalaceCount; ++palace) {
-            const Frame& frame = gate.frames[palace];
+            const Frame frame = shown_.GateFrame(which_, palace);
             if ((frame.width > 1) == (pass == 1)) DrawCellFrame(p, CellRect(palace), frame);
         }
-    if (!table_.cellsVisible) return;
+    if (!shown_.Shown()) return;
     p.setFont(StarFont(font(), kLargeStarPixels));
     for (PalaceIndex palace = 0; palace < kPalaceCount; ++palace) {
-        p.setPen(ScreenColour(gate.looks[palace].colour));
+        p.setPen(ScreenColour(PhaseDigitColour(gate.phases[palace])));
         DrawStarDigit(p, CellRect(palace), gate.stars[palace]);
     }
 }

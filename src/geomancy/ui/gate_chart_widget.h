@@ -1,10 +1,10 @@
 #pragma once
 // One gate chart of the geomantic table window: a 3 × 3 grid laid out like the main chart, each
 // cell a large digit coloured by its timeliness, the gate palace's cell outlined. It paints the
-// window's GeomanticTable as it stands.
+// window's table as its presentation shows it.
 #include <QWidget>
 
-#include "geomancy/geomantic_table.h"
+#include "geomancy/ui/table_presentation.h"
 
 class TFhGate : public QWidget {
     Q_OBJECT
@@ -13,7 +13,7 @@ public:
     static constexpr int kSize = 3 * kCellSize + 1;
 
     // `which`: 0 the main gate ("Основные врата:"), 1 the additional gate.
-    TFhGate(const GeomanticTable& table, int which, QWidget* parent = nullptr);
+    TFhGate(const TablePresentation& presentation, int which, QWidget* parent = nullptr);
 
     static QRect CellRect(PalaceIndex palace);
     // The phase of the star at a point; "" where nothing is shown.
@@ -24,8 +24,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    const GateChart& Gate() const { return table_.gates[which_]; }
+    const GateChart& Gate() const { return shown_.Table().gates[which_]; }
 
-    const GeomanticTable& table_;
+    const TablePresentation& shown_;
     int which_;
 };

@@ -24,6 +24,7 @@
 #include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
+#include "geomancy/azimuth_input.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/raschet.h"
@@ -32,7 +33,6 @@
 #include "geomancy/ui/table_chart_widget.h"
 #include "geomancy/ui/table_drawing_widget.h"
 #include "geomancy/table_file.h"
-#include "geomancy/table_visibility.h"
 #include "text/ini_file.h"
 
 namespace {
@@ -121,7 +121,7 @@ void TFormFh::BuildMenus() {
         *this, file, CloseAction, [this] { return TableChartSheet(*this); },
         [this] { return TableSheetHeader(*this); });
     ClientReportAction = action("Отчет в PDF...", [this] {
-        if (table_.interpretEnabled && links_.clientReport)
+        if (presentation_.InterpretEnabled() && links_.clientReport)
             links_.clientReport(table_, windowTitle(), TableSheetHeader(*this), TableChartSheet(*this));
     });
     file->insertAction(CloseAction, ClientReportAction);
@@ -186,9 +186,9 @@ void TFormFh::BuildToolbar() {
 void TFormFh::BuildChartArea() {
     auto* desk = new QWidget(this);
     desk->setAutoFillBackground(true);
-    Chart = new TFhChart(table_, desk);
-    GateMain = new TFhGate(table_, 0, desk);
-    GateExtra = new TFhGate(table_, 1, desk);
+    Chart = new TFhChart(presentation_, desk);
+    GateMain = new TFhGate(presentation_, 0, desk);
+    GateExtra = new TFhGate(presentation_, 1, desk);
 
     auto heading = [desk](const char* caption) {
         auto* label = new QLabel(Text(caption), desk);
@@ -247,10 +247,11 @@ void TFormFh::ResetInputs() {
 }
 
 void TFormFh::EnableCommands() {
-    InterpretAction->setEnabled(table_.interpretEnabled && bool(links_.interpret));
-    ChartExport.image->setEnabled(table_.interpretEnabled);
-    ChartExport.pdf->setEnabled(table_.interpretEnabled);
-    ClientReportAction->setEnabled(table_.interpretEnabled && bool(links_.clientReport));
+    const bool computed = presentation_.InterpretEnabled();
+    InterpretAction->setEnabled(computed && bool(links_.interpret));
+    ChartExport.image->setEnabled(computed);
+    ChartExport.pdf->setEnabled(computed);
+    ClientReportAction->setEnabled(computed && bool(links_.clientReport));
     CompassAction->setEnabled(bool(links_.showCompass));
     BaZhaiFacingAction->setEnabled(bool(links_.showBaZhai));
     BaZhaiSittingAction->setEnabled(bool(links_.showBaZhai));
@@ -258,7 +259,11 @@ void TFormFh::EnableCommands() {
 }
 
 void TFormFh::ShowTable() {
-    StatusLine->setText(QString::fromStdString(table_.statusLine));
+    // A hidden table leaves the status line as it is: it still tells what was last computed.
+    if (presentation_.Shown()) {
+        StatusLine->setText(QString::fromStdString(TableStatusLine(
+            table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale())));
+    }
     Chart->Refresh();
     GateMain->update();
     GateExtra->update();
@@ -299,12 +304,14 @@ void TFormFh::Raschet() {
     inputs.facingMountain = ComboVoda->currentIndex();
     inputs.sittingMountain = ComboGora->currentIndex();
     if (!::Raschet(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
+    presentation_.SetShown(true);
     ShowTable();
     if (links_.drawCompassFacing) links_.drawCompassFacing(table_.azimuth);
 }
 
 void TFormFh::InterpretClick() {
-    if (table_.interpretEnabled && links_.interpret) links_.interpret(table_, windowTitle());
+    if (presentation_.InterpretEnabled() && links_.interpret)
+        links_.interpret(table_, windowTitle());
 }
 
 void TFormFh::NOpenClick() {
@@ -349,7 +356,6 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
     hasFileName_ = true;
     modified_ = false;
     fileName_ = fileName;
-    table_.fileName = fileName.toStdString();
     setWindowTitle(QFileInfo(fileName).fileName());
     Raschet();
     return true;
@@ -372,7 +378,7 @@ void TFormFh::SaveAsFile() {
 }
 
 bool TFormFh::SaveFile(const QString& fileName) {
-    const char separator = FileDecimalSeparator();
+    const char separator = FileDecimalSeparator(QLocale());
     try {
         SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
     } catch (const EFileError& e) {
@@ -382,7 +388,6 @@ bool TFormFh::SaveFile(const QString& fileName) {
     hasFileName_ = true;
     modified_ = false;
     fileName_ = fileName;
-    table_.fileName = fileName.toStdString();
     setWindowTitle(QFileInfo(fileName).fileName());
     return true;
 }
@@ -428,7 +433,7 @@ void TFormFh::closeEvent(QCloseEvent* event) {
     modified_ = false;
     hasFileName_ = false;
     setWindowTitle(Text(kClosedCaption));
-    CloseTable(table_);
+    presentation_.SetShown(false);
     ShowTable();
     event->accept();
 }

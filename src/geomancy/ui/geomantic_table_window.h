@@ -11,6 +11,7 @@
 #include "astro/julian_day.h"
 #include "calendar/current_moment.h"
 #include "geomancy/geomantic_table.h"
+#include "geomancy/ui/table_presentation.h"
 #include "widgets/print_export.h"
 
 class QAction;
@@ -54,8 +55,9 @@ public:
 
     void SetLinks(TableWindowLinks links);
 
-    // The computed table (meaningful after the first computation).
+    // The computed table (meaningful after the first computation) and what of it is shown.
     const GeomanticTable& Table() const { return table_; }
+    const TablePresentation& Presentation() const { return presentation_; }
     Moment TableDate() const { return tableDate_; }
     bool Modified() const { return modified_; }
     bool HasFileName() const { return hasFileName_; }
@@ -121,6 +123,7 @@ private:
     TableWindowSources sources_;
     TableWindowLinks links_;
     GeomanticTable table_;
+    TablePresentation presentation_{table_};
     Moment tableDate_ = 0;
     bool modified_ = false;
     bool hasFileName_ = false;

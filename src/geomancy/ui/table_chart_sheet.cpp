@@ -107,6 +107,6 @@ Picture TableChartSheet(TFormFh& window) {
 }
 
 QString TableSheetHeader(const TFormFh& window) {
-    const QString status = Text(window.Table().statusLine);
+    const QString status = window.StatusLine->text();
     return status.isEmpty() ? window.windowTitle() : window.windowTitle() + Text(" — ") + status;
 }

@@ -23,7 +23,8 @@ const QColor kCaptionColour(90, 90, 90);
 
 }  // namespace
 
-TFhChart::TFhChart(const GeomanticTable& table, QWidget* parent) : QWidget(parent), table_(table) {
+TFhChart::TFhChart(const TablePresentation& presentation, QWidget* parent)
+    : QWidget(parent), shown_(presentation) {
     setFixedSize(kSize, kSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
@@ -41,7 +42,7 @@ TFhChart::TFhChart(const GeomanticTable& table, QWidget* parent) : QWidget(paren
 }
 
 void TFhChart::Refresh() {
-    for (QToolButton* b : buttons_) b->setVisible(table_.cellsVisible);
+    for (QToolButton* b : buttons_) b->setVisible(shown_.Shown());
     update();
 }
 
@@ -121,23 +122,30 @@ QRect TFhChart::KillingsBarRect(KillingsDirection side, bool ofYear) {
 }
 
 QString TFhChart::HintAt(const QPoint& point) const {
-    if (table_.shaMonth && KillingsBarRect(*table_.shaMonth, false).contains(point))
-        return QString::fromStdString(ShaHint(false, *table_.shaMonth));
-    if (table_.shaYear && KillingsBarRect(*table_.shaYear, true).contains(point))
-        return QString::fromStdString(ShaHint(true, *table_.shaYear));
-    if (table_.taiSuiBranch >= 1 && table_.taiSuiBranch <= 12 &&
-        TaiSuiMarkerRect(table_.taiSuiBranch).contains(point))
-        return QString::fromStdString(BranchName(table_.taiSuiBranch));
-    if (table_.flyingTaiSuiYear && FlyingTaiSuiRect(*table_.flyingTaiSuiYear, true).contains(point))
+    const auto shaMonth = shown_.ShaMonth();
+    const auto shaYear = shown_.ShaYear();
+    const Branch taiSui = shown_.TaiSuiMarker();
+    const auto flyingYear = shown_.FlyingTaiSuiYear();
+    const auto flyingMonth = shown_.FlyingTaiSuiMonth();
+    if (shaMonth && KillingsBarRect(*shaMonth, false).contains(point))
+        return QString::fromStdString(ShaHint(false, *shaMonth));
+    if (shaYear && KillingsBarRect(*shaYear, true).contains(point))
+        return QString::fromStdString(ShaHint(true, *shaYear));
+    if (taiSui >= 1 && taiSui <= 12 && TaiSuiMarkerRect(taiSui).contains(point))
+        return QString::fromStdString(BranchName(taiSui));
+    if (flyingYear && FlyingTaiSuiRect(*flyingYear, true).contains(point))
         return QString::fromUtf8(kFlyingTaiSuiYearHint);
-    if (table_.flyingTaiSuiMonth && FlyingTaiSuiRect(*table_.flyingTaiSuiMonth, false).contains(point))
+    if (flyingMonth && FlyingTaiSuiRect(*flyingMonth, false).contains(point))
         return QString::fromUtf8(kFlyingTaiSuiMonthHint);
-    if (!table_.cellsVisible) return QString();
+    if (!shown_.Shown()) return QString();
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
-        const PalaceCells& c = table_.palaces[p];
-        if (CellRect(p, ChartCell::Mountain).contains(point)) return QString::fromStdString(c.mountainLook.hint);
-        if (CellRect(p, ChartCell::Facing).contains(point)) return QString::fromStdString(c.facingLook.hint);
-        if (CellRect(p, ChartCell::Base).contains(point)) return QString::fromStdString(c.baseLook.hint);
+        const PalaceCells& c = shown_.Table().palaces[p];
+        if (CellRect(p, ChartCell::Mountain).contains(point))
+            return QString::fromStdString(PhaseHint(c.mountainPhase));
+        if (CellRect(p, ChartCell::Facing).contains(point))
+            return QString::fromStdString(PhaseHint(c.facingPhase));
+        if (CellRect(p, ChartCell::Base).contains(point))
+            return QString::fromStdString(PhaseHint(c.basePhase));
     }
     return QString();
 }
@@ -164,59 +172,61 @@ void TFhChart::paintEvent(QPaintEvent*) {
                        QString::fromStdString(CompassCaption(edge, position)));
 
     // Three Killings: the year's bar outlined, the season's filled inside it.
-    if (table_.shaYear) {
+    if (const auto shaYear = shown_.ShaYear()) {
         const int half = kYearBarOutline / 2;
         p.setPen(QPen(kKillingsColour, kYearBarOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(KillingsBarRect(*table_.shaYear, true)).adjusted(half, half, -half, -half));
+        p.drawRect(QRectF(KillingsBarRect(*shaYear, true)).adjusted(half, half, -half, -half));
     }
-    if (table_.shaMonth) p.fillRect(KillingsBarRect(*table_.shaMonth, false), kKillingsColour);
+    if (const auto shaMonth = shown_.ShaMonth())
+        p.fillRect(KillingsBarRect(*shaMonth, false), kKillingsColour);
 
     // Tai Sui.
-    if (table_.taiSuiBranch >= 1 && table_.taiSuiBranch <= 12) {
+    const Branch taiSui = shown_.TaiSuiMarker();
+    if (taiSui >= 1 && taiSui <= 12) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kMarkerColour.darker(130), 1));
         p.setBrush(kMarkerColour);
-        p.drawEllipse(QRectF(TaiSuiMarkerRect(table_.taiSuiBranch)).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawEllipse(QRectF(TaiSuiMarkerRect(taiSui)).adjusted(0.5, 0.5, -0.5, -0.5));
         p.setRenderHint(QPainter::Antialiasing, false);
     }
 
     // Palace frames: the plain ones first, the wide ones (facing, sitting) over them.
     for (int pass = 0; pass < 2; ++pass)
         for (PalaceIndex palace = 0; palace < kPalaceCount; ++palace) {
-            const Frame& frame = table_.palaces[palace].frame;
+            const Frame frame = shown_.PalaceFrame(palace);
             if ((frame.width > 1) == (pass == 1)) DrawCellFrame(p, PalaceRect(palace), frame);
         }
 
-    if (table_.flyingTaiSuiYear)
-        p.drawPixmap(FlyingTaiSuiRect(*table_.flyingTaiSuiYear, true), FlyingTaiSuiPicture(true));
-    if (table_.flyingTaiSuiMonth)
-        p.drawPixmap(FlyingTaiSuiRect(*table_.flyingTaiSuiMonth, false), FlyingTaiSuiPicture(false));
+    if (const auto flyingYear = shown_.FlyingTaiSuiYear())
+        p.drawPixmap(FlyingTaiSuiRect(*flyingYear, true), FlyingTaiSuiPicture(true));
+    if (const auto flyingMonth = shown_.FlyingTaiSuiMonth())
+        p.drawPixmap(FlyingTaiSuiRect(*flyingMonth, false), FlyingTaiSuiPicture(false));
 
-    if (!table_.cellsVisible) return;
+    if (!shown_.Shown()) return;
     const QColor text = palette().color(QPalette::WindowText);
     const QFont large = StarFont(font(), kLargeStarPixels);
     const QFont small = StarFont(font(), kSmallStarPixels);
     for (PalaceIndex palace = 0; palace < kPalaceCount; ++palace) {
-        const PalaceCells& c = table_.palaces[palace];
+        const PalaceCells& c = shown_.Table().palaces[palace];
         p.setFont(large);
-        const std::array<std::tuple<ChartCell, int, const PhaseCell*>, 3> chart = {{
-            {ChartCell::Mountain, c.mountain, &c.mountainLook},
-            {ChartCell::Facing, c.facing, &c.facingLook},
-            {ChartCell::Base, c.base, &c.baseLook},
+        const std::array<std::tuple<ChartCell, int, std::optional<StarPhase>>, 3> chart = {{
+            {ChartCell::Mountain, c.mountain, c.mountainPhase},
+            {ChartCell::Facing, c.facing, c.facingPhase},
+            {ChartCell::Base, c.base, c.basePhase},
         }};
-        for (const auto& [cell, star, look] : chart) {
-            p.setPen(ScreenColour(look->colour));
+        for (const auto& [cell, star, phase] : chart) {
+            p.setPen(ScreenColour(PhaseDigitColour(phase)));
             DrawStarDigit(p, CellRect(palace, cell), star);
         }
         p.setFont(small);
-        const std::array<std::tuple<ChartCell, int, const TextColour*>, 3> time = {{
-            {ChartCell::Year, c.year, &c.yearColour},
-            {ChartCell::Month, c.month, &c.monthColour},
-            {ChartCell::Day, c.day, &c.dayColour},
+        const std::array<std::tuple<ChartCell, int>, 3> time = {{
+            {ChartCell::Year, c.year},
+            {ChartCell::Month, c.month},
+            {ChartCell::Day, c.day},
         }};
-        for (const auto& [cell, star, colour] : time) {
-            p.setPen(ScreenColour(*colour, text));
+        for (const auto& [cell, star] : time) {
+            p.setPen(ScreenColour(TimeDigitColour(palace, star), text));
             DrawStarDigit(p, CellRect(palace, cell), star);
         }
     }

@@ -2,12 +2,12 @@
 // The chart of the geomantic table window: the nine palaces (south at the top) with their
 // mountain, facing and base stars and the year, month and day stars, the compass captions, the
 // Tai Sui markers, the Three Killings bars, the flying Tai Sui pictures and a "Комментарий" button
-// in every palace. It paints the window's GeomanticTable as it stands and computes nothing.
+// in every palace. It paints the window's table as its presentation shows it and computes nothing.
 #include <QWidget>
 #include <array>
 
-#include "geomancy/geomantic_table.h"
 #include "geomancy/time_stars.h"
+#include "geomancy/ui/table_presentation.h"
 
 class QToolButton;
 
@@ -17,8 +17,9 @@ enum class ChartCell { Mountain, Facing, Base, Year, Month, Day };
 class TFhChart : public QWidget {
     Q_OBJECT
 public:
-    // Paints `table`, which must outlive the control; call Refresh after it changes.
-    explicit TFhChart(const GeomanticTable& table, QWidget* parent = nullptr);
+    // Paints the presented table; `presentation` must outlive the control. Call Refresh after
+    // either changes.
+    explicit TFhChart(const TablePresentation& presentation, QWidget* parent = nullptr);
 
     // Repaints and shows or hides the palace buttons with the chart cells.
     void Refresh();
@@ -50,6 +51,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    const GeomanticTable& table_;
+    const TablePresentation& shown_;
     std::array<QToolButton*, kPalaceCount> buttons_{};
 };

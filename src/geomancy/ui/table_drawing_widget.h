@@ -14,6 +14,7 @@ class QWidget;
 
 #include "geomancy/chart_colour.h"
 #include "geomancy/compass.h"
+#include "geomancy/ui/table_presentation.h"
 
 // An engine colour on the screen; `fallback` for the window's default text colour.
 QColor ScreenColour(Rgb colour);

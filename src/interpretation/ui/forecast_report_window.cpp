@@ -17,7 +17,9 @@ TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculati
     SetReportMode(ReportMode::PersonalForecast);
     const ForecastTexts texts = ProgramForecastTexts();
     auto* window = new TFormFHInter(
-        [year, calculation, texts] { return ForecastReportContent(year, calculation, texts); },
+        [year, calculation, texts] {
+            return ForecastReportContent(year, calculation, texts, QLocale());
+        },
         parent);
     window->show();
     return window;

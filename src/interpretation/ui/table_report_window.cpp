@@ -8,7 +8,9 @@ TFormFHInter* OpenTableReport(const GeomanticTable& table, const QString& tableC
                               QWidget* parent) {
     SetReportMode(ReportMode::TableInterpretation);
     auto* window = new TFormFHInter(
-        [table, caption = tableCaption.toStdString()] { return TableReportContent(table, caption); },
+        [table, caption = tableCaption.toStdString()] {
+            return TableReportContent(table, caption, QLocale());
+        },
         parent);
     window->show();
     return window;

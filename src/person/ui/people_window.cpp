@@ -314,17 +314,13 @@ QWidget* TFormPeople::BuildResults() {
     auto* page = new QVBoxLayout(results);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(3);
-    auto result = [this](auto* widget) {
-        results_.push_back(widget);
-        return widget;
-    };
 
     // The moment, over the left column and on into the right.
     auto* moment = new QHBoxLayout;
     moment->setSpacing(6);
     moment->addWidget(new QLabel(Caption("Расчет произведен на:"), results));
-    LabelNow = result(Bold(QString(), results));
-    Week = result(new QLabel(results));
+    LabelNow = Result(Bold(QString(), results));
+    Week = Result(new QLabel(results));
     moment->addWidget(LabelNow);
     moment->addWidget(Week);
     moment->addStretch();
@@ -333,7 +329,27 @@ QWidget* TFormPeople::BuildResults() {
     columns->setSpacing(6);
     page->addLayout(columns, 1);
 
-    // Left: the four pillars.
+    columns->addWidget(BuildPillarColumn(results));
+    auto* divider = new QFrame(results);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    columns->addWidget(divider);
+
+    // Right: the birth stars, then the luck pillars.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(2);
+    right->addWidget(Bold(Caption("Звезды рождения:"), results));
+    right->addLayout(BuildStarRows(results));
+    right->addSpacing(6);
+    right->addWidget(Result(Bold(Caption("Столпы удачи:"), results)));
+    right->addLayout(BuildLuckPillars(results));
+    right->addStretch();
+    columns->addLayout(right, 1);
+    return results;
+}
+
+QWidget* TFormPeople::BuildPillarColumn(QWidget* results) {
+    const QFont small = results->font();
     auto* left = new QVBoxLayout;
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(1);
@@ -342,8 +358,8 @@ QWidget* TFormPeople::BuildResults() {
                          const char* signCaption, Pillar PersonChart::*field) {
         auto* line = new QHBoxLayout;
         line->setSpacing(2);
-        stem = result(Glyph(results));
-        branch = result(Glyph(results));
+        stem = Result(Glyph(results));
+        branch = Result(Glyph(results));
         sign = new PillarLink(Caption(signCaption), results);
         sign->setFont(small);  // a styled label takes no font from its parent
         line->addWidget(stem);
@@ -352,7 +368,7 @@ QWidget* TFormPeople::BuildResults() {
         line->addWidget(sign);
         line->addStretch();
         left->addLayout(line);
-        caption = result(new QLabel(results));
+        caption = Result(new QLabel(results));
         caption->setWordWrap(true);
         left->addWidget(caption);
         left->addSpacing(5);
@@ -366,7 +382,7 @@ QWidget* TFormPeople::BuildResults() {
     auto* dayStem = new QHBoxLayout;
     dayStem->setSpacing(0);
     dayStem->addWidget(new QLabel(Caption("Ствол дня рождения: "), results));
-    LabelDayStem = result(ClickableLabel("Сочетание стволов и ветвей", results));
+    LabelDayStem = Result(ClickableLabel("Сочетание стволов и ветвей", results));
     connect(static_cast<PillarLink*>(LabelDayStem), &PillarLink::clicked, this, [this] {
         if (calculation_) emit DayStemElementClicked(calculation_->chart.day.stem);
     });
@@ -380,24 +396,17 @@ QWidget* TFormPeople::BuildResults() {
     auto* leftBox = new QWidget(results);
     leftBox->setLayout(left);
     leftBox->setFixedWidth(178);
-    columns->addWidget(leftBox);
+    return leftBox;
+}
 
-    auto* divider = new QFrame(results);
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    columns->addWidget(divider);
-
-    // Right: the birth stars, then the luck pillars.
-    auto* right = new QVBoxLayout;
-    right->setSpacing(2);
-    right->addWidget(Bold(Caption("Звезды рождения:"), results));
+QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
     auto* stars = new QGridLayout;
     stars->setHorizontalSpacing(6);
     stars->setVerticalSpacing(1);
     int row = 0;
     auto starRow = [&](const char* caption, QLabel*& value, QLabel* made = nullptr) {
         stars->addWidget(new QLabel(Caption(caption), results), row, 0);
-        value = result(made ? made : new QLabel(results));
+        value = Result(made ? made : new QLabel(results));
         value->setWordWrap(true);  // on a narrow screen font the caption takes a second line
         stars->addWidget(value, row, 1);
         ++row;
@@ -409,20 +418,20 @@ QWidget* TFormPeople::BuildResults() {
         if (calculation_) emit YearStarClicked(calculation_->chart.yearStar);
     });
 
-    auto* forecastFrame = result(new QFrame(results));
+    auto* forecastFrame = Result(new QFrame(results));
     forecastFrame->setFrameShape(QFrame::Box);
     forecastFrame->setFrameShadow(QFrame::Plain);
     auto* forecastBox = new QHBoxLayout(forecastFrame);
     forecastBox->setContentsMargins(4, 1, 4, 1);
-    LabelForecast = result(new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"),
+    LabelForecast = Result(new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"),
                                           forecastFrame));
-    LabelForecast->setFont(small);
+    LabelForecast->setFont(results->font());
     connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
     forecastBox->addStretch();
     stars->addWidget(forecastFrame, row++, 0, 1, 2);
 
-    LabelBaZhai = result(ClickableLabel("Сектора и направления системы Ба чжай", results));
+    LabelBaZhai = Result(ClickableLabel("Сектора и направления системы Ба чжай", results));
     connect(static_cast<PillarLink*>(LabelBaZhai), &PillarLink::clicked, this, [this] {
         if (calculation_) emit BaZhaiClicked(calculation_->chart.guaNumber);
     });
@@ -431,27 +440,27 @@ QWidget* TFormPeople::BuildResults() {
     starRow("Звезда дня:", LabelDayStar);
     starRow("Звезда часа:", LabelHourStar);
     stars->setColumnStretch(1, 1);
-    right->addLayout(stars);
-    right->addSpacing(6);
+    return stars;
+}
 
-    right->addWidget(result(Bold(Caption("Столпы удачи:"), results)));
+QHBoxLayout* TFormPeople::BuildLuckPillars(QWidget* results) {
     auto* luck = new QGridLayout;
     luck->setHorizontalSpacing(3);
     luck->setVerticalSpacing(1);
     // Pillar 1 at the right, pillar 9 at the left; a rule between neighbours.
     for (int i = 0; i < kLuckPillarCount; ++i) {
         const int column = 2 * (kLuckPillarCount - 1 - i);
-        LuckAge[i] = result(new QLabel(results));
+        LuckAge[i] = Result(new QLabel(results));
         LuckAge[i]->setAlignment(Qt::AlignCenter);
-        LuckStvol[i] = result(Glyph(results));
-        LuckVetv[i] = result(Glyph(results));
+        LuckStvol[i] = Result(Glyph(results));
+        LuckVetv[i] = Result(Glyph(results));
         luck->addWidget(LuckAge[i], 0, column, Qt::AlignHCenter);
         luck->addWidget(LuckStvol[i], 1, column, Qt::AlignHCenter);
         luck->addWidget(LuckVetv[i], 2, column, Qt::AlignHCenter);
         LuckYears[i] = result(LuckYearsLabel(results));
         luck->addWidget(LuckYears[i], 3, column, Qt::AlignHCenter);
         if (i > 0) {
-            auto* rule = result(new QFrame(results));
+            auto* rule = Result(new QFrame(results));
             rule->setFrameShape(QFrame::VLine);
             rule->setFrameShadow(QFrame::Sunken);
             luck->addWidget(rule, 0, column + 1, 4, 1);
@@ -460,10 +469,7 @@ QWidget* TFormPeople::BuildResults() {
     auto* luckRow = new QHBoxLayout;
     luckRow->addLayout(luck);
     luckRow->addStretch();
-    right->addLayout(luckRow);
-    right->addStretch();
-    columns->addLayout(right, 1);
-    return results;
+    return luckRow;
 }
 
 void TFormPeople::ConnectEdits() {
@@ -573,7 +579,7 @@ void TFormPeople::AllDraw(Moment birth) {
     Progress(10);
     Person person = CurrentPerson();
     person.birth = birth;
-    calculation_ = CalculatePerson(person);
+    calculation_ = CalculatePerson(person, QLocale());
     const PersonChart& c = calculation_->chart;
     const PersonChartTexts& t = calculation_->texts;
 
@@ -680,7 +686,7 @@ void TFormPeople::ShowBirthStarText(BirthStar star) {
 
 bool TFormPeople::WriteTo(const QString& path) {
     try {
-        SavePersonFile(path.toStdString(), CurrentPerson(), FileDecimalSeparator());
+        SavePersonFile(path.toStdString(), CurrentPerson(), FileDecimalSeparator(QLocale()));
     } catch (const EFileError& e) {
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;

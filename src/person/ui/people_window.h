@@ -23,6 +23,8 @@ class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -156,6 +158,16 @@ private:
     void BuildCommands();
     QWidget* BuildEntry();
     QWidget* BuildResults();
+    // The parts of the results, built into `results` (which gives them its small font).
+    QWidget* BuildPillarColumn(QWidget* results);
+    QGridLayout* BuildStarRows(QWidget* results);
+    QHBoxLayout* BuildLuckPillars(QWidget* results);
+    // A control shown and hidden with the results (SetResultsVisible).
+    template <typename W>
+    W* Result(W* control) {
+        results_.push_back(control);
+        return control;
+    }
     void ConnectEdits();
 
     // The clear without a question: born now, no name, female, the settings' time values.

@@ -67,7 +67,7 @@ void TFormCircle::OverlayChanged() { OverlayImage->setPixmap(QPixmap::fromImage(
 void TFormCircle::ShowTermDates(const YearTermTable& table, int summerHours) {
     const double shift = LetneeVremja(summerHours);
     for (int k = 0; k < 24; ++k) {
-        TermDates[k]->setText(FormatShortDate(table.instants[k] + shift));
+        TermDates[k]->setText(FormatShortDate(table.instants[k] + shift, QLocale()));
         TermDates[k]->adjustSize();
     }
 }

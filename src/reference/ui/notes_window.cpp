@@ -15,7 +15,7 @@ QString NotesPath() { return DataPath(QStringLiteral("\\other\\notes.txt")); }
 
 }  // namespace
 
-QString NoteKeyOf(Moment m) { return FormatLongDate(m); }
+QString NoteKeyOf(Moment m) { return FormatLongDate(m, QLocale()); }
 
 TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
     : ReferenceWindow(QString(), parent), currentMoment_(std::move(currentMoment)) {
@@ -27,14 +27,14 @@ TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
     layout->setContentsMargins(10, 17, 0, 0);  // the white margins, left and top
     layout->addWidget(RichEdit);
     resize(315, 222);
-    setWindowTitle(FormatShortDate(currentMoment_()));
+    setWindowTitle(FormatShortDate(currentMoment_(), QLocale()));
     // Every change is stored, typed or pasted with the mouse alike.
     connect(RichEdit, &QTextEdit::textChanged, this, &TFormNote::NoteChange);
 }
 
 void TFormNote::RaschetNote() {
     const Moment current = currentMoment_();
-    setWindowTitle(FormatShortDate(current));
+    setWindowTitle(FormatShortDate(current, QLocale()));
     ReadCalednar(NoteKeyOf(current));
 }
 

@@ -93,7 +93,8 @@ void TFormSeasoneList::LabelSeasone(int year) {
     const YearTermTable table = source_.termTable();
     const int summer = source_.summerHours();
     for (TermIndex k = 0; k < 24; ++k)
-        Dates[static_cast<std::size_t>(k)]->setText(SeasonTermDateText(table, k, summer));
+        Dates[static_cast<std::size_t>(k)]->setText(
+            SeasonTermDateText(table, k, summer, QLocale()));
 }
 
 void TFormSeasoneList::LabelChange(Moment current) { LabelSeasone(YearOfMoment(current)); }

@@ -9,6 +9,6 @@ TFormConstell::TFormConstell(std::function<CurrentMoment()> current, QWidget* pa
 
 void TFormConstell::RaschetConstell() {
     const CurrentMoment m = current_();
-    setWindowTitle(ConstellCaption(m.civil));
+    setWindowTitle(ConstellCaption(m.civil, QLocale()));
     LoadPage(MansionPagePath(m.mansion));
 }

@@ -9,7 +9,7 @@ TFormGoodDay::TFormGoodDay(std::function<CurrentMoment()> current, QWidget* pare
 
 void TFormGoodDay::RaschetGoodDay() {
     const CurrentMoment m = current_();
-    setWindowTitle(GoodDayCaption(m.civil));
+    setWindowTitle(GoodDayCaption(m.civil, QLocale()));
     LoadPage(OfficerPagePath(OfficerOfDay(m)));
 }
 

@@ -175,7 +175,7 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
 
     // Nothing to interpret and no chart before the first computation.
     EXPECT_FALSE(w->InterpretAction->isEnabled());
-    EXPECT_FALSE(w->Table().cellsVisible);
+    EXPECT_FALSE(w->Presentation().Shown());
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) EXPECT_TRUE(w->Chart->PalaceButton(p)->isHidden());
     // Commands whose windows are not connected stay disabled.
     EXPECT_FALSE(w->CompassAction->isEnabled());
@@ -281,7 +281,7 @@ TEST_F(TableWindowTest, TheComputationShowsTheChartAndEnablesInterpretation) {
     EXPECT_EQ(t.tablePeriod, 8);
     EXPECT_EQ(t.currentPeriod, 9);
     EXPECT_EQ(t.yearStar, moment_.yearStar);
-    EXPECT_TRUE(t.cellsVisible);
+    EXPECT_TRUE(w->Presentation().Shown());
     EXPECT_EQ(w->StatusLine->text(),
               U("Азимут: 95 | Дата строительства или переезда: 01.06.2005 | Расчет на: 21.06.2024"));
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) EXPECT_FALSE(w->Chart->PalaceButton(p)->isHidden());
@@ -301,7 +301,7 @@ TEST_F(TableWindowTest, TheComputationShowsTheChartAndEnablesInterpretation) {
 TEST_F(TableWindowTest, WithoutAReportWindowInterpretationStaysDisabled) {
     auto w = NewWindow();
     w->Raschet();
-    EXPECT_TRUE(w->Table().interpretEnabled);
+    EXPECT_TRUE(w->Presentation().InterpretEnabled());
     EXPECT_FALSE(w->InterpretAction->isEnabled());
 }
 
@@ -383,9 +383,9 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("only.gvt"));
     EXPECT_TRUE(w->HasFileName());
     EXPECT_FALSE(w->Modified());
-    EXPECT_TRUE(w->Table().cellsVisible);
+    EXPECT_TRUE(w->Presentation().Shown());
     EXPECT_EQ(w->Table().azimuth, 90);
-    EXPECT_EQ(w->Table().fileName, openAnswer_.toStdString());
+    EXPECT_EQ(w->FileName(), openAnswer_);
 
     // No "Azimut": azimuth 0.
     WriteFile(Path("nodir.gvt"), "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37665,5\r\n");
@@ -426,7 +426,7 @@ TEST_F(TableWindowTest, ABadFileIsReportedAndChangesNothing) {
         EXPECT_EQ(w->windowTitle(), U("Внутренний знак жилища"));
         EXPECT_FALSE(w->HasFileName());
         EXPECT_TRUE(w->Modified());
-        EXPECT_FALSE(w->Table().cellsVisible);
+        EXPECT_FALSE(w->Presentation().Shown());
     }
     // A missing file too.
     EXPECT_FALSE(w->OpenFileTwo(Path("missing.gvt")));
@@ -560,11 +560,11 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     ASSERT_TRUE(w->close());
     EXPECT_EQ(w->windowTitle(), U("Девять дворцов"));
     EXPECT_FALSE(w->InterpretAction->isEnabled());
-    EXPECT_FALSE(w->Table().cellsVisible);
-    EXPECT_EQ(w->Table().taiSuiBranch, 0);
+    EXPECT_FALSE(w->Presentation().Shown());
+    EXPECT_EQ(w->Presentation().TaiSuiMarker(), 0);
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
         EXPECT_TRUE(w->Chart->PalaceButton(p)->isHidden());
-        EXPECT_EQ(w->Table().palaces[p].frame, Frame{});
+        EXPECT_EQ(w->Presentation().PalaceFrame(p), Frame{});
     }
     EXPECT_FALSE(w->HasFileName());
     EXPECT_FALSE(w->Modified());
@@ -576,7 +576,7 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     EXPECT_EQ(Sitting(*w), U("У"));
     EXPECT_EQ(w->TableDate(), TestNow());
     EXPECT_TRUE(w->StatusLine->text().isEmpty());
-    EXPECT_FALSE(w->Table().cellsVisible);
+    EXPECT_FALSE(w->Presentation().Shown());
     EXPECT_FALSE(w->Modified());
 
     // Saving asks for a name again, proposing the caption.
@@ -649,7 +649,7 @@ TEST_F(TableWindowTest, ATableFileOnTheCommandLineOpensAtStart) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("START.GVT"));
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("180"));
-    EXPECT_TRUE(w->Table().cellsVisible);
+    EXPECT_TRUE(w->Presentation().Shown());
     EXPECT_TRUE(w->HasFileName());
     w->hide();
 }

@@ -11,7 +11,6 @@
 #include "geomancy/flying_chart.h"
 #include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/raschet.h"
-#include "geomancy/table_visibility.h"
 
 namespace {
 
@@ -48,17 +47,24 @@ class ChartWidgetTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        chart_ = std::make_unique<TFhChart>(table_);
+        chart_ = std::make_unique<TFhChart>(shown_);
     }
 
     void Compute(int azimuth) {
         ASSERT_TRUE(Raschet(table_, TableInputs::ForAzimuth(azimuth, EncodeMoment(2005, 6, 1)), 8,
-                            YearOfFive(), QLocale(QLocale::Russian, QLocale::Russia)));
+                            YearOfFive()));
+        shown_.SetShown(true);
         chart_->Refresh();
     }
     QImage Picture() { return chart_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+    void Close() {
+        shown_.SetShown(false);
+        chart_->Refresh();
+    }
+
     GeomanticTable table_;
+    TablePresentation shown_{table_};
     std::unique_ptr<TFhChart> chart_;
 };
 
@@ -97,11 +103,12 @@ TEST_F(ChartWidgetTest, TheComputedChartIsPaintedAsTheTableSays) {
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
         SCOPED_TRACE(p);
         const PalaceCells& c = table_.palaces[p];
+        ASSERT_TRUE(c.mountainPhase && c.facingPhase);
+        const Rgb colour = PhaseColour(*c.mountainPhase);
         EXPECT_GT(CountColour(picture, TFhChart::CellRect(p, ChartCell::Mountain),
-                              QColor(c.mountainLook.colour.r, c.mountainLook.colour.g,
-                                     c.mountainLook.colour.b)), 20);
+                              QColor(colour.r, colour.g, colour.b)), 20);
         EXPECT_EQ(chart_->HintAt(TFhChart::CellRect(p, ChartCell::Facing).center()),
-                  QString::fromStdString(c.facingLook.hint));
+                  QString::fromStdString(StarPhaseName(*c.facingPhase)));
         EXPECT_FALSE(chart_->HintAt(TFhChart::CellRect(p, ChartCell::Base).center()).isEmpty());
         EXPECT_FALSE(chart_->PalaceButton(p)->isHidden());
     }
@@ -147,8 +154,7 @@ TEST_F(ChartWidgetTest, MarkersBarsAndPicturesHaveTheirHints) {
               QString::fromUtf8("Темное установление"));
 
     // Closing hides every one of them.
-    CloseTable(table_);
-    chart_->Refresh();
+    Close();
     EXPECT_TRUE(chart_->HintAt(marker.center()).isEmpty());
     EXPECT_TRUE(chart_->HintAt(seasonBar.center()).isEmpty());
     const QImage hidden = Picture();
@@ -188,8 +194,8 @@ TEST_F(ChartWidgetTest, APalaceButtonReportsItsPalace) {
 
 TEST_F(ChartWidgetTest, AGateGridOutlinesItsGatePalace) {
     Compute(0);  // facing north: main gate Qian, additional gate Gen
-    TFhGate main(table_, 0);
-    TFhGate extra(table_, 1);
+    TFhGate main(shown_, 0);
+    TFhGate extra(shown_, 1);
     const QImage a = main.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage b = extra.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect qian = TFhGate::CellRect(Palace::Qian);
@@ -201,9 +207,10 @@ TEST_F(ChartWidgetTest, AGateGridOutlinesItsGatePalace) {
     const GateChart& gate = table_.gates[0];
     EXPECT_EQ(gate.stars[Palace::Centre], table_.palaces[Palace::Qian].base);
     for (PalaceIndex p = 0; p < kPalaceCount; ++p)
-        EXPECT_EQ(main.HintAt(TFhGate::CellRect(p).center()), QString::fromStdString(gate.looks[p].hint));
+        EXPECT_EQ(main.HintAt(TFhGate::CellRect(p).center()),
+                  QString::fromStdString(StarPhaseName(gate.phases[p])));
 
-    CloseTable(table_);
+    Close();
     EXPECT_TRUE(main.HintAt(TFhGate::CellRect(Palace::Centre).center()).isEmpty());
 }
 

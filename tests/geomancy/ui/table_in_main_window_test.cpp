@@ -33,8 +33,7 @@ TEST_F(TableInMainWindowTest, TheCommandShowsTheTableWhichReadsTheMainMoment) {
     EXPECT_EQ(fh->Azimuth->Text(), QStringLiteral("0"));
 
     fh->Raschet();
-    EXPECT_EQ(fh->Table().calculationDate,
-              FormatLongDate(main.Cascade().Current().civil).toStdString());
+    EXPECT_EQ(fh->Table().calculationMoment, main.Cascade().Current().civil);
     EXPECT_EQ(fh->Table().currentPeriod, main.Cascade().Current().smallCycleStar);
 }
 

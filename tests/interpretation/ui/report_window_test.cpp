@@ -75,7 +75,7 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 
     // Exactly the report of the table, the empty first paragraph included.
     const RichDocument shown = Shown(*w);
-    const RichDocument expected = ToRichDocument(CalcRich(Table()));
+    const RichDocument expected = ToRichDocument(CalcRich(Table(), kRussian));
     EXPECT_TRUE(SameDocument(shown, expected)) << DescribeDocument(shown);
     ASSERT_GT(shown.size(), 2u);
     EXPECT_TRUE(shown[0].runs.empty());
