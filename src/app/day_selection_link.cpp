@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QLocale>
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
@@ -24,7 +25,7 @@ std::optional<PersonBranches> ReadPersonBranches(const QString& path, const Time
     }
     try {
         const Person person = ReadPersonFile(path.toStdString(), Now(), settings);
-        const PersonChart chart = CalculatePerson(person).chart;
+        const PersonChart chart = CalculatePerson(person, QLocale()).chart;
         return PersonBranches{person.name, chart.year.branch, chart.day.branch};
     } catch (const EConvertError& e) {
         error = QString::fromStdString(e.what());

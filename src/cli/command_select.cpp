@@ -67,7 +67,7 @@ PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
     if (!file.isFile()) throw CliError("--person: no such file: " + item);
     try {
         const Person person = ReadPersonFile(item, CurrentLocalMoment(), settings);
-        const PersonChart chart = CalculatePerson(person).chart;
+        const PersonChart chart = CalculatePerson(person, CliLocale()).chart;
         p.name = person.name.empty() ? file.completeBaseName().toStdString() : person.name;
         p.year = chart.year.branch;
         p.day = chart.day.branch;

@@ -140,7 +140,7 @@ TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
     EXPECT_TRUE(PdfText(answer_, pages).contains(U("Страница %1 из %1").arg(pages)));
     // A paragraph of the report, its words in order across the line breaks of the page.
     const QString body = text.simplified();
-    const QString last = QString::fromStdString(CalcRich(Table()).Paragraphs().back().text).simplified();
+    const QString last = QString::fromStdString(CalcRich(Table(), QLocale()).Paragraphs().back().text).simplified();
     EXPECT_TRUE(body.contains(last.left(30))) << last.toStdString();
 }
 

@@ -1,6 +1,8 @@
 #include "geomancy/ui/table_chart_sheet.h"
 
 #include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QToolButton>
 
@@ -32,8 +34,8 @@ QStringList HeadingLines(const TFormFh& window) {
             Text("Азимут: %1 | Гора: %2 | Вода: %3")
                 .arg(t.azimuth)
                 .arg(Text(t.sittingMountain), Text(t.facingMountain)),
-            Text("Дата строительства или переезда: ") + FormatLongDate(window.TableDate()) +
-                Text(" | Расчет на: ") + Text(t.calculationDate)};
+            Text("Дата строительства или переезда: ") + FormatLongDate(window.TableDate(), QLocale()) +
+                Text(" | Расчет на: ") + FormatLongDate(t.calculationMoment, QLocale())};
 }
 
 QFont LegendFont(QFont font) {

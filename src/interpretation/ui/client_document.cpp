@@ -1,5 +1,6 @@
 #include "interpretation/ui/client_document.h"
 
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -42,7 +43,7 @@ void AppendOnNewPage(QTextDocument& text, const QTextDocument& part) {
 
 PrintDocument TableClientDocument(const GeomanticTable& table, const QString& caption,
                                   const QString& header, const Picture& chart) {
-    const ReportContent content = TableReportContent(table, caption.toStdString());
+    const ReportContent content = TableReportContent(table, caption.toStdString(), QLocale());
     auto text = NewReportText();
     FillReportText(*text, content.document);
     return PrintDocument{header, {chart}, text};
@@ -55,7 +56,7 @@ PrintDocument PersonClientDocument(const PersonCalculation& calculation,
     error.clear();
     PrintDocument document = PersonReportDocument(reportLines, header);
     document.pictures.push_back(chart);
-    const ReportContent forecast = ForecastReportContent(year, calculation, ProgramForecastTexts());
+    const ReportContent forecast = ForecastReportContent(year, calculation, ProgramForecastTexts(), QLocale());
     if (!forecast.error.empty()) {
         error = QString::fromStdString(forecast.error);
         document.text = nullptr;

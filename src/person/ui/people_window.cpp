@@ -457,7 +457,7 @@ QHBoxLayout* TFormPeople::BuildLuckPillars(QWidget* results) {
         luck->addWidget(LuckAge[i], 0, column, Qt::AlignHCenter);
         luck->addWidget(LuckStvol[i], 1, column, Qt::AlignHCenter);
         luck->addWidget(LuckVetv[i], 2, column, Qt::AlignHCenter);
-        LuckYears[i] = result(LuckYearsLabel(results));
+        LuckYears[i] = Result(LuckYearsLabel(results));
         luck->addWidget(LuckYears[i], 3, column, Qt::AlignHCenter);
         if (i > 0) {
             auto* rule = Result(new QFrame(results));

@@ -403,7 +403,7 @@ const DayVerdict* TFormDaySelection::VerdictOf(Moment date) const {
 }
 
 QString TFormDaySelection::DayTooltip(const DayVerdict& v) const {
-    QString text = FormatLongDate(v.facts.date) + QLatin1Char('\n');
+    QString text = FormatLongDate(v.facts.date, QLocale()) + QLatin1Char('\n');
     if (v.chosen) {
         text += U("Подходит");
     } else {
@@ -465,7 +465,7 @@ void TFormDaySelection::FillList() {
         const DayFacts& f = v.facts;
         const int row = List->rowCount();
         List->insertRow(row);
-        auto* date = new SortedItem(FormatShortDate(f.date), f.date);
+        auto* date = new SortedItem(FormatShortDate(f.date, QLocale()), f.date);
         date->setData(kDateRole, f.date);
         List->setItem(row, 0, date);
         List->setItem(row, 1, new SortedItem(Text(StemName(f.day.stem) + "-" + BranchName(f.day.branch)),
