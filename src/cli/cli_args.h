@@ -8,11 +8,12 @@
 
 #include "astro/julian_day.h"
 #include "astro/local_time.h"
+#include "text/gavrosin_error.h"
 
 // A bad argument: the message is printed as one line on stderr and the tool exits non-zero.
-class CliError : public std::runtime_error {
+class CliError : public GavrosinError {
 public:
-    explicit CliError(const std::string& m) : std::runtime_error(m) {}
+    explicit CliError(const std::string& m) : GavrosinError(m) {}
 };
 
 // The options of one command: "--name value" pairs and bare flags ("--json").
