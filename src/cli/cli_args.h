@@ -33,7 +33,8 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// Earliest and latest moments the program accepts: 1900-01-01 and 9000-01-01.
+// First and last days the program accepts, 1900-01-01 and 9000-01-01, as moments at 00:00; every
+// time of day of either day is accepted.
 constexpr double kFirstMoment = 2;
 constexpr double kLastMoment = 2593224;
 
@@ -52,8 +53,9 @@ TimeSettings ParseZoneOptions(const CliOptions& options);
 // The option names ParseZoneOptions reads, for a command's accepted list.
 const std::vector<std::string>& ZoneOptionNames();
 
-// The computer's current local date and time as a moment.
-Moment CurrentLocalMoment();
+// Now, as the clock of the given zone and summer shift shows it: the current universal instant
+// with the zone applied (the computer's own time zone plays no part).
+Moment CurrentCivilMoment(const TimeSettings& settings);
 
 // "YYYY-MM-DD", "YYYY-MM-DD HH:MM:SS" of a moment (proleptic Gregorian, millisecond-rounded).
 std::string IsoDate(Moment x);

@@ -186,8 +186,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
-    const Moment civil = at ? ParseDateTime(*at, "at") : CurrentLocalMoment();
     const TimeSettings settings = ParseZoneOptions(options);
+    const Moment civil = at ? ParseDateTime(*at, "at") : CurrentCivilMoment(settings);
 
     const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
     GeomanticTable table;
@@ -208,11 +208,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
 int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         return Run(args, out);
-    } catch (const CliError& e) {
+    } catch (const std::exception& e) {
+        // The system's errors (GavrosinError) and any other: one line, exit 2.
         err << "gavrosin-cli: " << e.what() << "\n";
         return 2;
-    } catch (const EConvertError& e) {
-        err << "gavrosin-cli: " << e.what() << "\n";
-        return 1;
     }
 }
