@@ -1,6 +1,7 @@
 #include "app/rich_text_file.h"
 
 #include <QStringConverter>
+#include <QStringList>
 
 #include "text/cp1251.h"
 #include "text/rtf_reader.h"

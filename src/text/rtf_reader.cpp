@@ -325,6 +325,9 @@ private:
 
     void Emit(char32_t cp) {
         highSurrogate_ = 0;  // anything between the two halves of a pair breaks it
+        // Control characters other than tab and line break have no place in a text, whether
+        // they come as they stand, as \'hh or as \uN.
+        if (cp < 0x20 && cp != U'\t' && cp != U'\n') return;
         switch (State().destination) {
             case Destination::Skip:
                 return;
