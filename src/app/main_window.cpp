@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -491,11 +492,21 @@ void TFormMainGVR::SettingsApplied() {
 void TFormMainGVR::DefaultLayoutClick() { windows_.ApplyDefaultLayout(Layout()); }
 
 void TFormMainGVR::NewWindowClick() {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!QProcess::startDetached(program, QStringList())) {
+        ShowErrorBox(this, QStringLiteral("Не удалось запустить второе окно программы «%1». "
+                                          "Запустите программу ещё раз вручную.")
+                               .arg(QDir::toNativeSeparators(program)));
+    }
 }
 
 void TFormMainGVR::HelpClick() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(DataPath(QStringLiteral("\\help\\index.htm"))));
+    const QString help = DataPath(QStringLiteral("\\help\\index.htm"));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
+        ShowErrorBox(this, QStringLiteral("Не удалось открыть справку «%1»: не найдена программа "
+                                          "для просмотра страниц. Откройте этот файл в браузере.")
+                               .arg(QDir::toNativeSeparators(help)));
+    }
 }
 
 void TFormMainGVR::AboutClick() {

@@ -64,15 +64,14 @@ HistoricalDate DateOfJulianDay(JulianDay j) {
     const double k = std::trunc((b - 122.1) / 365.25);
     const double d = std::trunc(365.25 * k);
     const double e = std::trunc((b - d) / 30.6001);
+    const double year = e > 13 ? k - 4715 : k - 4716;
+    // A historical date holds years 1..9999 only; converting a year outside that (or a NaN) to
+    // the 16-bit field would be undefined, so it is refused as a date of no such year.
+    if (!(year >= 1 && year <= 9999)) throw EConvertError("Invalid year");
     HistoricalDate result;
     result.day = static_cast<std::uint16_t>(b - d - std::trunc(30.6001 * e));
-    if (e > 13) {
-        result.month = static_cast<std::uint16_t>(e - 13);
-        result.year = static_cast<std::uint16_t>(k - 4715);
-    } else {
-        result.month = static_cast<std::uint16_t>(e - 1);
-        result.year = static_cast<std::uint16_t>(k - 4716);
-    }
+    result.month = static_cast<std::uint16_t>(e > 13 ? e - 13 : e - 1);
+    result.year = static_cast<std::uint16_t>(year);
     return result;
 }
 

@@ -9,14 +9,15 @@
 #include <unordered_map>
 
 #include "astro/julian_day.h"
+#include "text/gavrosin_error.h"
 
 enum class TMoonPhase { NewMoon, WaxingCrescent, FirstQuarter, WaxingGibbous, FullMoon,
                         WaningGibbous, LastQuarter, WaningCrescent };
 
 // Raised with "No TDateTime possible" or "Invalid TMoonPhase".
-class E_OutOfAlgorithmRange : public std::runtime_error {
+class E_OutOfAlgorithmRange : public GavrosinError {
 public:
-    explicit E_OutOfAlgorithmRange(const std::string& m) : std::runtime_error(m) {}
+    explicit E_OutOfAlgorithmRange(const std::string& m) : GavrosinError(m) {}
 };
 
 // Instant of a principal phase (new moon, first quarter, full moon, last quarter) of the lunation

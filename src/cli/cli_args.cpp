@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <regex>
 
 #include "astro/moment.h"
 
@@ -14,14 +14,72 @@ bool Contains(const std::vector<std::string>& list, const std::string& name) {
     return std::find(list.begin(), list.end(), name) != list.end();
 }
 
+// The range is one of days, as in the date pickers: any time of its first and last day is in it.
 Moment CheckedMoment(int y, int mo, int d, double timeOfDay, const std::string& text,
                      const std::string& optionName) {
     if (!IsValidCivilDate(y, mo, d))
         throw CliError("--" + optionName + ": no such date: " + text);
-    const Moment m = EncodeMoment(y, mo, d) + timeOfDay;
-    if (m < kFirstMoment || m > kLastMoment)
+    const Moment day = EncodeMoment(y, mo, d);
+    if (day < kFirstMoment || day > kLastMoment)
         throw CliError("--" + optionName + ": the date must lie between 1900-01-01 and 9000-01-01: " + text);
-    return m;
+    return day + timeOfDay;
+}
+
+// A scanner over an argument's characters. Arguments can be arbitrarily long, so every form is
+// read in one pass with no backtracking.
+class Scanner {
+public:
+    explicit Scanner(const std::string& text) : text_(text) {}
+    bool atEnd() const { return pos_ == text_.size(); }
+    // Exactly `count` digits as a number.
+    bool digits(std::size_t count, int& value) { return digitsBetween(count, count, value); }
+    // Between `least` and `most` digits (at most 9) as a number; more digits fail.
+    bool digitsBetween(std::size_t least, std::size_t most, int& value) {
+        std::size_t n = 0;
+        value = 0;
+        while (pos_ < text_.size() && IsDigit(text_[pos_])) {
+            if (++n > most) return false;
+            value = value * 10 + (text_[pos_++] - '0');
+        }
+        return n >= least;
+    }
+    // One or more digits, any number of them.
+    bool digitRun() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
+        return pos_ > start;
+    }
+    bool skip(char c) {
+        if (pos_ < text_.size() && text_[pos_] == c) return ++pos_, true;
+        return false;
+    }
+    bool skipAny(const char* set) {
+        for (const char* c = set; *c; ++c)
+            if (skip(*c)) return true;
+        return false;
+    }
+    std::size_t position() const { return pos_; }
+
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+private:
+    const std::string& text_;
+    std::size_t pos_ = 0;
+};
+
+struct DateFields {
+    int year = 0, month = 0, day = 0;
+};
+
+// "YYYY-MM-DD" at the scanner's position.
+bool ScanDate(Scanner& s, DateFields& d) {
+    return s.digits(4, d.year) && s.skip('-') && s.digits(2, d.month) && s.skip('-') &&
+           s.digits(2, d.day);
+}
+
+// "HH:MM" with one or two digits of hours (`shortHours`) or exactly two.
+bool ScanTime(Scanner& s, bool shortHours, int& hours, int& minutes) {
+    return s.digitsBetween(shortHours ? 1 : 2, 2, hours) && s.skip(':') && s.digits(2, minutes);
 }
 
 double TimeFraction(int h, int mi, int s, const std::string& text, const std::string& optionName) {
@@ -64,36 +122,41 @@ std::optional<std::string> CliOptions::optionalValue(const std::string& name) co
 }
 
 Moment ParseDate(const std::string& text, const std::string& optionName) {
-    static const std::regex kDate(R"((\d{4})-(\d{2})-(\d{2}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kDate))
+    Scanner s(text);
+    DateFields d;
+    if (!ScanDate(s, d) || !s.atEnd())
         throw CliError("--" + optionName + ": expected a date as YYYY-MM-DD, got \"" + text + "\"");
-    return CheckedMoment(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), 0.0, text, optionName);
+    return CheckedMoment(d.year, d.month, d.day, 0.0, text, optionName);
 }
 
 Moment ParseDateTime(const std::string& text, const std::string& optionName) {
-    static const std::regex kDateTime(R"((\d{4})-(\d{2})-(\d{2})[T ](\d{2}):(\d{2})(?::(\d{2}))?)");
-    std::smatch m;
-    if (!std::regex_match(text, m, kDateTime))
+    Scanner s(text);
+    DateFields d;
+    int hours = 0, minutes = 0, seconds = 0;
+    const bool ok = ScanDate(s, d) && s.skipAny("T ") && ScanTime(s, false, hours, minutes) &&
+                    (s.atEnd() || (s.skip(':') && s.digits(2, seconds))) && s.atEnd();
+    if (!ok)
         throw CliError("--" + optionName + ": expected YYYY-MM-DDTHH:MM[:SS], got \"" + text + "\"");
-    const int seconds = m[6].matched ? std::stoi(m[6]) : 0;
-    const double t = TimeFraction(std::stoi(m[4]), std::stoi(m[5]), seconds, text, optionName);
-    return CheckedMoment(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), t, text, optionName);
+    const double t = TimeFraction(hours, minutes, seconds, text, optionName);
+    return CheckedMoment(d.year, d.month, d.day, t, text, optionName);
 }
 
 double ParseTimeOfDay(const std::string& text, const std::string& optionName) {
-    static const std::regex kTime(R"((\d{1,2}):(\d{2}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kTime))
+    Scanner s(text);
+    int hours = 0, minutes = 0;
+    if (!ScanTime(s, true, hours, minutes) || !s.atEnd())
         throw CliError("--" + optionName + ": expected a time as HH:MM, got \"" + text + "\"");
-    return TimeFraction(std::stoi(m[1]), std::stoi(m[2]), 0, text, optionName);
+    return TimeFraction(hours, minutes, 0, text, optionName);
 }
 
 int ParseInteger(const std::string& text, const std::string& optionName, int low, int high) {
-    static const std::regex kInteger(R"([+-]?\d{1,9})");
-    if (!std::regex_match(text, kInteger))
+    Scanner s(text);
+    const bool negative = s.skip('-');
+    if (!negative) s.skip('+');
+    int magnitude = 0;
+    if (!s.digitsBetween(1, 9, magnitude) || !s.atEnd())
         throw CliError("--" + optionName + ": expected a whole number, got \"" + text + "\"");
-    const int v = std::stoi(text);
+    const int v = negative ? -magnitude : magnitude;
     if (v < low || v > high)
         throw CliError("--" + optionName + ": must be between " + std::to_string(low) + " and " +
                        std::to_string(high) + ", got " + text);
@@ -110,10 +173,19 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
     if (options.has("zone-hours") && options.has("zone-index"))
         throw CliError("give either --zone-hours or --zone-index, not both");
     if (const auto hours = options.optionalValue("zone-hours")) {
-        static const std::regex kHours(R"([+-]?\d{1,2}(\.\d+)?)");
-        if (!std::regex_match(*hours, kHours))
+        // [+-] one or two digits [. digits]; any number of decimals, read in one pass.
+        Scanner s(*hours);
+        const bool negative = s.skip('-');
+        if (!negative) s.skip('+');
+        const std::size_t numberStart = s.position();
+        int whole = 0;
+        bool ok = s.digitsBetween(1, 2, whole);
+        if (ok && s.skip('.')) ok = s.digitRun();
+        if (!ok || !s.atEnd())
             throw CliError("--zone-hours: expected a number of hours, got \"" + *hours + "\"");
-        const double h = std::stod(*hours);
+        double h = 0;
+        std::from_chars(hours->data() + numberStart, hours->data() + hours->size(), h);
+        if (negative) h = -h;
         zoneIndex = -1;
         for (int i = 0; i < kZoneCount; ++i)
             if (std::fabs(ZoneTable[i].hours - h) < 1e-6) zoneIndex = i;
@@ -134,11 +206,14 @@ const QLocale& CliLocale() {
     return kRussian;
 }
 
-Moment CurrentLocalMoment() {
-    const QDateTime now = QDateTime::currentDateTime();
+Moment CurrentCivilMoment(const TimeSettings& settings) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDate d = now.date();
     const QTime t = now.time();
-    return EncodeMoment(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
+    const Moment universal =
+        EncodeMoment(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
+    // The inverse of the engine's civil -> universal step: zone offset, then the summer shift.
+    return universal + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
 }
 
 std::string IsoDate(Moment x) {

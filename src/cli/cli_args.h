@@ -9,11 +9,12 @@
 
 #include "astro/julian_day.h"
 #include "astro/local_time.h"
+#include "text/gavrosin_error.h"
 
 // A bad argument: the message is printed as one line on stderr and the tool exits non-zero.
-class CliError : public std::runtime_error {
+class CliError : public GavrosinError {
 public:
-    explicit CliError(const std::string& m) : std::runtime_error(m) {}
+    explicit CliError(const std::string& m) : GavrosinError(m) {}
 };
 
 // The options of one command: "--name value" pairs and bare flags ("--json").
@@ -33,7 +34,8 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// Earliest and latest moments the program accepts: 1900-01-01 and 9000-01-01.
+// First and last days the program accepts, 1900-01-01 and 9000-01-01, as moments at 00:00; every
+// time of day of either day is accepted.
 constexpr double kFirstMoment = 2;
 constexpr double kLastMoment = 2593224;
 
@@ -55,8 +57,10 @@ const std::vector<std::string>& ZoneOptionNames();
 // The locale every text of the tool is written in, whatever the computer's: Russian (Russia).
 const QLocale& CliLocale();
 
-// The computer's current local date and time as a moment.
-Moment CurrentLocalMoment();
+
+// Now, as the clock of the given zone and summer shift shows it: the current universal instant
+// with the zone applied (the computer's own time zone plays no part).
+Moment CurrentCivilMoment(const TimeSettings& settings);
 
 // "YYYY-MM-DD", "YYYY-MM-DD HH:MM:SS" of a moment (proleptic Gregorian, millisecond-rounded).
 std::string IsoDate(Moment x);

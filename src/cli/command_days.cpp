@@ -33,7 +33,7 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
     const MomentZone zone(options);
     const bool json = options.flag("json");
-    for (Moment day = from; day <= to; day += 1) {
+    for (Moment day = from; day <= to && out; day += 1) {  // stop once the output fails
         const TimeSettings settings = zone.At(day + time);
         const MomentCalendar c = ComputeMomentCalendar(day + time, settings);
         const std::string date = IsoDate(day);

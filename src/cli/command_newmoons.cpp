@@ -9,7 +9,7 @@ int RunNewMoonsCommand(const CommandWords& words, std::ostream& out) {
     const Moment to = ParseDate(options.value("to"), "to") + 1;  // through the end of that day
     if (to <= from) throw CliError("--to is before --from");
     const bool json = options.flag("json");
-    for (Moment m = NextNewMoon(from); m < to; m = NextNewMoon(m + 1)) {
+    for (Moment m = NextNewMoon(from); m < to && out; m = NextNewMoon(m + 1)) {
         if (json) {
             out << JsonObject().add("day_count", m).str() << "\n";
         } else {

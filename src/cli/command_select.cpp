@@ -66,7 +66,7 @@ PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
     const QFileInfo file(QString::fromStdString(item));
     if (!file.isFile()) throw CliError("--person: no such file: " + item);
     try {
-        const Person person = ReadPersonFile(item, CurrentLocalMoment(), settings);
+        const Person person = ReadPersonFile(item, CurrentCivilMoment(settings), settings);
         const PersonChart chart = CalculatePerson(person, CliLocale()).chart;
         p.name = person.name.empty() ? file.completeBaseName().toStdString() : person.name;
         p.year = chart.year.branch;

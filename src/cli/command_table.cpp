@@ -188,8 +188,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
-    const Moment civil = at ? ParseDateTime(*at, "at") : CurrentLocalMoment();
-    const TimeSettings settings = MomentZone(options).At(civil);
+    // Without --at: now as the zone's clock shows it, the computer's own zone playing no part
+    // (with --place/--tz the offsets of that moment: a few steps settle its summer shift).
+    const MomentZone zone(options);
+    Moment civil = 0;
+    if (at) {
+        civil = ParseDateTime(*at, "at");
+    } else {
+        civil = CurrentCivilMoment(zone.At(kFirstMoment));
+        for (int step = 0; step < 2; ++step) civil = CurrentCivilMoment(zone.At(civil));
+    }
+    const TimeSettings settings = zone.At(civil);
 
     const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
     GeomanticTable table;
@@ -210,11 +219,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
 int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         return Run(args, out);
-    } catch (const CliError& e) {
+    } catch (const std::exception& e) {
+        // The system's errors (GavrosinError) and any other: one line, exit 2.
         err << "gavrosin-cli: " << e.what() << "\n";
         return 2;
-    } catch (const EConvertError& e) {
-        err << "gavrosin-cli: " << e.what() << "\n";
-        return 1;
     }
 }

@@ -9,7 +9,7 @@ int RunTermsCommand(const CommandWords& words, std::ostream& out) {
     const int last = ParseInteger(options.value("to-year"), "to-year", 1900, 8999);
     if (last < first) throw CliError("--to-year is before --from-year");
     const bool json = options.flag("json");
-    for (int year = first; year <= last; ++year) {
+    for (int year = first; year <= last && out; ++year) {  // stop once the output fails
         for (TermIndex k = 0; k < 24; ++k) {
             const double instant = TermInstant(year, k);
             if (json) {

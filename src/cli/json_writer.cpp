@@ -1,5 +1,6 @@
 #include "cli/json_writer.h"
 
+#include <charconv>
 #include <cstdio>
 
 std::string JsonString(const std::string& s) {
@@ -38,9 +39,10 @@ JsonObject& JsonObject::add(const std::string& key, const char* value) {
 }
 JsonObject& JsonObject::add(const std::string& key, int value) { return addRaw(key, std::to_string(value)); }
 JsonObject& JsonObject::add(const std::string& key, double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.9f", value);
-    return addRaw(key, buf);
+    // to_chars, unlike printf, ignores the C locale's decimal separator.
+    char buf[400];  // room for any finite double in fixed notation
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 9);
+    return addRaw(key, std::string(buf, r.ptr));
 }
 JsonObject& JsonObject::addShortest(const std::string& key, double value) {
     char buf[40];

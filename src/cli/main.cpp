@@ -1,14 +1,26 @@
 // gavrosin-cli: the calendar and geomancy engines for scripts and batch work.
 #include <QLocale>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "astro/convert_error.h"
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
 
 namespace {
+
+const char* const kZoneUsage =
+    "Пояс: --zone-hours H | --zone-index N (0..31), --summer N (-5..5),\n"
+    "      --longitude D (-180..180, включает учет долготы). По умолчанию GMT+3, летнее время 0.\n"
+    "      Или место: --place ТЕКСТ (пояс, летнее время и долгота места на каждый момент)\n"
+    "      или --tz ЗОНА (Europe/Moscow: пояс и летнее время по базе часовых поясов).\n"
+    "Места: GeoNames (geonames.org), CC BY 4.0.\n"
+    "Даты: от 1900-01-01 до 9000-01-01 (любое время последнего дня).\n";
 
 const char* const kUsage =
     "gavrosin-cli — календарь и геомантия Gavrosin из командной строки\n"
@@ -25,29 +37,123 @@ const char* const kUsage =
     "                                                    геомантическая таблица жилища\n"
     "           [--report]                               ее интерпретация, по строке на абзац\n"
     "  places   --search ТЕКСТ [--limit N]               места рождения (по-русски или латиницей)\n"
-    "\n"
-    "Пояс: --zone-hours H | --zone-index N (0..31), --summer N (-5..5),\n"
-    "      --longitude D (-180..180, включает учет долготы). По умолчанию GMT+3, летнее время 0.\n"
-    "      Или место: --place ТЕКСТ (пояс, летнее время и долгота места на каждый момент)\n"
-    "      или --tz ЗОНА (Europe/Moscow: пояс и летнее время по базе часовых поясов).\n"
-    "Места: GeoNames (geonames.org), CC BY 4.0.\n"
-    "Даты: от 1900-01-01 до 9000-01-01.\n";
+    "\n";
+const char* const kCommandHelpHint = "Справка по команде: gavrosin-cli КОМАНДА --help\n";
 
 using Command = int (*)(const CommandWords&, std::ostream&);
 
-const std::map<std::string, Command>& Commands() {
-    static const std::map<std::string, Command> kCommands = {
-        {"moment", RunMomentCommand},
-        {"days", RunDaysCommand},
-        {"terms", RunTermsCommand},
-        {"newmoons", RunNewMoonsCommand},
-        {"places", RunPlacesCommand},
-        {"select", RunSelectCommand},
-        {"table", [](const CommandWords& words, std::ostream& out) {
-             return RunTableCommand(words, out, std::cerr);
-         }},
+struct CommandEntry {
+    Command run;
+    // What `gavrosin-cli <command> --help` prints before the zone lines; none for a command that
+    // answers --help itself.
+    const char* usage;
+    bool zoneOptions;
+};
+
+const std::map<std::string, CommandEntry>& Commands() {
+    static const std::map<std::string, CommandEntry> kCommands = {
+        {"moment",
+         {RunMomentCommand,
+          "gavrosin-cli moment --date YYYY-MM-DDTHH:MM[:SS] [пояс] [--json]\n"
+          "  Календарь момента: столпы, сезоны, звезды, лунная дата.\n",
+          true}},
+        {"days",
+         {RunDaysCommand,
+          "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json]\n"
+          "  По строке на каждый день; время дня по умолчанию 12:00.\n",
+          true}},
+        {"terms",
+         {RunTermsCommand,
+          "gavrosin-cli terms --from-year Y1 --to-year Y2 [--json]\n"
+          "  Моменты 24 сезонов каждого года (всемирное время), годы 1900..8999.\n",
+          false}},
+        {"newmoons",
+         {RunNewMoonsCommand,
+          "gavrosin-cli newmoons --from YYYY-MM-DD --to YYYY-MM-DD [--json]\n"
+          "  Моменты новолуний (всемирное время).\n",
+          false}},
+        {"table",
+         {[](const CommandWords& words, std::ostream& out) {
+              return RunTableCommand(words, out, std::cerr);
+          },
+          "gavrosin-cli table --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
+          "                   [--json] [--report]\n"
+          "  Геомантическая таблица жилища (азимут 0..360, дата постройки); с --report — ее\n"
+          "  интерпретация, по строке на абзац. --at — момент расчета по часам пояса; без него\n"
+          "  берется текущий всемирный момент, переведенный в пояс (часовой пояс компьютера\n"
+          "  не учитывается).\n",
+          true}},
+        {"select", {RunSelectCommand, nullptr, true}},
+        {"places",
+         {RunPlacesCommand,
+          "gavrosin-cli places --search ТЕКСТ [--limit N] [--json]\n"
+          "  Места (по-русски или латиницей, без учета ударений и ё): название, страна, координаты,\n"
+          "  население и часовой пояс; лучшие совпадения и самые населенные первыми.\n",
+          false}},
     };
     return kCommands;
+}
+
+bool AsksForHelp(const CommandWords& words) {
+    for (const std::string& w : words)
+        if (w == "--help" || w == "-h") return true;
+    return false;
+}
+
+// Standard output redirected into a regular file: where our output starts in it, so a failed
+// write can take back what was written instead of leaving a partial file.
+struct OutputFile {
+    bool regular = false;
+    off_t start = 0;
+};
+
+OutputFile ProbeOutputFile() {
+    struct stat st;
+    if (fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    const int flags = fcntl(STDOUT_FILENO, F_GETFL);
+    const off_t position = lseek(STDOUT_FILENO, 0, SEEK_CUR);
+    if (position < 0) return {};
+    return {true, (flags >= 0 && (flags & O_APPEND)) ? st.st_size : position};
+}
+
+// Flushes standard output; a failure (a full disk, /dev/full, a closed descriptor) is reported
+// in one line and a file output is cut back to what it held before.
+bool OutputWritten(const OutputFile& file) {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) return true;
+    const int error = errno;
+    std::cerr << "gavrosin-cli: the output could not be written"
+              << (error ? std::string(" (") + std::strerror(error) + ")" : std::string()) << "\n";
+    if (file.regular && ftruncate(STDOUT_FILENO, file.start) != 0) {
+        std::cerr.flush();  // nothing more can be done about it
+    }
+    return false;
+}
+
+int Run(const CommandWords& words) {
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        (words.empty() ? std::cerr : std::cout) << kUsage << kZoneUsage << kCommandHelpHint;
+        return words.empty() ? 2 : 0;
+    }
+    const auto command = Commands().find(words[0]);
+    if (command == Commands().end()) {
+        std::cerr << "gavrosin-cli: unknown command \"" << words[0] << "\" (see --help)\n";
+        return 2;
+    }
+    const CommandWords rest(words.begin() + 1, words.end());
+    if (AsksForHelp(rest) && command->second.usage) {
+        std::cout << command->second.usage << (command->second.zoneOptions ? kZoneUsage : "");
+        return 0;
+    }
+    try {
+        return command->second.run(rest, std::cout);
+    } catch (const std::exception& e) {
+        // The system's own errors (GavrosinError: arguments, dates out of range, files) and
+        // anything else the standard library raises: one line, exit 2.
+        std::cerr << "gavrosin-cli: " << e.what() << "\n";
+        return 2;
+    }
 }
 
 }  // namespace
@@ -57,23 +163,8 @@ int main(int argc, char* argv[]) {
     // Every engine call here passes CliLocale(); the calendar of a moment still writes its date
     // caption in the process locale, so that one is pinned to the same until it takes it too.
     QLocale::setDefault(CliLocale());
-    const CommandWords words(argv + 1, argv + argc);
-    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        (words.empty() ? std::cerr : std::cout) << kUsage;
-        return words.empty() ? 2 : 0;
-    }
-    const auto command = Commands().find(words[0]);
-    if (command == Commands().end()) {
-        std::cerr << "gavrosin-cli: unknown command \"" << words[0] << "\" (see --help)\n";
-        return 2;
-    }
-    try {
-        return command->second(CommandWords(words.begin() + 1, words.end()), std::cout);
-    } catch (const CliError& e) {
-        std::cerr << "gavrosin-cli: " << e.what() << "\n";
-        return 2;
-    } catch (const EConvertError& e) {
-        std::cerr << "gavrosin-cli: " << e.what() << "\n";
-        return 1;
-    }
+    const OutputFile file = ProbeOutputFile();
+    int code = Run(CommandWords(argv + 1, argv + argc));
+    if (!OutputWritten(file)) code = 2;
+    return code;
 }

@@ -1,10 +1,8 @@
 #include "person/text_lines_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include "text/cp1251.h"
 #include "text/ini_file.h"
+#include "text/whole_file.h"
 
 std::vector<std::string> SplitTextLines(const std::string& utf8) {
     std::vector<std::string> lines;
@@ -24,27 +22,15 @@ std::vector<std::string> SplitTextLines(const std::string& utf8) {
 }
 
 std::vector<std::string> ReadTextLinesFile(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) {
-        throw EFileError("Cannot open file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        throw EFileError("Cannot read file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    return SplitTextLines(Cp1251ToUtf8(bytes.toStdString()));
+    std::string bytes;
+    const std::string error = ReadWholeFile(path, bytes);
+    if (!error.empty()) throw EFileError(error);
+    return SplitTextLines(Cp1251ToUtf8(bytes));
 }
 
 void WriteTextLinesFile(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    const std::string bytes = Utf8ToCp1251(text);
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly)) {
-        throw EFileError("Cannot create file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    const qint64 written = f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !f.commit()) {
-        throw EFileError("Cannot write file \"" + path + "\". " + f.errorString().toStdString());
-    }
+    const std::string error = ReplaceWholeFile(path, Utf8ToCp1251(text));
+    if (!error.empty()) throw EFileError(error);
 }

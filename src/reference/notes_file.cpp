@@ -1,28 +1,18 @@
 #include "reference/notes_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QStringList>
 
 #include "reference/notes_format.h"
 #include "text/cp1251.h"
+#include "text/whole_file.h"
 
 namespace {
 
 std::string Bytes(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
 
 bool ReadAll(const QString& path, std::string& bytes, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString());
-        return false;
-    }
-    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    return true;
+    error = QString::fromStdString(ReadWholeFile(path.toStdString(), bytes));
+    return error.isEmpty();
 }
 
 NoteLines LinesOfNote(const QString& note) {
@@ -58,26 +48,16 @@ NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QStr
             return result;
         case NoteRewriteStatus::UnterminatedBlock:
             result.error = QStringLiteral(
-                               "The note of \"%1\" in file \"%2\" has no end line. The file was "
-                               "left unchanged.")
+                               "У заметки дня «%1» в файле «%2» нет строки конца записи. Файл "
+                               "оставлен без изменений; исправьте его в текстовом редакторе.")
                                .arg(key, path);
             return result;
         case NoteRewriteStatus::Rewritten: break;
     }
 
     const std::string out = JoinNoteFile(rewrite.lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error =
-            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
-        return result;
-    }
-    const auto size = static_cast<qint64>(out.size());
-    if (file.write(out.data(), size) != size || !file.commit()) {
-        result.error =
-            QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
-        return result;
-    }
+    result.error = QString::fromStdString(ReplaceWholeFile(path.toStdString(), out));
+    if (!result.error.isEmpty()) return result;
     result.status = NoteWriteStatus::Saved;
     return result;
 }

@@ -1,14 +1,13 @@
 #include "text/ini_file.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 
 #include "text/cp1251.h"
+#include "text/whole_file.h"
 
 namespace {
 
@@ -80,19 +79,27 @@ IniFile IniFile::FromText(const std::string& utf8) {
         }
     }
     if (!line.empty()) file.lines_.push_back(line);
+    file.original_.assign(file.lines_.size(), std::string());
+    file.hasOriginal_.assign(file.lines_.size(), false);
+    return file;
+}
+
+IniFile IniFile::FromBytes(const std::string& cp1251) {
+    // Line ends are ASCII in the code page, so the byte lines and the text lines correspond.
+    IniFile bytes = FromText(cp1251);
+    IniFile file;
+    file.original_ = std::move(bytes.lines_);
+    file.hasOriginal_.assign(file.original_.size(), true);
+    file.lines_.reserve(file.original_.size());
+    for (const std::string& line : file.original_) file.lines_.push_back(Cp1251ToUtf8(line));
     return file;
 }
 
 IniFile IniFile::Load(const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) {
-        throw EFileError("Cannot open file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        throw EFileError("Cannot read file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    return FromText(Cp1251ToUtf8(bytes.toStdString()));
+    std::string bytes;
+    const std::string error = ReadWholeFile(path, bytes);
+    if (!error.empty()) throw EFileError(error);
+    return FromBytes(bytes);
 }
 
 IniFile IniFile::LoadOrEmpty(const std::string& path) {
@@ -123,13 +130,13 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     const std::string line = key + "=" + value;
     const int header = FindSection(lines_, section);
     if (header < 0) {
-        lines_.push_back("[" + section + "]");
-        lines_.push_back(line);
+        InsertLine(lines_.size(), "[" + section + "]");
+        InsertLine(lines_.size(), line);
         return;
     }
     const int at = FindKey(lines_, header, key);
     if (at >= 0) {
-        lines_[at] = line;
+        SetLine(static_cast<std::size_t>(at), line);
         return;
     }
     // After the section's last key line, so blank lines before the next section stay there.
@@ -137,7 +144,20 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
     for (size_t i = header + 1; i < lines_.size() && !SectionOfLine(lines_[i]); ++i) {
         if (KeyOfLine(lines_[i])) insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<long>(insertAt), line);
+    InsertLine(insertAt, line);
+}
+
+void IniFile::SetLine(std::size_t at, const std::string& utf8) {
+    lines_[at] = utf8;
+    original_[at].clear();
+    hasOriginal_[at] = false;
+}
+
+void IniFile::InsertLine(std::size_t at, const std::string& utf8) {
+    const auto offset = static_cast<std::ptrdiff_t>(at);
+    lines_.insert(lines_.begin() + offset, utf8);
+    original_.insert(original_.begin() + offset, std::string());
+    hasOriginal_.insert(hasOriginal_.begin() + offset, false);
 }
 
 std::string IniFile::Text() const {
@@ -146,16 +166,18 @@ std::string IniFile::Text() const {
     return text;
 }
 
+std::string IniFile::Bytes() const {
+    std::string bytes;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        bytes += hasOriginal_[i] ? original_[i] : Utf8ToCp1251(lines_[i]);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 void IniFile::Save(const std::string& path) const {
-    const std::string bytes = Utf8ToCp1251(Text());
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly)) {
-        throw EFileError("Cannot create file \"" + path + "\". " + f.errorString().toStdString());
-    }
-    const qint64 written = f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()) || !f.commit()) {
-        throw EFileError("Cannot write file \"" + path + "\". " + f.errorString().toStdString());
-    }
+    const std::string error = ReplaceWholeFile(path, Bytes());
+    if (!error.empty()) throw EFileError(error);
 }
 
 std::optional<double> ParseIniFloat(const std::string& text) {

@@ -3,16 +3,19 @@
 // on disk, CR LF line ends. Reading follows the platform's profile routines (section and key
 // names compared without regard to case, blanks around names and values ignored, one pair of
 // enclosing quotes removed from a value); writing a key changes only that key's line and keeps
-// every other line of the file. Text held in memory is UTF-8.
+// every other line of the file. Text held in memory is UTF-8; a line read from a file and not
+// changed is written back with its original bytes (a byte the code page leaves undefined
+// included), so a save never alters what the program does not own.
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "text/gavrosin_error.h"
+
 // A file that cannot be read or written.
-class EFileError : public std::runtime_error {
+class EFileError : public GavrosinError {
 public:
-    explicit EFileError(const std::string& message) : std::runtime_error(message) {}
+    explicit EFileError(const std::string& message) : GavrosinError(message) {}
 };
 
 class IniFile {
@@ -21,6 +24,8 @@ public:
 
     // The lines of a text (UTF-8); CR LF, LF and CR all end a line.
     static IniFile FromText(const std::string& utf8);
+    // The lines of a Windows-1251 file's bytes, each remembering its original bytes.
+    static IniFile FromBytes(const std::string& cp1251);
     // Reads a Windows-1251 file. Raises EFileError when the file is missing or unreadable.
     static IniFile Load(const std::string& path);
     // As Load, but a missing file gives an empty document (for writing into a new file).
@@ -38,6 +43,9 @@ public:
 
     // The document as UTF-8 text with CR LF after every line.
     std::string Text() const;
+    // The document as the file's bytes: Windows-1251, CR LF after every line; unchanged lines
+    // read by FromBytes keep their original bytes.
+    std::string Bytes() const;
     // Writes the document in Windows-1251, replacing the file atomically (a temporary file beside
     // it, then a rename), so a failed write leaves the old file whole. Raises EFileError.
     void Save(const std::string& path) const;
@@ -45,7 +53,12 @@ public:
     const std::vector<std::string>& Lines() const { return lines_; }
 
 private:
+    void SetLine(std::size_t at, const std::string& utf8);
+    void InsertLine(std::size_t at, const std::string& utf8);
+
     std::vector<std::string> lines_;
+    std::vector<std::string> original_;  // per line: its bytes as read, "" once set in memory
+    std::vector<bool> hasOriginal_;
 };
 
 // Numbers in INI values. A real number is read with either decimal separator ("37665,5" or

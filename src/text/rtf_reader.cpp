@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "text/cp1251.h"
 #include "text/utf8.h"
@@ -113,6 +114,11 @@ private:
         } else {
             ++pos_;
             if (c == '\r' || c == '\n' || (c < 0x20 && c != '\t')) return;
+            // Only a ';' as it stands ends a font's name; an escaped one (\'3b) belongs to it.
+            if (c == ';' && State().destination == Destination::FontTable) {
+                if (!ConsumeSkipped()) CommitFont();
+                return;
+            }
             Character(DecodeByte(c, TextCodePage()));
         }
     }
@@ -208,7 +214,9 @@ private:
         }
         while (pos_ < in_.size() && IsDigit(in_[pos_])) {
             hasParam = true;
-            param = std::min(kMaxParameter, param * 10 + (in_[pos_] - '0'));
+            // Capped before it grows: the product must fit a 32-bit long as well.
+            const int digit = in_[pos_] - '0';
+            param = param > (kMaxParameter - digit) / 10 ? kMaxParameter : param * 10 + digit;
             ++pos_;
         }
         if (negative) param = -param;
@@ -227,6 +235,9 @@ private:
         GroupState& s = State();
         const bool on = !hasParam || param != 0;
         const auto is = [&](const char* name) { return std::strcmp(w, name) == 0; };
+        // Unicode characters count in every destination: a font's name can hold them too.
+        if (is("uc")) { s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip})); return; }
+        if (is("u")) { Unicode(param); return; }
         if (s.destination == Destination::FontTable) {
             if (is("f")) {
                 CommitFont();
@@ -235,6 +246,8 @@ private:
                 fontOpen_ = true;
             } else if (is("fcharset")) {
                 font_.charset = param;
+            } else if (const char32_t named = NamedCharacter(w)) {
+                Character(named);
             }
             return;
         }
@@ -251,8 +264,6 @@ private:
         if (is("fonttbl")) { s.destination = Destination::FontTable; return; }
         if (is("colortbl")) { s.destination = Destination::ColourTable; return; }
         if (IsSkippedDestination(w)) { s.destination = Destination::Skip; return; }
-        if (is("uc")) { s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip})); return; }
-        if (is("u")) { Unicode(param); return; }
         if (s.destination != Destination::Text) return;
 
         if (is("par") || is("sect") || is("page") || is("row")) Paragraph();
@@ -314,12 +325,14 @@ private:
 
     void Emit(char32_t cp) {
         highSurrogate_ = 0;  // anything between the two halves of a pair breaks it
+        // Control characters other than tab and line break have no place in a text, whether
+        // they come as they stand, as \'hh or as \uN.
+        if (cp < 0x20 && cp != U'\t' && cp != U'\n') return;
         switch (State().destination) {
             case Destination::Skip:
                 return;
             case Destination::FontTable:
-                if (cp == ';') CommitFont();
-                else if (fontOpen_) AppendUtf8CodePoint(font_.name, cp);
+                if (fontOpen_) AppendUtf8CodePoint(font_.name, cp);
                 return;
             case Destination::ColourTable:
                 if (cp == ';') {
@@ -364,10 +377,11 @@ private:
         return style;
     }
 
+    // Asked twice per character: a table lookup, so reading stays linear however many fonts
+    // the file defines.
     const FontEntry* FindFont(long number) const {
-        for (auto it = fonts_.rbegin(); it != fonts_.rend(); ++it)
-            if (it->number == number) return &*it;
-        return nullptr;
+        const auto it = fonts_.find(number);
+        return it == fonts_.end() ? nullptr : &it->second;
     }
 
     void CommitFont() {
@@ -376,7 +390,7 @@ private:
         std::string& name = font_.name;
         while (!name.empty() && name.back() == ' ') name.pop_back();
         while (!name.empty() && name.front() == ' ') name.erase(name.begin());
-        fonts_.push_back(font_);
+        fonts_[font_.number] = font_;  // a number defined again: the later definition counts
     }
 
     // Fonts of the Cyrillic character set carry code page 1251 whatever the document says.
@@ -399,7 +413,7 @@ private:
     char32_t highSurrogate_ = 0;
     long codePage_ = 1251;
     long defaultFont_ = 0;
-    std::vector<FontEntry> fonts_;
+    std::unordered_map<long, FontEntry> fonts_;
     FontEntry font_;
     bool fontOpen_ = false;
     std::vector<ColourEntry> colours_;

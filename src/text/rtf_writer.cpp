@@ -21,11 +21,14 @@ void AppendUnicodeEscape(std::string& out, char32_t unit) {
     out += "\\u" + std::to_string(n) + "?";
 }
 
-// Escapes UTF-8 text for the body of an RTF file.
-void AppendEscapedText(std::string& out, const std::string& utf8) {
+// Escapes UTF-8 text for the body of an RTF file, or for a font's name in the font table, where
+// a ';' as it stands would end the name.
+void AppendEscapedText(std::string& out, const std::string& utf8, bool fontName = false) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char32_t cp = NextUtf8CodePoint(utf8, pos);
-        if (cp == '\\' || cp == '{' || cp == '}') {
+        if (fontName && cp == ';') {
+            AppendHexByte(out, ';');
+        } else if (cp == '\\' || cp == '{' || cp == '}') {
             out += '\\';
             out += static_cast<char>(cp);
         } else if (cp == '\n') {
@@ -83,7 +86,7 @@ void AppendHeader(std::string& out, const Tables& t) {
     out += ";}";
     for (std::size_t k = 0; k < t.fonts.size(); ++k) {
         out += "{\\f" + std::to_string(k + 1) + "\\fnil\\fcharset204 ";
-        AppendEscapedText(out, t.fonts[k]);
+        AppendEscapedText(out, t.fonts[k], true);
         out += ";}";
     }
     out += "}\r\n{\\colortbl ;";

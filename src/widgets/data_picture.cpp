@@ -1,24 +1,22 @@
 #include "widgets/data_picture.h"
 
-#include <QFile>
+#include <QDir>
 #include <QImage>
-#include <QImageReader>
 
+#include "text/whole_file.h"
 #include "widgets/program_folder.h"
 
 QPixmap LoadDataPicture(const QString& backslashPath, QString& error) {
     const QString fileName = DataPath(backslashPath);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
-        return QPixmap();
-    }
-    QImageReader reader(&file);
+    std::string bytes;
+    error = QString::fromStdString(ReadWholeFile(fileName.toStdString(), bytes));
+    if (!error.isEmpty()) return QPixmap();
     QImage picture;
-    if (!reader.read(&picture)) {
-        error = QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, reader.errorString());
+    if (!picture.loadFromData(QByteArray::fromStdString(bytes))) {
+        error = QStringLiteral("Не удалось прочитать рисунок «%1»: файл повреждён. Переустановите "
+                               "программу.")
+                    .arg(QDir::toNativeSeparators(fileName));
         return QPixmap();
     }
-    error.clear();
     return QPixmap::fromImage(picture);
 }

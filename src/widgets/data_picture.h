@@ -4,5 +4,5 @@
 #include <QPixmap>
 #include <QString>
 
-// `error` is emptied on success and holds "Cannot open file …" / "Cannot read file …" otherwise.
+// `error` is emptied on success and holds the message ("Не удалось открыть файл «…»…") otherwise.
 QPixmap LoadDataPicture(const QString& backslashPath, QString& error);

@@ -1,12 +1,12 @@
 #include "widgets/rich_text_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
+#include <QStringList>
 
 #include "text/cp1251.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
+#include "text/whole_file.h"
 
 namespace {
 
@@ -32,28 +32,14 @@ RichDocument PlainTextDocument(const QByteArray& bytes) {
 }  // namespace
 
 std::optional<RichDocument> ReadRichTextFile(const QString& fileName, QString& error) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString());
-        return std::nullopt;
-    }
-    error.clear();
+    std::string data;
+    error = QString::fromStdString(ReadWholeFile(fileName.toStdString(), data));
+    if (!error.isEmpty()) return std::nullopt;
+    const QByteArray bytes = QByteArray::fromStdString(data);
     if (IsRtf(bytes)) return ReadRtf(bytes.toStdString());
     return PlainTextDocument(bytes);
 }
 
 QString WriteRtfFile(const RichDocument& doc, const QString& fileName) {
-    const std::string rtf = WriteRtf(doc);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size()) ||
-        !file.commit()) {
-        return QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString());
-    }
-    return QString();
+    return QString::fromStdString(ReplaceWholeFile(fileName.toStdString(), WriteRtf(doc)));
 }

@@ -9,11 +9,11 @@
 
 // Reads a file as rich text. An RTF file goes through the RTF reader (malformed RTF gives what
 // could be read); any other file is taken as plain text, one paragraph per line (UTF-8 when it is
-// valid UTF-8, Windows-1251 otherwise). std::nullopt, with `error` set ("Cannot open file ..."),
+// valid UTF-8, Windows-1251 otherwise). std::nullopt, with `error` set ("Не удалось открыть…"),
 // when the file cannot be read.
 std::optional<RichDocument> ReadRichTextFile(const QString& fileName, QString& error);
 
 // Writes the document as RTF. The file is replaced whole or not at all: on failure an existing
 // file keeps its old content and no partial file is left. Returns "" or the error message
-// ("Cannot create file ...").
+// ("Диск заполнен…", "Нет прав на запись в папку…").
 QString WriteRtfFile(const RichDocument& doc, const QString& fileName);

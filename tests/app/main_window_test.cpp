@@ -1,6 +1,10 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -282,6 +286,29 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     w.FormCalendar()->hide();
     c.Action(Command::Calendar)->trigger();
     EXPECT_TRUE(w.FormCalendar()->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, AHelpThatCannotBeShownIsReported) {
+    TFormMainGVR w;
+    const auto boxes = [] {
+        QStringList texts;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+                texts.append(box->text());
+        return texts;
+    };
+    // Offscreen there is no program that shows pages, so opening the help fails.
+    if (QDesktopServices::openUrl(QUrl(QStringLiteral("file:///nonexistent.htm"))))
+        GTEST_SKIP() << "this platform opens pages";
+    w.HelpClick();
+    const QStringList shown = boxes();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Не удалось открыть справку"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("index.htm")));
 }
 
 }  // namespace

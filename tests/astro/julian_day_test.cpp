@@ -50,6 +50,11 @@ TEST(JulianDay, ValidationMessages) {
     EXPECT_NO_THROW(JulianDayOfDate(1500, 2, 29));  // Julian leap year
     EXPECT_NO_THROW(JulianDayOfDate(2000, 2, 29));
     EXPECT_EQ(ErrorOf([] { DateOfJulianDay(-0.001); }), "Negative julian dates not supported");
+    // Instants whose year a historical date cannot hold: before year 1 and after 9999.
+    EXPECT_EQ(ErrorOf([] { DateOfJulianDay(1e6); }), "Invalid year");
+    EXPECT_EQ(ErrorOf([] { DateOfJulianDay(3e7); }), "Invalid year");
+    EXPECT_EQ(DateOfJulianDay(JulianDayOfDate(9999, 12, 31)), (HistoricalDate{9999, 12, 31}));
+    EXPECT_EQ(DateOfJulianDay(JulianDayOfDate(1, 1, 1)), (HistoricalDate{1, 1, 1}));
 }
 
 TEST(JulianDay, TheDateIsThatOfTheInstant) {

@@ -1,11 +1,13 @@
 #include "reference/notes_file.h"
 
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "reference/notes_format.h"
+#include "text/whole_file.h"
 #include "text/cp1251.h"
 
 namespace {
@@ -69,7 +71,7 @@ TEST_F(NotesFileTest, AMissingFileIsReportedAndNotCreated) {
 
     const NoteWriteResult w = WriteDayNote(path_, day_, QStringLiteral("x"));
     EXPECT_EQ(w.status, NoteWriteStatus::Failed);
-    EXPECT_TRUE(w.error.startsWith(QStringLiteral("Cannot open file"))) << w.error.toStdString();
+    EXPECT_TRUE(w.error.startsWith(QStringLiteral("Не удалось открыть файл"))) << w.error.toStdString();
     EXPECT_FALSE(QFile::exists(path_));
 }
 
@@ -108,6 +110,17 @@ TEST_F(NotesFileTest, AFileThatCannotBeReplacedIsReportedAndKept) {
     EXPECT_EQ(w.status, NoteWriteStatus::Failed);
     EXPECT_FALSE(w.error.isEmpty());
     EXPECT_EQ(FileBytes(), "\r\n");
+}
+
+TEST_F(NotesFileTest, AFullDiskLosesNoNote) {
+    WriteFile("\r\n");
+    ASSERT_EQ(WriteDayNote(path_, day_, QStringLiteral("старая")).status, NoteWriteStatus::Saved);
+    const std::string before = FileBytes();
+    const ScopedSaveFault full(ENOSPC);
+    const NoteWriteResult w = WriteDayNote(path_, day_, QStringLiteral("новая"));
+    EXPECT_EQ(w.status, NoteWriteStatus::Failed);
+    EXPECT_TRUE(w.error.startsWith(QStringLiteral("Диск заполнен"))) << w.error.toStdString();
+    EXPECT_EQ(FileBytes(), before);
 }
 
 }  // namespace

@@ -124,3 +124,21 @@ TEST(IniFile, NumbersReadWithEitherDecimalSeparator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(IniFile, LinesItDoesNotOwnKeepTheirBytes) {
+    // 0x98 has no character in the code page; read as U+FFFD it would come back as '?'.
+    const std::string original = "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
+                                 "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=1\r\n";
+    IniFile ini = IniFile::FromBytes(original);
+    EXPECT_EQ(ini.Bytes(), original);
+    ini.WriteString("Fild1", "Date", "2");
+    EXPECT_EQ(ini.Bytes(), "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
+                           "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=2\r\n");
+    // A line the program rewrites is written from its text, as before.
+    ini.WriteString("Fild1", "Name", "Иван");
+    EXPECT_EQ(IniFile::FromBytes(ini.Bytes()).Value("Fild1", "Name"), "Иван");
+}
+
+}  // namespace

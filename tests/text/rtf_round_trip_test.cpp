@@ -67,6 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {{{{"{braces} \\ backslash, a\ttab, a\nline break, nbsp\xC2\xA0here", {}}}},
                        {{{"甲乙 丙 😀 \xEF\xAC\x81 ẞ", Style(true, false, false)}}},
                        {{{"  leading and trailing blanks  ", {}}}}}},
+        RoundTripCase{"FontNamesOutsideTheCodePage",
+                      {{{{"a", Coloured(0x123456, "宋体 ★")},
+                         {"b", Coloured(0x123456, "Tab\tin;name")},
+                         {"c", Coloured(0x123456, "Шрифт")}}}}},
         RoundTripCase{"TextStartingWithDigitsAfterSize",
                       {{{{"2024", Style(false, false, false, 12)}, {"12", {}}}}}}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
@@ -77,6 +81,17 @@ TEST(RtfRoundTrip, EveryCp1251CharacterSurvives) {
         if (b != 0x98 && b != 0x7F) all += Cp1251ToUtf8(std::string(1, static_cast<char>(b)));
     const RichDocument doc = {{{{all, {}}}}};
     EXPECT_TRUE(SameDocument(doc, ReadRtf(WriteRtf(doc))));
+}
+
+TEST(RtfReader, HugeParametersAreCappedBeforeTheyGrow) {
+    // 40 digits: the parameter stops at its cap instead of overflowing on the way there.
+    const std::string digits(40, '9');
+    const RichDocument doc = ReadRtf("{\\rtf1 {\\fs" + digits + " big}{\\cf" + digits +
+                                     " plain}\\u" + digits + "?x}");
+    ASSERT_EQ(doc.size(), 1u);
+    ASSERT_EQ(doc[0].runs.size(), 2u);
+    EXPECT_EQ(doc[0].runs[0].style.pointSize, 1638);  // \fs clamps to 3276 half-points
+    EXPECT_EQ(doc[0].runs[1].text, "plainx");
 }
 
 }  // namespace

@@ -214,13 +214,13 @@ TEST_F(ReportWindowTest, FileErrorsAreShownAndTheReportStays) {
 
     answer_ = Path(QStringLiteral("no/such/folder/report.rtf"));
     w->SaveAsAction->trigger();
-    EXPECT_TRUE(w->LastError().startsWith(QStringLiteral("Cannot create file")))
+    EXPECT_TRUE(w->LastError().contains(QStringLiteral("не сохранён")))
         << w->LastError().toStdString();
     EXPECT_FALSE(QFile::exists(answer_));
 
     answer_ = Path(QStringLiteral("missing.rtf"));
     w->OpenAction->trigger();
-    EXPECT_TRUE(w->LastError().startsWith(QStringLiteral("Cannot open file")))
+    EXPECT_TRUE(w->LastError().startsWith(QStringLiteral("Не удалось открыть файл")))
         << w->LastError().toStdString();
     EXPECT_TRUE(SameDocument(Shown(*w), before));
     EXPECT_TRUE(w->RichEdit1->isVisible());

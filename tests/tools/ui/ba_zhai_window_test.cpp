@@ -77,7 +77,7 @@ TEST_F(BaZhaiWindowTest, AMissingDiagramIsReportedAfterTheFateLineAndTrigramAreS
     EXPECT_EQ(w.FateLine->text(), U(" Восточная судьба, Дворец Чжэнь-гуа, Дерево"));
     const QStringList errors = TakeErrorBoxTexts();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Не удалось открыть файл")));
     EXPECT_TRUE(errors[0].contains(QStringLiteral("3.bmp")));
     EXPECT_EQ(w.DiagramError(), errors[0]);
     EXPECT_TRUE(w.Diagram->pixmap().isNull()) << "Кань's diagram must not stay beside Чжэнь";

@@ -115,7 +115,7 @@ TEST_F(DayPageWindowTest, AMissingPageIsReportedAndNoOtherDaysTextStays) {
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("28 созвездий, 22.06.2024"));
     const QStringList errors = TakeErrorBoxTexts();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Не удалось открыть файл")));
     EXPECT_TRUE(errors[0].contains(QStringLiteral("c18.rtf")));
     EXPECT_EQ(w.LastError(), errors[0]);
     EXPECT_TRUE(Shown(w).isEmpty());

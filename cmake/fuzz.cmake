@@ -1,0 +1,39 @@
+# libFuzzer targets (GAVROSIN_FUZZ, clang): one per parser of the files and arguments the
+# program takes from outside. Each checks properties of what it parsed, not only that it did not
+# crash. CTest replays the committed corpora (seeds: real files the program writes; regressions:
+# the minimised inputs of faults once found) through every target once.
+#
+# Longer runs by hand, for example ten minutes of the RTF reader:
+#   build-fuzz/fuzz_rtf -max_total_time=600 -max_len=4096 build-fuzz/fuzz-corpus/rtf \
+#     tests/fuzz/corpus/rtf tests/fuzz/regressions/rtf
+if(NOT GAVROSIN_FUZZ)
+  return()
+endif()
+
+set(GAVROSIN_FUZZ_DIR ${PROJECT_SOURCE_DIR}/tests/fuzz)
+function(gavrosin_fuzz_target name)
+  add_executable(fuzz_${name} ${GAVROSIN_FUZZ_DIR}/${name}_fuzz.cpp ${ARGN})
+  target_include_directories(fuzz_${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${GAVROSIN_FUZZ_DIR})
+  target_compile_options(fuzz_${name} PRIVATE ${GAVROSIN_WARNINGS})
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  set(corpora)
+  foreach(kind corpus regressions)
+    if(EXISTS ${GAVROSIN_FUZZ_DIR}/${kind}/${name})
+      list(APPEND corpora ${GAVROSIN_FUZZ_DIR}/${kind}/${name})
+    endif()
+  endforeach()
+  # -runs=0: run every input of the corpora once and stop.
+  add_test(NAME FuzzReplay.${name} COMMAND fuzz_${name} -runs=0 ${corpora})
+  set_tests_properties(FuzzReplay.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+gavrosin_fuzz_target(cp1251)
+target_link_libraries(fuzz_cp1251 PRIVATE gavrosin_text)
+gavrosin_fuzz_target(rtf)
+target_link_libraries(fuzz_rtf PRIVATE gavrosin_text)
+gavrosin_fuzz_target(ini)
+target_link_libraries(fuzz_ini PRIVATE gavrosin_text)
+gavrosin_fuzz_target(notes)
+target_link_libraries(fuzz_notes PRIVATE gavrosin_reference)
+gavrosin_fuzz_target(cli_args)
+target_link_libraries(fuzz_cli_args PRIVATE gavrosin_cli_commands)

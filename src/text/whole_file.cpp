@@ -1,0 +1,102 @@
+#include "text/whole_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <cerrno>
+
+namespace {
+
+int g_saveFault = 0;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+std::string Quoted(const QString& path) { return "«" + S(QDir::toNativeSeparators(path)) + "»"; }
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+std::string CannotCreateMessage(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(FolderOf(path));
+    if (!folder.isDir()) {
+        return "Файл " + Quoted(path) + " не сохранён: папки " + Quoted(folder.filePath()) +
+               " нет. Выберите существующую папку.";
+    }
+    if (file.exists() && !file.isWritable()) {
+        return "Файл " + Quoted(path) +
+               " защищён от записи. Снимите защиту или сохраните под другим именем.";
+    }
+    if (!folder.isWritable()) {
+        return "Нет прав на запись в папку " + Quoted(folder.filePath()) + ". Файл " +
+               Quoted(path) + " не сохранён; сохраните его в другую папку.";
+    }
+    return "Не удалось создать файл " + Quoted(path) + ". Проверьте имя файла и сохраните снова.";
+}
+
+bool DiskFull(int error, const QString& path, std::size_t needed) {
+    if (error == ENOSPC || error == EDQUOT) return true;
+    const QStorageInfo storage(FolderOf(path));
+    return storage.isValid() && storage.bytesAvailable() >= 0 &&
+           static_cast<std::size_t>(storage.bytesAvailable()) < needed;
+}
+
+std::string CannotWriteMessage(int error, const QString& path, std::size_t needed) {
+    if (DiskFull(error, path, needed)) {
+        return "Диск заполнен: файл " + Quoted(path) +
+               " не сохранён, прежнее содержимое файла цело. Освободите место на диске и "
+               "сохраните снова.";
+    }
+    if (error == EACCES || error == EPERM || error == EROFS) return CannotCreateMessage(path);
+    return "Не удалось записать файл " + Quoted(path) +
+           "; прежнее содержимое файла цело. Проверьте диск и сохраните снова.";
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::string& bytes) {
+    QFile file(Q(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QFileInfo info(Q(path));
+        if (!info.exists()) {
+            return "Не удалось открыть файл " + Quoted(Q(path)) +
+                   ": файла нет. Проверьте имя файла и папку.";
+        }
+        return "Не удалось открыть файл " + Quoted(Q(path)) +
+               ": нет прав на чтение. Проверьте права доступа к файлу.";
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return "Не удалось прочитать файл " + Quoted(Q(path)) + ". Проверьте диск и попробуйте снова.";
+    }
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return std::string();
+}
+
+std::string ReplaceWholeFile(const std::string& path, const std::string& bytes) {
+    const QString name = Q(path);
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) return CannotCreateMessage(name);
+    errno = 0;
+    const auto size = static_cast<qint64>(bytes.size());
+    // QSaveFile keeps a small file in its buffer and commit() does not report a failed final
+    // write (a full disk): flush here and check, so such a save is cancelled, not committed empty.
+    bool written = file.write(bytes.data(), size) == size && file.flush();
+    int error = errno;
+    if (g_saveFault != 0) {
+        written = false;
+        error = g_saveFault;
+    }
+    if (!written) {
+        file.cancelWriting();
+        file.commit();  // removes the temporary file; the old file stays as it was
+        return CannotWriteMessage(error, name, bytes.size());
+    }
+    if (!file.commit()) return CannotWriteMessage(errno, name, bytes.size());
+    return std::string();
+}
+
+ScopedSaveFault::ScopedSaveFault(int error) { g_saveFault = error; }
+ScopedSaveFault::~ScopedSaveFault() { g_saveFault = 0; }

@@ -1,0 +1,26 @@
+#pragma once
+// Reading a file whole and replacing a file whole: the one path through which every reader and
+// writer of the user's files (person and table files, notes, text report, RTF) goes, so none can
+// forget a check. Failures come back as the message the user sees: Russian, naming the file and
+// saying what to do.
+#include <string>
+
+// Reads the file's bytes. Returns "" or the message ("Не удалось открыть файл «…»: …").
+std::string ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces the file with `bytes` atomically: written to a temporary file beside it, flushed and
+// checked, then renamed over it. On any failure (a full disk included) the temporary file is
+// removed, an existing file keeps its old content, and the message says why ("Диск заполнен…",
+// "Нет прав на запись в папку…"). Returns "" on success.
+std::string ReplaceWholeFile(const std::string& path, const std::string& bytes);
+
+// Tests only: while an object lives, every ReplaceWholeFile fails at the flush as if the system
+// had reported `error` (an errno value such as ENOSPC), so the failure path is exercised where a
+// full filesystem cannot be mounted.
+class ScopedSaveFault {
+public:
+    explicit ScopedSaveFault(int error);
+    ~ScopedSaveFault();
+    ScopedSaveFault(const ScopedSaveFault&) = delete;
+    ScopedSaveFault& operator=(const ScopedSaveFault&) = delete;
+};
