@@ -2,8 +2,8 @@
 // a CSV table.
 #include <QDateTime>
 #include <QFileInfo>
+#include <algorithm>
 #include <iostream>
-#include <regex>
 
 #include "astro/moment.h"
 #include "cli/cli_args.h"
@@ -54,12 +54,17 @@ std::set<int> NumberSet(const CliOptions& options, const std::string& name, int 
 }
 
 PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
-    static const std::regex kTyped(R"((\d{1,2})/(\d{1,2}))");
-    std::smatch m;
     PersonBranches p;
-    if (std::regex_match(item, m, kTyped)) {
-        p.year = ParseInteger(m[1], "person", 1, 12);
-        p.day = ParseInteger(m[2], "person", 1, 12);
+    // Typed branches "year/day", one or two digits each.
+    const auto isDigits = [](const std::string& t) {
+        return !t.empty() && t.size() <= 2 &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t slash = item.find('/');
+    if (slash != std::string::npos && isDigits(item.substr(0, slash)) &&
+        isDigits(item.substr(slash + 1))) {
+        p.year = ParseInteger(item.substr(0, slash), "person", 1, 12);
+        p.day = ParseInteger(item.substr(slash + 1), "person", 1, 12);
         return p;
     }
     // A missing person file would read as a person born now: refuse it instead.
