@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <regex>
 
+#include "astro/calendar_prefill.h"
 #include "astro/moment.h"
 
 namespace {
@@ -126,6 +127,15 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
     const int longitude =
         longitudeOn ? ParseInteger(options.value("longitude"), "longitude", -180, 180) : 37;
     return TimeSettings::WithZoneIndex(zoneIndex, summer, longitude, longitudeOn);
+}
+
+int ParseJobs(const CliOptions& options) {
+    return options.has("jobs") ? ParseInteger(options.value("jobs"), "jobs", 1, 256) : DefaultJobCount();
+}
+
+const QLocale& CliLocale() {
+    static const QLocale kRussian(QLocale::Russian, QLocale::Russia);
+    return kRussian;
 }
 
 Moment CurrentLocalMoment() {

@@ -1,5 +1,6 @@
 #pragma once
 // Command-line words: options, dates and the zone options shared by every command.
+#include <QLocale>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -50,6 +51,12 @@ int ParseInteger(const std::string& text, const std::string& optionName, int low
 TimeSettings ParseZoneOptions(const CliOptions& options);
 // The option names ParseZoneOptions reads, for a command's accepted list.
 const std::vector<std::string>& ZoneOptionNames();
+
+// --jobs N (1..256): threads a ranged command may compute on; without it, every hardware thread.
+int ParseJobs(const CliOptions& options);
+
+// The tool writes dates and weekdays in Russian, whatever the computer's locale.
+const QLocale& CliLocale();
 
 // The computer's current local date and time as a moment.
 Moment CurrentLocalMoment();

@@ -25,7 +25,10 @@ const char* const kUsage =
     "\n"
     "Пояс: --zone-hours H | --zone-index N (0..31), --summer N (-5..5),\n"
     "      --longitude D (-180..180, включает учет долготы). По умолчанию GMT+3, летнее время 0.\n"
-    "Даты: от 1900-01-01 до 9000-01-01.\n";
+    "Даты: от 1900-01-01 до 9000-01-01.\n"
+    "Потоки: days, terms и newmoons сначала ищут моменты сезонов и новолуния своих лет на всех\n"
+    "        ядрах, затем идут по дням; --jobs N (1..256) ограничивает число потоков.\n"
+    "        Вывод от числа потоков не зависит.\n";
 
 using Command = int (*)(const CommandWords&, std::ostream&);
 
@@ -46,7 +49,7 @@ const std::map<std::string, Command>& Commands() {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QLocale::setDefault(CliLocale());
     const CommandWords words(argv + 1, argv + argc);
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         (words.empty() ? std::cerr : std::cout) << kUsage;
