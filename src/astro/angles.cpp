@@ -7,7 +7,9 @@ long double DegreesToRadians(long double degrees) { return degrees * kPi / 180.0
 long double RadiansToDegrees(long double radians) { return radians * 180.0L / kPi; }
 
 long double NormaliseDegrees(long double x) {
-    long double r = x - 360.0L * std::nearbyint(x / 360.0L);
+    // rint rounds as nearbyint does (to nearest, ties to even) without saving and restoring the
+    // floating-point environment on every call, which made nearbyint a tenth of a batch's time.
+    long double r = x - 360.0L * std::rint(x / 360.0L);
     while (r < 0) r += 360.0L;
     return r;
 }

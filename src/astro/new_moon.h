@@ -39,11 +39,17 @@ Moment LastNewMoon(Moment x);
 Moment NextNewMoon(Moment x);
 
 // Memo of principal-phase instants by (lunation number, phase): an instant is a pure function of
-// the two, so a remembered value is exactly the one computed afresh. Single-threaded use only.
+// the two, so a remembered value is exactly the one computed afresh. Get, Clear, size and
+// PrefillNewMoons are called from one thread at a time; PrefillNewMoons computes on several
+// threads itself and stores the results on the calling thread before it returns.
 class LunationCache {
 public:
     // MoonPhaseOfLunationNumber(n, phase) for a principal phase, remembered.
     Moment Get(long n, TMoonPhase phase);
+    // Computes, on up to `jobs` threads, the new moons not yet remembered of every lunation
+    // whose mean new moon falls between the day counts from and to, and of two more at each end
+    // (the searches of a date look a lunation beyond it).
+    void PrefillNewMoons(Moment from, Moment to, int jobs);
     void Clear();
     std::size_t size() const;
 
@@ -51,6 +57,6 @@ private:
     std::array<std::unordered_map<long, Moment>, 4> instants_;  // new, first quarter, full, last
 };
 
-// The one shared memo behind MoonPhaseOfLunation, living for the whole run (about 1240 instants
-// per century asked for).
+// The one shared memo behind MoonPhaseOfLunation, owned by the program and living for the whole
+// run (about 1240 instants per century asked for).
 extern LunationCache SharedLunationCache;

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/moment.h"
+#include "astro/parallel_for.h"
 #include "astro/sun_position.h"
 #include "astro/term_instant_cache.h"
 
@@ -24,17 +26,36 @@ TermInstantCache& SharedTermInstantCache() {
     return cache;
 }
 
-double TermInstantCache::Get(int year, TermIndex k) {
-    if (k < 0 || k > 23) return TermInstantUncached(year, k);
+TermInstantCache::YearRow& TermInstantCache::Row(int year) {
     auto found = years_.find(year);
     if (found == years_.end()) {
-        std::array<double, 24> unknown;
+        YearRow unknown;
         unknown.fill(std::numeric_limits<double>::quiet_NaN());
         found = years_.emplace(year, unknown).first;
     }
-    double& instant = found->second[k];
+    return found->second;
+}
+
+double TermInstantCache::Get(int year, TermIndex k) {
+    if (k < 0 || k > 23) return TermInstantUncached(year, k);
+    double& instant = Row(year)[k];
     if (std::isnan(instant)) instant = TermInstantUncached(year, k);
     return instant;
+}
+
+void TermInstantCache::Prefill(int firstYear, int lastYear, int jobs) {
+    if (lastYear < firstYear) return;
+    // Every row exists before the threads start, so the table itself does not change while they
+    // run; each thread writes only into the rows of the years it took.
+    std::vector<YearRow*> rows;
+    rows.reserve(static_cast<std::size_t>(lastYear - firstYear) + 1);
+    for (int year = firstYear; year <= lastYear; ++year) rows.push_back(&Row(year));
+    ParallelFor(rows.size(), jobs, [&](std::size_t i) {
+        const int year = firstYear + static_cast<int>(i);
+        YearRow& row = *rows[i];
+        for (TermIndex k = 0; k < 24; ++k)
+            if (std::isnan(row[k])) row[k] = TermInstantUncached(year, k);
+    });
 }
 
 double TermInstantUncached(int year, TermIndex k, SeriesPrecision precision) {

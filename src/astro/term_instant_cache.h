@@ -1,7 +1,10 @@
 #pragma once
 // Memo of solar-term instants by (Gregorian year, TermIndex). An instant is a pure function of
-// these two integers, so a remembered value is exactly the one a fresh search would give.
-// Single-threaded use only (the program and the command line compute on one thread).
+// these two integers, so a remembered value is exactly the one a fresh search would give, however
+// and on whichever thread it was searched.
+// Get, Clear and Prefill are called from one thread at a time (the program's, or the command
+// line's batch loop); Prefill itself spreads its searches over threads, each writing only the
+// years it took, and returns when all are stored.
 #include <array>
 #include <cstddef>
 #include <unordered_map>
@@ -13,14 +16,21 @@ public:
     // TermInstantUncached(year, k), searched on the first request and remembered; k outside 0..23
     // is searched every time and not remembered.
     double Get(int year, TermIndex k);
+    // Searches every instant of years firstYear..lastYear not yet remembered, on up to `jobs`
+    // threads, one year at a time per thread.
+    void Prefill(int firstYear, int lastYear, int jobs);
     // Forgets every instant (tests and benchmarks use it to measure cold searches).
     void Clear() { years_.clear(); }
     // Number of years with at least one remembered instant.
     std::size_t YearCount() const { return years_.size(); }
 
 private:
-    // The 24 instants of a year; NaN where not yet searched.
-    std::unordered_map<int, std::array<double, 24>> years_;
+    using YearRow = std::array<double, 24>;  // by TermIndex; NaN where not yet searched
+    // The row of a year, made (all NaN) when missing. Rows are map nodes: their addresses stay
+    // valid while other rows are added.
+    YearRow& Row(int year);
+
+    std::unordered_map<int, YearRow> years_;
 };
 
 // The one shared memo behind TermInstant, made on first use and living for the whole run. It grows

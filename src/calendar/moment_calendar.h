@@ -1,36 +1,26 @@
 #pragma once
-// Everything the calendar window shows for a civil moment, computed without any window:
-// the CurrentMoment record and the captions, in the calendar's order.
-#include <string>
-
+// The calendar of a civil moment, computed without any window: the CurrentMoment record and the
+// term, solar month and lunisolar date it rests on. Facts only; the captions the calendar window
+// and the command line show are made from them (calendar/calendar_captions.h).
 #include "astro/local_time.h"
 #include "astro/lunisolar_date.h"
 #include "astro/solar_terms.h"
 #include "calendar/current_moment.h"
 
-struct CalendarTexts {
-    std::string labelNow;      // civil moment as "ddddd tt"
-    std::string week;          // weekday name
-    std::string bigSeason;     // SeasonMonthName
-    std::string smallSeason;   // term name
-    std::string psYear, psMon, psDay, psHour;        // pillar captions
-    std::string label28, label27, label25, label26;  // "Знак года|периода|дня|часа N из 60"
-    std::string epochYears;    // EpochYear + 61
-    std::string month;         // lunar month number
-    std::string day;           // lunar day number
-    bool leapVisible = false;  // "(дополнительный)"
-    std::string juang;         // era: "Верхний" | "Средний" | "Нижний"
-    std::string jungBig, jung; // great-cycle and small-cycle stars
-    std::string labelYearStar, labelMoonStar, dayStar, chasStar;
-    std::string labelJunBigName, labelJunName, labelYearS, labelMoonS, dayStarS, chasStarS;
-};
-
 struct MomentCalendar {
-    CurrentMoment moment;
-    CalendarTexts texts;
+    CurrentMoment moment;  // moment.civil is the civil moment computed
+    Moment pillarTime = 0; // the day and hour pillars' time scale (see PillarMomentOf)
     SeasonInfo season;     // term and solar month in force
     LunarDate lunar;       // lunisolar date of pillar time + 1 hour
 };
 
 // The full calendar of a civil moment under the time settings (what the calendar window shows).
 MomentCalendar ComputeMomentCalendar(Moment civil, const TimeSettings& settings);
+// The same, written over `result`: a batch that keeps one record reuses its strings' storage
+// from one day to the next.
+void ComputeMomentCalendar(Moment civil, const TimeSettings& settings, MomentCalendar& result);
+
+// Whether the lunar month of the civil moment is a leap month (the mark beside the lunar month).
+// It follows the civil moment, which differs from pillar time only under a summer shift or the
+// longitude correction; then the lunisolar date of the civil moment is computed here.
+bool CivilLeapMonth(const MomentCalendar& calendar);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/calendar_prefill.h"
 #include "astro/moment.h"
 
 namespace {
@@ -198,6 +199,10 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
     const int longitude =
         longitudeOn ? ParseInteger(options.value("longitude"), "longitude", -180, 180) : 37;
     return TimeSettings::WithZoneIndex(zoneIndex, summer, longitude, longitudeOn);
+}
+
+int ParseJobs(const CliOptions& options) {
+    return options.has("jobs") ? ParseInteger(options.value("jobs"), "jobs", 1, 256) : DefaultJobCount();
 }
 
 const QLocale& CliLocale() {

@@ -54,9 +54,11 @@ TimeSettings ParseZoneOptions(const CliOptions& options);
 // The option names ParseZoneOptions reads, for a command's accepted list.
 const std::vector<std::string>& ZoneOptionNames();
 
+// --jobs N (1..256): threads a ranged command may compute on; without it, every hardware thread.
+int ParseJobs(const CliOptions& options);
+
 // The locale every text of the tool is written in, whatever the computer's: Russian (Russia).
 const QLocale& CliLocale();
-
 
 // Now, as the clock of the given zone and summer shift shows it: the current universal instant
 // with the zone applied (the computer's own time zone plays no part).

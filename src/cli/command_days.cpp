@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "astro/calendar_prefill.h"
+#include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "calendar/nine_stars.h"
 #include "cli/cli_args.h"
@@ -9,20 +11,28 @@
 
 namespace {
 
+void PrintPillar(Pillar p, std::ostream& out) { out << StemName(p.stem) << '-' << BranchName(p.branch); }
+
 void PrintDayLine(const MomentCalendar& c, const std::string& date, std::ostream& out) {
     const CurrentMoment& m = c.moment;
-    out << date << "  " << ShortPillar(m.year) << "  " << ShortPillar(m.month) << "  "
-        << ShortPillar(m.day) << "  " << ShortPillar(m.hour) << "  " << c.season.termName
-        << "  звезды " << m.yearStar << "/" << m.monthStar << "/" << m.dayStar << "/" << m.hourStar
-        << "  луна " << c.lunar.month << (c.lunar.leap ? "доп." : "") << "-" << c.lunar.day
-        << "  созвездие " << m.mansion << "  установление " << Chzang(m.month.branch, m.day.branch)
-        << "\n";
+    out << date << "  ";
+    PrintPillar(m.year, out);
+    out << "  ";
+    PrintPillar(m.month, out);
+    out << "  ";
+    PrintPillar(m.day, out);
+    out << "  ";
+    PrintPillar(m.hour, out);
+    out << "  " << c.season.termName << "  звезды " << m.yearStar << "/" << m.monthStar << "/"
+        << m.dayStar << "/" << m.hourStar << "  луна " << c.lunar.month
+        << (c.lunar.leap ? "доп." : "") << "-" << c.lunar.day << "  созвездие " << m.mansion
+        << "  установление " << Chzang(m.month.branch, m.day.branch) << "\n";
 }
 
 }  // namespace
 
 int RunDaysCommand(const CommandWords& words, std::ostream& out) {
-    std::vector<std::string> valued = {"from", "to", "time"};
+    std::vector<std::string> valued = {"from", "to", "time", "jobs"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(words, valued, {"json"});
@@ -33,14 +43,22 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
     const MomentZone zone(options);
     const bool json = options.flag("json");
+    const int jobs = ParseJobs(options);
+    // The years' term instants and new moons first, on all threads; the walk then finds them
+    // remembered. On one thread the walk searches them as it meets them, which costs the same.
+    if (jobs > 1) PrefillCalendarYears(YearOfMoment(from), YearOfMoment(to), jobs);
+
+    // One record and one line buffer for the whole walk.
+    MomentCalendar c;
+    JsonObject record;
     for (Moment day = from; day <= to && out; day += 1) {  // stop once the output fails
         const TimeSettings settings = zone.At(day + time);
-        const MomentCalendar c = ComputeMomentCalendar(day + time, settings);
+        ComputeMomentCalendar(day + time, settings, c);
         const std::string date = IsoDate(day);
         if (json) {
-            JsonObject o = MomentRecordJson(c, date);
-            if (zone.followsDatabase()) AddZoneFields(o, settings, zone.timeZone());
-            out << o.str() << "\n";
+            FillMomentRecord(record, c, date);
+            if (zone.followsDatabase()) AddZoneFields(record, settings, zone.timeZone());
+            record.writeLine(out);
         } else {
             PrintDayLine(c, date, out);
             if (zone.followsDatabase()) out << "            " << StatusLineText(settings) << "\n";

@@ -1,3 +1,4 @@
+#include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
@@ -8,24 +9,23 @@
 namespace {
 
 // The calendar window's rows, in its order.
-void PrintCalendar(const MomentCalendar& c, std::ostream& out) {
-    const CalendarTexts& t = c.texts;
-    out << "Расчет произведен на: " << t.labelNow << ", " << t.week << "\n"
-        << "Год:   " << t.psYear << "  (" << t.label28 << ")\n"
-        << "Месяц: " << t.psMon << "  (" << t.label27 << ")\n"
-        << "День:  " << t.psDay << "  (" << t.label25 << ")\n"
-        << "Час:   " << t.psHour << "  (" << t.label26 << ")\n"
-        << t.bigSeason << ", " << t.smallSeason << "\n"
-        << "Год китайского календаря: " << t.epochYears << "\n"
-        << "Юань (60 лет): " << t.juang << "\n"
-        << "Большой юнь (60 лет): " << t.jungBig << " " << t.labelJunBigName << "\n"
-        << "Малый юнь (20 лет): " << t.jung << " " << t.labelJunName << "\n"
-        << "Звезда года: " << t.labelYearStar << " " << t.labelYearS << "\n"
-        << "Звезда месяца: " << t.labelMoonStar << " " << t.labelMoonS << "\n"
-        << "Звезда дня: " << t.dayStar << " " << t.dayStarS << "\n"
-        << "Звезда часа: " << t.chasStar << " " << t.chasStarS << "\n"
-        << "Лунный месяц: " << t.month << (t.leapVisible ? " (дополнительный)" : "") << "\n"
-        << "Лунный день: " << t.day << "\n";
+void PrintCalendar(const CalendarCaptions& t, std::ostream& out) {
+    out << "Расчет произведен на: " << t.dateTime << ", " << t.weekday << "\n"
+        << "Год:   " << t.yearPillar << "  (" << t.yearSign << ")\n"
+        << "Месяц: " << t.monthPillar << "  (" << t.monthSign << ")\n"
+        << "День:  " << t.dayPillar << "  (" << t.daySign << ")\n"
+        << "Час:   " << t.hourPillar << "  (" << t.hourSign << ")\n"
+        << t.seasonMonth << ", " << t.term << "\n"
+        << "Год китайского календаря: " << t.chineseYear << "\n"
+        << "Юань (60 лет): " << t.era << "\n"
+        << "Большой юнь (60 лет): " << t.greatCycleStar << " " << t.greatCycleColour << "\n"
+        << "Малый юнь (20 лет): " << t.smallCycleStar << " " << t.smallCycleColour << "\n"
+        << "Звезда года: " << t.yearStar << " " << t.yearStarColour << "\n"
+        << "Звезда месяца: " << t.monthStar << " " << t.monthStarColour << "\n"
+        << "Звезда дня: " << t.dayStar << " " << t.dayStarColour << "\n"
+        << "Звезда часа: " << t.hourStar << " " << t.hourStarColour << "\n"
+        << "Лунный месяц: " << t.lunarMonth << (t.leapMonth ? " (дополнительный)" : "") << "\n"
+        << "Лунный день: " << t.lunarDay << "\n";
 }
 
 // The place, the settings it gave and the boundary warnings, after the calendar.
@@ -48,14 +48,15 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
     const TimeSettings settings = zone.At(civil);
     const MomentCalendar c = ComputeMomentCalendar(civil, settings);
     if (options.flag("json")) {
-        JsonObject o = MomentRecordJson(c, IsoDateTime(civil));
+        JsonObject record;
+        FillMomentRecord(record, c, IsoDateTime(civil));
         if (zone.followsDatabase()) {
-            AddZoneFields(o, settings, zone.timeZone());
-            AddWarningsField(o, civil, settings);
+            AddZoneFields(record, settings, zone.timeZone());
+            AddWarningsField(record, civil, settings);
         }
-        out << o.str() << "\n";
+        record.writeLine(out);
     } else {
-        PrintCalendar(c, out);
+        PrintCalendar(CaptionsOfCalendar(c, CliLocale()), out);
         if (zone.followsDatabase()) PrintPlaceLines(zone, civil, settings, out);
     }
     return 0;

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
+void AppendJsonString(std::string& out, std::string_view s) {
+    out += '"';
     for (const char c : s) {
         switch (c) {
         case '"': out += "\\\""; break;
@@ -22,48 +22,99 @@ std::string JsonString(const std::string& s) {
             }
         }
     }
-    return out + "\"";
+    out += '"';
 }
 
-JsonObject& JsonObject::addRaw(const std::string& key, const std::string& json) {
-    if (!body_.empty()) body_ += ",";
-    body_ += JsonString(key) + ":" + json;
+std::string JsonString(std::string_view s) {
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
+}
+
+namespace {
+
+void AppendInt(std::string& out, int value) {
+    char buf[16];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    out.append(buf, end);
+}
+
+template <typename Iterator>
+void AppendIntArray(std::string& out, Iterator begin, Iterator end) {
+    out += '[';
+    for (Iterator v = begin; v != end; ++v) {
+        if (v != begin) out += ',';
+        AppendInt(out, *v);
+    }
+    out += ']';
+}
+
+}  // namespace
+
+void JsonObject::startField(std::string_view key) {
+    if (!body_.empty()) body_ += ',';
+    AppendJsonString(body_, key);
+    body_ += ':';
+}
+
+JsonObject& JsonObject::addRaw(std::string_view key, std::string_view json) {
+    startField(key);
+    body_ += json;
     return *this;
 }
 
-JsonObject& JsonObject::add(const std::string& key, const std::string& value) {
-    return addRaw(key, JsonString(value));
+JsonObject& JsonObject::add(std::string_view key, const std::string& value) {
+    startField(key);
+    AppendJsonString(body_, value);
+    return *this;
 }
-JsonObject& JsonObject::add(const std::string& key, const char* value) {
-    return addRaw(key, JsonString(value));
+JsonObject& JsonObject::add(std::string_view key, const char* value) {
+    startField(key);
+    AppendJsonString(body_, value);
+    return *this;
 }
-JsonObject& JsonObject::add(const std::string& key, int value) { return addRaw(key, std::to_string(value)); }
-JsonObject& JsonObject::add(const std::string& key, double value) {
+JsonObject& JsonObject::add(std::string_view key, int value) {
+    startField(key);
+    AppendInt(body_, value);
+    return *this;
+}
+JsonObject& JsonObject::add(std::string_view key, double value) {
     // to_chars, unlike printf, ignores the C locale's decimal separator.
     char buf[400];  // room for any finite double in fixed notation
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 9);
-    return addRaw(key, std::string(buf, r.ptr));
+    return addRaw(key, std::string_view(buf, r.ptr - buf));
 }
-JsonObject& JsonObject::addShortest(const std::string& key, double value) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
+JsonObject& JsonObject::addShortest(std::string_view key, double value) {
+    char buf[40];  // as printf's %.15g, without the C locale
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return addRaw(key, std::string_view(buf, r.ptr - buf));
     return addRaw(key, buf);
 }
-JsonObject& JsonObject::add(const std::string& key, bool value) { return addRaw(key, value ? "true" : "false"); }
-JsonObject& JsonObject::add(const std::string& key, const std::vector<int>& values) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + std::to_string(values[i]);
-    return addRaw(key, json + "]");
+JsonObject& JsonObject::add(std::string_view key, bool value) { return addRaw(key, value ? "true" : "false"); }
+JsonObject& JsonObject::add(std::string_view key, const std::vector<int>& values) {
+    startField(key);
+    AppendIntArray(body_, values.begin(), values.end());
+    return *this;
 }
-JsonObject& JsonObject::add(const std::string& key, const std::vector<std::string>& values) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + JsonString(values[i]);
-    return addRaw(key, json + "]");
+JsonObject& JsonObject::add(std::string_view key, std::initializer_list<int> values) {
+    startField(key);
+    AppendIntArray(body_, values.begin(), values.end());
+    return *this;
 }
-JsonObject& JsonObject::addObject(const std::string& key, const JsonObject& value) {
+JsonObject& JsonObject::add(std::string_view key, const std::vector<std::string>& values) {
+    startField(key);
+    body_ += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) body_ += ',';
+        AppendJsonString(body_, values[i]);
+    }
+    body_ += ']';
+    return *this;
+}
+JsonObject& JsonObject::addObject(std::string_view key, const JsonObject& value) {
     return addRaw(key, value.str());
 }
-JsonObject& JsonObject::addObjects(const std::string& key, const std::vector<JsonObject>& values) {
+JsonObject& JsonObject::addObjects(std::string_view key, const std::vector<JsonObject>& values) {
     std::string json = "[";
     for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + values[i].str();
     return addRaw(key, json + "]");

@@ -37,6 +37,10 @@ const char* const kUsage =
     "                                                    геомантическая таблица жилища\n"
     "           [--report]                               ее интерпретация, по строке на абзац\n"
     "  places   --search ТЕКСТ [--limit N]               места рождения (по-русски или латиницей)\n"
+    "\n"
+    "Потоки: days, terms и newmoons сначала ищут моменты сезонов и новолуния своих лет на всех\n"
+    "        ядрах, затем идут по дням; --jobs N (1..256) ограничивает число потоков.\n"
+    "        Вывод от числа потоков не зависит.\n"
     "\n";
 const char* const kCommandHelpHint = "Справка по команде: gavrosin-cli КОМАНДА --help\n";
 
@@ -59,17 +63,17 @@ const std::map<std::string, CommandEntry>& Commands() {
           true}},
         {"days",
          {RunDaysCommand,
-          "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json]\n"
+          "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json] [--jobs N]\n"
           "  По строке на каждый день; время дня по умолчанию 12:00.\n",
           true}},
         {"terms",
          {RunTermsCommand,
-          "gavrosin-cli terms --from-year Y1 --to-year Y2 [--json]\n"
+          "gavrosin-cli terms --from-year Y1 --to-year Y2 [--json] [--jobs N]\n"
           "  Моменты 24 сезонов каждого года (всемирное время), годы 1900..8999.\n",
           false}},
         {"newmoons",
          {RunNewMoonsCommand,
-          "gavrosin-cli newmoons --from YYYY-MM-DD --to YYYY-MM-DD [--json]\n"
+          "gavrosin-cli newmoons --from YYYY-MM-DD --to YYYY-MM-DD [--json] [--jobs N]\n"
           "  Моменты новолуний (всемирное время).\n",
           false}},
         {"table",

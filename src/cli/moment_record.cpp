@@ -2,20 +2,14 @@
 
 #include "calendar/nine_stars.h"
 
-namespace {
-
-std::vector<int> PillarArray(Pillar p) { return {p.stem, p.branch}; }
-
-}  // namespace
-
-JsonObject MomentRecordJson(const MomentCalendar& c, const std::string& date) {
+void FillMomentRecord(JsonObject& record, const MomentCalendar& c, const std::string& date) {
     const CurrentMoment& m = c.moment;
-    JsonObject o;
-    o.add("date", date)
-        .add("year", PillarArray(m.year))
-        .add("month", PillarArray(m.month))
-        .add("day", PillarArray(m.day))
-        .add("hour", PillarArray(m.hour))
+    record.clear();
+    record.add("date", date)
+        .add("year", {m.year.stem, m.year.branch})
+        .add("month", {m.month.stem, m.month.branch})
+        .add("day", {m.day.stem, m.day.branch})
+        .add("hour", {m.hour.stem, m.hour.branch})
         .add("term", c.season.termName)
         .add("month_branch", m.month.branch)
         .add("epoch_year", m.epochYear)
@@ -31,13 +25,6 @@ JsonObject MomentRecordJson(const MomentCalendar& c, const std::string& date) {
         .add("lunar_epoch_year", c.lunar.lunarEpochYear)
         .add("mansion", m.mansion)
         .add("officer", Chzang(m.month.branch, m.day.branch));
-    return o;
 }
 
 std::string ShortPillar(Pillar p) { return StemName(p.stem) + "-" + BranchName(p.branch); }
-
-std::string StarWithColour(int star) {
-    std::string colour;
-    StarColourName(star, colour);
-    return std::to_string(star) + " " + colour;
-}

@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/calendar_prefill.h"
 #include "astro/moment.h"
+#include "astro/new_moon.h"
+#include "astro/term_instant_cache.h"
+#include "calendar/calendar_captions.h"
 #include "calendar/epoch_year.h"
-#include "locale_guard.h"
 
 namespace {
 
 class MomentCalendarTest : public ::testing::Test {
 protected:
-    // The moment's date captions are written in the process locale.
-    LocaleGuard locale_;
+    const QLocale russian{QLocale::Russian, QLocale::Russia};
 };
 
 TEST_F(MomentCalendarTest, EpochYearAroundTheLunarNewYear) {
@@ -50,31 +52,35 @@ TEST_F(MomentCalendarTest, ASummerDayOf2024) {
     EXPECT_EQ(m.lunarMonth, 4);
     EXPECT_EQ(c.lunar.day, 25);
 
-    const CalendarTexts& t = c.texts;
-    EXPECT_EQ(t.labelNow, "01.06.2024 12:00:00");
-    EXPECT_EQ(t.week, "суббота");
-    EXPECT_EQ(t.bigSeason, "Начало лета");
-    EXPECT_EQ(t.smallSeason, "Малое насыщение");
-    EXPECT_EQ(t.psYear, "Цзя (Дерево-ян), Чэнь (Почва-ян)");
-    EXPECT_EQ(t.label28, "Знак года 41 из 60");
-    EXPECT_EQ(t.label27, "Знак периода 6 из 60");
-    EXPECT_EQ(t.label25, "Знак дня 33 из 60");
-    EXPECT_EQ(t.label26, "Знак часа 31 из 60");
-    EXPECT_EQ(t.epochYears, "4722");
-    EXPECT_EQ(t.juang, "Нижний");
-    EXPECT_EQ(t.jung, "9");
-    EXPECT_EQ(t.labelJunName, "пурпурная");
-    EXPECT_EQ(t.labelYearS, "бирюзовая");
-    EXPECT_EQ(t.month, "4");
-    EXPECT_EQ(t.day, "25");
-    EXPECT_FALSE(t.leapVisible);
+    const CalendarCaptions t = CaptionsOfCalendar(c, russian);
+    EXPECT_EQ(t.dateTime, "01.06.2024 12:00:00");
+    EXPECT_EQ(t.weekday, "суббота");
+    EXPECT_EQ(t.seasonMonth, "Начало лета");
+    EXPECT_EQ(t.term, "Малое насыщение");
+    EXPECT_EQ(t.yearPillar, "Цзя (Дерево-ян), Чэнь (Почва-ян)");
+    EXPECT_EQ(t.yearSign, "Знак года 41 из 60");
+    EXPECT_EQ(t.monthSign, "Знак периода 6 из 60");
+    EXPECT_EQ(t.daySign, "Знак дня 33 из 60");
+    EXPECT_EQ(t.hourSign, "Знак часа 31 из 60");
+    EXPECT_EQ(t.chineseYear, "4722");
+    EXPECT_EQ(t.era, "Нижний");
+    EXPECT_EQ(t.smallCycleStar, "9");
+    EXPECT_EQ(t.smallCycleColour, "пурпурная");
+    EXPECT_EQ(t.yearStarColour, "бирюзовая");
+    EXPECT_EQ(t.lunarMonth, "4");
+    EXPECT_EQ(t.lunarDay, "25");
+    EXPECT_FALSE(t.leapMonth);
+    // Another locale writes the date and weekday its own way; the rest are the system's words.
+    const CalendarCaptions english = CaptionsOfCalendar(c, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(english.weekday, "Saturday");
+    EXPECT_EQ(english.term, t.term);
 }
 
 TEST_F(MomentCalendarTest, MonthPillarAcrossTheYearsEnd) {
     const MomentCalendar dec = ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
     EXPECT_EQ(dec.moment.month, (Pillar{3, 1}));
-    EXPECT_EQ(dec.texts.smallSeason, "Зимнее солнцестояние");
-    EXPECT_EQ(dec.texts.bigSeason, "Середина зимы");
+    EXPECT_EQ(dec.season.termName, "Зимнее солнцестояние");
+    EXPECT_EQ(dec.season.seasonMonthName, "Середина зимы");
     const MomentCalendar jan = ComputeMomentCalendar(EncodeMoment(2025, 1, 10, 12, 0), TimeSettings());
     EXPECT_EQ(jan.moment.year, (Pillar{1, 5}));
     EXPECT_EQ(jan.moment.month, (Pillar{4, 2}));
@@ -82,9 +88,43 @@ TEST_F(MomentCalendarTest, MonthPillarAcrossTheYearsEnd) {
 
 TEST_F(MomentCalendarTest, LeapMonthIsFlagged) {
     const MomentCalendar c = ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 12, 0), TimeSettings());
-    EXPECT_TRUE(c.texts.leapVisible);
-    EXPECT_EQ(c.texts.month, "2");
-    EXPECT_EQ(c.texts.day, "1");
+    EXPECT_TRUE(CivilLeapMonth(c));
+    EXPECT_EQ(c.lunar.month, 2);
+    EXPECT_EQ(c.lunar.day, 1);
+    // Under a summer shift the mark follows the civil moment: 2023-03-22 00:30 civil is still
+    // 21 March in pillar time, the last day of the ordinary second month.
+    const MomentCalendar shifted = ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 0, 30),
+                                                         TimeSettings::WithZoneIndex(16, 2));
+    EXPECT_FALSE(shifted.lunar.leap);
+    EXPECT_TRUE(CivilLeapMonth(shifted));
+}
+
+TEST_F(MomentCalendarTest, ARecordReusedForTheNextDayHoldsOnlyThatDay) {
+    MomentCalendar reused = ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
+    ComputeMomentCalendar(EncodeMoment(2024, 6, 1, 12, 0), TimeSettings(), reused);
+    const MomentCalendar fresh = ComputeMomentCalendar(EncodeMoment(2024, 6, 1, 12, 0), TimeSettings());
+    EXPECT_EQ(reused.season.termName, fresh.season.termName);
+    EXPECT_EQ(reused.season.seasonMonthName, fresh.season.seasonMonthName);
+    EXPECT_EQ(reused.moment.month, fresh.moment.month);
+    EXPECT_EQ(reused.moment.dayStar, fresh.moment.dayStar);
+    EXPECT_EQ(reused.lunar.day, fresh.lunar.day);
+}
+
+TEST_F(MomentCalendarTest, AfterThePrefillTheDaysOfItsYearsSearchNothing) {
+    SharedTermInstantCache().Clear();
+    SharedLunationCache.Clear();
+    PrefillCalendarYears(2023, 2024, 2);
+    const std::size_t years = SharedTermInstantCache().YearCount();
+    const std::size_t lunations = SharedLunationCache.size();
+    // The extreme zones and the longitude correction move universal and pillar time furthest
+    // from the civil day; 00:00 and 23:30 are the two ends of it.
+    const TimeSettings settings[] = {TimeSettings::WithZoneIndex(0, -5, -180, true),
+                                     TimeSettings::WithZoneIndex(kZoneCount - 1, 5, 180, true)};
+    for (const TimeSettings& s : settings)
+        for (Moment day = EncodeMoment(2023, 1, 1); day <= EncodeMoment(2024, 12, 31); day += 1)
+            for (double time : {0.0, 23.5 / 24}) ComputeMomentCalendar(day + time, s);
+    EXPECT_EQ(SharedTermInstantCache().YearCount(), years);
+    EXPECT_EQ(SharedLunationCache.size(), lunations);
 }
 
 TEST_F(MomentCalendarTest, LongitudeMovesTheDayAndHourOnly) {

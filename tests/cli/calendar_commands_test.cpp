@@ -53,6 +53,20 @@ TEST(CliTermsAndNewMoons, InstantsAsComputed) {
     EXPECT_EQ(CountLines(moons.out), 13);  // 2024 has 13 new moons (the last on 30 December)
 }
 
+TEST(CliRangedCommands, OutputDoesNotDependOnTheThreads) {
+    for (const std::string command :
+         {"days --from 1999-12-20 --to 2001-01-10 --time 23:30 --zone-hours 13 --json",
+          "days --from 2019-12-30 --to 2020-01-02 --longitude -170",
+          "terms --from-year 1999 --to-year 2003 --json",
+          "newmoons --from 1999-12-01 --to 2003-02-01 --json"}) {
+        const CliRun one = RunCli(command + " --jobs 1");
+        EXPECT_EQ(one.exitCode, 0) << one.err;
+        EXPECT_FALSE(one.out.empty()) << command;
+        for (const char* jobs : {"", " --jobs 2", " --jobs 7"})
+            EXPECT_EQ(RunCli(command + jobs).out, one.out) << command << jobs;
+    }
+}
+
 TEST(CliErrors, OneClearLineAndNonZeroExit) {
     struct Case { const char* arguments; const char* message; };
     const Case cases[] = {
@@ -67,6 +81,7 @@ TEST(CliErrors, OneClearLineAndNonZeroExit) {
         {"moment --date 2024-01-01T12:00 --longitude east", "whole number"},
         {"moment --date 2024-01-01T12:00 --colour red", "unknown option: --colour"},
         {"terms --from-year 2024 --to-year abc", "whole number"},
+        {"days --from 2024-01-01 --to 2024-01-02 --jobs 0", "--jobs: must be between 1 and 256"},
         {"horoscope", "unknown command"},
     };
     for (const Case& c : cases) {

@@ -47,7 +47,7 @@ TEST(DaySelection, FactsAgreeWithTheCalendarOfEveryDayOfAYear) {
     for (const DayVerdict& v : search.Days()) {
         const MomentCalendar c = ComputeMomentCalendar(v.facts.civil, settings);
         const DayFacts& f = v.facts;
-        SCOPED_TRACE(c.texts.labelNow);
+        SCOPED_TRACE(v.facts.civil);
         EXPECT_TRUE(v.chosen);
         EXPECT_EQ(f.day.stem, c.moment.day.stem);
         EXPECT_EQ(f.day.branch, c.moment.day.branch);

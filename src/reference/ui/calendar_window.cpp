@@ -9,6 +9,7 @@
 
 #include "widgets/background_fill.h"
 #include "widgets/pillar_glyphs.h"
+#include "calendar/calendar_captions.h"
 
 namespace {
 
@@ -176,45 +177,46 @@ void TFormCalendar::BuildRows() {
 }
 
 void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
-    const CalendarTexts& t = calendar.texts;
+    // The window shows the moment in the user's regional format.
+    const CalendarCaptions t = CaptionsOfCalendar(calendar, QLocale());
     const CurrentMoment& m = calendar.moment;
     shown_ = m;
 
-    LabelNow->setText(Text(t.labelNow));
-    Week->setText(Text(t.week));
+    LabelNow->setText(Text(t.dateTime));
+    Week->setText(Text(t.weekday));
 
     glyphs_.ShowPillarGlyphs(StvolYahr, VetvYahr, m.year.stem, m.year.branch);
     glyphs_.ShowPillarGlyphs(StvolMod, VetvGod, m.month.stem, m.month.branch);
     glyphs_.ShowPillarGlyphs(StvolDay, VetvDay, m.day.stem, m.day.branch);
     glyphs_.ShowPillarGlyphs(StvolChas, VetvChas, m.hour.stem, m.hour.branch);
-    PSYear->setText(Text(t.psYear));
-    PSMon->setText(Text(t.psMon));
-    PSDay->setText(Text(t.psDay));
-    PSHour->setText(Text(t.psHour));
-    Label28->setText(Text(t.label28));
-    Label27->setText(Text(t.label27));
-    Label25->setText(Text(t.label25));
-    Label26->setText(Text(t.label26));
+    PSYear->setText(Text(t.yearPillar));
+    PSMon->setText(Text(t.monthPillar));
+    PSDay->setText(Text(t.dayPillar));
+    PSHour->setText(Text(t.hourPillar));
+    Label28->setText(Text(t.yearSign));
+    Label27->setText(Text(t.monthSign));
+    Label25->setText(Text(t.daySign));
+    Label26->setText(Text(t.hourSign));
 
-    BigSeason->setText(Text(t.bigSeason));
-    SmallSeason->setText(Text(t.smallSeason));
+    BigSeason->setText(Text(t.seasonMonth));
+    SmallSeason->setText(Text(t.term));
 
-    epoch_years->setText(Text(t.epochYears));
-    Juang->setText(Text(t.juang));
-    JungBig->setText(Text(t.jungBig));
-    LabelJunBigName->setText(Text(t.labelJunBigName));
-    Jung->setText(Text(t.jung));
-    LabelJunName->setText(Text(t.labelJunName));
-    LabelYearStar->setText(Text(t.labelYearStar));
-    LabelYearS->setText(Text(t.labelYearS));
-    LabelMoonStar->setText(Text(t.labelMoonStar));
-    LabelMoonS->setText(Text(t.labelMoonS));
+    epoch_years->setText(Text(t.chineseYear));
+    Juang->setText(Text(t.era));
+    JungBig->setText(Text(t.greatCycleStar));
+    LabelJunBigName->setText(Text(t.greatCycleColour));
+    Jung->setText(Text(t.smallCycleStar));
+    LabelJunName->setText(Text(t.smallCycleColour));
+    LabelYearStar->setText(Text(t.yearStar));
+    LabelYearS->setText(Text(t.yearStarColour));
+    LabelMoonStar->setText(Text(t.monthStar));
+    LabelMoonS->setText(Text(t.monthStarColour));
     DayStar->setText(Text(t.dayStar));
-    DayStarS->setText(Text(t.dayStarS));
-    ChasStar->setText(Text(t.chasStar));
-    ChasStarS->setText(Text(t.chasStarS));
+    DayStarS->setText(Text(t.dayStarColour));
+    ChasStar->setText(Text(t.hourStar));
+    ChasStarS->setText(Text(t.hourStarColour));
 
-    month->setText(Text(t.month));
-    LabelStarLeap->setVisible(t.leapVisible);
-    day->setText(Text(t.day));
+    month->setText(Text(t.lunarMonth));
+    LabelStarLeap->setVisible(t.leapMonth);
+    day->setText(Text(t.lunarDay));
 }

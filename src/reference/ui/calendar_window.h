@@ -16,7 +16,8 @@ class TFormCalendar : public TToolWindow {
 public:
     explicit TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent = nullptr);
 
-    // Writes the calendar of a moment into the rows (glyphs from the pillars).
+    // Writes the calendar of a moment into the rows: captions in the user's regional format,
+    // glyphs from the pillars.
     void ShowMoment(const MomentCalendar& calendar);
 
     // Rows, top to bottom (names as the calendar's fields).

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "astro/moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/shell_test_environment.h"
 
@@ -10,33 +11,24 @@ namespace {
 
 class CalendarWindowTest : public ShellTest {};
 
+// The facts of 2024-02-10 18:00 (the captions are made from them by the window).
 MomentCalendar SampleCalendar(bool leap) {
     MomentCalendar c;
+    c.moment.civil = EncodeMoment(2024, 2, 10, 18, 0);
+    c.pillarTime = c.moment.civil;
     c.moment.year = {1, 5};
     c.moment.month = {3, 3};
     c.moment.day = {5, 7};
     c.moment.hour = {9, 11};
-    CalendarTexts& t = c.texts;
-    t.labelNow = "10.02.2024 18:00:00";
-    t.week = "суббота";
-    t.bigSeason = "Начало весны";
-    t.smallSeason = "Становление весны";
-    t.psYear = "Цзя (Дерево-ян), Чэнь (Почва-ян)";
-    t.label28 = "Знак года 41 из 60";
-    t.label27 = "Знак периода 3 из 60";
-    t.label25 = "Знак дня 55 из 60";
-    t.label26 = "Знак часа 59 из 60";
-    t.epochYears = "4721";
-    t.juang = "Нижний";
-    t.jungBig = "9";
-    t.labelJunBigName = "пурпурная";
-    t.jung = "9";
-    t.labelJunName = "пурпурная";
-    t.labelYearStar = "3";
-    t.labelYearS = "бирюзовая";
-    t.month = "1";
-    t.day = "1";
-    t.leapVisible = leap;
+    c.moment.epochYear = 4660;
+    c.moment.greatCycleStar = 9;
+    c.moment.smallCycleStar = 9;
+    c.moment.yearStar = 3;
+    c.season.seasonMonthName = "Начало весны";
+    c.season.termName = "Становление весны";
+    c.lunar.month = 1;
+    c.lunar.day = 1;
+    c.lunar.leap = leap;
     return c;
 }
 
