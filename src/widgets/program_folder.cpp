@@ -58,6 +58,15 @@ bool CopyTemplate(const QString& from, const QString& to) {
     return target.commit();
 }
 
+// Whether the program may change the file: an existing file is opened for writing (which leaves
+// it as it is), since permission bits alone do not tell on every platform; a missing one may be
+// created when its folder is writable.
+bool MayWrite(const QString& path) {
+    QFile file(path);
+    if (file.exists()) return file.open(QIODevice::ReadWrite);
+    return QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+}
+
 }  // namespace
 
 QString FindDataFolder(const QString& executableFolder, bool* shared) {
@@ -97,8 +106,7 @@ void SetUserDataFolder(const QString& folder) { Override().userFolder = folder; 
 
 QString UserFilePath(const QString& backslashPath) {
     const QString shipped = DataPath(backslashPath);
-    if (!DataFolderIsShared() && QFileInfo(QFileInfo(shipped).absolutePath()).isWritable())
-        return shipped;
+    if (!DataFolderIsShared() && MayWrite(shipped)) return shipped;
     const QString own =
         QDir::toNativeSeparators(QDir(UserDataFolder()).filePath(Relative(backslashPath)));
     if (!QFileInfo::exists(own)) CopyTemplate(shipped, own);

@@ -21,9 +21,10 @@ QString DataPath(const QString& backslashPath);
 QString FindDataFolder(const QString& executableFolder, bool* shared);
 
 // The file the user changes that ships as the template `backslashPath` ("\other\notes.txt"):
-// beside the data when the data folder is the executable's own and the user may write there (as
-// the program always did), else under the user's data folder (UserDataFolder), copied there from
-// the template on first use. A failed copy leaves no file; the caller's reading then reports it.
+// beside the data when the data folder is the executable's own and the user may write that file
+// (as the program always did), else under the user's data folder (UserDataFolder), copied there
+// from the template on first use. A failed copy leaves no file; the caller's reading then reports
+// it.
 QString UserFilePath(const QString& backslashPath);
 
 // The user's own data folder: the platform's application data location under the name
