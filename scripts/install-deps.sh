@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
+# dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
+# libxml2-utils check the menu entry and the file types in the tests.
 # Safe to run again: it does nothing when everything is present.
 set -euo pipefail
 
@@ -11,6 +13,7 @@ packages=(
   xvfb xauth
   tzdata
   poppler-utils
+  dpkg-dev file desktop-file-utils libxml2-utils
 )
 
 missing=()

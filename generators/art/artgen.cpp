@@ -1,20 +1,27 @@
 // Draws the pictures of the program's bmp/ folder and saves them as 24-bit Windows BMP files.
-// Usage: gavrosin-artgen <output folder>. Runs without a display (offscreen platform).
+// Usage: gavrosin-artgen <output folder>; gavrosin-artgen --icons <output folder> draws the desktop
+// icons instead (PNG, in the folders of the hicolor theme). Runs without a display (offscreen).
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
+#include <string>
 
 #include "pictures.h"
 
 namespace {
 
 // Writes through a temporary file, so that an interrupted run never leaves half a picture.
+// The format follows the file name: ".bmp" or ".png".
 bool savePicture(const QDir& folder, const art::Picture& picture) {
-  QSaveFile file(folder.filePath(picture.fileName));
-  if (!file.open(QIODevice::WriteOnly) || !picture.image.save(&file, "BMP") || !file.commit()) {
+  const QString path = folder.filePath(picture.fileName);
+  const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
+  QSaveFile file(path);
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+      !picture.image.save(&file, format.constData()) || !file.commit()) {
     std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file.fileName()),
                  qPrintable(file.errorString()));
     return false;
@@ -29,25 +36,31 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+  const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: %s [--icons] <output folder>\n", argv[0]);
     return 2;
   }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  const char* output = argv[argc - 1];
+  const QDir folder(QString::fromLocal8Bit(output));
   if (!folder.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "artgen: cannot create the folder %s\n", argv[1]);
+    std::fprintf(stderr, "artgen: cannot create the folder %s\n", output);
     return 1;
   }
 
   art::Pictures pictures;
-  art::drawSignGlyphs(pictures);
-  art::drawEclipticCircle(pictures);
-  art::drawBaZhaiHouses(pictures);
-  art::drawLoShuSquare(pictures);
-  art::drawMountainsDiagram(pictures);
-  art::drawElementCycles(pictures);
-  art::drawCompass(pictures);
-  art::drawRuler(pictures);
+  if (icons) {
+    art::drawIcons(pictures);
+  } else {
+    art::drawSignGlyphs(pictures);
+    art::drawEclipticCircle(pictures);
+    art::drawBaZhaiHouses(pictures);
+    art::drawLoShuSquare(pictures);
+    art::drawMountainsDiagram(pictures);
+    art::drawElementCycles(pictures);
+    art::drawCompass(pictures);
+    art::drawRuler(pictures);
+  }
 
   bool ok = true;
   for (const art::Picture& picture : pictures) {

@@ -14,4 +14,8 @@ void drawElementCycles(Pictures& out);     // diag4
 void drawCompass(Pictures& out);           // lopan
 void drawRuler(Pictures& out);             // line
 
+// The desktop icons, as "<size>x<size>/apps/..." and "<size>x<size>/mimetypes/..." PNG files of
+// the hicolor theme (not part of bmp/).
+void drawIcons(Pictures& out);
+
 }  // namespace art

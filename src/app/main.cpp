@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // The desktop matches the windows to the menu entry gavrosin.desktop (its icon, its name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("gavrosin"));
     // Dates follow the user's regional settings; a machine with no regional settings at all
     // (the "C" locale) gets the Russian formats of the interface rather than bare English ones.
     if (QLocale::system().language() == QLocale::C)

@@ -513,7 +513,8 @@ void TFormMainGVR::AboutClick() {
     const auto store = OpenSettingsStore();
     QMessageBox::about(this, QString::fromUtf8("О программе"),
                        QString::fromUtf8(kApplicationTitle) + QLatin1Char('\n') +
-                           ReadText(*store, Setting::Version) +
+                           ReadText(*store, Setting::Version) + QStringLiteral("\n\n") +
+                           QString::fromUtf8(kLicenceText) +
                            QString::fromUtf8("\nМеста рождения: GeoNames (geonames.org), CC BY 4.0"));
 }
 

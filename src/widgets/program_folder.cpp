@@ -2,26 +2,113 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
-QString& FolderOverride() {
-    static QString folder;
+struct FolderOverride {
+    QString folder;
+    bool shared = false;
+    QString userFolder;
+};
+
+FolderOverride& Override() {
+    static FolderOverride value;
+    return value;
+}
+
+// The decision is made once per run: the executable does not move while it runs.
+const QString& FoundFolder(bool* shared) {
+    static bool foundShared = false;
+    static const QString folder =
+        FindDataFolder(QCoreApplication::applicationDirPath(), &foundShared);
+    *shared = foundShared;
     return folder;
+}
+
+QString Relative(const QString& backslashPath) {
+    QString relative = backslashPath;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (relative.startsWith(QLatin1Char('/'))) relative.remove(0, 1);
+    return relative;
+}
+
+bool DataFolderIsShared() {
+    if (!Override().folder.isEmpty()) return Override().shared;
+    bool shared = false;
+    FoundFolder(&shared);
+    return shared;
+}
+
+// Copies the template whole or not at all.
+bool CopyTemplate(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    if (!QDir().mkpath(QFileInfo(to).absolutePath())) return false;
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError || target.write(bytes) != bytes.size()) {
+        target.cancelWriting();
+        return false;
+    }
+    return target.commit();
+}
+
+// Whether the program may change the file: an existing file is opened for writing (which leaves
+// it as it is), since permission bits alone do not tell on every platform; a missing one may be
+// created when its folder is writable.
+bool MayWrite(const QString& path) {
+    QFile file(path);
+    if (file.exists()) return file.open(QIODevice::ReadWrite);
+    return QFileInfo(QFileInfo(path).absolutePath()).isWritable();
 }
 
 }  // namespace
 
-QString ProgramFolder() {
-    if (!FolderOverride().isEmpty()) return FolderOverride();
-    return QCoreApplication::applicationDirPath();
+QString FindDataFolder(const QString& executableFolder, bool* shared) {
+    const QDir executable(executableFolder);
+    *shared = false;
+    if (executable.exists(QStringLiteral("other"))) return executable.absolutePath();
+    const QString installed = executable.absoluteFilePath(QStringLiteral("../share/gavrosin"));
+    if (QFileInfo(installed).isDir()) {
+        *shared = true;
+        return QDir::cleanPath(installed);
+    }
+    return executable.absolutePath();
 }
 
-void SetProgramFolder(const QString& folder) { FolderOverride() = folder; }
+QString ProgramFolder() {
+    if (!Override().folder.isEmpty()) return Override().folder;
+    bool shared = false;
+    return FoundFolder(&shared);
+}
+
+void SetProgramFolder(const QString& folder, bool shared) {
+    Override().folder = folder;
+    Override().shared = shared;
+}
 
 QString DataPath(const QString& backslashPath) {
-    QString relative = backslashPath;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    while (relative.startsWith(QLatin1Char('/'))) relative.remove(0, 1);
-    return QDir::toNativeSeparators(QDir(ProgramFolder()).filePath(relative));
+    return QDir::toNativeSeparators(QDir(ProgramFolder()).filePath(Relative(backslashPath)));
+}
+
+QString UserDataFolder() {
+    if (!Override().userFolder.isEmpty()) return Override().userFolder;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Gavrosin"));
+}
+
+void SetUserDataFolder(const QString& folder) { Override().userFolder = folder; }
+
+QString UserFilePath(const QString& backslashPath) {
+    const QString shipped = DataPath(backslashPath);
+    if (!DataFolderIsShared() && MayWrite(shipped)) return shipped;
+    const QString own =
+        QDir::toNativeSeparators(QDir(UserDataFolder()).filePath(Relative(backslashPath)));
+    if (!QFileInfo::exists(own)) CopyTemplate(shipped, own);
+    return own;
 }

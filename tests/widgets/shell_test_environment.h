@@ -1,8 +1,9 @@
 #pragma once
 // What every window test of the shell needs: one QApplication for the test program, a settings
-// store in a temporary folder (never the user's), the Russian locale, a fixed clock and the data
-// folder of the build.
+// store and a user data folder in a temporary folder (never the user's), the Russian locale, a
+// fixed clock and the data folder of the build.
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -38,11 +39,13 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_->path());
         SetClock([] { return TestNow(); });
         SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
+        SetUserDataFolder(QDir(settingsFolder_->path()).filePath(QStringLiteral("data")));
     }
 
     void TearDown() override {
         SetClock({});
         SetProgramFolder(QString());
+        SetUserDataFolder(QString());
     }
 
     QString SettingsFolder() const { return settingsFolder_->path(); }

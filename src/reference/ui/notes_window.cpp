@@ -11,7 +11,7 @@
 
 namespace {
 
-QString NotesPath() { return DataPath(QStringLiteral("\\other\\notes.txt")); }
+QString NotesPath() { return UserFilePath(QStringLiteral("\\other\\notes.txt")); }
 
 }  // namespace
 

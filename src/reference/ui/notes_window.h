@@ -1,7 +1,8 @@
 #pragma once
 // "Блокнот": a free-text note for each calendar day. It shows the note of the main window's
 // current date and stores every change at once in the notes file "\other\notes.txt", under the
-// day's long date text.
+// day's long date text; an installed program keeps that file in the user's data folder
+// (UserFilePath), the data folder holds only its empty template.
 #include <QString>
 #include <functional>
 

@@ -173,3 +173,31 @@ TEST_F(NotesWindowTest, ABrokenBlockOfTheDayIsShownButTheFileIsNeverRewritten) {
 }
 
 }  // namespace
+
+TEST_F(NotesWindowTest, AnInstalledProgramKeepsTheNotesInTheUsersFolderAndNeverWritesItsData) {
+    // The test folder plays the shared data folder of an installation: its notes file is the
+    // template and stays as shipped.
+    SetProgramFolder(Folder(), /*shared=*/true);
+    WriteNotes(Block(previousDay_, "из шаблона") + "\r\n");
+    const std::string shipped = Notes();
+    const QString own = QDir(UserDataFolder()).filePath(QStringLiteral("other/notes.txt"));
+
+    {
+        TFormNote note([&] { return day_; });
+        note.show();
+        EXPECT_TRUE(note.LastError().isEmpty()) << note.LastError().toStdString();
+        Type(note.RichEdit, QStringLiteral("мое"));
+    }
+    EXPECT_EQ(Notes(), shipped);
+    QFile file(own);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+              Block(previousDay_, "из шаблона") + Block(day_, "мое") + "\r\n");
+    file.close();
+
+    // A new template (a reinstall) leaves the user's notes as they are.
+    WriteNotes("\r\n");
+    TFormNote again([&] { return day_; });
+    again.show();
+    EXPECT_EQ(again.RichEdit->toPlainText(), QString::fromUtf8("мое"));
+}
