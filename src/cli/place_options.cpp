@@ -5,16 +5,19 @@
 #include <cstdlib>
 
 #include "astro/place_zone.h"
+#include "text/data_folder.h"
 #include "calendar/boundary_warnings.h"
 
 namespace {
 
 QString PlaceTablePath() {
     if (const char* path = std::getenv("GAVROSIN_PLACES")) return QString::fromLocal8Bit(path);
-    // The build and the installation put the table beside the executable.
+    // The data folder of the program: beside the executable in a build, <prefix>/share/gavrosin
+    // in an installation.
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    const QString folder = self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QStringLiteral(".");
-    return folder + QStringLiteral("/places.tsv.z");
+    const QString executable = self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QStringLiteral(".");
+    bool shared = false;
+    return FindDataFolder(executable, &shared) + QStringLiteral("/places.tsv.z");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "cli/cli_args.h"
 #include "cli/json_writer.h"
 
-// The place table beside the executable (or the file named by GAVROSIN_PLACES); CliError when
+// The place table of the data folder (or the file named by GAVROSIN_PLACES); CliError when
 // it cannot be read.
 const PlaceTable& CliPlaceTable();
 

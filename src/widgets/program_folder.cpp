@@ -69,18 +69,6 @@ bool MayWrite(const QString& path) {
 
 }  // namespace
 
-QString FindDataFolder(const QString& executableFolder, bool* shared) {
-    const QDir executable(executableFolder);
-    *shared = false;
-    if (executable.exists(QStringLiteral("other"))) return executable.absolutePath();
-    const QString installed = executable.absoluteFilePath(QStringLiteral("../share/gavrosin"));
-    if (QFileInfo(installed).isDir()) {
-        *shared = true;
-        return QDir::cleanPath(installed);
-    }
-    return executable.absolutePath();
-}
-
 QString ProgramFolder() {
     if (!Override().folder.isEmpty()) return Override().folder;
     bool shared = false;

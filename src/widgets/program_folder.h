@@ -7,6 +7,8 @@
 // DataPath turns them into a path of this platform.
 #include <QString>
 
+#include "text/data_folder.h"
+
 QString ProgramFolder();
 // Tests point the data paths at their own folder; an empty text restores the decision above.
 // `shared` says the folder is an installation's shared data folder (never written).
@@ -14,11 +16,6 @@ void SetProgramFolder(const QString& folder, bool shared = false);
 
 // ProgramFolder + a backslash-separated relative path, with the platform's separators.
 QString DataPath(const QString& backslashPath);
-
-// Where the data of an executable in `executableFolder` is: that folder when it holds the data
-// (its "other" folder), else "../share/gavrosin" when that exists, else that folder again (the
-// data paths then report what is missing). `shared` tells which.
-QString FindDataFolder(const QString& executableFolder, bool* shared);
 
 // The file the user changes that ships as the template `backslashPath` ("\other\notes.txt"):
 // beside the data when the data folder is the executable's own and the user may write that file

@@ -50,6 +50,9 @@ cd "$work"
 expected=$("$build/gavrosin-cli" moment --date 2024-06-01T12:00)
 actual=$("$prefix/bin/gavrosin-cli" moment --date 2024-06-01T12:00) || fail "installed gavrosin-cli failed"
 [ "$actual" = "$expected" ] || fail "installed gavrosin-cli prints something else"
+# It finds the place table in the installation's data folder.
+"$prefix/bin/gavrosin-cli" places --search москва --limit 1 | grep -q "Europe/Moscow" ||
+  fail "installed gavrosin-cli does not find the place table"
 
 # The installed program, with the notes window open at start, makes the user's notes file from the
 # installed template and writes nothing into the installation.
