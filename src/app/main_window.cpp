@@ -78,6 +78,8 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
 
     auto* desk = new QWidget(this);
     desk->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A click on the empty desk keeps the keyboard in the main window (its shortcuts need it).
+    desk->setFocusPolicy(Qt::ClickFocus);
     connect(desk, &QWidget::customContextMenuRequested, this,
             [this, desk](const QPoint& at) { commands_->Popup()->popup(desk->mapToGlobal(at)); });
     setCentralWidget(desk);
@@ -299,7 +301,7 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
         };
         fh_->SetLinks(std::move(links));
     }
-    AddCloseGuard([this] { return fh_->MayClose(); });
+    AddCloseGuard([this] { return fh_->MayClose(); }, [this] { fh_->ForgetChanges(); });
     fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
 
     power_ = new TFormPower(this);
@@ -358,9 +360,11 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     connect(person, &TFormPeople::BaZhaiClicked, this,
             [this](int guaNumber) { bcShema_->SelectPalace(guaNumber); });
     connect(person, &TFormPeople::StarCombinationsRequested, this, [this] { combo_->Present(); });
-    AddCloseGuard([window = QPointer<TFormPeople>(person)] {
-        return !window || window->CloseQuery();
-    });
+    const QPointer<TFormPeople> window(person);
+    AddCloseGuard([window] { return !window || window->CloseQuery(); },
+                  [window] {
+                      if (window) window->ForgetChanges();
+                  });
     return person;
 }
 
@@ -384,8 +388,8 @@ ScreenLayout TFormMainGVR::Layout() const {
     return l;
 }
 
-void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose) {
-    closeGuards_.push_back(std::move(mayClose));
+void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose, std::function<void()> settle) {
+    closeGuards_.push_back({std::move(mayClose), std::move(settle)});
 }
 
 void TFormMainGVR::AllCalc(Moment m) {
@@ -503,12 +507,16 @@ void TFormMainGVR::showEvent(QShowEvent* event) {
 
 void TFormMainGVR::closeEvent(QCloseEvent* event) {
     // The person and geomantic table windows may refuse (unsaved data); then nothing is written.
-    for (const auto& mayClose : closeGuards_) {
-        if (!mayClose()) {
+    // One "Отмена" cancels the whole end and leaves every window as it was.
+    for (const CloseGuard& guard : closeGuards_) {
+        if (!guard.mayClose()) {
             event->ignore();
             return;
         }
     }
+    // Every question is answered: the windows that close with the program ask nothing more.
+    for (const CloseGuard& guard : closeGuards_)
+        if (guard.settle) guard.settle();
     windows_.SaveAll();
     event->accept();
 }

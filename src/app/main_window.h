@@ -69,8 +69,10 @@ public:
     // What the defaults of the window geometry are measured against.
     ScreenLayout Layout() const;
 
-    // A window that may refuse the program's end (unsaved data): asked first when closing.
-    void AddCloseGuard(std::function<bool()> mayClose);
+    // A window that may refuse the program's end (unsaved data): asked first when closing. Once
+    // every window has agreed, `settle` tells each that its question is answered, so that the
+    // windows closing with the program do not ask it again.
+    void AddCloseGuard(std::function<bool()> mayClose, std::function<void()> settle = {});
 
     // Event handlers.
     void NowButtonClick();
@@ -169,6 +171,10 @@ private:
     TFormPeople* people_ = nullptr;
     std::unique_ptr<MomentCascade> cascade_;
     AuxiliaryWindows windows_;
-    std::vector<std::function<bool()>> closeGuards_;
+    struct CloseGuard {
+        std::function<bool()> mayClose;
+        std::function<void()> settle;
+    };
+    std::vector<CloseGuard> closeGuards_;
     bool shownOnce_ = false;
 };

@@ -6,6 +6,9 @@
 
 #include "astro/julian_day.h"
 
+// The locale's short date pattern (its order and separators) with a four-digit year: the
+// calendar spans 1900–9000, so "1/1/00" would be ambiguous.
+QString ShortDatePattern(const QLocale& locale = QLocale());
 QString FormatShortDate(Moment x, const QLocale& locale = QLocale());      // "ddddd"
 QString FormatLongDate(Moment x, const QLocale& locale = QLocale());       // "dddddd"
 QString FormatShortTime(Moment x, const QLocale& locale = QLocale());      // "t"

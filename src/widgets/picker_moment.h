@@ -13,9 +13,11 @@ Moment MomentOfDateTime(const QDateTime& dateTime);
 // Civil date and time of a moment, to the millisecond.
 QDateTime DateTimeOfMoment(Moment x);
 
-// Display formats of the pickers in the user's locale: the short date, and the time with seconds.
+// Display formats of the pickers in the user's locale: the short date (with a four-digit year),
+// and the time with seconds.
 QString PickerDateFormat();
 QString PickerTimeFormat();
 
-// A time of day as a moment of day 0 (only its fraction counts).
+// A time of day the user set in a time picker, as a moment of day 0 (only its fraction counts):
+// whole seconds, as the picker shows it.
 Moment MomentOfTime(const QTime& time);

@@ -60,6 +60,34 @@ TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
     EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(), QString::fromUtf8("Версия 4.12"));
 }
 
+// The calendar spans 1900–9000: the year has four digits whatever the regional format.
+TEST_F(MainWindowTest, DatesShowFourDigitYearsInAnEnglishLocale) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TFormMainGVR w;
+    EXPECT_EQ(w.MyDate->text(), QStringLiteral("6/21/2024"));
+    EXPECT_TRUE(w.NowButton->text().startsWith(QStringLiteral("6/21/2024 ")));
+    EXPECT_TRUE(Shown(w).startsWith(QStringLiteral("6/21/2024 ")));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+}
+
+// Zone +8, summer +1, longitude 120: 23:30 on 1984-02-04 is 14:30 universal time, before
+// "Становление весны" (15:19 UT), so the year pillar is 1983's 癸亥 — and so are its stars.
+TEST_F(MainWindowTest, TheCalendarsStarsBelongToItsYearPillar) {
+    TFormMainGVR w;
+    TFormSettings* settings = w.FormSettings();
+    settings->ComboBoxGMT->setCurrentIndex(25);
+    settings->EditLetnee->setValue(1);
+    if (!settings->CheckSh->isChecked()) settings->CheckSh->click();
+    settings->EditDolgota->setValue(120);
+    settings->ButtonOK->click();
+    SetPicker(w, EncodeMoment(1984, 2, 4, 23, 30));
+    TFormCalendar* c = w.FormCalendar();
+    EXPECT_TRUE(c->PSYear->text().startsWith(QString::fromUtf8("Гуй"))) << c->PSYear->text().toStdString();
+    EXPECT_EQ(c->epoch_years->text(), QStringLiteral("4681"));
+    EXPECT_EQ(c->LabelYearStar->text(), QStringLiteral("8"));
+    EXPECT_EQ(c->Jung->text(), QStringLiteral("6"));
+}
+
 TEST_F(MainWindowTest, TheStepEditCorrectsWhatIsTyped) {
     TFormMainGVR w;
     w.EditDayPlus->setText(QStringLiteral("-3"));

@@ -156,6 +156,9 @@ TEST_F(ReportWindowTest, SavingAndReopeningGivesTheSameFormattedText) {
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
     EXPECT_TRUE(SameDocument(ReadRtf(bytes.toStdString()), Shown(*w)));
+    // The paragraphs keep their indents: first line 6 pt, right 3 pt (in twips).
+    EXPECT_TRUE(bytes.contains("\\fi120\\ri60 ")) << bytes.left(400).toStdString();
+    EXPECT_EQ(ReadRtf(bytes.toStdString()).back().indents, (ParagraphIndents{120, 0, 60}));
 
     // Another report window opens the file: colours, sizes and bold come back.
     auto other = OpenReport(QStringLiteral("north.gvt"));

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "widgets/file_dialogs.h"
@@ -277,6 +278,18 @@ TEST_F(PeopleWindowTest, TheTimePickerWritesIntoTheDatePicker) {
     EXPECT_TRUE(w->Modified());
     w->Raschet();
     EXPECT_EQ(w->LabelNow->text(), U("02.01.1980 23:30:00"));
+}
+
+// "Now" carries milliseconds; a time the user types is whole seconds.
+TEST_F(PeopleWindowTest, ATypedTimeKeepsNoMillisecondsOfNow) {
+    SetClock([] { return TestNow() + 930.0 / 86400000.0; });
+    auto w = MakeWindow();
+    w->show();
+    w->MyTime->setFocus();
+    w->MyTime->setCurrentSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(w->MyTime, QStringLiteral("08"));
+    EXPECT_EQ(w->MyTime->time().hour(), 8);
+    EXPECT_EQ(w->CurrentPerson().birth, EncodeMoment(2024, 6, 21, 8, 0, 0));
 }
 
 TEST_F(PeopleWindowTest, EveryEntryEditMakesThePersonUnsaved) {
