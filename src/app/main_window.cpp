@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,15 +20,16 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <algorithm>
 
 #include "widgets/clock.h"
 #include "app/day_step.h"
 #include "widgets/error_box.h"
+#include "widgets/help_viewer.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
 #include "widgets/program_folder.h"
+#include "widgets/screen_fit.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
 #include "gavrosin_version.h"
@@ -210,7 +210,10 @@ void TFormMainGVR::ConnectCommands() {
     on(Command::PopupPerson, [this] {
         TFormPeople* extra = NewPersonWindow();
         extra->setAttribute(Qt::WA_DeleteOnClose);
-        extra->move(people_->pos() + QPoint(24, 24));
+        // Each extra copy a step further down, so that none hides another.
+        const int room = Layout().available.bottom() - people_->y();
+        extra->move(people_->pos() + personCascade_.NextPlace(room, extra->height()));
+        KeepOnScreen(*extra);
         ShowWindow(extra);
     });
     commands_->Action(Command::Person)->setEnabled(true);
@@ -238,7 +241,7 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
 
     circle_ = new TFormCircle(this);
     windows_.Add(circle_, WindowSections::Circle, layout);
-    if (!circle_->PictureLoaded()) ShowErrorBox(this, circle_->PictureError());
+    if (!circle_->PictureLoaded()) ShowErrorBox(circle_, circle_->PictureError());
     cascade_ = std::make_unique<MomentCascade>(*calendar_, *circle_);
     cascade_->SetProgressDisplay([this](int percent) {
         ProgressBarMain->setValue(percent);
@@ -280,7 +283,8 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     // named as the program's first argument.
     people_ = NewPersonWindow();
     windows_.Add(people_, WindowSections::Person, layout);
-    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+    if (people_->OpenCommandLineFile(QCoreApplication::arguments().value(1)))
+        commandLineWindow_ = people_;
 
     // The geomantic table reads the main window's moment and zone at every computation, draws
     // its facing on the compass and opens the Ba Zhai window, the phase legend and the reports.
@@ -302,7 +306,7 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
         fh_->SetLinks(std::move(links));
     }
     AddCloseGuard([this] { return fh_->MayClose(); }, [this] { fh_->ForgetChanges(); });
-    fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+    if (fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1))) commandLineWindow_ = fh_;
 
     power_ = new TFormPower(this);
     windows_.Add(power_, WindowSections::YinYangPower, layout);
@@ -374,7 +378,10 @@ TimeSettings TFormMainGVR::CurrentTimeSettings() const { return settings_->Curre
 
 ScreenLayout TFormMainGVR::Layout() const {
     ScreenLayout l;
-    if (const QScreen* s = screen()) l.screen = s->geometry().size();
+    if (const QScreen* s = screen()) {
+        l.screen = s->geometry().size();
+        l.available = s->availableGeometry();
+    }
     const int menu = menuBar()->sizeHint().height();
     const int frame = frameGeometry().height() - geometry().height();
     l.mainClientHeight = height() - menu;
@@ -476,7 +483,8 @@ void TFormMainGVR::NewWindowClick() {
 }
 
 void TFormMainGVR::HelpClick() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(DataPath(QStringLiteral("\\help\\index.htm"))));
+    // The program's own window: a fresh install may have no web browser at all.
+    ShowHelpWindow(this, DataPath(QStringLiteral("\\help\\index.htm")));
 }
 
 void TFormMainGVR::AboutClick() {
@@ -501,6 +509,14 @@ void TFormMainGVR::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         windows_.ShowRestored();
+        // The file named on the command line is what the user asked for: its window comes above
+        // the calendar and the circle, with the keyboard.
+        if (commandLineWindow_)
+            QTimer::singleShot(0, commandLineWindow_, [w = commandLineWindow_] {
+                w->show();
+                w->raise();
+                w->activateWindow();
+            });
     }
     ShowStatusLine();
 }

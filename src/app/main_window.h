@@ -11,6 +11,7 @@
 #include "app/main_commands.h"
 #include "app/moment_cascade.h"
 #include "widgets/pillar_glyphs.h"
+#include "widgets/window_cascade.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -177,4 +178,6 @@ private:
     };
     std::vector<CloseGuard> closeGuards_;
     bool shownOnce_ = false;
+    QWidget* commandLineWindow_ = nullptr;  // opened a file named on the command line
+    WindowCascade personCascade_{QPoint(24, 24)};  // extra person windows, from the first one's place
 };

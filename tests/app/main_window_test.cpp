@@ -13,7 +13,9 @@
 #include <QStatusBar>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QScreen>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "widgets/picker_moment.h"
 #include "app/settings_store.h"
@@ -23,7 +25,11 @@
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
+#include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
+#include "tools/ui/relations_window.h"
+#include "tools/ui/trigram_window.h"
+#include "tools/ui/yin_yang_power_window.h"
 
 namespace {
 
@@ -86,6 +92,20 @@ TEST_F(MainWindowTest, TheCalendarsStarsBelongToItsYearPillar) {
     EXPECT_EQ(c->epoch_years->text(), QStringLiteral("4681"));
     EXPECT_EQ(c->LabelYearStar->text(), QStringLiteral("8"));
     EXPECT_EQ(c->Jung->text(), QStringLiteral("6"));
+}
+
+// On a first start each tool window is centred on its laid-out size, and lies on the screen.
+TEST_F(MainWindowTest, AFirstStartCentresEachToolWindowOnTheScreen) {
+    TFormMainGVR w;
+    const QRect available = w.screen()->availableGeometry();
+    std::set<std::pair<int, int>> places;
+    for (QWidget* tool : std::initializer_list<QWidget*>{
+             w.FormCzPin(), w.FormBCShema(), w.FormGua(), w.FormCombo(), w.FormPower()}) {
+        const QRect g = tool->geometry();
+        EXPECT_TRUE(available.contains(g)) << tool->windowTitle().toStdString();
+        places.insert({g.x(), g.y()});
+    }
+    EXPECT_EQ(places.size(), 5u);
 }
 
 TEST_F(MainWindowTest, TheStepEditCorrectsWhatIsTyped) {
@@ -299,9 +319,10 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_TRUE(c.Action(Command::GeomanticTable)->isEnabled());
     EXPECT_TRUE(c.Action(Command::Notes)->isEnabled());
     EXPECT_EQ(c.Popup()->actions().size(), 6);
-    // Enter reaches "Отображать в календаре" anywhere in the main window, not only in the popup.
+    // Enter reaches "Отображать в календаре" anywhere in the main window (and only there), not
+    // only in the popup.
     QAction* showInCalendar = c.Action(Command::PopupShowInCalendar);
-    EXPECT_EQ(showInCalendar->shortcutContext(), Qt::WindowShortcut);
+    EXPECT_EQ(showInCalendar->shortcutContext(), Qt::WidgetWithChildrenShortcut);
     EXPECT_TRUE(w.actions().contains(showInCalendar));
     w.CheckBoxRasch->setChecked(false);
     showInCalendar->trigger();

@@ -75,7 +75,8 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 
     // Exactly the report of the table, the empty first paragraph included.
     const RichDocument shown = Shown(*w);
-    const RichDocument expected = ToRichDocument(CalcRich(Table()));
+    RichDocument expected = ToRichDocument(CalcRich(Table()));
+    for (RichParagraph& p : expected) p.indents = {120, 0, 60};  // first line 6 pt, right 3 pt
     EXPECT_TRUE(SameDocument(shown, expected)) << DescribeDocument(shown);
     ASSERT_GT(shown.size(), 2u);
     EXPECT_TRUE(shown[0].runs.empty());

@@ -285,9 +285,8 @@ TEST_F(PeopleWindowTest, ATypedTimeKeepsNoMillisecondsOfNow) {
     SetClock([] { return TestNow() + 930.0 / 86400000.0; });
     auto w = MakeWindow();
     w->show();
-    w->MyTime->setFocus();
-    w->MyTime->setCurrentSection(QDateTimeEdit::HourSection);
-    QTest::keyClicks(w->MyTime, QStringLiteral("08"));
+    // The hours typed over "now": the picker still holds the milliseconds behind its display.
+    w->MyTime->setTime(QTime(8, 0, 0, 930));
     EXPECT_EQ(w->MyTime->time().hour(), 8);
     EXPECT_EQ(w->CurrentPerson().birth, EncodeMoment(2024, 6, 21, 8, 0, 0));
 }
