@@ -40,7 +40,7 @@ struct ParagraphIndents {
 struct RichParagraph {
     std::vector<TextRun> runs;
     ParagraphAlignment alignment = ParagraphAlignment::Left;
-    ParagraphIndents indents;
+    ParagraphIndents indents{};
 };
 
 using RichDocument = std::vector<RichParagraph>;
