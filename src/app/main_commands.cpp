@@ -143,13 +143,18 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     }
 
     // The popup menu. Its own items answer their shortcuts only while it is open, so they never
-    // compete with the main menu's; but Enter, which no main menu item takes, switches
-    // "Отображать в календаре" on anywhere in the main window.
+    // compete with the main menu's. Every other shortcut (Enter for "Отображать в календаре"
+    // included) belongs to the main window alone: the tool windows it owns keep their own keys
+    // (Enter is "Расчет" in the person window, a choice in a list, a line in a text).
     popup_ = new QMenu(&window);
     for (Command c : {Command::PopupPerson, Command::PopupSettings})
         Action(c)->setShortcutContext(Qt::WidgetShortcut);
-    Action(Command::PopupShowInCalendar)->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(Action(Command::PopupShowInCalendar));
+    for (const CommandInfo& info : kCommands) {
+        QAction* action = Action(info.command);
+        if (!*info.shortcut || action->shortcutContext() == Qt::WidgetShortcut) continue;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        window.addAction(action);
+    }
     add(popup_, {Command::NewWindow, Command::PopupPerson, Command::GeomanticTable,
                  Command::PopupShowInCalendar, Command::PopupSettings, Command::Exit});
 }

@@ -22,16 +22,17 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <algorithm>
 
 #include "widgets/clock.h"
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
 #include "widgets/error_box.h"
+#include "widgets/help_viewer.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
 #include "widgets/program_folder.h"
+#include "widgets/screen_fit.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
 #include "gavrosin_version.h"
@@ -81,6 +82,8 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
 
     auto* desk = new QWidget(this);
     desk->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A click on the empty desk keeps the keyboard in the main window (its shortcuts need it).
+    desk->setFocusPolicy(Qt::ClickFocus);
     connect(desk, &QWidget::customContextMenuRequested, this,
             [this, desk](const QPoint& at) { commands_->Popup()->popup(desk->mapToGlobal(at)); });
     setCentralWidget(desk);
@@ -211,7 +214,10 @@ void TFormMainGVR::ConnectCommands() {
     on(Command::PopupPerson, [this] {
         TFormPeople* extra = NewPersonWindow();
         extra->setAttribute(Qt::WA_DeleteOnClose);
-        extra->move(people_->pos() + QPoint(24, 24));
+        // Each extra copy a step further down, so that none hides another.
+        const int room = Layout().available.bottom() - people_->y();
+        extra->move(people_->pos() + personCascade_.NextPlace(room, extra->height()));
+        KeepOnScreen(*extra);
         ShowWindow(extra);
     });
     commands_->Action(Command::Person)->setEnabled(true);
@@ -242,7 +248,8 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     // named as the program's first argument.
     people_ = NewPersonWindow();
     windows_.Add(people_, WindowSections::Person, layout);
-    people_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+    if (people_->OpenCommandLineFile(QCoreApplication::arguments().value(1)))
+        commandLineWindow_ = people_;
 
     CreateTableWindow(layout);
     CreateReferenceWindows(layout);
@@ -254,7 +261,7 @@ void TFormMainGVR::CreateCalendarWindows(const ScreenLayout& layout) {
 
     circle_ = new TFormCircle(this);
     windows_.Add(circle_, WindowSections::Circle, layout);
-    if (!circle_->PictureLoaded()) ShowErrorBox(this, circle_->PictureError());
+    if (!circle_->PictureLoaded()) ShowErrorBox(circle_, circle_->PictureError());
     cascade_ = std::make_unique<MomentCascade>(*calendar_, *circle_);
     cascade_->SetProgressDisplay([this](int percent) {
         ProgressBarMain->setValue(percent);
@@ -319,8 +326,8 @@ void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
         };
         fh_->SetLinks(std::move(links));
     }
-    AddCloseGuard([this] { return fh_->MayClose(); });
-    fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1));
+    AddCloseGuard([this] { return fh_->MayClose(); }, [this] { fh_->ForgetChanges(); });
+    if (fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1))) commandLineWindow_ = fh_;
 }
 
 void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
@@ -382,9 +389,11 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     connect(person, &TFormPeople::BaZhaiClicked, this,
             [this](int guaNumber) { bcShema_->SelectPalace(guaNumber); });
     connect(person, &TFormPeople::StarCombinationsRequested, this, [this] { combo_->Present(); });
-    AddCloseGuard([window = QPointer<TFormPeople>(person)] {
-        return !window || window->CloseQuery();
-    });
+    const QPointer<TFormPeople> window(person);
+    AddCloseGuard([window] { return !window || window->CloseQuery(); },
+                  [window] {
+                      if (window) window->ForgetChanges();
+                  });
     return person;
 }
 
@@ -394,7 +403,10 @@ TimeSettings TFormMainGVR::CurrentTimeSettings() const { return settings_->Curre
 
 ScreenLayout TFormMainGVR::Layout() const {
     ScreenLayout l;
-    if (const QScreen* s = screen()) l.screen = s->geometry().size();
+    if (const QScreen* s = screen()) {
+        l.screen = s->geometry().size();
+        l.available = s->availableGeometry();
+    }
     const int menu = menuBar()->sizeHint().height();
     const int frame = frameGeometry().height() - geometry().height();
     l.mainClientHeight = height() - menu;
@@ -408,8 +420,8 @@ ScreenLayout TFormMainGVR::Layout() const {
     return l;
 }
 
-void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose) {
-    closeGuards_.push_back(std::move(mayClose));
+void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose, std::function<void()> settle) {
+    closeGuards_.push_back({std::move(mayClose), std::move(settle)});
 }
 
 void TFormMainGVR::AllCalc(Moment m) {
@@ -501,12 +513,8 @@ void TFormMainGVR::NewWindowClick() {
 }
 
 void TFormMainGVR::HelpClick() {
-    const QString help = DataPath(QStringLiteral("\\help\\index.htm"));
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
-        ShowErrorBox(this, QStringLiteral("Не удалось открыть справку «%1»: не найдена программа "
-                                          "для просмотра страниц. Откройте этот файл в браузере.")
-                               .arg(QDir::toNativeSeparators(help)));
-    }
+    // The program's own window: a fresh install may have no web browser at all.
+    ShowHelpWindow(this, DataPath(QStringLiteral("\\help\\index.htm")));
 }
 
 void TFormMainGVR::AboutClick() {
@@ -533,18 +541,30 @@ void TFormMainGVR::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         windows_.ShowRestored();
+        // The file named on the command line is what the user asked for: its window comes above
+        // the calendar and the circle, with the keyboard.
+        if (commandLineWindow_)
+            QTimer::singleShot(0, commandLineWindow_, [w = commandLineWindow_] {
+                w->show();
+                w->raise();
+                w->activateWindow();
+            });
     }
     ShowStatusLine();
 }
 
 void TFormMainGVR::closeEvent(QCloseEvent* event) {
     // The person and geomantic table windows may refuse (unsaved data); then nothing is written.
-    for (const auto& mayClose : closeGuards_) {
-        if (!mayClose()) {
+    // One "Отмена" cancels the whole end and leaves every window as it was.
+    for (const CloseGuard& guard : closeGuards_) {
+        if (!guard.mayClose()) {
             event->ignore();
             return;
         }
     }
+    // Every question is answered: the windows that close with the program ask nothing more.
+    for (const CloseGuard& guard : closeGuards_)
+        if (guard.settle) guard.settle();
     windows_.SaveAll();
     event->accept();
 }

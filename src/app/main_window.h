@@ -11,6 +11,7 @@
 #include "app/main_commands.h"
 #include "app/moment_cascade.h"
 #include "widgets/pillar_glyphs.h"
+#include "widgets/window_cascade.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -69,8 +70,10 @@ public:
     // What the defaults of the window geometry are measured against.
     ScreenLayout Layout() const;
 
-    // A window that may refuse the program's end (unsaved data): asked first when closing.
-    void AddCloseGuard(std::function<bool()> mayClose);
+    // A window that may refuse the program's end (unsaved data): asked first when closing. Once
+    // every window has agreed, `settle` tells each that its question is answered, so that the
+    // windows closing with the program do not ask it again.
+    void AddCloseGuard(std::function<bool()> mayClose, std::function<void()> settle = {});
 
     // Event handlers.
     void NowButtonClick();
@@ -174,6 +177,12 @@ private:
     TFormPeople* people_ = nullptr;
     std::unique_ptr<MomentCascade> cascade_;
     AuxiliaryWindows windows_;
-    std::vector<std::function<bool()>> closeGuards_;
+    struct CloseGuard {
+        std::function<bool()> mayClose;
+        std::function<void()> settle;
+    };
+    std::vector<CloseGuard> closeGuards_;
     bool shownOnce_ = false;
+    QWidget* commandLineWindow_ = nullptr;  // opened a file named on the command line
+    WindowCascade personCascade_{QPoint(24, 24)};  // extra person windows, from the first one's place
 };

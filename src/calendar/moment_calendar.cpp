@@ -36,7 +36,9 @@ void ComputeMomentCalendar(Moment civil, const TimeSettings& settings, MomentCal
     result.lunar = LunisolarDate(pillarTime + kOneHour);
     m.lunarMonth = result.lunar.month;
 
-    m.epochYear = EpochYear(civil, settings.zoneHours());
+    // The epoch year turns with the year pillar: at "Становление весны" in zone time, the summer
+    // shift taken out as for the pillar (the person's chart does the same).
+    m.epochYear = EpochYear(zone, settings.zoneHours());
     m.yearStar = YearStar(m.epochYear);
     m.mansion = MansionOfDay(pillarTime);
 

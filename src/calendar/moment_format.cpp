@@ -1,6 +1,7 @@
 #include "calendar/moment_format.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <QTime>
 
 #include "astro/moment.h"
@@ -38,8 +39,15 @@ QString LongTimePattern(const QLocale& locale) {
 
 }  // namespace
 
+QString ShortDatePattern(const QLocale& locale) {
+    QString f = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression shortYear(QStringLiteral("(?<!y)y{1,3}(?!y)"));
+    f.replace(shortYear, QStringLiteral("yyyy"));
+    return f;
+}
+
 QString FormatShortDate(Moment x, const QLocale& locale) {
-    return locale.toString(DateOf(x), QLocale::ShortFormat);
+    return locale.toString(DateOf(x), ShortDatePattern(locale));
 }
 
 QString FormatLongDate(Moment x, const QLocale& locale) {

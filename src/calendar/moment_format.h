@@ -8,6 +8,9 @@
 
 #include "astro/julian_day.h"
 
+// The locale's short date pattern (its order and separators) with a four-digit year: the
+// calendar spans 1900–9000, so "1/1/00" would be ambiguous.
+QString ShortDatePattern(const QLocale& locale);
 QString FormatShortDate(Moment x, const QLocale& locale);      // "ddddd"
 QString FormatLongDate(Moment x, const QLocale& locale);       // "dddddd"
 QString FormatShortTime(Moment x, const QLocale& locale);      // "t"

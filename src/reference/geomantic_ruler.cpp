@@ -60,6 +60,9 @@ std::string Interpritation(int position) {
 }
 
 RulerInput RulerLengthOfText(const QString& text) {
+    // A sign alone is a number being typed: nothing to measure yet, and nothing to reset, so that
+    // "-5" typed key by key comes to the negative number (reset) and "+20" to 20.
+    if (text == QLatin1String("-") || text == QLatin1String("+")) return {0, false};
     bool ok = false;
     // Digits with an optional sign only: no blanks, no group separators.
     const bool plain = !text.isEmpty() &&

@@ -22,7 +22,8 @@ struct RulerInput {
 };
 
 // The length typed into the edit field: an integer (an optional sign, then digits); anything else,
-// and any negative number, counts as 0 and asks for the field to be reset to "0".
+// and any negative number, counts as 0 and asks for the field to be reset to "0". A sign alone
+// (a number being typed) counts as 0 without a reset.
 RulerInput RulerLengthOfText(const QString& text);
 
 // One click of the up-down control from `length`: +1 or −1, held within 0..9999 (no wrap-around).

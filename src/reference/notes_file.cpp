@@ -1,5 +1,6 @@
 #include "reference/notes_file.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include "reference/notes_format.h"
@@ -10,7 +11,15 @@ namespace {
 
 std::string Bytes(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
 
+// The smallest valid notes file: one empty line. A missing file reads as this one and is
+// created by the first note written (when its folder lets us).
+constexpr const char* kEmptyNotes = "\r\n";
+
 bool ReadAll(const QString& path, std::string& bytes, QString& error) {
+    if (!QFileInfo::exists(path)) {
+        bytes = kEmptyNotes;
+        return true;
+    }
     error = QString::fromStdString(ReadWholeFile(path.toStdString(), bytes));
     return error.isEmpty();
 }
@@ -60,4 +69,24 @@ NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QStr
     if (!result.error.isEmpty()) return result;
     result.status = NoteWriteStatus::Saved;
     return result;
+}
+
+namespace {
+
+bool InCodePage(char32_t cp) { return cp == U'\n' || CodePointToCp1251(cp) >= 0; }
+
+}  // namespace
+
+QString NoteCharactersOutsideCodePage(const QString& text) {
+    QList<uint> refused;
+    for (const uint cp : text.toUcs4())
+        if (!InCodePage(cp) && !refused.contains(cp)) refused.append(cp);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(refused.constData()), refused.size());
+}
+
+QString NoteTextInCodePage(const QString& text) {
+    QList<uint> kept;
+    for (const uint cp : text.toUcs4())
+        if (InCodePage(cp)) kept.append(cp);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size());
 }

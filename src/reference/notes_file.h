@@ -10,7 +10,7 @@ struct NoteReadResult {
     QString error;  // the file error when !ok
 };
 
-// The note of the day `key` (its long date text) in the file `path`.
+// The note of the day `key` (its long date text) in the file `path`; a missing file holds no note.
 NoteReadResult ReadDayNote(const QString& path, const QString& key);
 
 enum class NoteWriteStatus {
@@ -25,6 +25,13 @@ struct NoteWriteResult {
 };
 
 // Stores `note` (lines separated by '\n'; "" erases the day's note) as the note of the day `key`.
-// A missing or unreadable file, or a block of the day without its end line, fails with a message
-// and leaves the file as it was.
+// A missing file is created (it reads as the smallest file, one empty line). An unreadable or
+// unwritable file, or a block of the day without its end line, fails with a message and leaves the
+// file as it was. Characters Windows-1251 lacks must be refused before (NoteCharactersOutsideCodePage).
 NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QString& note);
+
+// The characters of `text` the notes file cannot hold (its code page is Windows-1251), in order,
+// each once; "" when it can hold all of them.
+QString NoteCharactersOutsideCodePage(const QString& text);
+// `text` without those characters.
+QString NoteTextInCodePage(const QString& text);

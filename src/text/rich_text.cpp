@@ -14,6 +14,7 @@ RichDocument NormalisedDocument(const RichDocument& doc) {
     for (const RichParagraph& p : doc) {
         RichParagraph q;
         q.alignment = p.alignment;
+        q.indents = p.indents;
         for (const TextRun& run : p.runs) {
             if (run.text.empty()) continue;
             if (!q.runs.empty() && q.runs.back().style == run.style)
@@ -31,7 +32,8 @@ bool SameDocument(const RichDocument& a, const RichDocument& b) {
     const RichDocument nb = NormalisedDocument(b);
     if (na.size() != nb.size()) return false;
     for (std::size_t i = 0; i < na.size(); ++i) {
-        if (na[i].alignment != nb[i].alignment || na[i].runs.size() != nb[i].runs.size())
+        if (na[i].alignment != nb[i].alignment || !(na[i].indents == nb[i].indents) ||
+            na[i].runs.size() != nb[i].runs.size())
             return false;
         for (std::size_t k = 0; k < na[i].runs.size(); ++k) {
             if (na[i].runs[k].text != nb[i].runs[k].text ||
@@ -48,6 +50,9 @@ std::string DescribeDocument(const RichDocument& doc) {
     for (const RichParagraph& p : doc) {
         out += "[";
         out += kAlign[static_cast<int>(p.alignment)];
+        if (!(p.indents == ParagraphIndents{}))
+            out += " fi" + std::to_string(p.indents.firstLine) + " li" +
+                   std::to_string(p.indents.left) + " ri" + std::to_string(p.indents.right);
         out += "]";
         for (const TextRun& run : p.runs) {
             const TextStyle& s = run.style;

@@ -27,9 +27,20 @@ struct TextRun {
 
 enum class ParagraphAlignment { Left, Centre, Right, Justify };
 
+// Paragraph indents in twips (1/20 point), as RTF keeps them (\fi, \li, \ri).
+struct ParagraphIndents {
+    int firstLine = 0;  // relative to the left indent; negative hangs
+    int left = 0;
+    int right = 0;
+    bool operator==(const ParagraphIndents& o) const {
+        return firstLine == o.firstLine && left == o.left && right == o.right;
+    }
+};
+
 struct RichParagraph {
     std::vector<TextRun> runs;
     ParagraphAlignment alignment = ParagraphAlignment::Left;
+    ParagraphIndents indents{};
 };
 
 using RichDocument = std::vector<RichParagraph>;

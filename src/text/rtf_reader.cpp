@@ -73,6 +73,7 @@ struct GroupState {
     long colourIndex = 0;
     long fontNumber = -1;  // -1: the document's default font
     ParagraphAlignment alignment = ParagraphAlignment::Left;
+    ParagraphIndents indents;
     int unicodeSkip = 1;
     Destination destination = Destination::Text;
 };
@@ -267,7 +268,13 @@ private:
         if (s.destination != Destination::Text) return;
 
         if (is("par") || is("sect") || is("page") || is("row")) Paragraph();
-        else if (is("pard")) s.alignment = ParagraphAlignment::Left;
+        else if (is("pard")) {
+            s.alignment = ParagraphAlignment::Left;
+            s.indents = ParagraphIndents{};
+        }
+        else if (is("fi")) s.indents.firstLine = Twips(param);
+        else if (is("li")) s.indents.left = Twips(param);
+        else if (is("ri")) s.indents.right = Twips(param);
         else if (is("plain")) {
             s.bold = s.italic = s.underline = false;
             s.halfPoints = 0;
@@ -287,6 +294,9 @@ private:
         else if (is("f")) s.fontNumber = param;
         else if (const char32_t named = NamedCharacter(w)) Character(named);
     }
+
+    // An indent within a page's reach (±22 inches), whatever a damaged file says.
+    static int Twips(long v) { return static_cast<int>(std::clamp(v, -31680L, 31680L)); }
 
     static std::uint32_t Byte(long v) { return static_cast<std::uint32_t>(std::clamp(v, 0L, 255L)); }
 
@@ -355,6 +365,7 @@ private:
 
     void EndParagraph() {
         paragraph_.alignment = State().alignment;
+        paragraph_.indents = State().indents;
         doc_.push_back(std::move(paragraph_));
         paragraph_ = RichParagraph{};
     }

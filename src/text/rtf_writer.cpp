@@ -128,6 +128,9 @@ std::string WriteRtf(const RichDocument& doc) {
     for (const RichParagraph& p : doc) {
         out += "\\pard";
         out += AlignmentWord(p.alignment);
+        if (p.indents.firstLine) out += "\\fi" + std::to_string(p.indents.firstLine);
+        if (p.indents.left) out += "\\li" + std::to_string(p.indents.left);
+        if (p.indents.right) out += "\\ri" + std::to_string(p.indents.right);
         out += ' ';
         for (const TextRun& run : p.runs) {
             if (run.text.empty()) continue;

@@ -21,3 +21,12 @@ QString AskFileName(QWidget* parent, const FileDialogRequest& request);
 // Replaces the dialogs; an empty function restores the real ones.
 using FileDialogAsker = std::function<QString(QWidget*, const FileDialogRequest&)>;
 void SetFileDialogAsker(FileDialogAsker asker);
+
+// The folder a dialog for files of `filter` ("(*.gvp)") starts in: the folder last used for that
+// kind of file (remembered in the settings store, section "Folders", by extension), else the
+// user's documents folder.
+QString StartFolder(const QString& filter);
+// Remembers the folder of a file chosen for `filter`.
+void RememberFolder(const QString& filter, const QString& chosenFile);
+// The kind of file of a filter: its first extension in lower case ("gvp"); "" for none.
+QString FileKindOf(const QString& filter);

@@ -5,6 +5,7 @@
 #include <QTimeZone>
 
 #include "astro/moment.h"
+#include "calendar/moment_format.h"
 
 Moment MomentOfDateTime(const QDateTime& dateTime) {
     const QDate d = dateTime.date();
@@ -26,7 +27,7 @@ void HoldCivilTime(QDateTimeEdit& picker) {
 #endif
 }
 
-QString PickerDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
+QString PickerDateFormat() { return ShortDatePattern(QLocale()); }
 
 QString PickerTimeFormat() {
     QString f = QLocale().timeFormat(QLocale::ShortFormat);
@@ -38,5 +39,7 @@ QString PickerTimeFormat() {
 }
 
 Moment MomentOfTime(const QTime& time) {
-    return EncodeMoment(1899, 12, 30, time.hour(), time.minute(), time.second(), time.msec());
+    // A time the user sets is whole seconds: the milliseconds of "now" that the picker still
+    // carries behind its display must not go into a birth or a moment.
+    return EncodeMoment(1899, 12, 30, time.hour(), time.minute(), time.second());
 }

@@ -15,7 +15,8 @@ Moment MomentOfDateTime(const QDateTime& dateTime);
 // Civil date and time of a moment, to the millisecond.
 QDateTime DateTimeOfMoment(Moment x);
 
-// Display formats of the pickers in the user's locale: the short date, and the time with seconds.
+// Display formats of the pickers in the user's locale: the short date (with a four-digit year),
+// and the time with seconds.
 QString PickerDateFormat();
 QString PickerTimeFormat();
 
@@ -23,5 +24,6 @@ QString PickerTimeFormat();
 // valid: no daylight-saving gaps of the computer's zone).
 void HoldCivilTime(QDateTimeEdit& picker);
 
-// A time of day as a moment of day 0 (only its fraction counts).
+// A time of day the user set in a time picker, as a moment of day 0 (only its fraction counts):
+// whole seconds, as the picker shows it.
 Moment MomentOfTime(const QTime& time);

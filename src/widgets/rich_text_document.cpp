@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cmath>
 
 namespace {
 
@@ -55,6 +56,10 @@ TextStyle StyleOf(const QTextCharFormat& f) {
     return s;
 }
 
+// The text area's pixels (96 per inch) of an RTF twip (1/1440 inch), and back.
+qreal PixelsOfTwips(int twips) { return twips / 15.0; }
+int TwipsOfPixels(qreal pixels) { return static_cast<int>(std::lround(pixels * 15.0)); }
+
 }  // namespace
 
 void FillTextDocument(QTextDocument& target, const RichDocument& source) {
@@ -64,6 +69,9 @@ void FillTextDocument(QTextDocument& target, const RichDocument& source) {
     for (const RichParagraph& paragraph : source) {
         QTextBlockFormat block;
         block.setAlignment(AlignmentOf(paragraph.alignment));
+        block.setTextIndent(PixelsOfTwips(paragraph.indents.firstLine));
+        block.setLeftMargin(PixelsOfTwips(paragraph.indents.left));
+        block.setRightMargin(PixelsOfTwips(paragraph.indents.right));
         if (first) {
             cursor.setBlockFormat(block);
             first = false;
@@ -83,7 +91,10 @@ RichDocument RichDocumentOf(const QTextDocument& source) {
     RichDocument doc;
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
         RichParagraph paragraph;
-        paragraph.alignment = ParagraphAlignmentOf(block.blockFormat().alignment());
+        const QTextBlockFormat format = block.blockFormat();
+        paragraph.alignment = ParagraphAlignmentOf(format.alignment());
+        paragraph.indents = {TwipsOfPixels(format.textIndent()), TwipsOfPixels(format.leftMargin()),
+                             TwipsOfPixels(format.rightMargin())};
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid()) continue;

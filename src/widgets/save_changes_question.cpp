@@ -5,9 +5,12 @@
 namespace {
 
 SaveChangesAnswer AskWithBox(QWidget* parent, const QString& caption) {
-    const auto button = QMessageBox::warning(parent, QString(), SaveChangesText(caption),
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                             QMessageBox::Yes);
+    // Over the always-on-top window it concerns, never behind it.
+    QMessageBox box(QMessageBox::Warning, QString(), SaveChangesText(caption),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const auto button = static_cast<QMessageBox::StandardButton>(box.exec());
     if (button == QMessageBox::Yes) return SaveChangesAnswer::Save;
     if (button == QMessageBox::No) return SaveChangesAnswer::Discard;
     return SaveChangesAnswer::Cancel;

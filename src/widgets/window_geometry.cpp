@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "widgets/screen_fit.h"
+
 namespace {
 
 QString PathOf(const WindowSection& section, const char* name) {
@@ -43,9 +45,13 @@ void FitMainClient(const WindowSection& section, const ScreenLayout& layout, Win
     if (section.fitsMainClient && room < section.height.value) g.height = room;
 }
 
-void Apply(QWidget& window, const WindowSection& section, const WindowGeometry& g) {
+void Apply(QWidget& window, const WindowSection& section, const WindowGeometry& g,
+           const ScreenLayout& layout) {
     if (section.width.stored() || section.height.stored()) window.resize(g.width, g.height);
     window.move(g.left, g.top);
+    // A default for another screen, or a place restored from a larger one, never leaves part of
+    // the window off the screen.
+    if (!layout.available.isEmpty()) KeepWithin(window, layout.available);
 }
 
 }  // namespace
@@ -87,8 +93,9 @@ WindowGeometry StoredGeometry(const QSettings& store, const WindowSection& secti
 
 bool RestoreWindowGeometry(QWidget& window, const QSettings& store, const WindowSection& section,
                            const ScreenLayout& layout) {
-    const WindowGeometry g = StoredGeometry(store, section, window.size(), layout);
-    Apply(window, section, g);
+    // Centred on the size the window will have once laid out, not on the 100×30 of a new one.
+    const WindowGeometry g = StoredGeometry(store, section, LaidOutSize(window), layout);
+    Apply(window, section, g, layout);
     return g.visible;
 }
 
@@ -105,8 +112,8 @@ void SaveWindowGeometry(const QWidget& window, QSettings& store, const WindowSec
 }
 
 void ApplyDefaultGeometry(QWidget& window, const WindowSection& section, const ScreenLayout& layout) {
-    WindowGeometry g = DefaultGeometry(section, window.size(), layout);
+    WindowGeometry g = DefaultGeometry(section, LaidOutSize(window), layout);
     g.top += section.defaultLayoutTopShift;
-    Apply(window, section, g);
+    Apply(window, section, g, layout);
     window.setVisible(g.visible);
 }

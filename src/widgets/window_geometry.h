@@ -2,6 +2,7 @@
 // Restores and saves a window's position, size and visibility in its section of the settings
 // store, and places it in the default arrangement. Every window uses these; none keeps its own copy.
 #include <QSettings>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -51,6 +52,9 @@ struct ScreenLayout {
     QSize screen;              // screen size, pixels
     int belowMainMenu = 0;     // H₀: main window height − main client height + 50
     int mainClientHeight = 0;  // the main window's client height
+    // The part of the screen windows may use (without the task bar); every window is kept fully
+    // inside it. Empty: no such limit (a layout made up for a calculation).
+    QRect available;
 };
 
 struct WindowGeometry {

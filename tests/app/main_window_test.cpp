@@ -17,7 +17,11 @@
 #include <QStatusBar>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "widgets/picker_moment.h"
 #include "app/settings_store.h"
@@ -27,7 +31,11 @@
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
+#include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
+#include "tools/ui/relations_window.h"
+#include "tools/ui/trigram_window.h"
+#include "tools/ui/yin_yang_power_window.h"
 
 namespace {
 
@@ -62,6 +70,48 @@ TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
     EXPECT_EQ(w.Cascade().YearTerms().year, 2024);
     EXPECT_EQ(w.Cascade().Current().civil, TestNow());
     EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(), QString::fromUtf8("Версия 4.12"));
+}
+
+// The calendar spans 1900–9000: the year has four digits whatever the regional format.
+TEST_F(MainWindowTest, DatesShowFourDigitYearsInAnEnglishLocale) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TFormMainGVR w;
+    EXPECT_EQ(w.MyDate->text(), QStringLiteral("6/21/2024"));
+    EXPECT_TRUE(w.NowButton->text().startsWith(QStringLiteral("6/21/2024 ")));
+    EXPECT_TRUE(Shown(w).startsWith(QStringLiteral("6/21/2024 ")));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+}
+
+// Zone +8, summer +1, longitude 120: 23:30 on 1984-02-04 is 14:30 universal time, before
+// "Становление весны" (15:19 UT), so the year pillar is 1983's 癸亥 — and so are its stars.
+TEST_F(MainWindowTest, TheCalendarsStarsBelongToItsYearPillar) {
+    TFormMainGVR w;
+    TFormSettings* settings = w.FormSettings();
+    settings->ComboBoxGMT->setCurrentIndex(25);
+    settings->EditLetnee->setValue(1);
+    if (!settings->CheckSh->isChecked()) settings->CheckSh->click();
+    settings->EditDolgota->setValue(120);
+    settings->ButtonOK->click();
+    SetPicker(w, EncodeMoment(1984, 2, 4, 23, 30));
+    TFormCalendar* c = w.FormCalendar();
+    EXPECT_TRUE(c->PSYear->text().startsWith(QString::fromUtf8("Гуй"))) << c->PSYear->text().toStdString();
+    EXPECT_EQ(c->epoch_years->text(), QStringLiteral("4681"));
+    EXPECT_EQ(c->LabelYearStar->text(), QStringLiteral("8"));
+    EXPECT_EQ(c->Jung->text(), QStringLiteral("6"));
+}
+
+// On a first start each tool window is centred on its laid-out size, and lies on the screen.
+TEST_F(MainWindowTest, AFirstStartCentresEachToolWindowOnTheScreen) {
+    TFormMainGVR w;
+    const QRect available = w.screen()->availableGeometry();
+    std::set<std::pair<int, int>> places;
+    for (QWidget* tool : std::initializer_list<QWidget*>{
+             w.FormCzPin(), w.FormBCShema(), w.FormGua(), w.FormCombo(), w.FormPower()}) {
+        const QRect g = tool->geometry();
+        EXPECT_TRUE(available.contains(g)) << tool->windowTitle().toStdString();
+        places.insert({g.x(), g.y()});
+    }
+    EXPECT_EQ(places.size(), 5u);
 }
 
 TEST_F(MainWindowTest, TheStepEditCorrectsWhatIsTyped) {
@@ -275,9 +325,10 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_TRUE(c.Action(Command::GeomanticTable)->isEnabled());
     EXPECT_TRUE(c.Action(Command::Notes)->isEnabled());
     EXPECT_EQ(c.Popup()->actions().size(), 6);
-    // Enter reaches "Отображать в календаре" anywhere in the main window, not only in the popup.
+    // Enter reaches "Отображать в календаре" anywhere in the main window (and only there), not
+    // only in the popup.
     QAction* showInCalendar = c.Action(Command::PopupShowInCalendar);
-    EXPECT_EQ(showInCalendar->shortcutContext(), Qt::WindowShortcut);
+    EXPECT_EQ(showInCalendar->shortcutContext(), Qt::WidgetWithChildrenShortcut);
     EXPECT_TRUE(w.actions().contains(showInCalendar));
     w.CheckBoxRasch->setChecked(false);
     showInCalendar->trigger();
@@ -292,7 +343,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
 
 namespace {
 
-TEST_F(MainWindowTest, AHelpThatCannotBeShownIsReported) {
+TEST_F(MainWindowTest, TheHelpOpensInTheProgramsOwnWindowAndAMissingPageIsReported) {
     TFormMainGVR w;
     const auto boxes = [] {
         QStringList texts;
@@ -301,14 +352,23 @@ TEST_F(MainWindowTest, AHelpThatCannotBeShownIsReported) {
                 texts.append(box->text());
         return texts;
     };
-    // Offscreen there is no program that shows pages, so opening the help fails.
-    if (QDesktopServices::openUrl(QUrl(QStringLiteral("file:///nonexistent.htm"))))
-        GTEST_SKIP() << "this platform opens pages";
+    w.HelpClick();
+    EXPECT_TRUE(boxes().isEmpty());
+    QTextBrowser* browser = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == QString::fromUtf8("Справка"))
+            browser = top->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("index.htm")));
+
+    QTemporaryDir empty;
+    SetProgramFolder(empty.path());
     w.HelpClick();
     const QStringList shown = boxes();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Не удалось открыть справку"))) << shown[0].toStdString();
     EXPECT_TRUE(shown[0].contains(QStringLiteral("index.htm")));
+    SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 class WindowGeometryTest : public ShellTest {
 protected:
-    ScreenLayout layout{QSize(1600, 1000), 73, 900};
+    ScreenLayout layout{QSize(1600, 1000), 73, 900, {}};
 };
 
 TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
@@ -41,7 +41,7 @@ TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
 }
 
 TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
-    const ScreenLayout low{QSize(1024, 600), 73, 500};
+    const ScreenLayout low{QSize(1024, 600), 73, 500, {}};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
@@ -60,7 +60,7 @@ TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
 
 TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAndCircle) {
     // Client height 600: 520 is not below 503, so the stored heights stand, even a taller one.
-    const ScreenLayout tall{QSize(1024, 800), 73, 600};
+    const ScreenLayout tall{QSize(1024, 800), 73, 600, {}};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     store->setValue("Calendar/Height", 560);
@@ -70,10 +70,10 @@ TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAn
     EXPECT_EQ(calendar.height(), 560);
     EXPECT_EQ(circle.height(), 300);
     // Client height 582 is the last one below 583: 502.
-    const ScreenLayout justBelow{QSize(1024, 800), 73, 582};
+    const ScreenLayout justBelow{QSize(1024, 800), 73, 582, {}};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justBelow);
     EXPECT_EQ(calendar.height(), 502);
-    const ScreenLayout justEnough{QSize(1024, 800), 73, 583};
+    const ScreenLayout justEnough{QSize(1024, 800), 73, 583, {}};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justEnough);
     EXPECT_EQ(calendar.height(), 560);
 }

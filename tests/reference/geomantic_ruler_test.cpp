@@ -63,7 +63,8 @@ TEST(Ruler, TypedTextBecomesALengthOrResetsTheField) {
     const Case cases[] = {
         {"0", 0, false},   {"13", 13, false}, {"9999", 9999, false}, {"0433", 433, false},
         {"+7", 7, false},  {"-5", 0, true},   {"-0", 0, false},      {"", 0, true},
-        {"abc", 0, true},  {"1a", 0, true},   {" 5", 0, true},       {"-", 0, true},
+        {"abc", 0, true},  {"1a", 0, true},   {" 5", 0, true},       {"-", 0, false},
+        {"+", 0, false},
         {"1 2", 0, true},  {"1,5", 0, true},
     };
     for (const Case& c : cases) {

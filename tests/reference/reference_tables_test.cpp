@@ -26,7 +26,8 @@ TEST(FiveElementAnalogies, OneRowPerElementEveryCellFilled) {
     EXPECT_STREQ(AnalogyTable[0][7], "Кислый");
     EXPECT_STREQ(AnalogyTable[4][0], "Огонь");
     EXPECT_STREQ(AnalogyTable[4][2], "Тонкая кишка");
-    EXPECT_STREQ(AnalogyTable[2][7], "Горький");
+    EXPECT_STREQ(AnalogyTable[2][7], "Острый");   // Metal is pungent
+    EXPECT_STREQ(AnalogyTable[4][7], "Горький");  // Fire is bitter
 }
 
 TEST(PhaseLegend, FivePhasesEachOnceInTheLegendsOrder) {

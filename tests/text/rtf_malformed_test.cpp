@@ -16,9 +16,9 @@ std::string Sample() {
     red.colour = 0xCC0000;
     red.fontName = "Arial";
     const RichDocument doc = {
-        {{{"Пятерка желтая", title}}, ParagraphAlignment::Centre},
-        {{{"Звезда центра ", {}}, {"甲 и 😀", red}, {" {скобки} \\", {}}}, ParagraphAlignment::Justify},
-        {{{"• последний абзац", {}}}, ParagraphAlignment::Left},
+        {{{"Пятерка желтая", title}}, ParagraphAlignment::Centre, {}},
+        {{{"Звезда центра ", {}}, {"甲 и 😀", red}, {" {скобки} \\", {}}}, ParagraphAlignment::Justify, {}},
+        {{{"• последний абзац", {}}}, ParagraphAlignment::Left, {}},
     };
     return WriteRtf(doc) +
            "{\\*\\x{\\pict\\bin4 {{{{}}\\uc2\\u1048\\'e8\\'e8 \\ansicpg1252\\'e8\\line\\tab}";

@@ -69,7 +69,7 @@ TEST(RtfReader, NamesNonDefaultFonts) {
         "a{\\f1 b}{\\f0 c}{\\f7 d}\\par}");
     ASSERT_EQ(doc.size(), 1u);
     const RichDocument expected = {{{{"a", {}}, {"b", [] { TextStyle s; s.fontName = "Times New Roman"; return s; }()},
-                                     {"cd", {}}}, ParagraphAlignment::Left}};
+                                     {"cd", {}}}, ParagraphAlignment::Left, {}}};
     EXPECT_TRUE(SameDocument(doc, expected)) << DescribeDocument(doc);
 }
 
@@ -143,7 +143,7 @@ TEST(RtfReader, GroupsRestoreStylesAndPlainResets) {
     bu.underline = true;
     const RichDocument expected = {
         {{{"a", b}, {"b", bi}, {"c", b}, {"d", {}}, {"e", bu}, {"f", b}, {"g", {}}},
-         ParagraphAlignment::Left}};
+         ParagraphAlignment::Left, {}}};
     EXPECT_TRUE(SameDocument(doc, expected)) << DescribeDocument(doc);
 }
 

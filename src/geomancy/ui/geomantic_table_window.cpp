@@ -172,7 +172,9 @@ void TFormFh::BuildToolbar() {
     // Date only; the time of day is kept with the table date and saved with it.
     DateTable->setDateTimeRange(DateTimeOfMoment(EncodeMoment(1900, 1, 1)),
                                 DateTimeOfMoment(EncodeMoment(9000, 1, 1, 23, 59, 59, 999)));
-    DateTable->setDisplayFormat(PickerDateFormat());
+    // The moving-in moment with its time of day: on the day of "Становление весны" the hour
+    // decides the period.
+    DateTable->setDisplayFormat(PickerDateFormat() + QLatin1Char(' ') + PickerTimeFormat());
     bar->addWidget(DateTable);
     bar->addSeparator();
     bar->addActions({OpenAction, SaveAction, RaschetAction, InterpretAction, CompassAction});
@@ -293,7 +295,10 @@ void TFormFh::SittingChosen(int index) {
 }
 
 void TFormFh::DateChanged() {
-    tableDate_ = MomentOfDateTime(DateTable->dateTime());
+    // A change is a change of value (Enter in the box reads the same date again).
+    const Moment typed = MomentOfDateTime(DateTable->dateTime());
+    if (typed == MomentOfDateTime(DateTimeOfMoment(tableDate_))) return;
+    tableDate_ = typed;
     modified_ = true;
 }
 

@@ -78,6 +78,8 @@ public:
     // Whether the window may close (asks about unsaved changes); also asked by the main window
     // before the program ends.
     bool MayClose();
+    // The program ends and the question was answered: closing asks nothing more.
+    void ForgetChanges() { modified_ = false; }
 
     // A table file named as the program's first argument (".gvt", ".GVT", ".Gvt"): the window is
     // shown and opens it once the program is up. False for any other argument.

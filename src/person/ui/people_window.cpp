@@ -158,7 +158,10 @@ void TFormPeople::BuildCommands() {
     auto action = [this](const char* caption, const QKeySequence& key = {}) {
         auto* a = new QAction(Caption(caption), this);
         if (!key.isEmpty()) a->setShortcut(key);
-        addAction(a);  // shortcuts work while the window is active, also without its menu open
+        // Shortcuts work while the window has the keyboard, also without its menu open, and only
+        // there: the main window that owns this one keeps its own Enter.
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(a);
         return a;
     };
     ActionClear = action("Очистить", QKeySequence(Qt::CTRL | Qt::Key_Delete));

@@ -67,6 +67,8 @@ public:
     // The close query, asked also by the main window before the program ends: the unsaved-changes
     // question when the person was edited. False keeps the window (and the program) open.
     bool CloseQuery();
+    // The program ends and the question was answered: closing asks nothing more.
+    void ForgetChanges() { modified_ = false; }
 
     // State.
     bool Modified() const { return modified_; }          // ModifiedFlag

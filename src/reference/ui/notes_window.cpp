@@ -1,6 +1,10 @@
 #include "reference/ui/notes_window.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -26,6 +30,19 @@ TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 17, 0, 0);  // the white margins, left and top
     layout->addWidget(RichEdit);
+    // Under the note: what was refused or could not be saved, said every time it happens.
+    auto* hintRow = new QHBoxLayout;
+    HintLine = new QLabel(this);
+    HintLine->setWordWrap(true);
+    HintLine->setStyleSheet(QStringLiteral("color: #b00000"));
+    DiscardButton = new QPushButton(QString::fromUtf8("Отказаться"), this);
+    DiscardButton->setToolTip(QString::fromUtf8("Отказаться от несохраненной заметки"));
+    connect(DiscardButton, &QPushButton::clicked, this, &TFormNote::DiscardUnsaved);
+    hintRow->addWidget(HintLine, 1);
+    hintRow->addWidget(DiscardButton);
+    layout->addLayout(hintRow);
+    HintLine->hide();
+    DiscardButton->hide();
     resize(315, 222);
     setWindowTitle(FormatShortDate(currentMoment_(), QLocale()));
     // Every change is stored, typed or pasted with the mouse alike.
@@ -33,9 +50,22 @@ TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
 }
 
 void TFormNote::RaschetNote() {
+    // A note that could not be saved is not replaced by another day's: one more try, and if the
+    // file still cannot take it, it stays on display under its own day.
+    if (unsaved_) {
+        WriteCalednar(shownKey_);
+        if (unsaved_) return;
+    }
     const Moment current = currentMoment_();
     setWindowTitle(FormatShortDate(current, QLocale()));
     ReadCalednar(NoteKeyOf(current));
+}
+
+void TFormNote::DiscardUnsaved() {
+    unsaved_ = false;
+    lastError_.clear();
+    ShowHint(QString());
+    RaschetNote();
 }
 
 void TFormNote::ReadCalednar(const QString& key) {
@@ -44,6 +74,7 @@ void TFormNote::ReadCalednar(const QString& key) {
     const NoteReadResult r = ReadDayNote(NotesPath(), key);
     RichEdit->setPlainText(r.ok ? r.note : QString());
     if (r.ok) {
+        if (!lastError_.isEmpty()) ShowHint(QString());
         lastError_.clear();
     } else {
         Report(r.error);
@@ -52,15 +83,43 @@ void TFormNote::ReadCalednar(const QString& key) {
 
 void TFormNote::WriteCalednar(const QString& key) {
     const NoteWriteResult w = WriteDayNote(NotesPath(), key, RichEdit->toPlainText());
-    if (w.status == NoteWriteStatus::Failed) {
+    unsaved_ = w.status == NoteWriteStatus::Failed;
+    DiscardButton->setVisible(unsaved_);
+    if (unsaved_) {
+        ShowHint(QString::fromUtf8("Заметка не сохранена: ") + w.error);
         Report(w.error);
     } else {
+        if (!lastError_.isEmpty()) ShowHint(QString());
         lastError_.clear();
     }
 }
 
 void TFormNote::NoteChange() {
+    RefuseOutsideCodePage();
     if (!shownKey_.isEmpty()) WriteCalednar(shownKey_);
+}
+
+void TFormNote::RefuseOutsideCodePage() {
+    const QString text = RichEdit->toPlainText();
+    const QString refused = NoteCharactersOutsideCodePage(text);
+    if (refused.isEmpty()) return;
+    // The cursor keeps its place among the characters that stay.
+    const int cursor = RichEdit->textCursor().position();
+    const int keptBefore = NoteTextInCodePage(text.left(cursor)).size();
+    {
+        const QSignalBlocker blocker(RichEdit);
+        RichEdit->setPlainText(NoteTextInCodePage(text));
+        QTextCursor c = RichEdit->textCursor();
+        c.setPosition(keptBefore);
+        RichEdit->setTextCursor(c);
+    }
+    ShowHint(QString::fromUtf8("Блокнот хранит только кириллицу и латиницу (Windows-1251); "
+                               "не принято: ") + refused);
+}
+
+void TFormNote::ShowHint(const QString& hint) {
+    HintLine->setText(hint);
+    HintLine->setVisible(!hint.isEmpty());
 }
 
 void TFormNote::Report(const QString& error) {

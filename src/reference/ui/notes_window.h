@@ -9,6 +9,8 @@
 #include "astro/julian_day.h"
 #include "reference/ui/reference_window.h"
 
+class QLabel;
+class QPushButton;
 class QTextEdit;
 
 class TFormNote : public ReferenceWindow {
@@ -32,7 +34,15 @@ public:
     // The last file error (empty after a successful read or write).
     const QString& LastError() const { return lastError_; }
 
+    // Whether the note on display is not yet in the file (its last save failed): it stays in the
+    // area, also when the main window moves to another date, until it is saved or discarded.
+    bool Unsaved() const { return unsaved_; }
+    // "Отказаться": drops the unsaved note and shows what the file holds for the current date.
+    void DiscardUnsaved();
+
     QTextEdit* RichEdit;
+    QLabel* HintLine;        // refused characters, a failed save
+    QPushButton* DiscardButton;  // "Отказаться", while a note could not be saved
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,10 +50,14 @@ protected:
 private:
     void NoteChange();
     void Report(const QString& error);
+    void ShowHint(const QString& hint);
+    // Drops the characters the file's code page lacks from what was just typed or pasted.
+    void RefuseOutsideCodePage();
 
     std::function<Moment()> currentMoment_;
     QString shownKey_;
     QString lastError_;
+    bool unsaved_ = false;
 };
 
 // The day key of a moment: its date in the long date format of the regional settings.

@@ -68,9 +68,16 @@ TFormLine::TFormLine(QWidget* parent)
 
 void TFormLine::EditLengthChange() {
     const RulerInput input = RulerLengthOfText(EditLength->text());
-    if (input.resetField) {
+    const QString typed = EditLength->text();
+    const bool plusSign = typed.size() > 1 && typed.startsWith(QLatin1Char('+'));
+    const QString shown = input.resetField ? QStringLiteral("0")
+                          : plusSign       ? QString::number(input.length)  // "+20" is 20
+                                           : QString();
+    if (!shown.isEmpty()) {
         const QSignalBlocker blocker(EditLength);
-        EditLength->setText(QStringLiteral("0"));
+        EditLength->setText(shown);
+        // The reset "0" is selected, as a click selects it: the next digit replaces it.
+        if (input.resetField) EditLength->selectAll();
     }
     const int n = IntToCoord(input.length);
     Marker->move(kRulerLeft + n, Marker->y());

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -168,7 +169,7 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_EQ(w->ComboGora->itemText(23), U("Хай"));
     EXPECT_FALSE(w->ComboVoda->itemIcon(7).isNull());
     EXPECT_EQ(w->TableDate(), TestNow());
-    EXPECT_EQ(w->DateTable->text(), QStringLiteral("21.06.2024"));
+    EXPECT_EQ(w->DateTable->text(), QStringLiteral("21.06.2024 12:00:00"));
     EXPECT_TRUE(w->StatusLine->text().isEmpty());
     EXPECT_FALSE(w->Modified());
     EXPECT_FALSE(w->HasFileName());
@@ -392,7 +393,7 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     ASSERT_TRUE(w->OpenFileTwo(Path("nodir.gvt")));
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("0"));
     EXPECT_EQ(w->TableDate(), 37665.5);
-    EXPECT_EQ(w->DateTable->text(), QStringLiteral("13.02.2003"));
+    EXPECT_EQ(w->DateTable->text(), QStringLiteral("13.02.2003 12:00:00"));
 
     // A cancelled dialog opens nothing.
     openAnswer_.clear();
@@ -476,6 +477,24 @@ TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
     EXPECT_NE(ReadFile(Path("a.gvt")).find("Azimut=95"), std::string::npos);
     EXPECT_EQ(openDialogs_, 2);
     EXPECT_FALSE(w->Modified());
+}
+
+// Enter in the date box reads the same date again: that is no change, and nothing is asked.
+TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
+    WriteFile(Path("a.gvt"), "[Fild1]\r\nAzimut=180\r\nDate=45326,4770833333\r\n");
+    auto w = NewWindow();
+    w->show();
+    w->DateTable->setFocus();
+    ASSERT_TRUE(w->OpenFileTwo(Path("a.gvt")));
+    ASSERT_FALSE(w->Modified());
+    QTest::keyClick(w->DateTable, Qt::Key_Return);
+    EXPECT_FALSE(w->Modified());
+    EXPECT_NEAR(w->TableDate(), 45326.4770833333, 1e-9);
+    openAnswer_.clear();
+    w->NOpenClick();
+    EXPECT_TRUE(asked_.empty());
+    // The moving-in time shows with the date (11:27 on 2024-02-04 decides the period).
+    EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00"))) << w->DateTable->text().toStdString();
 }
 
 TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {

@@ -75,7 +75,8 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 
     // Exactly the report of the table, the empty first paragraph included.
     const RichDocument shown = Shown(*w);
-    const RichDocument expected = ToRichDocument(CalcRich(Table(), kRussian));
+    RichDocument expected = ToRichDocument(CalcRich(Table(), kRussian));
+    for (RichParagraph& p : expected) p.indents = {120, 0, 60};  // first line 6 pt, right 3 pt
     EXPECT_TRUE(SameDocument(shown, expected)) << DescribeDocument(shown);
     ASSERT_GT(shown.size(), 2u);
     EXPECT_TRUE(shown[0].runs.empty());
@@ -156,6 +157,9 @@ TEST_F(ReportWindowTest, SavingAndReopeningGivesTheSameFormattedText) {
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
     EXPECT_TRUE(SameDocument(ReadRtf(bytes.toStdString()), Shown(*w)));
+    // The paragraphs keep their indents: first line 6 pt, right 3 pt (in twips).
+    EXPECT_TRUE(bytes.contains("\\fi120\\ri60 ")) << bytes.left(400).toStdString();
+    EXPECT_EQ(ReadRtf(bytes.toStdString()).back().indents, (ParagraphIndents{120, 0, 60}));
 
     // Another report window opens the file: colours, sizes and bold come back.
     auto other = OpenReport(QStringLiteral("north.gvt"));

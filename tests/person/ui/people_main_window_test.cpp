@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QTimeEdit>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
@@ -18,6 +19,8 @@
 #include "app/settings_store.h"
 #include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
+#include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/geomantic_table_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
 #include "tools/ui/ba_zhai_window.h"
@@ -105,6 +108,64 @@ TEST_F(PeopleInProgramTest, AnUnsavedPersonIsAskedForBeforeTheProgramEnds) {
 
     answer_ = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w.close());
+}
+
+// Enter is "Расчет" in the person window; the main window's Enter ("Отображать в календаре")
+// answers only in the main window.
+TEST_F(PeopleInProgramTest, EnterCalculatesInThePersonWindowAndTicksNothingElsewhere) {
+    TFormMainGVR w;
+    w.show();
+    w.CheckBoxRasch->setChecked(false);
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    people->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(people));
+    QTest::keyClick(people->EditNamePeople, Qt::Key_Return);
+    EXPECT_TRUE(people->Calculation().has_value());
+    EXPECT_FALSE(w.CheckBoxRasch->isChecked());
+
+    w.FormCombo()->Present();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.FormCombo()));
+    QTest::keyClick(w.FormCombo(), Qt::Key_Return);
+    EXPECT_FALSE(w.CheckBoxRasch->isChecked());
+
+    // In the main window the action itself still ticks the box.
+    w.Commands().Action(Command::PopupShowInCalendar)->trigger();
+    EXPECT_TRUE(w.CheckBoxRasch->isChecked());
+}
+
+// Each unsaved window is asked once; "Отмена" anywhere keeps every window as it was.
+TEST_F(PeopleInProgramTest, QuittingAsksEachQuestionOnceAndCancelKeepsTheProgram) {
+    TFormMainGVR w;
+    w.show();
+    TFormPeople* people = w.FormPeople();
+    people->show();
+    people->EditNamePeople->setText(U("Ольга"));
+    w.FormFh()->show();
+    w.FormFh()->Azimuth->EditAz->setText(QStringLiteral("95"));
+    ASSERT_TRUE(w.FormFh()->Modified());
+
+    std::vector<SaveChangesAnswer> answers{SaveChangesAnswer::Discard, SaveChangesAnswer::Cancel};
+    SetSaveChangesAsker([&](QWidget*, const QString& caption) {
+        questions_.push_back(caption);
+        const SaveChangesAnswer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    });
+    w.Commands().Action(Command::Exit)->trigger();
+    EXPECT_EQ(questions_.size(), 2u);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(people->isVisible());
+    EXPECT_TRUE(people->Modified());
+    EXPECT_TRUE(w.FormFh()->Modified());
+
+    answers = {SaveChangesAnswer::Discard, SaveChangesAnswer::Discard};
+    w.Commands().Action(Command::Exit)->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(questions_.size(), 4u);
+    // The program's end closes every remaining window: nobody asks again.
+    for (QWidget* top : QApplication::topLevelWidgets()) top->close();
+    EXPECT_EQ(questions_.size(), 4u);
 }
 
 TEST_F(PeopleInProgramTest, ShowInCalendarMovesTheMainWindowToTheBirth) {

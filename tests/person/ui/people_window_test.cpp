@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QTimeZone>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "widgets/file_dialogs.h"
@@ -283,6 +284,17 @@ TEST_F(PeopleWindowTest, TheTimePickerWritesIntoTheDatePicker) {
     EXPECT_TRUE(w->Modified());
     w->Raschet();
     EXPECT_EQ(w->LabelNow->text(), U("02.01.1980 23:30:00"));
+}
+
+// "Now" carries milliseconds; a time the user types is whole seconds.
+TEST_F(PeopleWindowTest, ATypedTimeKeepsNoMillisecondsOfNow) {
+    SetClock([] { return TestNow() + 930.0 / 86400000.0; });
+    auto w = MakeWindow();
+    w->show();
+    // The hours typed over "now": the picker still holds the milliseconds behind its display.
+    w->MyTime->setTime(QTime(8, 0, 0, 930));
+    EXPECT_EQ(w->MyTime->time().hour(), 8);
+    EXPECT_EQ(w->CurrentPerson().birth, EncodeMoment(2024, 6, 21, 8, 0, 0));
 }
 
 TEST_F(PeopleWindowTest, EveryEntryEditMakesThePersonUnsaved) {

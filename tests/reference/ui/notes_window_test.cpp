@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -142,21 +145,65 @@ TEST_F(NotesWindowTest, ChangesGoToTheDayShownEvenWhenThePickerMovedWithoutRecal
     EXPECT_EQ(Notes(), Block(nextDay_, "tomorrow") + Block(day_, "today!") + "\r\n");
 }
 
-TEST_F(NotesWindowTest, AMissingFileIsReportedAndWhatIsTypedStaysUntilItCanBeStored) {
+TEST_F(NotesWindowTest, AMissingFileIsCreatedByTheFirstNote) {
     QFile::remove(NotesPath());
     TFormNote note([&] { return day_; });
     note.show();
-    EXPECT_TRUE(note.LastError().contains(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(note.LastError().isEmpty());
     EXPECT_TRUE(note.RichEdit->toPlainText().isEmpty());
     Type(note.RichEdit, QStringLiteral("ab"));
-    EXPECT_FALSE(QFile::exists(NotesPath()));
-    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("ab"));
+    EXPECT_EQ(Notes(), Block(day_, "ab") + "\r\n");
+}
 
-    // The file is back: the next keystroke stores the whole note.
-    WriteNotes("\r\n");
+// A note the file cannot take is said on every failed save and stays, also over a change of
+// date, until it is saved or discarded.
+TEST_F(NotesWindowTest, ANoteThatCannotBeSavedStaysUntilSavedOrDiscarded) {
+    QFile::remove(NotesPath());
+    const QString folder = QFileInfo(NotesPath()).absolutePath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(folder).isWritable()) GTEST_SKIP() << "running with rights over any folder";
+    Moment current = day_;
+    TFormNote note([&] { return current; });
+    note.show();
+    Type(note.RichEdit, QStringLiteral("a"));
+    EXPECT_TRUE(note.Unsaved());
+    EXPECT_TRUE(note.HintLine->isVisible());
+    note.HintLine->clear();
+    Type(note.RichEdit, QStringLiteral("b"));
+    EXPECT_TRUE(note.HintLine->text().contains(QStringLiteral("notes.txt")));
+    current = nextDay_;
+    note.RaschetNote();
+    EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("ab"));
+    EXPECT_EQ(note.ShownKey(), NoteKeyOf(day_));
+
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
     Type(note.RichEdit, QStringLiteral("c"));
-    EXPECT_TRUE(note.LastError().isEmpty());
+    EXPECT_FALSE(note.Unsaved());
+    EXPECT_FALSE(note.HintLine->isVisible());
     EXPECT_EQ(Notes(), Block(day_, "abc") + "\r\n");
+
+    // Discarding shows the current date's note again.
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    Type(note.RichEdit, QStringLiteral("d"));
+    ASSERT_TRUE(note.Unsaved());
+    note.DiscardButton->click();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner);
+    EXPECT_FALSE(note.Unsaved());
+    EXPECT_EQ(note.ShownKey(), NoteKeyOf(nextDay_));
+    EXPECT_EQ(Notes(), Block(day_, "abc") + "\r\n");
+}
+
+// The file stays Windows-1251: what it cannot hold is refused as it is typed, with a hint.
+TEST_F(NotesWindowTest, CharactersOutsideTheCodePageAreRefusedAsTyped) {
+    TFormNote note([&] { return day_; });
+    note.show();
+    Type(note.RichEdit, QString::fromUtf8("子午 № € —"));
+    EXPECT_EQ(note.RichEdit->toPlainText(), QString::fromUtf8(" № € —"));
+    EXPECT_TRUE(note.HintLine->isVisible());
+    EXPECT_TRUE(note.HintLine->text().contains(QString::fromUtf8("午")));
+    EXPECT_EQ(Notes(), Block(day_, " № € —") + "\r\n");
 }
 
 TEST_F(NotesWindowTest, ABrokenBlockOfTheDayIsShownButTheFileIsNeverRewritten) {

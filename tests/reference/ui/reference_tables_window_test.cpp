@@ -103,7 +103,8 @@ TEST_F(ReferenceTablesTest, FiveElementAnalogiesUnderACreamHeader) {
     EXPECT_EQ(Band(header), QColor(255, 251, 240));
     EXPECT_EQ(table.Grid->Cell(0, 5)->text(), QString::fromUtf8("Природные явления"));
     EXPECT_EQ(table.Grid->Cell(1, 0)->text(), QString::fromUtf8("Дерево"));
-    EXPECT_EQ(table.Grid->Cell(5, 7)->text(), QString::fromUtf8("Горячий"));
+    EXPECT_EQ(table.Grid->Cell(5, 7)->text(), QString::fromUtf8("Горький"));
+    EXPECT_EQ(table.Grid->Cell(3, 7)->text(), QString::fromUtf8("Острый"));
     EXPECT_FALSE(table.Grid->Cell(1, 0)->font().bold());
     EXPECT_EQ(Band(table.Grid->Cell(1, 0)), QColor(Qt::white));
 }

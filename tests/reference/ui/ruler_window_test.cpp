@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
@@ -31,6 +32,23 @@ TEST_F(RulerWindowTest, CreatedWithItsCaptionPictureAndTheMarkerAtTheLeftEdge) {
     EXPECT_EQ(ruler.Marker->size(), QSize(1, 30));
     EXPECT_TRUE(ruler.LabelVerdict->text().isEmpty());
     EXPECT_TRUE(ruler.LabelVerdict->font().bold());
+}
+
+// Typed key by key: "-5" is negative (reset to "0", selected, no verdict); "+20" is 20.
+TEST_F(RulerWindowTest, SignsTypedKeyByKeyNeverLeaveAStrayZero) {
+    TFormLine ruler;
+    ruler.show();
+    ruler.EditLength->selectAll();
+    QTest::keyClicks(ruler.EditLength, QStringLiteral("-5"));
+    EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("0"));
+    EXPECT_TRUE(ruler.LabelVerdict->text().isEmpty());
+    EXPECT_EQ(MarkerAt(ruler), 0);
+    QTest::keyClicks(ruler.EditLength, QStringLiteral("7"));
+    EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("7"));
+    ruler.EditLength->selectAll();
+    QTest::keyClicks(ruler.EditLength, QStringLiteral("+20"));
+    EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("20"));
+    EXPECT_EQ(MarkerAt(ruler), 20);
 }
 
 TEST_F(RulerWindowTest, TheLengthIsFoldedMarkedAndNamed) {
