@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "astro/calendar_prefill.h"
 #include "astro/moment.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
@@ -28,7 +29,8 @@ const char* const kSelectUsage =
     "  --day-star 1,...       звезды дня (1..9)            --lunar-day 1,...  лунные дни (1..30)\n"
     "  --person A.gvp[,B.gvp] до двух человек: файл или ветви года/дня, например 5/11\n"
     "  --no-clash year,day    без столкновения с ветвью года / дня человека\n"
-    "  --no-month-breaker  --no-year-breaker  --no-term-day\n";
+    "  --no-month-breaker  --no-year-breaker  --no-term-day\n"
+    "--jobs N: сначала моменты сезонов и новолуния всех лет на N ядрах (по умолчанию на всех).\n";
 
 std::vector<std::string> SplitList(const std::string& text) {
     std::vector<std::string> items;
@@ -101,7 +103,7 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     }
     std::vector<std::string> valued = {"from",     "to",          "time",     "officer",
                                        "not-officer", "mansion",  "not-mansion", "day-star",
-                                       "lunar-day", "person",     "no-clash", "ics", "csv"};
+                                       "lunar-day", "person", "jobs",     "no-clash", "ics", "csv"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     const CliOptions options(words, valued,
                              {"json", "no-month-breaker", "no-year-breaker", "no-term-day"});
@@ -140,6 +142,9 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     const std::string problem = CheckSelection(from, to, criteria);
     if (!problem.empty()) throw CliError(problem);
 
+    // The years' term instants and new moons on all threads first, as the other ranged commands.
+    const int jobs = ParseJobs(options);
+    if (jobs > 1) PrefillCalendarYears(YearOfMoment(from), YearOfMoment(to), jobs);
     const std::vector<DayVerdict> days = SelectDays(from, to, criteria, settings);
     try {
         if (const auto path = options.optionalValue("ics")) {
