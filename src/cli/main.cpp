@@ -1,5 +1,4 @@
 // gavrosin-cli: the calendar and geomancy engines for scripts and batch work.
-#include <QLocale>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -164,9 +163,6 @@ int Run(const CommandWords& words) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    // Every engine call here passes CliLocale(); the calendar of a moment still writes its date
-    // caption in the process locale, so that one is pinned to the same until it takes it too.
-    QLocale::setDefault(CliLocale());
     const OutputFile file = ProbeOutputFile();
     int code = Run(CommandWords(argv + 1, argv + argc));
     if (!OutputWritten(file)) code = 2;
