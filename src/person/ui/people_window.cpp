@@ -332,10 +332,13 @@ QWidget* TFormPeople::BuildResults() {
     moment->addWidget(LabelNow);
     moment->addWidget(Week);
     moment->addStretch();
+    page->addLayout(moment);
     LabelBoundary = new QLabel(results);
     MakeBoundaryWarningLine(LabelBoundary);
-    moment->addWidget(LabelBoundary);
-    page->addLayout(moment);
+    QSizePolicy keepPlace = LabelBoundary->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    LabelBoundary->setSizePolicy(keepPlace);
+    page->addWidget(LabelBoundary);
     auto* columns = new QHBoxLayout;
     columns->setSpacing(6);
     page->addLayout(columns, 1);
