@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "widgets/boundary_warning_line.h"
 #include "widgets/clock.h"
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
@@ -79,6 +80,9 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     StatusBarFH = statusBar();
     StatusLine = new QLabel(StatusBarFH);
     StatusBarFH->addWidget(StatusLine, 1);
+    BoundaryLine = new QLabel(StatusBarFH);
+    MakeBoundaryWarningLine(BoundaryLine);
+    StatusBarFH->addWidget(BoundaryLine);
 
     auto* desk = new QWidget(this);
     desk->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -399,7 +403,9 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
 
 Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }
 
-TimeSettings TFormMainGVR::CurrentTimeSettings() const { return settings_->CurrentTimeSettings(); }
+TimeSettings TFormMainGVR::CurrentTimeSettings() const {
+    return settings_->TimeSettingsAt(PickerMoment());
+}
 
 ScreenLayout TFormMainGVR::Layout() const {
     ScreenLayout l;
@@ -426,6 +432,8 @@ void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose, std::function<v
 
 void TFormMainGVR::AllCalc(Moment m) {
     cascade_->AllCalc(m, YearOfMoment(PickerMoment()), CurrentTimeSettings());
+    ShowBoundaryWarnings(BoundaryLine, m, CurrentTimeSettings());
+    ShowStatusLine();  // a followed home place may have changed its summer time
 }
 
 void TFormMainGVR::MainCalculation(Moment m) {

@@ -103,6 +103,7 @@ public:
     QProgressBar* ProgressBarMain;
     QStatusBar* StatusBarFH;
     QLabel* StatusLine;  // the time settings line in StatusBarFH
+    QLabel* BoundaryLine;  // the moment within minutes of a calendar boundary, hidden otherwise
     QTimer* ClockTimer;
 
     // Windows and shared state.

@@ -32,3 +32,5 @@ QString ReadText(const QSettings& store, const SettingKey& key) {
 void Write(QSettings& store, const SettingKey& key, const QVariant& value) {
     store.setValue(PathOf(key), value);
 }
+
+void Remove(QSettings& store, const SettingKey& key) { store.remove(PathOf(key)); }

@@ -29,6 +29,14 @@ inline constexpr SettingKey LongitudeOn{"Pref", "CheckSh", "false"};   // "Уч�
 inline constexpr SettingKey Longitude{"Pref", "Dolgota", "37"};        // degrees, into the up-down
 inline constexpr SettingKey LongitudeText{"Pref", "DolgotaEdit", "37"};  // degrees, into the edit
 inline constexpr SettingKey Version{"Main", "Version", ""};             // "Версия 4.12"
+// Not among the program's original values: keys of their own, which older versions ignore.
+// An exact zone offset outside the list, seconds east of GMT; over "GMT" (which then holds the
+// nearest list index) when present.
+inline constexpr SettingKey ZoneSeconds{"Pref", "GMTSeconds", ""};
+inline constexpr SettingKey HomePlace{"Pref", "HomePlace", ""};            // "Москва, Россия"
+inline constexpr SettingKey HomeTimeZoneId{"Pref", "HomeTimeZoneId", ""};  // "Europe/Moscow"
+// The main window follows the summer-time changes of the home place as its date moves.
+inline constexpr SettingKey FollowHomeSummerTime{"Pref", "FollowSummerTime", "false"};
 }  // namespace Setting
 
 // Integer value; the default when the value is absent or not an integer.
@@ -36,6 +44,8 @@ int ReadInt(const QSettings& store, const SettingKey& key);
 bool ReadBool(const QSettings& store, const SettingKey& key);
 QString ReadText(const QSettings& store, const SettingKey& key);
 void Write(QSettings& store, const SettingKey& key, const QVariant& value);
+// Takes the value out of the store (an optional key that has nothing to say).
+void Remove(QSettings& store, const SettingKey& key);
 
 // ----------------------------------------------------------------------------- window geometry
 // The section of every window (the kinds of value are in widgets/window_geometry.h).

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/home_place_box.h"
 #include "app/settings_store.h"
 
 TFormSettings::TFormSettings(QWidget* parent)
@@ -37,6 +38,7 @@ TFormSettings::TFormSettings(QWidget* parent)
     grid->addWidget(new QLabel(QString::fromUtf8("(гр.)"), timeGroup), 2, 2);
     grid->setColumnStretch(2, 1);
     connect(CheckSh, &QCheckBox::toggled, EditDolgota, &QWidget::setEnabled);
+    HomePlace = new HomePlaceBox(ComboBoxGMT, EditLetnee, EditDolgota, this);
 
     auto* layoutGroup = new QGroupBox(QString::fromUtf8("Расположение форм и окон"), this);
     auto* layoutBox = new QVBoxLayout(layoutGroup);
@@ -64,6 +66,7 @@ TFormSettings::TFormSettings(QWidget* parent)
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(timeGroup);
+    page->addWidget(HomePlace);
     page->addWidget(layoutGroup);
     page->addLayout(buttons);
     setSizeGripEnabled(false);
@@ -74,9 +77,8 @@ TFormSettings::TFormSettings(QWidget* parent)
 
 void TFormSettings::LoadSettings() {
     const auto store = OpenSettingsStore();
-    // An index outside the list leaves it without a selection (zone offset 0).
-    const int zone = ReadInt(*store, Setting::ZoneIndex);
-    ComboBoxGMT->setCurrentIndex(zone >= 0 && zone < kZoneCount ? zone : -1);
+    LoadZoneSetting(*store, ComboBoxGMT);
+    HomePlace->Load(*store);
     EditLetnee->setValue(ReadInt(*store, Setting::SummerHours));
     CheckSh->setChecked(ReadBool(*store, Setting::LongitudeOn));
     EditDolgota->setValue(ReadInt(*store, Setting::Longitude));
@@ -85,7 +87,8 @@ void TFormSettings::LoadSettings() {
 
 void TFormSettings::SaveSettings() {
     const auto store = OpenSettingsStore();
-    Write(*store, Setting::ZoneIndex, ComboBoxGMT->currentIndex());
+    SaveZoneSetting(*store, ComboBoxGMT);
+    HomePlace->Save(*store);
     Write(*store, Setting::SummerHours, EditLetnee->value());
     Write(*store, Setting::SummerHoursText, EditLetnee->EditText());
     Write(*store, Setting::LongitudeOn, CheckSh->isChecked());
@@ -102,6 +105,10 @@ TimeSettings TFormSettings::CurrentTimeSettings() const {
     s.longitude = EditDolgota->value();
     s.longitudeOn = CheckSh->isChecked();
     return s;
+}
+
+TimeSettings TFormSettings::TimeSettingsAt(Moment civil) const {
+    return HomePlace->At(CurrentTimeSettings(), civil);
 }
 
 void TFormSettings::done(int result) {

@@ -8,6 +8,7 @@
 #include "astro/local_time.h"
 #include "widgets/up_down_edit.h"
 
+class HomePlaceBox;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -23,11 +24,15 @@ public:
     void SaveSettings();
     // What the controls say now.
     TimeSettings CurrentTimeSettings() const;
+    // What the main window computes with at the civil moment `civil`: the controls' settings,
+    // or the home place's zone and summer shift then while it follows that place.
+    TimeSettings TimeSettingsAt(Moment civil) const;
 
     QComboBox* ComboBoxGMT;
     UpDownEdit* EditLetnee;
     QCheckBox* CheckSh;
     UpDownEdit* EditDolgota;
+    HomePlaceBox* HomePlace;
     QPushButton* ButtonDefault;
     QPushButton* ButtonOK;
     QPushButton* ButtonCancel;

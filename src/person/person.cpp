@@ -2,7 +2,8 @@
 
 TimeSettings PersonTimeSettings(const Person& person) {
     TimeSettings s;
-    s.zoneCaption = ZoneCaptionOfIndex(person.zoneIndex);
+    s.zoneCaption = person.exactZoneSeconds ? ZoneCaptionOfSeconds(*person.exactZoneSeconds)
+                                            : ZoneCaptionOfIndex(person.zoneIndex);
     s.summerHours = person.summerHours;
     s.longitude = person.longitude;
     s.longitudeOn = person.longitudeOn;
@@ -13,6 +14,12 @@ Person ClearedPerson(Moment now, const TimeSettings& settings) {
     Person p;
     p.birth = now;
     p.zoneIndex = ZoneIndexOfCaption(settings.zoneCaption);
+    if (p.zoneIndex < 0) {
+        if (const auto seconds = ZoneSecondsOfCaption(settings.zoneCaption)) {
+            p.exactZoneSeconds = *seconds;
+            p.zoneIndex = NearestZoneIndex(*seconds);
+        }
+    }
     p.summerHours = settings.summerHours;
     p.longitude = settings.longitude;
     p.longitudeOn = settings.longitudeOn;

@@ -1,6 +1,7 @@
 #pragma once
 // The person behind the person window: the data of one birth from which the personal chart is
 // computed, with its own zone, summer-time shift and longitude (not the settings').
+#include <optional>
 #include <string>
 
 #include "astro/julian_day.h"
@@ -14,11 +15,17 @@ struct Person {
     int summerHours = 0;       // -5..5
     int longitude = 37;        // whole degrees, east positive, -180..180
     bool longitudeOn = false;  // "долгота:" — local mean solar time for the day and hour pillars
+    // A zone offset outside the list (+05:30, local mean time +02:30:17), seconds east of GMT: it
+    // takes precedence over zoneIndex, which then holds the nearest list entry for older readers.
+    std::optional<int> exactZoneSeconds;
+    std::string place;       // the birth place as the picker showed it, "" when none was chosen
+    std::string timeZoneId;  // its IANA zone ("Europe/Moscow"), "" when none
 
     bool operator==(const Person& o) const {
         return name == o.name && birth == o.birth && male == o.male && zoneIndex == o.zoneIndex &&
                summerHours == o.summerHours && longitude == o.longitude &&
-               longitudeOn == o.longitudeOn;
+               longitudeOn == o.longitudeOn && exactZoneSeconds == o.exactZoneSeconds &&
+               place == o.place && timeZoneId == o.timeZoneId;
     }
 };
 

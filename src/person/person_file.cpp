@@ -1,6 +1,7 @@
 #include "person/person_file.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "astro/convert_error.h"
 #include "astro/moment.h"
@@ -19,6 +20,11 @@ const char* const kZoneKey = "GMT";
 const char* const kSummerKey = "Letnee";
 const char* const kLongitudeKey = "Dolgota";
 const char* const kSwitchKey = "Check";
+// Keys older readers ignore: the exact zone offset in seconds (over "GMT" when present), the
+// birth place and its IANA zone.
+const char* const kExactZoneKey = "GMTSeconds";
+const char* const kPlaceKey = "Place";
+const char* const kTimeZoneIdKey = "TimeZoneId";
 const char* const kMale = "мужской";
 
 bool EndsWith(const std::string& s, const std::string& tail) {
@@ -49,10 +55,20 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
     ini.WriteString(kSection, kNameKey, person.name);
     ini.WriteString(kSection, kDateKey, FormatIniFloat(person.birth, decimalSeparator));
     ini.WriteString(kSection, kSexKey, SexWord(person.male));
-    ini.WriteString(kSection, kZoneKey, std::to_string(person.zoneIndex));
+    const int zoneIndex =
+        person.exactZoneSeconds ? NearestZoneIndex(*person.exactZoneSeconds) : person.zoneIndex;
+    ini.WriteString(kSection, kZoneKey, std::to_string(zoneIndex));
     ini.WriteString(kSection, kSummerKey, std::to_string(person.summerHours));
     ini.WriteString(kSection, kLongitudeKey, std::to_string(person.longitude));
     ini.WriteString(kSection, kSwitchKey, person.longitudeOn ? "1" : "0");
+    // The extra keys only when they say something, or to empty one the file already has: a file
+    // of a person without a place keeps the spec's keys alone.
+    auto extra = [&](const char* key, const std::string& value) {
+        if (!value.empty() || ini.Value(kSection, key)) ini.WriteString(kSection, key, value);
+    };
+    extra(kExactZoneKey, person.exactZoneSeconds ? std::to_string(*person.exactZoneSeconds) : "");
+    extra(kPlaceKey, person.place);
+    extra(kTimeZoneIdKey, person.timeZoneId);
     ini.Save(path);
 }
 
@@ -76,6 +92,16 @@ Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& s
         p.longitude = std::clamp(IntegerValue(*text), kMinLongitude, kMaxLongitude);
     }
     if (const auto text = ini.Value(kSection, kSwitchKey)) p.longitudeOn = *text != "0";
+    // An exact offset that does not read (or lies beyond ±15 h) leaves the list zone in force.
+    if (const auto text = ini.Value(kSection, kExactZoneKey)) {
+        const auto seconds = ParseIniInteger(*text);
+        if (seconds && std::abs(*seconds) <= 15 * 3600) {
+            p.exactZoneSeconds = *seconds;
+            if (p.zoneIndex < 0) p.zoneIndex = NearestZoneIndex(*seconds);
+        }
+    }
+    p.place = ini.ReadString(kSection, kPlaceKey, "");
+    p.timeZoneId = ini.ReadString(kSection, kTimeZoneIdKey, "");
     return p;
 }
 

@@ -11,6 +11,10 @@
 //   Letnee=0               summer hours
 //   Dolgota=37             longitude, degrees
 //   Check=0                "1" with the longitude switch on
+//   GMTSeconds=19800       optional: an exact zone offset in seconds, over GMT (which then holds
+//                          the nearest list index, for readers that know only the list)
+//   Place=...              optional: the birth place as the picker showed it
+//   TimeZoneId=Asia/Kolkata  optional: its IANA zone
 //
 // The section is "Fild1", as the files in circulation have it. "TITLE" is neither checked nor
 // required: any INI file opens, every missing key taking its default.

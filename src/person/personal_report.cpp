@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "calendar/boundary_warnings.h"
+
 std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
                                              const PersonCalculation& calculation) {
     const Person& p = calculation.person;
     const PersonChartTexts& t = calculation.texts;
     // The capital "Юнь" of the report against the window's "юнь" is the report's own wording.
-    return {
+    std::vector<std::string> lines{
         "Файл: " + windowCaption,
         "",
         "Имя: " + p.name,
@@ -39,6 +41,15 @@ std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
         p.longitudeOn ? "Долгота места рождения " + std::to_string(p.longitude) + " (гр.)"
                       : std::string("Долгота места рождения не учтена"),
     };
+    if (!p.place.empty()) lines.push_back("Место рождения: " + p.place);
+    // A birth within minutes of a boundary: the chart hangs on the exact time of birth.
+    const auto warnings = FindBoundaryWarnings(p.birth, PersonTimeSettings(p));
+    if (!warnings.empty()) {
+        lines.push_back("");
+        lines.push_back("Рождение вблизи границы:");
+        for (const BoundaryWarning& w : warnings) lines.push_back(BoundaryWarningText(w));
+    }
+    return lines;
 }
 
 std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,

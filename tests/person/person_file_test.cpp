@@ -227,3 +227,44 @@ TEST(PersonFileName, OnlyTheThreeSpellingsOfTheExtension) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PersonFile, AnExactZoneAndThePlaceRoundTripInExtraKeys) {
+    Person p = Ivan();
+    p.exactZoneSeconds = 2 * 3600 + 30 * 60 + 17;  // Moscow's local mean time before 1919
+    p.zoneIndex = 3;                                 // not what the file keeps: the nearest is
+    p.place = "Москва, Россия";
+    p.timeZoneId = "Europe/Moscow";
+    const std::string path = Path("exact.gvp");
+    SavePersonFile(path, p, ',');
+    const std::string text = Read(path);
+    // Older readers find the nearest list zone, "(GMT +03:00)", where they always did.
+    EXPECT_NE(text.find("GMT=16\r\nLetnee="), std::string::npos) << text;
+    EXPECT_NE(text.find("GMTSeconds=9017\r\nPlace=Москва, Россия\r\nTimeZoneId=Europe/Moscow\r\n"),
+              std::string::npos)
+        << text;
+    Person back = ReadPersonFile(path, now_, settings_);
+    p.zoneIndex = 16;
+    EXPECT_EQ(back, p);
+    EXPECT_EQ(PersonTimeSettings(back).zoneCaption, "(GMT +02:30:17)");
+
+    // Without a place the keys are emptied, not left to say the old place.
+    p.exactZoneSeconds.reset();
+    p.place.clear();
+    p.timeZoneId.clear();
+    SavePersonFile(path, p, ',');
+    back = ReadPersonFile(path, now_, settings_);
+    EXPECT_EQ(back, p);
+    EXPECT_EQ(PersonTimeSettings(back).zoneCaption, "(GMT +03:00)");
+
+    // A file that never had a place gets no new keys; a bad exact offset leaves the list zone.
+    SavePersonFile(Path("plain.gvp"), Ivan(), ',');
+    EXPECT_EQ(Read(Path("plain.gvp")).find("GMTSeconds"), std::string::npos);
+    EXPECT_EQ(Read(Path("plain.gvp")).find("Place"), std::string::npos);
+    const Person bad = Load("GMT=21\r\nGMTSeconds=пять\r\n");
+    EXPECT_FALSE(bad.exactZoneSeconds);
+    EXPECT_EQ(bad.zoneIndex, 21);
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
+#include "astro/solar_terms.h"
 #include "locale_guard.h"
 #include "person/golden_text.h"
 
@@ -61,6 +62,19 @@ TEST_F(PersonalReportTest, AnUnnamedWomanFromHerFile) {
     EXPECT_EQ(lines[4], "Женщина.");
     EXPECT_EQ(lines[26], "Летнее время: 1");
     EXPECT_EQ(lines[27], "Долгота места рождения 104 (гр.)");
+}
+
+TEST_F(PersonalReportTest, ABirthNearABoundaryListsItAfterThePlace) {
+    Person p;
+    p.zoneIndex = 16;  // "(GMT +03:00)"
+    p.place = "Москва, Россия";
+    // Four minutes (and a little) before Li Chun 2024 on a Moscow clock.
+    p.birth = TermInstant(2024, 21) + 3.0 / 24.0 - (4 * 60 + 10) / 86400.0;
+    const auto lines = PersonalReportLines("p.gvp", CalculatePerson(p, kRussian));
+    ASSERT_EQ(lines.size(), 32u);
+    EXPECT_EQ(lines[28], "Место рождения: Москва, Россия");
+    EXPECT_EQ(lines[30], "Рождение вблизи границы:");
+    EXPECT_EQ(lines[31], "до Становления весны 4 мин: год и месяц зависят от точного времени");
 }
 
 TEST_F(PersonalReportTest, TheReportIsNeverProposedOverThePersonFile) {

@@ -24,7 +24,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "person/ui/birth_place_row.h"
+#include "widgets/boundary_warning_line.h"
 #include "widgets/clock.h"
+#include "widgets/zone_combo.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/page_viewer.h"
@@ -47,7 +50,7 @@ const char* const kPeopleCaption = "Персональный гороскоп";
 namespace {
 
 constexpr int kWindowWidth = 630;
-constexpr int kWindowHeight = 424;
+constexpr int kWindowHeight = 450;
 const char* const kFileFilter = "(*.gvp)";
 const char* const kTextReportFilter = "(*.txt)";
 
@@ -305,6 +308,8 @@ QWidget* TFormPeople::BuildEntry() {
     second->addWidget(EditDolgota);
     second->addWidget(new QLabel(Caption("(гр.)"), entry));
     rows->addLayout(second);
+    BirthPlace = new BirthPlaceRow(ComboGMT, EditLetnee, EditDolgota, entry);
+    rows->addWidget(BirthPlace);
     return entry;
 }
 
@@ -328,6 +333,12 @@ QWidget* TFormPeople::BuildResults() {
     moment->addWidget(Week);
     moment->addStretch();
     page->addLayout(moment);
+    LabelBoundary = new QLabel(results);
+    MakeBoundaryWarningLine(LabelBoundary);
+    QSizePolicy keepPlace = LabelBoundary->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    LabelBoundary->setSizePolicy(keepPlace);
+    page->addWidget(LabelBoundary);
     auto* columns = new QHBoxLayout;
     columns->setSpacing(6);
     page->addLayout(columns, 1);
@@ -477,7 +488,22 @@ QHBoxLayout* TFormPeople::BuildLuckPillars(QWidget* results) {
 
 void TFormPeople::ConnectEdits() {
     connect(EditNamePeople, &QLineEdit::textChanged, this, &TFormPeople::Edited);
-    connect(MyDate, &QDateTimeEdit::dateTimeChanged, this, &TFormPeople::Edited);
+    connect(MyDate, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& birth) {
+        // A chosen place answers for the zone and summer time of the new moment.
+        if (filling_) return;
+        const QString refilled = BirthPlace->Refill(MomentOfDateTime(birth));
+        if (!refilled.isEmpty()) StatusLine->setText(refilled);
+        Edited();
+    });
+    connect(BirthPlace, &BirthPlaceRow::PlaceRequested, this, [this] {
+        const auto place = BirthPlace->askPlace(this);
+        if (!place) return;
+        if (BirthPlace->Fill(*place, MomentOfDateTime(MyDate->dateTime()))) {
+            Edited();
+        } else {
+            ShowErrorBox(this, Caption("Часовой пояс места неизвестен: ") + Text(place->timeZone));
+        }
+    });
     connect(MyTime, &QTimeEdit::timeChanged, this, [this](const QTime& time) {
         // The date picker carries the whole birth: the new time of day goes into it.
         const Moment date = MomentOfDateTime(MyDate->dateTime());
@@ -502,6 +528,12 @@ Person TFormPeople::CurrentPerson() const {
     p.birth = MomentOfDateTime(MyDate->dateTime());
     p.male = RadioButtonM->isChecked();
     p.zoneIndex = ComboGMT->currentIndex();
+    if (const auto exact = SelectedExactZone(ComboGMT)) {
+        p.exactZoneSeconds = *exact;
+        p.zoneIndex = NearestZoneIndex(*exact);
+    }
+    p.place = BirthPlace->PlaceName();
+    p.timeZoneId = BirthPlace->TimeZoneId();
     p.summerHours = EditLetnee->value();
     p.longitude = EditDolgota->value();
     p.longitudeOn = CheckBoxDolgota->isChecked();
@@ -516,7 +548,12 @@ void TFormPeople::ShowPerson(const Person& person) {
     MyTime->setTime(birth.time());
     (person.male ? RadioButtonM : RadioButtonF)->setChecked(true);
     EditLetnee->setValue(person.summerHours);
-    ComboGMT->setCurrentIndex(person.zoneIndex);
+    if (person.exactZoneSeconds) {
+        SelectZoneCaption(ComboGMT, ZoneCaptionOfSeconds(*person.exactZoneSeconds));
+    } else {
+        ComboGMT->setCurrentIndex(person.zoneIndex);
+    }
+    BirthPlace->Show(person.place, person.timeZoneId);
     EditDolgota->setValue(person.longitude);
     CheckBoxDolgota->setChecked(person.longitudeOn);
     EditDolgota->setEnabled(person.longitudeOn);
@@ -553,6 +590,7 @@ void TFormPeople::Reset() {
     LabelDaySign->setText(Caption("(знак дня)"));
     LabelHourSign->setText(Caption("(знак часа)"));
     StatusLine->clear();
+    LabelBoundary->hide();
     modified_ = false;
     fileBound_ = false;
     filePath_.clear();
@@ -633,6 +671,7 @@ void TFormPeople::AllDraw(Moment birth) {
     PeopleTrue();
     Progress(90);
     StatusLine->setText(Text(t.statusLine));
+    ShowBoundaryWarnings(LabelBoundary, birth, PersonTimeSettings(person));
     Progress(100);
 }
 

@@ -16,6 +16,7 @@
 #include "person/person_chart.h"
 #include "widgets/print_export.h"
 
+class BirthPlaceRow;
 class PillarGlyphs;
 class PillarLink;
 class QAction;
@@ -100,10 +101,12 @@ public:
     QCheckBox* CheckBoxDolgota;
     UpDownEdit* EditDolgota;
     QCheckBox* Sinxron;  // "Отображать в календаре"
+    BirthPlaceRow* BirthPlace;  // "Место рождения..." and the place's name
 
     // Result controls.
     QLabel* LabelNow;  // birth date-time
     QLabel* Week;      // weekday
+    QLabel* LabelBoundary;  // the birth within minutes of a calendar boundary, hidden otherwise
     QLabel *StvolYahr, *VetvYahr, *PSYear;
     QLabel *StvolMod, *VetvMod, *PSMon;
     QLabel *StvolDay, *VetvDay, *PSDay;

@@ -1,0 +1,19 @@
+#include "widgets/boundary_warning_line.h"
+
+#include <QLabel>
+
+#include "calendar/boundary_warnings.h"
+
+void MakeBoundaryWarningLine(QLabel* label) {
+    label->setStyleSheet(QStringLiteral("color: #b00000;"));
+    label->hide();
+}
+
+void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings) {
+    QStringList lines;
+    for (const BoundaryWarning& w : FindBoundaryWarnings(civil, settings))
+        lines << QString::fromStdString(BoundaryWarningText(w));
+    label->setText(lines.join(QStringLiteral("; ")));
+    label->setToolTip(lines.join(QLatin1Char('\n')));
+    label->setVisible(!lines.isEmpty());
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The short warning line of a window whose moment lies within minutes of a calendar boundary
+// (calendar/boundary_warnings.h): the engine finds the boundaries, this only shows them.
+#include "astro/julian_day.h"
+#include "astro/local_time.h"
+
+class QLabel;
+
+// Makes `label` a warning line: red text, hidden while there is nothing to say.
+void MakeBoundaryWarningLine(QLabel* label);
+
+// Shows the warnings of the civil moment `civil` read with `settings` ("до Становления весны
+// 4 мин: год и месяц зависят от точного времени"; several joined by "; "), or hides the line.
+void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings);

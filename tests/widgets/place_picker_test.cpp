@@ -1,0 +1,58 @@
+#include "widgets/place_picker.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "widgets/shell_test_environment.h"
+
+namespace {
+
+class PlacePickerTest : public ShellTest {
+protected:
+    const PlaceTable& Table() {
+        QString error;
+        const PlaceTable* table =
+            PlaceTable::Shared(DataPath(QStringLiteral("\\places.tsv.z")), &error);
+        if (!table) ADD_FAILURE() << error.toStdString();
+        return *table;
+    }
+};
+
+TEST_F(PlacePickerTest, TypingSearchesTheKeyboardChoosesAndEnterTakesThePlace) {
+    PlacePicker picker(Table(), QStringLiteral("Место"));
+    picker.show();
+    // Typed in Latin, key by key (the test keyboard has no Cyrillic keys).
+    QTest::keyClicks(picker.SearchEdit, QStringLiteral("mosco"));
+    ASSERT_GT(picker.Results->count(), 1);
+    // The capital first (the most populous of the name matches), captioned with its coordinates.
+    EXPECT_EQ(picker.Results->item(0)->text(),
+              QString::fromUtf8("Москва, Россия (55.75° с.ш., 37.62° в.д.)"));  // GeoNames: 55.75222
+    EXPECT_EQ(picker.Results->currentRow(), 0);
+    EXPECT_EQ(picker.SelectedPlace()->timeZone, "Europe/Moscow");
+
+    // The arrows move through the results without leaving the field.
+    QTest::keyClick(picker.SearchEdit, Qt::Key_Down);
+    EXPECT_EQ(picker.Results->currentRow(), 1);
+    EXPECT_TRUE(picker.SearchEdit->hasFocus() || !picker.isActiveWindow());
+    QTest::keyClick(picker.SearchEdit, Qt::Key_Up);
+    EXPECT_EQ(picker.Results->currentRow(), 0);
+    QTest::keyClick(picker.SearchEdit, Qt::Key_Return);
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+
+    // Russian with ё/е ignored, Latin with accents dropped, and a text that matches nothing.
+    picker.SearchEdit->setText(QString::fromUtf8("орёл"));
+    ASSERT_GT(picker.Results->count(), 0);
+    EXPECT_EQ(picker.Results->item(0)->text().left(4), QString::fromUtf8("Орел"));
+    picker.SearchEdit->setText(QStringLiteral("sao paulo"));
+    ASSERT_GT(picker.Results->count(), 0);
+    EXPECT_EQ(picker.SelectedPlace()->timeZone, "America/Sao_Paulo");
+    picker.SearchEdit->setText(QStringLiteral("qqqxqqq"));
+    EXPECT_EQ(picker.Results->count(), 0);
+    EXPECT_FALSE(picker.SelectedPlace());
+    EXPECT_EQ(picker.Hint->text(), QString::fromUtf8("Ничего не найдено"));
+}
+
+}  // namespace
