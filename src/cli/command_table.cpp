@@ -180,11 +180,17 @@ JsonObject TableJson(const GeomanticTable& t) {
     return o;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out) {
-    std::vector<std::string> valued = {"azimuth", "date", "at"};
+int Run(const std::vector<std::string>& args, std::ostream& out, const TableDrawer& drawer) {
+    std::vector<std::string> valued = {"azimuth", "date", "at", "pdf", "png"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(args, valued, {"json", "report"});
+    const auto pdf = options.optionalValue("pdf");
+    const auto png = options.optionalValue("png");
+    if ((pdf || png) && (options.flag("json") || options.flag("report")))
+        throw CliError("--pdf and --png write files: give them without --json and --report");
+    if ((pdf && pdf->empty()) || (png && png->empty())) throw CliError("--pdf and --png need a file name");
+    if ((pdf || png) && !drawer) throw CliError("--pdf and --png are not available here");
     const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
@@ -204,7 +210,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     GeomanticTable table;
     Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
             TablePeriod(tableDate, settings.zoneHours()), moment);
-    if (options.flag("report")) {
+    if (pdf || png) {
+        const std::string problem = drawer({table, tableDate, moment, settings.zoneHours(), pdf, png});
+        if (!problem.empty()) throw CliError(problem);
+        if (png) out << "Таблица записана в " << *png << "\n";
+        if (pdf) out << "Отчет записан в " << *pdf << "\n";
+    } else if (options.flag("report")) {
         PrintReport(CalcRich(table, CliLocale()), options.flag("json"), out);
     } else if (options.flag("json")) {
         out << TableJson(table).str() << "\n";
@@ -216,9 +227,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
 
 }  // namespace
 
-int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const TableDrawer& drawer) {
     try {
-        return Run(args, out);
+        return Run(args, out, drawer);
     } catch (const std::exception& e) {
         // The system's errors (GavrosinError) and any other: one line, exit 2.
         err << "gavrosin-cli: " << e.what() << "\n";

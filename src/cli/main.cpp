@@ -10,6 +10,7 @@
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
+#include "cli/render/table_files.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ const char* const kUsage =
     "  table    --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
     "                                                    геомантическая таблица жилища\n"
     "           [--report]                               ее интерпретация, по строке на абзац\n"
+    "           [--pdf FILE] [--png FILE]                отчет для клиента в PDF, таблица в PNG\n"
     "  places   --search ТЕКСТ [--limit N]               места рождения (по-русски или латиницей)\n"
     "\n"
     "Потоки: days, terms и newmoons сначала ищут моменты сезонов и новолуния своих лет на всех\n"
@@ -77,14 +79,16 @@ const std::map<std::string, CommandEntry>& Commands() {
           false}},
         {"table",
          {[](const CommandWords& words, std::ostream& out) {
-              return RunTableCommand(words, out, std::cerr);
+              return RunTableCommand(words, out, std::cerr, WriteTableFiles);
           },
           "gavrosin-cli table --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [пояс]\n"
-          "                   [--json] [--report]\n"
+          "                   [--json] [--report] [--pdf FILE] [--png FILE]\n"
           "  Геомантическая таблица жилища (азимут 0..360, дата постройки); с --report — ее\n"
           "  интерпретация, по строке на абзац. --at — момент расчета по часам пояса; без него\n"
           "  берется текущий всемирный момент, переведенный в пояс (часовой пояс компьютера\n"
-          "  не учитывается).\n",
+          "  не учитывается).\n"
+          "  --pdf FILE — документ для клиента: страница таблицы, затем интерпретация.\n"
+          "  --png FILE — изображение таблицы (вдвое крупнее экрана). Рисуются без экрана.\n",
           true}},
         {"select", {RunSelectCommand, nullptr, true}},
         {"places",
