@@ -146,7 +146,7 @@ JsonObject GateJson(const GateChart& gate) {
 
 JsonObject TableJson(const GeomanticTable& t) {
     JsonObject o;
-    o.add("azimuth", t.azimuth)
+    o.addShortest("azimuth", t.azimuth)
         .add("facing", t.facingMountain)
         .add("sitting", t.sittingMountain)
         .add("table_period", t.tablePeriod)
@@ -185,7 +185,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out) {
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
     const CliOptions options(args, valued, {"json", "report"});
-    const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
+    // Whole degrees as every whole-number option; a tenth of a degree as the table window takes it.
+    const std::string azimuthText = options.value("azimuth");
+    double azimuth = 0;
+    if (azimuthText.find_first_of(".,") == std::string::npos) {
+        azimuth = ParseInteger(azimuthText, "azimuth", 0, 360);
+    } else {
+        const AzimuthBox box = CheckAzimuthText(azimuthText);
+        if (!box.hint.empty())
+            throw CliError("--azimuth: expected degrees 0..360 to a tenth, got \"" + azimuthText +
+                           "\"");
+        azimuth = box.azimuth;
+    }
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
     // Without --at: now as the zone's clock shows it, the computer's own zone playing no part
