@@ -317,7 +317,7 @@ void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
     windows_.Add(fh_, WindowSections::GeomanticTable, layout);
     {
         TableWindowLinks links;
-        links.drawCompassFacing = [this](int azimuth) { compass_->DrawFacing(azimuth); };
+        links.drawCompassFacing = [this](double azimuth) { compass_->DrawFacing(azimuth); };
         links.showCompass = [this] { ShowWindow(compass_); };
         links.showBaZhai = [this](int item) { bcShema_->SelectItem(item); };
         links.showLegend = [this] { ShowWindow(legend_); };

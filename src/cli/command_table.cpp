@@ -146,7 +146,7 @@ JsonObject GateJson(const GateChart& gate) {
 
 JsonObject TableJson(const GeomanticTable& t) {
     JsonObject o;
-    o.add("azimuth", t.azimuth)
+    o.addShortest("azimuth", t.azimuth)
         .add("facing", t.facingMountain)
         .add("sitting", t.sittingMountain)
         .add("table_period", t.tablePeriod)
@@ -191,7 +191,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
         throw CliError("--pdf and --png write files: give them without --json and --report");
     if ((pdf && pdf->empty()) || (png && png->empty())) throw CliError("--pdf and --png need a file name");
     if ((pdf || png) && !drawer) throw CliError("--pdf and --png are not available here");
-    const int azimuth = ParseInteger(options.value("azimuth"), "azimuth", 0, 360);
+    // Whole degrees as every whole-number option; a tenth of a degree as the table window takes it.
+    const std::string azimuthText = options.value("azimuth");
+    double azimuth = 0;
+    if (azimuthText.find_first_of(".,") == std::string::npos) {
+        azimuth = ParseInteger(azimuthText, "azimuth", 0, 360);
+    } else {
+        const AzimuthBox box = CheckAzimuthText(azimuthText);
+        if (!box.hint.empty())
+            throw CliError("--azimuth: expected degrees 0..360 to a tenth, got \"" + azimuthText +
+                           "\"");
+        azimuth = box.azimuth;
+    }
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
     // Without --at: now as the zone's clock shows it, the computer's own zone playing no part

@@ -1,5 +1,7 @@
 #include "geomancy/compass.h"
 
+#include <cmath>
+
 const std::array<MountainInfo, kMountainCount> MountainTable = {{
     {"Жэнь", 338, 352, 345}, {"Цзы", 353, 7, 0},      {"Гуй", 8, 22, 15},
     {"Чоу", 23, 37, 30},     {"Гэнь", 38, 52, 45},    {"Инь", 53, 67, 60},
@@ -15,10 +17,10 @@ std::string MountainCaption(MountainIndex m) {
     return m >= 0 && m < kMountainCount ? MountainTable[m].caption : "";
 }
 
-MountainIndex MountainOfAzimuth(int azimuth) {
-    if (azimuth < 0 || azimuth > 360) return -1;
-    // Mountain k is centred on 15·(k − 1) degrees and spans 7 degrees either side.
-    return ((azimuth + 7) / 15 + 1) % kMountainCount;
+MountainIndex MountainOfAzimuth(double azimuth) {
+    if (!(azimuth >= 0 && azimuth <= 360)) return -1;
+    // Mountain k is centred on 15·(k − 1) degrees and spans 7.5 degrees either side.
+    return (static_cast<int>(std::floor((azimuth + 7.5) / 15)) + 1) % kMountainCount;
 }
 
 MountainIndex SittingMountain(MountainIndex facing) {
@@ -28,13 +30,13 @@ MountainIndex SittingMountain(MountainIndex facing) {
 
 int MountainCentre(MountainIndex m) { return MountainTable[m].centre; }
 
-int SanJuanRaschet(int azimuth) {
+int SanJuanRaschet(double azimuth) {
     const MountainIndex m = MountainOfAzimuth(azimuth);
     return m < 0 ? -1 : 2 - m % 3;
 }
 
-CompassSector SectorOfAzimuth(int azimuth) {
-    const int a = ((azimuth % 360) + 360) % 360;
+CompassSector SectorOfAzimuth(double azimuth) {
+    const double a = std::fmod(std::fmod(azimuth, 360.0) + 360.0, 360.0);
     return static_cast<CompassSector>(MountainOfAzimuth(a) / 3);
 }
 

@@ -1,6 +1,7 @@
 #include "geomancy/flying_chart.h"
 
 #include <array>
+#include <cmath>
 
 #include "geomancy/compass.h"
 #include "geomancy/replacement_table.h"
@@ -22,20 +23,22 @@ const std::array<Departure, 4> kDepartures = {{
     {20, 3, true, true},   // Синь, period 3: mountain star 1 flies forward
 }};
 
-bool ValidAzimuth(int azimuth) { return azimuth >= 0 && azimuth <= 360; }
-
-// Signed distance in degrees from the centre of the azimuth's mountain, -7..+7.
-int OffsetFromCentre(int azimuth) {
-    const int d = azimuth - MountainCentre(MountainOfAzimuth(azimuth));
-    return ((d + 540) % 360) - 180;
-}
+bool ValidAzimuth(double azimuth) { return azimuth >= 0 && azimuth <= 360; }
 
 }  // namespace
 
-bool InNormalZone(int azimuth) {
+double OffsetFromMountainCentre(double azimuth) {
+    const MountainIndex m = MountainOfAzimuth(azimuth);
+    if (m < 0) return 0;
+    const double d = azimuth - MountainCentre(m);
+    return d > 180 ? d - 360 : d;
+}
+
+bool InNormalZone(double azimuth) {
     if (!ValidAzimuth(azimuth)) return false;
-    const int d = OffsetFromCentre(azimuth);
-    return d >= -3 && d <= 3;
+    // The normal zone spans 3.5 degrees either side of the centre: whole degrees −3..+3.
+    const double d = OffsetFromMountainCentre(azimuth);
+    return d > -kNormalZoneHalfWidth && d < kNormalZoneHalfWidth;
 }
 
 bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive) {
@@ -44,7 +47,7 @@ bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive) {
     return IsCardinalPalace(reference) ? earth : !earth;
 }
 
-std::optional<FlightParameters> ChartParameters(int azimuth, int period) {
+std::optional<FlightParameters> ChartParameters(double azimuth, int period) {
     if (!ValidAzimuth(azimuth) || period < 1 || period > 9) return std::nullopt;
     const MountainIndex facing = MountainOfAzimuth(azimuth);
     FlightParameters p;
@@ -80,7 +83,7 @@ StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool
             Flight(facingStar, facingForward)};
 }
 
-bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period) {
+bool Final_Zapolnenie_216(GeomanticTable& table, double azimuth, int period) {
     const auto p = ChartParameters(azimuth, period);
     if (!p) return false;
     const StarCharts charts = Zapolnenie_216(p->period, p->mountainStar, p->facingForward,
@@ -95,27 +98,27 @@ bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period) {
     return true;
 }
 
-PalaceIndex GatePalaceA(int azimuth) {
+PalaceIndex GatePalaceA(double azimuth) {
     static const std::array<PalaceIndex, 8> kBySector = {Palace::Qian, Palace::Zhen, Palace::Gen,
                                                          Palace::Li,   Palace::Xun,  Palace::Dui,
                                                          Palace::Kun,  Palace::Kan};
     return kBySector[static_cast<int>(SectorOfAzimuth(azimuth))];
 }
 
-PalaceIndex GatePalaceB(int azimuth) {
+PalaceIndex GatePalaceB(double azimuth) {
     static const std::array<PalaceIndex, 8> kBySector = {Palace::Gen,  Palace::Kan, Palace::Xun,
                                                          Palace::Zhen, Palace::Kun, Palace::Li,
                                                          Palace::Qian, Palace::Dui};
     return kBySector[static_cast<int>(SectorOfAzimuth(azimuth))];
 }
 
-PalaceStarArray Zapolnenie_Star(int azimuth, int centreStar) {
+PalaceStarArray Zapolnenie_Star(double azimuth, int centreStar) {
     if (centreStar < 1 || centreStar > 9) return PalaceStarArray{};
-    const int a = ((azimuth % 360) + 360) % 360;
+    const double a = std::fmod(std::fmod(azimuth, 360.0) + 360.0, 360.0);
     return Flight(centreStar, FliesForward(centreStar, SanJuanRaschet(a), FacingPalace(a)));
 }
 
-void Men_Draw(GeomanticTable& table, int azimuth) {
+void Men_Draw(GeomanticTable& table, double azimuth) {
     const std::array<PalaceIndex, 2> gatePalaces = {GatePalaceA(azimuth), GatePalaceB(azimuth)};
     for (int g = 0; g < 2; ++g) {
         GateChart& gate = table.gates[g];

@@ -9,10 +9,16 @@
 #include "geomancy/palaces.h"
 
 // ------------------------------------------------------------------ zones of a mountain
-// True when a whole-degree azimuth 0..360 lies within 3 degrees of its mountain's centre (the
-// normal zone); false in the outer 4 degrees on either side (the replacement zone) and outside
+// Half the width of a mountain's normal zone, degrees: whole degrees up to 3 from the centre lie
+// in it, whole degrees 4..7 in the replacement zone.
+constexpr double kNormalZoneHalfWidth = 3.5;
+// True when an azimuth 0..360 degrees lies less than 3.5 degrees from its mountain's centre (the
+// normal zone); false in the outer degrees on either side (the replacement zone) and outside
 // 0..360.
-bool InNormalZone(int azimuth);
+bool InNormalZone(double azimuth);
+// Signed distance in degrees of an azimuth 0..360 from the centre of its mountain, −7.5..+7.5
+// (clockwise positive).
+double OffsetFromMountainCentre(double azimuth);
 
 // ------------------------------------------------------------------ flight rule
 // Polarity rule: whether star `star` flies forward from the centre, for an azimuth of position
@@ -32,7 +38,7 @@ struct FlightParameters {
 };
 
 // Flight parameters of an azimuth 0..360 and a table period 1..9; std::nullopt outside them.
-std::optional<FlightParameters> ChartParameters(int azimuth, int period);
+std::optional<FlightParameters> ChartParameters(double azimuth, int period);
 
 struct StarCharts {
     PalaceStarArray base{};
@@ -48,16 +54,16 @@ StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool
 // The chart step of the computation: sets the comment to "НЕТ." or the replacement remark and
 // fills the three charts. An azimuth outside 0..360 or a period outside 1..9 changes nothing
 // (false).
-bool Final_Zapolnenie_216(GeomanticTable& table, int azimuth, int period);
+bool Final_Zapolnenie_216(GeomanticTable& table, double azimuth, int period);
 
 // ------------------------------------------------------------------ gates
 // The two palaces beside the facing palace: the main gate (A) and the additional gate (B).
-PalaceIndex GatePalaceA(int azimuth);
-PalaceIndex GatePalaceB(int azimuth);
+PalaceIndex GatePalaceA(double azimuth);
+PalaceIndex GatePalaceB(double azimuth);
 
 // One gate flight: the star at the centre flies by the polarity rule with the azimuth's position
 // and, for a 5, the facing palace as reference. All zero for a star outside 1..9.
-PalaceStarArray Zapolnenie_Star(int azimuth, int centreStar);
+PalaceStarArray Zapolnenie_Star(double azimuth, int centreStar);
 
 // Both gate charts from the base stars of the gate palaces of the chart in `table`.
-void Men_Draw(GeomanticTable& table, int azimuth);
+void Men_Draw(GeomanticTable& table, double azimuth);

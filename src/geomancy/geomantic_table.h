@@ -38,7 +38,7 @@ struct GateChart {
 enum class KillingsDirection { South, North, East, West };
 
 struct GeomanticTable {
-    int azimuth = 0;               // facing azimuth as last computed, 0..360
+    double azimuth = 0;            // facing azimuth as last computed, degrees 0..360
     std::string facingMountain;    // caption of the facing mountain ("Вода:")
     std::string sittingMountain;   // caption of the sitting mountain ("Гора:")
     int currentPeriod = 0;         // period of the calculation moment (timeliness)

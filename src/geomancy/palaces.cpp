@@ -41,9 +41,9 @@ PalaceIndex PalaceOfSector(CompassSector s) {
     return kBySector[static_cast<int>(s)];
 }
 
-PalaceIndex FacingPalace(int azimuth) { return PalaceOfSector(SectorOfAzimuth(azimuth)); }
+PalaceIndex FacingPalace(double azimuth) { return PalaceOfSector(SectorOfAzimuth(azimuth)); }
 
-PalaceIndex SittingPalace(int azimuth) { return OppositePalace(FacingPalace(azimuth)); }
+PalaceIndex SittingPalace(double azimuth) { return OppositePalace(FacingPalace(azimuth)); }
 
 std::optional<PalaceIndex> StarPalace(int centre, int star) {
     if (centre < 1 || centre > 9 || star < 1 || star > 9) return std::nullopt;

@@ -34,11 +34,11 @@ bool IsCardinalPalace(PalaceIndex p);
 
 // The palace of a sector: N Kan, NE Gen, E Zhen, SE Xun, S Li, SW Kun, W Dui, NW Qian.
 PalaceIndex PalaceOfSector(CompassSector s);
-// Facing palace of a whole-degree azimuth; above 360 the azimuth is first reduced (A + 180 of the
+// Facing palace of an azimuth in degrees; above 360 the azimuth is first reduced (A + 180 of the
 // report's mountain palace).
-PalaceIndex FacingPalace(int azimuth);
+PalaceIndex FacingPalace(double azimuth);
 // Sitting palace: the one opposite the facing palace.
-PalaceIndex SittingPalace(int azimuth);
+PalaceIndex SittingPalace(double azimuth);
 
 // Home palace of a branch: Цзы Kan; Чоу, Инь Gen; Мао Zhen; Чэнь, Сы Xun; У Li; Вэй, Шэнь Kun;
 // Ю Dui; Сюй, Хай Qian. Branch 1..12.

@@ -4,7 +4,7 @@
 #include "geomancy/flying_chart.h"
 #include "geomancy/time_stars.h"
 
-TableInputs TableInputs::ForAzimuth(int azimuth, Moment tableDate) {
+TableInputs TableInputs::ForAzimuth(double azimuth, Moment tableDate) {
     TableInputs in;
     in.azimuth = azimuth;
     in.tableDate = tableDate;
@@ -15,8 +15,8 @@ TableInputs TableInputs::ForAzimuth(int azimuth, Moment tableDate) {
 
 bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
              const CurrentMoment& moment) {
-    const int azimuth = inputs.azimuth;
-    if (azimuth < 0 || azimuth > 360 || tablePeriod < 1 || tablePeriod > 9) return false;
+    const double azimuth = inputs.azimuth;
+    if (!(azimuth >= 0 && azimuth <= 360) || tablePeriod < 1 || tablePeriod > 9) return false;
 
     // The time values of the calculation moment.
     table.currentPeriod = moment.smallCycleStar;

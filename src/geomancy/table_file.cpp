@@ -1,9 +1,11 @@
 #include "geomancy/table_file.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "astro/convert_error.h"
 #include "astro/moment.h"
+#include "geomancy/azimuth_input.h"
 #include "text/ini_file.h"
 
 namespace {
@@ -20,11 +22,11 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 }  // namespace
 
-void SaveTableFile(const std::string& path, Moment date, int azimuth, char decimalSeparator) {
+void SaveTableFile(const std::string& path, Moment date, double azimuth, char decimalSeparator) {
     IniFile ini = IniFile::LoadOrEmpty(path);
     ini.WriteString(kTitleSection, kTitleKey, "gvt");
     ini.WriteString(kSection, kDateKey, FormatIniFloat(date, decimalSeparator));
-    ini.WriteString(kSection, kAzimuthKey, std::to_string(azimuth));
+    ini.WriteString(kSection, kAzimuthKey, FormatAzimuth(azimuth, decimalSeparator));
     ini.Save(path);
 }
 
@@ -46,9 +48,15 @@ TableFileContents ReadTableFile(const std::string& path, Moment now) {
     }
 
     if (const auto text = ini.Value(kSection, kAzimuthKey)) {
-        const auto azimuth = ParseIniInteger(*text);
-        if (!azimuth) throw EConvertError("'" + *text + "' is not a valid integer value");
-        contents.azimuth = std::clamp(*azimuth, 0, 360);
+        if (const auto whole = ParseIniInteger(*text)) {
+            contents.azimuth = std::clamp(*whole, 0, 360);
+        } else {
+            // A tenth of a degree, written by this program under either decimal separator.
+            const auto decimal = ParseIniFloat(*text);
+            if (!decimal || std::fabs(*decimal * 10 - std::round(*decimal * 10)) > 1e-9)
+                throw EConvertError("'" + *text + "' is not a valid integer value");
+            contents.azimuth = std::clamp(std::round(*decimal * 10) / 10, 0.0, 360.0);
+        }
     }
     return contents;
 }

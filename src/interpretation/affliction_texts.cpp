@@ -18,13 +18,15 @@ Side KillingsSide(Branch branch) {
     }
 }
 
-// The facing azimuths whose mountain side lies in the Three Killings.
-bool MountainInKillings(Side side, int a) {
+// The facing azimuths whose mountain side lies in the Three Killings: whole degrees 0..45 and
+// 316..360 for the south, 46..135 west, 136..225 north, 226..315 east; a tenth between two whole
+// degrees goes with the nearer one (45.5 with 46).
+bool MountainInKillings(Side side, double a) {
     switch (side) {
-        case Side::South: return (a >= 0 && a <= 45) || a >= 316;
-        case Side::East: return a >= 226 && a <= 315;
-        case Side::North: return a >= 136 && a <= 225;
-        case Side::West: return a >= 46 && a <= 135;
+        case Side::South: return (a >= 0 && a < 45.5) || a >= 315.5;
+        case Side::East: return a >= 225.5 && a < 315.5;
+        case Side::North: return a >= 135.5 && a < 225.5;
+        case Side::West: return a >= 45.5 && a < 135.5;
     }
     return false;
 }
@@ -39,7 +41,7 @@ const char* SideWord(Side side) {
     return "";
 }
 
-std::string ShaString(Branch branch, int a, const char* ofWhat, const char* warning) {
+std::string ShaString(Branch branch, double a, const char* ofWhat, const char* warning) {
     if (!IsValidBranch(branch)) return "";
     const Side side = KillingsSide(branch);
     std::string text = std::string("Три разрушителя ") + ofWhat + " " + SideWord(side);
@@ -49,7 +51,7 @@ std::string ShaString(Branch branch, int a, const char* ofWhat, const char* warn
 
 }  // namespace
 
-std::string TaiSuiString(int FN, int C, Branch yearBranch, int A) {
+std::string TaiSuiString(int FN, int C, Branch yearBranch, double A) {
     std::string text = "Тай Суй в знаке " + BranchPalaceLabel(yearBranch) +
                        ". Усиливат влияние Дома. ";
     if (!IsValidBranch(yearBranch)) return text;
@@ -72,13 +74,13 @@ std::string TaiSuiString(int FN, int C, Branch yearBranch, int A) {
     return text;
 }
 
-std::string ShaYString(Branch yearBranch, int A) {
+std::string ShaYString(Branch yearBranch, double A) {
     return ShaString(yearBranch, A, "по году",
                      "В этом году Три разрушителя приходят на Гору -- нельзя строить, делать "
                      "ремонт или переезжать в жилище с данным раскладом.");
 }
 
-std::string ShaMString(Branch monthBranch, int A) {
+std::string ShaMString(Branch monthBranch, double A) {
     return ShaString(monthBranch, A, "по сезону",
                      "В этом сезоне Три разрушителя приходят на Гору -- нельзя строить, делать "
                      "ремонт или переезжать в жилище с данным раскладом.");

@@ -11,9 +11,9 @@
 CompassSector LicoDir(double azimuth);
 
 // The facing palace: the outer palace in the sector of the facing azimuth A.
-PalaceIndex ReportFacingPalace(int azimuth);
+PalaceIndex ReportFacingPalace(double azimuth);
 // The mountain palace: the outer palace in the sector of A + 180.
-PalaceIndex ReportMountainPalace(int azimuth);
+PalaceIndex ReportMountainPalace(double azimuth);
 
 // FN, FM, FB: facing, mountain and base star of the facing palace; SN, SM, SB: those of the
 // mountain palace.

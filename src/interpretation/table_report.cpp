@@ -161,7 +161,7 @@ int EarthCycleYears(int P, int FB) {
 }
 
 void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale& locale) {
-    const int A = table.azimuth;
+    const double A = table.azimuth;
     const int C = table.currentPeriod;
     const bool mainChart = InNormalZone(A);
 

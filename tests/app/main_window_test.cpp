@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QtTest/QTest>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
@@ -339,6 +340,25 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndWaitingCommands) {
     EXPECT_TRUE(w.FormCalendar()->isVisible());
 }
 
+// Enter pressed in the main window's own controls ticks "Отображать в календаре" and
+// recalculates, as the command does (the tool windows are tested in the person window's tests).
+TEST_F(MainWindowTest, EnterInTheMainWindowsControlsShowsTheMomentInTheCalendar) {
+    TFormMainGVR w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (QWidget* control : std::initializer_list<QWidget*>{w.EditDayPlus, w.MyDate, w.MyTime}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            w.CheckBoxRasch->setChecked(false);
+            SetPicker(w, EncodeMoment(2001, 3, 4, 5, 6));
+            control->setFocus();
+            ASSERT_EQ(QApplication::focusWidget()->window(), &w);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_TRUE(w.CheckBoxRasch->isChecked()) << control->metaObject()->className();
+            EXPECT_EQ(Shown(w), QStringLiteral("04.03.2001 05:06:00"));
+        }
+    }
+}
 }  // namespace
 
 namespace {

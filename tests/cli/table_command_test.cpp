@@ -79,7 +79,8 @@ TEST(CliTable, BadArgumentsGiveOneLineAndAnError) {
     };
     for (const Case& c : {Case{"table --azimuth 361 --date 2000-01-01", "between 0 and 360"},
                           Case{"table --azimuth -1 --date 2000-01-01", "between 0 and 360"},
-                          Case{"table --azimuth 9.5 --date 2000-01-01", "expected a whole number"},
+                          Case{"table --azimuth 9x --date 2000-01-01", "expected a whole number"},
+                          Case{"table --azimuth 9.55 --date 2000-01-01", "to a tenth"},
                           Case{"table --azimuth 5 --date 2024-02-30", "no such date"},
                           Case{"table --azimuth 5 --date 1899-12-31", "between 1900-01-01"},
                           Case{"table --azimuth 5 --date 2000-01-01 --at 2000-01-01T25:00",

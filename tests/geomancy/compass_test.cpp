@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "geomancy/azimuth_input.h"
+#include "geomancy/flying_chart.h"
 #include "geomancy/palaces.h"
 
 namespace {
@@ -94,31 +95,74 @@ TEST(Compass, GoraToGuaFollowsTheTrigramList) {
     for (MountainIndex m = 0; m < kMountainCount; ++m) EXPECT_EQ(GoraToGua(m), expected[m]) << m;
 }
 
+// Degrees to a tenth are read as written; everything else keeps its text and gets a hint, never
+// another azimuth ("7.5" is not 5, "-5" not 5, "1e9" not 9, "187.5" not 187).
 TEST(AzimuthInput, TextRules) {
     struct Case {
         const char* typed;
-        const char* shown;
-        int azimuth;
+        double azimuth;  // < 0: refused
         const char* facing;
     };
-    for (const Case& c : {Case{"95", "95", 95, "Мао"}, Case{"abc", "0", 0, "Цзы"},
-                          Case{"", "0", 0, "Цзы"}, Case{"-5", "0", 0, "Цзы"},
-                          Case{"-", "0", 0, "Цзы"}, Case{"4.5", "0", 0, "Цзы"},
-                          Case{"999", "360", 360, "Цзы"}, Case{"361", "360", 360, "Цзы"},
-                          Case{"360", "360", 360, "Цзы"}, Case{"007", "007", 7, "Цзы"},
-                          Case{"008", "008", 8, "Гуй"},
-                          Case{"99999999999999999999", "360", 360, "Цзы"}}) {
+    for (const Case& c : {Case{"95", 95, "Мао"}, Case{"007", 7, "Цзы"}, Case{"008", 8, "Гуй"},
+                          Case{"7.4", 7.4, "Цзы"}, Case{"7,5", 7.5, "Гуй"}, Case{"7.", 7, "Цзы"},
+                          Case{"187.5", 187.5, "Дин"}, Case{"187,4", 187.4, "У"},
+                          Case{"360", 360, "Цзы"}, Case{"352.5", 352.5, "Цзы"},
+                          Case{"352,4", 352.4, "Жэнь"}, Case{"360.0", 360, "Цзы"},
+                          Case{"abc", -1, ""}, Case{"", -1, ""}, Case{"-5", -1, ""},
+                          Case{"-", -1, ""}, Case{"+5", -1, ""}, Case{"1e9", -1, ""},
+                          Case{"7.55", -1, ""}, Case{"7.5.1", -1, ""}, Case{".5", -1, ""},
+                          Case{"360.1", -1, ""}, Case{"361", -1, ""},
+                          Case{"99999999999999999999", -1, ""}}) {
+        SCOPED_TRACE(c.typed);
         const AzimuthBox box = CheckAzimuthText(c.typed);
-        EXPECT_EQ(box.text, c.shown) << c.typed;
-        EXPECT_EQ(box.azimuth, c.azimuth) << c.typed;
-        EXPECT_EQ(MountainCaption(box.facing), c.facing) << c.typed;
-        EXPECT_EQ(box.sitting, SittingMountain(box.facing)) << c.typed;
+        EXPECT_EQ(box.text, c.typed);
+        if (c.azimuth < 0) {
+            EXPECT_FALSE(box.hint.empty());
+            continue;
+        }
+        EXPECT_EQ(box.hint, "");
+        EXPECT_DOUBLE_EQ(box.azimuth, c.azimuth);
+        EXPECT_EQ(MountainCaption(box.facing), c.facing);
+        EXPECT_EQ(box.sitting, SittingMountain(box.facing));
     }
-    // The zone follows the (replaced) value.
+    EXPECT_EQ(CheckAzimuthText("-5").hint, "Азимут должен быть от 0 до 360 градусов");
+    EXPECT_EQ(CheckAzimuthText("7.55").hint, "Азимут задается с точностью до десятой градуса");
+    // The normal zone ends half-way between whole degrees 3 and 4 from the centre.
     EXPECT_FALSE(CheckAzimuthText("11").normalZone);
+    EXPECT_FALSE(CheckAzimuthText("3,5").normalZone);
+    EXPECT_TRUE(CheckAzimuthText("3,4").normalZone);
+    EXPECT_TRUE(CheckAzimuthText("356,6").normalZone);
+    EXPECT_FALSE(CheckAzimuthText("356,5").normalZone);
     EXPECT_TRUE(CheckAzimuthText("12").normalZone);
-    EXPECT_TRUE(CheckAzimuthText("xyz").normalZone);  // 0 is in Цзы's normal zone
     EXPECT_FALSE(CheckAzimuthText("353").normalZone);
+}
+
+// The decimal rules agree with the whole-degree ranges of the tables on every whole degree.
+TEST(AzimuthInput, WholeDegreesKeepTheirMountainsZonesAndSectors) {
+    for (int a = 0; a <= 360; ++a) {
+        const int legacyMountain = ((a + 7) / 15 + 1) % kMountainCount;
+        EXPECT_EQ(MountainOfAzimuth(static_cast<double>(a)), legacyMountain) << a;
+        int d = a - MountainCentre(legacyMountain);
+        d = ((d + 540) % 360) - 180;
+        EXPECT_EQ(InNormalZone(static_cast<double>(a)), d >= -3 && d <= 3) << a;
+        EXPECT_EQ(SectorOfAzimuth(a), static_cast<CompassSector>(legacyMountain / 3)) << a;
+    }
+    EXPECT_EQ(MountainOfAzimuth(-0.1), -1);
+    EXPECT_EQ(MountainOfAzimuth(360.1), -1);
+}
+
+TEST(AzimuthInput, WritingAndBoundaries) {
+    EXPECT_EQ(FormatAzimuth(187, ','), "187");
+    EXPECT_EQ(FormatAzimuth(187.5, ','), "187,5");
+    EXPECT_EQ(FormatAzimuth(0.1, '.'), "0.1");
+    EXPECT_EQ(BoundaryNote(187.5, ','), "до границы гор У и Дин 0°");
+    EXPECT_EQ(BoundaryNote(186.6, ','), "до границы гор У и Дин 0,9°");
+    EXPECT_EQ(BoundaryNote(353, ','), "до границы гор Жэнь и Цзы 0,5°");
+    EXPECT_EQ(BoundaryNote(360, ','), "");
+    EXPECT_EQ(BoundaryNote(185.5, ','), "");
+    EXPECT_EQ(BoundaryNote(184, ','), "до границы зоны замещения горы У 0,5°");
+    EXPECT_EQ(BoundaryNote(177.5, ','), "до границы зоны замещения горы У 1°");
+    EXPECT_EQ(BoundaryNote(181, ','), "");
 }
 
 TEST(AzimuthInput, ChoosingAMountainWritesItsCentre) {

@@ -60,6 +60,13 @@ TEST_F(TableFile, RoundTripWithEitherSeparator) {
         EXPECT_NEAR(c.date, 37665.8079649306, 1e-9);
         EXPECT_EQ(c.azimuth, 247);
     }
+    // A tenth of a degree is written with the date's separator and read with either; a whole
+    // azimuth stays an integer for every reader of the file.
+    SaveTableFile(path, 37665.5, 187.5, ',');
+    EXPECT_NE(Read(path).find("Azimut=187,5\r\n"), std::string::npos);
+    EXPECT_EQ(ReadTableFile(path, now_).azimuth, 187.5);
+    Write(path, "[Fild1]\r\nAzimut=7.5\r\n");
+    EXPECT_EQ(ReadTableFile(path, now_).azimuth, 7.5);
     // Files written under either regional setting open everywhere.
     Write(path, "[Fild1]\r\nDate=37665,5\r\n");
     EXPECT_EQ(ReadTableFile(path, now_).date, 37665.5);
@@ -95,8 +102,8 @@ TEST_F(TableFile, BadValuesRaiseTheConversionError) {
     for (const Case& c : {Case{"[Fild1]\r\nDate=вчера\r\nAzimut=90\r\n",
                                "'вчера' is not a valid floating point value"},
                           Case{"[Fild1]\r\nDate=\r\n", "'' is not a valid floating point value"},
-                          Case{"[Fild1]\r\nDate=37665\r\nAzimut=9.5\r\n",
-                               "'9.5' is not a valid integer value"},
+                          Case{"[Fild1]\r\nDate=37665\r\nAzimut=9.55\r\n",
+                               "'9.55' is not a valid integer value"},
                           Case{"[Fild1]\r\nAzimut=север\r\n", "'север' is not a valid integer value"},
                           // Outside the table dates: no chart could be computed for it.
                           Case{"[Fild1]\r\nDate=1e300\r\n", "'1e300' is not a valid date"},

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "geomancy/azimuth_step.h"
 #include "geomancy/ui/table_drawing_widget.h"
@@ -24,11 +26,12 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
 
 TAzimuthBox::TAzimuthBox(QWidget* parent) : QWidget(parent) {
     EditAz = new QLineEdit(QStringLiteral("0"), this);
-    EditAz->setMaxLength(3);
+    EditAz->setMaxLength(5);  // "187,5"
     EditAz->setAlignment(Qt::AlignRight);
-    EditAz->setFixedWidth(EditAz->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10);
+    EditAz->setFixedWidth(EditAz->fontMetrics().horizontalAdvance(QStringLiteral("000,00")) + 10);
     EditAz->installEventFilter(this);
     defaultText_ = EditAz->palette().color(QPalette::Text);
+    defaultBase_ = EditAz->palette().color(QPalette::Base);
 
     UpButton = ArrowButton(Qt::UpArrow, this);
     DownButton = ArrowButton(Qt::DownArrow, this);
@@ -59,22 +62,41 @@ void TAzimuthBox::SetText(const QString& text) {
 QString TAzimuthBox::Text() const { return EditAz->text(); }
 
 void TAzimuthBox::Step(int steps) {
-    SetText(QString::number(StepAzimuth(box_.azimuth, steps)));
+    const double a = box_.azimuth;
+    const int whole = static_cast<int>(std::floor(a));
+    if (a != whole && steps != 0) {
+        SetText(QString::number(steps > 0 ? whole + 1 : whole));
+        steps -= steps > 0 ? 1 : -1;
+        if (steps == 0) return;
+    }
+    SetText(QString::number(StepAzimuth(static_cast<int>(std::lround(box_.azimuth)), steps)));
 }
 
 void TAzimuthBox::EditAzChange(const QString& text) {
     const AzimuthBox box = CheckAzimuthText(text.toStdString());
-    const QString shown = QString::fromStdString(box.text);
-    if (shown != text) {
-        // The replacement text comes back through this handler and is reported from there.
-        EditAz->setText(shown);
-        EditAz->selectAll();
+    QPalette colours = EditAz->palette();
+    if (!box.hint.empty()) {
+        // Never read as another azimuth: the text stays for the user to mend, the chart keeps
+        // the last azimuth read.
+        box_.text = box.text;
+        box_.hint = box.hint;
+        const QString hint = QString::fromStdString(box.hint);
+        colours.setColor(QPalette::Base, QColor(255, 220, 220));
+        EditAz->setPalette(colours);
+        EditAz->setToolTip(hint);
+        if (EditAz->hasFocus() && EditAz->isVisible())
+            QToolTip::showText(EditAz->mapToGlobal(QPoint(0, EditAz->height())), hint, EditAz);
+        emit changed(box_);
         return;
     }
     box_ = box;
-    QPalette colours = EditAz->palette();
+    colours.setColor(QPalette::Base, defaultBase_);
     colours.setColor(QPalette::Text, ScreenColour(AzimuthColour(box.normalZone), defaultText_));
     EditAz->setPalette(colours);
+    if (!EditAz->toolTip().isEmpty()) {
+        EditAz->setToolTip(QString());
+        QToolTip::hideText();
+    }
     emit changed(box_);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The azimuth box of the geomantic table window ("Азимут:"): a three-character edit with an
-// up-down (0..360, wrapping at both ends). Text that breaks the box's rules is replaced as it is
-// typed (not an integer or below 0: "0"; above 360: "360"), the text turns red in a replacement
-// zone, and every change is reported with the mountains the azimuth selects.
+// The azimuth box of the geomantic table window ("Азимут:"): degrees to a tenth ("187,5") with an
+// up-down (whole degrees 0..360, wrapping at both ends). Text that is no azimuth stays as typed,
+// on a pink ground with its hint as tooltip, and the box keeps the last azimuth it read; the text
+// turns red in a replacement zone, and every change is reported with the mountains the azimuth
+// selects (or with the hint).
 #include <QWidget>
 
 #include "geomancy/azimuth_input.h"
@@ -18,9 +19,9 @@ public:
     // Sets the text; the change is reported even when the text stays the same.
     void SetText(const QString& text);
     QString Text() const;
-    // The box as last checked: its azimuth, colour and mountains.
+    // The box as last checked: its hint, and the azimuth, colour and mountains last read.
     const AzimuthBox& Box() const { return box_; }
-    // One step of the up-down (+1 up, −1 down).
+    // One step of the up-down (+1 up, −1 down); from a tenth to the next whole degree that way.
     void Step(int steps);
 
     QLineEdit* EditAz;
@@ -39,4 +40,5 @@ private:
 
     AzimuthBox box_;
     QColor defaultText_;
+    QColor defaultBase_;
 };

@@ -210,6 +210,13 @@ void TFormFh::BuildChartArea() {
     gates->addSpacing(22);
     gates->addWidget(heading("Дополнительные врата:"));
     gates->addWidget(GateExtra);
+    gates->addSpacing(14);
+    // What the chart is: its period, normal or replacement, and the replacement's remark.
+    ChartFacts = new QLabel(desk);
+    ChartFacts->setWordWrap(true);
+    ChartFacts->setTextFormat(Qt::RichText);
+    ChartFacts->setMinimumWidth(GateMain->sizeHint().width());
+    gates->addWidget(ChartFacts);
     gates->addStretch(1);
     auto* row = new QHBoxLayout(desk);
     row->setContentsMargins(4, 4, 14, 4);
@@ -243,7 +250,9 @@ void TFormFh::ResetInputs() {
         DateTable->setDateTime(DateTimeOfMoment(tableDate_));
     }
     Azimuth->SetText(QStringLiteral("0"));  // facing Цзы, sitting У
+    computedLine_.clear();
     StatusLine->clear();
+    if (ChartFacts) ChartFacts->clear();
     modified_ = false;
     hasFileName_ = false;
 }
@@ -262,17 +271,56 @@ void TFormFh::EnableCommands() {
 
 void TFormFh::ShowTable() {
     // A hidden table leaves the status line as it is: it still tells what was last computed.
-    if (presentation_.Shown()) {
-        StatusLine->setText(QString::fromStdString(TableStatusLine(
-            table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale())));
-    }
+    ShowStatusLine();
+    ShowChartFacts();
     Chart->Refresh();
     GateMain->update();
     GateExtra->update();
     EnableCommands();
 }
 
+void TFormFh::ShowStatusLine() {
+    const AzimuthBox& box = Azimuth->Box();
+    if (!box.hint.empty()) {
+        // The box refuses its text: say why where the user looks for the table's state.
+        StatusLine->setText(QString::fromStdString(box.hint));
+        return;
+    }
+    // A hidden table leaves the computed part as it is: it still tells what was last computed.
+    if (presentation_.Shown())
+        computedLine_ = QString::fromStdString(TableStatusLine(
+            table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale()));
+    QString line = computedLine_;
+    // Near an edge a tenth of a degree changes the mountain or the chart: the user is told.
+    const std::string note = BoundaryNote(box.azimuth, QLocale().decimalPoint().at(0).toLatin1());
+    if (!note.empty()) {
+        if (!line.isEmpty()) line += QStringLiteral(" | ");
+        line += QString::fromStdString(note);
+    }
+    StatusLine->setText(line);
+}
+
+void TFormFh::ShowChartFacts() {
+    if (!presentation_.Shown()) {
+        ChartFacts->clear();
+        return;
+    }
+    const GeomanticTable& t = table_;
+    QString text = Text("Период таблицы: %1<br>Текущий период: %2<br>")
+                       .arg(t.tablePeriod)
+                       .arg(t.currentPeriod);
+    if (t.normalZone) {
+        text += Text("Таблица: нормальная");
+    } else {
+        text += Text("<span style=\"color:#c00000\">Таблица: замещения</span><br>Примечание: ") +
+                QString::fromStdString(t.chartComment).toHtmlEscaped();
+    }
+    ChartFacts->setText(text);
+}
+
 void TFormFh::EditAzChange(const AzimuthBox& box) {
+    ShowStatusLine();
+    if (!box.hint.empty()) return;  // the table keeps the last azimuth read
     const QSignalBlocker facing(ComboVoda);
     const QSignalBlocker sitting(ComboGora);
     ComboVoda->setCurrentIndex(box.facing);
@@ -357,7 +405,8 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
         const QSignalBlocker blocker(DateTable);
         DateTable->setDateTime(DateTimeOfMoment(tableDate_));
     }
-    Azimuth->SetText(QString::number(contents.azimuth));
+    Azimuth->SetText(QString::fromStdString(
+        FormatAzimuth(contents.azimuth, QLocale().decimalPoint().at(0).toLatin1())));
     hasFileName_ = true;
     modified_ = false;
     fileName_ = fileName;

@@ -34,7 +34,7 @@ struct TableWindowSources {
 // The windows the table opens; a command whose window is missing stays disabled.
 struct TableWindowLinks {
     // Redraws the facing direction on the compass picture (the azimuth, degrees).
-    std::function<void(int azimuth)> drawCompassFacing;
+    std::function<void(double azimuth)> drawCompassFacing;
     std::function<void()> showCompass;  // "Лопань. Ориентация ГОРЫ."
     // Shows the Ba Zhai window with its trigram list at `item` (GoraToGua), as if chosen.
     std::function<void(int item)> showBaZhai;
@@ -94,6 +94,7 @@ public:
     TFhGate* GateMain;         // "Основные врата:"
     TFhGate* GateExtra;        // "Дополнительные врата:"
     QLabel* StatusLine;
+    QLabel* ChartFacts = nullptr;  // beside the chart: period, normal or replacement, remark
     QMenu* Popup;
 
     // Commands (menus, toolbar and popup share them).
@@ -117,6 +118,9 @@ private:
     void EnableCommands();
     void ShowTable();
     void EditAzChange(const AzimuthBox& box);
+    // The computed table's line, a boundary near the box's azimuth, or why the box refuses its text.
+    void ShowStatusLine();
+    void ShowChartFacts();
     void FacingChosen(int index);
     void SittingChosen(int index);
     void DateChanged();
@@ -128,6 +132,7 @@ private:
     TablePresentation presentation_{table_};
     Moment tableDate_ = 0;
     bool modified_ = false;
+    QString computedLine_;  // the status line of the table last computed
     bool hasFileName_ = false;
     QString fileName_;
 };

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "calendar/moment_format.h"
+#include "geomancy/azimuth_input.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "geomancy/ui/table_chart_widget.h"
 #include "reference/phase_legend.h"
@@ -32,7 +33,7 @@ QStringList HeadingLines(const TFormFh& window) {
             Text("Период таблицы: %1 | Текущий период: %2 | ").arg(t.tablePeriod).arg(t.currentPeriod) +
                 kind,
             Text("Азимут: %1 | Гора: %2 | Вода: %3")
-                .arg(t.azimuth)
+                .arg(Text(FormatAzimuth(t.azimuth, QLocale().decimalPoint().at(0).toLatin1())))
                 .arg(Text(t.sittingMountain), Text(t.facingMountain)),
             Text("Дата строительства или переезда: ") + FormatLongDate(window.TableDate(), QLocale()) +
                 Text(" | Расчет на: ") + FormatLongDate(t.calculationMoment, QLocale())};

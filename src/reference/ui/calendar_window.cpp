@@ -161,15 +161,12 @@ void TFormCalendar::BuildRows() {
     LabelStarLeap = Caption("(дополнительный)", page);
     LabelStarLeap->setStyleSheet(QStringLiteral("color: grey;"));
     LabelStarLeap->setVisible(false);
-    auto* monthPair = new QHBoxLayout;
-    monthPair->setSpacing(4);
-    monthPair->addWidget(month);
-    monthPair->addWidget(LabelStarLeap);
-    monthPair->addStretch();
-    lunar->addLayout(monthPair, 0, 1);
-    lunar->addWidget(Caption("Лунный день:", page), 1, 0);
+    lunar->addWidget(month, 0, 1);
+    // Under the month's number: beside it the caption loses its ")" at the narrow default width.
+    lunar->addWidget(LabelStarLeap, 1, 1);
+    lunar->addWidget(Caption("Лунный день:", page), 2, 0);
     day = Value(page);
-    lunar->addWidget(day, 1, 1);
+    lunar->addWidget(day, 2, 1);
     lunar->setColumnStretch(1, 1);
     rows->addLayout(lunar);
     rows->addWidget(Rule(page));

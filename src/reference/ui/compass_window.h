@@ -1,13 +1,13 @@
 #pragma once
 // "Лопань. Ориентация ГОРЫ.": the compass picture with a transparent overlay of the same size, on
 // which the geomantic table draws the facing direction of the dwelling after every computation.
-// The radius stays until the next one.
+// The radius stays until the next one. Both are scaled together to the window, which the user
+// may resize.
 #include <QImage>
 
 #include "reference/ui/reference_window.h"
 
 class QLabel;
-class QScrollArea;
 
 class TFormTable7 : public ReferenceWindow {
     Q_OBJECT
@@ -18,19 +18,14 @@ public:
     // from the centre: north up, east right.
     void DrawFacing(double azimuth);
 
-    // The overlay (731 × 731, over the picture).
+    // The overlay (731 × 731, over the picture, scaled with it).
     const QImage& Overlay() const { return overlay_; }
 
     QLabel* Picture;
     QLabel* OverlayImage;
-    QScrollArea* Scroll;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QImage overlay_;
-    bool centred_ = false;
 };
 
 constexpr int kCompassImageSize = 731;

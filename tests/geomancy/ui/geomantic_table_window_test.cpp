@@ -160,7 +160,7 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
 
     // The inputs as at every show.
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("0"));
-    EXPECT_EQ(w->Azimuth->EditAz->maxLength(), 3);
+    EXPECT_EQ(w->Azimuth->EditAz->maxLength(), 5);
     EXPECT_EQ(Facing(*w), U("Цзы"));
     EXPECT_EQ(Sitting(*w), U("У"));
     ASSERT_EQ(w->ComboVoda->count(), 24);
@@ -196,8 +196,8 @@ TEST_F(TableWindowTest, TheAzimuthBoxSelectsBothMountains) {
     const Row rows[] = {
         {"7", "7", "Цзы", "У"},       {"8", "8", "Гуй", "Дин"},     {"352", "352", "Жэнь", "Бин"},
         {"353", "353", "Цзы", "У"},   {"360", "360", "Цзы", "У"},   {"247", "247", "Шэнь", "Инь"},
-        {"248", "248", "Гэн", "Цзя"}, {"95", "95", "Мао", "Ю"},     {"abc", "0", "Цзы", "У"},
-        {"-5", "0", "Цзы", "У"},      {"400", "360", "Цзы", "У"},   {"", "0", "Цзы", "У"},
+        {"248", "248", "Гэн", "Цзя"}, {"187,5", "187,5", "Дин", "Гуй"}, {"95", "95", "Мао", "Ю"},
+        {"180", "180", "У", "Цзы"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
@@ -215,6 +215,47 @@ TEST_F(TableWindowTest, TheAzimuthBoxSelectsBothMountains) {
     EXPECT_EQ(w->Azimuth->EditAz->palette().color(QPalette::Text), QColor(255, 0, 0));
     Type(*w, "12");
     EXPECT_EQ(w->Azimuth->EditAz->palette().color(QPalette::Text), normal);
+}
+
+// What is no azimuth stays as typed with a hint on the box and the status line, and the table
+// keeps the last azimuth read; near an edge the status line says so.
+TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
+    auto w = NewWindow();
+    w->show();
+    Type(*w, "95");
+    w->RaschetAction->trigger();
+    const QColor ground = w->Azimuth->EditAz->palette().color(QPalette::Base);
+    for (const char* typed : {"7.55", "-5", "1e9", "abc", "400", ""}) {
+        SCOPED_TRACE(typed);
+        Type(*w, typed);
+        EXPECT_EQ(w->Azimuth->Text(), U(typed));
+        EXPECT_DOUBLE_EQ(w->Azimuth->Box().azimuth, 95);
+        EXPECT_EQ(Facing(*w), U("Мао"));
+        EXPECT_FALSE(w->Azimuth->EditAz->toolTip().isEmpty());
+        EXPECT_NE(w->Azimuth->EditAz->palette().color(QPalette::Base), ground);
+        EXPECT_EQ(w->StatusLine->text(), w->Azimuth->EditAz->toolTip());
+    }
+    // The decimal is computed as written: 187.5 is Дин's outer edge, not У's 187.
+    Type(*w, "187.5");
+    EXPECT_EQ(w->Azimuth->EditAz->palette().color(QPalette::Base), ground);
+    EXPECT_TRUE(w->Azimuth->EditAz->toolTip().isEmpty());
+    EXPECT_EQ(Facing(*w), U("Дин"));
+    w->RaschetAction->trigger();
+    EXPECT_DOUBLE_EQ(w->Table().azimuth, 187.5);
+    EXPECT_FALSE(w->Table().normalZone);
+    EXPECT_TRUE(w->StatusLine->text().startsWith(U("Азимут: 187,5 | ")));
+    EXPECT_TRUE(w->StatusLine->text().endsWith(U(" | до границы гор У и Дин 0°")));
+    // Beside the chart: its period, that it is a replacement, and its remark.
+    const QString facts = w->ChartFacts->text();
+    EXPECT_TRUE(facts.contains(U("Период таблицы: %1").arg(w->Table().tablePeriod))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(U("Таблица: замещения")));
+    EXPECT_TRUE(facts.contains(U("Примечание: ") + QString::fromStdString(w->Table().chartComment)));
+    Type(*w, "180");
+    EXPECT_FALSE(w->StatusLine->text().contains(U("границы")));
+    // A tenth steps to the next whole degree.
+    Type(*w, "187,5");
+    w->Azimuth->UpButton->click();
+    EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("188"));
 }
 
 TEST_F(TableWindowTest, ChoosingAMountainWritesTheFacingCentre) {

@@ -10,6 +10,7 @@
 #include "calendar/moment_format.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
+#include "interpretation/ui/report_window.h"
 
 namespace {
 
@@ -55,6 +56,26 @@ TEST_F(TableInMainWindowTest, AnUnsavedTableMayStopTheProgramFromEnding) {
     answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(main.close());
     EXPECT_EQ(questions, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Reports open in a cascade below the table's toolbar: none hides the azimuth box.
+TEST_F(TableInMainWindowTest, ReportsCascadeClearOfTheAzimuthBox) {
+    TFormMainGVR w;
+    w.show();
+    w.Commands().Action(Command::GeomanticTable)->trigger();
+    TFormFh* fh = w.FormFh();
+    fh->RaschetAction->trigger();
+    const QRect box(fh->Azimuth->mapToGlobal(QPoint(0, 0)), fh->Azimuth->size());
+    fh->InterpretAction->trigger();
+    fh->InterpretAction->trigger();
+    const auto reports = fh->findChildren<TFormFHInter*>();
+    ASSERT_EQ(reports.size(), 2);
+    for (const TFormFHInter* r : reports) EXPECT_FALSE(r->frameGeometry().intersects(box));
+    EXPECT_NE(reports[0]->pos(), reports[1]->pos());
 }
 
 }  // namespace

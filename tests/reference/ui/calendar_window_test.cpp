@@ -62,6 +62,12 @@ TEST_F(CalendarWindowTest, ShowMomentFillsTheRowsAndTheGlyphs) {
     EXPECT_EQ(calendar.LabelYearS->text(), QString::fromUtf8("бирюзовая"));
     EXPECT_FALSE(calendar.LabelStarLeap->isHidden());
     EXPECT_TRUE(calendar.epoch_years->font().bold());
+    // The whole "(дополнительный)" fits the default width, its ")" included.
+    calendar.show();
+    QCoreApplication::processEvents();
+    EXPECT_LE(calendar.LabelStarLeap->sizeHint().width(), calendar.LabelStarLeap->width());
+    EXPECT_LE(calendar.LabelStarLeap->mapTo(&calendar, QPoint(calendar.LabelStarLeap->width(), 0)).x(),
+              calendar.width());
 
     // Glyphs from the 22 pictures of the program's folder.
     ASSERT_FALSE(glyphs.Stvol(5).isNull()) << "glyph pictures are generated into the build folder";
