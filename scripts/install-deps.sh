@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
 # libxml2-utils check the menu entry and the file types in the tests.
-# Safe to run again: it does nothing when everything is present.
+# Safe to run again: it does nothing when everything is present. Packages given as arguments are
+# installed too (scripts/install-ci-deps.sh passes the sanitizer job's).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   tzdata
   poppler-utils
   dpkg-dev file desktop-file-utils libxml2-utils
+  "$@"
 )
 
 missing=()
