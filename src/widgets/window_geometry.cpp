@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 #include "widgets/screen_fit.h"
 
 namespace {
@@ -41,7 +43,10 @@ int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
 // Calendar and circle: on a main window whose client area is lower than their design height
 // plus 80, they take the main client height − 80, whatever height they had.
 void FitMainClient(const WindowSection& section, const ScreenLayout& layout, WindowGeometry& g) {
-    const int room = layout.mainClientHeight - 80;
+    int room = layout.mainClientHeight - 80;
+    // Toolbars taller than the design's leave less: from the default place just below them the
+    // window ends above the status line, which stays readable.
+    if (layout.fitBottom > 0) room = std::min(room, layout.fitBottom - layout.belowMainMenu);
     if (section.fitsMainClient && room < section.height.value) g.height = room;
 }
 

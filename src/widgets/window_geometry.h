@@ -55,6 +55,9 @@ struct ScreenLayout {
     // The part of the screen windows may use (without the task bar); every window is kept fully
     // inside it. Empty: no such limit (a layout made up for a calculation).
     QRect available;
+    // How low the client area of the calendar and circle may reach when they fit the main window,
+    // so that they and their frames leave its status line visible; 0: nothing to keep clear.
+    int fitBottom = 0;
 };
 
 struct WindowGeometry {

@@ -392,3 +392,17 @@ TEST_F(MainWindowTest, TheHelpOpensInTheProgramsOwnWindowAndAMissingPageIsReport
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, OnASmallScreenTheStatusLineAndTheProgressBarStayInSight) {
+    TFormMainGVR w;
+    w.setGeometry(0, 0, 1024, 570);
+    w.show();
+    w.FormSettings()->ButtonDefault->click();
+    QApplication::processEvents();
+    const int statusTop = w.statusBar()->mapToGlobal(QPoint(0, 0)).y();
+    EXPECT_LT(w.FormCalendar()->frameGeometry().bottom(), statusTop);
+    EXPECT_LT(w.FormCircle()->frameGeometry().bottom(), statusTop);
+    // Not behind the toolbar's overflow button, however narrow the window.
+    EXPECT_TRUE(w.statusBar()->isAncestorOf(w.ProgressBarMain));
+    EXPECT_TRUE(w.ProgressBarMain->isVisible());
+}

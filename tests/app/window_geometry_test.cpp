@@ -10,7 +10,7 @@ namespace {
 
 class WindowGeometryTest : public ShellTest {
 protected:
-    ScreenLayout layout{QSize(1600, 1000), 73, 900, {}};
+    ScreenLayout layout{QSize(1600, 1000), 73, 900, {}, 0};
 };
 
 TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
@@ -41,7 +41,7 @@ TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
 }
 
 TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
-    const ScreenLayout low{QSize(1024, 600), 73, 500, {}};
+    const ScreenLayout low{QSize(1024, 600), 73, 500, {}, 0};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
@@ -56,11 +56,15 @@ TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
     RestoreWindowGeometry(circle, *store, WindowSections::Circle, low);
     EXPECT_EQ(calendar.height(), 420);
     EXPECT_EQ(circle.height(), 420);
+    // Toolbars that reach lower than the design's: the windows still end above the status line.
+    const ScreenLayout lowToolbars{QSize(1024, 600), 110, 540, {}, 560};
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, lowToolbars);
+    EXPECT_EQ(calendar.y() + calendar.height(), 560);
 }
 
 TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAndCircle) {
     // Client height 600: 520 is not below 503, so the stored heights stand, even a taller one.
-    const ScreenLayout tall{QSize(1024, 800), 73, 600, {}};
+    const ScreenLayout tall{QSize(1024, 800), 73, 600, {}, 0};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     store->setValue("Calendar/Height", 560);
@@ -70,10 +74,10 @@ TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAn
     EXPECT_EQ(calendar.height(), 560);
     EXPECT_EQ(circle.height(), 300);
     // Client height 582 is the last one below 583: 502.
-    const ScreenLayout justBelow{QSize(1024, 800), 73, 582, {}};
+    const ScreenLayout justBelow{QSize(1024, 800), 73, 582, {}, 0};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justBelow);
     EXPECT_EQ(calendar.height(), 502);
-    const ScreenLayout justEnough{QSize(1024, 800), 73, 583, {}};
+    const ScreenLayout justEnough{QSize(1024, 800), 73, 583, {}, 0};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justEnough);
     EXPECT_EQ(calendar.height(), 560);
 }
