@@ -89,8 +89,10 @@ inline constexpr WindowSection StemBranchDiagram{"Table4", kCentred, kCentred, k
                                                  Visibility::Hidden};
 inline constexpr WindowSection FiveElementDiagram{"Table5", kCentred, kCentred, kNone, kNone,
                                                   Visibility::Hidden};
+// As wide as the table needs where the face is wider than the design's 459.
 inline constexpr WindowSection FiveElementAnalogies{"Table6", kCentred, kCentred, Fixed(207),
-                                                    Fixed(459), Visibility::Hidden};
+                                                    {Placement::AtLeastLaidOut, 459},
+                                                    Visibility::Hidden};
 inline constexpr WindowSection Compass{"Table7", kCentred, kCentred, Fixed(300), Fixed(300),
                                        Visibility::NotStored};
 inline constexpr WindowSection OrgansMeridians{"Table9", kCentred, kCentred, Fixed(411), Fixed(451),

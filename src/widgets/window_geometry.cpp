@@ -24,6 +24,7 @@ int SizeOf(Coordinate c, int current, const ScreenLayout& layout) {
     switch (c.placement) {
         case Placement::Fixed: return c.value;
         case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
+        case Placement::AtLeastLaidOut: return std::max(c.value, current);
         default: return current;
     }
 }
@@ -35,7 +36,8 @@ int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
         case Placement::BelowMainMenu: return layout.belowMainMenu;
         case Placement::RightEdge: return screen - size - 2;
         case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
-        case Placement::NotStored: break;
+        case Placement::NotStored:
+        case Placement::AtLeastLaidOut: break;
     }
     return 0;
 }

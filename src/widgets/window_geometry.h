@@ -15,6 +15,7 @@ enum class Placement {
     BelowMainMenu,    // H₀: main window height − main client height + 50
     RightEdge,        // screen width − window width − 2
     MainClientMinus,  // main client height − the number given
+    AtLeastLaidOut,   // a size: the number given, or the window's laid-out size when larger
 };
 
 struct Coordinate {

@@ -133,3 +133,15 @@ TEST_F(WindowGeometryTest, EverySectionNameIsDistinct) {
 }
 
 }  // namespace
+
+TEST_F(WindowGeometryTest, TheAnalogiesTableOpensWideEnoughForItsColumnsAndKeepsAUsersWidth) {
+    QWidget table;
+    table.resize(512, 207);  // the width its columns need in this face
+    const auto store = OpenSettingsStore();
+    RestoreWindowGeometry(table, *store, WindowSections::FiveElementAnalogies, layout);
+    EXPECT_EQ(table.width(), 512);
+    table.resize(400, 207);
+    store->setValue("Table6/Width", 470);
+    RestoreWindowGeometry(table, *store, WindowSections::FiveElementAnalogies, layout);
+    EXPECT_EQ(table.width(), 470);
+}
