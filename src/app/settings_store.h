@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "widgets/window_cascade.h"
 #include "widgets/window_geometry.h"
 
 // Opens the per-user store of the organisation "Gavrosin".
@@ -71,8 +72,10 @@ inline constexpr WindowSection Person{"People", kCentred, kBelowMenu, kNone, kNo
                                       Visibility::Hidden};
 inline constexpr WindowSection GoodDays{"GoonDay", kCentred, kCentred, Fixed(279), Fixed(509),
                                         Visibility::Hidden, false, -2};
-inline constexpr WindowSection Mansions{"Constell", kCentred, kCentred, Fixed(279), Fixed(509),
-                                        Visibility::Hidden, false, -2};
+// One cascade step from the good days, which share its size: opened together, both are in sight.
+inline constexpr Coordinate kCentredNext{Placement::Centred, kCascadeStep};
+inline constexpr WindowSection Mansions{"Constell", kCentredNext, kCentredNext, Fixed(279),
+                                        Fixed(509), Visibility::Hidden, false, -2};
 inline constexpr WindowSection Relations{"CzPin", kCentred, kCentred, kNone, kNone,
                                          Visibility::Hidden};
 inline constexpr WindowSection YinYangPower{"Power", kCentred, kCentred, kNone, kNone,

@@ -32,7 +32,7 @@ int SizeOf(Coordinate c, int current, const ScreenLayout& layout) {
 int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
     switch (c.placement) {
         case Placement::Fixed: return c.value;
-        case Placement::Centred: return (screen - size) / 2;
+        case Placement::Centred: return (screen - size) / 2 + c.value;
         case Placement::BelowMainMenu: return layout.belowMainMenu;
         case Placement::RightEdge: return screen - size - 2;
         case Placement::MainClientMinus: return layout.mainClientHeight - c.value;

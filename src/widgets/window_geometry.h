@@ -11,7 +11,7 @@ class QWidget;
 enum class Placement {
     NotStored,        // the window keeps no such value
     Fixed,            // the number given
-    Centred,          // (screen − window size) div 2
+    Centred,          // (screen − window size) div 2, + the number given (a cascade step)
     BelowMainMenu,    // H₀: main window height − main client height + 50
     RightEdge,        // screen width − window width − 2
     MainClientMinus,  // main client height − the number given

@@ -30,6 +30,8 @@
 #include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "reference/ui/calendar_window.h"
+#include "tools/ui/constell_window.h"
+#include "tools/ui/good_day_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
 #include "tools/ui/ba_zhai_window.h"
@@ -291,6 +293,8 @@ TEST_F(MainWindowTest, TheDefaultArrangementComesBackFromTheSettings) {
     EXPECT_EQ(w.FormCalendar()->pos(), QPoint(1, layout.belowMainMenu));
     EXPECT_EQ(w.FormCircle()->pos(), QPoint(218, layout.belowMainMenu));
     EXPECT_TRUE(w.FormCircle()->isVisible());
+    // Good days and mansions, opened together, do not hide one another.
+    EXPECT_NE(w.FormGoodDay()->pos(), w.FormConstell()->pos());
 }
 
 TEST_F(MainWindowTest, TheDefaultArrangementLeavesTheNotesAndTheStarCombinationsAlone) {

@@ -145,3 +145,13 @@ TEST_F(WindowGeometryTest, TheAnalogiesTableOpensWideEnoughForItsColumnsAndKeeps
     RestoreWindowGeometry(table, *store, WindowSections::FiveElementAnalogies, layout);
     EXPECT_EQ(table.width(), 470);
 }
+
+TEST_F(WindowGeometryTest, GoodDaysAndMansionsOpenOneCascadeStepApart) {
+    const auto store = OpenSettingsStore();
+    const WindowGeometry days = StoredGeometry(*store, WindowSections::GoodDays, {}, layout);
+    const WindowGeometry mansions = StoredGeometry(*store, WindowSections::Mansions, {}, layout);
+    EXPECT_EQ(days.left, (1600 - 509) / 2);
+    EXPECT_EQ(days.top, (1000 - 279) / 2);
+    EXPECT_EQ(mansions.left, days.left + kCascadeStep);
+    EXPECT_EQ(mansions.top, days.top + kCascadeStep);
+}
