@@ -83,6 +83,7 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     BoundaryLine = new QLabel(StatusBarFH);
     MakeBoundaryWarningLine(BoundaryLine);
     StatusBarFH->addWidget(BoundaryLine);
+    StatusBarFH->addPermanentWidget(ProgressBarMain);
 
     auto* desk = new QWidget(this);
     desk->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -150,14 +151,14 @@ void TFormMainGVR::BuildMomentToolbar() {
     CheckBoxRasch = new QCheckBox(QString::fromUtf8("Отображать в календаре"), bar);
     CheckBoxRasch->setChecked(true);
     bar->addWidget(CheckBoxRasch);
-    bar->addSeparator();
 
-    ProgressBarMain = new QProgressBar(bar);
+    // On the status line rather than the toolbar, where a narrow screen pushed it behind the
+    // overflow button.
+    ProgressBarMain = new QProgressBar(this);
     ProgressBarMain->setRange(0, 100);
     ProgressBarMain->setValue(0);
     ProgressBarMain->setTextVisible(false);
     ProgressBarMain->setFixedWidth(150);
-    bar->addWidget(ProgressBarMain);
 
     connect(NowButton, &QToolButton::clicked, this, &TFormMainGVR::NowButtonClick);
     connect(MyDate, &QDateTimeEdit::dateTimeChanged, this, &TFormMainGVR::MyDateChange);
@@ -423,6 +424,12 @@ ScreenLayout TFormMainGVR::Layout() const {
         if (toolBarArea(bar) == Qt::TopToolBarArea)
             toolbars += bar->sizeHint().height();
     l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
+    // Before the first layout the status line has only its hint; the progress bar may make it taller.
+    const QStatusBar* status = statusBar();
+    // A tool window's frame is taken to be as deep as the main window's.
+    l.fitBottom = geometry().y() + height() - frame - 2 -
+                  std::max({status->height(), status->sizeHint().height(),
+                            ProgressBarMain->sizeHint().height() + 4});
     return l;
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "widgets/window_cascade.h"
 #include "widgets/window_geometry.h"
 
 // Opens the per-user store of the organisation "Gavrosin".
@@ -71,8 +72,10 @@ inline constexpr WindowSection Person{"People", kCentred, kBelowMenu, kNone, kNo
                                       Visibility::Hidden};
 inline constexpr WindowSection GoodDays{"GoonDay", kCentred, kCentred, Fixed(279), Fixed(509),
                                         Visibility::Hidden, false, -2};
-inline constexpr WindowSection Mansions{"Constell", kCentred, kCentred, Fixed(279), Fixed(509),
-                                        Visibility::Hidden, false, -2};
+// One cascade step from the good days, which share its size: opened together, both are in sight.
+inline constexpr Coordinate kCentredNext{Placement::Centred, kCascadeStep};
+inline constexpr WindowSection Mansions{"Constell", kCentredNext, kCentredNext, Fixed(279),
+                                        Fixed(509), Visibility::Hidden, false, -2};
 inline constexpr WindowSection Relations{"CzPin", kCentred, kCentred, kNone, kNone,
                                          Visibility::Hidden};
 inline constexpr WindowSection YinYangPower{"Power", kCentred, kCentred, kNone, kNone,
@@ -89,8 +92,10 @@ inline constexpr WindowSection StemBranchDiagram{"Table4", kCentred, kCentred, k
                                                  Visibility::Hidden};
 inline constexpr WindowSection FiveElementDiagram{"Table5", kCentred, kCentred, kNone, kNone,
                                                   Visibility::Hidden};
+// As wide as the table needs where the face is wider than the design's 459.
 inline constexpr WindowSection FiveElementAnalogies{"Table6", kCentred, kCentred, Fixed(207),
-                                                    Fixed(459), Visibility::Hidden};
+                                                    {Placement::AtLeastLaidOut, 459},
+                                                    Visibility::Hidden};
 inline constexpr WindowSection Compass{"Table7", kCentred, kCentred, Fixed(300), Fixed(300),
                                        Visibility::NotStored};
 inline constexpr WindowSection OrgansMeridians{"Table9", kCentred, kCentred, Fixed(411), Fixed(451),

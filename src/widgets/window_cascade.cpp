@@ -1,7 +1,7 @@
 #include "widgets/window_cascade.h"
 
 QPoint WindowCascade::NextPlace(int screenHeight, int windowHeight) {
-    constexpr int kStep = 20;
+    constexpr int kStep = kCascadeStep;
     constexpr int kBottomMargin = 50;
     QPoint place = first_ + QPoint(offset_, offset_);
     offset_ += kStep;

@@ -4,6 +4,9 @@
 // screen. The text viewers share one cascade; the report windows keep their own.
 #include <QPoint>
 
+// How far right of and below the previous window the next one of a series opens.
+inline constexpr int kCascadeStep = 20;
+
 class WindowCascade {
 public:
     explicit WindowCascade(QPoint first) : first_(first) {}

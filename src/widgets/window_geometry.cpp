@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 #include "widgets/screen_fit.h"
 
 namespace {
@@ -22,6 +24,7 @@ int SizeOf(Coordinate c, int current, const ScreenLayout& layout) {
     switch (c.placement) {
         case Placement::Fixed: return c.value;
         case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
+        case Placement::AtLeastLaidOut: return std::max(c.value, current);
         default: return current;
     }
 }
@@ -29,11 +32,12 @@ int SizeOf(Coordinate c, int current, const ScreenLayout& layout) {
 int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
     switch (c.placement) {
         case Placement::Fixed: return c.value;
-        case Placement::Centred: return (screen - size) / 2;
+        case Placement::Centred: return (screen - size) / 2 + c.value;
         case Placement::BelowMainMenu: return layout.belowMainMenu;
         case Placement::RightEdge: return screen - size - 2;
         case Placement::MainClientMinus: return layout.mainClientHeight - c.value;
-        case Placement::NotStored: break;
+        case Placement::NotStored:
+        case Placement::AtLeastLaidOut: break;
     }
     return 0;
 }
@@ -41,7 +45,10 @@ int PositionOf(Coordinate c, int screen, int size, const ScreenLayout& layout) {
 // Calendar and circle: on a main window whose client area is lower than their design height
 // plus 80, they take the main client height − 80, whatever height they had.
 void FitMainClient(const WindowSection& section, const ScreenLayout& layout, WindowGeometry& g) {
-    const int room = layout.mainClientHeight - 80;
+    int room = layout.mainClientHeight - 80;
+    // Toolbars taller than the design's leave less: from the default place just below them the
+    // window ends above the status line, which stays readable.
+    if (layout.fitBottom > 0) room = std::min(room, layout.fitBottom - layout.belowMainMenu);
     if (section.fitsMainClient && room < section.height.value) g.height = room;
 }
 

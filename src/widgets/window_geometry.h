@@ -11,10 +11,11 @@ class QWidget;
 enum class Placement {
     NotStored,        // the window keeps no such value
     Fixed,            // the number given
-    Centred,          // (screen − window size) div 2
+    Centred,          // (screen − window size) div 2, + the number given (a cascade step)
     BelowMainMenu,    // H₀: main window height − main client height + 50
     RightEdge,        // screen width − window width − 2
     MainClientMinus,  // main client height − the number given
+    AtLeastLaidOut,   // a size: the number given, or the window's laid-out size when larger
 };
 
 struct Coordinate {
@@ -55,6 +56,9 @@ struct ScreenLayout {
     // The part of the screen windows may use (without the task bar); every window is kept fully
     // inside it. Empty: no such limit (a layout made up for a calculation).
     QRect available;
+    // How low the client area of the calendar and circle may reach when they fit the main window,
+    // so that they and their frames leave its status line visible; 0: nothing to keep clear.
+    int fitBottom = 0;
 };
 
 struct WindowGeometry {

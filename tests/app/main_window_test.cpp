@@ -30,6 +30,8 @@
 #include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "reference/ui/calendar_window.h"
+#include "tools/ui/constell_window.h"
+#include "tools/ui/good_day_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
 #include "tools/ui/ba_zhai_window.h"
@@ -291,6 +293,8 @@ TEST_F(MainWindowTest, TheDefaultArrangementComesBackFromTheSettings) {
     EXPECT_EQ(w.FormCalendar()->pos(), QPoint(1, layout.belowMainMenu));
     EXPECT_EQ(w.FormCircle()->pos(), QPoint(218, layout.belowMainMenu));
     EXPECT_TRUE(w.FormCircle()->isVisible());
+    // Good days and mansions, opened together, do not hide one another.
+    EXPECT_NE(w.FormGoodDay()->pos(), w.FormConstell()->pos());
 }
 
 TEST_F(MainWindowTest, TheDefaultArrangementLeavesTheNotesAndTheStarCombinationsAlone) {
@@ -392,3 +396,17 @@ TEST_F(MainWindowTest, TheHelpOpensInTheProgramsOwnWindowAndAMissingPageIsReport
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, OnASmallScreenTheStatusLineAndTheProgressBarStayInSight) {
+    TFormMainGVR w;
+    w.setGeometry(0, 0, 1024, 570);
+    w.show();
+    w.FormSettings()->ButtonDefault->click();
+    QApplication::processEvents();
+    const int statusTop = w.statusBar()->mapToGlobal(QPoint(0, 0)).y();
+    EXPECT_LT(w.FormCalendar()->frameGeometry().bottom(), statusTop);
+    EXPECT_LT(w.FormCircle()->frameGeometry().bottom(), statusTop);
+    // Not behind the toolbar's overflow button, however narrow the window.
+    EXPECT_TRUE(w.statusBar()->isAncestorOf(w.ProgressBarMain));
+    EXPECT_TRUE(w.ProgressBarMain->isVisible());
+}

@@ -10,7 +10,7 @@ namespace {
 
 class WindowGeometryTest : public ShellTest {
 protected:
-    ScreenLayout layout{QSize(1600, 1000), 73, 900, {}};
+    ScreenLayout layout{QSize(1600, 1000), 73, 900, {}, 0};
 };
 
 TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
@@ -41,7 +41,7 @@ TEST_F(WindowGeometryTest, DefaultsFollowTheScreenAndTheMainWindow) {
 }
 
 TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
-    const ScreenLayout low{QSize(1024, 600), 73, 500, {}};
+    const ScreenLayout low{QSize(1024, 600), 73, 500, {}, 0};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, low);
@@ -56,11 +56,15 @@ TEST_F(WindowGeometryTest, ALowMainWindowShortensCalendarAndCircle) {
     RestoreWindowGeometry(circle, *store, WindowSections::Circle, low);
     EXPECT_EQ(calendar.height(), 420);
     EXPECT_EQ(circle.height(), 420);
+    // Toolbars that reach lower than the design's: the windows still end above the status line.
+    const ScreenLayout lowToolbars{QSize(1024, 600), 110, 540, {}, 560};
+    RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, lowToolbars);
+    EXPECT_EQ(calendar.y() + calendar.height(), 560);
 }
 
 TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAndCircle) {
     // Client height 600: 520 is not below 503, so the stored heights stand, even a taller one.
-    const ScreenLayout tall{QSize(1024, 800), 73, 600, {}};
+    const ScreenLayout tall{QSize(1024, 800), 73, 600, {}, 0};
     QWidget calendar, circle;
     const auto store = OpenSettingsStore();
     store->setValue("Calendar/Height", 560);
@@ -70,10 +74,10 @@ TEST_F(WindowGeometryTest, AMainWindowHighEnoughKeepsTheStoredHeightOfCalendarAn
     EXPECT_EQ(calendar.height(), 560);
     EXPECT_EQ(circle.height(), 300);
     // Client height 582 is the last one below 583: 502.
-    const ScreenLayout justBelow{QSize(1024, 800), 73, 582, {}};
+    const ScreenLayout justBelow{QSize(1024, 800), 73, 582, {}, 0};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justBelow);
     EXPECT_EQ(calendar.height(), 502);
-    const ScreenLayout justEnough{QSize(1024, 800), 73, 583, {}};
+    const ScreenLayout justEnough{QSize(1024, 800), 73, 583, {}, 0};
     RestoreWindowGeometry(calendar, *store, WindowSections::Calendar, justEnough);
     EXPECT_EQ(calendar.height(), 560);
 }
@@ -129,3 +133,25 @@ TEST_F(WindowGeometryTest, EverySectionNameIsDistinct) {
 }
 
 }  // namespace
+
+TEST_F(WindowGeometryTest, TheAnalogiesTableOpensWideEnoughForItsColumnsAndKeepsAUsersWidth) {
+    QWidget table;
+    table.resize(512, 207);  // the width its columns need in this face
+    const auto store = OpenSettingsStore();
+    RestoreWindowGeometry(table, *store, WindowSections::FiveElementAnalogies, layout);
+    EXPECT_EQ(table.width(), 512);
+    table.resize(400, 207);
+    store->setValue("Table6/Width", 470);
+    RestoreWindowGeometry(table, *store, WindowSections::FiveElementAnalogies, layout);
+    EXPECT_EQ(table.width(), 470);
+}
+
+TEST_F(WindowGeometryTest, GoodDaysAndMansionsOpenOneCascadeStepApart) {
+    const auto store = OpenSettingsStore();
+    const WindowGeometry days = StoredGeometry(*store, WindowSections::GoodDays, {}, layout);
+    const WindowGeometry mansions = StoredGeometry(*store, WindowSections::Mansions, {}, layout);
+    EXPECT_EQ(days.left, (1600 - 509) / 2);
+    EXPECT_EQ(days.top, (1000 - 279) / 2);
+    EXPECT_EQ(mansions.left, days.left + kCascadeStep);
+    EXPECT_EQ(mansions.top, days.top + kCascadeStep);
+}

@@ -38,6 +38,7 @@
 #include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
+#include "calendar/vocabulary.h"
 #include "interpretation/ui/forecast_report_window.h"
 #include "person/person_file.h"
 #include "person/personal_report.h"
@@ -96,6 +97,19 @@ QLabel* Glyph(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFixedSize(kGlyphSize, kGlyphSize);
     return label;
+}
+
+// Width of the widest of the sixty pillar captions in `font`: the pillar column is made that wide,
+// so that "Гуй (Вода-инь), Хай (Вода-инь)" never breaks inside an element's name.
+int WidestPillarCaption(const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int i = 0; i < 60; ++i) {
+        const Pillar p{static_cast<Stem>(i % 10 + 1), static_cast<Branch>(i % 12 + 1)};
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QString::fromStdString(PillarCaption(p))));
+    }
+    return widest;
 }
 
 // The years of a luck pillar, two short lines under its glyphs.
@@ -409,7 +423,7 @@ QWidget* TFormPeople::BuildPillarColumn(QWidget* results) {
 
     auto* leftBox = new QWidget(results);
     leftBox->setLayout(left);
-    leftBox->setFixedWidth(178);
+    leftBox->setFixedWidth(std::max(178, WidestPillarCaption(small) + 4));
     return leftBox;
 }
 

@@ -27,6 +27,7 @@
 #include "app/settings_window.h"
 #include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
+#include "calendar/vocabulary.h"
 #include "person/person_file.h"
 #include "reference/ui/calendar_window.h"
 #include "text/cp1251.h"
@@ -213,6 +214,21 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
     for (const QAction* a : {w->ActionCopy, w->ChartExport.image, w->ReportPrint.pdf,
                              w->ActionClientReport})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(PeopleWindowTest, EveryPillarCaptionFitsItsColumnOnOneLine) {
+    auto w = MakeWindow();
+    w->show();
+    EnterPerson(*w, "", EncodeMoment(1983, 11, 20, 23, 30), true);
+    w->ActionCalculate->trigger();
+    QApplication::processEvents();
+    // Word wrap would otherwise break "Хай (Вода-инь)" after the hyphen.
+    for (int i = 0; i < 60; ++i) {
+        const QString caption = QString::fromStdString(PillarCaption({i % 10 + 1, i % 12 + 1}));
+        EXPECT_LE(w->PSYear->fontMetrics().horizontalAdvance(caption),
+                  w->PSYear->contentsRect().width())
+            << caption.toStdString();
+    }
 }
 
 TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {
