@@ -12,7 +12,7 @@
 #include "cli/json_writer.h"
 #include "person/person_chart.h"
 #include "person/person_file.h"
-#include "text/atomic_file.h"
+#include "text/whole_file.h"
 #include "text/ini_file.h"
 #include "tools/day_selection.h"
 #include "tools/day_selection_export.h"
@@ -146,23 +146,24 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     const int jobs = ParseJobs(options);
     if (jobs > 1) PrefillCalendarYears(YearOfMoment(from), YearOfMoment(to), jobs);
     const std::vector<DayVerdict> days = SelectDays(from, to, criteria, settings);
-    try {
-        if (const auto path = options.optionalValue("ics")) {
-            // DTSTAMP is the moment of export, in universal time.
-            const QDateTime now = QDateTime::currentDateTimeUtc();
-            const double stamp = EncodeMoment(now.date().year(), now.date().month(), now.date().day(),
-                                              now.time().hour(), now.time().minute(), now.time().second());
-            WriteFileAtomically(*path, DaysIcs(days, criteria, stamp));
-            out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
-            return 0;
-        }
-        if (const auto path = options.optionalValue("csv")) {
-            WriteFileAtomically(*path, DaysCsv(days, criteria, ';'));
-            out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
-            return 0;
-        }
-    } catch (const EFileError& e) {
-        throw CliError(e.what());
+    // Writes an export whole or not at all; a failure is the tool's one line.
+    const auto write = [](const std::string& path, const std::string& bytes) {
+        const std::string error = ReplaceWholeFile(path, bytes);
+        if (!error.empty()) throw CliError(error);
+    };
+    if (const auto path = options.optionalValue("ics")) {
+        // DTSTAMP is the moment of export, in universal time.
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const double stamp = EncodeMoment(now.date().year(), now.date().month(), now.date().day(),
+                                          now.time().hour(), now.time().minute(), now.time().second());
+        write(*path, DaysIcs(days, criteria, stamp));
+        out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+        return 0;
+    }
+    if (const auto path = options.optionalValue("csv")) {
+        write(*path, DaysCsv(days, criteria, ';'));
+        out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+        return 0;
     }
     const bool json = options.flag("json");
     for (const DayVerdict& v : days) {

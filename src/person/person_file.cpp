@@ -62,7 +62,7 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
     ini.WriteString(kSection, kLongitudeKey, std::to_string(person.longitude));
     ini.WriteString(kSection, kSwitchKey, person.longitudeOn ? "1" : "0");
     // The extra keys only when they say something, or to empty one the file already has: a file
-    // of a person without a place keeps the spec's keys alone.
+    // of a person without a place keeps the original keys alone.
     auto extra = [&](const char* key, const std::string& value) {
         if (!value.empty() || ini.Value(kSection, key)) ini.WriteString(kSection, key, value);
     };

@@ -1,7 +1,7 @@
 #pragma once
 // The chosen days as files for other programs: a CSV table for spreadsheets and an iCalendar file
 // (RFC 5545) with one all-day event per day for calendar applications. Both are built as bytes
-// here; the caller writes them (atomically: text/atomic_file.h).
+// here; the caller writes them (whole or not at all: text/whole_file.h).
 #include <string>
 #include <vector>
 

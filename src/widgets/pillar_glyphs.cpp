@@ -33,3 +33,9 @@ void PillarGlyphs::ShowPillarGlyphs(QLabel* stemImage, QLabel* branchImage, Stem
     if (stemImage && IsValidStem(stem)) stemImage->setPixmap(Stvol(stem));
     if (branchImage && IsValidBranch(branch)) branchImage->setPixmap(Vetv(branch));
 }
+
+QLabel* NewGlyphLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFixedSize(kGlyphSize, kGlyphSize);
+    return label;
+}

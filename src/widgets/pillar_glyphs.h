@@ -9,6 +9,8 @@
 
 class QLabel;
 
+class QWidget;
+
 class PillarGlyphs {
 public:
     // Loads the pictures from the program's folder.
@@ -27,3 +29,6 @@ private:
 };
 
 constexpr int kGlyphSize = 20;
+
+// An empty image of a glyph's size, for ShowPillarGlyphs to fill.
+QLabel* NewGlyphLabel(QWidget* parent);

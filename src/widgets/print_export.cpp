@@ -2,6 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QBuffer>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLayout>
@@ -14,13 +16,13 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QWidget>
 
+#include "text/whole_file.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 
@@ -38,8 +40,16 @@ constexpr double kBodyGap = 10;
 // A chart is enlarged on paper at most this much, so that a small diagram does not turn coarse.
 constexpr double kMaxPictureEnlargement = 1.6;
 
-QString CreateError(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason);
+// A document that could not be drawn; a file that could not be written is said by the one writer
+// of whole files (text/whole_file.h).
+QString DrawError(const QString& fileName, const char* what) {
+    return Text("Не удалось создать файл «%1»: %2").arg(QDir::toNativeSeparators(fileName), Text(what));
+}
+
+// Puts the bytes in place whole (flushed and checked) or leaves the old file as it was.
+QString ReplaceFile(const QString& fileName, const QByteArray& bytes) {
+    return QString::fromStdString(
+        ReplaceWholeFile(fileName.toStdString(), std::string(bytes.constData(), bytes.size())));
 }
 
 QString PageNumberText(int page, int pages) {
@@ -149,25 +159,22 @@ int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
 }
 
 QString WritePdfFile(const PrintDocument& document, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return CreateError(fileName, file.errorString());
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(DocumentPageLayout(QLocale()));
         writer.setResolution(300);
         writer.setTitle(document.header);
         writer.setCreator(QStringLiteral("Gavrosin"));
-        if (PaintDocument(writer, document) == 0) {
-            file.cancelWriting();
-            return CreateError(fileName, Text("Не удалось сформировать PDF."));
-        }
+        if (PaintDocument(writer, document) == 0) return DrawError(fileName, "PDF не сформирован.");
     }
-    if (!file.commit()) return CreateError(fileName, file.errorString());
-    return QString();
+    return ReplaceFile(fileName, bytes);
 }
 
 QString WritePngFile(const Picture& picture, const QString& fileName) {
-    if (picture.size.isEmpty()) return CreateError(fileName, Text("Изображение пусто."));
+    if (picture.size.isEmpty()) return DrawError(fileName, "изображение пусто.");
     QImage image(picture.size * kPictureScale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(kPictureScale);
     image.fill(Qt::white);
@@ -179,14 +186,11 @@ QString WritePngFile(const Picture& picture, const QString& fileName) {
         picture.paint(painter);
     }
     image.setDevicePixelRatio(1);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return CreateError(fileName, file.errorString());
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return CreateError(fileName, file.errorString());
-    }
-    if (!file.commit()) return CreateError(fileName, file.errorString());
-    return QString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return DrawError(fileName, "PNG не сформирован.");
+    return ReplaceFile(fileName, bytes);
 }
 
 namespace {

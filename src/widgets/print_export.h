@@ -45,8 +45,8 @@ QPageLayout DocumentPageLayout(const QLocale& locale);
 // number of pages painted.
 int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document);
 
-// Writes the document as a PDF file, replacing `fileName` whole or not at all. "" or the error
-// message ("Cannot create file ...").
+// Writes the document as a PDF file, replacing `fileName` whole or not at all (through
+// ReplaceWholeFile). "" or the error message the user sees.
 QString WritePdfFile(const PrintDocument& document, const QString& fileName);
 // Writes the picture as PNG at twice its screen size, whole or not at all. "" or the error message.
 inline constexpr int kPictureScale = 2;

@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "text/whole_file.h"
 
 namespace {
 
@@ -45,17 +46,10 @@ bool DataFolderIsShared() {
 
 // Copies the template whole or not at all.
 bool CopyTemplate(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) return false;
+    std::string bytes;
+    if (!ReadWholeFile(from.toStdString(), bytes).empty()) return false;
     if (!QDir().mkpath(QFileInfo(to).absolutePath())) return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError || target.write(bytes) != bytes.size()) {
-        target.cancelWriting();
-        return false;
-    }
-    return target.commit();
+    return ReplaceWholeFile(to.toStdString(), bytes).empty();
 }
 
 // Whether the program may change the file: an existing file is opened for writing (which leaves

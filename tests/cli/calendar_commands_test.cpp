@@ -196,7 +196,7 @@ TEST(CliSelect, FilesAndErrors) {
         {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp", "no such file"},
         {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "needs --person"},
         {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "one of --json"},
-        {"select --from 2024-01-01 --to 2024-02-01 --ics /nonexistent/dir/x.ics", "Cannot"},
+        {"select --from 2024-01-01 --to 2024-02-01 --ics /nonexistent/dir/x.ics", "не сохранён"},
     };
     for (const Case& c : cases) {
         const CliRun bad = RunCli(c.arguments);

@@ -93,12 +93,6 @@ QLabel* Bold(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* Glyph(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kGlyphSize, kGlyphSize);
-    return label;
-}
-
 // Width of the widest of the sixty pillar captions in `font`: the pillar column is made that wide,
 // so that "Гуй (Вода-инь), Хай (Вода-инь)" never breaks inside an element's name.
 int WidestPillarCaption(const QFont& font) {
@@ -386,8 +380,8 @@ QWidget* TFormPeople::BuildPillarColumn(QWidget* results) {
                          const char* signCaption, Pillar PersonChart::*field) {
         auto* line = new QHBoxLayout;
         line->setSpacing(2);
-        stem = Result(Glyph(results));
-        branch = Result(Glyph(results));
+        stem = Result(NewGlyphLabel(results));
+        branch = Result(NewGlyphLabel(results));
         sign = new PillarLink(Caption(signCaption), results);
         sign->setFont(small);  // a styled label takes no font from its parent
         line->addWidget(stem);
@@ -480,8 +474,8 @@ QHBoxLayout* TFormPeople::BuildLuckPillars(QWidget* results) {
         const int column = 2 * (kLuckPillarCount - 1 - i);
         LuckAge[i] = Result(new QLabel(results));
         LuckAge[i]->setAlignment(Qt::AlignCenter);
-        LuckStvol[i] = Result(Glyph(results));
-        LuckVetv[i] = Result(Glyph(results));
+        LuckStvol[i] = Result(NewGlyphLabel(results));
+        LuckVetv[i] = Result(NewGlyphLabel(results));
         luck->addWidget(LuckAge[i], 0, column, Qt::AlignHCenter);
         luck->addWidget(LuckStvol[i], 1, column, Qt::AlignHCenter);
         luck->addWidget(LuckVetv[i], 2, column, Qt::AlignHCenter);

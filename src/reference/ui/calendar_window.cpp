@@ -25,12 +25,6 @@ QLabel* Value(QWidget* parent) {
     return label;
 }
 
-QLabel* Glyph(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kGlyphSize, kGlyphSize);
-    return label;
-}
-
 QFrame* Rule(QWidget* parent) {
     auto* rule = new QFrame(parent);
     rule->setFrameShape(QFrame::HLine);
@@ -86,8 +80,8 @@ void TFormCalendar::BuildRows() {
                          const char* linkText, Pillar CurrentMoment::*field) {
         auto* line = new QHBoxLayout;
         line->setSpacing(2);
-        stem = Glyph(page);
-        branch = Glyph(page);
+        stem = NewGlyphLabel(page);
+        branch = NewGlyphLabel(page);
         link = new PillarLink(QString::fromUtf8(linkText), page);
         line->addWidget(stem);
         line->addWidget(branch);

@@ -28,7 +28,7 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
-#include "text/atomic_file.h"
+#include "text/whole_file.h"
 #include "text/ini_file.h"
 #include "tools/day_selection_export.h"
 #include "widgets/error_box.h"
@@ -518,13 +518,9 @@ bool TFormDaySelection::SaveExport(const QString& filter, const QString& suffix,
     request.proposedName = U("выбор дней.") + suffix;
     const QString path = AskFileName(this, request);
     if (path.isEmpty()) return false;
-    try {
-        WriteFileAtomically(path.toStdString(), bytes);
-    } catch (const EFileError& e) {
-        ShowErrorBox(this, QString::fromStdString(e.what()));
-        return false;
-    }
-    return true;
+    const std::string error = ReplaceWholeFile(path.toStdString(), bytes);
+    if (!error.empty()) ShowErrorBox(this, QString::fromStdString(error));
+    return error.empty();
 }
 
 void TFormDaySelection::ExportCsvClick() {
