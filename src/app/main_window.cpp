@@ -438,8 +438,9 @@ void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose, std::function<v
 }
 
 void TFormMainGVR::AllCalc(Moment m) {
-    cascade_->AllCalc(m, YearOfMoment(PickerMoment()), CurrentTimeSettings());
-    ShowBoundaryWarnings(BoundaryLine, m, CurrentTimeSettings());
+    const TimeSettings settings = CurrentTimeSettings();
+    cascade_->AllCalc(m, YearOfMoment(PickerMoment()), settings);
+    ShowBoundaryWarnings(BoundaryLine, m, settings);
     ShowStatusLine();  // a followed home place may have changed its summer time
 }
 
