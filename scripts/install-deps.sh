@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
-# libxml2-utils check the menu entry and the file types in the tests.
+# libxml2-utils check the menu entry and the file types in the tests. clang-format-14 is the pinned
+# formatter of scripts/format.sh (the CI fails on a file it would change).
 # Safe to run again: it does nothing when everything is present. Packages given as arguments are
 # installed too (scripts/install-ci-deps.sh passes the sanitizer job's).
 set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
+  clang-format-14
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
