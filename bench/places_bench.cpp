@@ -29,14 +29,15 @@ void BM_PlaceSearchPerKeystroke(benchmark::State& state) {
             }
         }
     }
-    state.counters["per_keystroke"] =
-        benchmark::Counter(static_cast<double>(keystrokes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_keystroke"] = benchmark::Counter(
+        static_cast<double>(keystrokes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PlaceSearchPerKeystroke)->Unit(benchmark::kMillisecond);
 
 void BM_PlaceTableLoad(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(PlaceTable::Load(QStringLiteral(GAVROSIN_BINARY_DIR "/places.tsv.z"), nullptr));
+        benchmark::DoNotOptimize(
+            PlaceTable::Load(QStringLiteral(GAVROSIN_BINARY_DIR "/places.tsv.z"), nullptr));
 }
 BENCHMARK(BM_PlaceTableLoad)->Unit(benchmark::kMillisecond)->Iterations(2);
 

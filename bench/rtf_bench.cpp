@@ -22,8 +22,8 @@ std::string ManyFontsRtf(int fonts, int characters) {
 }
 
 void BM_ReadRtfManyFonts(benchmark::State& state) {
-    const std::string rtf = ManyFontsRtf(static_cast<int>(state.range(0)),
-                                         static_cast<int>(state.range(1)));
+    const std::string rtf =
+        ManyFontsRtf(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) benchmark::DoNotOptimize(ReadRtf(rtf));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size()));
 }

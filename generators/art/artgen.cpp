@@ -17,54 +17,54 @@ namespace {
 // Writes through a temporary file, so that an interrupted run never leaves half a picture.
 // The format follows the file name: ".bmp" or ".png".
 bool savePicture(const QDir& folder, const art::Picture& picture) {
-  const QString path = folder.filePath(picture.fileName);
-  const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
-  QSaveFile file(path);
-  if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-      !picture.image.save(&file, format.constData()) || !file.commit()) {
-    std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file.fileName()),
-                 qPrintable(file.errorString()));
-    return false;
-  }
-  return true;
+    const QString path = folder.filePath(picture.fileName);
+    const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
+    QSaveFile file(path);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+        !picture.image.save(&file, format.constData()) || !file.commit()) {
+        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file.fileName()),
+                     qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QGuiApplication app(argc, argv);
-  const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
-  if (argc != 2 && !icons) {
-    std::fprintf(stderr, "usage: %s [--icons] <output folder>\n", argv[0]);
-    return 2;
-  }
-  const char* output = argv[argc - 1];
-  const QDir folder(QString::fromLocal8Bit(output));
-  if (!folder.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "artgen: cannot create the folder %s\n", output);
-    return 1;
-  }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s [--icons] <output folder>\n", argv[0]);
+        return 2;
+    }
+    const char* output = argv[argc - 1];
+    const QDir folder(QString::fromLocal8Bit(output));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "artgen: cannot create the folder %s\n", output);
+        return 1;
+    }
 
-  art::Pictures pictures;
-  if (icons) {
-    art::drawIcons(pictures);
-  } else {
-    art::drawSignGlyphs(pictures);
-    art::drawEclipticCircle(pictures);
-    art::drawBaZhaiHouses(pictures);
-    art::drawLoShuSquare(pictures);
-    art::drawMountainsDiagram(pictures);
-    art::drawElementCycles(pictures);
-    art::drawCompass(pictures);
-    art::drawRuler(pictures);
-  }
+    art::Pictures pictures;
+    if (icons) {
+        art::drawIcons(pictures);
+    } else {
+        art::drawSignGlyphs(pictures);
+        art::drawEclipticCircle(pictures);
+        art::drawBaZhaiHouses(pictures);
+        art::drawLoShuSquare(pictures);
+        art::drawMountainsDiagram(pictures);
+        art::drawElementCycles(pictures);
+        art::drawCompass(pictures);
+        art::drawRuler(pictures);
+    }
 
-  bool ok = true;
-  for (const art::Picture& picture : pictures) {
-    ok = savePicture(folder, picture) && ok;
-  }
-  return ok ? 0 : 1;
+    bool ok = true;
+    for (const art::Picture& picture : pictures) {
+        ok = savePicture(folder, picture) && ok;
+    }
+    return ok ? 0 : 1;
 }

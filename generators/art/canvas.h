@@ -17,8 +17,8 @@ namespace art {
 
 // One finished picture and the file name it is saved under inside bmp/.
 struct Picture {
-  QString fileName;
-  QImage image;
+    QString fileName;
+    QImage image;
 };
 using Pictures = std::vector<Picture>;
 
@@ -44,20 +44,20 @@ void drawLabelOnBox(QPainter& painter, QPointF centre, const QString& text, cons
 // One line of a block of lines: a label, Chinese characters or a trigram's bars (for bars,
 // `lines` and `width` as for drawTrigram), taking `height` pixels of the block.
 struct StackItem {
-  enum class Kind { Text, Hanzi, Bars };
-  Kind kind;
-  QFont font;
-  QColor colour;
-  QString text;
-  double height;
-  int lines = 0;
-  int width = 0;
+    enum class Kind { Text, Hanzi, Bars };
+    Kind kind;
+    QFont font;
+    QColor colour;
+    QString text;
+    double height;
+    int lines = 0;
+    int width = 0;
 
-  static StackItem label(const QFont& font, const QColor& colour, const QString& text,
-                         double height);
-  static StackItem hanzi(const QFont& font, const QColor& colour, const QString& text,
-                         double height);
-  static StackItem bars(int lines, int width, const QColor& colour, double height);
+    static StackItem label(const QFont& font, const QColor& colour, const QString& text,
+                           double height);
+    static StackItem hanzi(const QFont& font, const QColor& colour, const QString& text,
+                           double height);
+    static StackItem bars(int lines, int width, const QColor& colour, double height);
 };
 // The lines one under the other, the block centred on a point: a block reads the same in every
 // sector of a circle, whether the sector lies across the picture or along it.
@@ -74,25 +74,26 @@ QColor tint(const QColor& colour, double strength);
 // zero direction: a compass with north or south at the top, or the ecliptic with longitude 0 on
 // the left.
 class Dial {
- public:
-  static Dial northUp(QPointF centre);   // azimuth 0 up, 90 right
-  static Dial southUp(QPointF centre);   // azimuth 0 down, 90 left
-  static Dial ecliptic(QPointF centre);  // longitude 0 left, 90 up
+public:
+    static Dial northUp(QPointF centre);   // azimuth 0 up, 90 right
+    static Dial southUp(QPointF centre);   // azimuth 0 down, 90 left
+    static Dial ecliptic(QPointF centre);  // longitude 0 left, 90 up
 
-  QPointF centre() const { return centre_; }
-  QPointF point(double radius, double degrees) const;
-  // The ring piece between two radii from one direction clockwise to another (inner 0: a wedge).
-  QPainterPath sector(double innerRadius, double outerRadius, double from, double to) const;
-  void drawCircle(QPainter& painter, double radius) const;
-  void drawRadius(QPainter& painter, double innerRadius, double outerRadius, double degrees) const;
+    QPointF centre() const { return centre_; }
+    QPointF point(double radius, double degrees) const;
+    // The ring piece between two radii from one direction clockwise to another (inner 0: a wedge).
+    QPainterPath sector(double innerRadius, double outerRadius, double from, double to) const;
+    void drawCircle(QPainter& painter, double radius) const;
+    void drawRadius(QPainter& painter, double innerRadius, double outerRadius,
+                    double degrees) const;
 
- private:
-  Dial(QPointF centre, double zeroScreenAngle) : centre_(centre), zero_(zeroScreenAngle) {}
-  // Qt's angle (counter-clockwise from three o'clock) of a direction of this dial.
-  double screenAngle(double degrees) const { return zero_ - degrees; }
+private:
+    Dial(QPointF centre, double zeroScreenAngle) : centre_(centre), zero_(zeroScreenAngle) {}
+    // Qt's angle (counter-clockwise from three o'clock) of a direction of this dial.
+    double screenAngle(double degrees) const { return zero_ - degrees; }
 
-  QPointF centre_;
-  double zero_;
+    QPointF centre_;
+    double zero_;
 };
 
 }  // namespace art

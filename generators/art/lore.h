@@ -24,34 +24,35 @@ QString elementName(Element element);   // "Дерево", ...
 QString elementHanzi(Element element);  // 木, ...
 
 struct Sign {
-  QString hanzi;
-  QString name;  // Russian transliteration, as the program names it
-  Element element;
+    QString hanzi;
+    QString name;  // Russian transliteration, as the program names it
+    Element element;
 };
 // Heavenly stems 1..10 (index 0 is stem 1, Цзя) and earthly branches 1..12 (index 0 is Цзы).
 const std::array<Sign, 10>& stems();
 const std::array<Sign, 12>& branches();
 
 struct Trigram {
-  QString hanzi;
-  QString name;
-  int lines;    // bit 2 top line, bit 0 bottom line; a set bit is a solid (yang) line
-  int azimuth;  // its direction in the Later Heaven arrangement, degrees from north
-  int palace;   // its Lo Shu number
-  Element element;
+    QString hanzi;
+    QString name;
+    int lines;    // bit 2 top line, bit 0 bottom line; a set bit is a solid (yang) line
+    int azimuth;  // its direction in the Later Heaven arrangement, degrees from north
+    int palace;   // its Lo Shu number
+    Element element;
 };
-// The eight trigrams in the program's numbering 1..8 (Цянь, Дуй, Ли, Чжэнь, Сюнь, Кань, Гэнь, Кунь).
+// The eight trigrams in the program's numbering 1..8 (Цянь, Дуй, Ли, Чжэнь, Сюнь, Кань, Гэнь,
+// Кунь).
 const std::array<Trigram, 8>& trigrams();
 const Trigram& trigramOfPalace(int palace);      // palace 1..9 except 5
 const Trigram& trigramOfDirection(int azimuth);  // azimuth 0, 45, ..., 315
 
 enum class MountainKind { Stem, Branch, Trigram };
 struct Mountain {
-  QString hanzi;
-  QString name;
-  MountainKind kind;
-  Element element;
-  int centreAzimuth;  // each mountain spans 7.5 degrees to either side
+    QString hanzi;
+    QString name;
+    MountainKind kind;
+    Element element;
+    int centreAzimuth;  // each mountain spans 7.5 degrees to either side
 };
 // The 24 mountains clockwise from Жэнь (centre 345 degrees).
 const std::array<Mountain, 24>& mountains();
@@ -60,10 +61,10 @@ const std::array<Mountain, 24>& mountains();
 const std::array<QString, 24>& termHanzi();
 
 struct BaZhaiSector {
-  QString name;     // "Шэн Ци", ...
-  QString hanzi;    // 生气, ...
-  QString meaning;  // a word or two of what the sector brings
-  bool auspicious;
+    QString name;     // "Шэн Ци", ...
+    QString hanzi;    // 生气, ...
+    QString meaning;  // a word or two of what the sector brings
+    bool auspicious;
 };
 // The eight sectors: four auspicious (Шэн Ци, Тянь И, Янь Нянь, Фу Вэй), then four inauspicious
 // (Хо Хай, У Гуй, Лю Ша, Цзюэ Мин).

@@ -16,10 +16,10 @@ QColor mountainGround(MountainKind kind);
 QString mountainKindCaption(MountainKind kind);  // "Небесные стволы", ...
 
 struct RingLayout {
-  double inner;
-  double outer;
-  int hanziSize;  // pixel size of the Chinese characters
-  int textSize;   // pixel size of the Russian names
+    double inner;
+    double outer;
+    int hanziSize;  // pixel size of the Chinese characters
+    int textSize;   // pixel size of the Russian names
 };
 
 // 24 cells of 15 degrees, Chinese character outside, Russian name inside; the borders of the

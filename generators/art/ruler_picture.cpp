@@ -16,8 +16,8 @@ constexpr int kLength = 432;
 constexpr int kHeight = 20;
 
 struct Segment {
-  int last;  // last millimetre of the segment
-  bool fortunate;
+    int last;  // last millimetre of the segment
+    bool fortunate;
 };
 
 // Upper bounds of the 32 segments in millimetres, and their fortune.
@@ -43,37 +43,39 @@ const QColor kUnfortunate(190, 190, 190);
 }  // namespace
 
 void drawRuler(Pictures& out) {
-  QImage image = blankCanvas(kLength, kHeight);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  // Millimetre n is the pixel column n - 1.
-  int first = 1;
-  for (int i = 0; i < 32; ++i) {
-    const Segment& s = kSegments[i];
-    painter.fillRect(first - 1, 0, s.last - first + 1, kHeight,
-                     s.fortunate ? kFortunate : kUnfortunate);
-    // A line opens every segment, a dark one every group of four.
-    if (i > 0) {
-      painter.fillRect(first - 1, 0, 1, kHeight, i % 4 == 0 ? QColor(30, 30, 30) : QColor(110, 110, 110));
+    QImage image = blankCanvas(kLength, kHeight);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // Millimetre n is the pixel column n - 1.
+    int first = 1;
+    for (int i = 0; i < 32; ++i) {
+        const Segment& s = kSegments[i];
+        painter.fillRect(first - 1, 0, s.last - first + 1, kHeight,
+                         s.fortunate ? kFortunate : kUnfortunate);
+        // A line opens every segment, a dark one every group of four.
+        if (i > 0) {
+            painter.fillRect(first - 1, 0, 1, kHeight,
+                             i % 4 == 0 ? QColor(30, 30, 30) : QColor(110, 110, 110));
+        }
+        first = s.last + 1;
     }
-    first = s.last + 1;
-  }
-  // The character of each group in its middle, on a patch of the group's colour.
-  painter.setFont(hanziFont(12));
-  painter.setPen(QColor(20, 20, 20));
-  for (int g = 0; g < 8; ++g) {
-    const Segment& second = kSegments[4 * g + 1];
-    const QPointF middle(second.last, 8);
-    painter.fillRect(QRectF(middle.x() - 7, 1, 14, 14), second.fortunate ? kFortunate : kUnfortunate);
-    drawHanzi(painter, middle, kGroupHanzi[g]);
-  }
-  // Millimetre scale along the bottom: every 10 mm a short tick, every 50 mm a longer one.
-  for (int mm = 10; mm < kLength; mm += 10) {
-    const int length = mm % 50 == 0 ? 5 : 3;
-    painter.fillRect(mm - 1, kHeight - length, 1, length, QColor(40, 40, 40));
-  }
-  painter.end();
-  out.push_back({QStringLiteral("line.bmp"), image});
+    // The character of each group in its middle, on a patch of the group's colour.
+    painter.setFont(hanziFont(12));
+    painter.setPen(QColor(20, 20, 20));
+    for (int g = 0; g < 8; ++g) {
+        const Segment& second = kSegments[4 * g + 1];
+        const QPointF middle(second.last, 8);
+        painter.fillRect(QRectF(middle.x() - 7, 1, 14, 14),
+                         second.fortunate ? kFortunate : kUnfortunate);
+        drawHanzi(painter, middle, kGroupHanzi[g]);
+    }
+    // Millimetre scale along the bottom: every 10 mm a short tick, every 50 mm a longer one.
+    for (int mm = 10; mm < kLength; mm += 10) {
+        const int length = mm % 50 == 0 ? 5 : 3;
+        painter.fillRect(mm - 1, kHeight - length, 1, length, QColor(40, 40, 40));
+    }
+    painter.end();
+    out.push_back({QStringLiteral("line.bmp"), image});
 }
 
 }  // namespace art

@@ -68,6 +68,7 @@ PageTextResult PageToCp1251Text(const PageSource& page) {
     if ((result.error = FirstCharacterOutsideCp1251(page))) return result;
     std::string& out = result.bytes;
     out += Utf8ToCp1251(page.title) + "\r\n\r\n";
-    for (const PageParagraph& p : page.paragraphs) out += Utf8ToCp1251(PlainParagraphText(p)) + "\r\n";
+    for (const PageParagraph& p : page.paragraphs)
+        out += Utf8ToCp1251(PlainParagraphText(p)) + "\r\n";
     return result;
 }

@@ -11,7 +11,9 @@ std::string Trimmed(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 // The first problem of a line's characters: bytes that are not UTF-8, or a control character.
 std::optional<std::string> CharacterProblem(const std::string& line) {
@@ -64,8 +66,10 @@ bool SplitInline(const std::string& text, std::vector<PageRun>& runs, std::strin
         }
     }
     flush();
-    if (bold) unclosed = "**";
-    else if (italic) unclosed = "*";
+    if (bold)
+        unclosed = "**";
+    else if (italic)
+        unclosed = "*";
     return !bold && !italic;
 }
 

@@ -1,5 +1,5 @@
-#include "page_output.h"
 #include "page_source.h"
+#include "page_output.h"
 #include "text/cp1251.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
@@ -27,7 +27,8 @@ TEST(PageSource, ReadsTitleParagraphsListsAndInlineStyles) {
     ASSERT_EQ(r.page.paragraphs.size(), 4u);
     const PageParagraph& first = r.page.paragraphs[0];
     EXPECT_EQ(first.line, 3);
-    EXPECT_EQ(PlainParagraphText(first), "Солнце на 285°; месяц Чоу продолжается, строка перенесена.");
+    EXPECT_EQ(PlainParagraphText(first),
+              "Солнце на 285°; месяц Чоу продолжается, строка перенесена.");
     ASSERT_EQ(first.runs.size(), 5u);
     EXPECT_TRUE(first.runs[1].bold);
     EXPECT_EQ(first.runs[1].text, "285°");
@@ -56,7 +57,9 @@ struct BadPage {
     std::string messagePart;
 };
 
-void PrintTo(const BadPage& page, std::ostream* os) { *os << page.name; }
+void PrintTo(const BadPage& page, std::ostream* os) {
+    *os << page.name;
+}
 
 class PageSourceRejects : public testing::TestWithParam<BadPage> {};
 
@@ -69,21 +72,20 @@ TEST_P(PageSourceRejects, NamesTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, PageSourceRejects,
-    testing::Values(
-        BadPage{"EmptyFile", "", 1, "title"},
-        BadPage{"NoTitle", "Абзац без заголовка.\n\nЕще.\n", 1, "title"},
-        BadPage{"HashWithoutBlank", "#Заголовок\n\nАбзац.\n", 1, "title"},
-        BadPage{"EmptyTitle", "#   \n\nАбзац.\n", 1, "title"},
-        BadPage{"NoParagraphs", "# Заголовок\n\n", 3, "no paragraphs"},
-        BadPage{"SecondHeading", "# Т\n\nА.\n\n## Раздел\n", 5, "heading"},
-        BadPage{"Table", "# Т\n\n| a | b |\n", 3, "tables"},
-        BadPage{"Link", "# Т\n\nСм. [тут](http://x).\n", 3, "links"},
-        BadPage{"Html", "# Т\n\nА <b>жирно</b>.\n", 3, "HTML"},
-        BadPage{"UnclosedBold", "# Т\n\nОдин.\n\nДва **жирно\nи дальше.\n", 5, "**"},
-        BadPage{"UnclosedItalic", "# Т\n\n- пункт *курсив\n", 3, "*"},
-        BadPage{"NotUtf8", "# Т\n\n\xCF\xF0\xE8\xE2\xE5\xF2\n", 3, "UTF-8"},
-        BadPage{"ControlCharacter", std::string("# Т\n\nА\x01.\n"), 3, "control"},
-        BadPage{"EmptyListItem", "# Т\n\n- \n", 3, "list item"}),
+    testing::Values(BadPage{"EmptyFile", "", 1, "title"},
+                    BadPage{"NoTitle", "Абзац без заголовка.\n\nЕще.\n", 1, "title"},
+                    BadPage{"HashWithoutBlank", "#Заголовок\n\nАбзац.\n", 1, "title"},
+                    BadPage{"EmptyTitle", "#   \n\nАбзац.\n", 1, "title"},
+                    BadPage{"NoParagraphs", "# Заголовок\n\n", 3, "no paragraphs"},
+                    BadPage{"SecondHeading", "# Т\n\nА.\n\n## Раздел\n", 5, "heading"},
+                    BadPage{"Table", "# Т\n\n| a | b |\n", 3, "tables"},
+                    BadPage{"Link", "# Т\n\nСм. [тут](http://x).\n", 3, "links"},
+                    BadPage{"Html", "# Т\n\nА <b>жирно</b>.\n", 3, "HTML"},
+                    BadPage{"UnclosedBold", "# Т\n\nОдин.\n\nДва **жирно\nи дальше.\n", 5, "**"},
+                    BadPage{"UnclosedItalic", "# Т\n\n- пункт *курсив\n", 3, "*"},
+                    BadPage{"NotUtf8", "# Т\n\n\xCF\xF0\xE8\xE2\xE5\xF2\n", 3, "UTF-8"},
+                    BadPage{"ControlCharacter", std::string("# Т\n\nА\x01.\n"), 3, "control"},
+                    BadPage{"EmptyListItem", "# Т\n\n- \n", 3, "list item"}),
     [](const testing::TestParamInfo<BadPage>& info) { return std::string(info.param.name); });
 
 TEST(PageOutput, RichDocumentHasTitleGapsAndJustifiedParagraphs) {

@@ -23,7 +23,8 @@ int Fail(const std::string& where, const std::string& message) {
 }
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return s.size() >= suffix.size() &&
+           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 bool ReadWhole(const fs::path& path, std::string& bytes) {
@@ -74,8 +75,10 @@ int main(int argc, char** argv) {
     const fs::path output = argv[2];
     const bool rtf = EndsWith(output.string(), ".rtf");
     if (!rtf && !EndsWith(output.string(), ".txt"))
-        return Fail(source, "a page source is named <page>.rtf.md or <page>.txt.md; this one "
-                            "would give " + output.filename().string() + ", which the program never opens");
+        return Fail(source,
+                    "a page source is named <page>.rtf.md or <page>.txt.md; this one "
+                    "would give " +
+                        output.filename().string() + ", which the program never opens");
 
     std::string text;
     if (!ReadWhole(source, text)) return Fail(source, "cannot read the page source");

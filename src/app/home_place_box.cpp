@@ -17,7 +17,9 @@
 #include "widgets/zone_combo.h"
 
 namespace {
-QString Caption(const char* s) { return QString::fromUtf8(s); }
+QString Caption(const char* s) {
+    return QString::fromUtf8(s);
+}
 }  // namespace
 
 HomePlaceBox::HomePlaceBox(QComboBox* zone, UpDownEdit* summer, UpDownEdit* longitude,
@@ -113,7 +115,8 @@ void LoadZoneSetting(const QSettings& store, QComboBox* zone) {
     zone->setCurrentIndex(index >= 0 && index < kZoneCount ? index : -1);
     bool ok = false;
     const int seconds = ReadText(store, Setting::ZoneSeconds).toInt(&ok);
-    if (ok && std::abs(seconds) <= 15 * 3600) SelectZoneCaption(zone, ZoneCaptionOfSeconds(seconds));
+    if (ok && std::abs(seconds) <= 15 * 3600)
+        SelectZoneCaption(zone, ZoneCaptionOfSeconds(seconds));
 }
 
 void SaveZoneSetting(QSettings& store, const QComboBox* zone) {

@@ -28,7 +28,7 @@ public:
     QPushButton* ButtonPlace;  // "Выбрать..."
     QPushButton* ButtonClear;  // "Убрать"
     QLabel* LabelPlace;
-    QCheckBox* CheckFollow;    // "Следовать летнему времени места"
+    QCheckBox* CheckFollow;  // "Следовать летнему времени места"
 
     // Asks the user for a place (the picker; tests replace it).
     std::function<std::optional<Place>(QWidget*)> askPlace;

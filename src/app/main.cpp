@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     // The interface is Russian whatever the regional settings: the buttons of message boxes and
     // file dialogs too ("Да", "Нет", "Отмена"). Without the translation file they stay English.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
     // The main window creates every other window in the start-up order and runs the first
     // calculation. A person or table file named as the first argument is opened by its window.

@@ -17,7 +17,7 @@ struct CommandInfo {
     const char* toolbarHint;  // nullptr: not on the toolbar; "" : the caption
     const char* badge;        // the letters of its toolbar picture
     Group group;
-    bool ready;               // its window is part of the program
+    bool ready;  // its window is part of the program
 };
 
 // Captions and shortcuts exactly as the user sees them.
@@ -29,8 +29,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {Command::Exit, "Выход", "Ctrl+Q", nullptr, "", Group::File, true},
     {Command::Calendar, "Календарь", "", "", "Кл", Group::Windows, true},
     {Command::Circle, "Круг эклиптики", "", "", "Кр", Group::Windows, true},
-    {Command::SeasonsList, "Наступление сезонов солнечного календаря", "", "", "Сз",
-     Group::Windows, false},
+    {Command::SeasonsList, "Наступление сезонов солнечного календаря", "", "", "Сз", Group::Windows,
+     false},
     {Command::GoodDays, "12 установлений", "", "", "12", Group::Windows, false},
     {Command::Mansions, "28 созвездий", "", "", "28", Group::Windows, false},
     {Command::Relations, "Стволы и ветви", "", "", "СВ", Group::Windows, false},
@@ -96,12 +96,14 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
         if (*info.shortcut) {
             QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
             // "Enter" answers both the keypad's Enter and the main Return key.
-            if (keys.front() == QKeySequence(Qt::Key_Enter)) keys.append(QKeySequence(Qt::Key_Return));
+            if (keys.front() == QKeySequence(Qt::Key_Enter))
+                keys.append(QKeySequence(Qt::Key_Return));
             action->setShortcuts(keys);
         }
         if (info.toolbarHint) {
             action->setIcon(BadgeIcon(info));
-            action->setToolTip(QString::fromUtf8(*info.toolbarHint ? info.toolbarHint : info.caption));
+            action->setToolTip(
+                QString::fromUtf8(*info.toolbarHint ? info.toolbarHint : info.caption));
         }
         action->setEnabled(info.ready);
         actions_[static_cast<int>(info.command)] = action;
@@ -116,16 +118,16 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     file->addSeparator();
     add(file, {Command::Exit});
     QMenu* windows = bar->addMenu(QString::fromUtf8("Окна"));
-    add(windows, {Command::Calendar, Command::Circle, Command::SeasonsList, Command::GoodDays,
-                  Command::Mansions, Command::Relations, Command::Ruler, Command::BaZhai,
-                  Command::StarCombinations, Command::Trigrams, Command::Notes,
-                  Command::DaySelection});
+    add(windows,
+        {Command::Calendar, Command::Circle, Command::SeasonsList, Command::GoodDays,
+         Command::Mansions, Command::Relations, Command::Ruler, Command::BaZhai,
+         Command::StarCombinations, Command::Trigrams, Command::Notes, Command::DaySelection});
     windows->addSeparator();
     add(windows, {Command::StarDescriptions, Command::BaZhaiSectors, Command::YinYangPower});
     windows->addSeparator();
-    add(windows, {Command::LoShu, Command::StemBranchTable, Command::StemBranchDiagram,
-                  Command::FiveElementDiagram, Command::FiveElementAnalogies,
-                  Command::OrgansMeridians});
+    add(windows,
+        {Command::LoShu, Command::StemBranchTable, Command::StemBranchDiagram,
+         Command::FiveElementDiagram, Command::FiveElementAnalogies, Command::OrgansMeridians});
     QMenu* service = bar->addMenu(QString::fromUtf8("Сервис"));
     add(service, {Command::Help, Command::About});
 

@@ -12,15 +12,40 @@ class QToolBar;
 
 enum class Command {
     // "Файл"
-    NewWindow, Person, GeomanticTable, Settings, Exit,
+    NewWindow,
+    Person,
+    GeomanticTable,
+    Settings,
+    Exit,
     // "Окна"
-    Calendar, Circle, SeasonsList, GoodDays, Mansions, Relations, Ruler, BaZhai,
-    StarCombinations, Trigrams, Notes, DaySelection, StarDescriptions, BaZhaiSectors, YinYangPower, LoShu,
-    StemBranchTable, StemBranchDiagram, FiveElementDiagram, FiveElementAnalogies, OrgansMeridians,
+    Calendar,
+    Circle,
+    SeasonsList,
+    GoodDays,
+    Mansions,
+    Relations,
+    Ruler,
+    BaZhai,
+    StarCombinations,
+    Trigrams,
+    Notes,
+    DaySelection,
+    StarDescriptions,
+    BaZhaiSectors,
+    YinYangPower,
+    LoShu,
+    StemBranchTable,
+    StemBranchDiagram,
+    FiveElementDiagram,
+    FiveElementAnalogies,
+    OrgansMeridians,
     // "Сервис"
-    Help, About,
+    Help,
+    About,
     // Popup menu only
-    PopupPerson, PopupShowInCalendar, PopupSettings,
+    PopupPerson,
+    PopupShowInCalendar,
+    PopupSettings,
     Count
 };
 

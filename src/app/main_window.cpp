@@ -24,22 +24,15 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "widgets/boundary_warning_line.h"
-#include "widgets/clock.h"
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
-#include "widgets/error_box.h"
-#include "widgets/help_viewer.h"
-#include "widgets/page_viewer.h"
-#include "widgets/picker_moment.h"
-#include "widgets/program_folder.h"
-#include "widgets/screen_fit.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
-#include "gavrosin_version.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
+#include "gavrosin_version.h"
 #include "geomancy/ui/geomantic_table_window.h"
+#include "interpretation/ui/client_document.h"
 #include "interpretation/ui/table_report_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
@@ -50,7 +43,6 @@
 #include "reference/ui/lo_shu_window.h"
 #include "reference/ui/notes_window.h"
 #include "reference/ui/organs_meridians_window.h"
-#include "interpretation/ui/client_document.h"
 #include "reference/ui/phase_legend_window.h"
 #include "reference/ui/ruler_window.h"
 #include "reference/ui/seasons_list_window.h"
@@ -63,6 +55,14 @@
 #include "tools/ui/relations_window.h"
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
+#include "widgets/boundary_warning_line.h"
+#include "widgets/clock.h"
+#include "widgets/error_box.h"
+#include "widgets/help_viewer.h"
+#include "widgets/page_viewer.h"
+#include "widgets/picker_moment.h"
+#include "widgets/program_folder.h"
+#include "widgets/screen_fit.h"
 
 TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     {
@@ -134,7 +134,8 @@ void TFormMainGVR::BuildMomentToolbar() {
     bar->addWidget(new QLabel(QString::fromUtf8(" шаг (дни): "), bar));
     EditDayPlus = new QLineEdit(QStringLiteral("1"), bar);
     EditDayPlus->setMaxLength(kDayStepMaxLength);
-    EditDayPlus->setFixedWidth(EditDayPlus->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    EditDayPlus->setFixedWidth(
+        EditDayPlus->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     EditDayPlus->installEventFilter(this);
     bar->addWidget(EditDayPlus);
 
@@ -195,10 +196,10 @@ void TFormMainGVR::ConnectCommands() {
     on(Command::FiveElementDiagram, [this] { ShowWindow(fiveElementDiagram_); });
     on(Command::FiveElementAnalogies, [this] { ShowWindow(analogies_); });
     on(Command::OrgansMeridians, [this] { ShowWindow(organs_); });
-    for (Command c : {Command::SeasonsList, Command::Ruler, Command::Notes, Command::LoShu,
-                      Command::StemBranchTable, Command::StemBranchDiagram,
-                      Command::FiveElementDiagram, Command::FiveElementAnalogies,
-                      Command::OrgansMeridians})
+    for (Command c :
+         {Command::SeasonsList, Command::Ruler, Command::Notes, Command::LoShu,
+          Command::StemBranchTable, Command::StemBranchDiagram, Command::FiveElementDiagram,
+          Command::FiveElementAnalogies, Command::OrgansMeridians})
         commands_->Action(c)->setEnabled(true);
     // The stem and branch tools.
     on(Command::GoodDays, [this] { ShowWindow(goodDay_); });
@@ -286,10 +287,9 @@ void TFormMainGVR::CreateCalendarWindows(const ScreenLayout& layout) {
 
     // The seasons list shows the main calculation's year term table and follows the moment while
     // it is showing.
-    seasons_ = new TFormSeasoneList(
-        {[this] { return cascade_->YearTerms(); },
-         [this] { return CurrentTimeSettings().summerHours; }},
-        this);
+    seasons_ = new TFormSeasoneList({[this] { return cascade_->YearTerms(); },
+                                     [this] { return CurrentTimeSettings().summerHours; }},
+                                    this);
     windows_.Add(seasons_, WindowSections::Seasons, layout);
     cascade_->AddFollower([this](Moment) {
         if (seasons_->isVisible()) seasons_->LabelChange(PickerMoment());
@@ -351,7 +351,8 @@ void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     czPin_ = new TFormCzPin(*glyphs_, this);
     windows_.Add(czPin_, WindowSections::Relations, layout);
     connect(calendar_, &TFormCalendar::pillarLinkClicked, czPin_, &TFormCzPin::SelectPillar);
-    connect(czPin_, &TFormCzPin::OfficerLinkClicked, goodDay_, &TFormGoodDay::ShowOfficerOfBranches);
+    connect(czPin_, &TFormCzPin::OfficerLinkClicked, goodDay_,
+            &TFormGoodDay::ShowOfficerOfBranches);
 
     analogies_ = new TFormTable6(this);
     windows_.Add(analogies_, WindowSections::FiveElementAnalogies, layout);
@@ -402,7 +403,9 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     return person;
 }
 
-Moment TFormMainGVR::PickerMoment() const { return MomentOfDateTime(MyDate->dateTime()); }
+Moment TFormMainGVR::PickerMoment() const {
+    return MomentOfDateTime(MyDate->dateTime());
+}
 
 TimeSettings TFormMainGVR::CurrentTimeSettings() const {
     return settings_->TimeSettingsAt(PickerMoment());
@@ -421,10 +424,10 @@ ScreenLayout TFormMainGVR::Layout() const {
     // (Each toolbar has a row of its own.)
     int toolbars = 0;
     for (const QToolBar* bar : findChildren<QToolBar*>())
-        if (toolBarArea(bar) == Qt::TopToolBarArea)
-            toolbars += bar->sizeHint().height();
+        if (toolBarArea(bar) == Qt::TopToolBarArea) toolbars += bar->sizeHint().height();
     l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
-    // Before the first layout the status line has only its hint; the progress bar may make it taller.
+    // Before the first layout the status line has only its hint; the progress bar may make it
+    // taller.
     const QStatusBar* status = statusBar();
     // A tool window's frame is taken to be as deep as the main window's.
     l.fitBottom = geometry().y() + height() - frame - 2 -
@@ -472,7 +475,9 @@ void TFormMainGVR::NowButtonClick() {
     if (CheckBoxRasch->isChecked()) AllCalc(now);
 }
 
-void TFormMainGVR::TimerTick() { NowButton->setText(FormatShortDateLongTime(Now(), QLocale())); }
+void TFormMainGVR::TimerTick() {
+    NowButton->setText(FormatShortDateLongTime(Now(), QLocale()));
+}
 
 void TFormMainGVR::MyDateChange() {
     if (CheckBoxRasch->isChecked()) AllCalc(PickerMoment());
@@ -509,7 +514,9 @@ void TFormMainGVR::ShowInCalendarClick() {
     CheckBoxRaschClick();
 }
 
-void TFormMainGVR::SettingsClick() { settings_->exec(); }
+void TFormMainGVR::SettingsClick() {
+    settings_->exec();
+}
 
 void TFormMainGVR::SettingsApplied() {
     cascade_->InvalidateYearTermTable();
@@ -517,7 +524,9 @@ void TFormMainGVR::SettingsApplied() {
     ShowStatusLine();
 }
 
-void TFormMainGVR::DefaultLayoutClick() { windows_.ApplyDefaultLayout(Layout()); }
+void TFormMainGVR::DefaultLayoutClick() {
+    windows_.ApplyDefaultLayout(Layout());
+}
 
 void TFormMainGVR::NewWindowClick() {
     const QString program = QCoreApplication::applicationFilePath();
@@ -535,11 +544,12 @@ void TFormMainGVR::HelpClick() {
 
 void TFormMainGVR::AboutClick() {
     const auto store = OpenSettingsStore();
-    QMessageBox::about(this, QString::fromUtf8("О программе"),
-                       QString::fromUtf8(kApplicationTitle) + QLatin1Char('\n') +
-                           ReadText(*store, Setting::Version) + QStringLiteral("\n\n") +
-                           QString::fromUtf8(kLicenceText) +
-                           QString::fromUtf8("\nМеста рождения: GeoNames (geonames.org), CC BY 4.0"));
+    QMessageBox::about(
+        this, QString::fromUtf8("О программе"),
+        QString::fromUtf8(kApplicationTitle) + QLatin1Char('\n') +
+            ReadText(*store, Setting::Version) + QStringLiteral("\n\n") +
+            QString::fromUtf8(kLicenceText) +
+            QString::fromUtf8("\nМеста рождения: GeoNames (geonames.org), CC BY 4.0"));
 }
 
 void TFormMainGVR::ShowStatusLine() {

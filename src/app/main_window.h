@@ -80,7 +80,7 @@ public:
     void TimerTick();
     void MyDateChange();
     void MyTimeChange();
-    void AddDaysClick();    // "Прибавить дни"
+    void AddDaysClick();       // "Прибавить дни"
     void SubtractDaysClick();  // "Отнять дни"
     void EditDayPlusChange();
     void CheckBoxRaschClick();
@@ -102,7 +102,7 @@ public:
     QCheckBox* CheckBoxRasch;
     QProgressBar* ProgressBarMain;
     QStatusBar* StatusBarFH;
-    QLabel* StatusLine;  // the time settings line in StatusBarFH
+    QLabel* StatusLine;    // the time settings line in StatusBarFH
     QLabel* BoundaryLine;  // the moment within minutes of a calendar boundary, hidden otherwise
     QTimer* ClockTimer;
 
@@ -185,5 +185,6 @@ private:
     std::vector<CloseGuard> closeGuards_;
     bool shownOnce_ = false;
     QWidget* commandLineWindow_ = nullptr;  // opened a file named on the command line
-    WindowCascade personCascade_{QPoint(24, 24)};  // extra person windows, from the first one's place
+    WindowCascade personCascade_{
+        QPoint(24, 24)};  // extra person windows, from the first one's place
 };

@@ -1,10 +1,10 @@
 #include "app/moment_cascade.h"
 
-#include "widgets/direction_drawing.h"
 #include "astro/sun_position.h"
 #include "calendar/moment_calendar.h"
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
+#include "widgets/direction_drawing.h"
 
 MomentCascade::MomentCascade(TFormCalendar& calendar, TFormCircle& circle)
     : calendar_(calendar), circle_(circle) {}

@@ -33,4 +33,6 @@ void Write(QSettings& store, const SettingKey& key, const QVariant& value) {
     store.setValue(PathOf(key), value);
 }
 
-void Remove(QSettings& store, const SettingKey& key) { store.remove(PathOf(key)); }
+void Remove(QSettings& store, const SettingKey& key) {
+    store.remove(PathOf(key));
+}

@@ -2,9 +2,13 @@
 
 #include <cmath>
 
-long double DegreesToRadians(long double degrees) { return degrees * kPi / 180.0L; }
+long double DegreesToRadians(long double degrees) {
+    return degrees * kPi / 180.0L;
+}
 
-long double RadiansToDegrees(long double radians) { return radians * 180.0L / kPi; }
+long double RadiansToDegrees(long double radians) {
+    return radians * 180.0L / kPi;
+}
 
 long double NormaliseDegrees(long double x) {
     // rint rounds as nearbyint does (to nearest, ties to even) without saving and restoring the
@@ -20,8 +24,14 @@ long double AngleDifference(long double a, long double b) {
     return d;
 }
 
-long double SinDegrees(long double x) { return std::sin(DegreesToRadians(NormaliseDegrees(x))); }
+long double SinDegrees(long double x) {
+    return std::sin(DegreesToRadians(NormaliseDegrees(x)));
+}
 
-long double CosDegrees(long double x) { return std::cos(DegreesToRadians(NormaliseDegrees(x))); }
+long double CosDegrees(long double x) {
+    return std::cos(DegreesToRadians(NormaliseDegrees(x)));
+}
 
-long double TanDegrees(long double x) { return std::tan(DegreesToRadians(NormaliseDegrees(x))); }
+long double TanDegrees(long double x) {
+    return std::tan(DegreesToRadians(NormaliseDegrees(x)));
+}

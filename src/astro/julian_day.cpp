@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsJulianLeapYear(int year) { return year % 4 == 0; }
+bool IsJulianLeapYear(int year) {
+    return year % 4 == 0;
+}
 
 bool IsGregorianLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -14,12 +16,12 @@ bool IsGregorianLeapYear(int year) {
 
 int MonthLength(int year, int month, bool gregorian) {
     switch (month) {
-    case 4: case 6: case 9: case 11:
-        return 30;
-    case 2:
-        return (gregorian ? IsGregorianLeapYear(year) : IsJulianLeapYear(year)) ? 29 : 28;
-    default:
-        return 31;
+        case 4:
+        case 6:
+        case 9:
+        case 11: return 30;
+        case 2: return (gregorian ? IsGregorianLeapYear(year) : IsJulianLeapYear(year)) ? 29 : 28;
+        default: return 31;
     }
 }
 
@@ -36,7 +38,8 @@ JulianDay DateFormula(int year, int month, int day, bool gregorian) {
         year -= 1;
         month += 12;
     }
-    double j = std::trunc(365.25 * (year + 4716)) + std::trunc(30.6001 * (month + 1)) + day - 1524.5;
+    double j =
+        std::trunc(365.25 * (year + 4716)) + std::trunc(30.6001 * (month + 1)) + day - 1524.5;
     if (gregorian) j += 2 - (year / 100) + (year / 400);
     return j;
 }
@@ -79,4 +82,6 @@ Moment MomentOfDate(int year, int month, int day) {
     return JulianDayOfDate(year, month, day) - JulianDayOffset;
 }
 
-HistoricalDate DateOfMoment(Moment x) { return DateOfJulianDay(x + JulianDayOffset); }
+HistoricalDate DateOfMoment(Moment x) {
+    return DateOfJulianDay(x + JulianDayOffset);
+}

@@ -23,8 +23,12 @@ struct HistoricalDate {
     }
 };
 
-inline JulianDay JulianDayOfMoment(Moment x) { return x + JulianDayOffset; }
-inline Moment MomentOfJulianDay(JulianDay j) { return j - JulianDayOffset; }
+inline JulianDay JulianDayOfMoment(Moment x) {
+    return x + JulianDayOffset;
+}
+inline Moment MomentOfJulianDay(JulianDay j) {
+    return j - JulianDayOffset;
+}
 
 // JulianDay of 00:00 of a historical date. Raises EConvertError: "Invalid year", "Invalid month",
 // "Invalid day", "Date invalid due to calendar change".

@@ -66,8 +66,8 @@ std::string ZoneCaptionOfSeconds(int seconds) {
         std::snprintf(text, sizeof text, "(GMT %c%02d:%02d)", seconds < 0 ? '-' : '+', a / 3600,
                       a / 60 % 60);
     else
-        std::snprintf(text, sizeof text, "(GMT %c%02d:%02d:%02d)", seconds < 0 ? '-' : '+', a / 3600,
-                      a / 60 % 60, a % 60);
+        std::snprintf(text, sizeof text, "(GMT %c%02d:%02d:%02d)", seconds < 0 ? '-' : '+',
+                      a / 3600, a / 60 % 60, a % 60);
     return text;
 }
 
@@ -87,7 +87,8 @@ double TimeSettings::zoneDays() const {
     return seconds ? *seconds / 86400.0 : 0.0;
 }
 
-TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitude, bool longitudeOn) {
+TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitude,
+                                         bool longitudeOn) {
     TimeSettings s;
     s.zoneCaption = ZoneCaptionOfIndex(index);
     s.summerHours = summerHours;
@@ -96,7 +97,9 @@ TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitu
     return s;
 }
 
-float LetneeVremja(int summerHours) { return static_cast<float>(summerHours) / 24.0f; }
+float LetneeVremja(int summerHours) {
+    return static_cast<float>(summerHours) / 24.0f;
+}
 
 Moment ZoneMomentOf(Moment civil, const TimeSettings& s) {
     return civil - LetneeVremja(s.summerHours);
@@ -120,9 +123,8 @@ Moment PillarMomentOf(Moment civil, const TimeSettings& s) {
 }
 
 std::string StatusLineText(const TimeSettings& s) {
-    std::string longitudePart = s.longitudeOn
-        ? "долгота " + std::to_string(s.longitude) + " (гр.)"
-        : std::string("долгота не учтена");
+    std::string longitudePart = s.longitudeOn ? "долгота " + std::to_string(s.longitude) + " (гр.)"
+                                              : std::string("долгота не учтена");
     return " GMT: " + s.zoneCaption + " | летнее время: " + std::to_string(s.summerHours) + " | " +
            longitudePart;
 }

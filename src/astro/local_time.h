@@ -38,9 +38,9 @@ int NearestZoneIndex(int seconds);
 // The time settings every calculation reads afresh: zone, summer shift, longitude and its switch.
 struct TimeSettings {
     std::string zoneCaption = ZoneTable[kDefaultZoneIndex].caption;
-    int summerHours = 0;        // -5..+5, applied all year round
-    int longitude = 37;         // whole degrees, east positive, -180..+180
-    bool longitudeOn = false;   // "Учитывать долготу:"
+    int summerHours = 0;       // -5..+5, applied all year round
+    int longitude = 37;        // whole degrees, east positive, -180..+180
+    bool longitudeOn = false;  // "Учитывать долготу:"
 
     static TimeSettings WithZoneIndex(int index, int summerHours = 0, int longitude = 37,
                                       bool longitudeOn = false);

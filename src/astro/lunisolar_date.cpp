@@ -18,13 +18,19 @@ double ChinaShiftOf(Moment x) {
 }
 
 // The major term (even TermIndex) of Gregorian month 1..12.
-TermIndex MajorTermOfMonth(int month) { return (2 * month + 18) % 24; }
+TermIndex MajorTermOfMonth(int month) {
+    return (2 * month + 18) % 24;
+}
 
 }  // namespace
 
-double ChinaTimeOfUniversal(Moment t) { return t + ChinaShiftOf(t); }
+double ChinaTimeOfUniversal(Moment t) {
+    return t + ChinaShiftOf(t);
+}
 
-Moment UniversalOfChinaTime(double c) { return c - ChinaShiftOf(c); }
+Moment UniversalOfChinaTime(double c) {
+    return c - ChinaShiftOf(c);
+}
 
 Moment NextMajorTerm(Moment t) {
     const HistoricalDate date = DateOfMoment(t);
@@ -54,7 +60,9 @@ Moment PreviousMajorTerm(Moment t) {
     }
 }
 
-ChinaDate ChinaDateOf(double chinaTime) { return static_cast<ChinaDate>(std::floor(chinaTime)); }
+ChinaDate ChinaDateOf(double chinaTime) {
+    return static_cast<ChinaDate>(std::floor(chinaTime));
+}
 
 ChinaDate NewMoonStart(double y) {
     return ChinaDateOf(ChinaTimeOfUniversal(LastNewMoon(UniversalOfChinaTime(y))));
@@ -103,7 +111,7 @@ LunarDate LunisolarDate(Moment x) {
         g = NextMajorDate(MomentOfDate(year + 1, 12, 15));
     }
 
-    const ChinaDate m12 = NextNewMoonDate(f);  // first day of the month after the solstice month
+    const ChinaDate m12 = NextNewMoonDate(f);   // first day of the month after the solstice month
     const ChinaDate m11 = NewMoonStart(g + 1);  // first day of the next solstice month
     const ChinaDate r = NewMoonStart(e + 1);    // first day of the month of e
 

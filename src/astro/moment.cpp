@@ -9,7 +9,9 @@ constexpr double kMillisecondsPerDay = 86400000.0;
 // Day count of 1970-01-01, the epoch of the civil-day arithmetic below.
 constexpr long kUnixEpochDayCount = 25569;
 
-bool IsLeap(long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(long y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(long y, int m) {
     static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -64,14 +66,21 @@ CivilDateTime DecodeMoment(Moment x) {
     return t;
 }
 
-Moment EncodeMoment(int year, int month, int day, int hour, int minute, int second, int millisecond) {
+Moment EncodeMoment(int year, int month, int day, int hour, int minute, int second,
+                    int millisecond) {
     const double ms = ((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond;
     return static_cast<double>(DayNumberOfDate(year, month, day)) + ms / kMillisecondsPerDay;
 }
 
-int YearOfMoment(Moment x) { return DecodeMoment(x).year; }
-int MonthOfMoment(Moment x) { return DecodeMoment(x).month; }
-int HourOfMoment(Moment x) { return DecodeMoment(x).hour; }
+int YearOfMoment(Moment x) {
+    return DecodeMoment(x).year;
+}
+int MonthOfMoment(Moment x) {
+    return DecodeMoment(x).month;
+}
+int HourOfMoment(Moment x) {
+    return DecodeMoment(x).hour;
+}
 
 double TimeOfMoment(Moment x) {
     const double totalMs = std::round(x * kMillisecondsPerDay);

@@ -20,38 +20,38 @@ struct PhaseTerm {
 };
 
 constexpr PhaseTerm kNewMoonTerms[] = {
-    {-0.40720L, 0, 0, 1, 0, 0},  {+0.17241L, 1, 1, 0, 0, 0},  {+0.01608L, 0, 0, 2, 0, 0},
-    {+0.01039L, 0, 0, 0, 2, 0},  {+0.00739L, 1, -1, 1, 0, 0}, {-0.00514L, 1, 1, 1, 0, 0},
-    {+0.00208L, 2, 2, 0, 0, 0},  {-0.00111L, 0, 0, 1, -2, 0}, {-0.00057L, 0, 0, 1, 2, 0},
-    {+0.00056L, 1, 1, 2, 0, 0},  {-0.00042L, 0, 0, 3, 0, 0},  {+0.00042L, 1, 1, 0, 2, 0},
-    {+0.00038L, 1, 1, 0, -2, 0}, {-0.00024L, 1, -1, 2, 0, 0}, {-0.00017L, 0, 0, 0, 0, 1},
-    {-0.00007L, 0, 2, 1, 0, 0},  {+0.00004L, 0, 0, 2, -2, 0}, {+0.00004L, 0, 3, 0, 0, 0},
-    {+0.00003L, 0, 1, 1, -2, 0}, {+0.00003L, 0, 0, 2, 2, 0},  {-0.00003L, 0, 1, 1, 2, 0},
+    {-0.40720L, 0, 0, 1, 0, 0},  {+0.17241L, 1, 1, 0, 0, 0},   {+0.01608L, 0, 0, 2, 0, 0},
+    {+0.01039L, 0, 0, 0, 2, 0},  {+0.00739L, 1, -1, 1, 0, 0},  {-0.00514L, 1, 1, 1, 0, 0},
+    {+0.00208L, 2, 2, 0, 0, 0},  {-0.00111L, 0, 0, 1, -2, 0},  {-0.00057L, 0, 0, 1, 2, 0},
+    {+0.00056L, 1, 1, 2, 0, 0},  {-0.00042L, 0, 0, 3, 0, 0},   {+0.00042L, 1, 1, 0, 2, 0},
+    {+0.00038L, 1, 1, 0, -2, 0}, {-0.00024L, 1, -1, 2, 0, 0},  {-0.00017L, 0, 0, 0, 0, 1},
+    {-0.00007L, 0, 2, 1, 0, 0},  {+0.00004L, 0, 0, 2, -2, 0},  {+0.00004L, 0, 3, 0, 0, 0},
+    {+0.00003L, 0, 1, 1, -2, 0}, {+0.00003L, 0, 0, 2, 2, 0},   {-0.00003L, 0, 1, 1, 2, 0},
     {+0.00003L, 0, -1, 1, 2, 0}, {-0.00002L, 0, -1, 1, -2, 0}, {-0.00002L, 0, 1, 3, 0, 0},
     {+0.00002L, 0, 0, 4, 0, 0},
 };
 
 constexpr PhaseTerm kFullMoonTerms[] = {
-    {-0.40614L, 0, 0, 1, 0, 0},  {+0.17302L, 1, 1, 0, 0, 0},  {+0.01614L, 0, 0, 2, 0, 0},
-    {+0.01043L, 0, 0, 0, 2, 0},  {+0.00734L, 1, -1, 1, 0, 0}, {-0.00515L, 1, 1, 1, 0, 0},
-    {+0.00209L, 2, 2, 0, 0, 0},  {-0.00111L, 0, 0, 1, -2, 0}, {-0.00057L, 0, 0, 1, 2, 0},
-    {+0.00056L, 1, 1, 2, 0, 0},  {-0.00042L, 0, 0, 3, 0, 0},  {+0.00042L, 1, 1, 0, 2, 0},
-    {+0.00038L, 1, 1, 0, -2, 0}, {-0.00024L, 1, -1, 2, 0, 0}, {-0.00017L, 0, 0, 0, 0, 1},
-    {-0.00007L, 0, 2, 1, 0, 0},  {+0.00004L, 0, 0, 2, -2, 0}, {+0.00004L, 0, 3, 0, 0, 0},
-    {+0.00003L, 0, 1, 1, -2, 0}, {+0.00003L, 0, 0, 2, 2, 0},  {-0.00003L, 0, 1, 1, 2, 0},
+    {-0.40614L, 0, 0, 1, 0, 0},  {+0.17302L, 1, 1, 0, 0, 0},   {+0.01614L, 0, 0, 2, 0, 0},
+    {+0.01043L, 0, 0, 0, 2, 0},  {+0.00734L, 1, -1, 1, 0, 0},  {-0.00515L, 1, 1, 1, 0, 0},
+    {+0.00209L, 2, 2, 0, 0, 0},  {-0.00111L, 0, 0, 1, -2, 0},  {-0.00057L, 0, 0, 1, 2, 0},
+    {+0.00056L, 1, 1, 2, 0, 0},  {-0.00042L, 0, 0, 3, 0, 0},   {+0.00042L, 1, 1, 0, 2, 0},
+    {+0.00038L, 1, 1, 0, -2, 0}, {-0.00024L, 1, -1, 2, 0, 0},  {-0.00017L, 0, 0, 0, 0, 1},
+    {-0.00007L, 0, 2, 1, 0, 0},  {+0.00004L, 0, 0, 2, -2, 0},  {+0.00004L, 0, 3, 0, 0, 0},
+    {+0.00003L, 0, 1, 1, -2, 0}, {+0.00003L, 0, 0, 2, 2, 0},   {-0.00003L, 0, 1, 1, 2, 0},
     {+0.00003L, 0, -1, 1, 2, 0}, {-0.00002L, 0, -1, 1, -2, 0}, {-0.00002L, 0, 1, 3, 0, 0},
     {+0.00002L, 0, 0, 4, 0, 0},
 };
 
 constexpr PhaseTerm kQuarterTerms[] = {
-    {-0.62801L, 0, 0, 1, 0, 0},  {+0.17172L, 1, 1, 0, 0, 0},  {-0.01183L, 1, 1, 1, 0, 0},
-    {+0.00862L, 0, 0, 2, 0, 0},  {+0.00804L, 0, 0, 0, 2, 0},  {+0.00454L, 1, -1, 1, 0, 0},
-    {+0.00204L, 2, 2, 0, 0, 0},  {-0.00180L, 0, 0, 1, -2, 0}, {-0.00070L, 0, 0, 1, 2, 0},
-    {-0.00040L, 0, 0, 3, 0, 0},  {-0.00034L, 1, -1, 2, 0, 0}, {+0.00032L, 1, 1, 0, 2, 0},
-    {+0.00032L, 1, 1, 0, -2, 0}, {-0.00028L, 2, 2, 1, 0, 0},  {+0.00027L, 1, 1, 2, 0, 0},
+    {-0.62801L, 0, 0, 1, 0, 0},  {+0.17172L, 1, 1, 0, 0, 0},   {-0.01183L, 1, 1, 1, 0, 0},
+    {+0.00862L, 0, 0, 2, 0, 0},  {+0.00804L, 0, 0, 0, 2, 0},   {+0.00454L, 1, -1, 1, 0, 0},
+    {+0.00204L, 2, 2, 0, 0, 0},  {-0.00180L, 0, 0, 1, -2, 0},  {-0.00070L, 0, 0, 1, 2, 0},
+    {-0.00040L, 0, 0, 3, 0, 0},  {-0.00034L, 1, -1, 2, 0, 0},  {+0.00032L, 1, 1, 0, 2, 0},
+    {+0.00032L, 1, 1, 0, -2, 0}, {-0.00028L, 2, 2, 1, 0, 0},   {+0.00027L, 1, 1, 2, 0, 0},
     {-0.00017L, 0, 0, 0, 0, 1},  {-0.00005L, 0, -1, 1, -2, 0}, {+0.00004L, 0, 0, 2, 2, 0},
-    {-0.00004L, 0, 1, 1, 2, 0},  {+0.00004L, 0, -2, 1, 0, 0}, {+0.00003L, 0, 1, 1, -2, 0},
-    {+0.00003L, 0, 3, 0, 0, 0},  {+0.00002L, 0, 0, 2, -2, 0}, {+0.00002L, 0, -1, 1, 2, 0},
+    {-0.00004L, 0, 1, 1, 2, 0},  {+0.00004L, 0, -2, 1, 0, 0},  {+0.00003L, 0, 1, 1, -2, 0},
+    {+0.00003L, 0, 3, 0, 0, 0},  {+0.00002L, 0, 0, 2, -2, 0},  {+0.00002L, 0, -1, 1, 2, 0},
     {-0.00002L, 0, 1, 3, 0, 0},
 };
 
@@ -61,7 +61,7 @@ struct PlanetaryTerm {
 };
 
 constexpr PlanetaryTerm kPlanetaryTerms[14] = {
-    {299.77L, 0.107408L, 0.000325L}, {251.88L, 0.016321L, 0.000165L},
+    {299.77L, 0.107408L, 0.000325L},  {251.88L, 0.016321L, 0.000165L},
     {251.83L, 26.651886L, 0.000164L}, {349.42L, 36.412478L, 0.000126L},
     {84.66L, 18.206239L, 0.000110L},  {141.74L, 53.303771L, 0.000062L},
     {207.14L, 2.453732L, 0.000060L},  {154.84L, 7.306860L, 0.000056L},
@@ -74,11 +74,11 @@ constexpr PlanetaryTerm kPlanetaryTerms[14] = {
 // no instant of their own.
 long double PhaseFraction(TMoonPhase phase) {
     switch (phase) {
-    case TMoonPhase::NewMoon: return 0.0L;
-    case TMoonPhase::FirstQuarter: return 0.25L;
-    case TMoonPhase::FullMoon: return 0.5L;
-    case TMoonPhase::LastQuarter: return 0.75L;
-    default: return -1.0L;
+        case TMoonPhase::NewMoon: return 0.0L;
+        case TMoonPhase::FirstQuarter: return 0.25L;
+        case TMoonPhase::FullMoon: return 0.5L;
+        case TMoonPhase::LastQuarter: return 0.75L;
+        default: return -1.0L;
     }
 }
 
@@ -88,7 +88,8 @@ long double PeriodicSum(const PhaseTerm (&terms)[N], long double e, long double 
     long double sum = 0;
     for (const PhaseTerm& t : terms) {
         const long double factor = t.ePower == 0 ? 1.0L : t.ePower == 1 ? e : e * e;
-        sum += t.coefficient * factor * SinDegrees(t.m * m + t.mPrime * mPrime + t.f * f + t.omega * omega);
+        sum += t.coefficient * factor *
+               SinDegrees(t.m * m + t.mPrime * mPrime + t.f * f + t.omega * omega);
     }
     return sum;
 }
@@ -107,10 +108,12 @@ Moment SearchMoonPhase(Moment x, TMoonPhase phase, int direction) {
     }
 }
 
-// Lunation number n of the phase nearest to x in the mean sense (n = 0: the new moon of 2000-01-06).
+// Lunation number n of the phase nearest to x in the mean sense (n = 0: the new moon of
+// 2000-01-06).
 long LunationNumber(Moment x, long double fraction) {
     const long double d = (static_cast<long double>(x) - kDayCountOf2000) / 36525.0L;
-    return static_cast<long>(std::rint(1236.85L * d - fraction));  // as nearbyint, faster (angles.cpp)
+    return static_cast<long>(
+        std::rint(1236.85L * d - fraction));  // as nearbyint, faster (angles.cpp)
 }
 
 }  // namespace
@@ -175,28 +178,25 @@ Moment MoonPhaseOfLunationNumber(long n, TMoonPhase phase) {
     const long double m = 2.5534L + 29.10535669L * k - 0.0000218L * tau2 - 0.00000011L * tau3;
     const long double mPrime = 201.5643L + 385.81693528L * k + 0.0107438L * tau2 +
                                0.00001239L * tau3 - 0.000000058L * tau4;
-    const long double f = 160.7108L + 390.67050274L * k - 0.0016341L * tau2 -
-                          0.00000227L * tau3 + 0.000000011L * tau4;
+    const long double f = 160.7108L + 390.67050274L * k - 0.0016341L * tau2 - 0.00000227L * tau3 +
+                          0.000000011L * tau4;
     const long double omega = 124.7746L - 1.5637558L * k + 0.0020691L * tau2 + 0.00000215L * tau3;
     // Taken at the lunation's own time, so that an instant depends on its lunation alone.
     const long double e = 1.0L - 0.002516L * tau - 0.0000074L * tau2;
 
     long double sum;
     switch (phase) {
-    case TMoonPhase::NewMoon:
-        sum = PeriodicSum(kNewMoonTerms, e, m, mPrime, f, omega);
-        break;
-    case TMoonPhase::FullMoon:
-        sum = PeriodicSum(kFullMoonTerms, e, m, mPrime, f, omega);
-        break;
-    default: {
-        sum = PeriodicSum(kQuarterTerms, e, m, mPrime, f, omega);
-        const long double w = 0.00306L - 0.00038L * e * CosDegrees(m) + 0.00026L * CosDegrees(mPrime) -
-                              0.00002L * CosDegrees(mPrime - m) + 0.00002L * CosDegrees(mPrime + m) +
-                              0.00002L * CosDegrees(2 * f);
-        sum += phase == TMoonPhase::FirstQuarter ? w : -w;
-        break;
-    }
+        case TMoonPhase::NewMoon: sum = PeriodicSum(kNewMoonTerms, e, m, mPrime, f, omega); break;
+        case TMoonPhase::FullMoon: sum = PeriodicSum(kFullMoonTerms, e, m, mPrime, f, omega); break;
+        default: {
+            sum = PeriodicSum(kQuarterTerms, e, m, mPrime, f, omega);
+            const long double w = 0.00306L - 0.00038L * e * CosDegrees(m) +
+                                  0.00026L * CosDegrees(mPrime) -
+                                  0.00002L * CosDegrees(mPrime - m) +
+                                  0.00002L * CosDegrees(mPrime + m) + 0.00002L * CosDegrees(2 * f);
+            sum += phase == TMoonPhase::FirstQuarter ? w : -w;
+            break;
+        }
     }
 
     for (int i = 0; i < 14; ++i) {
@@ -208,9 +208,19 @@ Moment MoonPhaseOfLunationNumber(long n, TMoonPhase phase) {
     return static_cast<Moment>(j + sum - 2415018.5L);
 }
 
-Moment LastMoonPhase(Moment x, TMoonPhase phase) { return SearchMoonPhase(x, phase, -1); }
-Moment NextMoonPhase(Moment x, TMoonPhase phase) { return SearchMoonPhase(x, phase, +1); }
+Moment LastMoonPhase(Moment x, TMoonPhase phase) {
+    return SearchMoonPhase(x, phase, -1);
+}
+Moment NextMoonPhase(Moment x, TMoonPhase phase) {
+    return SearchMoonPhase(x, phase, +1);
+}
 
-Moment NewMoonOfLunation(Moment x) { return MoonPhaseOfLunation(x, TMoonPhase::NewMoon); }
-Moment LastNewMoon(Moment x) { return LastMoonPhase(x, TMoonPhase::NewMoon); }
-Moment NextNewMoon(Moment x) { return NextMoonPhase(x, TMoonPhase::NewMoon); }
+Moment NewMoonOfLunation(Moment x) {
+    return MoonPhaseOfLunation(x, TMoonPhase::NewMoon);
+}
+Moment LastNewMoon(Moment x) {
+    return LastMoonPhase(x, TMoonPhase::NewMoon);
+}
+Moment NextNewMoon(Moment x) {
+    return NextMoonPhase(x, TMoonPhase::NewMoon);
+}

@@ -11,8 +11,16 @@
 #include "astro/julian_day.h"
 #include "text/gavrosin_error.h"
 
-enum class TMoonPhase { NewMoon, WaxingCrescent, FirstQuarter, WaxingGibbous, FullMoon,
-                        WaningGibbous, LastQuarter, WaningCrescent };
+enum class TMoonPhase {
+    NewMoon,
+    WaxingCrescent,
+    FirstQuarter,
+    WaxingGibbous,
+    FullMoon,
+    WaningGibbous,
+    LastQuarter,
+    WaningCrescent
+};
 
 // Raised with "No TDateTime possible" or "Invalid TMoonPhase".
 class E_OutOfAlgorithmRange : public GavrosinError {

@@ -34,17 +34,25 @@ long double NutationInLongitudeExtended(Moment x) {
     const long double t3 = t2 * t;
     // Fundamental arguments, degrees: Moon's node, elongation, Sun's and Moon's anomalies, and the
     // Moon's argument of latitude.
-    const long double omega = NormaliseDegrees(125.04452L - 1934.136261L * t + 0.0020708L * t2 + t3 / 450000.0L);
-    const long double d = NormaliseDegrees(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
-    const long double m = NormaliseDegrees(357.52772L + 35999.05034L * t - 0.0001603L * t2 - t3 / 300000.0L);
-    const long double mPrime = NormaliseDegrees(134.96298L + 477198.867398L * t + 0.0086972L * t2 + t3 / 56250.0L);
-    const long double f = NormaliseDegrees(93.27191L + 483202.017538L * t - 0.0036825L * t2 + t3 / 327270.0L);
+    const long double omega =
+        NormaliseDegrees(125.04452L - 1934.136261L * t + 0.0020708L * t2 + t3 / 450000.0L);
+    const long double d =
+        NormaliseDegrees(297.85036L + 445267.11148L * t - 0.0019142L * t2 + t3 / 189474.0L);
+    const long double m =
+        NormaliseDegrees(357.52772L + 35999.05034L * t - 0.0001603L * t2 - t3 / 300000.0L);
+    const long double mPrime =
+        NormaliseDegrees(134.96298L + 477198.867398L * t + 0.0086972L * t2 + t3 / 56250.0L);
+    const long double f =
+        NormaliseDegrees(93.27191L + 483202.017538L * t - 0.0036825L * t2 + t3 / 327270.0L);
     long double deltaPsi = 0;  // 0.0001″
     for (const NutationRow& row : kNutationRows) {
-        const long double g = d * row.d + m * row.m + mPrime * row.mPrime + f * row.f + omega * row.omega;
+        const long double g =
+            d * row.d + m * row.m + mPrime * row.mPrime + f * row.f + omega * row.omega;
         deltaPsi += SinDegrees(g) * (row.s0 + 0.1L * row.s1 * t);
     }
     return deltaPsi * 1e-4L / 3600.0L;
 }
 
-double NutationInLongitude(Moment x) { return static_cast<double>(NutationInLongitudeExtended(x)); }
+double NutationInLongitude(Moment x) {
+    return static_cast<double>(NutationInLongitudeExtended(x));
+}

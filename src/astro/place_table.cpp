@@ -13,8 +13,18 @@ namespace {
 
 // Latin letters that carry no decomposable accent but are typed without it.
 const std::array<std::pair<char16_t, const char*>, 12> kPlainLetters{{
-    {u'ß', "ss"}, {u'ø', "o"}, {u'ł', "l"}, {u'æ', "ae"}, {u'œ', "oe"}, {u'đ', "d"},
-    {u'ı', "i"}, {u'þ', "th"}, {u'ð', "d"}, {u'ħ', "h"}, {u'ŀ', "l"}, {u'ŧ', "t"},
+    {u'ß', "ss"},
+    {u'ø', "o"},
+    {u'ł', "l"},
+    {u'æ', "ae"},
+    {u'œ', "oe"},
+    {u'đ', "d"},
+    {u'ı', "i"},
+    {u'þ', "th"},
+    {u'ð', "d"},
+    {u'ħ', "h"},
+    {u'ŀ', "l"},
+    {u'ŧ', "t"},
 }};
 
 std::string FoldAscii(const std::string& text) {
@@ -115,7 +125,8 @@ std::unique_ptr<PlaceTable> PlaceTable::Load(const QString& path, QString* error
         p.longitude = std::strtod(f[5].c_str(), nullptr);
         p.population = std::strtoll(f[6].c_str(), nullptr, 10);
         const std::size_t zone = std::strtoul(f[7].c_str(), nullptr, 10);
-        if (zone >= zones.size()) return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
+        if (zone >= zones.size())
+            return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
         p.timeZone = zones[zone];
         table->russianKeys_.push_back(FoldForSearch(p.name));
         table->latinKeys_.push_back(FoldAscii(f[2].empty() ? f[1] : f[2]));
@@ -164,8 +175,8 @@ std::vector<std::size_t> PlaceTable::Search(const std::string& text, std::size_t
 
 std::string PlaceCaption(const Place& place) {
     char coordinates[96];
-    std::snprintf(coordinates, sizeof coordinates, " (%.2f° %s, %.2f° %s)", std::fabs(place.latitude),
-                  place.latitude < 0 ? "ю.ш." : "с.ш.", std::fabs(place.longitude),
-                  place.longitude < 0 ? "з.д." : "в.д.");
+    std::snprintf(coordinates, sizeof coordinates, " (%.2f° %s, %.2f° %s)",
+                  std::fabs(place.latitude), place.latitude < 0 ? "ю.ш." : "с.ш.",
+                  std::fabs(place.longitude), place.longitude < 0 ? "з.д." : "в.д.");
     return place.name + ", " + place.country + coordinates;
 }

@@ -15,7 +15,7 @@ struct Place {
     double latitude = 0;      // degrees, north positive
     double longitude = 0;     // degrees, east positive
     std::int64_t population = 0;
-    std::string timeZone;     // IANA zone id, "Europe/Moscow"
+    std::string timeZone;  // IANA zone id, "Europe/Moscow"
 };
 
 // Text folded for matching: lower case, accents and other marks dropped (ё → е, é → e, й → и),
@@ -40,7 +40,7 @@ public:
     std::vector<std::size_t> Search(const std::string& text, std::size_t limit) const;
 
 private:
-    std::vector<Place> places_;  // most populous first, as in the file
+    std::vector<Place> places_;             // most populous first, as in the file
     std::vector<std::string> russianKeys_;  // folded display names
     std::vector<std::string> latinKeys_;    // folded Latin names
 };

@@ -16,7 +16,9 @@ QTimeZone ZoneOfId(const std::string& zoneId) {
 
 }  // namespace
 
-bool IsKnownTimeZone(const std::string& zoneId) { return ZoneOfId(zoneId).isValid(); }
+bool IsKnownTimeZone(const std::string& zoneId) {
+    return ZoneOfId(zoneId).isValid();
+}
 
 std::optional<ZoneAtMoment> ZoneAt(const std::string& zoneId, Moment civil) {
     const QTimeZone zone = ZoneOfId(zoneId);
@@ -29,7 +31,8 @@ std::optional<ZoneAtMoment> ZoneAt(const std::string& zoneId, Moment civil) {
                          QTime(c.hour, c.minute, c.second, c.millisecond), Qt::UTC);
     auto readingAt = [&](const QDateTime& instant) {
         const int offset = zone.offsetFromUtc(instant);
-        const int daylight = zone.isDaylightTime(instant) ? offset - zone.standardTimeOffset(instant) : 0;
+        const int daylight =
+            zone.isDaylightTime(instant) ? offset - zone.standardTimeOffset(instant) : 0;
         return ZoneAtMoment{offset - daylight, daylight};
     };
     std::optional<int> chosen;

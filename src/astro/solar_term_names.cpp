@@ -1,7 +1,9 @@
 #include "astro/solar_term_names.h"
 
 namespace {
-int Mod(int a, int n) { return ((a % n) + n) % n; }
+int Mod(int a, int n) {
+    return ((a % n) + n) % n;
+}
 }  // namespace
 
 const std::array<TermInfo, 24> TermTable = {{
@@ -31,8 +33,12 @@ const std::array<TermInfo, 24> TermTable = {{
     {345, 3, "Пробуждение насекомых", 4, "Середина весны"},
 }};
 
-const TermInfo& TermOf(TermIndex k) { return TermTable[Mod(k, 24)]; }
-TermOrdinal TermOrdinalOfIndex(TermIndex k) { return Mod(k + 3, 24) + 1; }
+const TermInfo& TermOf(TermIndex k) {
+    return TermTable[Mod(k, 24)];
+}
+TermOrdinal TermOrdinalOfIndex(TermIndex k) {
+    return Mod(k + 3, 24) + 1;
+}
 
 TermIndex TermIndexOfName(const std::string& name) {
     for (int k = 0; k < 24; ++k)

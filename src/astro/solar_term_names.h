@@ -9,10 +9,10 @@ using TermOrdinal = int;  // 1..24, 1 = "Становление весны"
 using MonthBranch = int;  // 1..12
 
 struct TermInfo {
-    int longitude;            // degrees
+    int longitude;  // degrees
     TermOrdinal ordinal;
-    const char* name;         // "Весеннее равноденствие", ...
-    MonthBranch monthBranch;  // the solar month the term lies in
+    const char* name;             // "Весеннее равноденствие", ...
+    MonthBranch monthBranch;      // the solar month the term lies in
     const char* seasonMonthName;  // "Середина весны", ...
 };
 
@@ -25,4 +25,6 @@ TermOrdinal TermOrdinalOfName(const std::string& name);
 // TermIndex of a term name; -1 for any other text.
 TermIndex TermIndexOfName(const std::string& name);
 // True for the month-opening terms (odd k).
-inline bool IsMonthOpeningTerm(TermIndex k) { return k % 2 != 0; }
+inline bool IsMonthOpeningTerm(TermIndex k) {
+    return k % 2 != 0;
+}

@@ -74,7 +74,9 @@ double TermInstantUncached(int year, TermIndex k, SeriesPrecision precision) {
     return t;
 }
 
-double TermInstant(int year, TermIndex k) { return SharedTermInstantCache().Get(year, k); }
+double TermInstant(int year, TermIndex k) {
+    return SharedTermInstantCache().Get(year, k);
+}
 
 namespace {
 
@@ -100,8 +102,8 @@ constexpr TermInterval kSeasonIntervals[] = {
 
 // Consecutive month-opening terms (odd k), in the order they are tried.
 constexpr TermInterval kMonthIntervals[] = {
-    {0, 23, 0, 1, 23}, {0, 1, 0, 3, 1},    {0, 3, 0, 5, 3},    {0, 5, 0, 7, 5},
-    {0, 7, 0, 9, 7},   {0, 9, 0, 11, 9},   {0, 11, 0, 13, 11}, {0, 13, 0, 15, 13},
+    {0, 23, 0, 1, 23},  {0, 1, 0, 3, 1},    {0, 3, 0, 5, 3},     {0, 5, 0, 7, 5},
+    {0, 7, 0, 9, 7},    {0, 9, 0, 11, 9},   {0, 11, 0, 13, 11},  {0, 13, 0, 15, 13},
     {0, 15, 0, 17, 15}, {0, 17, 1, 19, 17}, {-1, 17, 0, 19, 17}, {0, 19, 0, 21, 19},
     {0, 21, 0, 23, 21},
 };
@@ -137,8 +139,8 @@ bool SeasonOfMoment(Moment u, SeasonInfo& season) {
 int DaysToMonthBoundary(int direction, Moment u) {
     double a = 0;
     double b = 0;
-    if (!FindInterval(std::begin(kMonthIntervals), std::end(kMonthIntervals), YearOfMoment(u), u,
-                      a, b))
+    if (!FindInterval(std::begin(kMonthIntervals), std::end(kMonthIntervals), YearOfMoment(u), u, a,
+                      b))
         return 0;
     const double days = direction == 1 ? (b - u) / 3 : (u - a) / 3;
     return static_cast<int>(std::round(days));

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "astro/julian_day.h"
-#include "astro/vsop87d.h"
 #include "astro/solar_term_names.h"
+#include "astro/vsop87d.h"
 
 // Instant at which the Sun's apparent longitude equals 15·k degrees (k = 0..23), the one falling
 // inside Gregorian year `year` (k = 19..23 in January to early March, k = 0..18 later).
@@ -19,7 +19,7 @@ double TermInstantUncached(int year, TermIndex k,
                            SeriesPrecision precision = SeriesPrecision::Fast);
 
 struct SeasonInfo {
-    TermIndex term = -1;          // the term in force (the last passed)
+    TermIndex term = -1;  // the term in force (the last passed)
     MonthBranch monthBranch = 0;
     std::string seasonMonthName;  // "Середина зимы", ...
     std::string termName;         // "Зимнее солнцестояние", ...

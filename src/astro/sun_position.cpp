@@ -15,8 +15,8 @@ SunPlaceExtended SunPositionExtended(Moment x, SeriesPrecision precision) {
     TVSOPEarth earth;
     earth.SetMoment(x);
     earth.SetPrecision(precision);
-    long double l = earth.Longitude();  // radians
-    long double b = earth.Latitude();   // radians
+    long double l = earth.Longitude();     // radians
+    long double b = earth.Latitude();      // radians
     const long double r = earth.Radius();  // AU
     earth.FK5Correction(l, b);
     l = NormaliseDegrees(RadiansToDegrees(l));

@@ -19,8 +19,7 @@ struct SunPlaceExtended {
     long double latitude;   // degrees
     long double distance;   // kilometres
 };
-SunPlaceExtended SunPositionExtended(Moment x,
-                                     SeriesPrecision precision = SeriesPrecision::Fast);
+SunPlaceExtended SunPositionExtended(Moment x, SeriesPrecision precision = SeriesPrecision::Fast);
 // Apparent longitude of SunPosition, degrees [0, 360).
 double SunApparentLongitude(Moment x);
 // Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).

@@ -38,7 +38,9 @@ inline long double CosineOfSmallTerm(long double argument) {
 
 }  // namespace
 
-long double TVSOP::Tau() const { return (static_cast<long double>(moment_) - 36526 - 0.5L) / 365250; }
+long double TVSOP::Tau() const {
+    return (static_cast<long double>(moment_) - 36526 - 0.5L) / 365250;
+}
 
 TVSOP::Term TVSOP::TermOf(const Series* series, int powers, int i, int p) {
     if (p < 0 || p >= powers || i < 0 || i >= series[p].count) return Term{0, 0, 0};

@@ -38,8 +38,11 @@ public:
 protected:
     TVSOP(const Series* longitude, int longitudePowers, const Series* latitude, int latitudePowers,
           const Series* radius, int radiusPowers)
-        : longitude_(longitude), latitude_(latitude), radius_(radius),
-          longitudePowers_(longitudePowers), latitudePowers_(latitudePowers),
+        : longitude_(longitude),
+          latitude_(latitude),
+          radius_(radius),
+          longitudePowers_(longitudePowers),
+          latitudePowers_(latitudePowers),
           radiusPowers_(radiusPowers) {}
 
 private:

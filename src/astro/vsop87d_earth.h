@@ -1,7 +1,7 @@
 #pragma once
 // The VSOP87D series of the Earth as static tables (data only; see vsop87d_earth_generated.cpp,
-// made by generators/generate_vsop87d_tables.js). A term (A, φ, ω) contributes A·cos(φ + ω·τ), with A
-// the published amplitude times 10^8, φ in radians, ω in radians per Julian millennium and τ in
+// made by generators/generate_vsop87d_tables.js). A term (A, φ, ω) contributes A·cos(φ + ω·τ), with
+// A the published amplitude times 10^8, φ in radians, ω in radians per Julian millennium and τ in
 // Julian millennia from J2000.0.
 namespace vsop87d_earth {
 

@@ -18,7 +18,9 @@ struct Found {
     BoundaryWarning warning;
 };
 
-int RoundedMinutes(double days) { return static_cast<int>(std::lround(days * kMinutesPerDay)); }
+int RoundedMinutes(double days) {
+    return static_cast<int>(std::lround(days * kMinutesPerDay));
+}
 
 }  // namespace
 
@@ -34,7 +36,8 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
         for (TermIndex k = 1; k < 24; k += 2) {
             const double at = TermInstant(y, k);
             if (std::fabs(at - u) > window) continue;
-            const BoundaryKind kind = k == kSpringBegins ? BoundaryKind::SpringBegins : BoundaryKind::MonthTerm;
+            const BoundaryKind kind =
+                k == kSpringBegins ? BoundaryKind::SpringBegins : BoundaryKind::MonthTerm;
             found.push_back({at - u, {kind, RoundedMinutes(at - u), k, 0}});
         }
     }
@@ -47,7 +50,8 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
         const double at = dayStart + hour / 24.0;
         if (std::fabs(at - p) > window) continue;
         const int clockHour = (hour % 24 + 24) % 24;
-        const BoundaryKind kind = clockHour == 23 ? BoundaryKind::DayTurn : BoundaryKind::HourBranch;
+        const BoundaryKind kind =
+            clockHour == 23 ? BoundaryKind::DayTurn : BoundaryKind::HourBranch;
         found.push_back({at - p, {kind, RoundedMinutes(at - p), -1, clockHour}});
     }
 
@@ -59,7 +63,8 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
         if (!duplicate) found.push_back({at - u, {BoundaryKind::NewMoon, RoundedMinutes(at - u)}});
     }
 
-    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.at < b.at; });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found& a, const Found& b) { return a.at < b.at; });
     std::vector<BoundaryWarning> result;
     for (const Found& f : found) result.push_back(f.warning);
     return result;

@@ -19,9 +19,9 @@ enum class BoundaryKind {
 
 struct BoundaryWarning {
     BoundaryKind kind;
-    int minutes;         // from the moment to the boundary, rounded: > 0 ahead, < 0 passed
+    int minutes;          // from the moment to the boundary, rounded: > 0 ahead, < 0 passed
     TermIndex term = -1;  // the term, for SpringBegins and MonthTerm
-    int hour = 0;        // the clock hour of pillar time, for DayTurn and HourBranch
+    int hour = 0;         // the clock hour of pillar time, for DayTurn and HourBranch
 };
 
 // Boundaries within `windowMinutes` of the civil moment `civil` read with the time settings `s`:

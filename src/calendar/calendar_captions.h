@@ -12,16 +12,17 @@ struct CalendarCaptions {
     std::string weekday;      // "суббота"
     std::string seasonMonth;  // "Середина зимы"
     std::string term;         // "Зимнее солнцестояние"
-    std::string yearPillar, monthPillar, dayPillar, hourPillar;  // "Цзя (Дерево-ян), Чэнь (Почва-ян)"
-    std::string yearSign, monthSign, daySign, hourSign;          // "Знак года 41 из 60", ...
+    std::string yearPillar, monthPillar, dayPillar,
+        hourPillar;  // "Цзя (Дерево-ян), Чэнь (Почва-ян)"
+    std::string yearSign, monthSign, daySign, hourSign;  // "Знак года 41 из 60", ...
     std::string chineseYear;  // year of the Chinese calendar: the epoch year + 61
     std::string era;          // "Верхний" | "Средний" | "Нижний"
     std::string greatCycleStar, smallCycleStar, yearStar, monthStar, dayStar, hourStar;  // "1".."9"
-    std::string greatCycleColour, smallCycleColour, yearStarColour, monthStarColour,
-        dayStarColour, hourStarColour;  // "белая", ...
-    std::string lunarMonth;   // 1..12
-    std::string lunarDay;     // 1..30
-    bool leapMonth = false;   // "(дополнительный)" beside the lunar month
+    std::string greatCycleColour, smallCycleColour, yearStarColour, monthStarColour, dayStarColour,
+        hourStarColour;      // "белая", ...
+    std::string lunarMonth;  // 1..12
+    std::string lunarDay;    // 1..30
+    bool leapMonth = false;  // "(дополнительный)" beside the lunar month
 };
 
 CalendarCaptions CaptionsOfCalendar(const MomentCalendar& calendar, const QLocale& locale);

@@ -6,7 +6,7 @@
 
 struct CurrentMoment {
     Pillar year;
-    Pillar month;   // month.branch is the MonthBranch
+    Pillar month;  // month.branch is the MonthBranch
     Pillar day;
     Pillar hour;
     int epochYear = 0;

@@ -60,5 +60,6 @@ void ComputeMomentCalendar(Moment civil, const TimeSettings& settings, MomentCal
 
 bool CivilLeapMonth(const MomentCalendar& calendar) {
     const Moment civil = calendar.moment.civil;
-    return civil == calendar.pillarTime ? calendar.lunar.leap : LunisolarDate(civil + kOneHour).leap;
+    return civil == calendar.pillarTime ? calendar.lunar.leap
+                                        : LunisolarDate(civil + kOneHour).leap;
 }

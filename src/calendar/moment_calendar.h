@@ -8,10 +8,10 @@
 #include "calendar/current_moment.h"
 
 struct MomentCalendar {
-    CurrentMoment moment;  // moment.civil is the civil moment computed
-    Moment pillarTime = 0; // the day and hour pillars' time scale (see PillarMomentOf)
-    SeasonInfo season;     // term and solar month in force
-    LunarDate lunar;       // lunisolar date of pillar time + 1 hour
+    CurrentMoment moment;   // moment.civil is the civil moment computed
+    Moment pillarTime = 0;  // the day and hour pillars' time scale (see PillarMomentOf)
+    SeasonInfo season;      // term and solar month in force
+    LunarDate lunar;        // lunisolar date of pillar time + 1 hour
 };
 
 // The full calendar of a civil moment under the time settings (what the calendar window shows).

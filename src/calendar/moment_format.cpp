@@ -75,7 +75,9 @@ QString FormatDateTime(Moment x, const QLocale& locale) {
     return FormatShortDateLongTime(x, locale);
 }
 
-QChar DecimalSeparator(const QLocale& locale) { return locale.decimalPoint().at(0); }
+QChar DecimalSeparator(const QLocale& locale) {
+    return locale.decimalPoint().at(0);
+}
 
 char FileDecimalSeparator(const QLocale& locale) {
     return DecimalSeparator(locale) == QLatin1Char(',') ? ',' : '.';

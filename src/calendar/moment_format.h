@@ -11,11 +11,11 @@
 // The locale's short date pattern (its order and separators) with a four-digit year: the
 // calendar spans 1900–9000, so "1/1/00" would be ambiguous.
 QString ShortDatePattern(const QLocale& locale);
-QString FormatShortDate(Moment x, const QLocale& locale);      // "ddddd"
-QString FormatLongDate(Moment x, const QLocale& locale);       // "dddddd"
-QString FormatShortTime(Moment x, const QLocale& locale);      // "t"
-QString FormatLongTime(Moment x, const QLocale& locale);       // "tt"
-QString FormatWeekdayName(Moment x, const QLocale& locale);    // "dddd"
+QString FormatShortDate(Moment x, const QLocale& locale);    // "ddddd"
+QString FormatLongDate(Moment x, const QLocale& locale);     // "dddddd"
+QString FormatShortTime(Moment x, const QLocale& locale);    // "t"
+QString FormatLongTime(Moment x, const QLocale& locale);     // "tt"
+QString FormatWeekdayName(Moment x, const QLocale& locale);  // "dddd"
 // "ddddd tt": short date, blank, long time.
 QString FormatShortDateLongTime(Moment x, const QLocale& locale);
 // Short date and long time, the time left out when it is exactly midnight (the platform's

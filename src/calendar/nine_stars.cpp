@@ -4,26 +4,35 @@
 
 namespace {
 
-int Mod(int a, int n) { return ((a % n) + n) % n; }
+int Mod(int a, int n) {
+    return ((a % n) + n) % n;
+}
 
 // Star reached from `start` after `steps` days or hours, ascending or descending through 1..9.
 int StepStar(int start, int steps, bool ascending) {
     return Mod(start - 1 + (ascending ? steps : -steps), 9) + 1;
 }
 
-// The yang half of the year runs from "Зимнее солнцестояние" (ordinal 22) to "Колошение хлебов" (9).
-bool InYangHalf(TermOrdinal t) { return t >= 22 || (t >= 1 && t <= 9); }
+// The yang half of the year runs from "Зимнее солнцестояние" (ordinal 22) to "Колошение хлебов"
+// (9).
+bool InYangHalf(TermOrdinal t) {
+    return t >= 22 || (t >= 1 && t <= 9);
+}
 
 }  // namespace
 
-int SmallCycleStar(int epochYear) { return Mod(epochYear - 1, 180) / 20 + 1; }
+int SmallCycleStar(int epochYear) {
+    return Mod(epochYear - 1, 180) / 20 + 1;
+}
 
 int GreatCycleStar(int epochYear) {
     const int v = Mod(epochYear - 1, 540) / 60 + 1;
     return v - 3 <= 0 ? v + 6 : v - 3;
 }
 
-int YearStar(int epochYear) { return 9 - Mod(epochYear + 7, 9); }
+int YearStar(int epochYear) {
+    return 9 - Mod(epochYear + 7, 9);
+}
 
 int MonthStar(Branch yearBranch, MonthBranch monthBranch) {
     // Star of the month Инь by the year branch's group; the months then run backwards.
@@ -67,4 +76,6 @@ int MansionOfDay(double pillarTime) {
     return static_cast<int>(((CivilDayOf(pillarTime) - 37798) % 28 + 28) % 28) + 1;
 }
 
-int Chzang(MonthBranch monthBranch, Branch dayBranch) { return Mod(dayBranch - monthBranch, 12) + 1; }
+int Chzang(MonthBranch monthBranch, Branch dayBranch) {
+    return Mod(dayBranch - monthBranch, 12) + 1;
+}

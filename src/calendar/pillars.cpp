@@ -8,7 +8,9 @@
 
 namespace {
 
-int Mod(int a, int n) { return ((a % n) + n) % n; }
+int Mod(int a, int n) {
+    return ((a % n) + n) % n;
+}
 
 }  // namespace
 
@@ -23,8 +25,12 @@ Pillar YearPillar(Moment universal) {
     return p;
 }
 
-Stem YearStem(Moment universal) { return YearPillar(universal).stem; }
-Branch YearBranch(Moment universal) { return YearPillar(universal).branch; }
+Stem YearStem(Moment universal) {
+    return YearPillar(universal).stem;
+}
+Branch YearBranch(Moment universal) {
+    return YearPillar(universal).branch;
+}
 
 Stem MonthStem(MonthBranch monthBranch, Stem yearStem) {
     int offset = 2 * Mod(yearStem - 1, 5);
@@ -35,7 +41,9 @@ Stem MonthStem(MonthBranch monthBranch, Stem yearStem) {
     return stem;
 }
 
-Stem DayStem(Moment pillarTime) { return Mod(static_cast<int>(CivilDayOf(pillarTime) - DayCountReference), 10) + 1; }
+Stem DayStem(Moment pillarTime) {
+    return Mod(static_cast<int>(CivilDayOf(pillarTime) - DayCountReference), 10) + 1;
+}
 
 Branch DayBranch(Moment pillarTime) {
     return Mod(static_cast<int>(CivilDayOf(pillarTime) - DayCountReference), 12) + 1;

@@ -35,8 +35,8 @@ const std::string& BranchName(Branch branch);
 
 Element StemElement(Stem stem);
 Element BranchElement(Branch branch);
-Polarity StemPolarity(Stem stem);       // by parity: odd yang
-Polarity BranchPolarity(Branch branch); // by parity: odd yang
+Polarity StemPolarity(Stem stem);        // by parity: odd yang
+Polarity BranchPolarity(Branch branch);  // by parity: odd yang
 // "Дерево", "Огонь", "Почва", "Металл", "Вода" (the generating order).
 const std::string& ElementName(Element e);
 // "ян", "инь".
@@ -81,7 +81,8 @@ extern const char* const kTrigramRangeMessage;  // "Volue must be between 1 and 
 class TrigramNumber {
 public:
     int value() const { return value_; }
-    // Sets the number; returns the refusal message (and keeps the previous number) when out of range.
+    // Sets the number; returns the refusal message (and keeps the previous number) when out of
+    // range.
     std::optional<std::string> set(int number);
     const std::string& name() const { return TrigramName(value_); }
     const std::string& element() const { return TrigramElement(value_); }

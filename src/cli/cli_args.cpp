@@ -18,11 +18,11 @@ bool Contains(const std::vector<std::string>& list, const std::string& name) {
 // The range is one of days, as in the date pickers: any time of its first and last day is in it.
 Moment CheckedMoment(int y, int mo, int d, double timeOfDay, const std::string& text,
                      const std::string& optionName) {
-    if (!IsValidCivilDate(y, mo, d))
-        throw CliError("--" + optionName + ": no such date: " + text);
+    if (!IsValidCivilDate(y, mo, d)) throw CliError("--" + optionName + ": no such date: " + text);
     const Moment day = EncodeMoment(y, mo, d);
     if (day < kFirstMoment || day > kLastMoment)
-        throw CliError("--" + optionName + ": the date must lie between 1900-01-01 and 9000-01-01: " + text);
+        throw CliError("--" + optionName +
+                       ": the date must lie between 1900-01-01 and 9000-01-01: " + text);
     return day + timeOfDay;
 }
 
@@ -90,7 +90,8 @@ double TimeFraction(int h, int mi, int s, const std::string& text, const std::st
 
 }  // namespace
 
-CliOptions::CliOptions(const std::vector<std::string>& words, const std::vector<std::string>& valued,
+CliOptions::CliOptions(const std::vector<std::string>& words,
+                       const std::vector<std::string>& valued,
                        const std::vector<std::string>& flags) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
@@ -108,7 +109,9 @@ CliOptions::CliOptions(const std::vector<std::string>& words, const std::vector<
     }
 }
 
-bool CliOptions::has(const std::string& name) const { return values_.count(name) != 0; }
+bool CliOptions::has(const std::string& name) const {
+    return values_.count(name) != 0;
+}
 
 std::string CliOptions::value(const std::string& name) const {
     const auto it = values_.find(name);
@@ -137,7 +140,8 @@ Moment ParseDateTime(const std::string& text, const std::string& optionName) {
     const bool ok = ScanDate(s, d) && s.skipAny("T ") && ScanTime(s, false, hours, minutes) &&
                     (s.atEnd() || (s.skip(':') && s.digits(2, seconds))) && s.atEnd();
     if (!ok)
-        throw CliError("--" + optionName + ": expected YYYY-MM-DDTHH:MM[:SS], got \"" + text + "\"");
+        throw CliError("--" + optionName + ": expected YYYY-MM-DDTHH:MM[:SS], got \"" + text +
+                       "\"");
     const double t = TimeFraction(hours, minutes, seconds, text, optionName);
     return CheckedMoment(d.year, d.month, d.day, t, text, optionName);
 }
@@ -165,7 +169,8 @@ int ParseInteger(const std::string& text, const std::string& optionName, int low
 }
 
 const std::vector<std::string>& ZoneOptionNames() {
-    static const std::vector<std::string> kNames = {"zone-hours", "zone-index", "summer", "longitude"};
+    static const std::vector<std::string> kNames = {"zone-hours", "zone-index", "summer",
+                                                    "longitude"};
     return kNames;
 }
 
@@ -190,11 +195,13 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
         zoneIndex = -1;
         for (int i = 0; i < kZoneCount; ++i)
             if (std::fabs(ZoneTable[i].hours - h) < 1e-6) zoneIndex = i;
-        if (zoneIndex < 0) throw CliError("--zone-hours: no zone in the list has the offset " + *hours);
+        if (zoneIndex < 0)
+            throw CliError("--zone-hours: no zone in the list has the offset " + *hours);
     }
     if (const auto index = options.optionalValue("zone-index"))
         zoneIndex = ParseInteger(*index, "zone-index", 0, kZoneCount - 1);
-    const int summer = options.has("summer") ? ParseInteger(options.value("summer"), "summer", -5, 5) : 0;
+    const int summer =
+        options.has("summer") ? ParseInteger(options.value("summer"), "summer", -5, 5) : 0;
     const bool longitudeOn = options.has("longitude");
     const int longitude =
         longitudeOn ? ParseInteger(options.value("longitude"), "longitude", -180, 180) : 37;
@@ -202,7 +209,8 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
 }
 
 int ParseJobs(const CliOptions& options) {
-    return options.has("jobs") ? ParseInteger(options.value("jobs"), "jobs", 1, 256) : DefaultJobCount();
+    return options.has("jobs") ? ParseInteger(options.value("jobs"), "jobs", 1, 256)
+                               : DefaultJobCount();
 }
 
 const QLocale& CliLocale() {

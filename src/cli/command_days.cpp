@@ -11,7 +11,9 @@
 
 namespace {
 
-void PrintPillar(Pillar p, std::ostream& out) { out << StemName(p.stem) << '-' << BranchName(p.branch); }
+void PrintPillar(Pillar p, std::ostream& out) {
+    out << StemName(p.stem) << '-' << BranchName(p.branch);
+}
 
 void PrintDayLine(const MomentCalendar& c, const std::string& date, std::ostream& out) {
     const CurrentMoment& m = c.moment;

@@ -1,10 +1,10 @@
+#include "calendar/boundary_warnings.h"
 #include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/moment_record.h"
 #include "cli/place_options.h"
-#include "calendar/boundary_warnings.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ void PrintCalendar(const CalendarCaptions& t, std::ostream& out) {
 }
 
 // The place, the settings it gave and the boundary warnings, after the calendar.
-void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s, std::ostream& out) {
+void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s,
+                     std::ostream& out) {
     if (zone.place()) out << "Место: " << PlaceCaption(*zone.place()) << "\n";
     out << "Пояс: " << zone.timeZone() << StatusLineText(s) << "\n";
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))

@@ -12,7 +12,8 @@ int RunNewMoonsCommand(const CommandWords& words, std::ostream& out) {
     const int jobs = ParseJobs(options);
     if (jobs > 1) SharedLunationCache.PrefillNewMoons(from, to, jobs);
     JsonObject record;
-    for (Moment m = NextNewMoon(from); m < to && out; m = NextNewMoon(m + 1)) {  // stop once the output fails
+    for (Moment m = NextNewMoon(from); m < to && out;
+         m = NextNewMoon(m + 1)) {  // stop once the output fails
         if (json) {
             record.clear();
             record.add("day_count", m).writeLine(out);

@@ -6,7 +6,8 @@
 int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
     const CliOptions options(words, {"search", "limit"}, {"json"});
     const std::string text = options.value("search");
-    const int limit = options.has("limit") ? ParseInteger(options.value("limit"), "limit", 1, 1000) : 10;
+    const int limit =
+        options.has("limit") ? ParseInteger(options.value("limit"), "limit", 1, 1000) : 10;
     const PlaceTable& table = CliPlaceTable();
     const auto found = table.Search(text, static_cast<std::size_t>(limit));
     if (found.empty()) throw CliError("--search: no place matches \"" + text + "\"");
@@ -14,7 +15,9 @@ int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
         const Place& p = table.at(i);
         if (options.flag("json")) {
             JsonObject o;
-            o.add("name", p.name).add("country", p.country).addShortest("latitude", p.latitude)
+            o.add("name", p.name)
+                .add("country", p.country)
+                .addShortest("latitude", p.latitude)
                 .addShortest("longitude", p.longitude)
                 .addShortest("population", static_cast<double>(p.population))
                 .add("time_zone", p.timeZone);

@@ -12,8 +12,8 @@
 #include "cli/json_writer.h"
 #include "person/person_chart.h"
 #include "person/person_file.h"
-#include "text/whole_file.h"
 #include "text/ini_file.h"
+#include "text/whole_file.h"
 #include "tools/day_selection.h"
 #include "tools/day_selection_export.h"
 
@@ -49,7 +49,8 @@ std::vector<std::string> SplitList(const std::string& text) {
 std::set<int> NumberSet(const CliOptions& options, const std::string& name, int high) {
     std::set<int> values;
     if (const auto text = options.optionalValue(name)) {
-        for (const std::string& item : SplitList(*text)) values.insert(ParseInteger(item, name, 1, high));
+        for (const std::string& item : SplitList(*text))
+            values.insert(ParseInteger(item, name, 1, high));
         if (values.empty()) throw CliError("--" + name + ": expected a list of numbers");
     }
     return values;
@@ -101,9 +102,9 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
             return 0;
         }
     }
-    std::vector<std::string> valued = {"from",     "to",          "time",     "officer",
-                                       "not-officer", "mansion",  "not-mansion", "day-star",
-                                       "lunar-day", "person", "jobs",     "no-clash", "ics", "csv"};
+    std::vector<std::string> valued = {
+        "from",     "to",        "time",   "officer", "not-officer", "mansion", "not-mansion",
+        "day-star", "lunar-day", "person", "jobs",    "no-clash",    "ics",     "csv"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     const CliOptions options(words, valued,
                              {"json", "no-month-breaker", "no-year-breaker", "no-term-day"});
@@ -124,15 +125,20 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     criteria.dayStars = NumberSet(options, "day-star", 9);
     criteria.lunarDays = NumberSet(options, "lunar-day", 30);
     if (const auto persons = options.optionalValue("person")) {
-        for (const std::string& item : SplitList(*persons)) criteria.persons.push_back(PersonOf(item, settings));
+        for (const std::string& item : SplitList(*persons))
+            criteria.persons.push_back(PersonOf(item, settings));
         if (criteria.persons.empty() || criteria.persons.size() > kMaxSelectionPersons)
             throw CliError("--person: one or two persons, separated by a comma");
     }
     if (const auto clash = options.optionalValue("no-clash")) {
         for (const std::string& item : SplitList(*clash)) {
-            if (item == "year") criteria.noClashWithPersonYear = true;
-            else if (item == "day") criteria.noClashWithPersonDay = true;
-            else throw CliError("--no-clash: expected year, day or year,day, got \"" + *clash + "\"");
+            if (item == "year")
+                criteria.noClashWithPersonYear = true;
+            else if (item == "day")
+                criteria.noClashWithPersonDay = true;
+            else
+                throw CliError("--no-clash: expected year, day or year,day, got \"" + *clash +
+                               "\"");
         }
         if (criteria.persons.empty()) throw CliError("--no-clash needs --person");
     }
@@ -154,8 +160,9 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     if (const auto path = options.optionalValue("ics")) {
         // DTSTAMP is the moment of export, in universal time.
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        const double stamp = EncodeMoment(now.date().year(), now.date().month(), now.date().day(),
-                                          now.time().hour(), now.time().minute(), now.time().second());
+        const double stamp =
+            EncodeMoment(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                         now.time().minute(), now.time().second());
         write(*path, DaysIcs(days, criteria, stamp));
         out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
         return 0;

@@ -6,8 +6,8 @@
 #include "astro/convert_error.h"
 #include "calendar/moment_calendar.h"
 #include "cli/cli_args.h"
-#include "cli/place_options.h"
 #include "cli/json_writer.h"
+#include "cli/place_options.h"
 #include "cli/report_output.h"
 #include "geomancy/azimuth_input.h"
 #include "geomancy/raschet.h"
@@ -42,20 +42,24 @@ std::string Centred(const std::string& s, int width) {
     return Padded(std::string(left, ' ') + s, width);
 }
 
-std::string Digit(int star) { return star >= 1 && star <= 9 ? std::to_string(star) : "-"; }
+std::string Digit(int star) {
+    return star >= 1 && star <= 9 ? std::to_string(star) : "-";
+}
 
 std::string PalaceLine(const GeomanticTable& t, PalaceIndex p, int line) {
     const PalaceCells& c = t.palaces[p];
     switch (line) {
-    case 0: {
-        std::string name = " " + PalaceName(p);
-        if (p == FacingPalace(t.azimuth)) name += " (направление)";
-        if (p == SittingPalace(t.azimuth)) name += " (гора)";
-        return name;
-    }
-    case 1: return "  " + Digit(c.mountain) + "     " + Digit(c.facing) + "      г " + Digit(c.year);
-    case 2: return "     " + Digit(c.base) + "         м " + Digit(c.month);
-    default: return "               д " + Digit(c.day);
+        case 0: {
+            std::string name = " " + PalaceName(p);
+            if (p == FacingPalace(t.azimuth)) name += " (направление)";
+            if (p == SittingPalace(t.azimuth)) name += " (гора)";
+            return name;
+        }
+        case 1:
+            return "  " + Digit(c.mountain) + "     " + Digit(c.facing) + "      г " +
+                   Digit(c.year);
+        case 2: return "     " + Digit(c.base) + "         м " + Digit(c.month);
+        default: return "               д " + Digit(c.day);
     }
 }
 
@@ -66,7 +70,8 @@ void PrintChart(const GeomanticTable& t, std::ostream& out) {
         for (int i = 0; i < 3; ++i) r += std::string(kCellWidth, '-') + "+";
         return r;
     }();
-    const std::array<std::array<const char*, 3>, 2> kTopBottom = {{{"ЮВ", "Ю", "ЮЗ"}, {"СВ", "С", "СЗ"}}};
+    const std::array<std::array<const char*, 3>, 2> kTopBottom = {
+        {{"ЮВ", "Ю", "ЮЗ"}, {"СВ", "С", "СЗ"}}};
     auto captions = [&](int which) {
         std::string line = margin + " ";
         for (const char* c : kTopBottom[which]) line += Centred(c, kCellWidth) + " ";
@@ -83,7 +88,8 @@ void PrintChart(const GeomanticTable& t, std::ostream& out) {
                 text = margin;
             }
             text += "|";
-            for (PalaceIndex p : kGridRows[row]) text += Padded(PalaceLine(t, p, line), kCellWidth) + "|";
+            for (PalaceIndex p : kGridRows[row])
+                text += Padded(PalaceLine(t, p, line), kCellWidth) + "|";
             if (row == 1 && line == 1) text += " З";
             out << text << "\n";
         }
@@ -118,13 +124,15 @@ std::string KillingsWord(std::optional<KillingsDirection> d) {
     return kWords[static_cast<int>(*d)];
 }
 
-std::string OptionalPalaceName(std::optional<PalaceIndex> p) { return p ? PalaceName(*p) : ""; }
+std::string OptionalPalaceName(std::optional<PalaceIndex> p) {
+    return p ? PalaceName(*p) : "";
+}
 
 void PrintReadable(const GeomanticTable& t, std::ostream& out) {
     out << TableStatusLine(t.azimuth, t.tableDate, t.calculationMoment, CliLocale()) << "\n"
         << "Гора: " << t.sittingMountain << ", Направление: " << t.facingMountain
-        << ", период постройки " << t.tablePeriod << ", текущий период " << t.currentPeriod
-        << ", " << (t.normalZone ? "Основной знак." : "Замещающий знак.") << "\n\n";
+        << ", период постройки " << t.tablePeriod << ", текущий период " << t.currentPeriod << ", "
+        << (t.normalZone ? "Основной знак." : "Замещающий знак.") << "\n\n";
     PrintChart(t, out);
     out << "\n";
     PrintGates(t, out);
@@ -189,7 +197,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     const auto png = options.optionalValue("png");
     if ((pdf || png) && (options.flag("json") || options.flag("report")))
         throw CliError("--pdf and --png write files: give them without --json and --report");
-    if ((pdf && pdf->empty()) || (png && png->empty())) throw CliError("--pdf and --png need a file name");
+    if ((pdf && pdf->empty()) || (png && png->empty()))
+        throw CliError("--pdf and --png need a file name");
     if ((pdf || png) && !drawer) throw CliError("--pdf and --png are not available here");
     // Whole degrees as every whole-number option; a tenth of a degree as the table window takes it.
     const std::string azimuthText = options.value("azimuth");
@@ -222,7 +231,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
             TablePeriod(tableDate, settings.zoneHours()), moment);
     if (pdf || png) {
-        const std::string problem = drawer({table, tableDate, moment, settings.zoneHours(), pdf, png});
+        const std::string problem =
+            drawer({table, tableDate, moment, settings.zoneHours(), pdf, png});
         if (!problem.empty()) throw CliError(problem);
         if (png) out << "Таблица записана в " << *png << "\n";
         if (pdf) out << "Отчет записан в " << *pdf << "\n";

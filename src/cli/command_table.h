@@ -18,9 +18,9 @@
 // table window needs to compute and paint the same chart.
 struct TableDrawing {
     GeomanticTable table;
-    Moment tableDate = 0;    // date of construction or moving in (day count)
-    CurrentMoment moment;    // the calendar of the calculation moment
-    float zoneHours = 3;     // zone of the calculation, hours
+    Moment tableDate = 0;                // date of construction or moving in (day count)
+    CurrentMoment moment;                // the calendar of the calculation moment
+    float zoneHours = 3;                 // zone of the calculation, hours
     std::optional<std::string> pdfFile;  // the client document
     std::optional<std::string> pngFile;  // the chart picture
 };

@@ -7,19 +7,19 @@ void AppendJsonString(std::string& out, std::string_view s) {
     out += '"';
     for (const char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(c));
-                out += buf;
-            } else {
-                out += c;
-            }
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(c));
+                    out += buf;
+                } else {
+                    out += c;
+                }
         }
     }
     out += '"';
@@ -90,7 +90,9 @@ JsonObject& JsonObject::addShortest(std::string_view key, double value) {
     return addRaw(key, std::string_view(buf, r.ptr - buf));
     return addRaw(key, buf);
 }
-JsonObject& JsonObject::add(std::string_view key, bool value) { return addRaw(key, value ? "true" : "false"); }
+JsonObject& JsonObject::add(std::string_view key, bool value) {
+    return addRaw(key, value ? "true" : "false");
+}
 JsonObject& JsonObject::add(std::string_view key, const std::vector<int>& values) {
     startField(key);
     AppendIntArray(body_, values.begin(), values.end());

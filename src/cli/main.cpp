@@ -1,11 +1,11 @@
 // gavrosin-cli: the calendar and geomancy engines for scripts and batch work.
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <iostream>
-#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <map>
 
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
@@ -64,7 +64,8 @@ const std::map<std::string, CommandEntry>& Commands() {
           true}},
         {"days",
          {RunDaysCommand,
-          "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json] [--jobs N]\n"
+          "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json] "
+          "[--jobs N]\n"
           "  По строке на каждый день; время дня по умолчанию 12:00.\n",
           true}},
         {"terms",
@@ -94,7 +95,8 @@ const std::map<std::string, CommandEntry>& Commands() {
         {"places",
          {RunPlacesCommand,
           "gavrosin-cli places --search ТЕКСТ [--limit N] [--json]\n"
-          "  Места (по-русски или латиницей, без учета ударений и ё): название, страна, координаты,\n"
+          "  Места (по-русски или латиницей, без учета ударений и ё): название, страна, "
+          "координаты,\n"
           "  население и часовой пояс; лучшие совпадения и самые населенные первыми.\n",
           false}},
     };

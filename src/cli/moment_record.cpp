@@ -27,4 +27,6 @@ void FillMomentRecord(JsonObject& record, const MomentCalendar& c, const std::st
         .add("officer", Chzang(m.month.branch, m.day.branch));
 }
 
-std::string ShortPillar(Pillar p) { return StemName(p.stem) + "-" + BranchName(p.branch); }
+std::string ShortPillar(Pillar p) {
+    return StemName(p.stem) + "-" + BranchName(p.branch);
+}

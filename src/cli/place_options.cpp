@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "astro/place_zone.h"
-#include "text/data_folder.h"
 #include "calendar/boundary_warnings.h"
+#include "text/data_folder.h"
 
 namespace {
 
@@ -15,7 +15,8 @@ QString PlaceTablePath() {
     // The data folder of the program: beside the executable in a build, <prefix>/share/gavrosin
     // in an installation.
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    const QString executable = self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QStringLiteral(".");
+    const QString executable =
+        self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QStringLiteral(".");
     bool shared = false;
     return FindDataFolder(executable, &shared) + QStringLiteral("/places.tsv.z");
 }
@@ -40,7 +41,8 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
     if (!placeText && !zoneId) return;
     for (const char* fixedOption : {"zone-hours", "zone-index", "summer"})
         if (options.has(fixedOption))
-            throw CliError(std::string("--") + fixedOption + " cannot be combined with --place or --tz");
+            throw CliError(std::string("--") + fixedOption +
+                           " cannot be combined with --place or --tz");
     if (placeText) {
         const auto found = CliPlaceTable().Search(*placeText, 1);
         if (found.empty()) throw CliError("--place: no place matches \"" + *placeText + "\"");
@@ -50,7 +52,8 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
         longitudeOn_ = true;
     }
     if (zoneId) {
-        if (!IsKnownTimeZone(*zoneId)) throw CliError("--tz: unknown time zone \"" + *zoneId + "\"");
+        if (!IsKnownTimeZone(*zoneId))
+            throw CliError("--tz: unknown time zone \"" + *zoneId + "\"");
         timeZone_ = *zoneId;
     }
     if (options.has("longitude")) {

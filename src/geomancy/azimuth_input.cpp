@@ -86,7 +86,8 @@ std::string BoundaryNote(double azimuth, char decimalSeparator) {
         return "до границы гор " + MountainCaption(first) + " и " + MountainCaption(second) + " " +
                degrees(toEdge);
     }
-    if (toZone <= 1) return "до границы зоны замещения горы " + MountainCaption(m) + " " + degrees(toZone);
+    if (toZone <= 1)
+        return "до границы зоны замещения горы " + MountainCaption(m) + " " + degrees(toZone);
     return "";
 }
 
@@ -102,7 +103,7 @@ std::optional<MountainIndex> FacingOfSitting(MountainIndex sitting) {
 
 std::string TableStatusLine(double azimuth, Moment tableDate, Moment civil, const QLocale& locale) {
     const char separator = locale.decimalPoint().at(0).toLatin1();
-    return "Азимут: " + FormatAzimuth(azimuth, separator) +
-           " | Дата строительства или переезда: " + FormatShortDate(tableDate, locale).toStdString() +
+    return "Азимут: " + FormatAzimuth(azimuth, separator) + " | Дата строительства или переезда: " +
+           FormatShortDate(tableDate, locale).toStdString() +
            " | Расчет на: " + FormatShortDate(civil, locale).toStdString();
 }

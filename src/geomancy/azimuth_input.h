@@ -10,12 +10,12 @@
 
 // The azimuth box after its text changed.
 struct AzimuthBox {
-    std::string text;       // the text as typed
-    std::string hint;       // why the text is no azimuth; empty when it is one
-    double azimuth = 0;     // degrees 0..360 to a tenth (of a valid text)
-    bool normalZone = true; // InNormalZone: false in a mountain's outer degrees (replacement)
-    MountainIndex facing = 1;   // selection of the facing list ("Вода:")
-    MountainIndex sitting = 13; // selection of the sitting list ("Гора:")
+    std::string text;            // the text as typed
+    std::string hint;            // why the text is no azimuth; empty when it is one
+    double azimuth = 0;          // degrees 0..360 to a tenth (of a valid text)
+    bool normalZone = true;      // InNormalZone: false in a mountain's outer degrees (replacement)
+    MountainIndex facing = 1;    // selection of the facing list ("Вода:")
+    MountainIndex sitting = 13;  // selection of the sitting list ("Гора:")
 };
 
 // Reads the text of the box: degrees 0..360 with at most one decimal after a point or a comma

@@ -16,4 +16,3 @@ constexpr Rgb kHighlight{0, 128, 255};
 
 // A text colour; std::nullopt is the window's default text colour.
 using TextColour = std::optional<Rgb>;
-

@@ -20,7 +20,9 @@ GridPlace PalaceGridPlace(PalaceIndex palace) {
     return {1, 1};
 }
 
-PalaceIndex PalaceAtGridPlace(int row, int column) { return kGrid[row][column]; }
+PalaceIndex PalaceAtGridPlace(int row, int column) {
+    return kGrid[row][column];
+}
 
 std::string CompassCaption(GridEdge edge, int position) {
     static const std::array<const char*, 3> kTop = {"ЮВ", "Ю", "ЮЗ"};

@@ -28,7 +28,9 @@ MountainIndex SittingMountain(MountainIndex facing) {
     return s > 23 ? s - 24 : s;
 }
 
-int MountainCentre(MountainIndex m) { return MountainTable[m].centre; }
+int MountainCentre(MountainIndex m) {
+    return MountainTable[m].centre;
+}
 
 int SanJuanRaschet(double azimuth) {
     const MountainIndex m = MountainOfAzimuth(azimuth);
@@ -40,4 +42,6 @@ CompassSector SectorOfAzimuth(double azimuth) {
     return static_cast<CompassSector>(MountainOfAzimuth(a) / 3);
 }
 
-int GoraToGua(MountainIndex m) { return (m / 3 + 1) % 8; }
+int GoraToGua(MountainIndex m) {
+    return (m / 3 + 1) % 8;
+}

@@ -1,7 +1,7 @@
 #pragma once
 // The dwelling's compass: facing azimuth in degrees to a tenth (0..360 clockwise from north, 0
-// and 360 both north), the 24 mountains of 15 degrees, their three positions (yuan) inside a 45-degree
-// sector, and the eight sectors.
+// and 360 both north), the 24 mountains of 15 degrees, their three positions (yuan) inside a
+// 45-degree sector, and the eight sectors.
 #include <array>
 #include <string>
 
@@ -13,7 +13,7 @@ struct MountainInfo {
     const char* caption;  // "Жэнь", "Цзы", ...
     int firstAzimuth;     // range, inclusive; Цзы wraps over north (353..360, 0..7)
     int lastAzimuth;
-    int centre;           // the centre azimuth the window writes when the mountain is chosen
+    int centre;  // the centre azimuth the window writes when the mountain is chosen
 };
 
 extern const std::array<MountainInfo, kMountainCount> MountainTable;

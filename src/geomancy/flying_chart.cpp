@@ -23,7 +23,9 @@ const std::array<Departure, 4> kDepartures = {{
     {20, 3, true, true},   // Синь, period 3: mountain star 1 flies forward
 }};
 
-bool ValidAzimuth(double azimuth) { return azimuth >= 0 && azimuth <= 360; }
+bool ValidAzimuth(double azimuth) {
+    return azimuth >= 0 && azimuth <= 360;
+}
 
 }  // namespace
 

@@ -28,13 +28,13 @@ double OffsetFromMountainCentre(double azimuth);
 bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive);
 
 struct FlightParameters {
-    int period = 0;         // table period: centre of the base chart
-    int mountainStar = 0;   // centre of the mountain-star chart
+    int period = 0;        // table period: centre of the base chart
+    int mountainStar = 0;  // centre of the mountain-star chart
     bool mountainForward = true;
-    int facingStar = 0;     // centre of the facing-star chart
+    int facingStar = 0;  // centre of the facing-star chart
     bool facingForward = true;
     bool normalZone = true;
-    int remark = 0;         // replacement remark number, 0 for none
+    int remark = 0;  // replacement remark number, 0 for none
 };
 
 // Flight parameters of an azimuth 0..360 and a table period 1..9; std::nullopt outside them.

@@ -38,12 +38,12 @@ struct GateChart {
 enum class KillingsDirection { South, North, East, West };
 
 struct GeomanticTable {
-    double azimuth = 0;            // facing azimuth as last computed, degrees 0..360
-    std::string facingMountain;    // caption of the facing mountain ("Вода:")
-    std::string sittingMountain;   // caption of the sitting mountain ("Гора:")
-    int currentPeriod = 0;         // period of the calculation moment (timeliness)
-    int tablePeriod = 0;           // period of the table date (the chart)
-    bool normalZone = true;        // chart by the flight rule (false: a replacement chart)
+    double azimuth = 0;           // facing azimuth as last computed, degrees 0..360
+    std::string facingMountain;   // caption of the facing mountain ("Вода:")
+    std::string sittingMountain;  // caption of the sitting mountain ("Гора:")
+    int currentPeriod = 0;        // period of the calculation moment (timeliness)
+    int tablePeriod = 0;          // period of the table date (the chart)
+    bool normalZone = true;       // chart by the flight rule (false: a replacement chart)
 
     Moment tableDate = 0;  // date of construction or moving in (day count, civil)
 
@@ -55,11 +55,11 @@ struct GeomanticTable {
     std::array<PalaceCells, kPalaceCount> palaces;  // by PalaceIndex
     std::array<GateChart, 2> gates;                 // main gate, additional gate
 
-    Branch taiSuiBranch = 0;                        // Tai Sui, the year branch; 0: none
-    std::optional<PalaceIndex> flyingTaiSuiYear;    // "Летящий Тай Суй по году"
-    std::optional<PalaceIndex> flyingTaiSuiMonth;   // "Темное установление"
-    std::optional<KillingsDirection> shaYear;       // Three Killings of the year
-    std::optional<KillingsDirection> shaMonth;      // Three Killings of the season
+    Branch taiSuiBranch = 0;                       // Tai Sui, the year branch; 0: none
+    std::optional<PalaceIndex> flyingTaiSuiYear;   // "Летящий Тай Суй по году"
+    std::optional<PalaceIndex> flyingTaiSuiMonth;  // "Темное установление"
+    std::optional<KillingsDirection> shaYear;      // Three Killings of the year
+    std::optional<KillingsDirection> shaMonth;     // Three Killings of the season
 
     std::string chartComment = "НЕТ.";  // the remark of a replacement chart
 };

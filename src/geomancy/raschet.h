@@ -7,10 +7,10 @@
 
 // What the user has set in the table window.
 struct TableInputs {
-    double azimuth = 0;                 // degrees 0..360, to a tenth
-    Moment tableDate = 0;               // date of construction or moving in (day count)
-    MountainIndex facingMountain = 1;   // selection of "Вода:" (-1: none)
-    MountainIndex sittingMountain = 13; // selection of "Гора:" (-1: none)
+    double azimuth = 0;                  // degrees 0..360, to a tenth
+    Moment tableDate = 0;                // date of construction or moving in (day count)
+    MountainIndex facingMountain = 1;    // selection of "Вода:" (-1: none)
+    MountainIndex sittingMountain = 13;  // selection of "Гора:" (-1: none)
 
     // Inputs with both mountains selected as the azimuth gives them.
     static TableInputs ForAzimuth(double azimuth, Moment tableDate);

@@ -12,7 +12,7 @@ struct ReplacementEntry {
     bool mountainForward;  // true: ascending flight
     int facingStar;        // centre star of the facing-star chart, 1..9
     bool facingForward;
-    int remark;            // 1..29, 0 for none
+    int remark;  // 1..29, 0 for none
 };
 
 constexpr int kRemarkCount = 29;

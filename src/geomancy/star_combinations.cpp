@@ -7,7 +7,9 @@ namespace {
 
 using Pair = std::pair<int, int>;
 
-std::string PairText(int w, int m) { return std::to_string(w) + "-" + std::to_string(m); }
+std::string PairText(int w, int m) {
+    return std::to_string(w) + "-" + std::to_string(m);
+}
 
 bool IsPermutationOf(std::array<int, 3> stars, std::array<int, 3> pattern) {
     std::sort(stars.begin(), stars.end());
@@ -110,7 +112,9 @@ int MirrorStar(int star) {
     return star >= 1 && star <= 9 ? kMirror[star - 1] : 0;
 }
 
-int PreviousStar(int star) { return star == 1 ? 9 : star - 1; }
+int PreviousStar(int star) {
+    return star == 1 ? 9 : star - 1;
+}
 
 bool IsParentTriple(int a, int b, int c) {
     return IsPermutationOf({a, b, c}, {1, 4, 7}) || IsPermutationOf({a, b, c}, {2, 5, 8}) ||

@@ -4,7 +4,9 @@ namespace {
 
 const char* const kFolder = "\\other\\combstars\\";
 
-bool IsStar(int s) { return s >= 1 && s <= 9; }
+bool IsStar(int s) {
+    return s >= 1 && s <= 9;
+}
 
 }  // namespace
 

@@ -19,7 +19,9 @@ std::optional<StarPhase> StarPhaseOf(int period, int star);
 
 // "Расцвет", "Порождение", "Смерть", "Разрушение", "Отступление" for 0..4; "" for any other value.
 std::string StarPhaseName(int phase);
-inline std::string StarPhaseName(StarPhase phase) { return StarPhaseName(static_cast<int>(phase)); }
+inline std::string StarPhaseName(StarPhase phase) {
+    return StarPhaseName(static_cast<int>(phase));
+}
 // Name of an optional phase ("" for none): the hint of a chart cell.
 std::string StarPhaseName(std::optional<StarPhase> phase);
 

@@ -7,7 +7,9 @@ const char* const kFlyingTaiSuiMonthHint = "Темное установлени�
 
 namespace {
 
-bool ValidStar(int star) { return star >= 1 && star <= 9; }
+bool ValidStar(int star) {
+    return star >= 1 && star <= 9;
+}
 
 }  // namespace
 

@@ -52,8 +52,8 @@ std::string ShaString(Branch branch, double a, const char* ofWhat, const char* w
 }  // namespace
 
 std::string TaiSuiString(int FN, int C, Branch yearBranch, double A) {
-    std::string text = "Тай Суй в знаке " + BranchPalaceLabel(yearBranch) +
-                       ". Усиливат влияние Дома. ";
+    std::string text =
+        "Тай Суй в знаке " + BranchPalaceLabel(yearBranch) + ". Усиливат влияние Дома. ";
     if (!IsValidBranch(yearBranch)) return text;
     const PalaceIndex facing = FacingPalace(A);
     if (BranchHomePalace(yearBranch) != facing) return text;
@@ -67,9 +67,10 @@ std::string TaiSuiString(int FN, int C, Branch yearBranch, double A) {
                       "делать ремонт или переезжать в жилище с данным раскладом, так как летящая "
                       "звезда Направления в расцвете.";
     } else {
-        text += "В этом году эта звезда приходит на Напрвление -- нельзя строить, делать ремонт "
-                "или переезжать в жилище с данным раскладом, особенно для людей с Земной ветвью " +
-                BranchName(yearBranch, false) + " по году рождения. ";
+        text +=
+            "В этом году эта звезда приходит на Напрвление -- нельзя строить, делать ремонт "
+            "или переезжать в жилище с данным раскладом, особенно для людей с Земной ветвью " +
+            BranchName(yearBranch, false) + " по году рождения. ";
     }
     return text;
 }

@@ -1,8 +1,8 @@
 #include "interpretation/forecast_year.h"
 
 #include "astro/moment.h"
-#include "calendar/moment_format.h"
 #include "calendar/epoch_year.h"
+#include "calendar/moment_format.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
 #include "geomancy/star_combinations.h"

@@ -13,9 +13,9 @@
 inline constexpr int kForecastPeriodCount = 12;
 
 struct ForecastYear {
-    int year = 0;           // Y, the Gregorian year of the main window's date
-    int yearStar = 0;       // flying star of the solar year opened in Y (as computed, for a man)
-    Branch yearBranch = 1;  // branch of that year
+    int year = 0;             // Y, the Gregorian year of the main window's date
+    int yearStar = 0;         // flying star of the solar year opened in Y (as computed, for a man)
+    Branch yearBranch = 1;    // branch of that year
     YearTermTable terms;      // the 24 term instants of Y, zone time of the settings
     YearTermTable nextTerms;  // the same for Y + 1 (the last two months end in it)
     int summerHours = 0;      // the settings' summer shift, added to every date shown

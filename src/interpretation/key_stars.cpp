@@ -21,9 +21,13 @@ CompassSector LicoDir(double x) {
     return CompassSector::N;
 }
 
-PalaceIndex ReportFacingPalace(double azimuth) { return PalaceOfSector(LicoDir(azimuth)); }
+PalaceIndex ReportFacingPalace(double azimuth) {
+    return PalaceOfSector(LicoDir(azimuth));
+}
 
-PalaceIndex ReportMountainPalace(double azimuth) { return PalaceOfSector(LicoDir(azimuth + 180.0)); }
+PalaceIndex ReportMountainPalace(double azimuth) {
+    return PalaceOfSector(LicoDir(azimuth + 180.0));
+}
 
 KeyStars KeyStarsOf(const GeomanticTable& table) {
     const PalaceCells& f = table.palaces[ReportFacingPalace(table.azimuth)];

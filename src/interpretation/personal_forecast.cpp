@@ -6,14 +6,20 @@
 
 namespace {
 
-std::string Num(int n) { return std::to_string(n); }
+std::string Num(int n) {
+    return std::to_string(n);
+}
 
 // The text after a star number in the headings: the star as a man's (its yang reading), whoever
 // the forecast is for.
-std::string Description(int star) { return ScriptStarRod(true, star); }
+std::string Description(int star) {
+    return ScriptStarRod(true, star);
+}
 
 // A star that selects a file: mirrored for a woman.
-int FileStar(int star, bool male) { return male ? star : MirrorStar(star); }
+int FileStar(int star, bool male) {
+    return male ? star : MirrorStar(star);
+}
 
 void AppendLines(ReportDocument& r, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) r.Append(line);
@@ -30,7 +36,9 @@ std::string StarForecastPath(int star, int birthYearStar, bool male) {
     return "\\other\\goro\\" + Num(FileStar(star, male)) + "-" + Num(birthYearStar) + ".txt";
 }
 
-std::string ForecastCaption(int year) { return "Прогноз на " + Num(year) + " год"; }
+std::string ForecastCaption(int year) {
+    return "Прогноз на " + Num(year) + " год";
+}
 
 void CalcGoro(ReportDocument& r, const ForecastYear& year, const PersonCalculation& calculation,
               const ForecastTexts& texts, const QLocale& locale) {

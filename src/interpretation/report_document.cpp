@@ -23,11 +23,17 @@ void ReportDocument::SetStyle(ReportStyle style) {
     format_ = ApplyStyle(style, format_);
 }
 
-void ReportDocument::Append(std::string text) { Add(ParagraphKind::Text, std::move(text)); }
+void ReportDocument::Append(std::string text) {
+    Add(ParagraphKind::Text, std::move(text));
+}
 
-void ReportDocument::AppendBlank() { Add(ParagraphKind::Blank, " "); }
+void ReportDocument::AppendBlank() {
+    Add(ParagraphKind::Blank, " ");
+}
 
-void ReportDocument::AppendEmpty() { Add(ParagraphKind::Empty, ""); }
+void ReportDocument::AppendEmpty() {
+    Add(ParagraphKind::Empty, "");
+}
 
 void ReportDocument::InsertEmptyAtTop() {
     ReportParagraph p;

@@ -33,7 +33,7 @@ enum class ParagraphKind { Text, Blank, Empty };
 
 struct ReportParagraph {
     ParagraphKind kind = ParagraphKind::Text;
-    std::string text;                      // UTF-8; " " for a blank, "" for an empty paragraph
+    std::string text;                       // UTF-8; " " for a blank, "" for an empty paragraph
     ReportStyle style = ReportStyle::Text;  // the last style set before it
     ReportFormat format;                    // the attributes it was appended with
 };

@@ -9,6 +9,10 @@ ReportMode& ModeStore() {
 
 }  // namespace
 
-ReportMode CurrentReportMode() { return ModeStore(); }
+ReportMode CurrentReportMode() {
+    return ModeStore();
+}
 
-void SetReportMode(ReportMode mode) { ModeStore() = mode; }
+void SetReportMode(ReportMode mode) {
+    ModeStore() = mode;
+}

@@ -14,9 +14,15 @@ bool InEach(const GeomanticTable& table, std::initializer_list<PalaceIndex> pala
                        [&](PalaceIndex p) { return sum(table.palaces[p]) == 10; });
 }
 
-int MountainPlusBase(const PalaceCells& c) { return c.mountain + c.base; }
-int MountainPlusFacing(const PalaceCells& c) { return c.mountain + c.facing; }
-int BasePlusFacing(const PalaceCells& c) { return c.base + c.facing; }
+int MountainPlusBase(const PalaceCells& c) {
+    return c.mountain + c.base;
+}
+int MountainPlusFacing(const PalaceCells& c) {
+    return c.mountain + c.facing;
+}
+int BasePlusFacing(const PalaceCells& c) {
+    return c.base + c.facing;
+}
 
 std::string ConnectedSentence(int x, int y, int z) {
     return "Трехсоставной знак соединенных чисел. Расцвет дома, на протяжении " +
@@ -78,8 +84,8 @@ std::string ChecSpecial_3_2(const GeomanticTable& table, int FN, int FM) {
     std::string text = "Трехсоставной знак родителей -- НЕТ.";
     if (FN == FM) {
         const CompassSector sector = LicoDir(table.azimuth);
-        const bool facesLi = sector == CompassSector::S || sector == CompassSector::E ||
-                             sector == CompassSector::NW;
+        const bool facesLi =
+            sector == CompassSector::S || sector == CompassSector::E || sector == CompassSector::NW;
         if (facesLi &&
             StarsOfThreeFormParents(table, Palace::Li, Palace::Zhen, Palace::Qian,
                                     &PalaceCells::mountain) &&
@@ -87,8 +93,8 @@ std::string ChecSpecial_3_2(const GeomanticTable& table, int FN, int FM) {
                                     &PalaceCells::facing)) {
             text = "Трехсоставной знак родителей Дома Ли.";
         }
-        const bool facesKan = sector == CompassSector::N || sector == CompassSector::W ||
-                              sector == CompassSector::SE;
+        const bool facesKan =
+            sector == CompassSector::N || sector == CompassSector::W || sector == CompassSector::SE;
         if (facesKan &&
             StarsOfThreeFormParents(table, Palace::Kan, Palace::Xun, Palace::Dui,
                                     &PalaceCells::mountain) &&

@@ -13,9 +13,13 @@ Element ElementOfStar(int star) {
     return kByStar[star - 1];
 }
 
-bool Produces(Element a, Element b) { return (a + 1) % 5 == b; }
+bool Produces(Element a, Element b) {
+    return (a + 1) % 5 == b;
+}
 // Control skips one step of production: Wood -> Earth -> Water -> Fire -> Metal -> Wood.
-bool Controls(Element a, Element b) { return (a + 2) % 5 == b; }
+bool Controls(Element a, Element b) {
+    return (a + 2) % 5 == b;
+}
 
 }  // namespace
 

@@ -18,10 +18,14 @@
 
 namespace {
 
-std::string Num(int n) { return std::to_string(n); }
+std::string Num(int n) {
+    return std::to_string(n);
+}
 
 // Colour adjective of a star; "" for a star the table does not provide.
-std::string Colour(int star) { return StarColour(star).value_or(""); }
+std::string Colour(int star) {
+    return StarColour(star).value_or("");
+}
 
 std::string NameOf(std::optional<PalaceIndex> palace) {
     return palace ? PalaceName(*palace) : std::string();
@@ -242,14 +246,16 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     r.StyleTitl2();
     r.StyleText();
     if (!noEarthCycle && C == k.FB) {
-        r.Append("В этом цикле энергия дома вошла в фазу отключения. Необходим капитальный ремон "
-                 "или перестройка дома. Дом выйдет из фазы упадка в следующем цикле.");
+        r.Append(
+            "В этом цикле энергия дома вошла в фазу отключения. Необходим капитальный ремон "
+            "или перестройка дома. Дом выйдет из фазы упадка в следующем цикле.");
         r.AppendBlank();
     }
     if (doubleFacing && C == k.SN) {
-        r.Append("В этом цикле энергия дома вошла в фазу отключения по горной звезде в Доме Горы. "
-                 "Необходим капитальный ремон или перестройка дома. Дом выйдет из фазы упадка в "
-                 "следующем цикле.");
+        r.Append(
+            "В этом цикле энергия дома вошла в фазу отключения по горной звезде в Доме Горы. "
+            "Необходим капитальный ремон или перестройка дома. Дом выйдет из фазы упадка в "
+            "следующем цикле.");
         r.AppendBlank();
     }
     r.StyleTitl2();

@@ -2,18 +2,12 @@
 
 int BirthStarNumber(const PersonChart& chart, BirthStar star) {
     switch (star) {
-        case BirthStar::GreatCycle:
-            return chart.greatCycleStar;
-        case BirthStar::SmallCycle:
-            return chart.smallCycleStar;
-        case BirthStar::Year:
-            return chart.yearStar;
-        case BirthStar::Month:
-            return chart.monthStar;
-        case BirthStar::Day:
-            return chart.dayStar;
-        case BirthStar::Hour:
-            return chart.hourStar;
+        case BirthStar::GreatCycle: return chart.greatCycleStar;
+        case BirthStar::SmallCycle: return chart.smallCycleStar;
+        case BirthStar::Year: return chart.yearStar;
+        case BirthStar::Month: return chart.monthStar;
+        case BirthStar::Day: return chart.dayStar;
+        case BirthStar::Hour: return chart.hourStar;
     }
     return 0;
 }

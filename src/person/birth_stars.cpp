@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsStar(int n) { return n >= 1 && n <= 9; }
+bool IsStar(int n) {
+    return n >= 1 && n <= 9;
+}
 
 struct Palace {
     const char* palace;
@@ -38,7 +40,9 @@ const std::array<std::array<const char*, 2>, 9> kScripts{{
     {"пурпурная (Огонь-ян) / 6 белая (Металл-инь)", "пурпурная (Огонь-инь) / 6 белая (Металл-ян)"},
 }};
 
-bool IsGua(int n) { return IsStar(n) && n != 5; }
+bool IsGua(int n) {
+    return IsStar(n) && n != 5;
+}
 
 }  // namespace
 

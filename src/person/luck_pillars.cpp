@@ -4,7 +4,9 @@
 
 namespace {
 
-int Wrap(int value, int count) { return ((value - 1) % count + count) % count + 1; }
+int Wrap(int value, int count) {
+    return ((value - 1) % count + count) % count + 1;
+}
 
 }  // namespace
 
@@ -20,7 +22,8 @@ Pillar LuckPillar(Pillar monthPillar, bool forward, int i) {
 
 std::array<Pillar, kLuckPillarCount> LuckPillars(Pillar monthPillar, bool forward) {
     std::array<Pillar, kLuckPillarCount> pillars;
-    for (int i = 1; i <= kLuckPillarCount; ++i) pillars[i - 1] = LuckPillar(monthPillar, forward, i);
+    for (int i = 1; i <= kLuckPillarCount; ++i)
+        pillars[i - 1] = LuckPillar(monthPillar, forward, i);
     return pillars;
 }
 

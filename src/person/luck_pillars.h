@@ -22,7 +22,9 @@ std::array<Pillar, kLuckPillarCount> LuckPillars(Pillar monthPillar, bool forwar
 int FirstLuckAge(bool forward, Moment universalBirth);
 
 // Age at which luck pillar i (1..9) begins.
-inline int LuckAge(int firstAge, int i) { return firstAge + 10 * (i - 1); }
+inline int LuckAge(int firstAge, int i) {
+    return firstAge + 10 * (i - 1);
+}
 
 // The calendar years luck pillar i (1..9) covers: ten years from the birth year plus its age.
 struct LuckYears {

@@ -26,4 +26,6 @@ Person ClearedPerson(Moment now, const TimeSettings& settings) {
     return p;
 }
 
-std::string SexWord(bool male) { return male ? "мужской" : "женский"; }
+std::string SexWord(bool male) {
+    return male ? "мужской" : "женский";
+}

@@ -8,12 +8,12 @@
 #include "astro/local_time.h"
 
 struct Person {
-    std::string name;          // free text, may be empty
-    Moment birth = 0;          // civil birth date and time at the birth place, summer time included
-    bool male = false;         // "ж." is the default
+    std::string name;   // free text, may be empty
+    Moment birth = 0;   // civil birth date and time at the birth place, summer time included
+    bool male = false;  // "ж." is the default
     int zoneIndex = kDefaultZoneIndex;  // index into ZoneTable; -1 (no zone chosen) counts as GMT
-    int summerHours = 0;       // -5..5
-    int longitude = 37;        // whole degrees, east positive, -180..180
+    int summerHours = 0;                // -5..5
+    int longitude = 37;                 // whole degrees, east positive, -180..180
     bool longitudeOn = false;  // "долгота:" — local mean solar time for the day and hour pillars
     // A zone offset outside the list (+05:30, local mean time +02:30:17), seconds east of GMT: it
     // takes precedence over zoneIndex, which then holds the nearest list entry for older readers.

@@ -1,9 +1,9 @@
 #include "person/person_chart.h"
 
 #include "astro/moment.h"
-#include "calendar/moment_format.h"
 #include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
+#include "calendar/moment_format.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
 #include "person/birth_stars.h"

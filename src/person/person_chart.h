@@ -25,12 +25,12 @@ struct PersonChart {
     int monthStar = 0;
     int dayStar = 0;
     int hourStar = 0;
-    int guaNumber = 0;       // 1..9 without 5
+    int guaNumber = 0;  // 1..9 without 5
     bool male = false;
     bool luckForward = true;
     std::array<Pillar, kLuckPillarCount> luckPillars{};
-    int firstLuckAge = 0;    // luck pillar i begins at firstLuckAge + 10·(i − 1)
-    int birthYear = 0;       // the Gregorian year of the civil birth date: the luck pillars' years
+    int firstLuckAge = 0;  // luck pillar i begins at firstLuckAge + 10·(i − 1)
+    int birthYear = 0;     // the Gregorian year of the civil birth date: the luck pillars' years
 };
 
 struct PersonChartTexts {
@@ -42,15 +42,15 @@ struct PersonChartTexts {
     // Star labels: the number, a blank and its caption for the person's sex.
     std::string greatCycleStar, smallCycleStar, yearStar, monthStar, dayStar, hourStar;
     std::string baZhai;  // "Восточная судьба, Дворец Кань гуа, Вода"
-    std::string sexWord;        // "женский" | "мужской"
-    std::string zone;           // the zone caption, empty for no zone
-    std::string summerHours;    // "0", "-1", …
-    std::string longitude;      // "долгота 37 (гр.)" | "долгота не учтена"
-    std::string statusLine;     // "Расчет на: … | пол: … | (GMT +03:00) | л.в.: 0 | долгота …"
-    std::array<std::string, kLuckPillarCount> luckAges;          // by pillar 1..9
-    std::array<std::string, kLuckPillarCount> luckYears;         // "1994–2003"
-    std::array<std::string, kLuckPillarCount> luckStemHints;     // "Цзя (Дерево-ян)"
-    std::array<std::string, kLuckPillarCount> luckBranchHints;   // "Цзы (Вода-ян)"
+    std::string sexWord;      // "женский" | "мужской"
+    std::string zone;         // the zone caption, empty for no zone
+    std::string summerHours;  // "0", "-1", …
+    std::string longitude;    // "долгота 37 (гр.)" | "долгота не учтена"
+    std::string statusLine;  // "Расчет на: … | пол: … | (GMT +03:00) | л.в.: 0 | долгота …"
+    std::array<std::string, kLuckPillarCount> luckAges;         // by pillar 1..9
+    std::array<std::string, kLuckPillarCount> luckYears;        // "1994–2003"
+    std::array<std::string, kLuckPillarCount> luckStemHints;    // "Цзя (Дерево-ян)"
+    std::array<std::string, kLuckPillarCount> luckBranchHints;  // "Цзы (Вода-ян)"
 };
 
 // What one calculation yields: the person as calculated, the chart and its texts.

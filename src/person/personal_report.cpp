@@ -53,7 +53,8 @@ std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
 }
 
 std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,
-                                              const PersonCalculation& calculation, int currentYear) {
+                                              const PersonCalculation& calculation,
+                                              int currentYear) {
     std::vector<std::string> lines = PersonalReportLines(windowCaption, calculation);
     const PersonChart& c = calculation.chart;
     const int current = LuckPillarOfYear(c.birthYear, c.firstLuckAge, currentYear);
@@ -61,8 +62,8 @@ std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,
     lines.push_back("Столпы удачи:");
     for (int i = 1; i <= kLuckPillarCount; ++i) {
         std::string line = std::to_string(i) + ". с " + calculation.texts.luckAges[i - 1] +
-                           " лет (" + calculation.texts.luckYears[i - 1] + "): " +
-                           PillarCaption(c.luckPillars[i - 1]);
+                           " лет (" + calculation.texts.luckYears[i - 1] +
+                           "): " + PillarCaption(c.luckPillars[i - 1]);
         if (i == current) line += " — текущий (" + std::to_string(currentYear) + ")";
         lines.push_back(line);
     }
@@ -73,9 +74,9 @@ std::string ProposedReportFileName(const std::string& windowCaption) {
     const std::string extension = ".gvp";
     if (windowCaption.size() <= extension.size()) return windowCaption;
     const std::string tail = windowCaption.substr(windowCaption.size() - extension.size());
-    const bool personFile = std::equal(tail.begin(), tail.end(), extension.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == b;
-    });
+    const bool personFile =
+        std::equal(tail.begin(), tail.end(), extension.begin(),
+                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
     if (!personFile) return windowCaption;
     return windowCaption.substr(0, windowCaption.size() - extension.size()) + ".txt";
 }

@@ -17,7 +17,8 @@ std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
 // The chart as text for the clipboard ("Копировать"): the report's lines, then the luck pillars
 // with their ages and years, the one running in `currentYear` marked.
 std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,
-                                              const PersonCalculation& calculation, int currentYear);
+                                              const PersonCalculation& calculation,
+                                              int currentYear);
 
 // The file name the save dialog proposes: the window caption, except that a person file's
 // extension (".gvp" in any case) becomes ".txt", so that the report is never proposed over the

@@ -1,7 +1,7 @@
 #include "reference/five_element_analogies.h"
 
-const AnalogyRow AnalogyHeader{"У син", "Ограны инь", "Ограны ян",          "Окна",
-                               "Эмоции", "Природные явления", "Цвета", "Вкус"};
+const AnalogyRow AnalogyHeader{"У син",  "Ограны инь",        "Ограны ян", "Окна",
+                               "Эмоции", "Природные явления", "Цвета",     "Вкус"};
 
 // The tastes follow the tradition of the other columns: Fire is bitter, Metal pungent (the table
 // once had Metal "Горький" and Fire "Горячий", which is no taste).

@@ -65,9 +65,9 @@ RulerInput RulerLengthOfText(const QString& text) {
     if (text == QLatin1String("-") || text == QLatin1String("+")) return {0, false};
     bool ok = false;
     // Digits with an optional sign only: no blanks, no group separators.
-    const bool plain = !text.isEmpty() &&
-                       std::all_of(text.begin() + ((text[0] == '+' || text[0] == '-') ? 1 : 0),
-                                   text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+    const bool plain =
+        !text.isEmpty() && std::all_of(text.begin() + ((text[0] == '+' || text[0] == '-') ? 1 : 0),
+                                       text.end(), [](QChar c) { return c >= '0' && c <= '9'; });
     const int value = plain ? text.toInt(&ok) : 0;
     if (!ok || value < 0) return {0, true};
     return {value, false};

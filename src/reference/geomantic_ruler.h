@@ -17,8 +17,8 @@ int IntToCoord(int length);
 std::string Interpritation(int position);
 
 struct RulerInput {
-    int length = 0;          // millimetres
-    bool resetField = false; // the text was not a number or was negative: the field becomes "0"
+    int length = 0;           // millimetres
+    bool resetField = false;  // the text was not a number or was negative: the field becomes "0"
 };
 
 // The length typed into the edit field: an integer (an optional sign, then digits); anything else,

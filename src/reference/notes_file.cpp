@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string Bytes(const QString& text) { return Utf8ToCp1251(text.toStdString()); }
+std::string Bytes(const QString& text) {
+    return Utf8ToCp1251(text.toStdString());
+}
 
 // The smallest valid notes file: one empty line. A missing file reads as this one and is
 // created by the first note written (when its folder lets us).
@@ -73,7 +75,9 @@ NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QStr
 
 namespace {
 
-bool InCodePage(char32_t cp) { return cp == U'\n' || CodePointToCp1251(cp) >= 0; }
+bool InCodePage(char32_t cp) {
+    return cp == U'\n' || CodePointToCp1251(cp) >= 0;
+}
 
 }  // namespace
 
@@ -81,7 +85,8 @@ QString NoteCharactersOutsideCodePage(const QString& text) {
     QList<uint> refused;
     for (const uint cp : text.toUcs4())
         if (!InCodePage(cp) && !refused.contains(cp)) refused.append(cp);
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(refused.constData()), refused.size());
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(refused.constData()),
+                             refused.size());
 }
 
 QString NoteTextInCodePage(const QString& text) {

@@ -27,7 +27,8 @@ struct NoteWriteResult {
 // Stores `note` (lines separated by '\n'; "" erases the day's note) as the note of the day `key`.
 // A missing file is created (it reads as the smallest file, one empty line). An unreadable or
 // unwritable file, or a block of the day without its end line, fails with a message and leaves the
-// file as it was. Characters Windows-1251 lacks must be refused before (NoteCharactersOutsideCodePage).
+// file as it was. Characters Windows-1251 lacks must be refused before
+// (NoteCharactersOutsideCodePage).
 NoteWriteResult WriteDayNote(const QString& path, const QString& key, const QString& note);
 
 // The characters of `text` the notes file cannot hold (its code page is Windows-1251), in order,

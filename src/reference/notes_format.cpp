@@ -19,15 +19,19 @@ bool StartsWith(const std::string& s, const std::string& head) {
 bool EndsInsideBlock(const NoteLines& lines) {
     bool open = false;
     for (const std::string& line : lines) {
-        if (line == NoteEndLine()) open = false;
-        else if (IsNoteStartLine(line)) open = true;
+        if (line == NoteEndLine())
+            open = false;
+        else if (IsNoteStartLine(line))
+            open = true;
     }
     return open;
 }
 
 }  // namespace
 
-std::string NoteStartLine(const std::string& key) { return kMarkerOpen + key + kMarkerClose; }
+std::string NoteStartLine(const std::string& key) {
+    return kMarkerOpen + key + kMarkerClose;
+}
 
 const std::string& NoteEndLine() {
     static const std::string line = kMarkerOpen + "end" + kMarkerClose;

@@ -1,8 +1,8 @@
 #pragma once
-// INI-style files of the person and table files: "[Section]" lines and "Key=Value" lines, Windows-1251
-// on disk, CR LF line ends. Reading follows the platform's profile routines (section and key
-// names compared without regard to case, blanks around names and values ignored, one pair of
-// enclosing quotes removed from a value); writing a key changes only that key's line and keeps
+// INI-style files of the person and table files: "[Section]" lines and "Key=Value" lines,
+// Windows-1251 on disk, CR LF line ends. Reading follows the platform's profile routines (section
+// and key names compared without regard to case, blanks around names and values ignored, one pair
+// of enclosing quotes removed from a value); writing a key changes only that key's line and keeps
 // every other line of the file. Text held in memory is UTF-8; a line read from a file and not
 // changed is written back with its original bytes (a byte the code page leaves undefined
 // included), so a save never alters what the program does not own.

@@ -63,7 +63,8 @@ std::string DescribeDocument(const RichDocument& doc) {
             if (s.pointSize) out += std::to_string(s.pointSize) + "pt ";
             if (s.hasColour) {
                 char hex[16];
-                std::snprintf(hex, sizeof hex, "#%06X ", static_cast<unsigned>(s.colour & 0xFFFFFF));
+                std::snprintf(hex, sizeof hex, "#%06X ",
+                              static_cast<unsigned>(s.colour & 0xFFFFFF));
                 out += hex;
             }
             if (!s.fontName.empty()) out += "'" + s.fontName + "' ";

@@ -9,10 +9,10 @@ struct TextStyle {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int pointSize = 0;            // 0: the reader's default size
-    std::uint32_t colour = 0;     // 0xRRGGBB
-    bool hasColour = false;       // false: the default (black) text colour
-    std::string fontName;         // "": the default font
+    int pointSize = 0;         // 0: the reader's default size
+    std::uint32_t colour = 0;  // 0xRRGGBB
+    bool hasColour = false;    // false: the default (black) text colour
+    std::string fontName;      // "": the default font
     bool operator==(const TextStyle& o) const {
         return bold == o.bold && italic == o.italic && underline == o.underline &&
                pointSize == o.pointSize && hasColour == o.hasColour &&

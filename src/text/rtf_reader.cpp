@@ -17,14 +17,17 @@ constexpr int kMaxUnicodeSkip = 16;
 
 // Code points of the bytes 0x80..0x9F in code page 1252 (0xA0..0xFF are Latin-1 itself).
 const char32_t kCp1252Low[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 char32_t DecodeByte(unsigned char byte, int codePage) {
     if (byte < 0x80) return byte;
@@ -35,14 +38,67 @@ char32_t DecodeByte(unsigned char byte, int codePage) {
 // Destinations whose text is not part of the document.
 bool IsSkippedDestination(const char* word) {
     static const char* const kSkipped[] = {
-        "author", "buptim", "category", "comment", "company", "creatim", "datastore", "do",
-        "doccomm", "docvar", "falt", "fldinst", "filetbl", "footer", "footerf", "footerl",
-        "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf",
-        "headerl", "headerr", "info", "keywords", "latentstyles", "listoverridetable",
-        "listtable", "manager", "nonshppict", "object", "operator", "panose", "pgdsctbl", "pict",
-        "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim", "rsidtbl", "shp",
-        "shpinst", "stylesheet", "subject", "template", "themedata", "title", "txe", "xe",
-        "xmlnstbl", "colorschememapping", "mmathPr", "bkmkstart", "bkmkend", "wgrffmtfilter",
+        "author",
+        "buptim",
+        "category",
+        "comment",
+        "company",
+        "creatim",
+        "datastore",
+        "do",
+        "doccomm",
+        "docvar",
+        "falt",
+        "fldinst",
+        "filetbl",
+        "footer",
+        "footerf",
+        "footerl",
+        "footerr",
+        "footnote",
+        "ftncn",
+        "ftnsep",
+        "ftnsepc",
+        "generator",
+        "header",
+        "headerf",
+        "headerl",
+        "headerr",
+        "info",
+        "keywords",
+        "latentstyles",
+        "listoverridetable",
+        "listtable",
+        "manager",
+        "nonshppict",
+        "object",
+        "operator",
+        "panose",
+        "pgdsctbl",
+        "pict",
+        "pn",
+        "pntxta",
+        "pntxtb",
+        "printim",
+        "private",
+        "revtbl",
+        "revtim",
+        "rsidtbl",
+        "shp",
+        "shpinst",
+        "stylesheet",
+        "subject",
+        "template",
+        "themedata",
+        "title",
+        "txe",
+        "xe",
+        "xmlnstbl",
+        "colorschememapping",
+        "mmathPr",
+        "bkmkstart",
+        "bkmkend",
+        "wgrffmtfilter",
     };
     for (const char* s : kSkipped)
         if (std::strcmp(s, word) == 0) return true;
@@ -51,11 +107,14 @@ bool IsSkippedDestination(const char* word) {
 
 // Special characters named by a control word; 0 when the word names none.
 char32_t NamedCharacter(const char* word) {
-    static const struct { const char* word; char32_t cp; } kNamed[] = {
-        {"line", U'\n'}, {"tab", U'\t'}, {"cell", U'\t'}, {"emdash", 0x2014},
-        {"endash", 0x2013}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
-        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-        {"enspace", 0x2002}, {"qmspace", 0x2005},
+    static const struct {
+        const char* word;
+        char32_t cp;
+    } kNamed[] = {
+        {"line", U'\n'},       {"tab", U'\t'},        {"cell", U'\t'},     {"emdash", 0x2014},
+        {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+        {"qmspace", 0x2005},
     };
     for (const auto& n : kNamed)
         if (std::strcmp(n.word, word) == 0) return n.cp;
@@ -165,12 +224,15 @@ private:
         }
         if (ConsumeSkipped()) return;
         switch (c) {
-            case '\\': case '{': case '}': Character(c); break;
+            case '\\':
+            case '{':
+            case '}': Character(c); break;
             case '~': Character(0x00A0); break;
             case '-': Character(0x00AD); break;
             case '_': Character(0x2011); break;
             case '*': State().destination = Destination::Skip; break;
-            case '\r': case '\n': Paragraph(); break;
+            case '\r':
+            case '\n': Paragraph(); break;
             default: break;  // unknown control symbols are ignored
         }
     }
@@ -208,8 +270,7 @@ private:
         bool hasParam = false;
         bool negative = false;
         long param = 0;
-        if (pos_ + 1 < in_.size() && in_[pos_] == '-' &&
-            IsDigit(in_[pos_ + 1])) {
+        if (pos_ + 1 < in_.size() && in_[pos_] == '-' && IsDigit(in_[pos_ + 1])) {
             negative = true;
             ++pos_;
         }
@@ -237,8 +298,14 @@ private:
         const bool on = !hasParam || param != 0;
         const auto is = [&](const char* name) { return std::strcmp(w, name) == 0; };
         // Unicode characters count in every destination: a font's name can hold them too.
-        if (is("uc")) { s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip})); return; }
-        if (is("u")) { Unicode(param); return; }
+        if (is("uc")) {
+            s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip}));
+            return;
+        }
+        if (is("u")) {
+            Unicode(param);
+            return;
+        }
         if (s.destination == Destination::FontTable) {
             if (is("f")) {
                 CommitFont();
@@ -253,52 +320,87 @@ private:
             return;
         }
         if (s.destination == Destination::ColourTable) {
-            if (is("red")) colour_.rgb = (colour_.rgb & 0x00FFFF) | (Byte(param) << 16);
-            else if (is("green")) colour_.rgb = (colour_.rgb & 0xFF00FF) | (Byte(param) << 8);
-            else if (is("blue")) colour_.rgb = (colour_.rgb & 0xFFFF00) | Byte(param);
-            else return;
+            if (is("red"))
+                colour_.rgb = (colour_.rgb & 0x00FFFF) | (Byte(param) << 16);
+            else if (is("green"))
+                colour_.rgb = (colour_.rgb & 0xFF00FF) | (Byte(param) << 8);
+            else if (is("blue"))
+                colour_.rgb = (colour_.rgb & 0xFFFF00) | Byte(param);
+            else
+                return;
             colour_.defined = true;
             return;
         }
-        if (is("ansicpg")) { codePage_ = param; return; }
-        if (is("deff")) { defaultFont_ = param; return; }
-        if (is("fonttbl")) { s.destination = Destination::FontTable; return; }
-        if (is("colortbl")) { s.destination = Destination::ColourTable; return; }
-        if (IsSkippedDestination(w)) { s.destination = Destination::Skip; return; }
+        if (is("ansicpg")) {
+            codePage_ = param;
+            return;
+        }
+        if (is("deff")) {
+            defaultFont_ = param;
+            return;
+        }
+        if (is("fonttbl")) {
+            s.destination = Destination::FontTable;
+            return;
+        }
+        if (is("colortbl")) {
+            s.destination = Destination::ColourTable;
+            return;
+        }
+        if (IsSkippedDestination(w)) {
+            s.destination = Destination::Skip;
+            return;
+        }
         if (s.destination != Destination::Text) return;
 
-        if (is("par") || is("sect") || is("page") || is("row")) Paragraph();
+        if (is("par") || is("sect") || is("page") || is("row"))
+            Paragraph();
         else if (is("pard")) {
             s.alignment = ParagraphAlignment::Left;
             s.indents = ParagraphIndents{};
-        }
-        else if (is("fi")) s.indents.firstLine = Twips(param);
-        else if (is("li")) s.indents.left = Twips(param);
-        else if (is("ri")) s.indents.right = Twips(param);
+        } else if (is("fi"))
+            s.indents.firstLine = Twips(param);
+        else if (is("li"))
+            s.indents.left = Twips(param);
+        else if (is("ri"))
+            s.indents.right = Twips(param);
         else if (is("plain")) {
             s.bold = s.italic = s.underline = false;
             s.halfPoints = 0;
             s.colourIndex = 0;
             s.fontNumber = -1;
-        }
-        else if (is("ql")) s.alignment = ParagraphAlignment::Left;
-        else if (is("qc")) s.alignment = ParagraphAlignment::Centre;
-        else if (is("qr")) s.alignment = ParagraphAlignment::Right;
-        else if (is("qj") || is("qd")) s.alignment = ParagraphAlignment::Justify;
-        else if (is("b")) s.bold = on;
-        else if (is("i")) s.italic = on;
-        else if (is("ulnone")) s.underline = false;
-        else if (w[0] == 'u' && w[1] == 'l' && !is("ulc")) s.underline = on;  // \ul, \uld, \ulw, ...
-        else if (is("fs")) s.halfPoints = std::clamp(param, 0L, 3276L);
-        else if (is("cf")) s.colourIndex = param;
-        else if (is("f")) s.fontNumber = param;
-        else if (const char32_t named = NamedCharacter(w)) Character(named);
+        } else if (is("ql"))
+            s.alignment = ParagraphAlignment::Left;
+        else if (is("qc"))
+            s.alignment = ParagraphAlignment::Centre;
+        else if (is("qr"))
+            s.alignment = ParagraphAlignment::Right;
+        else if (is("qj") || is("qd"))
+            s.alignment = ParagraphAlignment::Justify;
+        else if (is("b"))
+            s.bold = on;
+        else if (is("i"))
+            s.italic = on;
+        else if (is("ulnone"))
+            s.underline = false;
+        else if (w[0] == 'u' && w[1] == 'l' && !is("ulc"))
+            s.underline = on;  // \ul, \uld, \ulw, ...
+        else if (is("fs"))
+            s.halfPoints = std::clamp(param, 0L, 3276L);
+        else if (is("cf"))
+            s.colourIndex = param;
+        else if (is("f"))
+            s.fontNumber = param;
+        else if (const char32_t named = NamedCharacter(w))
+            Character(named);
     }
 
     // An indent within a page's reach (±22 inches), whatever a damaged file says.
     static int Twips(long v) { return static_cast<int>(std::clamp(v, -31680L, 31680L)); }
 
-    static std::uint32_t Byte(long v) { return static_cast<std::uint32_t>(std::clamp(v, 0L, 255L)); }
+    static std::uint32_t Byte(long v) {
+        return static_cast<std::uint32_t>(std::clamp(v, 0L, 255L));
+    }
 
     // \uN: a UTF-16 unit, then the N fallback characters of \ucN to be skipped.
     void Unicode(long param) {
@@ -339,8 +441,7 @@ private:
         // they come as they stand, as \'hh or as \uN.
         if (cp < 0x20 && cp != U'\t' && cp != U'\n') return;
         switch (State().destination) {
-            case Destination::Skip:
-                return;
+            case Destination::Skip: return;
             case Destination::FontTable:
                 if (fontOpen_) AppendUtf8CodePoint(font_.name, cp);
                 return;
@@ -350,8 +451,7 @@ private:
                     colour_ = ColourEntry{};
                 }
                 return;
-            case Destination::Text:
-                break;
+            case Destination::Text: break;
         }
         const TextStyle style = CurrentStyle();
         if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))

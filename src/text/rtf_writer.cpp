@@ -62,8 +62,8 @@ int IndexOf(const std::vector<T>& list, const T& value) {
 }
 
 struct Tables {
-    std::vector<std::string> fonts;       // font k + 1 of the table (font 0 is the default)
-    std::vector<std::uint32_t> colours;   // colour k + 1 of the table (colour 0 is "auto")
+    std::vector<std::string> fonts;      // font k + 1 of the table (font 0 is the default)
+    std::vector<std::uint32_t> colours;  // colour k + 1 of the table (colour 0 is "auto")
 };
 
 Tables CollectTables(const RichDocument& doc) {

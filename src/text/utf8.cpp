@@ -5,14 +5,32 @@ char32_t NextUtf8CodePoint(const std::string& text, std::size_t& pos) {
     const unsigned char b0 = byte(pos);
     int extra;
     char32_t cp;
-    if (b0 < 0x80) { ++pos; return b0; }
-    if ((b0 & 0xE0) == 0xC0) { extra = 1; cp = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { extra = 2; cp = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { extra = 3; cp = b0 & 0x07; }
-    else { ++pos; return 0xFFFD; }
-    if (pos + extra >= text.size()) { ++pos; return 0xFFFD; }
+    if (b0 < 0x80) {
+        ++pos;
+        return b0;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = b0 & 0x07;
+    } else {
+        ++pos;
+        return 0xFFFD;
+    }
+    if (pos + extra >= text.size()) {
+        ++pos;
+        return 0xFFFD;
+    }
     for (int k = 1; k <= extra; ++k) {
-        if ((byte(pos + k) & 0xC0) != 0x80) { ++pos; return 0xFFFD; }
+        if ((byte(pos + k) & 0xC0) != 0x80) {
+            ++pos;
+            return 0xFFFD;
+        }
         cp = (cp << 6) | (byte(pos + k) & 0x3F);
     }
     pos += extra + 1;

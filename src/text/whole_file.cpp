@@ -11,12 +11,20 @@ namespace {
 
 int g_saveFault = 0;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string S(const QString& s) {
+    return s.toStdString();
+}
 
-std::string Quoted(const QString& path) { return "«" + S(QDir::toNativeSeparators(path)) + "»"; }
+std::string Quoted(const QString& path) {
+    return "«" + S(QDir::toNativeSeparators(path)) + "»";
+}
 
-QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+QString FolderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
+}
 
 std::string CannotCreateMessage(const QString& path) {
     const QFileInfo file(path);
@@ -69,7 +77,8 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return "Не удалось прочитать файл " + Quoted(Q(path)) + ". Проверьте диск и попробуйте снова.";
+        return "Не удалось прочитать файл " + Quoted(Q(path)) +
+               ". Проверьте диск и попробуйте снова.";
     }
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return std::string();
@@ -98,5 +107,9 @@ std::string ReplaceWholeFile(const std::string& path, const std::string& bytes) 
     return std::string();
 }
 
-ScopedSaveFault::ScopedSaveFault(int error) { g_saveFault = error; }
-ScopedSaveFault::~ScopedSaveFault() { g_saveFault = 0; }
+ScopedSaveFault::ScopedSaveFault(int error) {
+    g_saveFault = error;
+}
+ScopedSaveFault::~ScopedSaveFault() {
+    g_saveFault = 0;
+}

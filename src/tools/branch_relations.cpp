@@ -8,11 +8,10 @@
 namespace {
 
 const std::array<std::string, 12> kOfficerNames = {
-    "Цзянь. Установление (1)", "Чу. Искоренение (2)",    "Мань. Насыщение (3)",
-    "Пин. Выравнивание (4)",   "Дин . Определение (5)",  "Чжи. Удержание (6)",
-    "По. Пробой (7)",          "Вэй. Опасность (8)",     "Чэн. Завершение (9)",
-    "Шоу. Собирание (10)",     "Кай. Раскрытие (11)",    "Би. Ограничение (12)"};
-
+    "Цзянь. Установление (1)", "Чу. Искоренение (2)",   "Мань. Насыщение (3)",
+    "Пин. Выравнивание (4)",   "Дин . Определение (5)", "Чжи. Удержание (6)",
+    "По. Пробой (7)",          "Вэй. Опасность (8)",    "Чэн. Завершение (9)",
+    "Шоу. Собирание (10)",     "Кай. Раскрытие (11)",   "Би. Ограничение (12)"};
 
 // The table of relations: every pair of each relation, by branch numbers (Цзы = 1).
 struct RelationPairs {
@@ -25,11 +24,30 @@ const std::vector<RelationPairs>& RelationTable() {
         {BranchRelation::Clash, {{1, 7}, {2, 8}, {3, 9}, {4, 10}, {5, 11}, {6, 12}}},
         {BranchRelation::SixCombination, {{1, 2}, {3, 12}, {4, 11}, {5, 10}, {6, 9}, {7, 8}}},
         {BranchRelation::ThreeHarmony,
-         {{9, 1}, {1, 5}, {5, 9}, {12, 4}, {4, 8}, {8, 12}, {3, 7}, {7, 11}, {11, 3},
-          {6, 10}, {10, 2}, {2, 6}}},
+         {{9, 1},
+          {1, 5},
+          {5, 9},
+          {12, 4},
+          {4, 8},
+          {8, 12},
+          {3, 7},
+          {7, 11},
+          {11, 3},
+          {6, 10},
+          {10, 2},
+          {2, 6}}},
         {BranchRelation::Harm, {{1, 8}, {2, 7}, {3, 6}, {4, 5}, {9, 12}, {10, 11}}},
         {BranchRelation::Punishment,
-         {{3, 6}, {6, 9}, {9, 3}, {2, 11}, {11, 8}, {8, 2}, {1, 4}, {5, 5}, {7, 7}, {10, 10},
+         {{3, 6},
+          {6, 9},
+          {9, 3},
+          {2, 11},
+          {11, 8},
+          {8, 2},
+          {1, 4},
+          {5, 5},
+          {7, 7},
+          {10, 10},
           {12, 12}}},
     };
     return table;
@@ -59,7 +77,9 @@ const std::string& OfficerName(int officer) {
     return officer >= 1 && officer <= 12 ? kOfficerNames[officer - 1] : empty;
 }
 
-int OfficerOfBranches(Branch base, Branch additional) { return Chzang(base, additional); }
+int OfficerOfBranches(Branch base, Branch additional) {
+    return Chzang(base, additional);
+}
 
 BranchHarmony HarmonyOfBranches(Branch a, Branch b) {
     if (HasBranchRelation(a, b, BranchRelation::SixCombination)) return BranchHarmony::Combine;

@@ -26,11 +26,11 @@ const std::string& HarmonyWord(BranchHarmony harmony);
 // The relations of two branches as the relations window and the choice of days both show them,
 // from the one table below. A pair may stand in several at once (Инь–Сы: harm and punishment).
 enum class BranchRelation {
-    Clash,           // branches six apart (Цзы–У, ...)
+    Clash,  // branches six apart (Цзы–У, ...)
     SixCombination,  // Цзы–Чоу, Инь–Хай, Мао–Сюй, Чэнь–Ю, Сы–Шэнь, У–Вэй
-    ThreeHarmony,    // two of one triangle: Шэнь–Цзы–Чэнь, Хай–Мао–Вэй, Инь–У–Сюй, Сы–Ю–Чоу
-    Harm,            // Цзы–Вэй, Чоу–У, Инь–Сы, Мао–Чэнь, Шэнь–Хай, Ю–Сюй
-    Punishment,      // Инь–Сы–Шэнь, Чоу–Сюй–Вэй, Цзы–Мао, and Чэнь, У, Ю, Хай with themselves
+    ThreeHarmony,  // two of one triangle: Шэнь–Цзы–Чэнь, Хай–Мао–Вэй, Инь–У–Сюй, Сы–Ю–Чоу
+    Harm,  // Цзы–Вэй, Чоу–У, Инь–Сы, Мао–Чэнь, Шэнь–Хай, Ю–Сюй
+    Punishment,  // Инь–Сы–Шэнь, Чоу–Сюй–Вэй, Цзы–Мао, and Чэнь, У, Ю, Хай with themselves
 };
 inline constexpr BranchRelation kAllBranchRelations[] = {
     BranchRelation::Clash, BranchRelation::SixCombination, BranchRelation::ThreeHarmony,

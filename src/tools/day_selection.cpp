@@ -15,11 +15,17 @@ constexpr double kOneHour = 1.0 / 24.0;
 constexpr double kOneMillisecond = 1.0 / 86400000.0;
 
 // The day a pillar-time moment belongs to, turning at 23:00 as the day pillar does.
-long PillarDay(Moment pillarTime) { return static_cast<long>(std::floor(pillarTime + kOneHour)); }
+long PillarDay(Moment pillarTime) {
+    return static_cast<long>(std::floor(pillarTime + kOneHour));
+}
 
-std::string ShortPillar(Pillar p) { return StemName(p.stem) + "-" + BranchName(p.branch); }
+std::string ShortPillar(Pillar p) {
+    return StemName(p.stem) + "-" + BranchName(p.branch);
+}
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 std::string ClockText(Moment x) {
     const CivilDateTime t = DecodeMoment(x);
@@ -30,9 +36,13 @@ std::string KindWord(PersonBranchKind kind) {
     return kind == PersonBranchKind::Year ? "ветвь года" : "ветвь дня";
 }
 
-bool Clashes(Branch a, Branch b) { return HasBranchRelation(a, b, BranchRelation::Clash); }
+bool Clashes(Branch a, Branch b) {
+    return HasBranchRelation(a, b, BranchRelation::Clash);
+}
 
-bool Passes(const std::set<int>& only, int value) { return only.empty() || only.count(value); }
+bool Passes(const std::set<int>& only, int value) {
+    return only.empty() || only.count(value);
+}
 
 }  // namespace
 
@@ -77,7 +87,8 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
         for (int y : {year, year - 1, year + 1}) {
             const Moment instant = TermInstant(y, f.termBegins);
             if (std::fabs(instant - universal) < 2) {
-                f.termInstant = instant + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
+                f.termInstant =
+                    instant + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
                 break;
             }
         }
@@ -85,8 +96,8 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
 
     for (int i = 0; i < static_cast<int>(criteria.persons.size()); ++i) {
         const PersonBranches& p = criteria.persons[i];
-        for (auto [kind, branch] : {std::pair{PersonBranchKind::Year, p.year},
-                                    std::pair{PersonBranchKind::Day, p.day}}) {
+        for (auto [kind, branch] :
+             {std::pair{PersonBranchKind::Year, p.year}, std::pair{PersonBranchKind::Day, p.day}}) {
             if (!IsValidBranch(branch)) continue;
             f.persons.push_back({i, kind, branch, RelationsOfBranches(f.day.branch, branch)});
         }
@@ -103,16 +114,17 @@ std::vector<std::string> FailedCriteria(const DayFacts& f, const DayCriteria& c)
     if (!Passes(c.dayStars, f.dayStar)) failed.push_back("звезда дня не из выбранных");
     if (!Passes(c.lunarDays, f.lunar.day)) failed.push_back("лунный день не из выбранных");
     for (const PersonRelation& r : f.persons) {
-        const bool wanted = r.kind == PersonBranchKind::Year ? c.noClashWithPersonYear
-                                                             : c.noClashWithPersonDay;
+        const bool wanted =
+            r.kind == PersonBranchKind::Year ? c.noClashWithPersonYear : c.noClashWithPersonDay;
         if (wanted && Clashes(f.day.branch, r.branch))
             failed.push_back("столкновение с ветвью " +
-                             std::string(r.kind == PersonBranchKind::Year ? "года" : "дня") +
-                             ": " + PersonCaption(c, r.person));
+                             std::string(r.kind == PersonBranchKind::Year ? "года" : "дня") + ": " +
+                             PersonCaption(c, r.person));
     }
     if (c.noMonthBreaker && Clashes(f.day.branch, f.month.branch))
         failed.push_back("разрушитель месяца");
-    if (c.noYearBreaker && Clashes(f.day.branch, f.year.branch)) failed.push_back("разрушитель года");
+    if (c.noYearBreaker && Clashes(f.day.branch, f.year.branch))
+        failed.push_back("разрушитель года");
     if (c.noTermDay && f.termBegins >= 0) failed.push_back("день смены сезона");
     return failed;
 }
@@ -172,7 +184,10 @@ std::string CheckSelection(Moment from, Moment to, const DayCriteria& criteria) 
 }
 
 DaySearch::DaySearch(Moment from, Moment to, DayCriteria criteria, TimeSettings settings)
-    : from_(std::floor(from)), to_(std::floor(to)), next_(from_), criteria_(std::move(criteria)),
+    : from_(std::floor(from)),
+      to_(std::floor(to)),
+      next_(from_),
+      criteria_(std::move(criteria)),
       settings_(std::move(settings)),
       terms_(TermDays(YearOfMoment(from_), YearOfMoment(to_), settings_)) {
     days_.reserve(static_cast<std::size_t>(Total()));

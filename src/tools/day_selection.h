@@ -31,19 +31,19 @@ enum class PersonBranchKind { Year, Day };
 
 // The criteria. An empty set lets every value pass.
 struct DayCriteria {
-    double timeOfDay = 0.5;              // fraction of a day at which each day is read
-    std::set<int> officers;              // 1..12: only these officers
-    std::set<int> notOfficers;           // 1..12: never these
-    std::set<int> mansions;              // 1..28
+    double timeOfDay = 0.5;     // fraction of a day at which each day is read
+    std::set<int> officers;     // 1..12: only these officers
+    std::set<int> notOfficers;  // 1..12: never these
+    std::set<int> mansions;     // 1..28
     std::set<int> notMansions;
-    std::set<int> dayStars;              // 1..9
-    std::set<int> lunarDays;             // 1..30
-    std::vector<PersonBranches> persons; // up to kMaxSelectionPersons
-    bool noClashWithPersonYear = false;  // the day branch must not clash a person's year branch
-    bool noClashWithPersonDay = false;   // ... nor a person's day branch
-    bool noMonthBreaker = false;         // the day branch must not clash the month branch
-    bool noYearBreaker = false;          // ... nor the year branch
-    bool noTermDay = false;              // no solar term may begin on the day
+    std::set<int> dayStars;               // 1..9
+    std::set<int> lunarDays;              // 1..30
+    std::vector<PersonBranches> persons;  // up to kMaxSelectionPersons
+    bool noClashWithPersonYear = false;   // the day branch must not clash a person's year branch
+    bool noClashWithPersonDay = false;    // ... nor a person's day branch
+    bool noMonthBreaker = false;          // the day branch must not clash the month branch
+    bool noYearBreaker = false;           // ... nor the year branch
+    bool noTermDay = false;               // no solar term may begin on the day
 };
 
 // The relations of the day branch with one branch of one person.
@@ -55,14 +55,14 @@ struct PersonRelation {
 };
 
 struct DayFacts {
-    Moment date = 0;     // the civil day, 00:00
-    Moment civil = 0;    // the moment read: date + time of day
+    Moment date = 0;   // the civil day, 00:00
+    Moment civil = 0;  // the moment read: date + time of day
     Pillar year, month, day;
-    int officer = 0;     // Chzang(month branch, day branch)
+    int officer = 0;  // Chzang(month branch, day branch)
     int mansion = 0;
     int dayStar = 0;
-    LunarDate lunar;     // of pillar time + 1 hour
-    std::string term;    // the term in force
+    LunarDate lunar;            // of pillar time + 1 hour
+    std::string term;           // the term in force
     TermIndex termBegins = -1;  // a term whose instant falls on this (pillar) day, or -1
     Moment termInstant = 0;     // its instant, civil time of the chosen zone
     std::vector<PersonRelation> persons;

@@ -43,7 +43,9 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& glu
     return text;
 }
 
-std::string PillarText(Pillar p) { return StemName(p.stem) + "-" + BranchName(p.branch); }
+std::string PillarText(Pillar p) {
+    return StemName(p.stem) + "-" + BranchName(p.branch);
+}
 
 // FNV-1a: a stable tag of the event text, so that a file exported again updates the same events.
 std::string Fingerprint(const std::string& text) {
@@ -62,14 +64,21 @@ std::string DaysCsv(const std::vector<DayVerdict>& days, const DayCriteria& crit
     std::string out = "\xEF\xBB\xBF";
     out += Joined({"Дата", "День", "Цзянь", "Созвездие", "Звезда дня", "Лунный месяц",
                    "Лунный день", "Сезон", "Причины"},
-                  sep) + kCrLf;
+                  sep) +
+           kCrLf;
     for (const DayVerdict& v : days) {
         const DayFacts& f = v.facts;
-        const std::string lunarMonth = std::to_string(f.lunar.month) + (f.lunar.leap ? " доп." : "");
-        const std::vector<std::string> fields = {
-            IsoDay(f.date), PillarText(f.day), OfficerName(f.officer), std::to_string(f.mansion),
-            std::to_string(f.dayStar), lunarMonth, std::to_string(f.lunar.day), f.term,
-            Joined(DayReasons(f, criteria), "; ")};
+        const std::string lunarMonth =
+            std::to_string(f.lunar.month) + (f.lunar.leap ? " доп." : "");
+        const std::vector<std::string> fields = {IsoDay(f.date),
+                                                 PillarText(f.day),
+                                                 OfficerName(f.officer),
+                                                 std::to_string(f.mansion),
+                                                 std::to_string(f.dayStar),
+                                                 lunarMonth,
+                                                 std::to_string(f.lunar.day),
+                                                 f.term,
+                                                 Joined(DayReasons(f, criteria), "; ")};
         std::string line;
         for (const std::string& field : fields)
             line += (line.empty() ? "" : sep) + CsvField(field, separator);
@@ -120,8 +129,8 @@ std::string DaysIcs(const std::vector<DayVerdict>& days, const DayCriteria& crit
     const std::string stamp = IcsStamp(stampUtc);
     for (const DayVerdict& v : days) {
         const DayFacts& f = v.facts;
-        const std::string summary = "Выбор дня: " + OfficerName(f.officer) + ", созвездие " +
-                                    std::to_string(f.mansion);
+        const std::string summary =
+            "Выбор дня: " + OfficerName(f.officer) + ", созвездие " + std::to_string(f.mansion);
         const std::string description = Joined(DayReasons(f, criteria), "\n");
         line("BEGIN:VEVENT");
         line("UID:" + IcsDay(f.date) + "-" + Fingerprint(summary + description) + "@gavrosin");

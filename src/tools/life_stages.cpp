@@ -8,14 +8,18 @@ namespace {
 constexpr std::array<Branch, 10> kBirthBranch = {12, 7, 3, 10, 3, 10, 6, 1, 9, 4};
 
 const std::array<std::string, 12> kStageNames = {
-    "Купание", "Воспитание", "Вступление в контакт", "Расцвет", "Увядание", "Болезнь",
+    "Купание", "Воспитание", "Вступление в контакт", "Расцвет", "Увядание",      "Болезнь",
     "Смерть",  "Хранилище",  "Прерывание",           "Зачатие", "Вскармливание", "Рождение"};
 
-int Mod12(int x) { return ((x % 12) + 12) % 12; }
+int Mod12(int x) {
+    return ((x % 12) + 12) % 12;
+}
 
 }  // namespace
 
-Branch BirthBranch(Stem stem) { return IsValidStem(stem) ? kBirthBranch[stem - 1] : 0; }
+Branch BirthBranch(Stem stem) {
+    return IsValidStem(stem) ? kBirthBranch[stem - 1] : 0;
+}
 
 LifeStage LifeStageOf(Stem stem, Branch branch) {
     const Branch birth = BirthBranch(stem);

@@ -9,7 +9,20 @@
 enum class TMyInJan { cz_In, cz_Jan };
 
 // Stage position 0..11 ("Купание" .. "Рождение").
-enum class TCziPinParam { cp_1, cp_2, cp_3, cp_4, cp_5, cp_6, cp_7, cp_8, cp_9, cp_10, cp_11, cp_12 };
+enum class TCziPinParam {
+    cp_1,
+    cp_2,
+    cp_3,
+    cp_4,
+    cp_5,
+    cp_6,
+    cp_7,
+    cp_8,
+    cp_9,
+    cp_10,
+    cp_11,
+    cp_12
+};
 
 struct LifeStage {
     int position = 0;  // 0..11

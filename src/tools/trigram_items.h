@@ -5,10 +5,10 @@
 #include <string>
 
 struct TrigramItem {
-    const char* caption;      // "Цянь", "Кань", ...
-    int trigram;              // trigram number 1..8 (1 Цянь, 2 Дуй, ... 8 Кунь)
-    int palace;               // palace of the nine-palace square (Кань 1 ... Ли 9)
-    const char* fateLine;     // " Западная судьба, Дворец Цянь-гуа, Металл", ...
+    const char* caption;  // "Цянь", "Кань", ...
+    int trigram;          // trigram number 1..8 (1 Цянь, 2 Дуй, ... 8 Кунь)
+    int palace;           // palace of the nine-palace square (Кань 1 ... Ли 9)
+    const char* fateLine;  // " Западная судьба, Дворец Цянь-гуа, Металл", ...
 };
 
 inline constexpr int kTrigramItemCount = 8;

@@ -7,8 +7,8 @@
 #include "calendar/vocabulary.h"
 
 struct LegendEntry {
-    std::string text;   // "1 белая (Вода)"
-    Element element;    // colours the square beside it
+    std::string text;  // "1 белая (Вода)"
+    Element element;   // colours the square beside it
 };
 
 struct LegendRow {
@@ -23,7 +23,9 @@ const std::array<LegendRow, 9>& YinYangLegend();
 
 struct Rgb {
     int red, green, blue;
-    bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
+    bool operator==(const Rgb& o) const {
+        return red == o.red && green == o.green && blue == o.blue;
+    }
 };
 
 // Colour of an element's square: Water black, Earth (224, 191, 1), Wood (84, 168, 169), Metal

@@ -19,4 +19,6 @@ Moment Now() {
     return MomentOfDateTime(QDateTime::currentDateTime());
 }
 
-void SetClock(std::function<Moment()> clock) { InstalledClock() = std::move(clock); }
+void SetClock(std::function<Moment()> clock) {
+    InstalledClock() = std::move(clock);
+}

@@ -13,8 +13,9 @@ QPixmap LoadDataPicture(const QString& backslashPath, QString& error) {
     if (!error.isEmpty()) return QPixmap();
     QImage picture;
     if (!picture.loadFromData(QByteArray::fromStdString(bytes))) {
-        error = QStringLiteral("Не удалось прочитать рисунок «%1»: файл повреждён. Переустановите "
-                               "программу.")
+        error = QStringLiteral(
+                    "Не удалось прочитать рисунок «%1»: файл повреждён. Переустановите "
+                    "программу.")
                     .arg(QDir::toNativeSeparators(fileName));
         return QPixmap();
     }

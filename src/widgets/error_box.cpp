@@ -17,8 +17,8 @@ QWidget* OwnerOf(QWidget* concerned) {
 }  // namespace
 
 void ShowErrorBox(QWidget* parent, const QString& message) {
-    auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), message,
-                                QMessageBox::Ok, OwnerOf(parent));
+    auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
+                                message, QMessageBox::Ok, OwnerOf(parent));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->show();

@@ -42,7 +42,8 @@ QString FileKindOf(const QString& filter) {
 }
 
 QString StartFolder(const QString& filter) {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Gavrosin"));
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("Gavrosin"));
     const QString kind = FileKindOf(filter);
     const QString last =
         kind.isEmpty() ? QString() : store.value(QStringLiteral("Folders/") + kind).toString();
@@ -63,4 +64,6 @@ QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
     return RunDialog(parent, request);
 }
 
-void SetFileDialogAsker(FileDialogAsker asker) { AskerStore() = std::move(asker); }
+void SetFileDialogAsker(FileDialogAsker asker) {
+    AskerStore() = std::move(asker);
+}

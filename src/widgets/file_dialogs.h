@@ -10,8 +10,8 @@ enum class FileDialogKind { Open, Save };
 
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
-    QString filter;         // Qt name filter, e.g. "(*.rtf)"
-    QString defaultSuffix;  // added to a typed name without extension (save)
+    QString filter;             // Qt name filter, e.g. "(*.rtf)"
+    QString defaultSuffix;      // added to a typed name without extension (save)
     QString proposedName = {};  // the file name a save dialog offers (may include a folder)
 };
 

@@ -15,8 +15,8 @@ Moment MomentOfDateTime(const QDateTime& dateTime) {
 
 QDateTime DateTimeOfMoment(Moment x) {
     const CivilDateTime c = DecodeMoment(x);
-    return QDateTime(QDate(c.year, c.month, c.day), QTime(c.hour, c.minute, c.second, c.millisecond),
-                     QTimeZone::utc());
+    return QDateTime(QDate(c.year, c.month, c.day),
+                     QTime(c.hour, c.minute, c.second, c.millisecond), QTimeZone::utc());
 }
 
 void HoldCivilTime(QDateTimeEdit& picker) {
@@ -27,7 +27,9 @@ void HoldCivilTime(QDateTimeEdit& picker) {
 #endif
 }
 
-QString PickerDateFormat() { return ShortDatePattern(QLocale()); }
+QString PickerDateFormat() {
+    return ShortDatePattern(QLocale());
+}
 
 QString PickerTimeFormat() {
     QString f = QLocale().timeFormat(QLocale::ShortFormat);

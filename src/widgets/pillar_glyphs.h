@@ -16,7 +16,7 @@ public:
     // Loads the pictures from the program's folder.
     PillarGlyphs();
 
-    const QPixmap& Stvol(Stem stem) const;    // 1..10
+    const QPixmap& Stvol(Stem stem) const;     // 1..10
     const QPixmap& Vetv(Branch branch) const;  // 1..12
 
     // The stem image gets Stvol<stem>, the branch image Vetv<branch>. An out-of-range stem leaves

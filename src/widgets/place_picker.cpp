@@ -16,7 +16,8 @@ PlacePicker::PlacePicker(const PlaceTable& table, const QString& title, QWidget*
     : QDialog(parent), table_(table) {
     setWindowTitle(title);
     SearchEdit = new QLineEdit(this);
-    SearchEdit->setPlaceholderText(QString::fromUtf8("Город или населенный пункт (по-русски или латиницей)"));
+    SearchEdit->setPlaceholderText(
+        QString::fromUtf8("Город или населенный пункт (по-русски или латиницей)"));
     SearchEdit->setClearButtonEnabled(true);
     SearchEdit->installEventFilter(this);
     Results = new QListWidget(this);
@@ -56,7 +57,7 @@ void PlacePicker::Search(const QString& text) {
         Hint->setText(QString::fromUtf8("Ничего не найдено"));
     } else {
         Hint->setText(QString::fromUtf8(found_.size() >= kPlacePickerLimit ? "Первые %1 мест"
-                                                                            : "Найдено мест: %1")
+                                                                           : "Найдено мест: %1")
                           .arg(found_.size()));
     }
 }
@@ -82,7 +83,8 @@ bool PlacePicker::eventFilter(QObject* watched, QEvent* event) {
 
 std::optional<Place> AskPlace(QWidget* parent, const QString& title) {
     QString error;
-    const PlaceTable* table = PlaceTable::Shared(DataPath(QStringLiteral("\\places.tsv.z")), &error);
+    const PlaceTable* table =
+        PlaceTable::Shared(DataPath(QStringLiteral("\\places.tsv.z")), &error);
     if (!table) {
         ShowErrorBox(parent, error);
         return std::nullopt;

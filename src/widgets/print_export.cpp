@@ -28,7 +28,9 @@
 
 namespace {
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // The unit the pages are laid out in: a screen pixel, so that the reports' pixel-sized fonts and
 // the charts keep the proportions the window shows.
@@ -43,7 +45,8 @@ constexpr double kMaxPictureEnlargement = 1.6;
 // A document that could not be drawn; a file that could not be written is said by the one writer
 // of whole files (text/whole_file.h).
 QString DrawError(const QString& fileName, const char* what) {
-    return Text("Не удалось создать файл «%1»: %2").arg(QDir::toNativeSeparators(fileName), Text(what));
+    return Text("Не удалось создать файл «%1»: %2")
+        .arg(QDir::toNativeSeparators(fileName), Text(what));
 }
 
 // Puts the bytes in place whole (flushed and checked) or leaves the old file as it was.
@@ -64,8 +67,8 @@ void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& head
     painter.setFont(font);
     painter.setPen(QColor(70, 70, 70));
     const QRectF top(area.left(), area.top(), area.width(), kHeaderHeight - 4);
-    const QString shown = painter.fontMetrics().elidedText(header, Qt::ElideRight,
-                                                           static_cast<int>(area.width()));
+    const QString shown =
+        painter.fontMetrics().elidedText(header, Qt::ElideRight, static_cast<int>(area.width()));
     painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, shown);
     painter.setPen(QPen(QColor(150, 150, 150), 0.7));
     painter.drawLine(QPointF(area.left(), area.top() + kHeaderHeight - 2),
@@ -78,9 +81,8 @@ void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& head
 
 void PaintPicture(QPainter& painter, const QRectF& body, const Picture& picture) {
     if (picture.size.isEmpty() || !picture.paint) return;
-    const double scale =
-        std::min({body.width() / picture.size.width(), body.height() / picture.size.height(),
-                  kMaxPictureEnlargement});
+    const double scale = std::min({body.width() / picture.size.width(),
+                                   body.height() / picture.size.height(), kMaxPictureEnlargement});
     painter.save();
     painter.translate(body.left() + (body.width() - picture.size.width() * scale) / 2, body.top());
     painter.scale(scale, scale);
@@ -101,7 +103,7 @@ Picture WidgetPicture(QWidget& widget) {
 
 QPageLayout DocumentPageLayout(const QLocale& locale) {
     const QPageSize size(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+                                                                                 : QPageSize::A4);
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                        QPageLayout::Millimeter);
 }
@@ -223,8 +225,8 @@ void PreviewDocument(QWidget* parent, const PrintDocument& document) {
 
 bool ExportPdfWithDialog(QWidget* parent, const PrintDocument& document,
                          const QString& proposedName) {
-    const QString fileName = AskFileName(
-        parent, {FileDialogKind::Save, QStringLiteral("(*.pdf)"), QStringLiteral("pdf"), proposedName});
+    const QString fileName = AskFileName(parent, {FileDialogKind::Save, QStringLiteral("(*.pdf)"),
+                                                  QStringLiteral("pdf"), proposedName});
     if (fileName.isEmpty()) return false;
     const QString error = WritePdfFile(document, fileName);
     if (!error.isEmpty()) {

@@ -81,4 +81,5 @@ PictureActions AddPictureActions(QWidget& owner, QMenu* menu, QAction* before,
 
 // Asks for a PDF file name (proposing `proposedName`) and writes the document; errors go to the
 // error box. Returns whether a file was written.
-bool ExportPdfWithDialog(QWidget* parent, const PrintDocument& document, const QString& proposedName);
+bool ExportPdfWithDialog(QWidget* parent, const PrintDocument& document,
+                         const QString& proposedName);

@@ -84,7 +84,9 @@ QString UserDataFolder() {
         .filePath(QStringLiteral("Gavrosin"));
 }
 
-void SetUserDataFolder(const QString& folder) { Override().userFolder = folder; }
+void SetUserDataFolder(const QString& folder) {
+    Override().userFolder = folder;
+}
 
 QString UserFilePath(const QString& backslashPath) {
     const QString shipped = DataPath(backslashPath);

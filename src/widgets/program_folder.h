@@ -1,8 +1,8 @@
 #pragma once
 // ProgramFolder: the data folder, root of every data path. One function decides where it is:
 // beside the executable when the data is there (a build folder, an unpacked copy, a Windows
-// installation), otherwise the shared data folder of an installation, <prefix>/share/gavrosin beside
-// <prefix>/bin. The program never writes there: what the user changes (the notes) lives in
+// installation), otherwise the shared data folder of an installation, <prefix>/share/gavrosin
+// beside <prefix>/bin. The program never writes there: what the user changes (the notes) lives in
 // UserFilePath. Data paths are written with backslashes ("\bmp\diag.bmp", "\other\ses\s1.rtf");
 // DataPath turns them into a path of this platform.
 #include <QString>

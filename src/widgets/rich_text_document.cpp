@@ -57,8 +57,12 @@ TextStyle StyleOf(const QTextCharFormat& f) {
 }
 
 // The text area's pixels (96 per inch) of an RTF twip (1/1440 inch), and back.
-qreal PixelsOfTwips(int twips) { return twips / 15.0; }
-int TwipsOfPixels(qreal pixels) { return static_cast<int>(std::lround(pixels * 15.0)); }
+qreal PixelsOfTwips(int twips) {
+    return twips / 15.0;
+}
+int TwipsOfPixels(qreal pixels) {
+    return static_cast<int>(std::lround(pixels * 15.0));
+}
 
 }  // namespace
 

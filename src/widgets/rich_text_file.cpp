@@ -10,7 +10,9 @@
 
 namespace {
 
-bool IsRtf(const QByteArray& bytes) { return bytes.startsWith("{\\rtf"); }
+bool IsRtf(const QByteArray& bytes) {
+    return bytes.startsWith("{\\rtf");
+}
 
 RichDocument PlainTextDocument(const QByteArray& bytes) {
     QStringDecoder toUtf16(QStringConverter::Utf8);

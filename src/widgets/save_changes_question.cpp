@@ -27,7 +27,9 @@ QString SaveChangesText(const QString& caption) {
     return QString::fromUtf8("Сохранить изменения в файле ") + caption + QLatin1Char('?');
 }
 
-SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& caption) { return Asker()(parent, caption); }
+SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& caption) {
+    return Asker()(parent, caption);
+}
 
 void SetSaveChangesAsker(std::function<SaveChangesAnswer(QWidget*, const QString&)> asker) {
     Asker() = asker ? std::move(asker) : AskWithBox;

@@ -22,12 +22,15 @@ QRect FittedFrame(const QRect& frame, const QRect& available) {
     return r;
 }
 
-void KeepOnScreen(QWidget& window) { KeepWithin(window, QRect()); }
+void KeepOnScreen(QWidget& window) {
+    KeepWithin(window, QRect());
+}
 
 void KeepWithin(QWidget& window, const QRect& area) {
     QRect available = area;
     if (available.isEmpty()) {
-        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        const QScreen* screen =
+            window.screen() ? window.screen() : QGuiApplication::primaryScreen();
         if (!screen) return;
         available = screen->availableGeometry();
     }

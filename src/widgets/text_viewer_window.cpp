@@ -29,8 +29,12 @@ int ScreenHeight(const QWidget& w) {
 
 }  // namespace
 
-void SetPagePath(const QString& path) { PagePathStore() = path; }
-QString PagePath() { return PagePathStore(); }
+void SetPagePath(const QString& path) {
+    PagePathStore() = path;
+}
+QString PagePath() {
+    return PagePathStore();
+}
 
 TFormText::TFormText(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint), page_(PagePath()) {
@@ -46,8 +50,8 @@ TFormText::TFormText(QWidget* parent)
     connect(SaveAsAction, &QAction::triggered, this, &TFormText::SaveAsClick);
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
     PrintCommands = AddPrintActions(*this, *file, CloseAction, [this] {
-        return PrintDocument{windowTitle() + QStringLiteral(" — ") + page_, {},
-                             CopyOfText(*RichEdit->document())};
+        return PrintDocument{
+            windowTitle() + QStringLiteral(" — ") + page_, {}, CopyOfText(*RichEdit->document())};
     });
 
     auto* central = new QWidget(this);
@@ -101,8 +105,8 @@ bool TFormText::SaveAsRtf(const QString& fileName) {
 }
 
 void TFormText::SaveAsClick() {
-    const QString fileName = AskFileName(
-        this, {FileDialogKind::Save, QStringLiteral("(*.rtf)"), QStringLiteral("rtf")});
+    const QString fileName =
+        AskFileName(this, {FileDialogKind::Save, QStringLiteral("(*.rtf)"), QStringLiteral("rtf")});
     if (!fileName.isEmpty()) SaveAsRtf(fileName);
 }
 

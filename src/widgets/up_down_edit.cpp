@@ -7,4 +7,6 @@ UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(par
     lineEdit()->setReadOnly(true);
 }
 
-QString UpDownEdit::EditText() const { return lineEdit()->text(); }
+QString UpDownEdit::EditText() const {
+    return lineEdit()->text();
+}

@@ -118,7 +118,8 @@ void SaveWindowGeometry(const QWidget& window, QSettings& store, const WindowSec
         store.setValue(PathOf(section, GeometryValue::Visible), window.isVisible());
 }
 
-void ApplyDefaultGeometry(QWidget& window, const WindowSection& section, const ScreenLayout& layout) {
+void ApplyDefaultGeometry(QWidget& window, const WindowSection& section,
+                          const ScreenLayout& layout) {
     WindowGeometry g = DefaultGeometry(section, LaidOutSize(window), layout);
     g.top += section.defaultLayoutTopShift;
     Apply(window, section, g, layout);

@@ -1,8 +1,9 @@
 #pragma once
 // Restores and saves a window's position, size and visibility in its section of the settings
-// store, and places it in the default arrangement. Every window uses these; none keeps its own copy.
-#include <QSettings>
+// store, and places it in the default arrangement. Every window uses these; none keeps its own
+// copy.
 #include <QRect>
+#include <QSettings>
 #include <QSize>
 
 class QWidget;
@@ -81,4 +82,5 @@ bool RestoreWindowGeometry(QWidget& window, const QSettings& store, const Window
 // Writes the values the section keeps.
 void SaveWindowGeometry(const QWidget& window, QSettings& store, const WindowSection& section);
 // The default arrangement ("Интерфейс «по умолчанию»"): moves, sizes and shows or hides.
-void ApplyDefaultGeometry(QWidget& window, const WindowSection& section, const ScreenLayout& layout);
+void ApplyDefaultGeometry(QWidget& window, const WindowSection& section,
+                          const ScreenLayout& layout);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/picker_moment.h"
 #include "astro/moment.h"
+#include "widgets/picker_moment.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // store (old key + extra key), and following the place's summer time as the date moves.
 #include "app/home_place_box.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/settings_store.h"
 #include "app/settings_window.h"
@@ -15,7 +15,9 @@
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 Place MakePlace(const char* name, double lon, const char* zone) {
     Place p;

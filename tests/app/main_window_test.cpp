@@ -1,44 +1,44 @@
 #include "app/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
-#include <QMessageBox>
-#include <QUrl>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimeEdit>
 #include <QToolButton>
-#include <QScreen>
-#include <QTextBrowser>
+#include <QUrl>
 #include <QtTest/QTest>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <set>
 
-#include "widgets/picker_moment.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
-#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "reference/ui/calendar_window.h"
-#include "tools/ui/constell_window.h"
-#include "tools/ui/good_day_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
+#include "tools/ui/constell_window.h"
+#include "tools/ui/good_day_window.h"
 #include "tools/ui/relations_window.h"
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
+#include "widgets/picker_moment.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -72,7 +72,8 @@ TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
     EXPECT_EQ(w.Cascade().YearTableBuilds(), 1);
     EXPECT_EQ(w.Cascade().YearTerms().year, 2024);
     EXPECT_EQ(w.Cascade().Current().civil, TestNow());
-    EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(), QString::fromUtf8("Версия 4.12"));
+    EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(),
+              QString::fromUtf8("Версия 4.12"));
 }
 
 // The calendar spans 1900–9000: the year has four digits whatever the regional format.
@@ -97,7 +98,8 @@ TEST_F(MainWindowTest, TheCalendarsStarsBelongToItsYearPillar) {
     settings->ButtonOK->click();
     SetPicker(w, EncodeMoment(1984, 2, 4, 23, 30));
     TFormCalendar* c = w.FormCalendar();
-    EXPECT_TRUE(c->PSYear->text().startsWith(QString::fromUtf8("Гуй"))) << c->PSYear->text().toStdString();
+    EXPECT_TRUE(c->PSYear->text().startsWith(QString::fromUtf8("Гуй")))
+        << c->PSYear->text().toStdString();
     EXPECT_EQ(c->epoch_years->text(), QStringLiteral("4681"));
     EXPECT_EQ(c->LabelYearStar->text(), QStringLiteral("8"));
     EXPECT_EQ(c->Jung->text(), QStringLiteral("6"));
@@ -390,7 +392,8 @@ TEST_F(MainWindowTest, TheHelpOpensInTheProgramsOwnWindowAndAMissingPageIsReport
     w.HelpClick();
     const QStringList shown = boxes();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Не удалось открыть справку"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Не удалось открыть справку")))
+        << shown[0].toStdString();
     EXPECT_TRUE(shown[0].contains(QStringLiteral("index.htm")));
     SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
 }

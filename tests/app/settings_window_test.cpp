@@ -1,9 +1,9 @@
 #include "app/settings_window.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/settings_store.h"
 #include "widgets/shell_test_environment.h"
@@ -29,8 +29,7 @@ TEST_F(SettingsWindowTest, AFreshStoreGivesTheDefaults) {
     EXPECT_EQ(t.summerHours, 0);
     EXPECT_EQ(t.longitude, 37);
     EXPECT_FALSE(t.longitudeOn);
-    EXPECT_EQ(StatusLineText(t),
-              " GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена");
+    EXPECT_EQ(StatusLineText(t), " GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена");
 }
 
 TEST_F(SettingsWindowTest, OkStoresTheSixValuesTheLongitudeCrosswise) {

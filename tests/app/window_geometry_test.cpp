@@ -1,8 +1,8 @@
-#include "app/settings_store.h"
 #include "widgets/window_geometry.h"
+#include "app/settings_store.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 
 #include "widgets/shell_test_environment.h"
 

@@ -43,10 +43,10 @@ TEST(CalendarPrefill, StoresExactlyTheInstantsOfTheDirectSearches) {
     // Lunations 0..12 begin in 2000; two more are added at each end.
     EXPECT_EQ(moons.size(), 17u);
     for (long n = -2; n <= 14; ++n)
-        EXPECT_EQ(moons.Get(n, TMoonPhase::NewMoon), MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon))
+        EXPECT_EQ(moons.Get(n, TMoonPhase::NewMoon),
+                  MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon))
             << n;
     EXPECT_EQ(moons.size(), 17u);
 }
-
 
 }  // namespace

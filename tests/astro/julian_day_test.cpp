@@ -29,9 +29,11 @@ TEST(JulianDay, MomentOfDateAgreesWithThePlatformEncodingAfterTheReform) {
 TEST(JulianDay, TheReformSkipsTenDays) {
     EXPECT_DOUBLE_EQ(MomentOfDate(1582, 10, 4), -115859);
     EXPECT_DOUBLE_EQ(MomentOfDate(1582, 10, 15), -115858);
-    EXPECT_EQ(ErrorOf([] { JulianDayOfDate(1582, 10, 10); }), "Date invalid due to calendar change");
+    EXPECT_EQ(ErrorOf([] { JulianDayOfDate(1582, 10, 10); }),
+              "Date invalid due to calendar change");
     EXPECT_EQ(ErrorOf([] { JulianDayOfDate(1582, 10, 5); }), "Date invalid due to calendar change");
-    EXPECT_EQ(ErrorOf([] { JulianDayOfDate(1582, 10, 14); }), "Date invalid due to calendar change");
+    EXPECT_EQ(ErrorOf([] { JulianDayOfDate(1582, 10, 14); }),
+              "Date invalid due to calendar change");
     EXPECT_EQ(DateOfJulianDay(2299160.49), (HistoricalDate{1582, 10, 4}));
     EXPECT_EQ(DateOfJulianDay(2299160.5), (HistoricalDate{1582, 10, 15}));
     // The platform's own (proleptic Gregorian) decoding of that day count is 1582-10-14.
@@ -91,7 +93,8 @@ TEST(PlatformMoment, DecodeRoundsToTheMillisecondBeforeTakingHours) {
     EXPECT_EQ(t.day, 22);
     EXPECT_EQ(t.hour, 23);
     EXPECT_EQ(t.minute, 0);
-    EXPECT_EQ(DecodeMoment(EncodeMoment(2024, 12, 31, 23, 59, 59, 999) + 7e-9).year, 2025);  // +0.6 ms rounds up
+    EXPECT_EQ(DecodeMoment(EncodeMoment(2024, 12, 31, 23, 59, 59, 999) + 7e-9).year,
+              2025);  // +0.6 ms rounds up
     EXPECT_EQ(HourOfMoment(-0.25), 18);
     EXPECT_EQ(DecodeMoment(-0.25).day, 29);
 }
@@ -99,8 +102,8 @@ TEST(PlatformMoment, DecodeRoundsToTheMillisecondBeforeTakingHours) {
 TEST(PlatformMoment, EncodeDecodeRoundTripAcrossTheRange) {
     for (Moment d = 2; d <= 2593224; d += 997.25) {
         const CivilDateTime t = DecodeMoment(d);
-        EXPECT_NEAR(EncodeMoment(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond), d,
-                    1e-6);
+        EXPECT_NEAR(EncodeMoment(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond),
+                    d, 1e-6);
     }
     EXPECT_DOUBLE_EQ(EncodeMoment(1900, 1, 1), 2);
     EXPECT_DOUBLE_EQ(EncodeMoment(9000, 1, 1), 2593224);

@@ -35,7 +35,8 @@ TEST(LocalTime, SummerShiftComesOffBeforeTheZone) {
 
 TEST(LocalTime, LongitudeGivesLocalMeanTimeOnlyWhenSwitchedOn) {
     const Moment civil = EncodeMoment(2024, 6, 1, 12, 0);
-    TimeSettings west = TimeSettings::WithZoneIndex(ZoneIndexOfCaption("(GMT -05:00)"), 0, -75, true);
+    TimeSettings west =
+        TimeSettings::WithZoneIndex(ZoneIndexOfCaption("(GMT -05:00)"), 0, -75, true);
     EXPECT_NEAR(UniversalMomentOf(civil, west), EncodeMoment(2024, 6, 1, 17, 0), kHalfMillisecond);
     EXPECT_NEAR(PillarMomentOf(civil, west), EncodeMoment(2024, 6, 1, 12, 0), kHalfMillisecond);
 

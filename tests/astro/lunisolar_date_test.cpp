@@ -11,7 +11,9 @@
 namespace {
 
 // The moment the calendar asks about for a day: 12:00 plus one hour.
-Moment DayAtNoonPlusAnHour(int year, int month, int day) { return EncodeMoment(year, month, day, 13); }
+Moment DayAtNoonPlusAnHour(int year, int month, int day) {
+    return EncodeMoment(year, month, day, 13);
+}
 
 struct LunarCase {
     int year, month, day;
@@ -63,12 +65,11 @@ TEST(LunisolarDate, TheDayChangesAtMidnightOfTheGivenMoment) {
 TEST(LunisolarDate, ChineseNewYearOfFarYears) {
     // First days of the lunar year from published Chinese calendars.
     const int newYears[][3] = {
-        {1900, 1, 31}, {1901, 2, 19}, {1912, 2, 18}, {1949, 1, 29}, {1950, 2, 17},
-        {1976, 1, 31}, {1985, 2, 20}, {1990, 1, 27}, {2000, 2, 5},  {2001, 1, 24},
-        {2008, 2, 7},  {2010, 2, 14}, {2015, 2, 19}, {2020, 1, 25}, {2021, 2, 12},
-        {2022, 2, 1},  {2023, 1, 22}, {2024, 2, 10}, {2025, 1, 29}, {2026, 2, 17},
-        {2030, 2, 3},  {2033, 1, 31}, {2034, 2, 19}, {2050, 1, 23}, {2100, 2, 9},
-        {1899, 2, 10},  // before 1899-12-30: a negative day count
+        {1900, 1, 31}, {1901, 2, 19}, {1912, 2, 18}, {1949, 1, 29}, {1950, 2, 17}, {1976, 1, 31},
+        {1985, 2, 20}, {1990, 1, 27}, {2000, 2, 5},  {2001, 1, 24}, {2008, 2, 7},  {2010, 2, 14},
+        {2015, 2, 19}, {2020, 1, 25}, {2021, 2, 12}, {2022, 2, 1},  {2023, 1, 22}, {2024, 2, 10},
+        {2025, 1, 29}, {2026, 2, 17}, {2030, 2, 3},  {2033, 1, 31}, {2034, 2, 19}, {2050, 1, 23},
+        {2100, 2, 9},  {1899, 2, 10},  // before 1899-12-30: a negative day count
     };
     for (const auto& n : newYears) {
         const LunarDate first = LunisolarDate(DayAtNoonPlusAnHour(n[0], n[1], n[2]));
@@ -89,9 +90,12 @@ TEST(LunisolarDate, EveryDay1900To2100FollowsFromTheDayBefore) {
     const Moment end = DayAtNoonPlusAnHour(2100, 12, 31);
     for (Moment x = DayAtNoonPlusAnHour(1900, 1, 2); x <= end; x += 1) {
         const LunarDate d = LunisolarDate(x);
-        const std::string where = DecodeMoment(x).year == 0 ? "" :
-            std::to_string(DecodeMoment(x).year) + "-" + std::to_string(DecodeMoment(x).month) +
-            "-" + std::to_string(DecodeMoment(x).day) + ": " + Text(previous) + " -> " + Text(d);
+        const std::string where = DecodeMoment(x).year == 0
+                                      ? ""
+                                      : std::to_string(DecodeMoment(x).year) + "-" +
+                                            std::to_string(DecodeMoment(x).month) + "-" +
+                                            std::to_string(DecodeMoment(x).day) + ": " +
+                                            Text(previous) + " -> " + Text(d);
         if (d.day != 1) {
             ASSERT_EQ(d.day, previous.day + 1) << where;
             ASSERT_EQ(d.month, previous.month) << where;

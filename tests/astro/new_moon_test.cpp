@@ -33,9 +33,9 @@ TEST(NewMoon, PublishedNewMoons) {
     // Universal times of new moons from published phase tables; within 3 minutes (ΔT included).
     constexpr double kToleranceSeconds = 180;
     const Moment cases[] = {
-        EncodeMoment(1999, 8, 11, 11, 8),   EncodeMoment(2000, 1, 6, 18, 14),
-        EncodeMoment(2000, 2, 5, 13, 3),    EncodeMoment(2009, 7, 22, 2, 35),
-        EncodeMoment(2017, 8, 21, 18, 30),  EncodeMoment(2023, 1, 21, 20, 53),
+        EncodeMoment(1999, 8, 11, 11, 8),  EncodeMoment(2000, 1, 6, 18, 14),
+        EncodeMoment(2000, 2, 5, 13, 3),   EncodeMoment(2009, 7, 22, 2, 35),
+        EncodeMoment(2017, 8, 21, 18, 30), EncodeMoment(2023, 1, 21, 20, 53),
         EncodeMoment(2024, 1, 11, 11, 57),
     };
     for (Moment expected : cases) {
@@ -98,9 +98,9 @@ std::string ErrorOf(Moment (*f)(Moment, TMoonPhase), TMoonPhase phase) {
 }
 
 TEST(MoonPhase, PhasesWithoutAnInstantAreRefused) {
-    for (TMoonPhase phase : {TMoonPhase::WaxingCrescent, TMoonPhase::WaxingGibbous,
-                             TMoonPhase::WaningGibbous, TMoonPhase::WaningCrescent,
-                             static_cast<TMoonPhase>(8)}) {
+    for (TMoonPhase phase :
+         {TMoonPhase::WaxingCrescent, TMoonPhase::WaxingGibbous, TMoonPhase::WaningGibbous,
+          TMoonPhase::WaningCrescent, static_cast<TMoonPhase>(8)}) {
         EXPECT_EQ(ErrorOf(MoonPhaseOfLunation, phase), "Invalid TMoonPhase");
         EXPECT_EQ(ErrorOf(NextMoonPhase, phase), "No TDateTime possible");
         EXPECT_EQ(ErrorOf(LastMoonPhase, phase), "No TDateTime possible");

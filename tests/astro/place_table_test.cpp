@@ -10,7 +10,8 @@ namespace {
 const PlaceTable& Table() {
     static const PlaceTable* table = [] {
         QString error;
-        const PlaceTable* t = PlaceTable::Shared(QStringLiteral(GAVROSIN_BINARY_DIR "/places.tsv.z"), &error);
+        const PlaceTable* t =
+            PlaceTable::Shared(QStringLiteral(GAVROSIN_BINARY_DIR "/places.tsv.z"), &error);
         if (!t) ADD_FAILURE() << error.toStdString();
         return t;
     }();
@@ -32,31 +33,67 @@ const Place* Find(const std::string& latinName, const std::string& countryCode) 
 // Wikipedia). Most come from the choice among the dump's Cyrillic names; a dozen exonyms (Пекин,
 // Париж, Вена...) from the generator's short hand-made list.
 TEST(PlaceTable, FiftyWellKnownCitiesHaveTheirRussianNames) {
-    const struct { const char* latin; const char* country; const char* russian; } cities[] = {
-        {"Moscow", "RU", "Москва"}, {"Saint Petersburg", "RU", "Санкт-Петербург"},
-        {"Novosibirsk", "RU", "Новосибирск"}, {"Yekaterinburg", "RU", "Екатеринбург"},
-        {"Kazan", "RU", "Казань"}, {"Nizhniy Novgorod", "RU", "Нижний Новгород"},
-        {"Vladivostok", "RU", "Владивосток"}, {"Kaliningrad", "RU", "Калининград"},
-        {"Perm", "RU", "Пермь"}, {"Tyumen", "RU", "Тюмень"}, {"Omsk", "RU", "Омск"},
-        {"Rostov-na-Donu", "RU", "Ростов-на-Дону"}, {"Irkutsk", "RU", "Иркутск"},
-        {"Khabarovsk", "RU", "Хабаровск"}, {"Blagoveshchensk", "RU", "Благовещенск"},
-        {"Ulan-Ude", "RU", "Улан-Удэ"}, {"Smolensk", "RU", "Смоленск"},
-        {"Kyiv", "UA", "Киев"}, {"Minsk", "BY", "Минск"}, {"Riga", "LV", "Рига"},
-        {"Tbilisi", "GE", "Тбилиси"}, {"Yerevan", "AM", "Ереван"}, {"Baku", "AZ", "Баку"},
-        {"Tashkent", "UZ", "Ташкент"}, {"Almaty", "KZ", "Алматы"}, {"Bishkek", "KG", "Бишкек"},
-        {"Dushanbe", "TJ", "Душанбе"}, {"London", "GB", "Лондон"}, {"Berlin", "DE", "Берлин"},
-        {"Madrid", "ES", "Мадрид"}, {"Warsaw", "PL", "Варшава"}, {"Budapest", "HU", "Будапешт"},
-        {"Bucharest", "RO", "Бухарест"}, {"Amsterdam", "NL", "Амстердам"},
-        {"Helsinki", "FI", "Хельсинки"}, {"Oslo", "NO", "Осло"}, {"Munich", "DE", "Мюнхен"},
-        {"Edinburgh", "GB", "Эдинбург"}, {"New York City", "US", "Нью-Йорк"},
-        {"Washington", "US", "Вашингтон"}, {"Chicago", "US", "Чикаго"},
-        {"Buenos Aires", "AR", "Буэнос-Айрес"}, {"Rio de Janeiro", "BR", "Рио-де-Жанейро"},
-        {"Tokyo", "JP", "Токио"}, {"Seoul", "KR", "Сеул"}, {"Shanghai", "CN", "Шанхай"},
-        {"Kathmandu", "NP", "Катманду"}, {"New Delhi", "IN", "Нью-Дели"},
-        {"Singapore", "SG", "Сингапур"}, {"Sydney", "AU", "Сидней"},
+    const struct {
+        const char* latin;
+        const char* country;
+        const char* russian;
+    } cities[] = {
+        {"Moscow", "RU", "Москва"},
+        {"Saint Petersburg", "RU", "Санкт-Петербург"},
+        {"Novosibirsk", "RU", "Новосибирск"},
+        {"Yekaterinburg", "RU", "Екатеринбург"},
+        {"Kazan", "RU", "Казань"},
+        {"Nizhniy Novgorod", "RU", "Нижний Новгород"},
+        {"Vladivostok", "RU", "Владивосток"},
+        {"Kaliningrad", "RU", "Калининград"},
+        {"Perm", "RU", "Пермь"},
+        {"Tyumen", "RU", "Тюмень"},
+        {"Omsk", "RU", "Омск"},
+        {"Rostov-na-Donu", "RU", "Ростов-на-Дону"},
+        {"Irkutsk", "RU", "Иркутск"},
+        {"Khabarovsk", "RU", "Хабаровск"},
+        {"Blagoveshchensk", "RU", "Благовещенск"},
+        {"Ulan-Ude", "RU", "Улан-Удэ"},
+        {"Smolensk", "RU", "Смоленск"},
+        {"Kyiv", "UA", "Киев"},
+        {"Minsk", "BY", "Минск"},
+        {"Riga", "LV", "Рига"},
+        {"Tbilisi", "GE", "Тбилиси"},
+        {"Yerevan", "AM", "Ереван"},
+        {"Baku", "AZ", "Баку"},
+        {"Tashkent", "UZ", "Ташкент"},
+        {"Almaty", "KZ", "Алматы"},
+        {"Bishkek", "KG", "Бишкек"},
+        {"Dushanbe", "TJ", "Душанбе"},
+        {"London", "GB", "Лондон"},
+        {"Berlin", "DE", "Берлин"},
+        {"Madrid", "ES", "Мадрид"},
+        {"Warsaw", "PL", "Варшава"},
+        {"Budapest", "HU", "Будапешт"},
+        {"Bucharest", "RO", "Бухарест"},
+        {"Amsterdam", "NL", "Амстердам"},
+        {"Helsinki", "FI", "Хельсинки"},
+        {"Oslo", "NO", "Осло"},
+        {"Munich", "DE", "Мюнхен"},
+        {"Edinburgh", "GB", "Эдинбург"},
+        {"New York City", "US", "Нью-Йорк"},
+        {"Washington", "US", "Вашингтон"},
+        {"Chicago", "US", "Чикаго"},
+        {"Buenos Aires", "AR", "Буэнос-Айрес"},
+        {"Rio de Janeiro", "BR", "Рио-де-Жанейро"},
+        {"Tokyo", "JP", "Токио"},
+        {"Seoul", "KR", "Сеул"},
+        {"Shanghai", "CN", "Шанхай"},
+        {"Kathmandu", "NP", "Катманду"},
+        {"New Delhi", "IN", "Нью-Дели"},
+        {"Singapore", "SG", "Сингапур"},
+        {"Sydney", "AU", "Сидней"},
         // From the hand-made list of exonyms.
-        {"Beijing", "CN", "Пекин"}, {"Paris", "FR", "Париж"}, {"Vienna", "AT", "Вена"},
-        {"Kolkata", "IN", "Калькутта"}, {"Istanbul", "TR", "Стамбул"},
+        {"Beijing", "CN", "Пекин"},
+        {"Paris", "FR", "Париж"},
+        {"Vienna", "AT", "Вена"},
+        {"Kolkata", "IN", "Калькутта"},
+        {"Istanbul", "TR", "Стамбул"},
     };
     for (const auto& c : cities) {
         const Place* p = Find(c.latin, c.country);
@@ -70,7 +107,8 @@ TEST(PlaceTable, FiftyWellKnownCitiesHaveTheirRussianNames) {
     EXPECT_EQ(PlaceCaption(*moscow), "Москва, Россия (55.75° с.ш., 37.62° в.д.)");
     const Place* saoPaulo = Find("São Paulo", "BR");
     ASSERT_NE(saoPaulo, nullptr);
-    EXPECT_EQ(PlaceCaption(*saoPaulo).substr(saoPaulo->name.size()), ", Бразилия (23.55° ю.ш., 46.64° з.д.)");
+    EXPECT_EQ(PlaceCaption(*saoPaulo).substr(saoPaulo->name.size()),
+              ", Бразилия (23.55° ю.ш., 46.64° з.д.)");
 }
 
 TEST(PlaceTable, SearchIgnoresCaseAccentsAndYoAndRanksByMatchThenPopulation) {
@@ -81,11 +119,12 @@ TEST(PlaceTable, SearchIgnoresCaseAccentsAndYoAndRanksByMatchThenPopulation) {
 
     auto first = [](const std::string& text) {
         const auto found = Table().Search(text, 5);
-        return found.empty() ? std::string() : Table().at(found[0]).name + "/" + Table().at(found[0]).countryCode;
+        return found.empty() ? std::string()
+                             : Table().at(found[0]).name + "/" + Table().at(found[0]).countryCode;
     };
-    EXPECT_EQ(first("Москва"), "Москва/RU");   // the capital before the towns of that name
+    EXPECT_EQ(first("Москва"), "Москва/RU");  // the capital before the towns of that name
     EXPECT_EQ(first("Moscow"), "Москва/RU");
-    EXPECT_EQ(first("моск"), "Москва/RU");      // a beginning: the most populous first
+    EXPECT_EQ(first("моск"), "Москва/RU");  // a beginning: the most populous first
     EXPECT_EQ(first("орел"), "Орел/RU");
     EXPECT_EQ(first("sao paulo"), "Сан-Паулу/BR");
     EXPECT_EQ(first("SÃO PAULO"), "Сан-Паулу/BR");

@@ -6,7 +6,12 @@
 #include "astro/place_zone.h"
 
 TEST(PlaceZone, OffsetsOfKnownPlacesAndDates) {
-    struct Case { const char* zone; Moment civil; const char* caption; int summer; };
+    struct Case {
+        const char* zone;
+        Moment civil;
+        const char* caption;
+        int summer;
+    };
     const Case cases[] = {
         // Moscow summer time 1981-2010: standard +3 plus one hour.
         {"Europe/Moscow", EncodeMoment(1985, 7, 1, 12), "(GMT +03:00)", 1},
@@ -53,9 +58,9 @@ TEST(PlaceZone, ExactOffsetsAreCarriedWithoutRounding) {
     EXPECT_FALSE(ZoneSecondsOfCaption(""));
     EXPECT_EQ(ZoneCaptionOfSeconds(-(2 * 3600 + 30 * 60)), "(GMT -02:30)");
     EXPECT_EQ(ZoneCaptionOfSeconds(3 * 3600), "(GMT +03:00)");
-    EXPECT_EQ(NearestZoneIndex(5 * 3600 + 30 * 60), 21);   // +05:30 -> +05:45
-    EXPECT_EQ(NearestZoneIndex(9000 + 17), 16);              // +02:30:17 -> +03:00
-    EXPECT_EQ(NearestZoneIndex(9000), 15);                   // a tie: the earlier, +02:00
+    EXPECT_EQ(NearestZoneIndex(5 * 3600 + 30 * 60), 21);  // +05:30 -> +05:45
+    EXPECT_EQ(NearestZoneIndex(9000 + 17), 16);           // +02:30:17 -> +03:00
+    EXPECT_EQ(NearestZoneIndex(9000), 15);                // a tie: the earlier, +02:00
     EXPECT_EQ(NearestZoneIndex(14 * 3600), 31);
 
     // Universal time of a civil noon in Moscow 1900: 12:00 - 2:30:17 = 09:29:43.

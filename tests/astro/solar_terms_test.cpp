@@ -49,7 +49,9 @@ TEST(TermInstant, InstantsOfTheReferenceTermsWithinASecond) {
 }
 
 // Gregorian month in which term k of a year falls.
-int MonthOfTerm(TermIndex k) { return k >= 19 ? (k - 19) / 2 + 1 : (k + 5) / 2 + 1; }
+int MonthOfTerm(TermIndex k) {
+    return k >= 19 ? (k - 19) / 2 + 1 : (k + 5) / 2 + 1;
+}
 
 TEST(TermInstant, EveryYear1900To2100HasItsTermsInOrderInTheirMonths) {
     double previous = TermInstant(1899, 18);
@@ -78,10 +80,10 @@ TEST(TermInstant, EquinoxAndSolsticeDatesOfFarYears) {
         int day;
     };
     const DateCase cases[] = {
-        {1900, 0, 3, 21},  {1900, 6, 6, 21},  {1900, 12, 9, 23}, {1900, 18, 12, 22},
-        {1950, 0, 3, 21},  {1950, 6, 6, 21},  {1950, 12, 9, 23}, {1950, 18, 12, 22},
-        {2000, 0, 3, 20},  {2000, 6, 6, 21},  {2000, 12, 9, 22}, {2000, 18, 12, 21},
-        {2100, 0, 3, 20},  {2100, 6, 6, 21},  {2100, 18, 12, 21},
+        {1900, 0, 3, 21}, {1900, 6, 6, 21}, {1900, 12, 9, 23},  {1900, 18, 12, 22},
+        {1950, 0, 3, 21}, {1950, 6, 6, 21}, {1950, 12, 9, 23},  {1950, 18, 12, 22},
+        {2000, 0, 3, 20}, {2000, 6, 6, 21}, {2000, 12, 9, 22},  {2000, 18, 12, 21},
+        {2100, 0, 3, 20}, {2100, 6, 6, 21}, {2100, 18, 12, 21},
     };
     for (const DateCase& c : cases) {
         const CivilDateTime found = DecodeMoment(TermInstant(c.year, c.k));
@@ -199,8 +201,8 @@ TEST(DaysToMonthBoundary, CountsThirdsOfDaysToTheNeighbouringOpenings) {
     const Moment next = TermInstant(2024, 5);
     const Moment u = opening + 10;
     EXPECT_EQ(DaysToMonthBoundary(1, u), static_cast<int>(std::round((next - u) / 3)));
-    EXPECT_EQ(DaysToMonthBoundary(0, u), 3);    // 10 / 3 = 3.33
-    EXPECT_EQ(DaysToMonthBoundary(-1, u), 3);   // any direction but 1 counts backward
+    EXPECT_EQ(DaysToMonthBoundary(0, u), 3);   // 10 / 3 = 3.33
+    EXPECT_EQ(DaysToMonthBoundary(-1, u), 3);  // any direction but 1 counts backward
     // A moment 10 days after an opening and 20 before the next: 7 forward, 3 backward.
     const Moment v = TermInstant(2024, 5) - 20;
     EXPECT_EQ(DaysToMonthBoundary(1, v), 7);

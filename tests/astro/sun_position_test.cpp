@@ -94,8 +94,8 @@ TEST(SunPosition, LongitudeStaysInRangeAndAdvancesAboutADegreeADay) {
 }
 
 TEST(Nutation, LongitudeTermsOfThePublishedExample) {
-    // Meeus, example 22.a, 1987-04-10 0h TD: Δψ = −3.788″ (complete IAU 1980 series); the 31 largest terms reach it
-    // within a few thousandths of an arcsecond.
+    // Meeus, example 22.a, 1987-04-10 0h TD: Δψ = −3.788″ (complete IAU 1980 series); the 31
+    // largest terms reach it within a few thousandths of an arcsecond.
     const double deltaPsi = NutationInLongitude(EncodeMoment(1987, 4, 10)) * 3600;
     EXPECT_NEAR(deltaPsi, -3.788, 0.01) << deltaPsi;
 }

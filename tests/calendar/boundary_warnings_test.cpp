@@ -17,7 +17,8 @@ TEST(BoundaryWarnings, EachBoundaryWithinTenMinutesIsNamedWithItsMinutes) {
     ASSERT_EQ(w.size(), 1u);
     EXPECT_EQ(w[0].kind, BoundaryKind::SpringBegins);
     EXPECT_EQ(w[0].minutes, 4);
-    EXPECT_EQ(BoundaryWarningText(w[0]), "до Становления весны 4 мин: год и месяц зависят от точного времени");
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "до Становления весны 4 мин: год и месяц зависят от точного времени");
     w = FindBoundaryWarnings(springBegins + 7 * kMinute, kMoscow);
     ASSERT_EQ(w.size(), 1u);
     EXPECT_EQ(w[0].minutes, -7);
@@ -28,19 +29,24 @@ TEST(BoundaryWarnings, EachBoundaryWithinTenMinutesIsNamedWithItsMinutes) {
     w = FindBoundaryWarnings(TermInstant(2024, 23) + 3.0 / 24.0 + 2 * kMinute, kMoscow);
     ASSERT_EQ(w.size(), 1u);
     EXPECT_EQ(w[0].kind, BoundaryKind::MonthTerm);
-    EXPECT_EQ(BoundaryWarningText(w[0]), "после сезона «Пробуждение насекомых» 2 мин: месяц зависит от точного времени");
-    EXPECT_TRUE(FindBoundaryWarnings(TermInstant(2024, 0) + 3.0 / 24.0 + 2 * kMinute, kMoscow).empty());
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "после сезона «Пробуждение насекомых» 2 мин: месяц зависит от точного времени");
+    EXPECT_TRUE(
+        FindBoundaryWarnings(TermInstant(2024, 0) + 3.0 / 24.0 + 2 * kMinute, kMoscow).empty());
 
     // The day turn and the hour changes, on pillar time.
     w = FindBoundaryWarnings(EncodeMoment(2024, 6, 10, 22, 55), kMoscow);
     ASSERT_EQ(w.size(), 1u);
     EXPECT_EQ(w[0].kind, BoundaryKind::DayTurn);
-    EXPECT_EQ(BoundaryWarningText(w[0]), "до смены дня в 23:00 5 мин: день и час зависят от точного времени");
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "до смены дня в 23:00 5 мин: день и час зависят от точного времени");
     w = FindBoundaryWarnings(EncodeMoment(2024, 6, 11, 1, 8), kMoscow);
     ASSERT_EQ(w.size(), 1u);
     EXPECT_EQ(w[0].kind, BoundaryKind::HourBranch);
-    EXPECT_EQ(BoundaryWarningText(w[0]), "после смены часа в 01:00 8 мин: час зависит от точного времени");
-    EXPECT_TRUE(FindBoundaryWarnings(EncodeMoment(2024, 6, 11, 2, 0), kMoscow).empty());  // even hour
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "после смены часа в 01:00 8 мин: час зависит от точного времени");
+    EXPECT_TRUE(
+        FindBoundaryWarnings(EncodeMoment(2024, 6, 11, 2, 0), kMoscow).empty());  // even hour
     EXPECT_TRUE(FindBoundaryWarnings(EncodeMoment(2024, 6, 11, 12, 30), kMoscow).empty());
     // With the longitude on, pillar time is local mean time: at 45°E it equals +3 zone time.
     TimeSettings withLongitude = kMoscow;
@@ -54,6 +60,7 @@ TEST(BoundaryWarnings, EachBoundaryWithinTenMinutesIsNamedWithItsMinutes) {
     const Moment newMoon = NextNewMoon(EncodeMoment(2024, 6, 1)) + 3.0 / 24.0;
     bool named = false;
     for (const auto& x : FindBoundaryWarnings(newMoon - 3 * kMinute, kMoscow))
-        if (x.kind == BoundaryKind::NewMoon) named = x.minutes == 3 && std::string(BoundaryKindKey(x.kind)) == "new_moon";
+        if (x.kind == BoundaryKind::NewMoon)
+            named = x.minutes == 3 && std::string(BoundaryKindKey(x.kind)) == "new_moon";
     EXPECT_TRUE(named);
 }

@@ -43,7 +43,7 @@ TEST_F(MomentCalendarTest, ASummerDayOf2024) {
     EXPECT_EQ(m.year, (Pillar{1, 5}));
     EXPECT_EQ(m.month, (Pillar{6, 6}));  // month Сы of a Цзя year: Цзи-Сы
     EXPECT_EQ(m.day, (Pillar{3, 9}));
-    EXPECT_EQ(m.hour, (Pillar{1, 7}));   // 12:00 of a Бин day: Цзя-У
+    EXPECT_EQ(m.hour, (Pillar{1, 7}));  // 12:00 of a Бин day: Цзя-У
     EXPECT_EQ(m.epochYear, 4661);
     EXPECT_EQ(m.smallCycleStar, 9);
     EXPECT_EQ(m.greatCycleStar, 3);
@@ -71,38 +71,44 @@ TEST_F(MomentCalendarTest, ASummerDayOf2024) {
     EXPECT_EQ(t.lunarDay, "25");
     EXPECT_FALSE(t.leapMonth);
     // Another locale writes the date and weekday its own way; the rest are the system's words.
-    const CalendarCaptions english = CaptionsOfCalendar(c, QLocale(QLocale::English, QLocale::UnitedStates));
+    const CalendarCaptions english =
+        CaptionsOfCalendar(c, QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(english.weekday, "Saturday");
     EXPECT_EQ(english.term, t.term);
 }
 
 TEST_F(MomentCalendarTest, MonthPillarAcrossTheYearsEnd) {
-    const MomentCalendar dec = ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
+    const MomentCalendar dec =
+        ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
     EXPECT_EQ(dec.moment.month, (Pillar{3, 1}));
     EXPECT_EQ(dec.season.termName, "Зимнее солнцестояние");
     EXPECT_EQ(dec.season.seasonMonthName, "Середина зимы");
-    const MomentCalendar jan = ComputeMomentCalendar(EncodeMoment(2025, 1, 10, 12, 0), TimeSettings());
+    const MomentCalendar jan =
+        ComputeMomentCalendar(EncodeMoment(2025, 1, 10, 12, 0), TimeSettings());
     EXPECT_EQ(jan.moment.year, (Pillar{1, 5}));
     EXPECT_EQ(jan.moment.month, (Pillar{4, 2}));
 }
 
 TEST_F(MomentCalendarTest, LeapMonthIsFlagged) {
-    const MomentCalendar c = ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 12, 0), TimeSettings());
+    const MomentCalendar c =
+        ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 12, 0), TimeSettings());
     EXPECT_TRUE(CivilLeapMonth(c));
     EXPECT_EQ(c.lunar.month, 2);
     EXPECT_EQ(c.lunar.day, 1);
     // Under a summer shift the mark follows the civil moment: 2023-03-22 00:30 civil is still
     // 21 March in pillar time, the last day of the ordinary second month.
-    const MomentCalendar shifted = ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 0, 30),
-                                                         TimeSettings::WithZoneIndex(16, 2));
+    const MomentCalendar shifted =
+        ComputeMomentCalendar(EncodeMoment(2023, 3, 22, 0, 30), TimeSettings::WithZoneIndex(16, 2));
     EXPECT_FALSE(shifted.lunar.leap);
     EXPECT_TRUE(CivilLeapMonth(shifted));
 }
 
 TEST_F(MomentCalendarTest, ARecordReusedForTheNextDayHoldsOnlyThatDay) {
-    MomentCalendar reused = ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
+    MomentCalendar reused =
+        ComputeMomentCalendar(EncodeMoment(2024, 12, 25, 12, 0), TimeSettings());
     ComputeMomentCalendar(EncodeMoment(2024, 6, 1, 12, 0), TimeSettings(), reused);
-    const MomentCalendar fresh = ComputeMomentCalendar(EncodeMoment(2024, 6, 1, 12, 0), TimeSettings());
+    const MomentCalendar fresh =
+        ComputeMomentCalendar(EncodeMoment(2024, 6, 1, 12, 0), TimeSettings());
     EXPECT_EQ(reused.season.termName, fresh.season.termName);
     EXPECT_EQ(reused.season.seasonMonthName, fresh.season.seasonMonthName);
     EXPECT_EQ(reused.moment.month, fresh.moment.month);

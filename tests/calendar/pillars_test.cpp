@@ -16,12 +16,12 @@ Pillar DayPillarAt(int y, int mo, int d, int h, int mi, const TimeSettings& s = 
 }
 
 TEST(DayPillar, TurnsAtElevenInTheEvening) {
-    EXPECT_EQ(DayPillarAt(2002, 10, 23, 12, 0), (Pillar{1, 1}));   // the reference Цзя-Цзы day
+    EXPECT_EQ(DayPillarAt(2002, 10, 23, 12, 0), (Pillar{1, 1}));  // the reference Цзя-Цзы day
     EXPECT_EQ(DayPillarAt(2002, 10, 22, 22, 59), (Pillar{10, 12}));
     EXPECT_EQ(DayPillarAt(2002, 10, 22, 23, 0), (Pillar{1, 1}));
-    EXPECT_EQ(DayPillarAt(2000, 1, 1, 12, 0), (Pillar{5, 7}));     // У-У
+    EXPECT_EQ(DayPillarAt(2000, 1, 1, 12, 0), (Pillar{5, 7}));  // У-У
     EXPECT_EQ(DayPillarAt(2024, 1, 1, 12, 0), (Pillar{1, 1}));
-    EXPECT_EQ(DayPillarAt(1900, 1, 1, 12, 0), (Pillar{1, 11}));    // Цзя-Сюй
+    EXPECT_EQ(DayPillarAt(1900, 1, 1, 12, 0), (Pillar{1, 11}));  // Цзя-Сюй
 
     // 23:00 reached through zone arithmetic (+3 h zone, then back) is still the next day.
     const TimeSettings moscow = TimeSettings::WithZoneIndex(16, 0, 37, false);
@@ -31,10 +31,13 @@ TEST(DayPillar, TurnsAtElevenInTheEvening) {
 }
 
 TEST(HourPillar, BranchesByTwoHoursAndTheLateRatTakesTheNextDaysStem) {
-    struct Case { int h, mi, branch; };
+    struct Case {
+        int h, mi, branch;
+    };
     for (const Case c : {Case{0, 30, 1}, Case{1, 0, 2}, Case{2, 59, 2}, Case{11, 0, 7},
                          Case{22, 59, 12}, Case{23, 0, 1}}) {
-        EXPECT_EQ(HourBranch(EncodeMoment(2002, 10, 22, c.h, c.mi)), c.branch) << c.h << ":" << c.mi;
+        EXPECT_EQ(HourBranch(EncodeMoment(2002, 10, 22, c.h, c.mi)), c.branch)
+            << c.h << ":" << c.mi;
     }
     const Moment lateRat = EncodeMoment(2002, 10, 22, 23, 0);
     EXPECT_EQ(HourStem(DayStem(lateRat), HourBranch(lateRat)), 1);
@@ -68,10 +71,10 @@ TEST(MonthStem, RunsFromTheYearStemAcrossTheYearsEnd) {
         EXPECT_EQ(MonthStem(m, 1), expected[i]) << "month branch " << m;
         EXPECT_EQ(MonthStem(m, 6), expected[i]) << "month branch " << m;
     }
-    EXPECT_EQ(MonthStem(3, 2), 5);   // years И and Гэн: Инь is У
-    EXPECT_EQ(MonthStem(3, 5), 1);   // years У and Гуй: Инь is Цзя
-    EXPECT_EQ(MonthStem(1, 1), 3);   // 2024-12-25, year Цзя: Цзы is Бин
-    EXPECT_EQ(MonthStem(2, 1), 4);   // 2025-01-10, still year Цзя: Чоу is Дин
+    EXPECT_EQ(MonthStem(3, 2), 5);  // years И and Гэн: Инь is У
+    EXPECT_EQ(MonthStem(3, 5), 1);  // years У and Гуй: Инь is Цзя
+    EXPECT_EQ(MonthStem(1, 1), 3);  // 2024-12-25, year Цзя: Цзы is Бин
+    EXPECT_EQ(MonthStem(2, 1), 4);  // 2025-01-10, still year Цзя: Чоу is Дин
 }
 
 TEST(PillarTime, LongitudeGivesLocalMeanTime) {

@@ -27,7 +27,8 @@ TEST(CliMoment, ReadableTextMatchesTheCalendarWindow) {
 }
 
 TEST(CliMoment, JsonRecordOfALeapMonthDayWithZoneOptions) {
-    const CliRun run = RunCli("moment --date 2023-03-22T12:00 --zone-hours 8 --summer 0 --longitude 116 --json");
+    const CliRun run =
+        RunCli("moment --date 2023-03-22T12:00 --zone-hours 8 --summer 0 --longitude 116 --json");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, Golden("moment_2023-03-22_beijing.json"));
 }
@@ -40,7 +41,8 @@ TEST(CliDays, OneLinePerDayWithEveryField) {
     EXPECT_EQ(text.exitCode, 0) << text.err;
     EXPECT_EQ(CountLines(text.out), 4);
     // At 23:30 the day pillar is already the next day's: 2024-02-09 23:30 is Цзя-Чэнь.
-    EXPECT_NE(text.out.find("2024-02-09  Цзя-Чэнь  Бин-Инь  Цзя-Чэнь"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("2024-02-09  Цзя-Чэнь  Бин-Инь  Цзя-Чэнь"), std::string::npos)
+        << text.out;
 }
 
 TEST(CliTermsAndNewMoons, InstantsAsComputed) {
@@ -68,7 +70,10 @@ TEST(CliRangedCommands, OutputDoesNotDependOnTheThreads) {
 }
 
 TEST(CliErrors, OneClearLineAndNonZeroExit) {
-    struct Case { const char* arguments; const char* message; };
+    struct Case {
+        const char* arguments;
+        const char* message;
+    };
     const Case cases[] = {
         {"moment --date 2024-02-30T12:00", "no such date"},
         {"moment --date 24-02-01", "expected YYYY-MM-DDTHH:MM"},
@@ -107,9 +112,12 @@ std::string Field(const std::string& line, const std::string& name) {
     const std::size_t at = line.find(key);
     if (at == std::string::npos) return "";
     std::size_t end = at + key.size();
-    if (line[end] == '[') end = line.find(']', end) + 1;
-    else if (line[end] == '"') end = line.find('"', end + 1) + 1;
-    else end = line.find_first_of(",}", end);
+    if (line[end] == '[')
+        end = line.find(']', end) + 1;
+    else if (line[end] == '"')
+        end = line.find('"', end + 1) + 1;
+    else
+        end = line.find_first_of(",}", end);
     return line.substr(at + key.size(), end - at - key.size());
 }
 
@@ -134,10 +142,13 @@ TEST(CliSelect, WithoutCriteriaEqualsDaysAndEachCriterionKeepsTheRightDays) {
     for (std::size_t i = 0; i < dayLines.size(); ++i)
         for (const char* name : {"date", "day", "officer", "mansion", "day_star", "lunar_month",
                                  "lunar_day", "lunar_leap", "term"})
-            EXPECT_EQ(Field(allLines[i], name), Field(dayLines[i], name)) << name << " " << dayLines[i];
+            EXPECT_EQ(Field(allLines[i], name), Field(dayLines[i], name))
+                << name << " " << dayLines[i];
 
     // Each criterion against the fields of `days`.
-    auto branchOf = [](const std::string& pillar) { return std::stoi(pillar.substr(pillar.find(',') + 1)); };
+    auto branchOf = [](const std::string& pillar) {
+        return std::stoi(pillar.substr(pillar.find(',') + 1));
+    };
     auto clash = [](int a, int b) { return (a - b + 12) % 12 == 6; };
     struct Case {
         const char* options;
@@ -146,19 +157,22 @@ TEST(CliSelect, WithoutCriteriaEqualsDaysAndEachCriterionKeepsTheRightDays) {
     const Case cases[] = {
         {"--officer 1,9 --not-mansion 3",
          [](const std::string& l) {
-             return (Field(l, "officer") == "1" || Field(l, "officer") == "9") && Field(l, "mansion") != "3";
+             return (Field(l, "officer") == "1" || Field(l, "officer") == "9") &&
+                    Field(l, "mansion") != "3";
          }},
-        {"--day-star 4 --lunar-day 1,2,3", [](const std::string& l) {
+        {"--day-star 4 --lunar-day 1,2,3",
+         [](const std::string& l) {
              const int d = std::stoi(Field(l, "lunar_day"));
              return Field(l, "day_star") == "4" && d <= 3;
          }},
-        {"--no-month-breaker --no-year-breaker", [&](const std::string& l) {
+        {"--no-month-breaker --no-year-breaker",
+         [&](const std::string& l) {
              const int b = branchOf(Field(l, "day"));
-             return !clash(b, std::stoi(Field(l, "month_branch"))) && !clash(b, branchOf(Field(l, "year")));
+             return !clash(b, std::stoi(Field(l, "month_branch"))) &&
+                    !clash(b, branchOf(Field(l, "year")));
          }},
-        {"--person 5/11 --no-clash year", [&](const std::string& l) {
-             return !clash(branchOf(Field(l, "day")), 5);
-         }},
+        {"--person 5/11 --no-clash year",
+         [&](const std::string& l) { return !clash(branchOf(Field(l, "day")), 5); }},
     };
     for (const Case& c : cases) {
         const CliRun run =
@@ -172,7 +186,8 @@ TEST(CliSelect, WithoutCriteriaEqualsDaysAndEachCriterionKeepsTheRightDays) {
         EXPECT_EQ(got, expected) << c.options;
         EXPECT_FALSE(got.empty()) << c.options;
     }
-    const CliRun terms = RunCli(std::string("select --from 2023-01-01 --to 2023-12-31 --no-term-day") + zone);
+    const CliRun terms =
+        RunCli(std::string("select --from 2023-01-01 --to 2023-12-31 --no-term-day") + zone);
     EXPECT_EQ(SplitLines(terms.out).size(), 365u - 24u);
 }
 
@@ -189,10 +204,14 @@ TEST(CliSelect, FilesAndErrors) {
     EXPECT_EQ(ReadWholeFile(csv).rfind("\xEF\xBB\xBFДата;День;Цзянь;", 0), 0u);
     std::remove(csv.c_str());
 
-    struct Case { const char* arguments; const char* message; };
+    struct Case {
+        const char* arguments;
+        const char* message;
+    };
     const Case cases[] = {
         {"select --from 2000-01-01 --to 2030-01-01", "longer than 20 years"},
-        {"select --from 2024-01-01 --to 2024-02-01 --officer 13", "--officer: must be between 1 and 12"},
+        {"select --from 2024-01-01 --to 2024-02-01 --officer 13",
+         "--officer: must be between 1 and 12"},
         {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp", "no such file"},
         {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "needs --person"},
         {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "one of --json"},

@@ -13,7 +13,9 @@
 
 namespace {
 
-int CountLines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+int CountLines(const std::string& s) {
+    return static_cast<int>(std::count(s.begin(), s.end(), '\n'));
+}
 
 TEST(CliEdges, LongValuesAndTheLastDayOfTheRange) {
     // A value of 30,000 characters is read in one pass (it once overflowed the stack).
@@ -54,7 +56,8 @@ TEST(CliEdges, AnOutputThatCannotBeWrittenIsAnError) {
     const std::string folder = dir.path().toStdString();
     if (geteuid() != 0 || mount("gavrosin-test", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small filesystem here";
-    const CliRun partial = RunCli("days --from 1901-01-01 --to 2000-12-31 >" + folder + "/days.txt");
+    const CliRun partial =
+        RunCli("days --from 1901-01-01 --to 2000-12-31 >" + folder + "/days.txt");
     const std::string left = ReadWholeFile(folder + "/days.txt");
     umount(folder.c_str());
     EXPECT_EQ(partial.exitCode, 2);
@@ -76,7 +79,10 @@ TEST(CliEdges, NowIsTheUniversalInstantInTheGivenZone) {
         ASSERT_EQ(utc.exitCode, 0) << utc.err;
         same = utc.out == far.out;
     }
-    if (saved) setenv("TZ", savedZone.c_str(), 1); else unsetenv("TZ");
+    if (saved)
+        setenv("TZ", savedZone.c_str(), 1);
+    else
+        unsetenv("TZ");
     EXPECT_TRUE(same);
 }
 

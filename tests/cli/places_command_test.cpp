@@ -14,27 +14,34 @@ std::string FieldsFrom(const std::string& line, const std::string& key) {
 TEST(CliPlaces, SearchListsBestMatchesFirst) {
     CliRun run = RunCli("places --search 'москва' --limit 2 --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
-              "{\"name\":\"Москва\",\"country\":\"Россия\",\"latitude\":55.752,\"longitude\":37.616,"
-              "\"population\":10381222,\"time_zone\":\"Europe/Moscow\"}\n");
+    EXPECT_EQ(
+        run.out.substr(0, run.out.find('\n') + 1),
+        "{\"name\":\"Москва\",\"country\":\"Россия\",\"latitude\":55.752,\"longitude\":37.616,"
+        "\"population\":10381222,\"time_zone\":\"Europe/Moscow\"}\n");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
     run = RunCli("places --search 'Sao Paulo' --limit 1");
-    EXPECT_EQ(run.out, "Сан-Паулу, Бразилия (23.55° ю.ш., 46.64° з.д.)  10021295  America/Sao_Paulo\n");
+    EXPECT_EQ(run.out,
+              "Сан-Паулу, Бразилия (23.55° ю.ш., 46.64° з.д.)  10021295  America/Sao_Paulo\n");
 }
 
 TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
     CliRun run = RunCli("moment --date 1985-07-01T12:00 --place 'Москва' --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(FieldsFrom(run.out, "zone_hours"),
-              "\"zone_hours\":3,\"summer\":1,\"longitude\":38,\"time_zone\":\"Europe/Moscow\",\"warnings\":[]}\n");
+              "\"zone_hours\":3,\"summer\":1,\"longitude\":38,\"time_zone\":\"Europe/"
+              "Moscow\",\"warnings\":[]}\n");
     run = RunCli("moment --date 1990-06-01T12:00 --place 'Kolkata' --json");
-    EXPECT_EQ(FieldsFrom(run.out, "zone_hours").substr(0, 29), "\"zone_hours\":5.5,\"summer\":0,\"");
+    EXPECT_EQ(FieldsFrom(run.out, "zone_hours").substr(0, 29),
+              "\"zone_hours\":5.5,\"summer\":0,\"");
     run = RunCli("moment --date 1900-01-01T12:00 --tz Europe/Moscow --json");
     EXPECT_EQ(FieldsFrom(run.out, "zone_hours"),
-              "\"zone_hours\":2.50472222222222,\"summer\":0,\"longitude\":null,\"time_zone\":\"Europe/Moscow\",\"warnings\":[]}\n");
+              "\"zone_hours\":2.50472222222222,\"summer\":0,\"longitude\":null,\"time_zone\":"
+              "\"Europe/Moscow\",\"warnings\":[]}\n");
     // Li Chun 2024 at 08:27 universal time: 11:24 on a Moscow clock is 4 minutes before it.
     run = RunCli("moment --date 2024-02-04T11:24 --tz Europe/Moscow --json");
-    EXPECT_NE(run.out.find("\"warnings\":[{\"boundary\":\"spring_begins\",\"minutes\":4}]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"warnings\":[{\"boundary\":\"spring_begins\",\"minutes\":4}]"),
+              std::string::npos)
+        << run.out;
 
     // Summer time began in Moscow on 1990-03-25.
     run = RunCli("days --from 1990-03-20 --to 1990-04-05 --place 'Москва' --json");
@@ -44,16 +51,18 @@ TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
         summerByDay += run.out[at + 9];
     EXPECT_EQ(summerByDay, "00000111111111111");
 
-    run = RunCli("table --azimuth 180 --date 2024-06-01 --at 2024-06-01T12:00 --tz Asia/Kolkata --json");
+    run = RunCli(
+        "table --azimuth 180 --date 2024-06-01 --at 2024-06-01T12:00 --tz Asia/Kolkata --json");
     EXPECT_EQ(run.exitCode, 0) << run.err;
 }
 
 TEST(CliPlaces, BadPlacesAndZonesAreOneLineAndExitTwo) {
-    for (const char* args : {"places --search 'qqqzzxx'", "moment --date 2000-01-01T12:00 --place 'qqqzzxx'",
-                             "moment --date 2000-01-01T12:00 --tz Mars/Base",
-                             "days --from 2000-01-01 --to 2000-01-02 --tz Mars/Base",
-                             "moment --date 2000-01-01T12:00 --tz Europe/Moscow --zone-index 3",
-                             "places --search 'Москва' --limit 0"}) {
+    for (const char* args :
+         {"places --search 'qqqzzxx'", "moment --date 2000-01-01T12:00 --place 'qqqzzxx'",
+          "moment --date 2000-01-01T12:00 --tz Mars/Base",
+          "days --from 2000-01-01 --to 2000-01-02 --tz Mars/Base",
+          "moment --date 2000-01-01T12:00 --tz Europe/Moscow --zone-index 3",
+          "places --search 'Москва' --limit 0"}) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

@@ -1,10 +1,10 @@
 #pragma once
 // Runs the built gavrosin-cli with arguments and captures what it printed and its exit code.
+#include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 struct CliRun {
     int exitCode = -1;
@@ -27,7 +27,8 @@ inline std::string ReadWholeFile(const std::string& path) {
 inline CliRun RunCli(const std::string& arguments) {
     static int counter = 0;
     const std::string errPath = std::string(GAVROSIN_BINARY_DIR) + "/cli_test_stderr_" +
-                                std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".txt";
+                                std::to_string(::getpid()) + "_" + std::to_string(counter++) +
+                                ".txt";
     const std::string command =
         std::string(GAVROSIN_BINARY_DIR) + "/gavrosin-cli " + arguments + " 2>" + errPath;
     CliRun run;

@@ -24,17 +24,19 @@ TEST(CliTable, NorthFacingDwellingOfPeriodEight) {
     // Base 8 in the centre; mountain star 3 backward, facing star 4 forward: Qian holds 2, 5, 9.
     EXPECT_TRUE(Has(j, "{\"palace\":\"Цянь\",\"mountain\":2,\"facing\":5,\"base\":9,")) << j;
     // In period 9 the base 8 retreats, the facing 4 is destroyed, the mountain 3 too.
-    EXPECT_TRUE(Has(j, "{\"palace\":\"Центр\",\"mountain\":3,\"facing\":4,\"base\":8,\"year\":3,"
-                       "\"month\":2,\"day\":9,\"phase_mountain\":\"Разрушение\","
-                       "\"phase_facing\":\"Разрушение\",\"phase_base\":\"Отступление\"}"))
+    EXPECT_TRUE(Has(j,
+                    "{\"palace\":\"Центр\",\"mountain\":3,\"facing\":4,\"base\":8,\"year\":3,"
+                    "\"month\":2,\"day\":9,\"phase_mountain\":\"Разрушение\","
+                    "\"phase_facing\":\"Разрушение\",\"phase_base\":\"Отступление\"}"))
         << j;
     // The gates fly the base stars of Qian (9) and Gen (2).
     EXPECT_TRUE(Has(j, "\"gate1\":{\"palace\":\"Цянь\",\"stars\":[")) << j;
     EXPECT_TRUE(Has(j, "\"gate2\":{\"palace\":\"Гэнь\",\"stars\":[")) << j;
     // Year Цзя-Чэнь with year star 3, month Сы with month star 2.
-    EXPECT_TRUE(Has(j, "\"tai_sui_branch\":5,\"flying_tai_sui_year\":\"Цянь\","
-                       "\"flying_tai_sui_month\":\"Дуй\",\"sha_year\":\"юг\","
-                       "\"sha_month\":\"восток\"}"))
+    EXPECT_TRUE(Has(j,
+                    "\"tai_sui_branch\":5,\"flying_tai_sui_year\":\"Цянь\","
+                    "\"flying_tai_sui_month\":\"Дуй\",\"sha_year\":\"юг\","
+                    "\"sha_month\":\"восток\"}"))
         << j;
 }
 
@@ -42,12 +44,14 @@ TEST(CliTable, ReplacementChartCarriesItsRemark) {
     const CliRun run = RunCli("table --azimuth 5 --date 1950-06-01 --at 2024-06-01T12:00 --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "\"table_period\":5,")) << run.out;
-    EXPECT_TRUE(Has(run.out, "\"normal_zone\":false,\"comment\":\"В данном раскладе лучше не "
-                             "использовать Замещающую схему, так как она аналогична схеме "
-                             "Основного направления.\""))
+    EXPECT_TRUE(Has(run.out,
+                    "\"normal_zone\":false,\"comment\":\"В данном раскладе лучше не "
+                    "использовать Замещающую схему, так как она аналогична схеме "
+                    "Основного направления.\""))
         << run.out;
     // 9-/1-: the same chart as the normal zone of Цзы.
-    const CliRun normal = RunCli("table --azimuth 0 --date 1950-06-01 --at 2024-06-01T12:00 --json");
+    const CliRun normal =
+        RunCli("table --azimuth 0 --date 1950-06-01 --at 2024-06-01T12:00 --json");
     ASSERT_EQ(normal.exitCode, 0) << normal.err;
     const auto palaces = [](const std::string& s) {
         return s.substr(s.find("\"palaces\""), s.find("\"gate1\"") - s.find("\"palaces\""));
@@ -57,8 +61,10 @@ TEST(CliTable, ReplacementChartCarriesItsRemark) {
 
 TEST(CliTable, PeriodTurnsWithTheEpochYear) {
     // "Становление весны" 2024 falls on 4 February: the 3rd still belongs to period 8.
-    const CliRun before = RunCli("table --azimuth 180 --date 2024-02-03 --at 2024-06-01T12:00 --json");
-    const CliRun after = RunCli("table --azimuth 180 --date 2024-02-05 --at 2024-06-01T12:00 --json");
+    const CliRun before =
+        RunCli("table --azimuth 180 --date 2024-02-03 --at 2024-06-01T12:00 --json");
+    const CliRun after =
+        RunCli("table --azimuth 180 --date 2024-02-05 --at 2024-06-01T12:00 --json");
     ASSERT_EQ(before.exitCode, 0) << before.err;
     ASSERT_EQ(after.exitCode, 0) << after.err;
     EXPECT_TRUE(Has(before.out, "\"table_period\":8,")) << before.out;
@@ -77,16 +83,16 @@ TEST(CliTable, BadArgumentsGiveOneLineAndAnError) {
         const char* arguments;
         const char* message;
     };
-    for (const Case& c : {Case{"table --azimuth 361 --date 2000-01-01", "between 0 and 360"},
-                          Case{"table --azimuth -1 --date 2000-01-01", "between 0 and 360"},
-                          Case{"table --azimuth 9x --date 2000-01-01", "expected a whole number"},
-                          Case{"table --azimuth 9.55 --date 2000-01-01", "to a tenth"},
-                          Case{"table --azimuth 5 --date 2024-02-30", "no such date"},
-                          Case{"table --azimuth 5 --date 1899-12-31", "between 1900-01-01"},
-                          Case{"table --azimuth 5 --date 2000-01-01 --at 2000-01-01T25:00",
-                               "no such time"},
-                          Case{"table --azimuth 5 --date 2000-01-01 --north", "unknown option"},
-                          Case{"table --date 2000-01-01", "missing option --azimuth"}}) {
+    for (const Case& c :
+         {Case{"table --azimuth 361 --date 2000-01-01", "between 0 and 360"},
+          Case{"table --azimuth -1 --date 2000-01-01", "between 0 and 360"},
+          Case{"table --azimuth 9x --date 2000-01-01", "expected a whole number"},
+          Case{"table --azimuth 9.55 --date 2000-01-01", "to a tenth"},
+          Case{"table --azimuth 5 --date 2024-02-30", "no such date"},
+          Case{"table --azimuth 5 --date 1899-12-31", "between 1900-01-01"},
+          Case{"table --azimuth 5 --date 2000-01-01 --at 2000-01-01T25:00", "no such time"},
+          Case{"table --azimuth 5 --date 2000-01-01 --north", "unknown option"},
+          Case{"table --date 2000-01-01", "missing option --azimuth"}}) {
         const CliRun run = RunCli(c.arguments);
         EXPECT_NE(run.exitCode, 0) << c.arguments;
         EXPECT_TRUE(run.out.empty()) << c.arguments;

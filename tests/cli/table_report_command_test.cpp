@@ -11,8 +11,9 @@ namespace {
 TEST(CliTableReport, PrintsTheInterpretationOfTheTable) {
     const CliRun run = RunCli("table --azimuth 0 --date 2004-06-01 --at 2024-06-01T12:00 --report");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string golden = ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
-                                             "/tests/interpretation/golden/north_period8_at_2024.txt");
+    const std::string golden =
+        ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
+                      "/tests/interpretation/golden/north_period8_at_2024.txt");
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(run.out, golden);
 }
@@ -28,7 +29,8 @@ TEST(CliTableReport, OneJsonObjectPerParagraph) {
                       0),
               0u)
         << j;
-    EXPECT_NE(j.find("{\"style\":\"Titl\",\"kind\":\"blank\",\"text\":\" \"}\n"), std::string::npos);
+    EXPECT_NE(j.find("{\"style\":\"Titl\",\"kind\":\"blank\",\"text\":\" \"}\n"),
+              std::string::npos);
     const std::string golden =
         ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
                       "/tests/interpretation/golden/east_replacement_period8_at_2024.txt");

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#define FUZZ_CHECK(condition)                                                                \
-    do {                                                                                     \
-        if (!(condition)) {                                                                  \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__,        \
-                         #condition);                                                        \
-            std::abort();                                                                    \
-        }                                                                                    \
+#define FUZZ_CHECK(condition)                                                                     \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (false)
 
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, at most
@@ -22,11 +21,21 @@ inline bool IsValidUtf8(const std::string& s) {
         const auto b = static_cast<unsigned char>(s[i]);
         std::size_t extra;
         char32_t cp;
-        if (b < 0x80) { ++i; continue; }
-        if ((b & 0xE0) == 0xC0) { extra = 1; cp = b & 0x1F; }
-        else if ((b & 0xF0) == 0xE0) { extra = 2; cp = b & 0x0F; }
-        else if ((b & 0xF8) == 0xF0) { extra = 3; cp = b & 0x07; }
-        else return false;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((b & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = b & 0x07;
+        } else
+            return false;
         if (i + extra >= s.size()) return false;
         for (std::size_t k = 1; k <= extra; ++k) {
             const auto c = static_cast<unsigned char>(s[i + k]);

@@ -24,7 +24,8 @@ std::vector<std::string> Keys(const NoteLines& lines) {
     const std::size_t tail = empty.size() - 5;
     std::vector<std::string> keys;
     for (const std::string& line : lines)
-        if (IsNoteStartLine(line)) keys.push_back(line.substr(head.size(), line.size() - head.size() - tail));
+        if (IsNoteStartLine(line))
+            keys.push_back(line.substr(head.size(), line.size() - head.size() - tail));
     return keys;
 }
 

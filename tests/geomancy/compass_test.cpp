@@ -16,8 +16,8 @@ TEST(Compass, MountainBoundaries) {
     };
     for (const Case& c : {Case{7, "Цзы", "У"}, Case{8, "Гуй", "Дин"}, Case{352, "Жэнь", "Бин"},
                           Case{353, "Цзы", "У"}, Case{360, "Цзы", "У"}, Case{0, "Цзы", "У"},
-                          Case{247, "Шэнь", "Инь"}, Case{248, "Гэн", "Цзя"},
-                          Case{95, "Мао", "Ю"}, Case{225, "Кунь", "Гэнь"}}) {
+                          Case{247, "Шэнь", "Инь"}, Case{248, "Гэн", "Цзя"}, Case{95, "Мао", "Ю"},
+                          Case{225, "Кунь", "Гэнь"}}) {
         const MountainIndex m = MountainOfAzimuth(c.azimuth);
         EXPECT_EQ(MountainCaption(m), c.facing) << c.azimuth;
         EXPECT_EQ(MountainCaption(SittingMountain(m)), c.sitting) << c.azimuth;
@@ -67,20 +67,17 @@ TEST(Compass, YuanIndexAndSectors) {
         CompassSector sector;
         PalaceIndex facing;
     };
-    for (const Case& c : {Case{0, CompassSector::N, Palace::Kan}, Case{22, CompassSector::N, Palace::Kan},
-                          Case{23, CompassSector::NE, Palace::Gen},
-                          Case{112, CompassSector::E, Palace::Zhen},
-                          Case{113, CompassSector::SE, Palace::Xun},
-                          Case{202, CompassSector::S, Palace::Li},
-                          Case{247, CompassSector::SW, Palace::Kun},
-                          Case{248, CompassSector::W, Palace::Dui},
-                          Case{337, CompassSector::NW, Palace::Qian},
-                          Case{338, CompassSector::N, Palace::Kan},
-                          Case{360, CompassSector::N, Palace::Kan},
-                          // The mountain side of the report: A + 180 above 360.
-                          Case{540, CompassSector::S, Palace::Li},
-                          Case{427, CompassSector::NE, Palace::Gen},   // 247 + 180
-                          Case{428, CompassSector::E, Palace::Zhen}}) {  // 248 + 180
+    for (const Case& c :
+         {Case{0, CompassSector::N, Palace::Kan}, Case{22, CompassSector::N, Palace::Kan},
+          Case{23, CompassSector::NE, Palace::Gen}, Case{112, CompassSector::E, Palace::Zhen},
+          Case{113, CompassSector::SE, Palace::Xun}, Case{202, CompassSector::S, Palace::Li},
+          Case{247, CompassSector::SW, Palace::Kun}, Case{248, CompassSector::W, Palace::Dui},
+          Case{337, CompassSector::NW, Palace::Qian}, Case{338, CompassSector::N, Palace::Kan},
+          Case{360, CompassSector::N, Palace::Kan},
+          // The mountain side of the report: A + 180 above 360.
+          Case{540, CompassSector::S, Palace::Li},
+          Case{427, CompassSector::NE, Palace::Gen},     // 247 + 180
+          Case{428, CompassSector::E, Palace::Zhen}}) {  // 248 + 180
         EXPECT_EQ(SectorOfAzimuth(c.azimuth), c.sector) << c.azimuth;
         EXPECT_EQ(FacingPalace(c.azimuth), c.facing) << c.azimuth;
     }
@@ -103,16 +100,18 @@ TEST(AzimuthInput, TextRules) {
         double azimuth;  // < 0: refused
         const char* facing;
     };
-    for (const Case& c : {Case{"95", 95, "Мао"}, Case{"007", 7, "Цзы"}, Case{"008", 8, "Гуй"},
-                          Case{"7.4", 7.4, "Цзы"}, Case{"7,5", 7.5, "Гуй"}, Case{"7.", 7, "Цзы"},
-                          Case{"187.5", 187.5, "Дин"}, Case{"187,4", 187.4, "У"},
-                          Case{"360", 360, "Цзы"}, Case{"352.5", 352.5, "Цзы"},
+    for (const Case& c : {Case{"95", 95, "Мао"},        Case{"007", 7, "Цзы"},
+                          Case{"008", 8, "Гуй"},        Case{"7.4", 7.4, "Цзы"},
+                          Case{"7,5", 7.5, "Гуй"},      Case{"7.", 7, "Цзы"},
+                          Case{"187.5", 187.5, "Дин"},  Case{"187,4", 187.4, "У"},
+                          Case{"360", 360, "Цзы"},      Case{"352.5", 352.5, "Цзы"},
                           Case{"352,4", 352.4, "Жэнь"}, Case{"360.0", 360, "Цзы"},
-                          Case{"abc", -1, ""}, Case{"", -1, ""}, Case{"-5", -1, ""},
-                          Case{"-", -1, ""}, Case{"+5", -1, ""}, Case{"1e9", -1, ""},
-                          Case{"7.55", -1, ""}, Case{"7.5.1", -1, ""}, Case{".5", -1, ""},
-                          Case{"360.1", -1, ""}, Case{"361", -1, ""},
-                          Case{"99999999999999999999", -1, ""}}) {
+                          Case{"abc", -1, ""},          Case{"", -1, ""},
+                          Case{"-5", -1, ""},           Case{"-", -1, ""},
+                          Case{"+5", -1, ""},           Case{"1e9", -1, ""},
+                          Case{"7.55", -1, ""},         Case{"7.5.1", -1, ""},
+                          Case{".5", -1, ""},           Case{"360.1", -1, ""},
+                          Case{"361", -1, ""},          Case{"99999999999999999999", -1, ""}}) {
         SCOPED_TRACE(c.typed);
         const AzimuthBox box = CheckAzimuthText(c.typed);
         EXPECT_EQ(box.text, c.typed);

@@ -55,7 +55,8 @@ TEST(FlyingChart, NorthFacingInPeriodFive) {
 
 TEST(FlyingChart, Azimuth358IsAzimuth0InEveryPeriod) {
     for (int period = 1; period <= 9; ++period) {
-        const GeomanticTable a = ChartOf(0, period), b = ChartOf(358, period), c = ChartOf(360, period);
+        const GeomanticTable a = ChartOf(0, period), b = ChartOf(358, period),
+                             c = ChartOf(360, period);
         EXPECT_TRUE(SameCharts(a, b)) << period;
         EXPECT_TRUE(SameCharts(a, c)) << period;
         EXPECT_EQ(b.chartComment, "НЕТ.");
@@ -63,17 +64,17 @@ TEST(FlyingChart, Azimuth358IsAzimuth0InEveryPeriod) {
 }
 
 TEST(FlyingChart, Zones) {
-    EXPECT_TRUE(InNormalZone(12));    // Гуй: 12..18
+    EXPECT_TRUE(InNormalZone(12));  // Гуй: 12..18
     EXPECT_FALSE(InNormalZone(11));
     EXPECT_TRUE(InNormalZone(18));
     EXPECT_FALSE(InNormalZone(19));
-    EXPECT_TRUE(InNormalZone(357));   // Цзы: 357..360 and 0..3
+    EXPECT_TRUE(InNormalZone(357));  // Цзы: 357..360 and 0..3
     EXPECT_TRUE(InNormalZone(3));
     EXPECT_FALSE(InNormalZone(4));
     EXPECT_FALSE(InNormalZone(356));
     EXPECT_FALSE(InNormalZone(353));
     EXPECT_FALSE(InNormalZone(7));
-    EXPECT_TRUE(InNormalZone(27));    // Чоу: 23..26, 27..33, 34..37
+    EXPECT_TRUE(InNormalZone(27));  // Чоу: 23..26, 27..33, 34..37
     EXPECT_FALSE(InNormalZone(26));
     EXPECT_TRUE(InNormalZone(33));
     EXPECT_FALSE(InNormalZone(34));
@@ -105,12 +106,12 @@ TEST(FlyingChart, DeparturesFromThePolarityRule) {
         int facingStar;
         bool facingForward;
     };
-    for (const Case& c : {Case{15, 5, 9, false, 1, true},    // Гуй: facing 1 forward
-                          Case{0, 5, 9, false, 1, false},    // Цзы, same sector, by the rule
-                          Case{225, 5, 8, false, 2, true},   // Кунь: mountain 8 backward
-                          Case{240, 5, 8, true, 2, true},    // Шэнь, same sector, by the rule
-                          Case{270, 3, 1, true, 5, false},   // Ю: mountain 1 forward
-                          Case{285, 3, 1, true, 5, false},   // Синь: mountain 1 forward
+    for (const Case& c : {Case{15, 5, 9, false, 1, true},     // Гуй: facing 1 forward
+                          Case{0, 5, 9, false, 1, false},     // Цзы, same sector, by the rule
+                          Case{225, 5, 8, false, 2, true},    // Кунь: mountain 8 backward
+                          Case{240, 5, 8, true, 2, true},     // Шэнь, same sector, by the rule
+                          Case{270, 3, 1, true, 5, false},    // Ю: mountain 1 forward
+                          Case{285, 3, 1, true, 5, false},    // Синь: mountain 1 forward
                           Case{255, 3, 1, true, 5, true}}) {  // Гэн, the earth mountain
         const auto p = ChartParameters(c.azimuth, c.period);
         ASSERT_TRUE(p);
@@ -128,7 +129,8 @@ TEST(FlyingChart, NormalChartsOfEveryMountainAndPeriod) {
         for (MountainIndex m = 0; m < kMountainCount; ++m) {
             const int centre = MountainCentre(m);
             const GeomanticTable t = ChartOf(centre, period);
-            SCOPED_TRACE(std::string(MountainTable[m].caption) + " period " + std::to_string(period));
+            SCOPED_TRACE(std::string(MountainTable[m].caption) + " period " +
+                         std::to_string(period));
             const PalaceStarArray base = Layer(t, &PalaceCells::base);
             EXPECT_EQ(base, Flight(period, true));
             const PalaceStarArray mountain = Layer(t, &PalaceCells::mountain);
@@ -175,7 +177,8 @@ TEST(FlyingChart, ReplacementChartsFollowTheirEntry) {
                              std::to_string(period) + " offset " + std::to_string(d));
                 EXPECT_FALSE(t.normalZone);
                 EXPECT_EQ(Layer(t, &PalaceCells::base), Flight(period, true));
-                EXPECT_EQ(Layer(t, &PalaceCells::mountain), Flight(e.mountainStar, e.mountainForward));
+                EXPECT_EQ(Layer(t, &PalaceCells::mountain),
+                          Flight(e.mountainStar, e.mountainForward));
                 EXPECT_EQ(Layer(t, &PalaceCells::facing), Flight(e.facingStar, e.facingForward));
                 EXPECT_EQ(t.chartComment, comment);
             }
@@ -207,11 +210,12 @@ TEST(FlyingChart, GatePalaces) {
         int azimuth;
         PalaceIndex a, b;
     };
-    for (const Case& c : {Case{0, Palace::Qian, Palace::Gen}, Case{45, Palace::Zhen, Palace::Kan},
-                          Case{90, Palace::Gen, Palace::Xun}, Case{135, Palace::Li, Palace::Zhen},
-                          Case{180, Palace::Xun, Palace::Kun}, Case{225, Palace::Dui, Palace::Li},
-                          Case{247, Palace::Dui, Palace::Li}, Case{248, Palace::Kun, Palace::Qian},
-                          Case{315, Palace::Kan, Palace::Dui}, Case{360, Palace::Qian, Palace::Gen}}) {
+    for (const Case& c :
+         {Case{0, Palace::Qian, Palace::Gen}, Case{45, Palace::Zhen, Palace::Kan},
+          Case{90, Palace::Gen, Palace::Xun}, Case{135, Palace::Li, Palace::Zhen},
+          Case{180, Palace::Xun, Palace::Kun}, Case{225, Palace::Dui, Palace::Li},
+          Case{247, Palace::Dui, Palace::Li}, Case{248, Palace::Kun, Palace::Qian},
+          Case{315, Palace::Kan, Palace::Dui}, Case{360, Palace::Qian, Palace::Gen}}) {
         EXPECT_EQ(GatePalaceA(c.azimuth), c.a) << c.azimuth;
         EXPECT_EQ(GatePalaceB(c.azimuth), c.b) << c.azimuth;
         // The gates stand beside the facing palace, never on it or opposite it.

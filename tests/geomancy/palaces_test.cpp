@@ -54,8 +54,8 @@ TEST(Palaces, Flights) {
 }
 
 TEST(Palaces, BranchHomes) {
-    const PalaceIndex expected[12] = {Palace::Kan, Palace::Gen, Palace::Gen, Palace::Zhen,
-                                      Palace::Xun, Palace::Xun, Palace::Li,  Palace::Kun,
+    const PalaceIndex expected[12] = {Palace::Kan, Palace::Gen, Palace::Gen,  Palace::Zhen,
+                                      Palace::Xun, Palace::Xun, Palace::Li,   Palace::Kun,
                                       Palace::Kun, Palace::Dui, Palace::Qian, Palace::Qian};
     for (Branch b = 1; b <= 12; ++b) EXPECT_EQ(BranchHomePalace(b), expected[b - 1]) << b;
 }

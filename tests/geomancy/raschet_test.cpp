@@ -64,7 +64,7 @@ TEST(Raschet, FillsEveryPartOfTheTable) {
     EXPECT_EQ(t.gates[1].palace, Palace::Gen);
     EXPECT_EQ(t.gates[1].stars[Palace::Centre], 2);
     // Timeliness under the current period 9.
-    EXPECT_EQ(t.palaces[Palace::Centre].basePhase, StarPhase::Retreat);  // 8 in period 9
+    EXPECT_EQ(t.palaces[Palace::Centre].basePhase, StarPhase::Retreat);   // 8 in period 9
     EXPECT_EQ(t.gates[0].phases[Palace::Centre], StarPhase::Prosperity);  // gate star 9
     for (const PalaceCells& c : t.palaces) {
         EXPECT_EQ(c.mountainPhase, StarPhaseOf(9, c.mountain));
@@ -90,8 +90,8 @@ TEST(Raschet, ARecomputationReplacesEverything) {
     EXPECT_NE(t.chartComment, "НЕТ.");
 
     CurrentMoment later = June2024();
-    later.year.branch = 0;   // no branch: the markers disappear
-    later.yearStar = 0;      // no star: the year layer stays as it was
+    later.year.branch = 0;  // no branch: the markers disappear
+    later.yearStar = 0;     // no star: the year layer stays as it was
     ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(90, 0), 5, later));
     EXPECT_EQ(t.chartComment, "НЕТ.");
     EXPECT_EQ(t.facingMountain, "Мао");

@@ -9,7 +9,9 @@ const std::string kPiercingHeart37 =
     "разбойников. Муж и жена будут ругаться между собой, будут официальные разбирательства и "
     "возможны также кражи из этого дама. Дети могут стать бандитами.";
 
-PalaceStars Stars(int facing, int mountain, int base) { return {facing, base, mountain}; }
+PalaceStars Stars(int facing, int mountain, int base) {
+    return {facing, base, mountain};
+}
 
 TEST(SpecCombes, PairsAndTriples) {
     EXPECT_EQ(SpecCombination(Stars(1, 2, 3)), "НЕТ.");
@@ -32,8 +34,10 @@ TEST(SpecCombes, PairsAndTriples) {
     EXPECT_EQ(SpecCombination(Stars(5, 7, 9)), "5-7-9 предвещает кровопролитие и большую беду.");
     // Whatever the order of the three stars.
     EXPECT_EQ(SpecCombination(Stars(9, 7, 5)), "5-7-9 предвещает кровопролитие и большую беду.");
-    EXPECT_EQ(SpecCombination(Stars(5, 5, 2)), "2-5-5 предвещает смерь от болезни и появление бесов.");
-    EXPECT_EQ(SpecCombination(Stars(2, 5, 5)), "2-5-5 предвещает смерь от болезни и появление бесов.");
+    EXPECT_EQ(SpecCombination(Stars(5, 5, 2)),
+              "2-5-5 предвещает смерь от болезни и появление бесов.");
+    EXPECT_EQ(SpecCombination(Stars(2, 5, 5)),
+              "2-5-5 предвещает смерь от болезни и появление бесов.");
     EXPECT_EQ(SpecCombination(Stars(2, 5, 2)), "НЕТ.");
     // The base star takes no part in the pairs.
     EXPECT_EQ(SpecCombination(Stars(2, 1, 3)), "НЕТ.");
@@ -41,16 +45,18 @@ TEST(SpecCombes, PairsAndTriples) {
 
 TEST(WuShaCombes, FiveYellowMeetings) {
     const std::string kNone = "Специальные комбинации для летящей Пятерки -- НЕТ.";
-    EXPECT_EQ(WuShaCombination(Palace::Kan, Stars(3, 7, 5)),
-              "В Кань летящая звезда года Пятерка желтая соединяется в комбинации 5-3-7. Это злая "
-              "сила ша, пробивающая сердце. Предвещает войны, появления разбойников, травмы четырех "
-              "конечностей и прочие неприятности.");
+    EXPECT_EQ(
+        WuShaCombination(Palace::Kan, Stars(3, 7, 5)),
+        "В Кань летящая звезда года Пятерка желтая соединяется в комбинации 5-3-7. Это злая "
+        "сила ша, пробивающая сердце. Предвещает войны, появления разбойников, травмы четырех "
+        "конечностей и прочие неприятности.");
     // Facing 7 and base 3 with a mountain star other than 3 or 7: no 5-3-7.
     EXPECT_EQ(WuShaCombination(Palace::Kan, Stars(7, 1, 3)), kNone);
     // Base 3 with mountain 7.
-    EXPECT_EQ(WuShaCombination(Palace::Li, Stars(1, 7, 3)).rfind(
-                  "В Ли летящая звезда года Пятерка желтая соединяется в комбинации 5-3-7.", 0),
-              0u);
+    EXPECT_EQ(
+        WuShaCombination(Palace::Li, Stars(1, 7, 3))
+            .rfind("В Ли летящая звезда года Пятерка желтая соединяется в комбинации 5-3-7.", 0),
+        0u);
     EXPECT_EQ(WuShaCombination(Palace::Li, Stars(3, 1, 2)),
               "В Ли летящая звезда года Пятерка желтая соединяется в комбинации 5-3-2. Предвещает "
               "ссоры или драки в семье. Есть опасность тяжелой смерти матери.");
@@ -97,8 +103,8 @@ TEST(StarCombinations, SmallLookups) {
                               "Мао (Дом Чжэнь)", "Чэнь (Дом Сюнь)", "Сы (Дом Сюнь)",
                               "У (Дом Ли)",      "Вэй (Дом Кунь)",  "Шэнь (Дом Кунь)",
                               "Ю (Дом Дуй)",     "Сюй (Дом Цянь)",  "Хай (Дом Цянь)"};
-    const char* clashing[12] = {"У",  "Вэй", "Шэнь", "Ю",   "Сюй", "Хай",
-                                "Цзы", "Чоу", "Инь", "Мао", "Чэнь", "Сы"};
+    const char* clashing[12] = {"У",   "Вэй", "Шэнь", "Ю",   "Сюй",  "Хай",
+                                "Цзы", "Чоу", "Инь",  "Мао", "Чэнь", "Сы"};
     for (Branch b = 1; b <= 12; ++b) {
         EXPECT_EQ(BranchPalaceLabel(b), labels[b - 1]);
         EXPECT_EQ(BranchName(b, true), BranchName(b));

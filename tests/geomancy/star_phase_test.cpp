@@ -4,7 +4,9 @@
 
 namespace {
 
-std::string Name(int period, int star) { return StarPhaseName(StarPhaseOf(period, star)); }
+std::string Name(int period, int star) {
+    return StarPhaseName(StarPhaseOf(period, star));
+}
 
 TEST(StarPhase, PeriodsEightAndOne) {
     EXPECT_EQ(Name(8, 8), "Расцвет");

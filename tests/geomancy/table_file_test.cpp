@@ -38,14 +38,16 @@ protected:
 TEST_F(TableFile, WritesTheThreeKeysInOrder) {
     const std::string path = Path("дом.gvt");
     SaveTableFile(path, 37665.8079649306, 95, ',');
-    EXPECT_EQ(Read(path), "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37665,8079649306\r\nAzimut=95\r\n");
+    EXPECT_EQ(Read(path),
+              "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37665,8079649306\r\nAzimut=95\r\n");
     SaveTableFile(path, 37665.5, 0, '.');
     EXPECT_EQ(Read(path), "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37665.5\r\nAzimut=0\r\n");
 }
 
 TEST_F(TableFile, WritingKeepsTheOtherLinesOfTheFile) {
     const std::string path = Path("t.gvt");
-    Write(path, "; от руки\r\n[Fild1]\r\nAzimut=5\r\nЗаметка=крыльцо на юг\r\n\r\n[Свое]\r\nX=1\r\n");
+    Write(path,
+          "; от руки\r\n[Fild1]\r\nAzimut=5\r\nЗаметка=крыльцо на юг\r\n\r\n[Свое]\r\nX=1\r\n");
     SaveTableFile(path, 2.5, 180, ',');
     EXPECT_EQ(Cp1251ToUtf8(Read(path)),
               "; от руки\r\n[Fild1]\r\nAzimut=180\r\nЗаметка=крыльцо на юг\r\nDate=2,5\r\n\r\n"
@@ -99,16 +101,16 @@ TEST_F(TableFile, BadValuesRaiseTheConversionError) {
         const char* text;
         const char* message;
     };
-    for (const Case& c : {Case{"[Fild1]\r\nDate=вчера\r\nAzimut=90\r\n",
-                               "'вчера' is not a valid floating point value"},
-                          Case{"[Fild1]\r\nDate=\r\n", "'' is not a valid floating point value"},
-                          Case{"[Fild1]\r\nDate=37665\r\nAzimut=9.55\r\n",
-                               "'9.55' is not a valid integer value"},
-                          Case{"[Fild1]\r\nAzimut=север\r\n", "'север' is not a valid integer value"},
-                          // Outside the table dates: no chart could be computed for it.
-                          Case{"[Fild1]\r\nDate=1e300\r\n", "'1e300' is not a valid date"},
-                          Case{"[Fild1]\r\nDate=1\r\n", "'1' is not a valid date"},
-                          Case{"[Fild1]\r\nDate=2593225\r\n", "'2593225' is not a valid date"}}) {
+    for (const Case& c :
+         {Case{"[Fild1]\r\nDate=вчера\r\nAzimut=90\r\n",
+               "'вчера' is not a valid floating point value"},
+          Case{"[Fild1]\r\nDate=\r\n", "'' is not a valid floating point value"},
+          Case{"[Fild1]\r\nDate=37665\r\nAzimut=9.55\r\n", "'9.55' is not a valid integer value"},
+          Case{"[Fild1]\r\nAzimut=север\r\n", "'север' is not a valid integer value"},
+          // Outside the table dates: no chart could be computed for it.
+          Case{"[Fild1]\r\nDate=1e300\r\n", "'1e300' is not a valid date"},
+          Case{"[Fild1]\r\nDate=1\r\n", "'1' is not a valid date"},
+          Case{"[Fild1]\r\nDate=2593225\r\n", "'2593225' is not a valid date"}}) {
         Write(path, c.text);
         try {
             ReadTableFile(path, now_);

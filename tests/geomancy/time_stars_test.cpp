@@ -42,8 +42,8 @@ TEST(TimeStars, FlyingTaiSui) {
     EXPECT_EQ(FlyingTaiSuiPalace(5, 13), std::nullopt);
 
     GeomanticTable t;
-    FeiTaiSuiDrawY(t, 8, 2);   // year star 8, year branch Чоу: the centre's picture
-    FeiTaiSuiDrawM(t, 6, 2);   // month star 6 with the year branch: Dui
+    FeiTaiSuiDrawY(t, 8, 2);  // year star 8, year branch Чоу: the centre's picture
+    FeiTaiSuiDrawM(t, 6, 2);  // month star 6 with the year branch: Dui
     EXPECT_EQ(t.flyingTaiSuiYear, Palace::Centre);
     EXPECT_EQ(t.flyingTaiSuiMonth, Palace::Dui);
     FeiTaiSuiDrawY(t, 8, 0);

@@ -19,7 +19,8 @@ std::string Warning(const std::string& clashing) {
 
 TEST(TaiSuiString, OnlyTheBranchWhenItIsNotOnTheFacingPalace) {
     EXPECT_EQ(TaiSuiString(9, 9, 5, 0), "Тай Суй в знаке Чэнь (Дом Сюнь). Усиливат влияние Дома. ");
-    EXPECT_EQ(TaiSuiString(1, 9, 12, 180), "Тай Суй в знаке Хай (Дом Цянь). Усиливат влияние Дома. ");
+    EXPECT_EQ(TaiSuiString(1, 9, 12, 180),
+              "Тай Суй в знаке Хай (Дом Цянь). Усиливат влияние Дома. ");
 }
 
 TEST(TaiSuiString, OnTheFacingPalaceFavourableExactlyWhenTheFacingStarIsThePeriod) {
@@ -62,13 +63,14 @@ TEST(ThreeKillings, DirectionOfEachTriad) {
         Branch branch;
         const char* side;
     };
-    const Case cases[] = {{1, "юге"},     {5, "юге"},     {9, "юге"},     {2, "востоке"},
+    const Case cases[] = {{1, "юге"},     {5, "юге"},      {9, "юге"},    {2, "востоке"},
                           {6, "востоке"}, {10, "востоке"}, {3, "севере"}, {7, "севере"},
-                          {11, "севере"}, {4, "западе"},  {8, "западе"},  {12, "западе"}};
+                          {11, "севере"}, {4, "западе"},   {8, "западе"}, {12, "западе"}};
     for (const Case& c : cases) {
         // Facing 60 (north-east) lies outside the warning ranges of the south, east and north.
         const int a = std::string(c.side) == "западе" ? 300 : 60;
-        EXPECT_EQ(ShaYString(c.branch, a), std::string("Три разрушителя по году на ") + c.side + ". ")
+        EXPECT_EQ(ShaYString(c.branch, a),
+                  std::string("Три разрушителя по году на ") + c.side + ". ")
             << c.branch;
         EXPECT_EQ(ShaMString(c.branch, a),
                   std::string("Три разрушителя по сезону на ") + c.side + ". ")
@@ -92,10 +94,10 @@ TEST(ThreeKillings, WarningWhenTheyFallOnTheMountain) {
     for (const Case& c : cases) {
         const std::string year = ShaYString(c.branch, c.azimuth);
         const std::string season = ShaMString(c.branch, c.azimuth);
-        EXPECT_EQ(year.size() > kYearWarning.size() &&
-                      year.compare(year.size() - kYearWarning.size(), std::string::npos,
-                                   kYearWarning) == 0,
-                  c.warning)
+        EXPECT_EQ(
+            year.size() > kYearWarning.size() && year.compare(year.size() - kYearWarning.size(),
+                                                              std::string::npos, kYearWarning) == 0,
+            c.warning)
             << c.branch << " " << c.azimuth << ": " << year;
         EXPECT_EQ(season.size() > kSeasonWarning.size() &&
                       season.compare(season.size() - kSeasonWarning.size(), std::string::npos,

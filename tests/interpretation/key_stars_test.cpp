@@ -12,14 +12,14 @@ TEST(LicoDir, SectorsByStrictBoundsAndOneReductionAbove360) {
         CompassSector sector;
     };
     const Case cases[] = {
-        {0, CompassSector::N},     {22, CompassSector::N},    {22.5, CompassSector::N},
-        {23, CompassSector::NE},   {67, CompassSector::NE},   {67.5, CompassSector::N},
-        {68, CompassSector::E},    {112, CompassSector::E},   {113, CompassSector::SE},
-        {157, CompassSector::SE},  {158, CompassSector::S},   {202, CompassSector::S},
-        {203, CompassSector::SW},  {247, CompassSector::SW},  {248, CompassSector::W},
-        {292, CompassSector::W},   {293, CompassSector::NW},  {337, CompassSector::NW},
-        {338, CompassSector::N},   {360, CompassSector::N},   {540, CompassSector::S},
-        {427, CompassSector::NE},  {472, CompassSector::E},   {361, CompassSector::N},
+        {0, CompassSector::N},    {22, CompassSector::N},   {22.5, CompassSector::N},
+        {23, CompassSector::NE},  {67, CompassSector::NE},  {67.5, CompassSector::N},
+        {68, CompassSector::E},   {112, CompassSector::E},  {113, CompassSector::SE},
+        {157, CompassSector::SE}, {158, CompassSector::S},  {202, CompassSector::S},
+        {203, CompassSector::SW}, {247, CompassSector::SW}, {248, CompassSector::W},
+        {292, CompassSector::W},  {293, CompassSector::NW}, {337, CompassSector::NW},
+        {338, CompassSector::N},  {360, CompassSector::N},  {540, CompassSector::S},
+        {427, CompassSector::NE}, {472, CompassSector::E},  {361, CompassSector::N},
     };
     for (const Case& c : cases) EXPECT_EQ(LicoDir(c.azimuth), c.sector) << c.azimuth;
 }

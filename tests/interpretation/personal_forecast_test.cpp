@@ -14,7 +14,8 @@ using Lines = std::vector<std::string>;
 class PersonalForecastTest : public ::testing::Test {
 protected:
     static PersonCalculation Calculated(const char* name, Moment birth, bool male, int zone = 16,
-                                        int summer = 0, int longitude = 37, bool longitudeOn = false) {
+                                        int summer = 0, int longitude = 37,
+                                        bool longitudeOn = false) {
         Person p;
         p.name = name;
         p.birth = birth;
@@ -39,9 +40,7 @@ protected:
         };
     }
 
-    static ForecastYear Year2024() {
-        return ForecastYearOf(2024, TimeSettings::WithZoneIndex(16));
-    }
+    static ForecastYear Year2024() { return ForecastYearOf(2024, TimeSettings::WithZoneIndex(16)); }
 
     Lines read_;
 };
@@ -52,9 +51,10 @@ TEST_F(PersonalForecastTest, TheGeneralCharacteristicHasAWomansTextForOneAndFive
         bool male;
         const char* path;
     };
-    for (const Case& c : {Case{5, true, "\\other\\goro\\s5.txt"}, Case{5, false, "\\other\\goro\\s5f.txt"},
-                          Case{1, false, "\\other\\goro\\s1f.txt"}, Case{1, true, "\\other\\goro\\s1.txt"},
-                          Case{3, false, "\\other\\goro\\s3.txt"}, Case{9, false, "\\other\\goro\\s9.txt"}}) {
+    for (const Case& c :
+         {Case{5, true, "\\other\\goro\\s5.txt"}, Case{5, false, "\\other\\goro\\s5f.txt"},
+          Case{1, false, "\\other\\goro\\s1f.txt"}, Case{1, true, "\\other\\goro\\s1.txt"},
+          Case{3, false, "\\other\\goro\\s3.txt"}, Case{9, false, "\\other\\goro\\s9.txt"}}) {
         EXPECT_EQ(GeneralCharacteristicPath(c.B, c.male), c.path) << c.B << " " << c.male;
     }
 }
@@ -71,11 +71,12 @@ TEST_F(PersonalForecastTest, TheTextsAreReadInTheOrderOfTheReport) {
     ReportDocument r;
     CalcGoro(r, Year2024(), Ivan(), Recording(), kRussian);
     // 2024: year star 3, branch Чэнь, monthly stars 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4, 3.
-    const Lines expected{"\\other\\goro\\s5.txt",  "\\other\\goro\\3-5.txt", "\\other\\goro\\5-5.txt",
-                         "\\other\\goro\\4-5.txt", "\\other\\goro\\3-5.txt", "\\other\\goro\\2-5.txt",
-                         "\\other\\goro\\1-5.txt", "\\other\\goro\\9-5.txt", "\\other\\goro\\8-5.txt",
-                         "\\other\\goro\\7-5.txt", "\\other\\goro\\6-5.txt", "\\other\\goro\\5-5.txt",
-                         "\\other\\goro\\4-5.txt", "\\other\\goro\\3-5.txt"};
+    const Lines expected{
+        "\\other\\goro\\s5.txt",  "\\other\\goro\\3-5.txt", "\\other\\goro\\5-5.txt",
+        "\\other\\goro\\4-5.txt", "\\other\\goro\\3-5.txt", "\\other\\goro\\2-5.txt",
+        "\\other\\goro\\1-5.txt", "\\other\\goro\\9-5.txt", "\\other\\goro\\8-5.txt",
+        "\\other\\goro\\7-5.txt", "\\other\\goro\\6-5.txt", "\\other\\goro\\5-5.txt",
+        "\\other\\goro\\4-5.txt", "\\other\\goro\\3-5.txt"};
     EXPECT_EQ(read_, expected);
 }
 
@@ -95,8 +96,9 @@ TEST_F(PersonalForecastTest, AWomansMonthHeadingKeepsThePlainStar) {
     for (const ReportParagraph& p : r.Paragraphs()) {
         if (p.text.rfind("Звезда месяца 8 ", 0) == 0) {
             heading = true;
-            EXPECT_EQ(p.text, "Звезда месяца 8 белая (Почва-ян) / 7 алая (Металл-инь) и звезда "
-                              "года рождения:");
+            EXPECT_EQ(p.text,
+                      "Звезда месяца 8 белая (Почва-ян) / 7 алая (Металл-инь) и звезда "
+                      "года рождения:");
             EXPECT_EQ(p.style, ReportStyle::Titl2);
         }
     }
@@ -149,7 +151,9 @@ struct GoldenCase {
     int settingsSummer;
 };
 
-std::ostream& operator<<(std::ostream& os, const GoldenCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const GoldenCase& c) {
+    return os << c.name;
+}
 
 class PersonalForecastGolden : public PersonalForecastTest,
                                public ::testing::WithParamInterface<GoldenCase> {};

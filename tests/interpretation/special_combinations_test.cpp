@@ -61,9 +61,9 @@ TEST(CombinationOfTen, TwoPalacesNeedAPairInEach) {
     // FN + FM = 10 but nothing in the mountain palace (3 + 2, 1 + 2, 1 + 3).
     EXPECT_EQ(ChecSpecial_10(t, 4, 6, 3, 2, 5, 1), kTenNone);
     // FN, FM, SN, SM, FB, SB: each of the three pairs of each palace.
-    EXPECT_EQ(ChecSpecial_10(t, 4, 6, 3, 7, 5, 1), kTenTwo);   // FN + FM, SN + SM
-    EXPECT_EQ(ChecSpecial_10(t, 1, 6, 2, 3, 4, 8), kTenTwo);   // FB + FM, SB + SM
-    EXPECT_EQ(ChecSpecial_10(t, 3, 1, 9, 5, 7, 1), kTenTwo);   // FB + FN, SB + SN
+    EXPECT_EQ(ChecSpecial_10(t, 4, 6, 3, 7, 5, 1), kTenTwo);  // FN + FM, SN + SM
+    EXPECT_EQ(ChecSpecial_10(t, 1, 6, 2, 3, 4, 8), kTenTwo);  // FB + FM, SB + SM
+    EXPECT_EQ(ChecSpecial_10(t, 3, 1, 9, 5, 7, 1), kTenTwo);  // FB + FN, SB + SN
 }
 
 TEST(ConnectedNumbers, RunsOfThreeDistinctStarsAroundTheCycle) {
@@ -114,8 +114,10 @@ std::array<MFB, 9> ParentsOfLiAndKan() {
 TEST(Parents, HouseOfLiOrKanByTheFacingSector) {
     const auto p = ParentsOfLiAndKan();
     // South, east and north-west face the house Ли; north, west and south-east the house Кань.
-    for (int a : {180, 90, 315}) EXPECT_EQ(ChecSpecial_3_2(LaidOutTable(a, p), 2, 2), kParentsLi) << a;
-    for (int a : {0, 270, 135}) EXPECT_EQ(ChecSpecial_3_2(LaidOutTable(a, p), 2, 2), kParentsKan) << a;
+    for (int a : {180, 90, 315})
+        EXPECT_EQ(ChecSpecial_3_2(LaidOutTable(a, p), 2, 2), kParentsLi) << a;
+    for (int a : {0, 270, 135})
+        EXPECT_EQ(ChecSpecial_3_2(LaidOutTable(a, p), 2, 2), kParentsKan) << a;
     // North-east and south-west face neither.
     for (int a : {45, 225}) EXPECT_EQ(ChecSpecial_3_2(LaidOutTable(a, p), 2, 2), kParentsNone) << a;
     // Only when FN = FM.

@@ -6,9 +6,9 @@ namespace {
 
 const std::string kSame = "Гармоническое согласие. Счастье";
 const std::string kProducesOut = "Порождение на выходе. Несчастье";
-const std::string kProducesIn = "Порождение на входе. Cчастье";     // Latin C
+const std::string kProducesIn = "Порождение на входе. Cчастье";  // Latin C
 const std::string kControlsOut = "Преодоление на выходе. Несчастье";
-const std::string kControlsIn = "Преодоление на входе. Cчастье";    // Latin C
+const std::string kControlsIn = "Преодоление на входе. Cчастье";  // Latin C
 
 TEST(StarRelation, TextsOfTheFiveRelations) {
     struct Case {
@@ -16,11 +16,11 @@ TEST(StarRelation, TextsOfTheFiveRelations) {
         const std::string& text;
     };
     const Case cases[] = {
-        {2, 8, kSame},         {3, 4, kSame},         {6, 7, kSame},        {1, 1, kSame},
-        {3, 9, kProducesOut},  {9, 5, kProducesOut},  {8, 6, kProducesOut}, {7, 1, kProducesOut},
-        {1, 4, kProducesOut},  {9, 3, kProducesIn},   {1, 6, kProducesIn},
-        {1, 9, kControlsOut},  {4, 2, kControlsOut},  {5, 1, kControlsOut}, {9, 7, kControlsOut},
-        {6, 3, kControlsOut},  {1, 8, kControlsIn},   {7, 9, kControlsIn},
+        {2, 8, kSame},        {3, 4, kSame},        {6, 7, kSame},        {1, 1, kSame},
+        {3, 9, kProducesOut}, {9, 5, kProducesOut}, {8, 6, kProducesOut}, {7, 1, kProducesOut},
+        {1, 4, kProducesOut}, {9, 3, kProducesIn},  {1, 6, kProducesIn},  {1, 9, kControlsOut},
+        {4, 2, kControlsOut}, {5, 1, kControlsOut}, {9, 7, kControlsOut}, {6, 3, kControlsOut},
+        {1, 8, kControlsIn},  {7, 9, kControlsIn},
     };
     for (const Case& c : cases) EXPECT_EQ(StarRelation(c.x, c.y), c.text) << c.x << "-" << c.y;
 }

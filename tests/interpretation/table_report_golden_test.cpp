@@ -19,7 +19,9 @@ struct GoldenCase {
     int atYear, atMonth, atDay;
 };
 
-std::ostream& operator<<(std::ostream& os, const GoldenCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const GoldenCase& c) {
+    return os << c.name;
+}
 
 std::string GoldenPath(const GoldenCase& c) {
     return std::string(GAVROSIN_SOURCE_DIR) + "/tests/interpretation/golden/" + c.name + ".txt";

@@ -16,7 +16,7 @@ TEST(BirthStarPages, OnlyAWomansOneAndFiveHaveTheirOwnPage) {
         {5, true, "\\other\\people\\s5.rtf"},    // a man's star 5: the common page
         {1, false, "\\other\\people\\s1f.rtf"},
         {1, true, "\\other\\people\\s1.rtf"},
-        {3, false, "\\other\\people\\s3.rtf"},   // no other number has a woman's page
+        {3, false, "\\other\\people\\s3.rtf"},  // no other number has a woman's page
         {2, false, "\\other\\people\\s2.rtf"},
         {9, false, "\\other\\people\\s9.rtf"},
         {9, true, "\\other\\people\\s9.rtf"},

@@ -69,8 +69,8 @@ TEST(ScriptStarRod, TheOtherHalfNamesTheMirroredStarWithTheOtherPolarity) {
             // the other sex's own caption of the mirrored star.
             const auto slash = own.find(" / ");
             ASSERT_NE(slash, std::string::npos);
-            EXPECT_EQ(own.substr(slash + 3), std::to_string(WStar(n)) + " " +
-                                                 other.substr(0, other.find(" / ")))
+            EXPECT_EQ(own.substr(slash + 3),
+                      std::to_string(WStar(n)) + " " + other.substr(0, other.find(" / ")))
                 << male << " " << n;
         }
     }

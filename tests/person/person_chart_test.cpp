@@ -10,12 +10,14 @@
 
 namespace {
 
-constexpr int kZoneGmt = 13;       // "(GMT 00:00)"
-constexpr int kZoneMoscow = 16;    // "(GMT +03:00)"
+constexpr int kZoneGmt = 13;          // "(GMT 00:00)"
+constexpr int kZoneMoscow = 16;       // "(GMT +03:00)"
 constexpr int kZoneVladivostok = 28;  // "(GMT +10:00)"
 
 // The chart with its texts in Russian.
-PersonCalculation Calculated(const Person& person) { return CalculatePerson(person, kRussian); }
+PersonCalculation Calculated(const Person& person) {
+    return CalculatePerson(person, kRussian);
+}
 
 class PersonChartTest : public ::testing::Test {
 protected:
@@ -107,7 +109,7 @@ TEST_F(PersonChartTest, TheShownTextsOfAChart) {
 }
 
 TEST_F(PersonChartTest, StemElementTextsAndHints) {
-    const char* expected[] = {"Дерево-ян", "Дерево-инь", "Огонь-ян",  "Огонь-инь",  "Почва-ян",
+    const char* expected[] = {"Дерево-ян", "Дерево-инь", "Огонь-ян",   "Огонь-инь", "Почва-ян",
                               "Почва-инь", "Металл-ян",  "Металл-инь", "Вода-ян",   "Вода-инь"};
     for (Stem s = 1; s <= 10; ++s) EXPECT_EQ(StemElementText(s), expected[s - 1]) << s;
     EXPECT_EQ(StemHint(1), "Цзя (Дерево-ян)");
@@ -168,7 +170,8 @@ TEST_F(PersonChartTest, TheEpochYearAlwaysAgreesWithTheYearPillar) {
                     const double zoneHours = ZoneTable[zone].hours;
                     p.birth = spring + (hoursFromSpring + zoneHours + summer) / 24.0;
                     const PersonChart c = Calculated(p).chart;
-                    EXPECT_EQ((c.epochYear - 1) % 60 + 1, SexagenaryIndex(c.year.stem, c.year.branch))
+                    EXPECT_EQ((c.epochYear - 1) % 60 + 1,
+                              SexagenaryIndex(c.year.stem, c.year.branch))
                         << year << " " << hoursFromSpring << " " << zone << " " << summer;
                 }
             }
@@ -251,8 +254,8 @@ TEST_F(PersonChartTest, EveryChartOfTheCenturyHoldsTogether) {
             const PersonCalculation pc = Calculated(Born(birth, male));
             const PersonChart& c = pc.chart;
             ASSERT_NE(c.guaNumber, 5) << birth;
-            for (int star : {c.greatCycleStar, c.smallCycleStar, c.yearStar, c.monthStar,
-                             c.dayStar, c.hourStar}) {
+            for (int star : {c.greatCycleStar, c.smallCycleStar, c.yearStar, c.monthStar, c.dayStar,
+                             c.hourStar}) {
                 ASSERT_GE(star, 1) << birth;
                 ASSERT_LE(star, 9) << birth;
             }

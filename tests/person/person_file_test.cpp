@@ -107,7 +107,9 @@ TEST_F(PersonFile, RoundTripsWithEitherSeparator) {
 
 TEST_F(PersonFile, WritingKeepsEveryOtherLineOfAnExistingFile) {
     const std::string path = Path("k.gvp");
-    Write(path, "; записано вручную\r\n[Fild1]\r\nPol=мужской\r\nЗаметка=близнец\r\n\r\n[Свое]\r\nX=1\r\n");
+    Write(
+        path,
+        "; записано вручную\r\n[Fild1]\r\nPol=мужской\r\nЗаметка=близнец\r\n\r\n[Свое]\r\nX=1\r\n");
     Person p = Ivan();
     p.male = false;
     SavePersonFile(path, p, ',');
@@ -138,18 +140,18 @@ TEST_F(PersonFile, SexAndSwitchReadByExactWords) {
         const char* line;
         bool male;
     };
-    for (const Case& c : {Case{"Pol=мужской", true}, Case{"Pol=Мужской", false},
-                          Case{"Pol=МУЖСКОЙ", false}, Case{"Pol=женский", false},
-                          Case{"Pol=", false}, Case{"Pol=м", false}}) {
+    for (const Case& c :
+         {Case{"Pol=мужской", true}, Case{"Pol=Мужской", false}, Case{"Pol=МУЖСКОЙ", false},
+          Case{"Pol=женский", false}, Case{"Pol=", false}, Case{"Pol=м", false}}) {
         EXPECT_EQ(Load(std::string(c.line) + "\r\n").male, c.male) << c.line;
     }
     struct Switch {
         const char* line;
         bool on;
     };
-    for (const Switch& c : {Switch{"Check=0", false}, Switch{"Check=1", true},
-                            Switch{"Check=нет", true}, Switch{"Check=", true},
-                            Switch{"Check=00", true}, Switch{"", false}}) {
+    for (const Switch& c :
+         {Switch{"Check=0", false}, Switch{"Check=1", true}, Switch{"Check=нет", true},
+          Switch{"Check=", true}, Switch{"Check=00", true}, Switch{"", false}}) {
         EXPECT_EQ(Load(std::string(c.line) + "\r\n").longitudeOn, c.on) << c.line;
     }
 }
@@ -218,10 +220,10 @@ TEST(PersonFileName, OnlyTheThreeSpellingsOfTheExtension) {
         const char* path;
         bool person;
     };
-    for (const Case& c : {Case{"a.gvp", true}, Case{"/home/я/Иван.GVP", true}, Case{"x.Gvp", true},
-                          Case{"x.gVp", false}, Case{"x.GvP", false}, Case{"x.gvP", false},
-                          Case{"x.GVp", false}, Case{"x.gvpx", false}, Case{"gvp", false},
-                          Case{"x.gvt", false}, Case{"", false}}) {
+    for (const Case& c :
+         {Case{"a.gvp", true}, Case{"/home/я/Иван.GVP", true}, Case{"x.Gvp", true},
+          Case{"x.gVp", false}, Case{"x.GvP", false}, Case{"x.gvP", false}, Case{"x.GVp", false},
+          Case{"x.gvpx", false}, Case{"gvp", false}, Case{"x.gvt", false}, Case{"", false}}) {
         EXPECT_EQ(IsPersonFileName(c.path), c.person) << c.path;
     }
 }
@@ -233,7 +235,7 @@ namespace {
 TEST_F(PersonFile, AnExactZoneAndThePlaceRoundTripInExtraKeys) {
     Person p = Ivan();
     p.exactZoneSeconds = 2 * 3600 + 30 * 60 + 17;  // Moscow's local mean time before 1919
-    p.zoneIndex = 3;                                 // not what the file keeps: the nearest is
+    p.zoneIndex = 3;                               // not what the file keeps: the nearest is
     p.place = "Москва, Россия";
     p.timeZoneId = "Europe/Moscow";
     const std::string path = Path("exact.gvp");

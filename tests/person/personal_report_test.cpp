@@ -79,14 +79,10 @@ TEST_F(PersonalReportTest, ABirthNearABoundaryListsItAfterThePlace) {
 
 TEST_F(PersonalReportTest, TheReportIsNeverProposedOverThePersonFile) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Иван", "Иван"},
-        {"Персональный гороскоп", "Персональный гороскоп"},
-        {"olga.gvp", "olga.txt"},
-        {"OLGA.GVP", "OLGA.txt"},
-        {"Olga.Gvp", "Olga.txt"},
-        {"olga.gvp.bak", "olga.gvp.bak"},
-        {".gvp", ".gvp"},
-        {"", ""},
+        {"Иван", "Иван"},         {"Персональный гороскоп", "Персональный гороскоп"},
+        {"olga.gvp", "olga.txt"}, {"OLGA.GVP", "OLGA.txt"},
+        {"Olga.Gvp", "Olga.txt"}, {"olga.gvp.bak", "olga.gvp.bak"},
+        {".gvp", ".gvp"},         {"", ""},
     };
     for (const auto& [caption, proposed] : cases) {
         EXPECT_EQ(ProposedReportFileName(caption), proposed) << caption;

@@ -1,9 +1,9 @@
 #include "person/text_lines_file.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "text/cp1251.h"
 #include "text/ini_file.h"
@@ -18,7 +18,9 @@ struct SplitCase {
     Lines lines;
 };
 
-std::ostream& operator<<(std::ostream& os, const SplitCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const SplitCase& c) {
+    return os << c.name;
+}
 
 class SplitTextLinesTest : public ::testing::TestWithParam<SplitCase> {};
 
@@ -28,14 +30,13 @@ TEST_P(SplitTextLinesTest, LineEndsOfEveryKind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SplitTextLinesTest,
-    ::testing::Values(SplitCase{"Empty", "", {}},
-                      SplitCase{"CrLfAfterTheLast", "Заголовок\r\n\r\nТекст\r\n",
-                                {"Заголовок", "", "Текст"}},
-                      SplitCase{"NoEndAfterTheLast", "a\r\nb", {"a", "b"}},
-                      SplitCase{"LfOnly", "a\nb\n", {"a", "b"}},
-                      SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
-                      SplitCase{"OneEmptyLine", "\r\n", {""}},
-                      SplitCase{"EmptyLinesKept", "a\r\n\r\n\r\nb", {"a", "", "", "b"}}),
+    ::testing::Values(
+        SplitCase{"Empty", "", {}},
+        SplitCase{"CrLfAfterTheLast", "Заголовок\r\n\r\nТекст\r\n", {"Заголовок", "", "Текст"}},
+        SplitCase{"NoEndAfterTheLast", "a\r\nb", {"a", "b"}},
+        SplitCase{"LfOnly", "a\nb\n", {"a", "b"}}, SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
+        SplitCase{"OneEmptyLine", "\r\n", {""}},
+        SplitCase{"EmptyLinesKept", "a\r\n\r\n\r\nb", {"a", "", "", "b"}}),
     [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 class TextLinesFileTest : public ::testing::Test {

@@ -12,12 +12,18 @@ TEST(Ruler, VerdictsAtTheSegmentBounds) {
         const char* verdict;
     };
     const Case cases[] = {
-        {1, "Финансовый успех"},          {13, "Финансовый успех"},
-        {14, "Покой, наполненный ценностями"}, {63, "Денежные потери"},
-        {130, "Денежные потери"},         {150, "Кража или оргабление"},
-        {215, "Хорошее будущее"},         {216, "Успешная сдача экзаменов"},
-        {339, "Смерть"},                  {351, "Смерть"},
-        {419, "Достаток в драгоценностях"}, {420, "Преуспевание"},
+        {1, "Финансовый успех"},
+        {13, "Финансовый успех"},
+        {14, "Покой, наполненный ценностями"},
+        {63, "Денежные потери"},
+        {130, "Денежные потери"},
+        {150, "Кража или оргабление"},
+        {215, "Хорошее будущее"},
+        {216, "Успешная сдача экзаменов"},
+        {339, "Смерть"},
+        {351, "Смерть"},
+        {419, "Достаток в драгоценностях"},
+        {420, "Преуспевание"},
         {432, "Преуспевание"},
     };
     for (const Case& c : cases) EXPECT_EQ(Interpritation(c.position), c.verdict) << c.position;
@@ -48,8 +54,8 @@ TEST(Ruler, LengthsFoldOntoTheRuler) {
     struct Case {
         int length, position;
     };
-    const Case cases[] = {{0, 0},     {1, 1},     {13, 13},  {431, 431}, {432, 432}, {433, 1},
-                          {864, 432}, {865, 1},   {9999, 63}, {4320, 432}};
+    const Case cases[] = {{0, 0},   {1, 1},     {13, 13}, {431, 431}, {432, 432},
+                          {433, 1}, {864, 432}, {865, 1}, {9999, 63}, {4320, 432}};
     for (const Case& c : cases) EXPECT_EQ(IntToCoord(c.length), c.position) << c.length;
     EXPECT_EQ(Interpritation(IntToCoord(9999)), "Денежные потери");
 }
@@ -61,11 +67,10 @@ TEST(Ruler, TypedTextBecomesALengthOrResetsTheField) {
         bool reset;
     };
     const Case cases[] = {
-        {"0", 0, false},   {"13", 13, false}, {"9999", 9999, false}, {"0433", 433, false},
-        {"+7", 7, false},  {"-5", 0, true},   {"-0", 0, false},      {"", 0, true},
-        {"abc", 0, true},  {"1a", 0, true},   {" 5", 0, true},       {"-", 0, false},
-        {"+", 0, false},
-        {"1 2", 0, true},  {"1,5", 0, true},
+        {"0", 0, false},  {"13", 13, false}, {"9999", 9999, false}, {"0433", 433, false},
+        {"+7", 7, false}, {"-5", 0, true},   {"-0", 0, false},      {"", 0, true},
+        {"abc", 0, true}, {"1a", 0, true},   {" 5", 0, true},       {"-", 0, false},
+        {"+", 0, false},  {"1 2", 0, true},  {"1,5", 0, true},
     };
     for (const Case& c : cases) {
         const RulerInput in = RulerLengthOfText(QString::fromUtf8(c.text));

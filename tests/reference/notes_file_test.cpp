@@ -1,14 +1,14 @@
 #include "reference/notes_file.h"
 
-#include <cerrno>
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <cerrno>
 
 #include "reference/notes_format.h"
-#include "text/whole_file.h"
 #include "text/cp1251.h"
+#include "text/whole_file.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ TEST_F(NotesFileTest, AMissingFileHoldsNoNoteAndIsCreatedByTheFirst) {
     EXPECT_TRUE(r.note.isEmpty());
     EXPECT_EQ(WriteDayNote(path_, day_, QStringLiteral("x")).status, NoteWriteStatus::Saved);
     EXPECT_EQ(ReadDayNote(path_, day_).note, QStringLiteral("x"));
-    EXPECT_EQ(NoteCharactersOutsideCodePage(QString::fromUtf8("子午 № € 子")), QString::fromUtf8("子午"));
+    EXPECT_EQ(NoteCharactersOutsideCodePage(QString::fromUtf8("子午 № € 子")),
+              QString::fromUtf8("子午"));
 }
 
 TEST_F(NotesFileTest, ABrokenBlockOfTheDayLeavesTheFileByteForByte) {
@@ -101,8 +102,8 @@ TEST_F(NotesFileTest, AFileThatCannotBeReplacedIsReportedAndKept) {
     // A read-only folder: the new file cannot be written beside the old one.
     QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const NoteWriteResult w = WriteDayNote(path_, day_, QStringLiteral("x"));
-    QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+    QFile::setPermissions(folder_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (w.status == NoteWriteStatus::Saved) GTEST_SKIP() << "running with rights over any folder";
     EXPECT_EQ(w.status, NoteWriteStatus::Failed);
     EXPECT_FALSE(w.error.isEmpty());

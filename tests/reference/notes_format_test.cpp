@@ -7,13 +7,20 @@ namespace {
 const std::string kDay1 = "1 \xFF\xED\xE2\xE0\xF0\xFF 2024 \xE3.";  // "1 января 2024 г." in 1251
 const std::string kDay2 = "2 \xFF\xED\xE2\xE0\xF0\xFF 2024 \xE3.";
 
-std::string Start(const std::string& key) { return NoteStartLine(key); }
-const std::string& End() { return NoteEndLine(); }
+std::string Start(const std::string& key) {
+    return NoteStartLine(key);
+}
+const std::string& End() {
+    return NoteEndLine();
+}
 
 TEST(NotesFormat, MarkerLinesAreTheFixedBytes) {
-    EXPECT_EQ(NoteStartLine("key"),
-              std::string("\xA2\x86\xAC\x8C\x8D" "key" "\xA6\xAC\x98\x98\x9A"));
-    EXPECT_EQ(NoteEndLine(), std::string("\xA2\x86\xAC\x8C\x8D" "end" "\xA6\xAC\x98\x98\x9A"));
+    EXPECT_EQ(NoteStartLine("key"), std::string("\xA2\x86\xAC\x8C\x8D"
+                                                "key"
+                                                "\xA6\xAC\x98\x98\x9A"));
+    EXPECT_EQ(NoteEndLine(), std::string("\xA2\x86\xAC\x8C\x8D"
+                                         "end"
+                                         "\xA6\xAC\x98\x98\x9A"));
     EXPECT_EQ(NoteEndLine().size(), 13u);
     EXPECT_TRUE(IsNoteStartLine(Start(kDay1)));
     EXPECT_TRUE(IsNoteStartLine(Start("")));
@@ -43,9 +50,8 @@ TEST(NotesFormat, SplitAndJoinFollowTheLinesOfATextFile) {
 }
 
 TEST(NotesFormat, ReadingTakesEveryBlockOfTheDayInFileOrder) {
-    const NoteLines file{Start(kDay1), "first", "", "second", End(),
-                         Start(kDay2), "other day", End(),
-                         Start(kDay1), "third", End(), ""};
+    const NoteLines file{Start(kDay1), "first", "",           "second", End(), Start(kDay2),
+                         "other day",  End(),   Start(kDay1), "third",  End(), ""};
     EXPECT_EQ(NoteOfDay(file, kDay1), (NoteLines{"first", "", "second", "third"}));
     EXPECT_EQ(NoteOfDay(file, kDay2), (NoteLines{"other day"}));
     EXPECT_TRUE(NoteOfDay(file, "3 \xFF\xED\xE2\xE0\xF0\xFF 2024 \xE3.").empty());

@@ -9,8 +9,8 @@
 namespace {
 
 TEST(FiveElementAnalogies, HeaderReadsAsTheTableAlwaysHas) {
-    const char* expected[] = {"У син", "Ограны инь", "Ограны ян", "Окна",
-                              "Эмоции", "Природные явления", "Цвета", "Вкус"};
+    const char* expected[] = {"У син",  "Ограны инь",        "Ограны ян", "Окна",
+                              "Эмоции", "Природные явления", "Цвета",     "Вкус"};
     for (int c = 0; c < kAnalogyColumns; ++c) EXPECT_STREQ(AnalogyHeader[c], expected[c]);
 }
 

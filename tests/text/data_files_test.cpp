@@ -17,7 +17,9 @@ namespace {
 constexpr int kMinParagraphs = 3;
 constexpr int kMinWords = 80;
 
-std::string Digits(int n) { return std::to_string(n); }
+std::string Digits(int n) {
+    return std::to_string(n);
+}
 
 // A data path as the program writes it ("\other\ses\s1.rtf") -> the file in the build folder.
 std::string BuiltFile(const std::string& dataPath) {
@@ -94,7 +96,8 @@ void ExpectDataFiles(const std::vector<std::string>& dataPaths) {
             missing.push_back(dataPath);
             continue;
         }
-        const bool rtf = dataPath.size() > 4 && dataPath.compare(dataPath.size() - 4, 4, ".rtf") == 0;
+        const bool rtf =
+            dataPath.size() > 4 && dataPath.compare(dataPath.size() - 4, 4, ".rtf") == 0;
         const std::string problem = rtf ? RtfProblem(bytes) : TextProblem(bytes);
         if (!problem.empty()) faulty.push_back(dataPath + " " + problem);
     }
@@ -109,16 +112,19 @@ void ExpectDataFiles(const std::vector<std::string>& dataPaths) {
     EXPECT_TRUE(report.empty()) << report;
 }
 
-std::vector<std::string> Numbered(const std::string& prefix, int from, int to, const std::string& suffix) {
+std::vector<std::string> Numbered(const std::string& prefix, int from, int to,
+                                  const std::string& suffix) {
     std::vector<std::string> paths;
     for (int n = from; n <= to; ++n) paths.push_back(prefix + Digits(n) + suffix);
     return paths;
 }
 
-std::vector<std::string> Pairs(const std::string& folder, const std::string& joint, const std::string& suffix) {
+std::vector<std::string> Pairs(const std::string& folder, const std::string& joint,
+                               const std::string& suffix) {
     std::vector<std::string> paths;
     for (int a = 1; a <= 9; ++a)
-        for (int b = 1; b <= 9; ++b) paths.push_back(folder + Digits(a) + joint + Digits(b) + suffix);
+        for (int b = 1; b <= 9; ++b)
+            paths.push_back(folder + Digits(a) + joint + Digits(b) + suffix);
     return paths;
 }
 
@@ -161,7 +167,8 @@ TEST(DataFiles, TrigramPages) {
 TEST(DataFiles, BaZhaiHousePages) {
     // Named by the palace numbers of the eight trigrams; the centre, 5, has no house.
     std::vector<std::string> paths;
-    for (int palace : {1, 2, 3, 4, 6, 7, 8, 9}) paths.push_back("\\other\\baczi\\bc" + Digits(palace) + ".rtf");
+    for (int palace : {1, 2, 3, 4, 6, 7, 8, 9})
+        paths.push_back("\\other\\baczi\\bc" + Digits(palace) + ".rtf");
     ExpectDataFiles(paths);
 }
 

@@ -46,10 +46,10 @@ TEST(IniFile, WritingAKeyKeepsEveryOtherLine) {
     IniFile ini = IniFile::FromText(
         "; заметка\r\n[TITLE]\r\nTitle=old\r\n\r\n[Fild1]\r\nExtra = keep me\r\nAzimut=5\r\n\r\n"
         "[Tail]\r\nX=1\r\n");
-    ini.WriteString("TITLE", "Title", "gvt");      // replaced where it stands
-    ini.WriteString("Fild1", "Date", "1,5");       // appended after the section's last key
-    ini.WriteString("fild1", "azimut", "90");      // replaced, spelled as written now
-    ini.WriteString("New", "Key", "значение");     // new section at the end
+    ini.WriteString("TITLE", "Title", "gvt");   // replaced where it stands
+    ini.WriteString("Fild1", "Date", "1,5");    // appended after the section's last key
+    ini.WriteString("fild1", "azimut", "90");   // replaced, spelled as written now
+    ini.WriteString("New", "Key", "значение");  // new section at the end
     EXPECT_EQ(ini.Text(),
               "; заметка\r\n[TITLE]\r\nTitle=gvt\r\n\r\n[Fild1]\r\nExtra = keep me\r\nazimut=90\r\n"
               "Date=1,5\r\n\r\n[Tail]\r\nX=1\r\n[New]\r\nKey=значение\r\n");
@@ -129,13 +129,15 @@ namespace {
 
 TEST(IniFile, LinesItDoesNotOwnKeepTheirBytes) {
     // 0x98 has no character in the code page; read as U+FFFD it would come back as '?'.
-    const std::string original = "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
-                                 "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=1\r\n";
+    const std::string original =
+        "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
+        "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=1\r\n";
     IniFile ini = IniFile::FromBytes(original);
     EXPECT_EQ(ini.Bytes(), original);
     ini.WriteString("Fild1", "Date", "2");
-    EXPECT_EQ(ini.Bytes(), "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
-                           "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=2\r\n");
+    EXPECT_EQ(ini.Bytes(),
+              "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
+              "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=2\r\n");
     // A line the program rewrites is written from its text, as before.
     ini.WriteString("Fild1", "Name", "Иван");
     EXPECT_EQ(IniFile::FromBytes(ini.Bytes()).Value("Fild1", "Name"), "Иван");

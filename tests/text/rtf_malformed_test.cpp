@@ -17,7 +17,9 @@ std::string Sample() {
     red.fontName = "Arial";
     const RichDocument doc = {
         {{{"Пятерка желтая", title}}, ParagraphAlignment::Centre, {}},
-        {{{"Звезда центра ", {}}, {"甲 и 😀", red}, {" {скобки} \\", {}}}, ParagraphAlignment::Justify, {}},
+        {{{"Звезда центра ", {}}, {"甲 и 😀", red}, {" {скобки} \\", {}}},
+         ParagraphAlignment::Justify,
+         {}},
         {{{"• последний абзац", {}}}, ParagraphAlignment::Left, {}},
     };
     return WriteRtf(doc) +
@@ -78,12 +80,11 @@ TEST_P(RtfHostileInput, ReturnsWhatItCouldRead) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RtfHostileInput,
     testing::Values(
-        HostileCase{"Empty", "", ""},
-        HostileCase{"NotRtfAtAll", "plain words", "plain words"},
+        HostileCase{"Empty", "", ""}, HostileCase{"NotRtfAtAll", "plain words", "plain words"},
         HostileCase{"UnclosedRoot", "{\\rtf1 abc", "abc"},
         HostileCase{"StrayClosingBraces", "}}}{\\rtf1 a}}b\\par}", "a"},
-        HostileCase{"DeepNesting", std::string(200000, '{') + "deep\\par" + std::string(200000, '}'),
-                    "deep"},
+        HostileCase{"DeepNesting",
+                    std::string(200000, '{') + "deep\\par" + std::string(200000, '}'), "deep"},
         HostileCase{"DeepNestingUnclosed", "{\\rtf1 x\\par" + std::string(500000, '{'), "x"},
         HostileCase{"HugeNumbers",
                     "{\\rtf1\\fs999999999999999999999\\cf99999999999999\\u9999999999999?ok"
@@ -93,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"TruncatedControlWord", "{\\rtf1 a\\", "a"},
         HostileCase{"TruncatedHex", "{\\rtf1 a\\'e", "a"},
         HostileCase{"BadHex", "{\\rtf1 a\\'zz b\\par}", "azz b"},
-        HostileCase{"VeryLongControlWord", "{\\rtf1 \\" + std::string(100000, 'q') + " z\\par}", "z"},
+        HostileCase{"VeryLongControlWord", "{\\rtf1 \\" + std::string(100000, 'q') + " z\\par}",
+                    "z"},
         HostileCase{"LoneSurrogates", "{\\rtf1 \\u-10179?a\\u-8704?b\\par}", "ab"},
         HostileCase{"NulBytes", std::string("{\\rtf1 a\0b\\par}", 15), "ab"},
         HostileCase{"FontTableNeverClosed", "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Ti", ""}),

@@ -68,8 +68,16 @@ TEST(RtfReader, NamesNonDefaultFonts) {
         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Times New Roman;}}"
         "a{\\f1 b}{\\f0 c}{\\f7 d}\\par}");
     ASSERT_EQ(doc.size(), 1u);
-    const RichDocument expected = {{{{"a", {}}, {"b", [] { TextStyle s; s.fontName = "Times New Roman"; return s; }()},
-                                     {"cd", {}}}, ParagraphAlignment::Left, {}}};
+    const RichDocument expected = {{{{"a", {}},
+                                     {"b",
+                                      [] {
+                                          TextStyle s;
+                                          s.fontName = "Times New Roman";
+                                          return s;
+                                      }()},
+                                     {"cd", {}}},
+                                    ParagraphAlignment::Left,
+                                    {}}};
     EXPECT_TRUE(SameDocument(doc, expected)) << DescribeDocument(doc);
 }
 
@@ -117,13 +125,15 @@ INSTANTIATE_TEST_SUITE_P(
         CharacterCase{"FallbackEndsAtBrace", "\\uc4\\u1048 a{b}", "Иb"},
         CharacterCase{"SymbolsAndNamedCharacters",
                       "a\\line b\\tab c\\~d\\-e\\emdash\\endash\\bullet\\ldblquote\\rdblquote",
-                      "a\nb\tc\xC2\xA0" "d\xC2\xAD" "e—–•“”"},
+                      "a\nb\tc\xC2\xA0"
+                      "d\xC2\xAD"
+                      "e—–•“”"},
         CharacterCase{"EscapedDelimiters", "\\{\\}\\\\", "{}\\"},
         CharacterCase{"DelimiterSpaceConsumedOnce", "\\b  x\\b0", " x"},
         CharacterCase{"LineBreaksInSourceIgnored", "a\r\nb\nc", "abc"},
         CharacterCase{"BinaryDataSkipped", "a\\bin3 {}\\b", "ab"},
-        CharacterCase{"IgnorableDestinationSkipped", "a{\\*\\unknown xyz}b{\\pict\\wmetafile8 0102}c",
-                      "abc"},
+        CharacterCase{"IgnorableDestinationSkipped",
+                      "a{\\*\\unknown xyz}b{\\pict\\wmetafile8 0102}c", "abc"},
         CharacterCase{"UnknownWordsIgnored", "\\lang1049\\kerning2\\frobnicate12 x", "x"}),
     [](const testing::TestParamInfo<CharacterCase>& info) { return std::string(info.param.name); });
 
@@ -143,15 +153,16 @@ TEST(RtfReader, GroupsRestoreStylesAndPlainResets) {
     bu.underline = true;
     const RichDocument expected = {
         {{{"a", b}, {"b", bi}, {"c", b}, {"d", {}}, {"e", bu}, {"f", b}, {"g", {}}},
-         ParagraphAlignment::Left, {}}};
+         ParagraphAlignment::Left,
+         {}}};
     EXPECT_TRUE(SameDocument(doc, expected)) << DescribeDocument(doc);
 }
 
 TEST(RtfReader, ParagraphBoundariesAndAlignment) {
     // \pard resets the alignment; \par closes a paragraph even when it is empty; text after the
     // last \par is kept; a backslash before a line end is a paragraph end too.
-    const RichDocument doc = ReadRtf(
-        "{\\rtf1\\qc one\\par\\par\\pard two\\\ntwo b\\par\\qr\\pard\\qj three}");
+    const RichDocument doc =
+        ReadRtf("{\\rtf1\\qc one\\par\\par\\pard two\\\ntwo b\\par\\qr\\pard\\qj three}");
     ASSERT_EQ(doc.size(), 5u) << DescribeDocument(doc);
     EXPECT_EQ(ParagraphText(doc[0]), "one");
     EXPECT_EQ(doc[0].alignment, ParagraphAlignment::Centre);
@@ -164,8 +175,8 @@ TEST(RtfReader, ParagraphBoundariesAndAlignment) {
 }
 
 TEST(RtfReader, AutoColourAndMissingColoursAreDefault) {
-    const RichDocument doc = ReadRtf(
-        "{\\rtf1{\\colortbl;\\red9\\green9\\blue9;}\\cf0 a\\cf1 b\\cf5 c\\cf-2 d\\par}");
+    const RichDocument doc =
+        ReadRtf("{\\rtf1{\\colortbl;\\red9\\green9\\blue9;}\\cf0 a\\cf1 b\\cf5 c\\cf-2 d\\par}");
     ASSERT_EQ(doc.size(), 1u);
     ASSERT_EQ(doc[0].runs.size(), 3u) << DescribeDocument(doc);
     EXPECT_FALSE(doc[0].runs[0].style.hasColour);

@@ -33,26 +33,29 @@ class RtfRoundTrip : public testing::TestWithParam<RoundTripCase> {};
 TEST_P(RtfRoundTrip, WriteThenReadGivesTheSameDocument) {
     const RichDocument& doc = GetParam().doc;
     const RichDocument back = ReadRtf(WriteRtf(doc));
-    EXPECT_TRUE(SameDocument(doc, back)) << "written:\n" << DescribeDocument(doc)
-                                         << "read:\n" << DescribeDocument(back);
+    EXPECT_TRUE(SameDocument(doc, back)) << "written:\n"
+                                         << DescribeDocument(doc) << "read:\n"
+                                         << DescribeDocument(back);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, RtfRoundTrip,
     testing::Values(
-        RoundTripCase{"Empty", {}},
-        RoundTripCase{"OneEmptyParagraph", {RichParagraph{}}},
-        RoundTripCase{"PageLikeDocument",
-                      {{{{"Становление весны", Style(true, false, false, 14)}},
-                        ParagraphAlignment::Centre, {}},
-                       {},
-                       {{{"Солнце достигает ", {}},
-                         {"315°", Style(true, false, false)},
-                         {"; месяц ", {}},
-                         {"Инь (Дерево-ян)", Style(false, true, false)},
-                         {" открывается.", {}}},
-                        ParagraphAlignment::Justify, {}},
-                       {{{"• Пункт списка — «кавычки», №5, 3…", {}}}, ParagraphAlignment::Justify, {}}}},
+        RoundTripCase{"Empty", {}}, RoundTripCase{"OneEmptyParagraph", {RichParagraph{}}},
+        RoundTripCase{
+            "PageLikeDocument",
+            {{{{"Становление весны", Style(true, false, false, 14)}},
+              ParagraphAlignment::Centre,
+              {}},
+             {},
+             {{{"Солнце достигает ", {}},
+               {"315°", Style(true, false, false)},
+               {"; месяц ", {}},
+               {"Инь (Дерево-ян)", Style(false, true, false)},
+               {" открывается.", {}}},
+              ParagraphAlignment::Justify,
+              {}},
+             {{{"• Пункт списка — «кавычки», №5, 3…", {}}}, ParagraphAlignment::Justify, {}}}},
         RoundTripCase{"AllAlignmentsAndStyles",
                       {{{{"L", Style(true, true, true, 9)}}, ParagraphAlignment::Left, {}},
                        {{{"C", Style(false, true, true, 72)}}, ParagraphAlignment::Centre, {}},
@@ -86,8 +89,8 @@ TEST(RtfRoundTrip, EveryCp1251CharacterSurvives) {
 TEST(RtfReader, HugeParametersAreCappedBeforeTheyGrow) {
     // 40 digits: the parameter stops at its cap instead of overflowing on the way there.
     const std::string digits(40, '9');
-    const RichDocument doc = ReadRtf("{\\rtf1 {\\fs" + digits + " big}{\\cf" + digits +
-                                     " plain}\\u" + digits + "?x}");
+    const RichDocument doc =
+        ReadRtf("{\\rtf1 {\\fs" + digits + " big}{\\cf" + digits + " plain}\\u" + digits + "?x}");
     ASSERT_EQ(doc.size(), 1u);
     ASSERT_EQ(doc[0].runs.size(), 2u);
     EXPECT_EQ(doc[0].runs[0].style.pointSize, 1638);  // \fs clamps to 3276 half-points

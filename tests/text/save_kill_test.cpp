@@ -54,9 +54,13 @@ TEST(SaveKill, AKilledSaveLeavesTheOldOrTheNewFile) {
         QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "round " << round << ": the file is gone";
         const std::string bytes = file.readAll().toStdString();
-        if (bytes == small.Bytes()) ++seenSmall;
-        else if (bytes == large.Bytes()) ++seenLarge;
-        else FAIL() << "round " << round << ": a file of " << bytes.size() << " bytes, neither version";
+        if (bytes == small.Bytes())
+            ++seenSmall;
+        else if (bytes == large.Bytes())
+            ++seenLarge;
+        else
+            FAIL() << "round " << round << ": a file of " << bytes.size()
+                   << " bytes, neither version";
     }
     EXPECT_EQ(seenSmall + seenLarge, rounds);
 }

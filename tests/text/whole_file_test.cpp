@@ -102,8 +102,8 @@ TEST(WholeFile, MessagesAreRussianAndSayWhatToDo) {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const std::string error =
             ReplaceWholeFile(dir.filePath(QStringLiteral("дом.gvt")).toStdString(), "x");
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(error.rfind("Нет прав на запись в папку «" + dir.path().toStdString() + "»", 0),
                   0u)
             << error;

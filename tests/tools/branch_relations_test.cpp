@@ -9,7 +9,7 @@ namespace {
 TEST(BranchRelations, OfficerOfTwoBranches) {
     EXPECT_EQ(OfficerOfBranches(3, 1), 11);  // base Инь, additional Цзы
     EXPECT_EQ(OfficerName(OfficerOfBranches(3, 1)), "Кай. Раскрытие (11)");
-    EXPECT_EQ(OfficerOfBranches(1, 1), 1);   // equal branches: Цзянь
+    EXPECT_EQ(OfficerOfBranches(1, 1), 1);  // equal branches: Цзянь
     EXPECT_EQ(OfficerOfBranches(1, 12), 12);
     EXPECT_EQ(OfficerOfBranches(12, 1), 2);
     EXPECT_EQ(OfficerOfBranches(5, 9), 5);
@@ -30,9 +30,9 @@ TEST(BranchRelations, OfficerNamesAsWritten) {
 }
 
 TEST(BranchRelations, TheSixHarmoniesAndTheSixClashesInEitherOrder) {
-    const std::set<std::pair<int, int>> harmonies = {{1, 2}, {3, 12}, {4, 11},
-                                                     {5, 10}, {6, 9}, {7, 8}};
-    const std::set<std::pair<int, int>> clashes = {{1, 7}, {2, 8}, {3, 9},
+    const std::set<std::pair<int, int>> harmonies = {{1, 2},  {3, 12}, {4, 11},
+                                                     {5, 10}, {6, 9},  {7, 8}};
+    const std::set<std::pair<int, int>> clashes = {{1, 7},  {2, 8},  {3, 9},
                                                    {4, 10}, {5, 11}, {6, 12}};
     int combine = 0, clash = 0;
     for (Branch a = 1; a <= 12; ++a) {
@@ -51,7 +51,7 @@ TEST(BranchRelations, TheSixHarmoniesAndTheSixClashesInEitherOrder) {
 
     EXPECT_EQ(HarmonyWord(HarmonyOfBranches(2, 8)), "НЕ сочетаются");  // Чоу and Вэй
     EXPECT_EQ(HarmonyWord(HarmonyOfBranches(8, 2)), "НЕ сочетаются");
-    EXPECT_EQ(HarmonyWord(HarmonyOfBranches(2, 6)), "");               // Чоу and Сы
+    EXPECT_EQ(HarmonyWord(HarmonyOfBranches(2, 6)), "");  // Чоу and Сы
     EXPECT_EQ(HarmonyWord(HarmonyOfBranches(1, 2)), "сочетаются");
     EXPECT_EQ(HarmonyWord(HarmonyOfBranches(1, 1)), "");
     EXPECT_EQ(HarmonyOfBranches(0, 6), BranchHarmony::Neutral);

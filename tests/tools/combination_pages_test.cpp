@@ -5,7 +5,7 @@
 namespace {
 
 TEST(CombinationPages, StarListCaptions) {
-    const char* expected[9] = {"1 белая", "2 черная", "3 бирюзовая", "4 зеленая", "5 желтая",
+    const char* expected[9] = {"1 белая", "2 черная", "3 бирюзовая", "4 зеленая",  "5 желтая",
                                "6 белая", "7 алая",   "8 белая",     "9 пурпурная"};
     for (int star = 1; star <= 9; ++star) EXPECT_EQ(StarListCaption(star), expected[star - 1]);
     EXPECT_EQ(StarListCaption(0), "");

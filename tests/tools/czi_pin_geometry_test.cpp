@@ -19,9 +19,9 @@ struct PointerCase {
 
 TEST(CziPinGeometry, PointerOfEveryPositionInBothDirections) {
     const PointerCase cases[] = {
-        {0, 3, +1, 3, -1}, {1, 4, +1, 4, -1},  {2, 5, +1, 5, -1},  {3, 6, -1, 6, -1},
-        {4, 5, -1, 5, +1}, {5, 4, -1, 4, +1},  {6, 3, -1, 3, +1},  {7, 2, -1, 2, +1},
-        {8, 1, -1, 1, +1}, {9, 0, +1, 0, +1},  {10, 1, +1, 1, -1}, {11, 2, +1, 2, -1},
+        {0, 3, +1, 3, -1}, {1, 4, +1, 4, -1}, {2, 5, +1, 5, -1},  {3, 6, -1, 6, -1},
+        {4, 5, -1, 5, +1}, {5, 4, -1, 4, +1}, {6, 3, -1, 3, +1},  {7, 2, -1, 2, +1},
+        {8, 1, -1, 1, +1}, {9, 0, +1, 0, +1}, {10, 1, +1, 1, -1}, {11, 2, +1, 2, -1},
     };
     for (const PointerCase& c : cases) {
         const CziPinPointer jan = CziPinPointerOf(c.position, TMyInJan::cz_Jan);

@@ -57,8 +57,7 @@ TEST_F(DayPages, CaptionsInTheUsersFormat) {
               QString::fromUtf8("12 установлений, 21.06.2024"));
     EXPECT_EQ(ConstellCaption(EncodeMoment(2024, 6, 21, 12, 30, 5), kRussian),
               QString::fromUtf8("28 созвездий, 21.06.2024"));
-    EXPECT_STREQ(kRelationsOfficerCaption,
-                 "Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»");
+    EXPECT_STREQ(kRelationsOfficerCaption, "Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»");
 }
 
 }  // namespace

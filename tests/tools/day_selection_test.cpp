@@ -19,17 +19,17 @@ TEST(BranchRelationTable, EveryRelationWithItsPairs) {
     for (Branch a = 1; a <= 12; ++a)
         for (Branch b = a; b <= 12; ++b)
             for (BranchRelation r : RelationsOfBranches(a, b)) ++counts[static_cast<int>(r)];
-    EXPECT_EQ(counts[0], 6);   // clash
-    EXPECT_EQ(counts[1], 6);   // six combinations
-    EXPECT_EQ(counts[2], 12);  // three harmonies: 4 triangles × 3 pairs
-    EXPECT_EQ(counts[3], 6);   // harm
-    EXPECT_EQ(counts[4], 11);  // 3 + 3 + 1 pairs and 4 self-punishments
-    EXPECT_EQ(RelationsText(3, 6), "вред, наказание");      // Инь–Сы
-    EXPECT_EQ(RelationsText(9, 5), "три гармонии");         // Шэнь–Чэнь
-    EXPECT_EQ(RelationsText(7, 7), "наказание");            // У with itself
+    EXPECT_EQ(counts[0], 6);                            // clash
+    EXPECT_EQ(counts[1], 6);                            // six combinations
+    EXPECT_EQ(counts[2], 12);                           // three harmonies: 4 triangles × 3 pairs
+    EXPECT_EQ(counts[3], 6);                            // harm
+    EXPECT_EQ(counts[4], 11);                           // 3 + 3 + 1 pairs and 4 self-punishments
+    EXPECT_EQ(RelationsText(3, 6), "вред, наказание");  // Инь–Сы
+    EXPECT_EQ(RelationsText(9, 5), "три гармонии");     // Шэнь–Чэнь
+    EXPECT_EQ(RelationsText(7, 7), "наказание");        // У with itself
     EXPECT_EQ(RelationsText(1, 1), "");
     EXPECT_EQ(RelationsText(2, 8), "столкновение, наказание");  // Чоу–Вэй
-    EXPECT_EQ(RelationsText(8, 1), "вред");                 // Вэй–Цзы, either order
+    EXPECT_EQ(RelationsText(8, 1), "вред");                     // Вэй–Цзы, either order
     EXPECT_EQ(RelationsText(1, 2), "шесть соединений");
     EXPECT_FALSE(HasBranchRelation(0, 1, BranchRelation::Clash));
 }
@@ -41,7 +41,8 @@ TEST(DaySelection, FactsAgreeWithTheCalendarOfEveryDayOfAYear) {
     DayCriteria criteria;
     criteria.timeOfDay = 23.5 / 24;
     DaySearch search(EncodeMoment(2023, 1, 1), EncodeMoment(2023, 12, 31), criteria, settings);
-    while (search.Step(100)) {}
+    while (search.Step(100)) {
+    }
     ASSERT_EQ(search.Days().size(), 365u);
     int termDays = 0;
     for (const DayVerdict& v : search.Days()) {
@@ -100,7 +101,8 @@ TEST(DaySelection, EachCriterionRemovesExactlyItsDays) {
     c.noYearBreaker = true;
     const auto noBreakers = chosenDates(c);
     EXPECT_EQ(noBreakers, expectedDates([&](const DayFacts& f) {
-                  return !clash(f.day.branch, f.month.branch) && !clash(f.day.branch, f.year.branch);
+                  return !clash(f.day.branch, f.month.branch) &&
+                         !clash(f.day.branch, f.year.branch);
               }));
     EXPECT_GT(noBreakers.size(), 290u);  // about one day in six goes for each
     c = {};
@@ -108,7 +110,8 @@ TEST(DaySelection, EachCriterionRemovesExactlyItsDays) {
     c.noClashWithPersonYear = true;
     c.noClashWithPersonDay = true;
     EXPECT_EQ(chosenDates(c), expectedDates([&](const DayFacts& f) {
-                  return !clash(f.day.branch, 5) && !clash(f.day.branch, 11) && !clash(f.day.branch, 3);
+                  return !clash(f.day.branch, 5) && !clash(f.day.branch, 11) &&
+                         !clash(f.day.branch, 3);
               }));
     c = {};
     c.noTermDay = true;
@@ -120,7 +123,8 @@ TEST(DaySelection, EachCriterionRemovesExactlyItsDays) {
     EXPECT_NE(std::find(reasons.begin(), reasons.end(), "Смена сезона: Колошение хлебов в 07:11"),
               reasons.end());
 
-    EXPECT_EQ(CheckSelection(from, from + kMaxSelectionDays, DayCriteria{}), "Диапазон длиннее 20 лет.");
+    EXPECT_EQ(CheckSelection(from, from + kMaxSelectionDays, DayCriteria{}),
+              "Диапазон длиннее 20 лет.");
     EXPECT_EQ(CheckSelection(from, from - 1, DayCriteria{}), "Конец диапазона раньше начала.");
     c = {};
     c.mansions = {29};
@@ -178,7 +182,9 @@ TEST(DaySelectionExport, IcsEventsAreValidAllDayEventsWithFoldedLines) {
     for (const std::string& line : unfolded)
         if (line.rfind("DESCRIPTION:", 0) == 0) {
             description = true;
-            EXPECT_NE(line.find("Анна Каренина\\, урожденная Облонская\\, ветвь года Чэнь"), std::string::npos) << line;
+            EXPECT_NE(line.find("Анна Каренина\\, урожденная Облонская\\, ветвь года Чэнь"),
+                      std::string::npos)
+                << line;
             EXPECT_NE(line.find("\\nЦзянь: Чэн. Завершение (9)\\n"), std::string::npos) << line;
         }
     EXPECT_TRUE(description);
@@ -196,7 +202,8 @@ TEST(DaySelectionExport, CsvHasItsColumnsBehindAByteOrderMark) {
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const std::vector<std::string> lines = Lines(csv.substr(3));
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "Дата;День;Цзянь;Созвездие;Звезда дня;Лунный месяц;Лунный день;Сезон;Причины");
+    EXPECT_EQ(lines[0],
+              "Дата;День;Цзянь;Созвездие;Звезда дня;Лунный месяц;Лунный день;Сезон;Причины");
     EXPECT_EQ(lines[1].rfind("2024-02-10;Цзя-Чэнь;", 0), 0u) << lines[1];
     // The reasons hold the separator: quoted.
     EXPECT_NE(lines[1].find(";\"День: Цзя-Чэнь"), std::string::npos) << lines[1];

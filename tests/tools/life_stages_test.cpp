@@ -33,19 +33,18 @@ TEST_P(LifeStageCases, PositionDirectionAndName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stages, LifeStageCases,
-    ::testing::Values(
-        StageCase{1, 1, 0, TMyInJan::cz_Jan, "Купание"},         // the window's first view
-        StageCase{1, 12, 11, TMyInJan::cz_Jan, "Рождение"},      // Цзя born in Хай
-        StageCase{1, 4, 3, TMyInJan::cz_Jan, "Расцвет"},         // Цзя flourishes in Мао
-        StageCase{1, 8, 7, TMyInJan::cz_Jan, "Хранилище"},       // Цзя stored in Вэй
-        StageCase{2, 12, 6, TMyInJan::cz_In, "Смерть"},          // И dies in Хай
-        StageCase{2, 7, 11, TMyInJan::cz_In, "Рождение"},        // И born in У
-        StageCase{2, 6, 0, TMyInJan::cz_In, "Купание"},          // the next branch going back
-        StageCase{5, 3, 11, TMyInJan::cz_Jan, "Рождение"},       // У shares Бин's cycle
-        StageCase{6, 9, 0, TMyInJan::cz_In, "Купание"},          // Цзи as Дин: born in Ю
-        StageCase{8, 12, 0, TMyInJan::cz_In, "Купание"},         // Синь: back across Цзы
-        StageCase{10, 1, 2, TMyInJan::cz_In, "Вступление в контакт"},
-        StageCase{9, 8, 10, TMyInJan::cz_Jan, "Вскармливание"}));
+    ::testing::Values(StageCase{1, 1, 0, TMyInJan::cz_Jan, "Купание"},  // the window's first view
+                      StageCase{1, 12, 11, TMyInJan::cz_Jan, "Рождение"},  // Цзя born in Хай
+                      StageCase{1, 4, 3, TMyInJan::cz_Jan, "Расцвет"},  // Цзя flourishes in Мао
+                      StageCase{1, 8, 7, TMyInJan::cz_Jan, "Хранилище"},  // Цзя stored in Вэй
+                      StageCase{2, 12, 6, TMyInJan::cz_In, "Смерть"},     // И dies in Хай
+                      StageCase{2, 7, 11, TMyInJan::cz_In, "Рождение"},   // И born in У
+                      StageCase{2, 6, 0, TMyInJan::cz_In, "Купание"},  // the next branch going back
+                      StageCase{5, 3, 11, TMyInJan::cz_Jan, "Рождение"},  // У shares Бин's cycle
+                      StageCase{6, 9, 0, TMyInJan::cz_In, "Купание"},  // Цзи as Дин: born in Ю
+                      StageCase{8, 12, 0, TMyInJan::cz_In, "Купание"},  // Синь: back across Цзы
+                      StageCase{10, 1, 2, TMyInJan::cz_In, "Вступление в контакт"},
+                      StageCase{9, 8, 10, TMyInJan::cz_Jan, "Вскармливание"}));
 
 TEST(LifeStages, EveryStemWalksAllTwelveStagesOnce) {
     for (Stem s = 1; s <= 10; ++s) {

@@ -5,16 +5,16 @@
 namespace {
 
 TEST(NaYin, PairsShareAnImageAndEachCarriesItsOwnNumber) {
-    EXPECT_EQ(NajIng(1, 1), "Металл в море (1)");          // Цзя-Цзы
-    EXPECT_EQ(NajIng(2, 2), "Металл в море (2)");          // И-Чоу
-    EXPECT_EQ(NajIng(9, 9), "Металла на острие Меча (9)");  // Жэнь-Шэнь
-    EXPECT_EQ(NajIng(5, 9), "Почва с большой станции (45)");  // У-Шэнь
-    EXPECT_EQ(NajIng(1, 11), "Огонь на вершине горы (11)");  // Цзя-Сюй
+    EXPECT_EQ(NajIng(1, 1), "Металл в море (1)");                // Цзя-Цзы
+    EXPECT_EQ(NajIng(2, 2), "Металл в море (2)");                // И-Чоу
+    EXPECT_EQ(NajIng(9, 9), "Металла на острие Меча (9)");       // Жэнь-Шэнь
+    EXPECT_EQ(NajIng(5, 9), "Почва с большой станции (45)");     // У-Шэнь
+    EXPECT_EQ(NajIng(1, 11), "Огонь на вершине горы (11)");      // Цзя-Сюй
     EXPECT_EQ(NajIng(3, 9), "Огонь, спускающийся с горы (33)");  // Бин-Шэнь
     EXPECT_EQ(NajIng(7, 9), "Дерево граната (57)");              // Гэн-Шэнь
-    EXPECT_EQ(NajIng(1, 3), "Вода большого ручья (51)");    // Цзя-Инь
-    EXPECT_EQ(NajIng(9, 11), "Вода большого моря (59)");    // Жэнь-Сюй
-    EXPECT_EQ(NajIng(10, 12), "Вода большого моря (60)");   // Гуй-Хай
+    EXPECT_EQ(NajIng(1, 3), "Вода большого ручья (51)");         // Цзя-Инь
+    EXPECT_EQ(NajIng(9, 11), "Вода большого моря (59)");         // Жэнь-Сюй
+    EXPECT_EQ(NajIng(10, 12), "Вода большого моря (60)");        // Гуй-Хай
 }
 
 TEST(NaYin, FortyNineIsWrittenWithoutItsNumber) {

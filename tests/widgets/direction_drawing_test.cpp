@@ -1,7 +1,7 @@
 #include "widgets/direction_drawing.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include "widgets/shell_test_environment.h"
 
@@ -14,7 +14,9 @@ QImage Overlay() {
     return image;
 }
 
-bool IsRed(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(Qt::red); }
+bool IsRed(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y) == QColor(Qt::red);
+}
 
 TEST(DirectionDrawing, ZeroPointsLeftNinetyUpAndSoOn) {
     struct Case {
@@ -24,11 +26,8 @@ TEST(DirectionDrawing, ZeroPointsLeftNinetyUpAndSoOn) {
     };
     // The centre is (213, 213); y grows downwards.
     const Case cases[] = {
-        {0, {5, 213}, {420, 213}},
-        {90, {213, 5}, {213, 420}},
-        {180, {420, 213}, {5, 213}},
-        {270, {213, 420}, {213, 5}},
-        {45, {63, 63}, {363, 363}},
+        {0, {5, 213}, {420, 213}},   {90, {213, 5}, {213, 420}}, {180, {420, 213}, {5, 213}},
+        {270, {213, 420}, {213, 5}}, {45, {63, 63}, {363, 363}},
     };
     for (const Case& c : cases) {
         QImage image = Overlay();

@@ -1,10 +1,10 @@
 #include "widgets/place_picker.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "widgets/shell_test_environment.h"
 
@@ -28,8 +28,9 @@ TEST_F(PlacePickerTest, TypingSearchesTheKeyboardChoosesAndEnterTakesThePlace) {
     QTest::keyClicks(picker.SearchEdit, QStringLiteral("mosco"));
     ASSERT_GT(picker.Results->count(), 1);
     // The capital first (the most populous of the name matches), captioned with its coordinates.
-    EXPECT_EQ(picker.Results->item(0)->text(),
-              QString::fromUtf8("Москва, Россия (55.75° с.ш., 37.62° в.д.)"));  // GeoNames: 55.75222
+    EXPECT_EQ(
+        picker.Results->item(0)->text(),
+        QString::fromUtf8("Москва, Россия (55.75° с.ш., 37.62° в.д.)"));  // GeoNames: 55.75222
     EXPECT_EQ(picker.Results->currentRow(), 0);
     EXPECT_EQ(picker.SelectedPlace()->timeZone, "Europe/Moscow");
 

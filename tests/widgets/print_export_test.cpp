@@ -3,8 +3,11 @@
 // by the colours they hold.
 #include "widgets/print_export.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QImage>
@@ -12,42 +15,41 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QTimeEdit>
-#include <gtest/gtest.h>
+#include <QToolButton>
 #include <memory>
 
 #include "astro/moment.h"
-#include "geomancy/ui/geomantic_table_window.h"
+#include "calendar/moment_calendar.h"
 #include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/geomantic_table_window.h"
 #include "geomancy/ui/table_chart_sheet.h"
 #include "geomancy/ui/table_chart_widget.h"
-#include "interpretation/table_report.h"
 #include "interpretation/report_test_tables.h"
+#include "interpretation/table_report.h"
 #include "interpretation/ui/client_document.h"
 #include "interpretation/ui/report_window.h"
 #include "interpretation/ui/table_report_window.h"
 #include "person/ui/people_window.h"
+#include "reference/ui/circle_window.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/shell_test_environment.h"
 #include "widgets/text_viewer_window.h"
 #include "widgets/up_down_edit.h"
-#include "calendar/moment_calendar.h"
-#include "reference/ui/circle_window.h"
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class PrintExportTest : public ShellTest {
 protected:
@@ -119,8 +121,7 @@ const GeomanticTable& Table() {
 }
 
 TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
-    std::unique_ptr<TFormFHInter> w(
-        OpenTableReport(Table(), U("Внутренний знак жилища")));
+    std::unique_ptr<TFormFHInter> w(OpenTableReport(Table(), U("Внутренний знак жилища")));
     EXPECT_EQ(w->PrintCommands.print->text(), U("Печать..."));
     EXPECT_EQ(w->PrintCommands.preview->text(), U("Предварительный просмотр"));
 
@@ -140,7 +141,8 @@ TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
     EXPECT_TRUE(PdfText(answer_, pages).contains(U("Страница %1 из %1").arg(pages)));
     // A paragraph of the report, its words in order across the line breaks of the page.
     const QString body = text.simplified();
-    const QString last = QString::fromStdString(CalcRich(Table(), QLocale()).Paragraphs().back().text).simplified();
+    const QString last =
+        QString::fromStdString(CalcRich(Table(), QLocale()).Paragraphs().back().text).simplified();
     EXPECT_TRUE(body.contains(last.left(30))) << last.toStdString();
 }
 
@@ -243,7 +245,8 @@ TEST_F(PrintExportTest, APersonsChartCopiesAsTextAndLeavesAsAClientDocument) {
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith(U("Файл: Иван\n")));
     EXPECT_TRUE(copied.contains(U("Столпы удачи:")));
-    EXPECT_TRUE(copied.contains(U("%1. с %2 лет (%3): ").arg(current).arg(w.LuckAge[current - 1]->text(), years)));
+    EXPECT_TRUE(copied.contains(
+        U("%1. с %2 лет (%3): ").arg(current).arg(w.LuckAge[current - 1]->text(), years)));
     EXPECT_EQ(copied.count(U("— текущий (2024)")), 1) << copied.toStdString();
 
     answer_ = Path("chart.png");

@@ -1,10 +1,10 @@
 #include "widgets/program_folder.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "widgets/shell_test_environment.h"
 
@@ -58,7 +58,8 @@ TEST_F(ProgramFolderTest, UserFilesAreSeededOnceFromTheTemplateAndOnlyWhenTheDat
 
     // Run from its own writable folder, the program keeps the file it always had.
     SetProgramFolder(data, /*shared=*/false);
-    EXPECT_EQ(UserFilePath(QStringLiteral("\\other\\notes.txt")), QDir::toNativeSeparators(shipped));
+    EXPECT_EQ(UserFilePath(QStringLiteral("\\other\\notes.txt")),
+              QDir::toNativeSeparators(shipped));
     EXPECT_FALSE(QFile::exists(own));
 
     // Installed: the user's copy, made from the template the first time only.

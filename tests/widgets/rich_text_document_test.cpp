@@ -1,8 +1,8 @@
 #include "widgets/rich_text_document.h"
 
+#include <gtest/gtest.h>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
 #include "widgets/shell_test_environment.h"
 

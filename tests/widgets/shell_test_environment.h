@@ -2,18 +2,18 @@
 // What every window test of the shell needs: one QApplication for the test program, a settings
 // store and a user data folder in a temporary folder (never the user's), the Russian locale, a
 // fixed clock and the data folder of the build.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
+#include "astro/moment.h"
 #include "locale_guard.h"
 #include "widgets/clock.h"
 #include "widgets/program_folder.h"
-#include "astro/moment.h"
 
 inline QApplication& TestApplication() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
@@ -26,7 +26,9 @@ inline QApplication& TestApplication() {
 }
 
 // The fixed "now" of the tests: 2024-06-21 12:00 (a Friday), local civil time.
-inline Moment TestNow() { return EncodeMoment(2024, 6, 21, 12, 0, 0); }
+inline Moment TestNow() {
+    return EncodeMoment(2024, 6, 21, 12, 0, 0);
+}
 
 class ShellTest : public ::testing::Test {
 protected:

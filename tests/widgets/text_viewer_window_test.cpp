@@ -1,17 +1,17 @@
 #include "widgets/text_viewer_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
+#include "text/rtf_reader.h"
+#include "text/rtf_writer.h"
 #include "widgets/page_viewer.h"
 #include "widgets/rich_text_document.h"
 #include "widgets/shell_test_environment.h"
 #include "widgets/window_cascade.h"
-#include "text/rtf_reader.h"
-#include "text/rtf_writer.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "cli/render/table_files.h"
 
 #include <QApplication>
-#include <QtGlobal>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QString>
+#include <QtGlobal>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -43,8 +43,8 @@ bool SameChart(const GeomanticTable& a, const GeomanticTable& b) {
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
         const PalaceCells& x = a.palaces[p];
         const PalaceCells& y = b.palaces[p];
-        if (x.mountain != y.mountain || x.facing != y.facing || x.base != y.base || x.year != y.year ||
-            x.month != y.month || x.day != y.day)
+        if (x.mountain != y.mountain || x.facing != y.facing || x.base != y.base ||
+            x.year != y.year || x.month != y.month || x.day != y.day)
             return false;
     }
     return true;
@@ -57,8 +57,10 @@ QtMessageHandler previousHandler = nullptr;
 
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtCriticalMsg && type != QtFatalMsg) return;
-    if (previousHandler) previousHandler(type, context, message);
-    else std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 struct QuietQt {
@@ -73,7 +75,8 @@ std::string WriteTableFiles(const TableDrawing& drawing) {
     const std::unique_ptr<QApplication> app = StartWindowSystem();
     // The table window computes and paints the chart exactly as on screen; it is laid out but
     // never shown.
-    TFormFh window({[&drawing] { return drawing.moment; }, [&drawing] { return drawing.zoneHours; }});
+    TFormFh window(
+        {[&drawing] { return drawing.moment; }, [&drawing] { return drawing.zoneHours; }});
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     window.Azimuth->EditAz->setText(QString::number(drawing.table.azimuth));
@@ -88,8 +91,8 @@ std::string WriteTableFiles(const TableDrawing& drawing) {
         if (!error.isEmpty()) return error.toStdString();
     }
     if (drawing.pdfFile) {
-        const PrintDocument document = TableClientDocument(
-            window.Table(), window.windowTitle(), TableSheetHeader(window), chart);
+        const PrintDocument document = TableClientDocument(window.Table(), window.windowTitle(),
+                                                           TableSheetHeader(window), chart);
         const QString error = WritePdfFile(document, QString::fromStdString(*drawing.pdfFile));
         if (!error.isEmpty()) return error.toStdString();
     }

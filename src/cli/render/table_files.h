@@ -8,5 +8,6 @@
 
 // The TableDrawer of the command line. Starts the window system on first use: the offscreen one
 // on Linux unless QT_QPA_PLATFORM names another, so scripts and SSH sessions need no display.
-// Each file is replaced whole or not at all; "" or the reason the first failing one was not written.
+// Each file is replaced whole or not at all; "" or the reason the first failing one was not
+// written.
 std::string WriteTableFiles(const TableDrawing& drawing);

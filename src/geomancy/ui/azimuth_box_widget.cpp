@@ -59,7 +59,9 @@ void TAzimuthBox::SetText(const QString& text) {
         EditAz->setText(text);
 }
 
-QString TAzimuthBox::Text() const { return EditAz->text(); }
+QString TAzimuthBox::Text() const {
+    return EditAz->text();
+}
 
 void TAzimuthBox::Step(int steps) {
     const double a = box_.azimuth;

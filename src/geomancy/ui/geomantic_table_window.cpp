@@ -15,25 +15,25 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "astro/convert_error.h"
+#include "astro/moment.h"
+#include "calendar/moment_format.h"
+#include "geomancy/azimuth_input.h"
+#include "geomancy/raschet.h"
+#include "geomancy/star_pages.h"
+#include "geomancy/table_file.h"
+#include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/gate_chart_widget.h"
+#include "geomancy/ui/table_chart_sheet.h"
+#include "geomancy/ui/table_chart_widget.h"
+#include "geomancy/ui/table_drawing_widget.h"
+#include "text/ini_file.h"
 #include "widgets/clock.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
-#include "astro/convert_error.h"
-#include "astro/moment.h"
-#include "calendar/moment_format.h"
-#include "geomancy/azimuth_input.h"
-#include "geomancy/ui/azimuth_box_widget.h"
-#include "geomancy/ui/gate_chart_widget.h"
-#include "geomancy/raschet.h"
-#include "geomancy/star_pages.h"
-#include "geomancy/ui/table_chart_sheet.h"
-#include "geomancy/ui/table_chart_widget.h"
-#include "geomancy/ui/table_drawing_widget.h"
-#include "geomancy/table_file.h"
-#include "text/ini_file.h"
 
 namespace {
 
@@ -47,7 +47,9 @@ const std::array<const char*, 9> kStarCaptions = {
     "Единица белая",  "Двойка черная", "Тройка бирюзовая", "Четверка зеленая", "Пятерка желтая",
     "Шестерка белая", "Семерк алая",   "Восьмерка белая",  "Девятка пурпурная"};
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
     auto* label = new QLabel(Text(caption), parent);
@@ -58,8 +60,7 @@ QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
 }  // namespace
 
 TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
-    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      sources_(std::move(sources)) {
+    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), sources_(std::move(sources)) {
     setWindowTitle(Text(kNewCaption));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -108,7 +109,8 @@ void TFormFh::BuildMenus() {
             links_.showBaZhai(GoraToGua(ComboGora->currentIndex()));
     });
     for (int n = 1; n <= 9; ++n)
-        StarActions[n - 1] = action(kStarCaptions[n - 1], [this, n] { OpenPage(StarDescriptionPage(n)); });
+        StarActions[n - 1] =
+            action(kStarCaptions[n - 1], [this, n] { OpenPage(StarDescriptionPage(n)); });
     LegendAction = action("Легенда для звездных фаз", [this] {
         if (links_.showLegend) links_.showLegend();
     });
@@ -122,7 +124,8 @@ void TFormFh::BuildMenus() {
         [this] { return TableSheetHeader(*this); });
     ClientReportAction = action("Отчет в PDF...", [this] {
         if (presentation_.InterpretEnabled() && links_.clientReport)
-            links_.clientReport(table_, windowTitle(), TableSheetHeader(*this), TableChartSheet(*this));
+            links_.clientReport(table_, windowTitle(), TableSheetHeader(*this),
+                                TableChartSheet(*this));
     });
     file->insertAction(CloseAction, ClientReportAction);
     file->insertSeparator(CloseAction);
@@ -288,8 +291,8 @@ void TFormFh::ShowStatusLine() {
     }
     // A hidden table leaves the computed part as it is: it still tells what was last computed.
     if (presentation_.Shown())
-        computedLine_ = QString::fromStdString(TableStatusLine(
-            table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale()));
+        computedLine_ = QString::fromStdString(
+            TableStatusLine(table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale()));
     QString line = computedLine_;
     // Near an edge a tenth of a degree changes the mountain or the chart: the user is told.
     const std::string note = BoundaryNote(box.azimuth, QLocale().decimalPoint().at(0).toLatin1());
@@ -330,7 +333,8 @@ void TFormFh::EditAzChange(const AzimuthBox& box) {
 
 void TFormFh::FacingChosen(int index) {
     // Writing the centre azimuth reselects both lists (EditAzChange).
-    if (const auto text = AzimuthTextOfFacing(index)) Azimuth->SetText(QString::fromStdString(*text));
+    if (const auto text = AzimuthTextOfFacing(index))
+        Azimuth->SetText(QString::fromStdString(*text));
     modified_ = true;
 }
 
@@ -426,8 +430,8 @@ void TFormFh::SaveAsFile() {
     // The caption is proposed, in the folder of the table's file when it has one.
     QString proposed = windowTitle();
     if (!fileName_.isEmpty()) proposed = QFileInfo(fileName_).dir().filePath(proposed);
-    const QString name = AskFileName(
-        this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
+    const QString name =
+        AskFileName(this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
     if (!name.isEmpty()) SaveFile(name);
 }
 

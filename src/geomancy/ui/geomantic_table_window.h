@@ -38,7 +38,7 @@ struct TableWindowLinks {
     std::function<void()> showCompass;  // "Лопань. Ориентация ГОРЫ."
     // Shows the Ba Zhai window with its trigram list at `item` (GoraToGua), as if chosen.
     std::function<void(int item)> showBaZhai;
-    std::function<void()> showLegend;   // "Легенда для звездных фаз"
+    std::function<void()> showLegend;  // "Легенда для звездных фаз"
     // Opens a new interpretation report of the computed table; `caption` is this window's.
     std::function<void(const GeomanticTable& table, const QString& caption)> interpret;
     // "Отчет в PDF...": one document for the client, the chart page followed by the
@@ -64,16 +64,17 @@ public:
     const QString& FileName() const { return fileName_; }
 
     // Commands.
-    void Raschet();        // "Внутренний знак"
+    void Raschet();  // "Внутренний знак"
     // "Открыть...": asks about unsaved changes (Yes saves first, and a table that could not be
     // saved is kept), then OpenFile.
     void NOpenClick();
-    void OpenFile();       // the open dialog, then OpenFileTwo
-    bool OpenFileTwo(const QString& fileName);  // reads and computes; false (nothing changed) on error
-    void SaveClick();      // "Сохранить"
-    void SaveAsFile();     // "Сохранить как..."
-    bool SaveFile(const QString& fileName);     // false (still modified) when it cannot be written
-    void InterpretClick(); // "Интерпретировать"
+    void OpenFile();  // the open dialog, then OpenFileTwo
+    bool OpenFileTwo(
+        const QString& fileName);            // reads and computes; false (nothing changed) on error
+    void SaveClick();                        // "Сохранить"
+    void SaveAsFile();                       // "Сохранить как..."
+    bool SaveFile(const QString& fileName);  // false (still modified) when it cannot be written
+    void InterpretClick();                   // "Интерпретировать"
 
     // Whether the window may close (asks about unsaved changes); also asked by the main window
     // before the program ends.
@@ -91,8 +92,8 @@ public:
     QComboBox* ComboVoda;      // facing mountain, "Вода:"
     QDateTimeEdit* DateTable;  // "Дата:"
     TFhChart* Chart;
-    TFhGate* GateMain;         // "Основные врата:"
-    TFhGate* GateExtra;        // "Дополнительные врата:"
+    TFhGate* GateMain;   // "Основные врата:"
+    TFhGate* GateExtra;  // "Дополнительные врата:"
     QLabel* StatusLine;
     QLabel* ChartFacts = nullptr;  // beside the chart: period, normal or replacement, remark
     QMenu* Popup;
@@ -104,7 +105,7 @@ public:
     std::array<QAction*, 9> StarActions{};  // "Единица белая" ... "Девятка пурпурная"
     QAction* LegendAction;
     PictureActions ChartExport;  // "Сохранить изображение...", "Экспорт в PDF..." of the chart
-    QAction* ClientReportAction; // "Отчет в PDF..."
+    QAction* ClientReportAction;  // "Отчет в PDF..."
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -118,7 +119,8 @@ private:
     void EnableCommands();
     void ShowTable();
     void EditAzChange(const AzimuthBox& box);
-    // The computed table's line, a boundary near the box's azimuth, or why the box refuses its text.
+    // The computed table's line, a boundary near the box's azimuth, or why the box refuses its
+    // text.
     void ShowStatusLine();
     void ShowChartFacts();
     void FacingChosen(int index);

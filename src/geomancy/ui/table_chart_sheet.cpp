@@ -21,22 +21,27 @@ constexpr int kLegendHeight = 28;
 constexpr int kPadding = 8;
 constexpr int kMinimumWidth = 600;
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 QStringList HeadingLines(const TFormFh& window) {
     const GeomanticTable& t = window.Table();
     QString kind = Text(t.normalZone ? "Таблица: нормальная" : "Таблица: замещения");
     // A replacement chart without a remark says "НЕТ." in the window; on paper it says nothing.
     if (!t.normalZone && t.chartComment != "НЕТ.") kind += Text(". ") + Text(t.chartComment);
-    return {window.windowTitle(),
-            Text("Период таблицы: %1 | Текущий период: %2 | ").arg(t.tablePeriod).arg(t.currentPeriod) +
-                kind,
-            Text("Азимут: %1 | Гора: %2 | Вода: %3")
-                .arg(Text(FormatAzimuth(t.azimuth, QLocale().decimalPoint().at(0).toLatin1())))
-                .arg(Text(t.sittingMountain), Text(t.facingMountain)),
-            Text("Дата строительства или переезда: ") + FormatLongDate(window.TableDate(), QLocale()) +
-                Text(" | Расчет на: ") + FormatLongDate(t.calculationMoment, QLocale())};
+    return {
+        window.windowTitle(),
+        Text("Период таблицы: %1 | Текущий период: %2 | ").arg(t.tablePeriod).arg(t.currentPeriod) +
+            kind,
+        Text("Азимут: %1 | Гора: %2 | Вода: %3")
+            .arg(Text(FormatAzimuth(t.azimuth, QLocale().decimalPoint().at(0).toLatin1())))
+            .arg(Text(t.sittingMountain), Text(t.facingMountain)),
+        Text("Дата строительства или переезда: ") + FormatLongDate(window.TableDate(), QLocale()) +
+            Text(" | Расчет на: ") + FormatLongDate(t.calculationMoment, QLocale())};
 }
 
 QFont LegendFont(QFont font) {
@@ -78,35 +83,35 @@ Picture TableChartSheet(TFormFh& window) {
     const int gridsTop = kPadding + kHeadingLines * kLineHeight + kPadding;
     const int height = gridsTop + grids.size.height() + kLegendHeight + kPadding;
     TFhChart* chart = window.Chart;
-    return {QSize(width, height), [&window, chart, grids, width, gridsTop](QPainter& painter) {
-                painter.fillRect(QRect(0, 0, width, gridsTop), Qt::white);
-                QFont font;
-                font.setPixelSize(kLinePixels);
-                const QStringList lines = HeadingLines(window);
-                for (int i = 0; i < lines.size(); ++i) {
-                    font.setBold(i == 0);
-                    painter.setFont(font);
-                    painter.setPen(i == 0 ? QColor(128, 0, 0) : QColor(Qt::black));
-                    painter.drawText(QRect(kPadding, kPadding + i * kLineHeight, width - 2 * kPadding,
-                                           kLineHeight),
-                                     Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
-                }
-                // The palace buttons are for the screen only.
-                std::vector<QToolButton*> shown;
-                for (PalaceIndex p = 0; p < kPalaceCount; ++p)
-                    if (!chart->PalaceButton(p)->isHidden())
-                        shown.push_back(chart->PalaceButton(p));
-                for (QToolButton* b : shown) b->setVisible(false);
-                painter.save();
-                painter.translate(kPadding, gridsTop);
-                grids.paint(painter);
-                painter.restore();
-                for (QToolButton* b : shown) b->setVisible(true);
-                const QRect legend(kPadding, gridsTop + grids.size.height(), width - 2 * kPadding,
-                                   kLegendHeight);
-                painter.fillRect(QRect(0, legend.top(), width, kLegendHeight + kPadding), Qt::white);
-                PaintLegend(painter, legend);
-            }};
+    return {
+        QSize(width, height), [&window, chart, grids, width, gridsTop](QPainter& painter) {
+            painter.fillRect(QRect(0, 0, width, gridsTop), Qt::white);
+            QFont font;
+            font.setPixelSize(kLinePixels);
+            const QStringList lines = HeadingLines(window);
+            for (int i = 0; i < lines.size(); ++i) {
+                font.setBold(i == 0);
+                painter.setFont(font);
+                painter.setPen(i == 0 ? QColor(128, 0, 0) : QColor(Qt::black));
+                painter.drawText(
+                    QRect(kPadding, kPadding + i * kLineHeight, width - 2 * kPadding, kLineHeight),
+                    Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+            }
+            // The palace buttons are for the screen only.
+            std::vector<QToolButton*> shown;
+            for (PalaceIndex p = 0; p < kPalaceCount; ++p)
+                if (!chart->PalaceButton(p)->isHidden()) shown.push_back(chart->PalaceButton(p));
+            for (QToolButton* b : shown) b->setVisible(false);
+            painter.save();
+            painter.translate(kPadding, gridsTop);
+            grids.paint(painter);
+            painter.restore();
+            for (QToolButton* b : shown) b->setVisible(true);
+            const QRect legend(kPadding, gridsTop + grids.size.height(), width - 2 * kPadding,
+                               kLegendHeight);
+            painter.fillRect(QRect(0, legend.top(), width, kLegendHeight + kPadding), Qt::white);
+            PaintLegend(painter, legend);
+        }};
 }
 
 QString TableSheetHeader(const TFormFh& window) {

@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "geomancy/chart_layout.h"
-#include "geomancy/ui/table_drawing_widget.h"
 #include "geomancy/time_stars.h"
+#include "geomancy/ui/table_drawing_widget.h"
 
 namespace {
 
@@ -75,8 +75,8 @@ namespace {
 // Centre of a place along a side: the middle of its column (top, bottom) or row (left, right),
 // and the middle of the outer strip of the margin.
 QPoint SidePoint(GridEdge edge, int position, int along) {
-    const int centre = TFhChart::kMargin + position * TFhChart::kPalaceSize +
-                       TFhChart::kPalaceSize / 2 + along;
+    const int centre =
+        TFhChart::kMargin + position * TFhChart::kPalaceSize + TFhChart::kPalaceSize / 2 + along;
     const int strip = 10;  // the captions and markers lie 10 px from the control's edge
     switch (edge) {
         case GridEdge::Top: return QPoint(centre, strip);
@@ -118,7 +118,9 @@ QRect TFhChart::KillingsBarRect(KillingsDirection side, bool ofYear) {
         case KillingsDirection::East: r = QRect(nearGrid, along, kBarThickness, kBarLength); break;
         case KillingsDirection::West: r = QRect(farGrid, along, kBarThickness, kBarLength); break;
     }
-    return ofYear ? r : r.adjusted(kSeasonBarInset, kSeasonBarInset, -kSeasonBarInset, -kSeasonBarInset);
+    return ofYear
+               ? r
+               : r.adjusted(kSeasonBarInset, kSeasonBarInset, -kSeasonBarInset, -kSeasonBarInset);
 }
 
 QString TFhChart::HintAt(const QPoint& point) const {
@@ -174,7 +176,8 @@ void TFhChart::paintEvent(QPaintEvent*) {
     // Three Killings: the year's bar outlined, the season's filled inside it.
     if (const auto shaYear = shown_.ShaYear()) {
         const int half = kYearBarOutline / 2;
-        p.setPen(QPen(kKillingsColour, kYearBarOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setPen(
+            QPen(kKillingsColour, kYearBarOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(KillingsBarRect(*shaYear, true)).adjusted(half, half, -half, -half));
     }

@@ -19,7 +19,9 @@ QPixmap BlankPicture(int width, int height) {
 
 }  // namespace
 
-QColor ScreenColour(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+QColor ScreenColour(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 QColor ScreenColour(const TextColour& colour, const QColor& fallback) {
     return colour ? ScreenColour(*colour) : fallback;

@@ -1,6 +1,8 @@
 #include "geomancy/ui/table_presentation.h"
 
-Branch TablePresentation::TaiSuiMarker() const { return shown_ ? table_.taiSuiBranch : 0; }
+Branch TablePresentation::TaiSuiMarker() const {
+    return shown_ ? table_.taiSuiBranch : 0;
+}
 
 std::optional<PalaceIndex> TablePresentation::FlyingTaiSuiYear() const {
     return shown_ ? table_.flyingTaiSuiYear : std::nullopt;
@@ -30,13 +32,17 @@ Frame TablePresentation::GateFrame(int gate, PalaceIndex cell) const {
     return cell == table_.gates[gate].palace ? Frame{kHighlight, 2} : Frame{};
 }
 
-TextColour AzimuthColour(bool normalZone) { return normalZone ? std::nullopt : TextColour{kRed}; }
+TextColour AzimuthColour(bool normalZone) {
+    return normalZone ? std::nullopt : TextColour{kRed};
+}
 
 Rgb PhaseDigitColour(std::optional<StarPhase> phase) {
     return phase ? PhaseColour(*phase) : kBlack;
 }
 
-std::string PhaseHint(std::optional<StarPhase> phase) { return StarPhaseName(phase); }
+std::string PhaseHint(std::optional<StarPhase> phase) {
+    return StarPhaseName(phase);
+}
 
 TextColour TimeDigitColour(PalaceIndex palace, int star) {
     if (palace == Palace::Centre) return std::nullopt;

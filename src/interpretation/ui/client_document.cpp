@@ -56,7 +56,8 @@ PrintDocument PersonClientDocument(const PersonCalculation& calculation,
     error.clear();
     PrintDocument document = PersonReportDocument(reportLines, header);
     document.pictures.push_back(chart);
-    const ReportContent forecast = ForecastReportContent(year, calculation, ProgramForecastTexts(), QLocale());
+    const ReportContent forecast =
+        ForecastReportContent(year, calculation, ProgramForecastTexts(), QLocale());
     if (!forecast.error.empty()) {
         error = QString::fromStdString(forecast.error);
         document.text = nullptr;

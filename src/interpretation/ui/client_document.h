@@ -26,7 +26,9 @@ PrintDocument PersonClientDocument(const PersonCalculation& calculation,
                                    const Picture& chart, QString& error);
 
 // The personal text report on paper: its first line as the title, the others as text.
-PrintDocument PersonReportDocument(const std::vector<std::string>& reportLines, const QString& header);
+PrintDocument PersonReportDocument(const std::vector<std::string>& reportLines,
+                                   const QString& header);
 
 // "Отчет в PDF...": asks for the file and writes the document; errors go to the error box.
-void ExportClientDocument(QWidget* parent, const PrintDocument& document, const QString& proposedName);
+void ExportClientDocument(QWidget* parent, const PrintDocument& document,
+                          const QString& proposedName);

@@ -1,10 +1,10 @@
 #include "interpretation/ui/forecast_report_window.h"
 
-#include "widgets/program_folder.h"
 #include "interpretation/personal_forecast.h"
 #include "interpretation/report_mode.h"
 #include "interpretation/ui/report_window.h"
 #include "person/text_lines_file.h"
+#include "widgets/program_folder.h"
 
 ForecastTexts ProgramForecastTexts() {
     return [](const std::string& dataPath) {

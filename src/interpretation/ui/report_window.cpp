@@ -27,7 +27,9 @@ int ScreenHeight(const QWidget& w) {
 }
 
 // Points to the pixels of the text area (96 per inch).
-qreal PointsToPixels(double points) { return points * 96.0 / 72.0; }
+qreal PointsToPixels(double points) {
+    return points * 96.0 / 72.0;
+}
 
 // First-line indent 6 pt, left indent 0, right indent 3 pt for every paragraph of the report.
 void IndentParagraphs(QTextDocument& doc) {
@@ -169,7 +171,8 @@ void TFormFHInter::SaveAsClick() {
 PrintDocument TFormFHInter::PrintedReport() const {
     PrintDocument document;
     document.header = windowTitle();
-    if (!StatusPanel->text().isEmpty()) document.header += QStringLiteral(" — ") + StatusPanel->text();
+    if (!StatusPanel->text().isEmpty())
+        document.header += QStringLiteral(" — ") + StatusPanel->text();
     document.text = CopyOfText(*RichEdit1->document());
     return document;
 }

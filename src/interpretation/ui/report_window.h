@@ -47,7 +47,7 @@ public:
 
     QTextEdit* RichEdit1;  // the report area
     QStatusBar* StatusBar1;
-    QLabel* StatusPanel;   // the one panel of the status bar
+    QLabel* StatusPanel;  // the one panel of the status bar
     QAction* OpenAction;
     QAction* SaveAsAction;
     QAction* CloseAction;

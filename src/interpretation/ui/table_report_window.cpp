@@ -7,8 +7,8 @@
 #include "widgets/screen_fit.h"
 
 #include "interpretation/report_mode.h"
-#include "interpretation/ui/report_window.h"
 #include "interpretation/table_report.h"
+#include "interpretation/ui/report_window.h"
 
 TFormFHInter* OpenTableReport(const GeomanticTable& table, const QString& tableCaption,
                               QWidget* parent) {

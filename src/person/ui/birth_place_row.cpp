@@ -63,6 +63,7 @@ QString BirthPlaceRow::Refill(Moment birth) {
 void BirthPlaceRow::Show(const std::string& place, const std::string& timeZoneId) {
     place_ = place;
     timeZoneId_ = timeZoneId;
-    LabelPlace->setText(place.empty() ? QString::fromUtf8(kNoPlace) : QString::fromStdString(place));
+    LabelPlace->setText(place.empty() ? QString::fromUtf8(kNoPlace)
+                                      : QString::fromStdString(place));
     LabelPlace->setToolTip(QString::fromStdString(timeZoneId));
 }

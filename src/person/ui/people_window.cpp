@@ -24,17 +24,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "person/ui/birth_place_row.h"
-#include "widgets/boundary_warning_line.h"
-#include "widgets/clock.h"
-#include "widgets/zone_combo.h"
-#include "widgets/error_box.h"
-#include "widgets/file_dialogs.h"
-#include "widgets/page_viewer.h"
-#include "widgets/picker_moment.h"
-#include "widgets/pillar_glyphs.h"
-#include "widgets/save_changes_question.h"
-#include "widgets/up_down_edit.h"
 #include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
@@ -43,8 +32,19 @@
 #include "person/person_file.h"
 #include "person/personal_report.h"
 #include "person/text_lines_file.h"
-#include "widgets/pillar_link.h"
+#include "person/ui/birth_place_row.h"
 #include "text/ini_file.h"
+#include "widgets/boundary_warning_line.h"
+#include "widgets/clock.h"
+#include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/page_viewer.h"
+#include "widgets/picker_moment.h"
+#include "widgets/pillar_glyphs.h"
+#include "widgets/pillar_link.h"
+#include "widgets/save_changes_question.h"
+#include "widgets/up_down_edit.h"
+#include "widgets/zone_combo.h"
 
 const char* const kPeopleCaption = "Персональный гороскоп";
 
@@ -55,8 +55,12 @@ constexpr int kWindowHeight = 450;
 const char* const kFileFilter = "(*.gvp)";
 const char* const kTextReportFilter = "(*.txt)";
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-QString Caption(const char* s) { return QString::fromUtf8(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString Caption(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // The locale's long date ("dddddd") as a picker format: without a leading weekday.
 QString LongDatePickerFormat() {
@@ -84,7 +88,6 @@ int LongDatePickerWidth(const QDateTimeEdit& picker) {
     return box.width();
 }
 
-
 QLabel* Bold(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
@@ -100,8 +103,8 @@ int WidestPillarCaption(const QFont& font) {
     int widest = 0;
     for (int i = 0; i < 60; ++i) {
         const Pillar p{static_cast<Stem>(i % 10 + 1), static_cast<Branch>(i % 12 + 1)};
-        widest = std::max(widest,
-                          metrics.horizontalAdvance(QString::fromStdString(PillarCaption(p))));
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QString::fromStdString(PillarCaption(p))));
     }
     return widest;
 }
@@ -445,8 +448,8 @@ QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
     forecastFrame->setFrameShadow(QFrame::Plain);
     auto* forecastBox = new QHBoxLayout(forecastFrame);
     forecastBox->setContentsMargins(4, 1, 4, 1);
-    LabelForecast = Result(new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"),
-                                          forecastFrame));
+    LabelForecast = Result(
+        new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"), forecastFrame));
     LabelForecast->setFont(results->font());
     connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
@@ -672,7 +675,8 @@ void TFormPeople::AllDraw(Moment birth) {
         glyphs_.ShowPillarGlyphs(LuckStvol[i], LuckVetv[i], p.stem, p.branch);
         LuckStvol[i]->setToolTip(Text(t.luckStemHints[i]));
         LuckVetv[i]->setToolTip(Text(t.luckBranchHints[i]));
-        LuckYears[i]->setText(Text(t.luckYears[i]).replace(QStringLiteral("–"), QStringLiteral("–\n")));
+        LuckYears[i]->setText(
+            Text(t.luckYears[i]).replace(QStringLiteral("–"), QStringLiteral("–\n")));
     }
     MarkCurrentLuckPillar();
     Progress(80);
@@ -683,9 +687,13 @@ void TFormPeople::AllDraw(Moment birth) {
     Progress(100);
 }
 
-void TFormPeople::PeopleTrue() { SetResultsVisible(true); }
+void TFormPeople::PeopleTrue() {
+    SetResultsVisible(true);
+}
 
-void TFormPeople::PeopleFalse() { SetResultsVisible(false); }
+void TFormPeople::PeopleFalse() {
+    SetResultsVisible(false);
+}
 
 void TFormPeople::SetResultsVisible(bool visible) {
     // Hidden controls keep their place, so that the window does not rearrange itself.
@@ -700,14 +708,16 @@ void TFormPeople::SetResultsVisible(bool visible) {
 
 // ----------------------------------------------------------------------------- from the chart
 
-QWidget* TFormPeople::Owner() { return parentWidget() ? parentWidget() : this; }
+QWidget* TFormPeople::Owner() {
+    return parentWidget() ? parentWidget() : this;
+}
 
 void TFormPeople::SaveTextClick() {
     if (!calculation_ || !chartCurrent_) return;
     const std::string caption = windowTitle().toStdString();
-    const QString path = AskFileName(
-        this, {FileDialogKind::Save, QString::fromLatin1(kTextReportFilter), QStringLiteral("txt"),
-               Text(ProposedReportFileName(caption))});
+    const QString path =
+        AskFileName(this, {FileDialogKind::Save, QString::fromLatin1(kTextReportFilter),
+                           QStringLiteral("txt"), Text(ProposedReportFileName(caption))});
     if (path.isEmpty()) return;
     try {
         WriteTextLinesFile(path.toStdString(), PersonalReportLines(caption, *calculation_));
@@ -756,7 +766,9 @@ bool TFormPeople::SaveAsClick() {
     return WriteTo(path);
 }
 
-bool TFormPeople::SaveClick() { return fileBound_ ? WriteTo(filePath_) : SaveAsClick(); }
+bool TFormPeople::SaveClick() {
+    return fileBound_ ? WriteTo(filePath_) : SaveAsClick();
+}
 
 void TFormPeople::OpenClick() {
     if (modified_) {
@@ -765,10 +777,8 @@ void TFormPeople::OpenClick() {
                 // Only over a person that is safely in its file.
                 if (!SaveClick()) return;
                 break;
-            case SaveChangesAnswer::Discard:
-                break;
-            case SaveChangesAnswer::Cancel:
-                return;
+            case SaveChangesAnswer::Discard: break;
+            case SaveChangesAnswer::Cancel: return;
         }
     }
     const QString path =
@@ -811,10 +821,8 @@ void TFormPeople::ClearClick() {
             case SaveChangesAnswer::Save:
                 if (!SaveClick()) return;
                 break;
-            case SaveChangesAnswer::Discard:
-                break;
-            case SaveChangesAnswer::Cancel:
-                return;
+            case SaveChangesAnswer::Discard: break;
+            case SaveChangesAnswer::Cancel: return;
         }
     }
     Reset();
@@ -823,12 +831,9 @@ void TFormPeople::ClearClick() {
 bool TFormPeople::CloseQuery() {
     if (!modified_) return true;
     switch (AskSaveChanges(this, windowTitle())) {
-        case SaveChangesAnswer::Save:
-            return SaveClick();
-        case SaveChangesAnswer::Discard:
-            return true;
-        case SaveChangesAnswer::Cancel:
-            return false;
+        case SaveChangesAnswer::Save: return SaveClick();
+        case SaveChangesAnswer::Discard: return true;
+        case SaveChangesAnswer::Cancel: return false;
     }
     return false;
 }
@@ -853,4 +858,6 @@ void TFormPeople::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TFormPeople::contextMenuEvent(QContextMenuEvent* event) { Popup->exec(event->globalPos()); }
+void TFormPeople::contextMenuEvent(QContextMenuEvent* event) {
+    Popup->exec(event->globalPos());
+}

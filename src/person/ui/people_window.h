@@ -50,13 +50,13 @@ public:
     TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* parent = nullptr);
 
     // Commands.
-    void ClearClick();           // "Очистить"
-    void OpenClick();            // "Открыть..."
-    bool SaveClick();            // "Сохранить": true when the file was written
-    bool SaveAsClick();          // "Сохранить как...": true when the file was written
-    void Raschet();              // "Расчет"
-    void SaveTextClick();        // "Сохранить как текст..."
-    void ForecastClick();        // "Прогноз на текущий год" and its link
+    void ClearClick();     // "Очистить"
+    void OpenClick();      // "Открыть..."
+    bool SaveClick();      // "Сохранить": true when the file was written
+    bool SaveAsClick();    // "Сохранить как...": true when the file was written
+    void Raschet();        // "Расчет"
+    void SaveTextClick();  // "Сохранить как текст..."
+    void ForecastClick();  // "Прогноз на текущий год" and its link
     // "Звезды рождения": a new text window on the description of one of the chart's stars.
     void ShowBirthStarText(BirthStar star);
     // Loads a person file and calculates it; false (with the message shown) when it cannot be read.
@@ -72,8 +72,8 @@ public:
     void ForgetChanges() { modified_ = false; }
 
     // State.
-    bool Modified() const { return modified_; }          // ModifiedFlag
-    bool FileBound() const { return fileBound_; }        // FileBoundFlag
+    bool Modified() const { return modified_; }    // ModifiedFlag
+    bool FileBound() const { return fileBound_; }  // FileBoundFlag
     const QString& FilePath() const { return filePath_; }
     // The person as the controls hold it now.
     Person CurrentPerson() const;
@@ -100,12 +100,12 @@ public:
     UpDownEdit* EditLetnee;
     QCheckBox* CheckBoxDolgota;
     UpDownEdit* EditDolgota;
-    QCheckBox* Sinxron;  // "Отображать в календаре"
+    QCheckBox* Sinxron;         // "Отображать в календаре"
     BirthPlaceRow* BirthPlace;  // "Место рождения..." and the place's name
 
     // Result controls.
-    QLabel* LabelNow;  // birth date-time
-    QLabel* Week;      // weekday
+    QLabel* LabelNow;       // birth date-time
+    QLabel* Week;           // weekday
     QLabel* LabelBoundary;  // the birth within minutes of a calendar boundary, hidden otherwise
     QLabel *StvolYahr, *VetvYahr, *PSYear;
     QLabel *StvolMod, *VetvMod, *PSMon;
@@ -116,7 +116,7 @@ public:
     QLabel *LabelBigJun, *LabelJun, *LabelYearStar, *LabelMonthStar, *LabelDayStar, *LabelHourStar;
     PillarLink* LabelForecast;  // "Прогноз на текущий год по звезде года рождения"
     QLabel* LabelBaZhai;
-    std::array<QLabel*, kLuckPillarCount> LuckAge{};    // by luck pillar 1..9
+    std::array<QLabel*, kLuckPillarCount> LuckAge{};  // by luck pillar 1..9
     std::array<QLabel*, kLuckPillarCount> LuckStvol{};
     std::array<QLabel*, kLuckPillarCount> LuckVetv{};
     std::array<QLabel*, kLuckPillarCount> LuckYears{};  // "1994–2003"; the running pillar's framed
@@ -124,16 +124,16 @@ public:
     QLabel* StatusLine;
 
     // Commands.
-    QAction *ActionClear, *ActionOpen, *ActionSave, *ActionSaveAs, *ActionSaveText,
-        *ActionForecast, *ActionCalculate, *ActionClose;
+    QAction *ActionClear, *ActionOpen, *ActionSave, *ActionSaveAs, *ActionSaveText, *ActionForecast,
+        *ActionCalculate, *ActionClose;
     QAction* PopupForecast;
-    QMenu* MenuBirthStars;  // "Звезды рождения"
+    QMenu* MenuBirthStars;                       // "Звезды рождения"
     std::array<QAction*, 6> ActionBirthStars{};  // by BirthStar: great cycle … hour
     QAction* ActionStarCombinations;             // "Комбинации звезд"
     QMenu* Popup;
-    // Menu "Карта": "Копировать" (the chart as text), "Сохранить изображение...", "Экспорт в PDF...";
-    // menu "Отчет": the text report printed, previewed, as PDF, and "Отчет в PDF..." (chart,
-    // report and the forecast for the year in one document).
+    // Menu "Карта": "Копировать" (the chart as text), "Сохранить изображение...", "Экспорт в
+    // PDF..."; menu "Отчет": the text report printed, previewed, as PDF, and "Отчет в PDF..."
+    // (chart, report and the forecast for the year in one document).
     QAction* ActionCopy = nullptr;
     PictureActions ChartExport{};
     PrintActions ReportPrint{};

@@ -16,7 +16,9 @@
 
 namespace {
 
-QString Caption(const char* s) { return QString::fromUtf8(s); }
+QString Caption(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
@@ -41,8 +43,8 @@ void TFormPeople::BuildOutputCommands() {
     connect(ActionClientReport, &QAction::triggered, this, &TFormPeople::ClientReportClick);
     ReportPrint = AddPrintActions(*this, *report, nullptr, [this] {
         if (!calculation_) return PrintDocument{PageHeader(), {}, nullptr};
-        return PersonReportDocument(
-            PersonalReportLines(windowTitle().toStdString(), *calculation_), PageHeader());
+        return PersonReportDocument(PersonalReportLines(windowTitle().toStdString(), *calculation_),
+                                    PageHeader());
     });
     report->addAction(ActionClientReport);
     Popup->insertAction(Popup->actions().value(Popup->actions().size() - 2), ActionCopy);
@@ -68,8 +70,8 @@ void TFormPeople::MarkCurrentLuckPillar() {
         LuckYears[i]->setStyleSheet(running ? QStringLiteral("QLabel { background: #fff0b0; "
                                                              "border: 1px solid #b07000; }")
                                             : QString());
-        LuckYears[i]->setToolTip(running ? Caption("Текущий столп удачи (%1 год)").arg(CalendarYear())
-                                         : QString());
+        LuckYears[i]->setToolTip(
+            running ? Caption("Текущий столп удачи (%1 год)").arg(CalendarYear()) : QString());
         QFont font = LuckAge[i]->font();
         font.setBold(running);
         LuckAge[i]->setFont(font);
@@ -89,7 +91,8 @@ void TFormPeople::ClientReportClick() {
     QString error;
     const PrintDocument document = PersonClientDocument(
         *calculation_, PersonalReportLines(windowTitle().toStdString(), *calculation_),
-        ForecastYearOf(CalendarYear(), settings), PageHeader(), WidgetPicture(*resultsArea_), error);
+        ForecastYearOf(CalendarYear(), settings), PageHeader(), WidgetPicture(*resultsArea_),
+        error);
     if (!error.isEmpty()) {
         ShowErrorBox(this, error);
         return;

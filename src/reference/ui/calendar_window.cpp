@@ -7,9 +7,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "calendar/calendar_captions.h"
 #include "widgets/background_fill.h"
 #include "widgets/pillar_glyphs.h"
-#include "calendar/calendar_captions.h"
 
 namespace {
 
@@ -33,7 +33,9 @@ QFrame* Rule(QWidget* parent) {
     return rule;
 }
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 

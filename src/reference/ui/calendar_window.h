@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "widgets/pillar_link.h"
-#include "widgets/tool_window.h"
 #include "calendar/moment_calendar.h"
 #include "calendar/vocabulary.h"
+#include "widgets/pillar_link.h"
+#include "widgets/tool_window.h"
 
 class PillarGlyphs;
 

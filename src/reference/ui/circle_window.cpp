@@ -3,11 +3,11 @@
 #include <QFontMetrics>
 #include <QPixmap>
 
+#include "astro/local_time.h"
+#include "calendar/moment_format.h"
 #include "widgets/background_fill.h"
 #include "widgets/data_picture.h"
 #include "widgets/direction_drawing.h"
-#include "astro/local_time.h"
-#include "calendar/moment_format.h"
 
 namespace {
 
@@ -16,10 +16,9 @@ constexpr QPoint kPictureAt(68, 24);
 // Label places (left, top) of the term dates, term 0 (spring equinox) at the left, then clockwise:
 // term 6 at the top, 12 at the right, 18 at the bottom.
 constexpr std::array<QPoint, 24> kTermDatePlaces{{
-    {50, 230},  {56, 175},  {77, 122},  {109, 77},  {153, 42},  {209, 16},
-    {269, 7},   {340, 16},  {395, 42},  {438, 77},  {470, 122}, {494, 175},
-    {499, 230}, {493, 285}, {471, 337}, {439, 384}, {391, 423}, {336, 447},
-    {268, 455}, {211, 447}, {160, 423}, {109, 384}, {76, 337},  {56, 285},
+    {50, 230},  {56, 175},  {77, 122},  {109, 77},  {153, 42},  {209, 16},  {269, 7},   {340, 16},
+    {395, 42},  {438, 77},  {470, 122}, {494, 175}, {499, 230}, {493, 285}, {471, 337}, {439, 384},
+    {391, 423}, {336, 447}, {268, 455}, {211, 447}, {160, 423}, {109, 384}, {76, 337},  {56, 285},
 }};
 
 }  // namespace
@@ -62,7 +61,9 @@ TFormCircle::TFormCircle(QWidget* parent)
     OfferPictureExport();
 }
 
-void TFormCircle::OverlayChanged() { OverlayImage->setPixmap(QPixmap::fromImage(overlay_)); }
+void TFormCircle::OverlayChanged() {
+    OverlayImage->setPixmap(QPixmap::fromImage(overlay_));
+}
 
 void TFormCircle::ShowTermDates(const YearTermTable& table, int summerHours) {
     const double shift = LetneeVremja(summerHours);

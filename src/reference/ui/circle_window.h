@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <array>
 
-#include "widgets/tool_window.h"
 #include "astro/solar_terms.h"
+#include "widgets/tool_window.h"
 
 class TFormCircle : public TToolWindow {
     Q_OBJECT
@@ -28,9 +28,9 @@ public:
     bool PictureLoaded() const { return pictureError_.isEmpty(); }
     const QString& PictureError() const { return pictureError_; }
 
-    QLabel* Picture;                   // the circle, at (68, 24)
-    QLabel* OverlayImage;              // the Sun's radius, same place and size
-    std::array<QLabel*, 24> TermDates; // Label1..Label24
+    QLabel* Picture;                    // the circle, at (68, 24)
+    QLabel* OverlayImage;               // the Sun's radius, same place and size
+    std::array<QLabel*, 24> TermDates;  // Label1..Label24
 
 private:
     QImage overlay_;

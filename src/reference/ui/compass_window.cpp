@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "widgets/direction_drawing.h"
 #include "reference/compass_facing.h"
+#include "widgets/direction_drawing.h"
 
 namespace {
 

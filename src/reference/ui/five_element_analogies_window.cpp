@@ -66,10 +66,11 @@ TFormTable6::TFormTable6(QWidget* parent)
     body.wrap = true;
     for (int r = 0; r < kAnalogyRows; ++r)
         for (int c = 0; c < kAnalogyColumns; ++c)
-            Grid->AddText(r + 1, c,
-                          QString::fromUtf8(AnalogyTable[static_cast<std::size_t>(r)]
-                                                        [static_cast<std::size_t>(c)]),
-                          body);
+            Grid->AddText(
+                r + 1, c,
+                QString::fromUtf8(
+                    AnalogyTable[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]),
+                body);
     FitColumns(*Grid, kAnalogyRows + 1, kAnalogyColumns);
     ScrolledContent(Grid, Qt::AlignLeft | Qt::AlignTop);
     // A wider face than the design's still shows every column without a scroll bar.

@@ -8,18 +8,22 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "widgets/error_box.h"
-#include "widgets/program_folder.h"
 #include "calendar/moment_format.h"
 #include "reference/notes_file.h"
+#include "widgets/error_box.h"
+#include "widgets/program_folder.h"
 
 namespace {
 
-QString NotesPath() { return UserFilePath(QStringLiteral("\\other\\notes.txt")); }
+QString NotesPath() {
+    return UserFilePath(QStringLiteral("\\other\\notes.txt"));
+}
 
 }  // namespace
 
-QString NoteKeyOf(Moment m) { return FormatLongDate(m, QLocale()); }
+QString NoteKeyOf(Moment m) {
+    return FormatLongDate(m, QLocale());
+}
 
 TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
     : ReferenceWindow(QString(), parent), currentMoment_(std::move(currentMoment)) {
@@ -114,7 +118,8 @@ void TFormNote::RefuseOutsideCodePage() {
         RichEdit->setTextCursor(c);
     }
     ShowHint(QString::fromUtf8("Блокнот хранит только кириллицу и латиницу (Windows-1251); "
-                               "не принято: ") + refused);
+                               "не принято: ") +
+             refused);
 }
 
 void TFormNote::ShowHint(const QString& hint) {

@@ -41,7 +41,7 @@ public:
     void DiscardUnsaved();
 
     QTextEdit* RichEdit;
-    QLabel* HintLine;        // refused characters, a failed save
+    QLabel* HintLine;            // refused characters, a failed save
     QPushButton* DiscardButton;  // "Отказаться", while a note could not be saved
 
 protected:

@@ -1,7 +1,7 @@
 #include "reference/ui/organs_meridians_window.h"
 
-#include "reference/ui/stem_branch_grid_widget.h"
 #include "reference/stem_branch_reference.h"
+#include "reference/ui/stem_branch_grid_widget.h"
 
 namespace {
 

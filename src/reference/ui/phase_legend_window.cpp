@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "widgets/background_fill.h"
 #include "reference/phase_legend.h"
+#include "widgets/background_fill.h"
 
 TFormLegenda::TFormLegenda(QWidget* parent)
     : ReferenceWindow(QString::fromUtf8("Легенда фаз"), parent) {

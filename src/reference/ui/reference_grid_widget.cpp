@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr int kRule = 1;           // the grey rules and the border, pixels
-constexpr int kCellPadding = 4;    // text inside a cell, left and right
+constexpr int kRule = 1;         // the grey rules and the border, pixels
+constexpr int kCellPadding = 4;  // text inside a cell, left and right
 const QColor kRuleColour(160, 160, 160);
 
 }  // namespace
@@ -72,9 +72,9 @@ QLabel* TReferenceGrid::Cell(int row, int column) const {
 
 void TReferenceGrid::AddGlyphColumn(const QPixmap& column, int count) {
     for (int row = 0; row < count; ++row) {
-        const QPixmap glyph = column.isNull()
-            ? QPixmap()
-            : column.copy(0, row * kGlyphRowHeight, column.width(), kGlyphRowHeight);
+        const QPixmap glyph = column.isNull() ? QPixmap()
+                                              : column.copy(0, row * kGlyphRowHeight,
+                                                            column.width(), kGlyphRowHeight);
         QLabel* cell = AddPicture(row, 0, glyph);
         cell->setMinimumWidth(kGlyphRowHeight);
     }

@@ -8,8 +8,7 @@
 #include "widgets/data_picture.h"
 #include "widgets/error_box.h"
 
-ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent)
-    : TToolWindow(parent) {
+ReferenceWindow::ReferenceWindow(const QString& caption, QWidget* parent) : TToolWindow(parent) {
     setWindowTitle(caption);
     setAutoFillBackground(true);
     QPalette white = palette();

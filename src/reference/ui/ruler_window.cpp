@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include "widgets/background_fill.h"
 #include "reference/geomantic_ruler.h"
+#include "widgets/background_fill.h"
 
 namespace {
 

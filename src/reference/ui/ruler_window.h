@@ -22,7 +22,7 @@ public:
     QToolButton* UpDownMore;  // right half
     QLabel* LabelUnit;        // "мм"
     QLabel* LabelVerdict;
-    QLabel* Ruler;            // "\bmp\line.bmp", one pixel per millimetre
+    QLabel* Ruler;  // "\bmp\line.bmp", one pixel per millimetre
     QFrame* Marker;
 
 protected:

@@ -6,11 +6,11 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "astro/moment.h"
+#include "reference/ui/calendar_window.h"
 #include "widgets/background_fill.h"
 #include "widgets/clock.h"
 #include "widgets/page_viewer.h"
-#include "astro/moment.h"
-#include "reference/ui/calendar_window.h"
 
 namespace {
 
@@ -97,7 +97,9 @@ void TFormSeasoneList::LabelSeasone(int year) {
             SeasonTermDateText(table, k, summer, QLocale()));
 }
 
-void TFormSeasoneList::LabelChange(Moment current) { LabelSeasone(YearOfMoment(current)); }
+void TFormSeasoneList::LabelChange(Moment current) {
+    LabelSeasone(YearOfMoment(current));
+}
 
 void TFormSeasoneList::showEvent(QShowEvent* event) {
     ReferenceWindow::showEvent(event);

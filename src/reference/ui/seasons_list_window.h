@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "astro/solar_terms.h"
-#include "reference/ui/reference_window.h"
 #include "reference/season_list.h"
+#include "reference/ui/reference_window.h"
 
 class PillarLink;
 class QFrame;

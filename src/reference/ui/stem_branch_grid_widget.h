@@ -21,6 +21,6 @@ public:
                     const std::vector<Row>& stems, const std::vector<Row>& branches,
                     QWidget* parent = nullptr);
 
-    TReferenceGrid* Stems;     // glyph in column 0, text in column 1
+    TReferenceGrid* Stems;  // glyph in column 0, text in column 1
     TReferenceGrid* Branches;
 };

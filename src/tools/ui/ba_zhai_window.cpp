@@ -6,11 +6,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "tools/ui/gua_smol_widget.h"
+#include "tools/ui/trigram_selector_widget.h"
 #include "widgets/data_picture.h"
 #include "widgets/error_box.h"
 #include "widgets/page_viewer.h"
-#include "tools/ui/gua_smol_widget.h"
-#include "tools/ui/trigram_selector_widget.h"
 
 namespace {
 
@@ -70,7 +70,9 @@ void TFormBCShema::SelectItem(int index) {
     ComboBoxEx2Change();
 }
 
-void TFormBCShema::SelectPalace(int palace) { SelectItem(TrigramItemIndexOfPalace(palace)); }
+void TFormBCShema::SelectPalace(int palace) {
+    SelectItem(TrigramItemIndexOfPalace(palace));
+}
 
 void TFormBCShema::ComboBoxEx2Change() {
     const TrigramItem& item = ComboBoxEx2->Item();

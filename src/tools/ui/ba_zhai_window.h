@@ -3,8 +3,8 @@
 // diagram of its eight sectors with the trigram at the centre, and the house and trigram pages.
 #include <QString>
 
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class QLabel;
 class QToolButton;

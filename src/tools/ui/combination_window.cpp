@@ -1,13 +1,13 @@
 #include "tools/ui/combination_window.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/page_viewer.h"
 
@@ -37,7 +37,8 @@ TFormCombo::TFormCombo(QWidget* parent) : TToolWindow(parent) {
 
     auto* kindBox = new QGroupBox(QString::fromUtf8("Характер комбинаций: "), this);
     auto* kinds = new QHBoxLayout(kindBox);
-    Cycles = new QRadioButton(QString::fromUtf8(CombinationKindCaption(CombinationKind::Cycles)), kindBox);
+    Cycles = new QRadioButton(QString::fromUtf8(CombinationKindCaption(CombinationKind::Cycles)),
+                              kindBox);
     FlyingStars = new QRadioButton(
         QString::fromUtf8(CombinationKindCaption(CombinationKind::FlyingStars)), kindBox);
     Cycles->setChecked(true);
@@ -58,8 +59,12 @@ TFormCombo::TFormCombo(QWidget* parent) : TToolWindow(parent) {
     connect(DescriptionButton, &QPushButton::clicked, this, &TFormCombo::OpenDescription);
 }
 
-int TFormCombo::Host() const { return std::max(0, HostStars->checkedId()); }
-int TFormCombo::Guest() const { return std::max(0, GuestStars->checkedId()); }
+int TFormCombo::Host() const {
+    return std::max(0, HostStars->checkedId());
+}
+int TFormCombo::Guest() const {
+    return std::max(0, GuestStars->checkedId());
+}
 
 CombinationKind TFormCombo::Kind() const {
     return FlyingStars->isChecked() ? CombinationKind::FlyingStars : CombinationKind::Cycles;

@@ -2,8 +2,8 @@
 // "Комбинации звезд": the description of a host star with a guest star, in the sense of the
 // cycles or of the flying stars.
 #include "tools/combination_pages.h"
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class QButtonGroup;
 class QPushButton;
@@ -25,8 +25,8 @@ public:
     int Guest() const;
     CombinationKind Kind() const;
 
-    QButtonGroup* HostStars;   // "Звезда хозяин:"
-    QButtonGroup* GuestStars;  // "Звезда гость:"
+    QButtonGroup* HostStars;    // "Звезда хозяин:"
+    QButtonGroup* GuestStars;   // "Звезда гость:"
     QRadioButton* Cycles;       // "Циклы"
     QRadioButton* FlyingStars;  // "Летящие звезды"
     QPushButton* DescriptionButton;

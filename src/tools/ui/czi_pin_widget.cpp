@@ -5,7 +5,9 @@
 
 #include "tools/czi_pin_geometry.h"
 
-TCziPin::TCziPin(QWidget* parent) : QWidget(parent) { resize(sizeHint()); }
+TCziPin::TCziPin(QWidget* parent) : QWidget(parent) {
+    resize(sizeHint());
+}
 
 void TCziPin::SetCPScrol(TCziPinParam position) {
     position_ = position;

@@ -6,8 +6,8 @@
 #include <QString>
 #include <string>
 
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class QTextEdit;
 

@@ -28,8 +28,8 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
-#include "text/whole_file.h"
 #include "text/ini_file.h"
+#include "text/whole_file.h"
 #include "tools/day_selection_export.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
@@ -39,17 +39,25 @@ namespace {
 
 // Days read between two events: small enough that the window keeps answering.
 constexpr int kDaysPerStep = 60;
-constexpr int kDateRole = Qt::UserRole;       // the cell's or row's day count (double)
+constexpr int kDateRole = Qt::UserRole;           // the cell's or row's day count (double)
 constexpr int kSmallTextRole = Qt::UserRole + 1;  // officer and mansion under the day number
 constexpr int kSortRole = Qt::UserRole + 2;
 const QColor kChosenColour(190, 230, 180);
 const QColor kOtherMonthText(160, 160, 160);
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QDate DateOf(Moment x) { return DateTimeOfMoment(x).date(); }
-Moment MomentOf(const QDate& d) { return EncodeMoment(d.year(), d.month(), d.day()); }
+QDate DateOf(Moment x) {
+    return DateTimeOfMoment(x).date();
+}
+Moment MomentOf(const QDate& d) {
+    return EncodeMoment(d.year(), d.month(), d.day());
+}
 
 // "Кай" of "Кай. Раскрытие (11)".
 QString OfficerShortName(int officer) {
@@ -70,7 +78,8 @@ public:
         QStyledItemDelegate::paint(painter, o, index);
         painter->save();
         const QVariant colour = index.data(Qt::ForegroundRole);
-        painter->setPen(colour.isValid() ? colour.value<QBrush>().color() : o.palette.color(QPalette::Text));
+        painter->setPen(colour.isValid() ? colour.value<QBrush>().color()
+                                         : o.palette.color(QPalette::Text));
         const QRect r = o.rect.adjusted(3, 1, -3, -1);
         QFont bold = o.font;
         bold.setBold(true);
@@ -88,7 +97,9 @@ public:
 // A list cell sorted by its number, not its text.
 class SortedItem : public QTableWidgetItem {
 public:
-    SortedItem(const QString& text, double key) : QTableWidgetItem(text) { setData(kSortRole, key); }
+    SortedItem(const QString& text, double key) : QTableWidgetItem(text) {
+        setData(kSortRole, key);
+    }
     bool operator<(const QTableWidgetItem& other) const override {
         return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
     }
@@ -149,7 +160,8 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
         edit->setCalendarPopup(true);
         edit->setDateRange(QDate(1900, 1, 1), QDate(9000, 1, 1));
     }
-    const QDate today = DateOf(host_.currentMoment ? host_.currentMoment() : MomentOf(QDate(2024, 1, 1)));
+    const QDate today =
+        DateOf(host_.currentMoment ? host_.currentMoment() : MomentOf(QDate(2024, 1, 1)));
     FromDate->setDate(today);
     ToDate->setDate(today.addMonths(3));
     DayTime = new QTimeEdit(QTime(12, 0), range);
@@ -274,8 +286,8 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     Results->addTab(monthPage, U("Месяцы"));
 
     List = new QTableWidget(0, 8, Results);
-    List->setHorizontalHeaderLabels({U("Дата"), U("День"), U("Цзянь"), U("Созвездие"),
-                                     U("Звезда"), U("Луна"), U("Сезон"), U("Причины")});
+    List->setHorizontalHeaderLabels({U("Дата"), U("День"), U("Цзянь"), U("Созвездие"), U("Звезда"),
+                                     U("Луна"), U("Сезон"), U("Причины")});
     List->verticalHeader()->hide();
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -297,7 +309,8 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
         if (index >= 0) ShowMonth(MonthList->itemData(index).toDouble());
     });
     connect(previous, &QToolButton::clicked, this, [this] {
-        if (MonthList->currentIndex() > 0) MonthList->setCurrentIndex(MonthList->currentIndex() - 1);
+        if (MonthList->currentIndex() > 0)
+            MonthList->setCurrentIndex(MonthList->currentIndex() - 1);
     });
     connect(next, &QToolButton::clicked, this, [this] {
         if (MonthList->currentIndex() + 1 < MonthList->count())
@@ -366,7 +379,9 @@ void TFormDaySelection::RunSearchToEnd() {
     while (Searching()) SearchStep();
 }
 
-bool TFormDaySelection::Searching() const { return search_ && stepTimer_->isActive(); }
+bool TFormDaySelection::Searching() const {
+    return search_ && stepTimer_->isActive();
+}
 
 void TFormDaySelection::SearchStep() {
     if (!search_) {
@@ -419,7 +434,8 @@ void TFormDaySelection::FillMonthList() {
     MonthList->clear();
     const QDate last = ToDate->date();
     int current = 0;
-    for (QDate d(FromDate->date().year(), FromDate->date().month(), 1); d <= last; d = d.addMonths(1)) {
+    for (QDate d(FromDate->date().year(), FromDate->date().month(), 1); d <= last;
+         d = d.addMonths(1)) {
         if (d.year() == DateOf(gridMonth_).year() && d.month() == DateOf(gridMonth_).month())
             current = MonthList->count();
         QString month = QLocale().standaloneMonthName(d.month());
@@ -468,15 +484,17 @@ void TFormDaySelection::FillList() {
         auto* date = new SortedItem(FormatShortDate(f.date, QLocale()), f.date);
         date->setData(kDateRole, f.date);
         List->setItem(row, 0, date);
-        List->setItem(row, 1, new SortedItem(Text(StemName(f.day.stem) + "-" + BranchName(f.day.branch)),
-                                             (f.day.stem - 1) * 12 + f.day.branch));
+        List->setItem(row, 1,
+                      new SortedItem(Text(StemName(f.day.stem) + "-" + BranchName(f.day.branch)),
+                                     (f.day.stem - 1) * 12 + f.day.branch));
         List->setItem(row, 2, new SortedItem(Text(OfficerName(f.officer)), f.officer));
         List->setItem(row, 3, new SortedItem(QString::number(f.mansion), f.mansion));
         List->setItem(row, 4, new SortedItem(QString::number(f.dayStar), f.dayStar));
-        List->setItem(row, 5, new SortedItem(QString::number(f.lunar.month) +
-                                                 (f.lunar.leap ? U(" доп.") : QString()) + U("-") +
-                                                 QString::number(f.lunar.day),
-                                             f.lunar.month * 100 + f.lunar.leap * 50 + f.lunar.day));
+        List->setItem(row, 5,
+                      new SortedItem(QString::number(f.lunar.month) +
+                                         (f.lunar.leap ? U(" доп.") : QString()) + U("-") +
+                                         QString::number(f.lunar.day),
+                                     f.lunar.month * 100 + f.lunar.leap * 50 + f.lunar.day));
         List->setItem(row, 6, new QTableWidgetItem(Text(f.term)));
         QStringList reasons;
         for (const std::string& line : DayReasons(f, search_->Criteria())) reasons << Text(line);
@@ -503,7 +521,8 @@ void TFormDaySelection::LoadPerson(int person, const QString& path) {
         return;
     }
     PersonRow& row = Persons[person];
-    row.name->setText(branches->name.empty() ? QFileInfo(path).completeBaseName() : Text(branches->name));
+    row.name->setText(branches->name.empty() ? QFileInfo(path).completeBaseName()
+                                             : Text(branches->name));
     row.name->setToolTip(path);
     row.year->setCurrentIndex(IsValidBranch(branches->year) ? branches->year : 0);
     row.day->setCurrentIndex(IsValidBranch(branches->day) ? branches->day : 0);

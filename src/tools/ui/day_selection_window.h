@@ -28,8 +28,8 @@ class QTreeWidget;
 // What the window needs from the program, given by the shell.
 struct DaySelectionHost {
     std::function<TimeSettings()> timeSettings;  // the main window's zone settings
-    std::function<Moment()> currentMoment;       // the main window's moment (the range starts there)
-    std::function<void(Moment)> showMoment;      // moves the main window (and its followers)
+    std::function<Moment()> currentMoment;   // the main window's moment (the range starts there)
+    std::function<void(Moment)> showMoment;  // moves the main window (and its followers)
     // Reads a person file into its year and day branches; std::nullopt with `error` set when it
     // cannot be read.
     std::function<std::optional<PersonBranches>(const QString& path, QString& error)> readPerson;
@@ -64,7 +64,7 @@ public:
     QDateEdit* FromDate;
     QDateEdit* ToDate;
     QTimeEdit* DayTime;
-    QTreeWidget* Officers;   // columns: name, "только", "кроме"
+    QTreeWidget* Officers;  // columns: name, "только", "кроме"
     QTreeWidget* Mansions;
     QTreeWidget* DayStars;   // "только"
     QTreeWidget* LunarDays;  // "только"

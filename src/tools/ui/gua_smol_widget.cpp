@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/error_box.h"
 #include "tools/trigram_drawing.h"
+#include "widgets/error_box.h"
 
 namespace {
 
@@ -16,9 +16,13 @@ void PaintTrigram(QPainter& painter, int no) {
 
 }  // namespace
 
-TGuaSmol::TGuaSmol(QWidget* parent) : QWidget(parent) { resize(sizeHint()); }
+TGuaSmol::TGuaSmol(QWidget* parent) : QWidget(parent) {
+    resize(sizeHint());
+}
 
-QSize TGuaSmol::sizeHint() const { return QSize(kTrigramWidth, kTrigramHeight); }
+QSize TGuaSmol::sizeHint() const {
+    return QSize(kTrigramWidth, kTrigramHeight);
+}
 
 bool TGuaSmol::SetNo(int no) {
     const auto refusal = number_.set(no);

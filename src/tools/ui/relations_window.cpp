@@ -5,38 +5,41 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "widgets/pillar_glyphs.h"
-#include "widgets/pillar_link.h"
 #include "tools/branch_relations.h"
-#include "tools/ui/czi_pin_widget.h"
 #include "tools/na_yin.h"
 #include "tools/pillar_selector_captions.h"
+#include "tools/ui/czi_pin_widget.h"
+#include "widgets/pillar_glyphs.h"
+#include "widgets/pillar_link.h"
 
 namespace {
 
 constexpr char kBranchHint[] = "Двухчасовки";
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QComboBox* BranchSelector(const PillarGlyphs& glyphs, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    for (Branch b = 1; b <= 12; ++b) box->addItem(QIcon(glyphs.Vetv(b)), Text(BranchSelectorCaption(b)));
+    for (Branch b = 1; b <= 12; ++b)
+        box->addItem(QIcon(glyphs.Vetv(b)), Text(BranchSelectorCaption(b)));
     box->setToolTip(QString::fromUtf8(kBranchHint));
     return box;
 }
 
 }  // namespace
 
-TFormCzPin::TFormCzPin(const PillarGlyphs& glyphs, QWidget* parent)
-    : TToolWindow(parent) {
+TFormCzPin::TFormCzPin(const PillarGlyphs& glyphs, QWidget* parent) : TToolWindow(parent) {
     setWindowTitle(QString::fromUtf8("Стволы и ветви"));
 
     auto* stems = new QGroupBox(QString::fromUtf8("Стволы и ветви"), this);
     auto* upper = new QFormLayout(stems);
     Svtol = new QComboBox(stems);
     Svtol->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    for (Stem s = 1; s <= 10; ++s) Svtol->addItem(QIcon(glyphs.Stvol(s)), Text(StemSelectorCaption(s)));
+    for (Stem s = 1; s <= 10; ++s)
+        Svtol->addItem(QIcon(glyphs.Stvol(s)), Text(StemSelectorCaption(s)));
     Vetv1 = BranchSelector(glyphs, stems);
     upper->addRow(QString::fromUtf8("Ствол:"), Svtol);
     upper->addRow(QString::fromUtf8("Ветвь:"), Vetv1);
@@ -96,9 +99,13 @@ void TFormCzPin::SelectPillar(Pillar pillar) {
     SvtolChange();
 }
 
-void TFormCzPin::SvtolChange() { StvolVetv(); }
+void TFormCzPin::SvtolChange() {
+    StvolVetv();
+}
 
-void TFormCzPin::Vetv2Change() { VetvVetv(); }
+void TFormCzPin::Vetv2Change() {
+    VetvVetv();
+}
 
 void TFormCzPin::StvolVetv() {
     const Stem stem = Svtol->currentIndex() + 1;

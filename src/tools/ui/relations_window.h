@@ -5,8 +5,8 @@
 #include <QLabel>
 
 #include "calendar/vocabulary.h"
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class PillarGlyphs;
 class PillarLink;
@@ -36,10 +36,10 @@ public:
     QComboBox* Vetv3;  // "Дополнительная ветвь:"
     TCziPin* CziPinYear;
     QLabel* StageName;
-    QLabel* NaYin;          // after "Най инь:"
-    PillarLink* OfficerLink;   // after "Цзянь:", a link to the officer's page
-    QLabel* Harmony;        // after "Сочетаемость ветвей:"
-    QLabel* Relations;      // after "Отношения:": every relation of the pair (clash, harm, ...)
+    QLabel* NaYin;            // after "Най инь:"
+    PillarLink* OfficerLink;  // after "Цзянь:", a link to the officer's page
+    QLabel* Harmony;          // after "Сочетаемость ветвей:"
+    QLabel* Relations;  // after "Отношения:": every relation of the pair (clash, harm, ...)
 
 signals:
     // The officer link was clicked: the good-day window shows that officer's page.

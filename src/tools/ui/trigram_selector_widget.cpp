@@ -9,7 +9,8 @@ constexpr QSize kGlyphSize(20, 16);
 TrigramSelector::TrigramSelector(QWidget* parent) : QComboBox(parent) {
     setIconSize(kGlyphSize);
     for (const TrigramItem& item : TrigramItems)
-        addItem(QIcon(TGuaSmol::Picture(item.trigram, kGlyphSize)), QString::fromUtf8(item.caption));
+        addItem(QIcon(TGuaSmol::Picture(item.trigram, kGlyphSize)),
+                QString::fromUtf8(item.caption));
 }
 
 void TrigramSelector::Recaption() {

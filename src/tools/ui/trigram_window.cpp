@@ -5,9 +5,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "widgets/page_viewer.h"
 #include "tools/ui/gua_smol_widget.h"
 #include "tools/ui/trigram_selector_widget.h"
+#include "widgets/page_viewer.h"
 
 namespace {
 constexpr char kTrigramHint[] = "Описание гуа";
@@ -50,7 +50,9 @@ void TFormGua::SelectTrigram(int no) {
     ComboBoxEx1Change();
 }
 
-void TFormGua::ComboBoxEx1Change() { GuaSmol->SetNo(ComboBoxEx1->Item().trigram); }
+void TFormGua::ComboBoxEx1Change() {
+    GuaSmol->SetNo(ComboBoxEx1->Item().trigram);
+}
 
 void TFormGua::OpenTrigramPage() {
     OpenPageViewer(QString::fromStdString(TrigramPagePath(GuaSmol->No())), ViewerParent());

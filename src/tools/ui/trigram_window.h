@@ -1,7 +1,7 @@
 #pragma once
 // "Знаки гуа": pick one of the eight trigrams, see it drawn, open its description.
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class QToolButton;
 class TGuaSmol;

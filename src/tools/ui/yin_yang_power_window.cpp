@@ -11,10 +11,11 @@ QFrame* ColourSquare(Element element, QWidget* parent) {
     const Rgb c = ElementSquareColour(element);
     auto* square = new QFrame(parent);
     square->setFixedSize(10, 10);
-    square->setStyleSheet(QStringLiteral("background-color: rgb(%1, %2, %3); border: 1px solid black;")
-                              .arg(c.red)
-                              .arg(c.green)
-                              .arg(c.blue));
+    square->setStyleSheet(
+        QStringLiteral("background-color: rgb(%1, %2, %3); border: 1px solid black;")
+            .arg(c.red)
+            .arg(c.green)
+            .arg(c.blue));
     return square;
 }
 

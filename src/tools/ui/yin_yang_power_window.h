@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <array>
 
-#include "widgets/tool_window.h"
 #include "tools/ui/description_button_widget.h"
+#include "widgets/tool_window.h"
 
 class TFormPower : public TToolWindow {
     Q_OBJECT

@@ -38,7 +38,9 @@ QString PdfText(const QString& pdf, int first, int last) {
         .simplified();
 }
 
-int CountLines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+int CountLines(const std::string& s) {
+    return static_cast<int>(std::count(s.begin(), s.end(), '\n'));
+}
 
 class CliTableFiles : public ::testing::Test {
 protected:
@@ -49,7 +51,9 @@ protected:
         unsetenv("QT_QPA_PLATFORM");
         ASSERT_TRUE(dir_.isValid());
     }
-    std::string Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)).toStdString(); }
+    std::string Path(const char* name) const {
+        return dir_.filePath(QString::fromUtf8(name)).toStdString();
+    }
     QTemporaryDir dir_;
 };
 
@@ -114,7 +118,8 @@ TEST_F(CliTableFiles, AFileThatCannotBeWrittenIsOneLineAndNothingOnDisk) {
 TEST_F(CliTableFiles, TextOutputsNeverStartTheWindowSystem) {
     // A platform that does not exist stops any program that starts the window system.
     setenv("QT_QPA_PLATFORM", "no-such-platform", 1);
-    for (const std::string& extra : {std::string(), std::string(" --json"), std::string(" --report")}) {
+    for (const std::string& extra :
+         {std::string(), std::string(" --json"), std::string(" --report")}) {
         const CliRun run = RunCli(kTable + extra);
         EXPECT_EQ(run.exitCode, 0) << extra << ": " << run.err;
         EXPECT_EQ(run.err, "");

@@ -1,40 +1,42 @@
 #include "geomancy/ui/geomantic_table_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
+#include "astro/moment.h"
+#include "calendar/moment_calendar.h"
+#include "geomancy/raschet.h"
+#include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/table_chart_widget.h"
+#include "text/cp1251.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
 #include "widgets/shell_test_environment.h"
-#include "astro/moment.h"
-#include "calendar/moment_calendar.h"
-#include "geomancy/ui/azimuth_box_widget.h"
-#include "geomancy/raschet.h"
-#include "geomancy/ui/table_chart_widget.h"
 #include "widgets/text_viewer_window.h"
-#include "text/cp1251.h"
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 class TableWindowTest : public ShellTest {
 protected:
@@ -177,7 +179,8 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     // Nothing to interpret and no chart before the first computation.
     EXPECT_FALSE(w->InterpretAction->isEnabled());
     EXPECT_FALSE(w->Presentation().Shown());
-    for (PalaceIndex p = 0; p < kPalaceCount; ++p) EXPECT_TRUE(w->Chart->PalaceButton(p)->isHidden());
+    for (PalaceIndex p = 0; p < kPalaceCount; ++p)
+        EXPECT_TRUE(w->Chart->PalaceButton(p)->isHidden());
     // Commands whose windows are not connected stay disabled.
     EXPECT_FALSE(w->CompassAction->isEnabled());
     EXPECT_FALSE(w->BaZhaiFacingAction->isEnabled());
@@ -194,10 +197,11 @@ TEST_F(TableWindowTest, TheAzimuthBoxSelectsBothMountains) {
         const char* sitting;
     };
     const Row rows[] = {
-        {"7", "7", "Цзы", "У"},       {"8", "8", "Гуй", "Дин"},     {"352", "352", "Жэнь", "Бин"},
-        {"353", "353", "Цзы", "У"},   {"360", "360", "Цзы", "У"},   {"247", "247", "Шэнь", "Инь"},
-        {"248", "248", "Гэн", "Цзя"}, {"187,5", "187,5", "Дин", "Гуй"}, {"95", "95", "Мао", "Ю"},
-        {"180", "180", "У", "Цзы"},
+        {"7", "7", "Цзы", "У"},        {"8", "8", "Гуй", "Дин"},
+        {"352", "352", "Жэнь", "Бин"}, {"353", "353", "Цзы", "У"},
+        {"360", "360", "Цзы", "У"},    {"247", "247", "Шэнь", "Инь"},
+        {"248", "248", "Гэн", "Цзя"},  {"187,5", "187,5", "Дин", "Гуй"},
+        {"95", "95", "Мао", "Ю"},      {"180", "180", "У", "Цзы"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
@@ -247,9 +251,11 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
     EXPECT_TRUE(w->StatusLine->text().endsWith(U(" | до границы гор У и Дин 0°")));
     // Beside the chart: its period, that it is a replacement, and its remark.
     const QString facts = w->ChartFacts->text();
-    EXPECT_TRUE(facts.contains(U("Период таблицы: %1").arg(w->Table().tablePeriod))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(U("Период таблицы: %1").arg(w->Table().tablePeriod)))
+        << facts.toStdString();
     EXPECT_TRUE(facts.contains(U("Таблица: замещения")));
-    EXPECT_TRUE(facts.contains(U("Примечание: ") + QString::fromStdString(w->Table().chartComment)));
+    EXPECT_TRUE(
+        facts.contains(U("Примечание: ") + QString::fromStdString(w->Table().chartComment)));
     Type(*w, "180");
     EXPECT_FALSE(w->StatusLine->text().contains(U("границы")));
     // A tenth steps to the next whole degree.
@@ -324,9 +330,11 @@ TEST_F(TableWindowTest, TheComputationShowsTheChartAndEnablesInterpretation) {
     EXPECT_EQ(t.currentPeriod, 9);
     EXPECT_EQ(t.yearStar, moment_.yearStar);
     EXPECT_TRUE(w->Presentation().Shown());
-    EXPECT_EQ(w->StatusLine->text(),
-              U("Азимут: 95 | Дата строительства или переезда: 01.06.2005 | Расчет на: 21.06.2024"));
-    for (PalaceIndex p = 0; p < kPalaceCount; ++p) EXPECT_FALSE(w->Chart->PalaceButton(p)->isHidden());
+    EXPECT_EQ(
+        w->StatusLine->text(),
+        U("Азимут: 95 | Дата строительства или переезда: 01.06.2005 | Расчет на: 21.06.2024"));
+    for (PalaceIndex p = 0; p < kPalaceCount; ++p)
+        EXPECT_FALSE(w->Chart->PalaceButton(p)->isHidden());
     EXPECT_EQ(compass, std::vector<int>({95}));
 
     // The chart is not recomputed when the inputs change, only by the command.
@@ -453,8 +461,10 @@ TEST_F(TableWindowTest, ABadFileIsReportedAndChangesNothing) {
         const char* message;
     };
     const Row rows[] = {
-        {"az.gvt", "[Fild1]\r\nDate=37665,5\r\nAzimut=abc\r\n", "'abc' is not a valid integer value"},
-        {"date.gvt", "[Fild1]\r\nDate=вчера\r\nAzimut=5\r\n", "is not a valid floating point value"},
+        {"az.gvt", "[Fild1]\r\nDate=37665,5\r\nAzimut=abc\r\n",
+         "'abc' is not a valid integer value"},
+        {"date.gvt", "[Fild1]\r\nDate=вчера\r\nAzimut=5\r\n",
+         "is not a valid floating point value"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -535,7 +545,8 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
     w->NOpenClick();
     EXPECT_TRUE(asked_.empty());
     // The moving-in time shows with the date (11:27 on 2024-02-04 decides the period).
-    EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00"))) << w->DateTable->text().toStdString();
+    EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00")))
+        << w->DateTable->text().toStdString();
 }
 
 TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {

@@ -1,16 +1,16 @@
 #include "geomancy/ui/table_chart_widget.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
-#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "geomancy/flying_chart.h"
-#include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/raschet.h"
+#include "geomancy/ui/gate_chart_widget.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -106,7 +106,8 @@ TEST_F(ChartWidgetTest, TheComputedChartIsPaintedAsTheTableSays) {
         ASSERT_TRUE(c.mountainPhase && c.facingPhase);
         const Rgb colour = PhaseColour(*c.mountainPhase);
         EXPECT_GT(CountColour(picture, TFhChart::CellRect(p, ChartCell::Mountain),
-                              QColor(colour.r, colour.g, colour.b)), 20);
+                              QColor(colour.r, colour.g, colour.b)),
+                  20);
         EXPECT_EQ(chart_->HintAt(TFhChart::CellRect(p, ChartCell::Facing).center()),
                   QString::fromStdString(StarPhaseName(*c.facingPhase)));
         EXPECT_FALSE(chart_->HintAt(TFhChart::CellRect(p, ChartCell::Base).center()).isEmpty());
@@ -115,9 +116,11 @@ TEST_F(ChartWidgetTest, TheComputedChartIsPaintedAsTheTableSays) {
 
     // Year star 5: Kun's year digit is 2 and red, the centre's 5 is not.
     ASSERT_EQ(table_.palaces[Palace::Kun].year, 2);
-    EXPECT_GT(CountColour(picture, TFhChart::CellRect(Palace::Kun, ChartCell::Year), kRedColour), 5);
+    EXPECT_GT(CountColour(picture, TFhChart::CellRect(Palace::Kun, ChartCell::Year), kRedColour),
+              5);
     ASSERT_EQ(table_.palaces[Palace::Centre].year, 5);
-    EXPECT_EQ(CountColour(picture, TFhChart::CellRect(Palace::Centre, ChartCell::Year), kRedColour), 0);
+    EXPECT_EQ(CountColour(picture, TFhChart::CellRect(Palace::Centre, ChartCell::Year), kRedColour),
+              0);
 }
 
 TEST_F(ChartWidgetTest, MarkersBarsAndPicturesHaveTheirHints) {
@@ -133,7 +136,8 @@ TEST_F(ChartWidgetTest, MarkersBarsAndPicturesHaveTheirHints) {
     // Year bar south (top), the season's north (bottom).
     const QRect yearBar = TFhChart::KillingsBarRect(KillingsDirection::South, true);
     EXPECT_LT(yearBar.bottom(), TFhChart::kMargin);
-    EXPECT_EQ(chart_->HintAt(yearBar.topLeft() + QPoint(2, 2)), QString::fromUtf8("Ша года на юге"));
+    EXPECT_EQ(chart_->HintAt(yearBar.topLeft() + QPoint(2, 2)),
+              QString::fromUtf8("Ша года на юге"));
     // The year's bar is an outline 10 pixels wide around an empty middle.
     const QImage bars = Picture();
     const QColor killings(255, 128, 128);
@@ -145,7 +149,8 @@ TEST_F(ChartWidgetTest, MarkersBarsAndPicturesHaveTheirHints) {
     const QRect seasonBar = TFhChart::KillingsBarRect(KillingsDirection::North, false);
     EXPECT_GT(seasonBar.top(), TFhChart::PalaceRect(Palace::Kan).bottom());
     EXPECT_EQ(chart_->HintAt(seasonBar.center()), QString::fromUtf8("Ша сезона на севере"));
-    EXPECT_TRUE(chart_->HintAt(TFhChart::KillingsBarRect(KillingsDirection::East, true).center()).isEmpty());
+    EXPECT_TRUE(chart_->HintAt(TFhChart::KillingsBarRect(KillingsDirection::East, true).center())
+                    .isEmpty());
 
     ASSERT_TRUE(table_.flyingTaiSuiYear && table_.flyingTaiSuiMonth);
     EXPECT_EQ(chart_->HintAt(TFhChart::FlyingTaiSuiRect(*table_.flyingTaiSuiYear, true).center()),
@@ -168,8 +173,8 @@ TEST_F(ChartWidgetTest, PartsOfAPalaceDoNotOverlap) {
         SCOPED_TRACE(p);
         const QRect palace = TFhChart::PalaceRect(p).adjusted(1, 1, -1, -1);
         std::vector<QRect> parts;
-        for (ChartCell c : {ChartCell::Mountain, ChartCell::Facing, ChartCell::Base, ChartCell::Year,
-                            ChartCell::Month, ChartCell::Day})
+        for (ChartCell c : {ChartCell::Mountain, ChartCell::Facing, ChartCell::Base,
+                            ChartCell::Year, ChartCell::Month, ChartCell::Day})
             parts.push_back(TFhChart::CellRect(p, c));
         parts.push_back(TFhChart::FlyingTaiSuiRect(p, true));
         parts.push_back(TFhChart::FlyingTaiSuiRect(p, false));

@@ -1,16 +1,16 @@
 // The geomantic table as part of the program: opened by the main window's command, computed for
 // the main window's moment, and asked before the program ends.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 #include "calendar/moment_format.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "interpretation/ui/report_window.h"
+#include "widgets/save_changes_question.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

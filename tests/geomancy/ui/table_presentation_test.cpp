@@ -92,7 +92,7 @@ TEST(TablePresentation, DigitColoursAndHintsFollowTheFacts) {
     // keeps the window's text colour.
     for (PalaceIndex p = 0; p < kPalaceCount; ++p) {
         for (int star = 1; star <= 9; ++star) {
-            const TextColour expected = p == Palace::Centre        ? TextColour{}
+            const TextColour expected = p == Palace::Centre      ? TextColour{}
                                         : star == 5 || star == 2 ? TextColour{kRed}
                                                                  : TextColour{kBlack};
             EXPECT_EQ(TimeDigitColour(p, star), expected) << p << " " << star;

@@ -1,5 +1,6 @@
 #include "interpretation/ui/report_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,18 +11,17 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 #include <memory>
 
-#include "widgets/file_dialogs.h"
-#include "widgets/rich_text_document.h"
-#include "widgets/shell_test_environment.h"
-#include "widgets/window_cascade.h"
 #include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
 #include "interpretation/ui/table_report_window.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/rich_text_document.h"
+#include "widgets/shell_test_environment.h"
+#include "widgets/window_cascade.h"
 
 namespace {
 
@@ -50,8 +50,8 @@ protected:
         return t;
     }
 
-    std::unique_ptr<TFormFHInter> OpenReport(const QString& caption = QString::fromUtf8(
-                                                 "Внутренний знак жилища")) {
+    std::unique_ptr<TFormFHInter> OpenReport(
+        const QString& caption = QString::fromUtf8("Внутренний знак жилища")) {
         return std::unique_ptr<TFormFHInter>(OpenTableReport(Table(), caption));
     }
 
@@ -60,7 +60,9 @@ protected:
     std::vector<FileDialogRequest> requests_;
 };
 
-RichDocument Shown(const TFormFHInter& w) { return RichDocumentOf(*w.RichEdit1->document()); }
+RichDocument Shown(const TFormFHInter& w) {
+    return RichDocumentOf(*w.RichEdit1->document());
+}
 
 TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
     auto w = OpenReport();
@@ -95,8 +97,8 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 }
 
 TEST_F(ReportWindowTest, TheStatusLineOfAThreeDigitAzimuthIsSeenWhole) {
-    const GeomanticTable table = ComputedTable(
-        358, EncodeMoment(2004, 12, 28, 12, 0, 0), EncodeMoment(2024, 12, 28, 12, 0, 0));
+    const GeomanticTable table = ComputedTable(358, EncodeMoment(2004, 12, 28, 12, 0, 0),
+                                               EncodeMoment(2024, 12, 28, 12, 0, 0));
     std::unique_ptr<TFormFHInter> w(OpenTableReport(table, QStringLiteral("house.gvt")));
     QCoreApplication::processEvents();
     const QString status = w->StatusPanel->text();

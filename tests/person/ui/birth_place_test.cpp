@@ -1,11 +1,11 @@
 // The person window's birth place: the fill of the zone, summer shift and longitude, the file
 // round trip with an exact offset, the refill on a new birth date, and the boundary warning.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
@@ -20,7 +20,9 @@
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 Place MakePlace(const char* name, const char* country, double lat, double lon, const char* zone) {
     Place p;

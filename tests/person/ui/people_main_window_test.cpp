@@ -1,6 +1,7 @@
 // The person window inside the program: its menu commands, the extra copies of the popup menu,
 // the close query at the program's end, the birth moment shown in the calendar, the Ba Zhai
 // preset, the star combinations, the forecast for the main window's year and the stored position.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -10,25 +11,26 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "interpretation/ui/report_window.h"
-#include "widgets/picker_moment.h"
-#include "widgets/save_changes_question.h"
 #include "app/settings_store.h"
-#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
+#include "interpretation/ui/report_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
+#include "widgets/picker_moment.h"
+#include "widgets/save_changes_question.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class PeopleInProgramTest : public ShellTest {
 protected:
@@ -238,8 +240,9 @@ TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
     EXPECT_TRUE(text.contains(U("Прогноз на 2024 год (с 04.02.2024 по 03.02.2025)")));
     EXPECT_TRUE(text.contains(U("Звезда года: 3 бирюзовая (Дерево-ян)")));
     // Period 1 of a Чэнь year has the star 5.
-    EXPECT_TRUE(text.contains(U("Характеристики для периода с 04.02.2024 по 05.03.2024\n\n"
-                                "Звезда месяца 5 желтая (Почва-ян)")));
+    EXPECT_TRUE(
+        text.contains(U("Характеристики для периода с 04.02.2024 по 05.03.2024\n\n"
+                        "Звезда месяца 5 желтая (Почва-ян)")));
     report->close();
 }
 

@@ -1,5 +1,6 @@
 #include "person/ui/people_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,23 +19,24 @@
 #include <QTimeEdit>
 #include <QTimeZone>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
-#include "widgets/file_dialogs.h"
-#include "widgets/picker_moment.h"
-#include "widgets/pillar_glyphs.h"
-#include "widgets/save_changes_question.h"
 #include "app/settings_window.h"
-#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
 #include "calendar/vocabulary.h"
 #include "person/person_file.h"
 #include "reference/ui/calendar_window.h"
 #include "text/cp1251.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/picker_moment.h"
+#include "widgets/pillar_glyphs.h"
+#include "widgets/save_changes_question.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class PeopleWindowTest : public ShellTest {
 protected:
@@ -153,10 +155,10 @@ TEST_F(PeopleWindowTest, AFreshWindowHoldsANewPersonOfTheSettings) {
     EXPECT_EQ(w->LabelDayStem->toolTip(), U("Сочетание стволов и ветвей"));
     QStringList labels;
     for (const QLabel* l : w->findChildren<QLabel*>()) labels << l->text();
-    for (const char* caption : {"Имя:", "Пол:", "GMT:", "л.в.:", "(гр.)", "Расчет произведен на:",
-                                "Ствол дня рождения: ", "Звезды рождения:", "Большой юнь (60 лет):",
-                                "Малый юнь (20 лет):", "Звезда года:", "Звезда месяца:",
-                                "Звезда дня:", "Звезда часа:", "Столпы удачи:"}) {
+    for (const char* caption :
+         {"Имя:", "Пол:", "GMT:", "л.в.:", "(гр.)", "Расчет произведен на:", "Ствол дня рождения: ",
+          "Звезды рождения:", "Большой юнь (60 лет):", "Малый юнь (20 лет):", "Звезда года:",
+          "Звезда месяца:", "Звезда дня:", "Звезда часа:", "Столпы удачи:"}) {
         EXPECT_TRUE(labels.contains(U(caption))) << caption;
     }
 }
@@ -173,7 +175,8 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
         {w->ActionClear, "Очистить", QKeySequence(Qt::CTRL | Qt::Key_Delete), "Очистить"},
         {w->ActionOpen, "Открыть...", QKeySequence(Qt::CTRL | Qt::Key_O), "Открыть"},
         {w->ActionSave, "Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S), "Сохранить"},
-        {w->ActionSaveAs, "Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
+        {w->ActionSaveAs, "Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         nullptr},
         {w->ActionCalculate, "Расчет", QKeySequence(Qt::Key_Enter), "Расчет"},
         {w->ActionClose, "Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr},
         {w->ActionSaveText, "Сохранить как текст...", QKeySequence(), nullptr},
@@ -191,8 +194,8 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
 
     QStringList menus;
     for (const QAction* a : w->menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{U("Файл"), U("Расчет"), U("Звезды рождения"), U("Карта"),
-                                  U("Отчет")}));
+    EXPECT_EQ(menus,
+              (QStringList{U("Файл"), U("Расчет"), U("Звезды рождения"), U("Карта"), U("Отчет")}));
     QStringList stars;
     for (const QAction* a : w->MenuBirthStars->actions())
         if (!a->isSeparator()) stars << a->text();
@@ -202,17 +205,17 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
     QStringList popup;
     for (const QAction* a : w->Popup->actions())
         if (!a->isSeparator()) popup << a->text();
-    EXPECT_EQ(popup, (QStringList{U("Открыть..."), U("Сохранить"), U("Сохранить как..."),
-                                  U("Расчет"), U("Прогноз на текущий год"), U("Копировать"),
-                                  U("Закрыть")}));
+    EXPECT_EQ(popup,
+              (QStringList{U("Открыть..."), U("Сохранить"), U("Сохранить как..."), U("Расчет"),
+                           U("Прогноз на текущий год"), U("Копировать"), U("Закрыть")}));
 
     // The text report, the forecast and the star texts are not offered before a chart.
     EXPECT_FALSE(w->ActionSaveText->isEnabled());
     EXPECT_FALSE(w->ActionForecast->isEnabled());
     EXPECT_FALSE(w->PopupForecast->isEnabled());
     EXPECT_FALSE(w->MenuBirthStars->menuAction()->isEnabled());
-    for (const QAction* a : {w->ActionCopy, w->ChartExport.image, w->ReportPrint.pdf,
-                             w->ActionClientReport})
+    for (const QAction* a :
+         {w->ActionCopy, w->ChartExport.image, w->ReportPrint.pdf, w->ActionClientReport})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
 }
 
@@ -363,8 +366,8 @@ TEST_F(PeopleWindowTest, TheEntryRowShowsTheLongestBirthDateWithoutOverlaps) {
         << longest.toStdString();
 
     // Left to right, each control ends before the next begins, all inside the window.
-    const std::vector<QWidget*> row = {w->MyDate, w->MyTime, w->ComboGMT, w->EditLetnee,
-                                       w->CheckBoxDolgota, w->EditDolgota};
+    const std::vector<QWidget*> row = {w->MyDate,     w->MyTime,          w->ComboGMT,
+                                       w->EditLetnee, w->CheckBoxDolgota, w->EditDolgota};
     for (std::size_t i = 0; i + 1 < row.size(); ++i) {
         const QRect a(row[i]->mapTo(w.get(), QPoint()), row[i]->size());
         const QRect b(row[i + 1]->mapTo(w.get(), QPoint()), row[i + 1]->size());
@@ -701,7 +704,8 @@ TEST_F(PeopleWindowTest, ChartLabelsReportTheirClicksWhileAChartIsShown) {
     std::vector<int> gua;
     std::vector<Pillar> pillars;
     QObject::connect(w.get(), &TFormPeople::BaZhaiClicked, [&](int g) { gua.push_back(g); });
-    QObject::connect(w.get(), &TFormPeople::PillarSignClicked, [&](Pillar p) { pillars.push_back(p); });
+    QObject::connect(w.get(), &TFormPeople::PillarSignClicked,
+                     [&](Pillar p) { pillars.push_back(p); });
     emit static_cast<PillarLink*>(w->LabelBaZhai)->clicked();
     EXPECT_TRUE(gua.empty());
 

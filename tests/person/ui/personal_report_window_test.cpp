@@ -1,6 +1,10 @@
 // What the person window makes of a chart: the text report file, the birth star descriptions and
 // the forecast for the year (menu items and link), each available exactly while its rule says.
+#include <gtest/gtest.h>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -8,35 +12,33 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimeEdit>
-#include <gtest/gtest.h>
 
+#include "app/settings_window.h"
+#include "astro/moment.h"
+#include "interpretation/ui/report_window.h"
+#include "person/person_file.h"
+#include "person/personal_report.h"
+#include "person/ui/people_window.h"
+#include "reference/ui/calendar_window.h"
+#include "text/cp1251.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/program_folder.h"
 #include "widgets/save_changes_question.h"
-#include "app/settings_window.h"
 #include "widgets/shell_test_environment.h"
-#include "widgets/window_cascade.h"
-#include "astro/moment.h"
-#include "interpretation/ui/report_window.h"
-#include "person/ui/people_window.h"
-#include "person/person_file.h"
-#include "person/personal_report.h"
-#include "reference/ui/calendar_window.h"
 #include "widgets/text_viewer_window.h"
-#include "text/cp1251.h"
+#include "widgets/window_cascade.h"
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class PersonalReportWindowTest : public ShellTest {
 protected:
@@ -266,7 +268,8 @@ TEST_F(PersonalReportWindowTest, TheForecastOpensInANewReportWindow) {
     EXPECT_TRUE(doc.begin().text().isEmpty());  // the empty first paragraph
     EXPECT_EQ(doc.begin().next().text(), U("Прогноз на 2024 год (с 04.02.2024 по 03.02.2025)"));
     const QString text = doc.toPlainText();
-    EXPECT_TRUE(text.contains(U("Звезда года: 3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)")));
+    EXPECT_TRUE(
+        text.contains(U("Звезда года: 3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)")));
     EXPECT_TRUE(text.contains(U("Имя: Иван")));
     EXPECT_TRUE(text.contains(U("Характеристики для периода с 05.01.2025 по 03.02.2025")));
     // The texts of the data folder: the general characteristic of star 5 among them.

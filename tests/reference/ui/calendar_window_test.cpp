@@ -1,7 +1,7 @@
 #include "reference/ui/calendar_window.h"
 
-#include <QMouseEvent>
 #include <gtest/gtest.h>
+#include <QMouseEvent>
 
 #include "astro/moment.h"
 #include "widgets/pillar_glyphs.h"
@@ -66,8 +66,9 @@ TEST_F(CalendarWindowTest, ShowMomentFillsTheRowsAndTheGlyphs) {
     calendar.show();
     QCoreApplication::processEvents();
     EXPECT_LE(calendar.LabelStarLeap->sizeHint().width(), calendar.LabelStarLeap->width());
-    EXPECT_LE(calendar.LabelStarLeap->mapTo(&calendar, QPoint(calendar.LabelStarLeap->width(), 0)).x(),
-              calendar.width());
+    EXPECT_LE(
+        calendar.LabelStarLeap->mapTo(&calendar, QPoint(calendar.LabelStarLeap->width(), 0)).x(),
+        calendar.width());
 
     // Glyphs from the 22 pictures of the program's folder.
     ASSERT_FALSE(glyphs.Stvol(5).isNull()) << "glyph pictures are generated into the build folder";

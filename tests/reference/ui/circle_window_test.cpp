@@ -1,14 +1,14 @@
 #include "reference/ui/circle_window.h"
 
+#include <gtest/gtest.h>
 #include <QDateTimeEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "widgets/picker_moment.h"
 #include "app/settings_window.h"
-#include "widgets/shell_test_environment.h"
 #include "astro/moment.h"
+#include "widgets/picker_moment.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

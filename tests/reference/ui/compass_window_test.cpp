@@ -1,7 +1,7 @@
 #include "reference/ui/compass_window.h"
 
-#include <QLabel>
 #include <gtest/gtest.h>
+#include <QLabel>
 
 #include "app/main_window.h"
 #include "reference/ui/reference_test_folder.h"
@@ -33,11 +33,11 @@ TEST_F(CompassWindowTest, TheFacingRadiusPointsTheWayTheDwellingFaces) {
         QPoint elsewhere;
     };
     const Case cases[] = {
-        {90, {725, kCentre}, {kCentre, 5}},     // east: right
-        {0, {kCentre, 5}, {725, kCentre}},      // north: up
-        {360, {kCentre, 5}, {5, kCentre}},      // north again
-        {180, {kCentre, 725}, {kCentre, 5}},    // south: down
-        {270, {5, kCentre}, {725, kCentre}},    // west: left
+        {90, {725, kCentre}, {kCentre, 5}},   // east: right
+        {0, {kCentre, 5}, {725, kCentre}},    // north: up
+        {360, {kCentre, 5}, {5, kCentre}},    // north again
+        {180, {kCentre, 725}, {kCentre, 5}},  // south: down
+        {270, {5, kCentre}, {725, kCentre}},  // west: left
     };
     TFormTable7 compass;
     for (const Case& c : cases) {

@@ -1,5 +1,6 @@
 #include "reference/ui/notes_window.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QFileInfo>
@@ -7,14 +8,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "widgets/picker_moment.h"
 #include "astro/moment.h"
 #include "reference/notes_format.h"
 #include "reference/ui/reference_test_folder.h"
 #include "text/cp1251.h"
+#include "widgets/picker_moment.h"
 
 namespace {
 
@@ -176,8 +176,8 @@ TEST_F(NotesWindowTest, ANoteThatCannotBeSavedStaysUntilSavedOrDiscarded) {
     EXPECT_EQ(note.RichEdit->toPlainText(), QStringLiteral("ab"));
     EXPECT_EQ(note.ShownKey(), NoteKeyOf(day_));
 
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     Type(note.RichEdit, QStringLiteral("c"));
     EXPECT_FALSE(note.Unsaved());
     EXPECT_FALSE(note.HintLine->isVisible());
@@ -188,8 +188,8 @@ TEST_F(NotesWindowTest, ANoteThatCannotBeSavedStaysUntilSavedOrDiscarded) {
     Type(note.RichEdit, QStringLiteral("d"));
     ASSERT_TRUE(note.Unsaved());
     note.DiscardButton->click();
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(note.Unsaved());
     EXPECT_EQ(note.ShownKey(), NoteKeyOf(nextDay_));
     EXPECT_EQ(Notes(), Block(day_, "abc") + "\r\n");

@@ -1,11 +1,11 @@
 // The fixed reference windows: the stems-and-branches and five-element tables, the organs and
 // meridians, the three diagrams and the phase legend.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "geomancy/star_phase.h"

@@ -1,11 +1,11 @@
 #include "reference/ui/ruler_window.h"
 
+#include <gtest/gtest.h>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "reference/ui/reference_test_folder.h"
@@ -58,14 +58,10 @@ TEST_F(RulerWindowTest, TheLengthIsFoldedMarkedAndNamed) {
         const char* verdict;
     };
     const Case cases[] = {
-        {"13", 13, "Финансовый успех"},
-        {"14", 14, "Покой, наполненный ценностями"},
-        {"215", 215, "Хорошее будущее"},
-        {"216", 216, "Успешная сдача экзаменов"},
-        {"432", 432, "Преуспевание"},
-        {"433", 1, "Финансовый успех"},
-        {"9999", 63, "Денежные потери"},
-        {"0", 0, ""},
+        {"13", 13, "Финансовый успех"},  {"14", 14, "Покой, наполненный ценностями"},
+        {"215", 215, "Хорошее будущее"}, {"216", 216, "Успешная сдача экзаменов"},
+        {"432", 432, "Преуспевание"},    {"433", 1, "Финансовый успех"},
+        {"9999", 63, "Денежные потери"}, {"0", 0, ""},
     };
     TFormLine ruler;
     for (const Case& c : cases) {

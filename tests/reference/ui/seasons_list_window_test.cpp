@@ -1,5 +1,6 @@
 #include "reference/ui/seasons_list_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QFrame>
@@ -7,16 +8,15 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "widgets/picker_moment.h"
 #include "app/settings_window.h"
-#include "widgets/window_cascade.h"
 #include "astro/moment.h"
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/reference_test_folder.h"
+#include "widgets/picker_moment.h"
 #include "widgets/text_viewer_window.h"
+#include "widgets/window_cascade.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ TEST_F(SeasonsListWindowTest, A2024DateShowsThatYearsTermsJanuaryOnesLast) {
     EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 11:28"));
     // Rows 35 and 36, the last season's terms, in January 2024.
     EXPECT_EQ(list->Dates[19]->text(), QStringLiteral("05.01.2024 23:50"));
-    EXPECT_TRUE(list->Dates[20]->text().startsWith(QStringLiteral("20.01.2024"))) <<
-        list->Dates[20]->text().toStdString();
+    EXPECT_TRUE(list->Dates[20]->text().startsWith(QStringLiteral("20.01.2024")))
+        << list->Dates[20]->text().toStdString();
     EXPECT_TRUE(list->Dates[0]->text().startsWith(QStringLiteral("20.03.2024")));
 }
 

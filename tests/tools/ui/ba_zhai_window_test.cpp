@@ -1,21 +1,20 @@
 #include "tools/ui/ba_zhai_window.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
-#include "widgets/shell_test_environment.h"
 #include "tools/ui/gua_smol_widget.h"
-#include "tools/ui/trigram_selector_widget.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "tools/ui/trigram_selector_widget.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
 class BaZhaiWindowTest : public ShellTest {
 protected:
     static QImage Picture(const QString& path) { return QImage(DataPath(path)); }
-
 };
 
 TEST_F(BaZhaiWindowTest, TheBaZhaiWindowOpensOnTheHouseOfКань) {

@@ -1,13 +1,13 @@
 #include "tools/ui/combination_window.h"
 
+#include <gtest/gtest.h>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
-#include "widgets/shell_test_environment.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ TEST_F(CombinationWindowTest, CaptionsListsAndTheDefaultKind) {
     EXPECT_EQ(w.windowTitle(), U("Комбинации звезд"));
     QStringList boxes;
     for (const QGroupBox* box : w.findChildren<QGroupBox*>()) boxes << box->title();
-    EXPECT_EQ(boxes, QStringList({U("Звезда хозяин:"), U("Звезда гость:"), U("Характер комбинаций: ")}));
+    EXPECT_EQ(boxes,
+              QStringList({U("Звезда хозяин:"), U("Звезда гость:"), U("Характер комбинаций: ")}));
     ASSERT_EQ(w.HostStars->buttons().size(), 9);
     EXPECT_EQ(w.HostStars->button(1)->text(), U("1 белая"));
     EXPECT_EQ(w.GuestStars->button(9)->text(), U("9 пурпурная"));

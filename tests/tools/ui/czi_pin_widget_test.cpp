@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/shell_test_environment.h"
 #include "tools/czi_pin_geometry.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

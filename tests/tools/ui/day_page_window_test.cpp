@@ -1,13 +1,13 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
-#include "widgets/shell_test_environment.h"
 #include "calendar/nine_stars.h"
 #include "tools/ui/constell_window.h"
 #include "tools/ui/good_day_window.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ TEST_F(DayPageWindowTest, TheOfficerOfTwoBranchesReplacesTheDayUntilTheNextRefre
     TFormGoodDay w(Current());
     w.ShowOfficerOfBranches(11);
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»"));
+    EXPECT_EQ(w.windowTitle(),
+              QString::fromUtf8("Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»"));
     EXPECT_EQ(w.Page(), "\\other\\czang\\c11.rtf");
     EXPECT_TRUE(Shown(w).startsWith(PageTitle(QStringLiteral("\\other\\czang\\c11.rtf"))));
     w.RefreshIfShowing();

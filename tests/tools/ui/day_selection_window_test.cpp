@@ -2,23 +2,23 @@
 // double click that moves the main window.
 #include "tools/ui/day_selection_window.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "person/person_file.h"
-#include "widgets/shell_test_environment.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -57,12 +57,13 @@ TEST_F(DaySelectionWindowTest, GridMarksTheChosenDaysAndADoubleClickMovesTheMain
     ASSERT_TRUE(w->isVisible());
     w->resize(1040, 620);
     EXPECT_EQ(w->windowTitle(), U("Выбор дней"));
-    EXPECT_EQ(w->FromDate->date(), QDate(2024, 6, 21)) << "the range starts at the main window's date";
+    EXPECT_EQ(w->FromDate->date(), QDate(2024, 6, 21))
+        << "the range starts at the main window's date";
 
     w->FromDate->setDate(QDate(2024, 6, 1));
     w->ToDate->setDate(QDate(2024, 7, 31));
-    w->Officers->topLevelItem(0)->setCheckState(1, Qt::Checked);   // only Цзянь
-    w->Officers->topLevelItem(8)->setCheckState(1, Qt::Checked);   // and Чэн
+    w->Officers->topLevelItem(0)->setCheckState(1, Qt::Checked);  // only Цзянь
+    w->Officers->topLevelItem(8)->setCheckState(1, Qt::Checked);  // and Чэн
     w->NoMonthBreaker->setChecked(true);
     w->RunSearchToEnd();
     ASSERT_EQ(w->Days().size(), 61u);

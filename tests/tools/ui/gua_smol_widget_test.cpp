@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/shell_test_environment.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -55,7 +55,8 @@ TEST_F(GuaSmolWidgetTest, ANumberOutsideOneToEightIsRefusedAndThePreviousTrigram
     gua.SetNo(4);  // Чжэнь
     for (int wrong : {9, 0, -1}) {
         EXPECT_FALSE(gua.SetNo(wrong));
-        EXPECT_EQ(TakeErrorBoxTexts(), QStringList{QStringLiteral("Volue must be between 1 and 8!!!")});
+        EXPECT_EQ(TakeErrorBoxTexts(),
+                  QStringList{QStringLiteral("Volue must be between 1 and 8!!!")});
         EXPECT_EQ(gua.No(), 4);
         EXPECT_EQ(gua.GuaName(), QString::fromUtf8("Чжэнь"));
         EXPECT_EQ(BarsSeen(gua), (std::array<bool, 3>{false, false, true}));

@@ -1,14 +1,14 @@
 #include "tools/ui/relations_window.h"
 
-#include <QGroupBox>
 #include <gtest/gtest.h>
+#include <QGroupBox>
 #include <memory>
 
-#include "widgets/pillar_glyphs.h"
-#include "widgets/shell_test_environment.h"
 #include "reference/ui/calendar_window.h"
 #include "tools/ui/czi_pin_widget.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/pillar_glyphs.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -140,7 +140,8 @@ TEST_F(RelationsWindowTest, TheOfficerLinkReportsItsOfficer) {
     Choose(w.Vetv2, 3);
     Choose(w.Vetv3, 1);
     std::vector<int> clicked;
-    QObject::connect(&w, &TFormCzPin::OfficerLinkClicked, [&](int officer) { clicked.push_back(officer); });
+    QObject::connect(&w, &TFormCzPin::OfficerLinkClicked,
+                     [&](int officer) { clicked.push_back(officer); });
     EXPECT_EQ(w.OfficerLink->cursor().shape(), Qt::PointingHandCursor);
     ClickOn(w.OfficerLink);
     EXPECT_EQ(clicked, std::vector<int>{11});

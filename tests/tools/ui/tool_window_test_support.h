@@ -12,9 +12,9 @@
 #include <QTextEdit>
 #include <vector>
 
+#include "text/rtf_reader.h"
 #include "widgets/program_folder.h"
 #include "widgets/text_viewer_window.h"
-#include "text/rtf_reader.h"
 
 // The pages of the text viewers now open, in no particular order; the viewers are closed.
 inline QStringList TakeOpenViewerPages() {
@@ -54,7 +54,9 @@ inline QString PageTitle(const QString& pagePath) {
 }
 
 // UTF-8 text as the windows show it.
-inline QString U(const char* s) { return QString::fromUtf8(s); }
+inline QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // A left click inside the widget.
 inline void ClickOn(QWidget* w) {

@@ -1,24 +1,24 @@
 // The stem and branch tools inside the program: their commands, the moment they follow, the
 // calendar's pillar links and their places in the settings store.
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "widgets/picker_moment.h"
 #include "app/settings_store.h"
-#include "widgets/shell_test_environment.h"
 #include "reference/ui/calendar_window.h"
+#include "tools/day_pages.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
 #include "tools/ui/constell_window.h"
-#include "tools/day_pages.h"
 #include "tools/ui/good_day_window.h"
 #include "tools/ui/relations_window.h"
 #include "tools/ui/tool_window_test_support.h"
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
+#include "widgets/picker_moment.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ TEST_F(ToolsInMainWindowTest, TheMenuCommandsShowTheirWindows) {
     TFormMainGVR w;
     const MainCommands& c = w.Commands();
     const std::pair<Command, QWidget*> windows[] = {
-        {Command::GoodDays, w.FormGoodDay()},    {Command::Mansions, w.FormConstell()},
-        {Command::Relations, w.FormCzPin()},     {Command::BaZhai, w.FormBCShema()},
+        {Command::GoodDays, w.FormGoodDay()},       {Command::Mansions, w.FormConstell()},
+        {Command::Relations, w.FormCzPin()},        {Command::BaZhai, w.FormBCShema()},
         {Command::StarCombinations, w.FormCombo()}, {Command::Trigrams, w.FormGua()},
         {Command::YinYangPower, w.FormPower()}};
     for (const auto& [command, window] : windows) {
@@ -74,7 +74,8 @@ TEST_F(ToolsInMainWindowTest, ACalendarPillarLinkOpensTheRelationsWindowOnThatPi
     relations->Vetv3->setCurrentIndex(0);  // Цзы
     ClickOn(relations->OfficerLink);
     EXPECT_TRUE(w.FormGoodDay()->isVisible());
-    EXPECT_EQ(w.FormGoodDay()->windowTitle(), U("Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»"));
+    EXPECT_EQ(w.FormGoodDay()->windowTitle(),
+              U("Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»"));
     EXPECT_EQ(w.FormGoodDay()->Page(), "\\other\\czang\\c11.rtf");
 }
 

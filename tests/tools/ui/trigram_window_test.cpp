@@ -1,12 +1,12 @@
 #include "tools/ui/trigram_window.h"
 
-#include <QToolButton>
 #include <gtest/gtest.h>
+#include <QToolButton>
 
-#include "widgets/shell_test_environment.h"
 #include "tools/ui/gua_smol_widget.h"
-#include "tools/ui/trigram_selector_widget.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "tools/ui/trigram_selector_widget.h"
+#include "widgets/shell_test_environment.h"
 
 namespace {
 

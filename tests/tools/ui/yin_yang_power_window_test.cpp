@@ -1,7 +1,7 @@
 #include "tools/ui/yin_yang_power_window.h"
 
-#include <QFrame>
 #include <gtest/gtest.h>
+#include <QFrame>
 
 #include "widgets/shell_test_environment.h"
 
@@ -16,7 +16,8 @@ TEST_F(YinYangPowerWindowTest, TheLegendInTwoColumnsWithElementSquares) {
     QStringList headers;
     for (const QLabel* label : w.findChildren<QLabel*>())
         if (label->font().bold()) headers << label->text();
-    EXPECT_EQ(headers, QStringList({QString::fromUtf8("Звезды ян"), QString::fromUtf8("Звезды инь")}));
+    EXPECT_EQ(headers,
+              QStringList({QString::fromUtf8("Звезды ян"), QString::fromUtf8("Звезды инь")}));
     EXPECT_EQ(w.YangStars[0]->text(), QString::fromUtf8("1 белая (Вода)"));
     EXPECT_EQ(w.YinStars[0]->text(), QString::fromUtf8("5 желтая (Почва)"));
     EXPECT_EQ(w.YinStars[4]->text(), QString::fromUtf8("1 белыая (Вода)"));
@@ -31,9 +32,11 @@ TEST_F(YinYangPowerWindowTest, TheLegendInTwoColumnsWithElementSquares) {
     EXPECT_EQ(tenByTen, 18);
     QImage image(w.size(), QImage::Format_RGB32);
     w.render(&image);
-    const QPoint nearFirst = w.YangStars[0]->geometry().topLeft() + QPoint(-8, w.YangStars[0]->height() / 2);
+    const QPoint nearFirst =
+        w.YangStars[0]->geometry().topLeft() + QPoint(-8, w.YangStars[0]->height() / 2);
     EXPECT_EQ(image.pixelColor(nearFirst), QColor(Qt::black));
-    const QPoint nearFire = w.YangStars[8]->geometry().topLeft() + QPoint(-8, w.YangStars[8]->height() / 2);
+    const QPoint nearFire =
+        w.YangStars[8]->geometry().topLeft() + QPoint(-8, w.YangStars[8]->height() / 2);
     EXPECT_EQ(image.pixelColor(nearFire), QColor(210, 16, 0));
 }
 
