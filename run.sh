@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a Release and starts the program, installing any missing Debian packages first.
 # Extra arguments go to the program (e.g. a person or table file to open).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the astronomy engine: one solar position, one term instant searched afresh and from
 // the shared memo, one lunisolar date with empty and with filled memos, and a century of days.
 #include <benchmark/benchmark.h>

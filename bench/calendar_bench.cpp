@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the command line's heaviest request: the calendar of every day of a century
 // (1901–2000, noon, GMT+3), from empty memos, with the years' term instants and new moons
 // searched first on N threads (N = 1: searched by the walk as it meets them). Wall time.

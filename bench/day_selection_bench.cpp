@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing days over twenty years with three criteria and one person, warm: the term and
 // new-moon memos already hold the range, as they do after the first search of a session.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place picker's search, one call per keystroke, over all ~135,000 places.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading RTF must stay linear in the file's size, however many fonts its table defines.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every #include "folder/…" in src/ and bench/ runs down the layers:
 #   text → astro → calendar → {geomancy, person, tools, reference} → interpretation → cli
 #   (engines)  →  widgets → the ui folders → app, and cli/render (the drawing of the CLI's files)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How the project's libraries and test programs are made. Every folder of src/ is one static
 # library with an explicit source list; engines link Qt Core only, window folders Qt Widgets.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: `cmake --install build --prefix P` puts the programs in P/bin and everything they
 # read (help, pages, pictures, the notes template) in P/share/gavrosin, where the program finds it
 # from its own folder (ProgramFolder: "../share/gavrosin"); the desktop's menu entry, file types and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder makes gavrosin_<version>_<arch>.deb from
 # the install rules (cmake/Install.cmake) with the prefix /usr. Its library dependencies are
 # computed by dpkg-shlibdeps (package dpkg-dev); it has no maintainer scripts: the menu, the MIME

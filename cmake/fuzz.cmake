@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets (GAVROSIN_FUZZ, clang): one per parser of the files and arguments the
 # program takes from outside. Each checks properties of what it parsed, not only that it did not
 # crash. CTest replays the committed corpora (seeds: real files the program writes; regressions:

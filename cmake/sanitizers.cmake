@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instrumented builds for CI and for hunting faults (clang):
 #   GAVROSIN_SANITIZE  AddressSanitizer and UndefinedBehaviorSanitizer on everything built; any
 #                      undefined behaviour stops the program.

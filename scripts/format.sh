@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats the C++ sources of the tree with the pinned clang-format (the one install-deps.sh
 # installs), or with --check lists the files that differ from it and fails.
 # The generated VSOP87D table is left as its generator writes it.

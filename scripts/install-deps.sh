@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
 # libxml2-utils check the menu entry and the file types in the tests. clang-format-14 is the pinned

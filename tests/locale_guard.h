@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pins the process locale for one test and gives the previous one back afterwards, so that no test
 // leaves its locale to the ones that run after it (in any order). Engine tests pass kRussian

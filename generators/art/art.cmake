@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the bmp/ folder (glyphs, diagrams, compass, ruler), drawn at build time by our own
 # tool into bmp/ beside the executables. Fonts: "Noto Sans CJK SC" and "Noto Serif CJK SC"
 # (fonts-noto-cjk) for Chinese characters, "DejaVu Sans" (fonts-dejavu-core) for Russian text; a

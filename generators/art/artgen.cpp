@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the program's bmp/ folder and saves them as 24-bit Windows BMP files.
 // Usage: gavrosin-artgen <output folder>; gavrosin-artgen --icons <output folder> draws the desktop
 // icons instead (PNG, in the folders of the hicolor theme). Runs without a display (offscreen).

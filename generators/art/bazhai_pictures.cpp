@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight Ba Zhai houses: for the house of each palace, the eight directions (south at the top,
 // east on the left) with the sector that lies there, auspicious sectors on a warm ground and
 // inauspicious ones on a cold one. The middle stays empty: the Ba Zhai window puts the house's

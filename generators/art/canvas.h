@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by every picture of the bmp/ folder: blank canvases, fonts, centred
 // labels, trigram bars and round dials.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compass (luopan) of the compass window: north at the top and east on the right, as the
 // window draws the facing direction over it. From the rim inwards: degrees, the 24 mountains,
 // the eight trigrams, the eight directions with their ranges, and the taiji in the middle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ecliptic circle of the circle window. Longitude 0 (the spring equinox) lies on the left,
 // 90 at the top, 180 on the right, 270 at the bottom: the directions in which the window draws the
 // Sun's radius, and the places of its 24 term-date labels around the picture. Every division of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five elements on a circle, Fire at the top: the producing cycle runs round the circle
 // (Wood feeds Fire, Fire makes Earth, Earth bears Metal, Metal carries Water, Water feeds Wood),
 // the controlling cycle crosses it as a star (Wood parts Earth, Earth dams Water, Water quenches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stem and branch characters: the 20-pixel glyphs every pillar is drawn with, and the two
 // glyph columns of the stems-and-branches tables, one character per 31-pixel table row.
 

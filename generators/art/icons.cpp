@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icons of the desktop: the program (a compass dial with the eight trigrams around the taiji)
 // and its two file types, a person (four pillars of two signs on a sheet) and a geomantic table
 // (the Lo Shu square on a sheet). Each is drawn at every size of the hicolor theme, not scaled from

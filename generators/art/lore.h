@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small vocabularies the pictures are drawn from: stems, branches, elements, trigrams, the 24
 // mountains, the 24 solar terms and the eight Ba Zhai sectors.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Lo Shu square, south at the top as the flying-star charts are drawn: 4 9 2 / 3 5 7 / 8 1 6,
 // each palace with its number, trigram and element; every row, column and diagonal sums to 15.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stems-and-branches diagram: the 24 mountains (eight stems, twelve branches and four
 // trigrams) on a circle with the eight trigrams inside, south at the top and east on the left.
 // The window writes the compass letters around the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture families of the bmp/ folder; each adds its finished pictures to the list.
 #pragma once
 

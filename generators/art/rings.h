@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rings that the compass and the mountains diagram share: the 24 mountains and the eight
 // trigrams of the Later Heaven arrangement, drawn on any dial.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geomantic ruler: 432 millimetres at one pixel per millimetre, in 32 segments of 13 or 14
 // millimetres. The segments go in eight groups of four: wealth, illness, parting, justice, office,
 // robbery, harm, origin. Wealth and origin at the ends and justice and office in the middle are

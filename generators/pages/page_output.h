@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a page source becomes beside the executable: a rich-text document for the ".rtf" pages
 // and Windows-1251 text lines for the ".txt" forecast pages.

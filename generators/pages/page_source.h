@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The source form of a descriptive page: UTF-8 text with a "# " title on line 1, paragraphs
 // separated by an empty line, "- " list items, and inline **bold** and *italic*.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds one descriptive page: pages/<path>.md (UTF-8 source) -> <build>/<path>, an RTF page in
 // code page 1251 or a Windows-1251 text page, chosen by the output's extension. A malformed
 // source stops the build with "<source>:<line>: error: ..."; the output is written to a

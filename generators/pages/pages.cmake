@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Descriptive pages. Every pages/<path>.rtf.md and pages/<path>.txt.md (UTF-8 with light markup)
 # becomes <build>/<path>.rtf (RTF, code page 1251) or <build>/<path>.txt (Windows-1251, CR LF),
 # beside the executables. One build rule per page, so an edited page rebuilds alone; a new page

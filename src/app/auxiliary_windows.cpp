@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/auxiliary_windows.h"
 
 void AuxiliaryWindows::Add(QWidget* window, const WindowSection& section,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The auxiliary windows of the main window with their sections of the settings store: each
 // restores its geometry when it is added, is shown once the main window is up if it was showing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/day_selection_link.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day-choosing window joins the program here, in the shell, which alone may see both the
 // window (tools/ui) and the person file reader (person): the window gets the person's branches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/day_step.h"
 
 #include "widgets/picker_moment.h"

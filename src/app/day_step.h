@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day step of the main window ("шаг (дни):") and adding or subtracting it within the range
 // of the date picker. Moments are day counts since 1899-12-30 00:00.

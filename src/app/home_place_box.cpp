@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/home_place_box.h"
 
 #include <cstdlib>

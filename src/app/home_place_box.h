@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The home place of "Установки": a place (widgets/place_picker) that fills the default zone, summer
 // shift and longitude for the current moment, and the switch that lets the main window follow the

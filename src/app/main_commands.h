@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the main window: one table of captions, shortcuts and toolbar hints, and the
 // main menu, the second toolbar and the popup menu built from it. Commands whose window is not

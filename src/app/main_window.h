@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application shell: holds the current moment (a date picker and a time picker), recalculates
 // everything when the moment changes, opens the auxiliary windows, and on exit stores the

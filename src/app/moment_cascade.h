@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recalculation of the main window's moment: the main calculation (year term table, the
 // Sun's radius on the ecliptic circle, the calendar of the moment) and then the windows that

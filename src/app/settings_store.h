@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings store (the registry key "Software\Gavrosin" on Windows, an INI file under the
 // user's configuration folder elsewhere) and, in one place, every section, value name and

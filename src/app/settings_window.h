@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Установки": the zone, the summer-time shift and the longitude with its switch, and the button
 // that lays all windows out in the default arrangement. Loads the stored values when created;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Angles in degrees (unless said otherwise), in 80-bit extended precision.
 

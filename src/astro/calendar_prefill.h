@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling the shared astronomy memos ahead of a walk through many days (the command line's
 // ranged commands, a search for good days): the expensive searches are done first, on all

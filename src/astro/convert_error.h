@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion error raised by the engines and the file readers, with fixed English messages
 // ("Invalid year", "Invalid day", "Date invalid due to calendar change", ...).

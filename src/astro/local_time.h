@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Local civil time: the zone list, the summer-time shift, the longitude correction and the chain
 // of time scales of one entered moment. All moments are day counts (see astro/julian_day.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lunisolar (traditional Chinese) date: months from new moon to new moon by the date in
 // ChinaTime, the solstice month is month 11, a 13-month year has a leap month.

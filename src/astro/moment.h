@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's own encoding of a Moment (day count since 1899-12-30 00:00, proleptic Gregorian,
 // fraction = time of day), as the date and time pickers, the pillar rules and the files use it.

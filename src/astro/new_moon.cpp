@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lunar phases from the mean lunation plus periodic and planetary corrections (the classical
 // lunar-phase series, coefficients in days). No lunar position is computed.
 #include "astro/new_moon.h"

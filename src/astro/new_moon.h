@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // New moons from the mean lunation plus periodic corrections. Day counts, universal time as used.
 // An instant depends on its lunation alone (the eccentricity factor is taken at the lunation's own

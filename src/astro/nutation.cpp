@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nutation in longitude from the 31 largest longitude terms of the IAU 1980 theory.
 #include <cstdint>
 

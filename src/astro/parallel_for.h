@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Independent computations spread over threads, for filling the astronomy memos ahead of a batch.
 #include <cstddef>

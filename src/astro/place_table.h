@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Birth places: the GeoNames table shipped beside the program (data/places.tsv.z, made by
 // generators/generate_places.js), loaded on first use, and the search of the place picker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zone offset, summer shift and longitude in force at a place at a civil moment, from the
 // system's time-zone database (IANA ids, through QTimeZone).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 solar terms: the Sun's longitude of each, its name, its ordinal from "Становление весны"
 // and the solar month (by branch) it lies in. Names are UTF-8, exactly as the user sees them.

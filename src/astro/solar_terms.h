@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 solar terms: instants, the term and solar month of a moment, and the year's term table.
 // Instants are day counts in universal time as used (no dynamical-time correction).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun's apparent geocentric position from the VSOP87D theory of the Earth, corrected to FK5,
 // for aberration and for nutation in longitude. Moments are day counts in universal time as used

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Memo of solar-term instants by (Gregorian year, TermIndex). An instant is a pure function of
 // these two integers, so a remembered value is exactly the one a fresh search would give, however

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Evaluation of a body's VSOP87 series at a moment. The term providers are plain table lookups and
 // each power is summed in one tight loop over its static table (no call per term).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The VSOP87D series of the Earth as static tables (data only; see vsop87d_earth_generated.cpp,
 // made by generators/generate_vsop87d_tables.js). A term (A, φ, ω) contributes A·cos(φ + ω·τ), with

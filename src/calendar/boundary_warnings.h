@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moments too close to a boundary of the calendar for a clock time to be trusted: a pillar or the
 // lunar month changes within minutes of the moment, so an error of a few minutes in the entered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The captions of a moment's calendar, in the calendar's order, as the calendar window and the
 // command line's readable `moment` show them. Made from the facts of ComputeMomentCalendar; the

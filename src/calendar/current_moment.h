@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results of the last recalculation of a moment, read by the calendar, good-day, mansion,
 // geomantic table, report and person windows.

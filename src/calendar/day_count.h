@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The civil day a pillar-time moment belongs to: from 23:00 on, the next day.
 #include "astro/julian_day.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/epoch_year.h"
 
 #include "astro/moment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running year number of the traditional calendar.
 #include "astro/julian_day.h"

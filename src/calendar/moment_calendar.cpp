@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/moment_calendar.h"
 
 #include "calendar/epoch_year.h"

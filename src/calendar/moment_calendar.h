@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar of a civil moment, computed without any window: the CurrentMoment record and the
 // term, solar month and lunisolar date it rests on. Facts only; the captions the calendar window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moments written in the user's regional format (QLocale), under the format names the windows use:
 // "ddddd" short date, "dddddd" long date, "t" short time, "tt" long time, "dddd" weekday name.

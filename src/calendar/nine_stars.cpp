@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/nine_stars.h"
 
 #include "calendar/day_count.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Year cycles and the nine stars: pure functions of an epoch year, pillars and the term in force.
 #include <string>

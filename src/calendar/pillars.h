@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four pillars of a moment. Year and month pillars follow the Sun (universal time, switched at
 // "Становление весны"); day and hour pillars follow the clock at the chosen place (pillar time),

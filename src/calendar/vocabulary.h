@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared vocabularies: heavenly stems, earthly branches, the five elements and two polarities,
 // the sixty-fold cycle (the 24 solar terms with their solar months live with the astronomy, in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command-line words: options, dates and the zone options shared by every command.
 #include <QLocale>

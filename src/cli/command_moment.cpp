@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/boundary_warnings.h"
 #include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // select: the days of a range that meet the criteria, as text, JSON lines, an iCalendar file or
 // a CSV table.
 #include <QDateTime>

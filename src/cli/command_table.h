@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // gavrosin-cli table: the geomantic table of a dwelling.
 //   table --azimuth A --date YYYY-MM-DD [--at YYYY-MM-DDTHH:MM] [zone options] [--json] [--report]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/solar_terms.h"
 #include "astro/term_instant_cache.h"
 #include "cli/cli_args.h"

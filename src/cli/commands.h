@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of gavrosin-cli. Each takes the words after its name and returns the exit code;
 // a bad argument is raised as CliError and reported by main.

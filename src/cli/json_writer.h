@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One JSON object per line, fields in the order they are added. An object can be cleared and
 // filled again: a batch keeps one and reuses its storage line after line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gavrosin-cli: the calendar and geomancy engines for scripts and batch work.
 #include <fcntl.h>
 #include <sys/stat.h>

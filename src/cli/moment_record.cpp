@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/moment_record.h"
 
 #include "calendar/nine_stars.h"

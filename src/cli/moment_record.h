@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of one moment as the `moment` and `days` commands print it.
 #include <string>

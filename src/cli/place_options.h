@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The place options of the commands that compute moments: --place TEXT (the best match of the
 // place table: its zone and, switched on, its longitude) and --tz ZONE_ID (an IANA zone). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table's inputs as the user edits them: the azimuth box with its text rules, the two
 // mountain lists kept consistent with it, and the status line.

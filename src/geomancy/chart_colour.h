@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as plain values: the phase colours of the legend and the table window, and the few the
 // table window paints with (the windows map them to their palettes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the palaces stand on the screen chart, south at the top (top row Xun, Li, Kun; middle row
 // Zhen, centre, Dui; bottom row Gen, Kan, Qian), and the compass captions around the grid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geomancy/chart_timeliness.h"
 
 void Raszvet_Upadok(GeomanticTable& table, int period) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Timeliness of the 45 phase-bearing cells of a table: the mountain, facing and base stars of the
 // nine palaces and the nine cells of each gate chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dwelling's compass: facing azimuth in degrees to a tenth (0..360 clockwise from north, 0
 // and 360 both north), the 24 mountains of 15 degrees, their three positions (yuan) inside a

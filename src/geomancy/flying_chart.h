@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flying-star chart of a dwelling: the base chart of the table period, the mountain-star and
 // facing-star charts by the flight rule or, in the outer degrees of a mountain, by the replacement

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One computed geomantic table: the chart of the dwelling, the time layers of the calculation
 // moment, the timeliness of every star and the afflictions. Facts only: the table window makes its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine palaces of the chart, their Lo Shu home numbers and the flight of the stars.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole computation of a geomantic table ("Внутренний знак"), in its fixed order.
 #include "astro/julian_day.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data only: the replacement charts of the 24 facing mountains and the texts of their remarks.
 #include "geomancy/replacement_table.h"
 

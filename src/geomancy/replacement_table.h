@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The replacement charts: for an azimuth in the outer four degrees of its mountain the centre
 // stars, their directions and an optional remark come from this fixed table (one entry per facing

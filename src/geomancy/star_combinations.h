@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Star combinations of one palace and the small star and branch lookups shared with the reports.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The description pages of the table window (paths relative to the program's folder, written
 // with backslashes as the data paths are): one page per star and one per facing/mountain pair.

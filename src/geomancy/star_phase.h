@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Timeliness of a star in a twenty-year period: prosperity, growth, death, destruction or retreat.
 #include <optional>

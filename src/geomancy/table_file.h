@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table file (".gvt"): an INI file that keeps the two inputs that are not derived, the table
 // date and the azimuth. Everything else is recomputed after opening.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table period from the calendar; apart from the computation so that the chart rules build
 // and test on their own.
 #include "calendar/epoch_year.h"

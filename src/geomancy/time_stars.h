@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time layers over the chart: the flying stars of the year, month and day, Tai Sui, the flying
 // Tai Sui of the year and of the month, and the Three Killings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The paragraphs of the report on the afflictions of the year and of the season that depend on
 // the dwelling's facing: Tai Sui on the facing palace and the Three Killings on the mountain side.

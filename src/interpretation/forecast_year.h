@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The year of a personal forecast: the solar year that "Становление весны" opens in Gregorian
 // year Y, its year star and branch, its twelve solar months with their flying stars, and the

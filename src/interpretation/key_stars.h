@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stars of a geomantic table that the interpretation reads first: the three stars of the
 // facing palace and of the mountain palace opposite it, and the stars of the two gate charts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The personal forecast for the year: the person's data and birth stars, the general
 // characteristic by the birth-year star, the tendencies of the year and one section for each of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a report window shows once its report has been built: the caption, the status panel and
 // the paragraphs. Each kind of report provides a builder that the window calls when it is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report as the report window shows it: paragraphs appended one by one, each in the text style
 // in force when it was appended. Both reports (the interpretation of a geomantic table and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of its two reports a new report window builds. An opener sets the switch immediately
 // before it creates the window (the geomantic table window: the table interpretation; the person

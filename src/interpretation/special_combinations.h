@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The favourable star patterns of a whole chart listed under "Особые комбинации": the Combination
 // of Ten, the three-combination of connected numbers and the three-combination of the parents.

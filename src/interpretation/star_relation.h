@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The relation of the two stars of a palace by their elements (1 Water; 2, 5, 8 Earth; 3, 4 Wood;
 // 6, 7 Metal; 9 Fire), X being the first and Y the second star.

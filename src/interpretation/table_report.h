@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interpretation of a geomantic table: a fixed sequence of paragraphs over the computed table
 // (the chart, the gates and the time layers of its calculation moment). The report adds its own

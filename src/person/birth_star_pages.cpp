@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "person/birth_star_pages.h"
 
 int BirthStarNumber(const PersonChart& chart, BirthStar star) {

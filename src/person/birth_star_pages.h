@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The descriptions of the birth stars: one rich-text page per star number, a woman's own page for
 // the stars 1 and 5 (paths relative to the program's folder, written with backslashes as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sex-dependent rules of the birth stars: a woman's star numbers are mirrored, the personal
 // trigram number (Gua) follows from the year star, and each star is captioned for its sex.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine ten-year luck pillars ("Столпы удачи"): they step from the birth month pillar, forward
 // or backward by sex and the polarity of the birth year, and begin at an age given by the distance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The person behind the person window: the data of one birth from which the personal chart is
 // computed, with its own zone, summer-time shift and longitude (not the settings').

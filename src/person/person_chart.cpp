@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "person/person_chart.h"
 
 #include "astro/moment.h"

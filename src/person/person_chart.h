@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The personal chart of a birth: the four pillars, the six birth stars, the personal trigram
 // (Gua) with its East/West group, and the nine luck pillars with the age at which they begin —

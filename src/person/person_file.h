@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The person file (".gvp"): an INI file in Windows-1251 with CR LF line ends.
 //

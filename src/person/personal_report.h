@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plain-text report of a personal chart ("Сохранить как текст..."): the person, the eight
 // signs, the birth stars, the Ba Zhai line and the time corrections, in the words the person

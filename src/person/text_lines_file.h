@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain-text files taken as lines: single-byte Windows-1251 on disk, lines ended by CR LF. The
 // personal text report is written this way and the forecast texts are read this way. Text held

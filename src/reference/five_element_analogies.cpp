@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/five_element_analogies.h"
 
 const AnalogyRow AnalogyHeader{"У син",  "Ограны инь",        "Ограны ян", "Окна",

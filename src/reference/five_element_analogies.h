@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five-element correspondences of "Аналогии у син": a header row and one row per element.
 #include <array>

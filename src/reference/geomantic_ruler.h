@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geomantic ruler: a length in millimetres folded onto a ruler of 432 millimetres divided into
 // 32 segments, each with its fortune.

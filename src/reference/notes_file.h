@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and storing the note of a day in the notes file. The day key and the note are given as
 // text (UTF-8 in QString) and kept in the file in Windows-1251; the file is replaced atomically

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes file "\other\notes.txt": Windows-1251 lines separated by CR LF, a sequence of blocks
 // each keyed by a day's long date text, and one empty line after the last block:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/phase_legend.h"
 
 const std::array<PhaseLegendRow, 5> PhaseLegendTable{{

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/season_list.h"
 
 #include "astro/local_time.h"

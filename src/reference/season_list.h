@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seasons list: the twelve solar months and the 24 solar terms of one year, each a link to its
 // descriptive page, the terms with their instants in local civil time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed reference tables of the stems and branches: their captions for the table "Стволы и
 // ветви", coloured by element, and the organs and meridians of "Органы и меридианы".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1251, the single-byte code page of the person and table files, the notes file, the
 // forecast texts and the RTF pages. Conversion to and from UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's shipped data is, decided in one place for the windows and the command line.
 #include <QString>

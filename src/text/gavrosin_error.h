@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common base of the system's own errors: the conversion error of the engines, the file
 // error of the readers and writers, the out-of-range error of the moon-phase search and the

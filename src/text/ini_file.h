@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // INI-style files of the person and table files: "[Section]" lines and "Key=Value" lines,
 // Windows-1251 on disk, CR LF line ends. Reading follows the platform's profile routines (section

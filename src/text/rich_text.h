@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small rich-text model shared by the RTF reader and writer, the page generator and the
 // windows: paragraphs of styled runs. Text is UTF-8.

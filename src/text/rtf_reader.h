@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads RTF as common word processors write it (WordPad, Word, LibreOffice, our own writer) into
 // the rich-text model: paragraphs, bold, italic, underline, font size, colour, font name and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a rich-text document as RTF 1.x in code page 1251: a Cyrillic font table, a colour
 // table, one \pard ... \par per paragraph, and character formatting in a group per run.

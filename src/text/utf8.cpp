@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/utf8.h"
 
 char32_t NextUtf8CodePoint(const std::string& text, std::size_t& pos) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 encoding and decoding of single code points, shared by the code-page and RTF modules.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a file whole and replacing a file whole: the one path through which every reader and
 // writer of the user's files (person and table files, notes, text report, RTF) goes, so none can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Relations of two earthly branches: the day officer the second branch has against the first,
 // and whether the two combine (the six harmonies) or clash (branches six apart).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The star-combination descriptions: a host star with a guest star, read in the sense of the
 // 60-year cycles (the people pages) or of the flying stars of a dwelling (the combstars pages).

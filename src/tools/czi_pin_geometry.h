@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the life-stage scroll, in pixels of a control W wide and H high (integer
 // division throughout): two coloured halves in the lower half, seven vertical marks, and a

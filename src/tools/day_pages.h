@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the good-day and lunar-mansion windows show for the main window's moment: the day
 // officer and the mansion of the day, their pages in the data folder and the window captions.

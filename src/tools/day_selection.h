@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choosing days: every day of a date range (up to 20 years) read at one time of day, with the
 // facts of the day (pillars, officer, mansion, day star, lunar date, term, the relations of the

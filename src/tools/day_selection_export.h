@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chosen days as files for other programs: a CSV table for spreadsheets and an iCalendar file
 // (RFC 5545) with one all-day event per day for calendar applications. Both are built as bytes

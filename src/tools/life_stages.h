@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve stages of life of a heavenly stem: where an earthly branch stands in the cycle that
 // starts at the stem's birth branch. Yang stems run forward through the branches, yin stems back.

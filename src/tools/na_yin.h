@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Na Yin: the element image of a stem-branch pair of the sixty-fold cycle. The pairs (1, 2),
 // (3, 4), ... (59, 60) share one image; each text carries the pair's own number in parentheses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Item captions of the stem and branch lists of the relations window: the calendar captions
 // without the trailing ", " of a stem, the element of water written in lower case as these

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of a trigram in a 50 × 40 pixel box: three black bars, top to bottom, each 8
 // pixels high with 8 pixels between them; a solid (yang) bar spans the width, a broken (yin) bar

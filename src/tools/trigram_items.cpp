@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/trigram_items.h"
 
 const std::array<TrigramItem, kTrigramItemCount> TrigramItems = {{

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trigram list of the trigram and Ba Zhai windows: its eight items in their order, and what
 // each selects — the trigram number, the Ba Zhai fate line, the house diagram and the pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/yin_yang_legend.h"
 
 const char* const kYangColumnCaption = "Звезды ян";

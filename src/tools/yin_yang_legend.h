@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The yin/yang legend of the nine stars: each star of the yang series beside its yin counterpart
 // (the star mirror 1↔5, 2↔4, 3↔3, 6↔9, 7↔8), with the colour of each star's element.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/boundary_warning_line.h"
 
 #include <QLabel>

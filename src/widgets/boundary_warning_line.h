@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The short warning line of a window whose moment lies within minutes of a calendar boundary
 // (calendar/boundary_warnings.h): the engine finds the boundaries, this only shows them.

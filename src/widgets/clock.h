@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Now" for the whole program: the computer's local clock as a Moment (day count since
 // 1899-12-30 00:00, local civil time). Tests replace the clock so that nothing depends on the

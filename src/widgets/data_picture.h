@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture of the data folder ("\bmp\diag.bmp"), read the one way every window reads its
 // pictures: a null picture and the file error's text when it cannot be read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing on the overlay pictures: wiping them and drawing a direction as a red radius. Used by
 // the ecliptic circle (the Sun's longitude) and the geomantic table's compass (the facing).

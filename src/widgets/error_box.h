@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The standard error box: a file or conversion error shown with the application's title. It does
 // not block: the window that failed stays usable behind it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open and save dialogs of the windows that read and write files. Tests replace them so that
 // a command runs without a dialog.

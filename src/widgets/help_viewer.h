@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Вызов справки": the help pages in a window of the program's own, so that help shows on a
 // computer without a web browser. Links between the pages work; links to the web go to the

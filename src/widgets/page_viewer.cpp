@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/page_viewer.h"
 
 #include "widgets/text_viewer_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a descriptive page: sets the page path and opens a new text viewer on it.
 #include <QString>

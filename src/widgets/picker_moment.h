@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moments in and out of the date and time pickers. A Moment is a day count since 1899-12-30 00:00;
 // QDateTime carries the same civil date and time (local, no zone arithmetic here).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 22 glyph pictures of the stems (Stvol1..Stvol10) and branches (Vetv1..Vetv12), 20 × 20,
 // loaded once from "\bmp\stvolN.bmp" and "\bmp\vetvN.bmp". Every pillar drawn as glyphs copies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The place picker: a search field over the whole place table (Russian or Latin, accents and ё/е
 // ignored) with the best matches below it, searched again at every keystroke. Up and Down move

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing, print preview, PDF and pictures of what the windows show: the reports with their
 // styles, and the charts drawn by the windows' own painting code (never a grab of the screen).

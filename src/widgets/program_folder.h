@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ProgramFolder: the data folder, root of every data path. One function decides where it is:
 // beside the executable when the data is there (a build folder, an unpacked copy, a Windows

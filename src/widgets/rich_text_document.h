@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rich-text model (paragraphs of styled runs) in and out of a QTextDocument, the text of the
 // viewer and report windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich-text files of the text windows (the text viewer and the report window): a file read into
 // the rich-text model, and the model written as RTF. Failures come back as the message the error

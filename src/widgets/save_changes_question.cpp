@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/save_changes_question.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The unsaved-changes question of the windows that keep a file (person, geomantic table):
 // a warning box "Сохранить изменения в файле <caption>?" with Yes, No and Cancel.

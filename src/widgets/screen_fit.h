@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps windows on the part of the screen they can use (without the task bar), whatever size or
 // position they were given: a default computed for another screen, or a geometry restored from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Инфо": shows one descriptive rich-text page of the data folder. Any window that wants to show
 // a page sets the page path and creates a new viewer (OpenPageViewer does both); each viewer keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame every auxiliary window shares: an always-on-top tool window that exists for the whole
 // run and is shown and hidden, never destroyed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/window_cascade.h"
 
 QPoint WindowCascade::NextPlace(int screenHeight, int windowHeight) {

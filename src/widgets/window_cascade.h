@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the next of a series of windows opens: each one 20 pixels right of and below the previous,
 // starting again at the first place when the next would come too close to the bottom of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Restores and saves a window's position, size and visibility in its section of the settings
 // store, and places it in the default arrangement. Every window uses these; none keeps its own

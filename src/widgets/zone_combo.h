@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zone list of a window: the 32 list captions and, when a place or a file needs it, one more
 // entry for an exact offset outside the list ("(GMT +05:30)", "(GMT +02:30:17)"), so that such an

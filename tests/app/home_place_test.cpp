@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home place of the settings window: the fill for the current moment, the exact offset in the
 // store (old key + extra key), and following the place's summer time as the date moves.
 #include "app/home_place_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling the memos on several threads: every item once, the instants of the direct searches.
 #include "astro/calendar_prefill.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-place table as shipped (data/places.tsv.z, copied beside the programs by the build).
 #include <gtest/gtest.h>
 

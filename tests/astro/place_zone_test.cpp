@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zone, summer shift and exact offsets from the tz database (tzdata as Debian ships it).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar commands end to end: run the built tool, compare with checked-in expected output.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line under bad or extreme input: long values, the last day of the range, help,
 // an output that cannot be written, "now" without --at, and numbers under a comma locale.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // places, --place and --tz end to end (tzdata as the distribution ships it).
 #include <gtest/gtest.h>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built gavrosin-cli with arguments and captures what it printed and its exit code.
 #include <sys/wait.h>

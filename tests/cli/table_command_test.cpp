@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gavrosin-cli table end to end: run the built tool and read what it printed.
 #include <gtest/gtest.h>
 

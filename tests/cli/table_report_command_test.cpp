@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gavrosin-cli table --report end to end: the interpretation printed by the built tool is the
 // checked-in golden report of the same table.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's argument parsing on any words (one per line of the input): it accepts or
 // refuses with CliError, never anything else, and what it accepts lies in range. Inputs of
 // several hundred kilobytes reach the long values that once overflowed the stack.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1251 <-> UTF-8: any bytes give valid UTF-8, and the code page's bytes come back.
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target checks beside "no crash": a failed property aborts with a message, so
 // libFuzzer keeps the input that broke it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader behind the person and table files: read, write a key, save, read again. The key
 // reads back as written and every line the write does not own keeps its bytes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes file: storing one day's note keeps every other day's note and reads back as typed.
 //
 // Input: "key\0note\0file bytes"; an input without two NULs is a whole file, and the note of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader on any bytes: valid UTF-8 text and font names, sizes in range, and what it read
 // written by our writer reads back as the same document.
 #include <cstdint>

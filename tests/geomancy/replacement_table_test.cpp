@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replacement table and its remarks against an independent transcription (fixture files), so
 // that a slip in either copy shows.
 #include "geomancy/replacement_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small rules behind the table window: where the palaces stand on screen, the compass
 // captions, the wrapping up-down of the azimuth and the description pages.
 #include <gtest/gtest.h>

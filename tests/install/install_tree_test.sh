@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that the tree is complete and that the
 # installed programs, run from another folder, find their data in <prefix>/share/gavrosin and keep
 # the user's notes in the user's data folder without writing to the installation.

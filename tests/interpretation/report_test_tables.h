@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geomantic tables for the report tests: computed by the table engine for a dwelling and a
 // calculation moment (zone GMT+3, no summer shift), or laid out star by star.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole interpretation of computed tables against checked-in reports, one paragraph per line
 // with its style ("(blank)" and "(empty)" for the two separators). Set GAVROSIN_UPDATE_GOLDEN=1 to
 // rewrite the files after a deliberate change, and read the difference before committing it.

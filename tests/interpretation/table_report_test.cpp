@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the interpretation report one by one, on laid-out and computed tables. The whole
 // sequence is checked against the golden reports (table_report_golden_test.cpp).
 #include "interpretation/table_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "person/birth_stars.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Report texts compared with checked-in golden files (UTF-8, one line per report line). Set
 // GAVROSIN_UPDATE_GOLDEN=1 to rewrite the files after a deliberate change, and read the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every data file a window or report can open, as built beside the executables: present,
 // non-empty and readable the way the program reads it. One test per data folder, so a folder
 // that is still incomplete shows at once which of its files are missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the bmp/ folder, drawn at build time beside the executables: every file the
 // windows load exists, is a 24-bit Windows bitmap of the size its window expects, and carries a
 // real drawing rather than a blank or a row of missing-character boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data safety: a save killed at any moment leaves the old file or the new one, never a third
 // state. A short run here; a long one by hand:
 //   GAVROSIN_KILL_ROUNDS=2000 build/test_text --gtest_filter='SaveKill.*'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/czi_pin_geometry.h"
 
 #include <gtest/gtest.h>

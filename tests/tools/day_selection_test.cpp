@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing days: the facts agree with the calendar of the same moment, each criterion removes
 // exactly its days, and the exported files are what spreadsheets and calendars expect.
 #include "tools/day_selection.h"

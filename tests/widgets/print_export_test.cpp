@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every export rendered to a temporary file and read back with the tools a user would open it
 // with: the PDFs by poppler (page count, text, the first page as a picture), the PNGs by size and
 // by the colours they hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window test of the shell needs: one QApplication for the test program, a settings
 // store and a user data folder in a temporary folder (never the user's), the Russian locale, a

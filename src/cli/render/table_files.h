@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // `gavrosin-cli table --pdf FILE --png FILE`: the client document (the chart page, then the
 // interpretation) and the chart picture, drawn by the table window and the print kit as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geomancy/ui/azimuth_box_widget.h"
 
 #include <QHBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The azimuth box of the geomantic table window ("Азимут:"): degrees to a tenth ("187,5") with an
 // up-down (whole degrees 0..360, wrapping at both ends). Text that is no azimuth stays as typed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One gate chart of the geomantic table window: a 3 × 3 grid laid out like the main chart, each
 // cell a large digit coloured by its timeliness, the gate palace's cell outlined. It paints the

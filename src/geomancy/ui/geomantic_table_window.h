@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Внутренний знак жилища": the geomantic table window. The user sets the facing azimuth (the
 // facing and sitting mountains follow it) and the date of construction or moving in; "Внутренний

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart of a geomantic table as a client receives it, on paper or as a picture: the lines
 // that say which chart it is (period, normal or replacement chart, azimuth, mountains, dates),

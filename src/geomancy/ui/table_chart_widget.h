@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart of the geomantic table window: the nine palaces (south at the top) with their
 // mountain, facing and base stars and the year, month and day stars, the compass captions, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing of the geomantic table window, shared by its chart and gate grids: colours, cell
 // frames, star digits and hints, and the small pictures drawn rather than loaded (the direction

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the geomantic table window shows of its computed table, made from the facts of the record:
 // whether the chart is on screen, the frames of the cells, the colours and hints of the digits and

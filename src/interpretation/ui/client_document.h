@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One document for the client: the chart page followed by the written explanation, as a PDF.
 // From the geomantic table: the table's chart and its interpretation. From a person: the birth

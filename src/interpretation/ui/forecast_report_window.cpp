@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interpretation/ui/forecast_report_window.h"
 
 #include "interpretation/personal_forecast.h"

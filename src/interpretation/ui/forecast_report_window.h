@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the personal forecast ("Прогноз на текущий год" of the person window).
 #include "interpretation/forecast_year.h"

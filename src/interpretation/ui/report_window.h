@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report window: one long report (the interpretation of a geomantic table or the personal
 // forecast) as formatted rich text, which the user can save as an RTF file; any rich-text file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "person/ui/birth_place_row.h"
 
 #include <QComboBox>

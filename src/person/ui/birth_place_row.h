@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The birth place of the person window: "Место рождения..." asks for a place (widgets/place_picker)
 // and fills the zone, the summer shift and the longitude of the birth moment from the place's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Персональный гороскоп": one person at a time — the birth data, their ".gvp" file, and the
 // personal chart computed from them (birth pillars, the six birth stars, the Gua with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The person window's chart leaving the program: as text on the clipboard, as a picture or PDF,
 // the text report on paper, and the client's document; and the mark of the running luck pillar.
 #include <QAction>

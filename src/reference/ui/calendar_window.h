@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Календарь": the four pillars, the season and term, the cycle numbers, the flying stars and the
 // lunar date of the main window's moment. It computes nothing; the main calculation fills it.

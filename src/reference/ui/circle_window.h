@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Круг эклиптики": the ecliptic circle with the dates of the year's 24 solar terms around it and
 // the Sun's present direction as a red radius on a transparent overlay. The main calculation

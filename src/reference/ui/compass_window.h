@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Лопань. Ориентация ГОРЫ.": the compass picture with a transparent overlay of the same size, on
 // which the geomantic table draws the facing direction of the dwelling after every computation.

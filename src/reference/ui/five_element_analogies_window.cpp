@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/five_element_analogies_window.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Аналогии у син": the correspondences of the five elements, a header on a cream band and one
 // row per element.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/five_element_diagram_window.h"
 
 TFormTable5::TFormTable5(QWidget* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Диаграмма «У син»": the generating and controlling cycles of the five elements.
 #include "reference/ui/reference_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/lo_shu_window.h"
 
 TFormVV::TFormVV(QWidget* parent) : ReferenceWindow(QString::fromUtf8("Диаграмма Ло Шу"), parent) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Диаграмма Ло Шу": the magic square of the nine palaces.
 #include "reference/ui/reference_window.h"

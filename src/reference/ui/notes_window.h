@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Блокнот": a free-text note for each calendar day. It shows the note of the main window's
 // current date and stores every change at once in the notes file "\other\notes.txt", under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Органы и меридианы": beside each stem glyph its organ, beside each branch glyph its meridian
 // and, on a second line, its channel.

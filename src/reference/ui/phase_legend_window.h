@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Легенда фаз": the five star phases with the colours the geomantic table marks its stars with.
 // Opened from the geomantic table; it keeps no place in the settings store and opens centred on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bordered grid of text and picture cells with thin grey rules between them, as the reference
 // tables draw them. Cells are white unless given a band colour; empty places stay white.

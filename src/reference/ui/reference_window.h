@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every reference window shares: a tool window with a white background and its pictures
 // read from the program's folder. A picture that cannot be read is reported in the standard error

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Геомантическая линейка": a length in millimetres is folded onto the 432-millimetre ruler, a
 // marker stands at its place on the picture of the ruler, and the fortune of its segment is named.

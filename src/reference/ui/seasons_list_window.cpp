@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/seasons_list_window.h"
 
 #include <QFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Наступление сезонов солнечного календаря": the onsets of the twelve seasons and the instants of
 // the 24 solar terms of the year, in local civil time, each season and term a link to its page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Диаграмма «Стволы и ветви»": the circle of stems, branches and trigrams, south at the top, with
 // the four cardinal letters round it.

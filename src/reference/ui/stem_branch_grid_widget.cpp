@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/stem_branch_grid_widget.h"
 
 #include <QHBoxLayout>

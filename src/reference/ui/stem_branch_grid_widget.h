@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stems-and-branches grid of the reference tables: on the left the ten stems, each row its
 // glyph and a text; on the right the twelve branches the same way. The glyphs come from the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/ui/stem_branch_table_window.h"
 
 #include "reference/stem_branch_reference.h"

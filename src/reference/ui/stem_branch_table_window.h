@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Стволы и ветви": the ten stems and twelve branches with their glyphs, each caption in the
 // colour of its element.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Ба чжай": the house of a trigram — its fate line (East or West group, palace, element), the
 // diagram of its eight sectors with the trigram at the centre, and the house and trigram pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Комбинации звезд": the description of a host star with a guest star, in the sense of the
 // cycles or of the flying stars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "28 созвездий": the page of the lunar mansion of the main window's current day.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCziPin: the scroll of the twelve life stages. Two coloured halves, seven marks and a pointer
 // at the stage position, turned the way the stem's cycle runs there. Every property repaints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/day_page_window.h"
 
 #include <QTextEdit>

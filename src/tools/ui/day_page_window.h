@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the good-day and lunar-mansion windows: a sizeable tool window whose body is a
 // read-only rich-text view (a white margin at its left and a white band above it) showing one

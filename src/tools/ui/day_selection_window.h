@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Выбор дней": searches a date range for the days that meet the chosen criteria and shows them
 // as a month grid (weeks in rows, Monday first; chosen days coloured, the officer and mansion in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "12 установлений": the page of the day officer that rules the main window's current day in
 // its solar month.

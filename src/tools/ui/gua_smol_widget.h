@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TGuaSmol: one of the eight trigrams drawn as three black bars in 50 × 40 pixels, with its name
 // and element. A number outside 1..8 is refused with an error box and the previous trigram stays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Стволы и ветви": the life stage of a branch in the cycle of a stem with the Na Yin of the
 // pair (upper block), and the day officer and the harmony of two branches (lower block).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/trigram_selector_widget.h"
 
 #include "tools/ui/gua_smol_widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trigram list of the trigram and Ba Zhai windows: eight items with their small glyphs, in
 // the order Цянь, Кань, Гэнь, Чжэнь, Сюнь, Ли, Кунь, Дуй.

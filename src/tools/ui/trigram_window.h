@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Знаки гуа": pick one of the eight trigrams, see it drawn, open its description.
 #include "tools/ui/description_button_widget.h"

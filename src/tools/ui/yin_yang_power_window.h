@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Соотношение ян/инь звезд": the fixed legend pairing each star of the yang series with its yin
 // counterpart, each with the colour square of its element.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gavrosin-cli table --pdf/--png end to end, with no display: the built tool writes the client
 // document and the chart picture, read back by poppler and QImage; a file that cannot be written
 // is one line and nothing on disk; the text outputs never start the window system.

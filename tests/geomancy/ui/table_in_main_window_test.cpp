@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geomantic table as part of the program: opened by the main window's command, computed for
 // the main window's moment, and asked before the program ends.
 #include <gtest/gtest.h>

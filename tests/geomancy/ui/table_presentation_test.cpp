@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table window shows of its table: nothing before the first computation and after
 // closing, everything (frames, colours, hints, markers) made from the facts while shown.
 #include "geomancy/ui/table_presentation.h"

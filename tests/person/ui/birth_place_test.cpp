@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The person window's birth place: the fill of the zone, summer shift and longitude, the file
 // round trip with an exact offset, the refill on a new birth date, and the boundary warning.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The person window inside the program: its menu commands, the extra copies of the popup menu,
 // the close query at the program's end, the birth moment shown in the calendar, the Ba Zhai
 // preset, the star combinations, the forecast for the main window's year and the stored position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the person window makes of a chart: the text report file, the birth star descriptions and
 // the forecast for the year (menu items and link), each available exactly while its rule says.
 #include <gtest/gtest.h>

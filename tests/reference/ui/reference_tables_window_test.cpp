@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed reference windows: the stems-and-branches and five-element tables, the organs and
 // meridians, the three diagrams and the phase legend.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program folder of the reference window tests: a temporary folder with the build's pictures
 // and season pages (linked, never written) and a notes file of its own, so that no test touches the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Выбор дней" in the program: the month grid with its marks, the list, a person file, and a
 // double click that moves the main window.
 #include "tools/ui/day_selection_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests of the stem and branch tools share: the text viewers and error boxes a
 // window opened (each collected and closed, so that one test never sees another's), the text of

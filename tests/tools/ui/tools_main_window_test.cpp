@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stem and branch tools inside the program: their commands, the moment they follow, the
 // calendar's pillar links and their places in the settings store.
 #include <gtest/gtest.h>
