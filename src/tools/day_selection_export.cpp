@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/day_selection_export.h"
 
 #include <cstdio>
 
 #include "astro/moment.h"
+#include "gavrosin_version.h"
 
 namespace {
 
@@ -123,7 +125,7 @@ std::string DaysIcs(const std::vector<DayVerdict>& days, const DayCriteria& crit
     auto line = [&out](const std::string& text) { out += FoldIcsLine(text); };
     line("BEGIN:VCALENDAR");
     line("VERSION:2.0");
-    line("PRODID:-//Gavrosin//Gavrosin 4.12//RU");
+    line(std::string("PRODID:-//Gavrosin//") + kApplicationTitle + "//RU");
     line("CALSCALE:GREGORIAN");
     line("METHOD:PUBLISH");
     const std::string stamp = IcsStamp(stampUtc);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include <QUrl>
 #include <QtTest/QTest>
 #include <set>
+#include "gavrosin_version.h"
 
 #include "app/settings_store.h"
 #include "app/settings_window.h"
@@ -54,7 +56,7 @@ protected:
 
 TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
     TFormMainGVR w;
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Gavrosin 4.12"));
+    EXPECT_EQ(w.windowTitle(), QString::fromUtf8(kApplicationTitle));
     EXPECT_EQ(w.StatusLine->text(),
               QString::fromUtf8(" GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена"));
     EXPECT_EQ(w.PickerMoment(), TestNow());
@@ -73,7 +75,7 @@ TEST_F(MainWindowTest, AFreshStartShowsTheClockMomentAndTheDefaultSettings) {
     EXPECT_EQ(w.Cascade().YearTerms().year, 2024);
     EXPECT_EQ(w.Cascade().Current().civil, TestNow());
     EXPECT_EQ(OpenSettingsStore()->value("Main/Version").toString(),
-              QString::fromUtf8("Версия 4.12"));
+              QString::fromUtf8(kVersionText));
 }
 
 // The calendar spans 1900–9000: the year has four digits whatever the regional format.
