@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "astro/zone_ids.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimeZone>
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+namespace {
+
+// The links of the database: old name → current zone, from the compiled source the tzdata
+// package ships. Read once, and only when it is a regular file.
+constexpr const char* kTzSource = "/usr/share/zoneinfo/tzdata.zi";
+
+class ZoneIdList {
+public:
+    static const ZoneIdList& Shared() {
+        static const ZoneIdList list;
+        return list;
+    }
+
+    std::optional<std::string> Listed(const std::string& id) const {
+        if (listed_.count(id)) return id;
+        const auto link = links_.find(id);
+        if (link != links_.end()) return link->second;
+        return std::nullopt;
+    }
+    const std::set<std::string>& ids() const { return listed_; }
+
+private:
+    ZoneIdList() {
+        for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) listed_.insert(id.toStdString());
+        const QFileInfo source(QString::fromLatin1(kTzSource));
+        QFile file(source.filePath());
+        if (!source.isFile() || !file.open(QIODevice::ReadOnly)) return;
+        // "L Europe/Kyiv Europe/Kiev": the link Europe/Kiev to the zone Europe/Kyiv.
+        while (!file.atEnd()) {
+            const QList<QByteArray> f = file.readLine().trimmed().split(' ');
+            if (f.size() == 3 && f[0] == "L" && listed_.count(f[1].toStdString()))
+                links_[f[2].toStdString()] = f[1].toStdString();
+        }
+    }
+
+    std::set<std::string> listed_;
+    std::map<std::string, std::string> links_;
+};
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The city of an id, as typed: "America/Argentina/Buenos_Aires" → "buenos aires".
+std::string CityOf(const std::string& id) {
+    std::string city = Lower(id.substr(id.rfind('/') + 1));
+    std::replace(city.begin(), city.end(), '_', ' ');
+    return city;
+}
+
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+}  // namespace
+
+std::optional<std::string> ListedZoneId(const std::string& zoneId) {
+    if (zoneId.empty()) return std::nullopt;
+    return ZoneIdList::Shared().Listed(zoneId);
+}
+
+std::vector<std::string> NearestZoneIds(const std::string& text, std::size_t count) {
+    constexpr std::size_t kLongestTypo = 40;
+    if (text.empty() || text.size() > kLongestTypo) return {};
+    std::string typed = Lower(text);
+    std::replace(typed.begin(), typed.end(), '_', ' ');
+    const std::string typedCity = CityOf(typed);
+    // Rank: 0 the city itself, 1 a city that begins with the text, then 2 + edits.
+    std::vector<std::pair<std::size_t, std::string>> ranked;
+    for (const std::string& id : ZoneIdList::Shared().ids()) {
+        if (id.find('/') == std::string::npos) continue;  // "UTC+03:00" and the like
+        const std::string city = CityOf(id);
+        std::size_t rank = 0;
+        if (Lower(id) == typed || city == typedCity)
+            rank = 0;
+        else if (city.rfind(typedCity, 0) == 0)
+            rank = 1;
+        else
+            rank = 2 + std::min(EditDistance(city, typedCity), EditDistance(Lower(id), typed));
+        // More edits than half the text is another word, not a typo.
+        if (rank >= 2 && rank - 2 > std::max<std::size_t>(1, typedCity.size() / 2)) continue;
+        ranked.emplace_back(rank, id);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> nearest;
+    for (std::size_t i = 0; i < ranked.size() && nearest.size() < count; ++i)
+        nearest.push_back(ranked[i].second);
+    return nearest;
+}
+
+std::string QuotedZoneId(const std::string& zoneId) {
+    constexpr std::size_t kShown = 40;
+    std::string shown;
+    for (const char c : zoneId.substr(0, kShown))
+        shown += static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F ? c : '?';
+    if (zoneId.size() > kShown) shown += "…";
+    return shown;
+}
