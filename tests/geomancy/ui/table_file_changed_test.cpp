@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A table file changed on disk behind the window (another copy of the program, another program,
+// a synced folder): the next save asks before it overwrites, and so does the window when it
+// comes to the front.
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "calendar/moment_calendar.h"
+#include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/geomantic_table_window.h"
+#include "text/whole_file.h"
+#include "widgets/disk_change_guard.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/shell_test_environment.h"
+
+namespace {
+
+class TableFileChangedTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        moment_ = ComputeMomentCalendar(TestNow(), TimeSettings()).moment;
+        SetDiskChangeAsker([this](QWidget*, const QString& path) {
+            asked_.append(path);
+            return answer_;
+        });
+        SetFileDialogAsker([this](QWidget*, const FileDialogRequest&) { return saveAs_; });
+        path_ = QDir(dir_.path()).filePath(QStringLiteral("дом.gvt"));
+        Write("[Fild1]\r\nDate=45000\r\nAzimut=95\r\n");
+        window_ = std::make_unique<TFormFh>(
+            TableWindowSources{[this] { return moment_; }, [] { return 3.0f; }});
+        ASSERT_TRUE(window_->OpenFileTwo(path_));
+    }
+    void TearDown() override {
+        window_.reset();
+        SetDiskChangeAsker({});
+        SetFileDialogAsker({});
+        ShellTest::TearDown();
+    }
+
+    void Write(const std::string& bytes) {
+        ASSERT_EQ(ReplaceWholeFile(path_.toStdString(), bytes), "");
+    }
+    std::string OnDisk(const QString& path) const {
+        std::string bytes;
+        ReadWholeFile(path.toStdString(), bytes);
+        return bytes;
+    }
+    void TypeAzimuth(const char* text) {
+        window_->Azimuth->EditAz->setText(QString::fromUtf8(text));
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    CurrentMoment moment_;
+    std::unique_ptr<TFormFh> window_;
+    QStringList asked_;
+    DiskChangeAnswer answer_ = DiskChangeAnswer::Cancel;
+    QString saveAs_;
+};
+
+TEST_F(TableFileChangedTest, ASaveOverAFileChangedBehindTheWindowAsksFirst) {
+    const std::string theirs = "[Fild1]\r\nDate=45000\r\nAzimut=200\r\n";
+    Write(theirs);
+    TypeAzimuth("120");
+
+    // Cancel: nothing is written, the window keeps its data.
+    window_->SaveClick();
+    ASSERT_EQ(asked_.size(), 1);
+    EXPECT_EQ(OnDisk(path_), theirs);
+    EXPECT_TRUE(window_->Modified());
+
+    // Another name: theirs stays, the window's table goes to the new file.
+    answer_ = DiskChangeAnswer::SaveElsewhere;
+    saveAs_ = QDir(dir_.path()).filePath(QStringLiteral("мой.gvt"));
+    window_->SaveClick();
+    EXPECT_EQ(OnDisk(path_), theirs);
+    EXPECT_NE(OnDisk(saveAs_).find("Azimut=120"), std::string::npos);
+
+    // Reload: the window shows what the file holds now.
+    Write(theirs);
+    window_->OpenFileTwo(path_);
+    TypeAzimuth("130");
+    Write("[Fild1]\r\nDate=45000\r\nAzimut=210\r\n");
+    answer_ = DiskChangeAnswer::Reload;
+    window_->SaveClick();
+    EXPECT_EQ(window_->Azimuth->EditAz->text(), QStringLiteral("210"));
+    EXPECT_FALSE(window_->Modified());
+
+    // Overwrite: asked, then written.
+    Write(theirs);
+    TypeAzimuth("140");
+    answer_ = DiskChangeAnswer::Overwrite;
+    const int before = asked_.size();
+    window_->SaveClick();
+    EXPECT_EQ(asked_.size(), before + 1);
+    EXPECT_NE(OnDisk(path_).find("Azimut=140"), std::string::npos);
+    // Unchanged since: the next save asks nothing.
+    TypeAzimuth("150");
+    window_->SaveClick();
+    EXPECT_EQ(asked_.size(), before + 1);
+}
+
+TEST_F(TableFileChangedTest, TheWindowAsksWhenItComesToTheFront) {
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window_.get(), &activate);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(asked_.isEmpty());  // nothing changed
+
+    Write("[Fild1]\r\nDate=45000\r\nAzimut=200\r\n");
+    QCoreApplication::sendEvent(window_.get(), &activate);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(asked_.size(), 1);
+    EXPECT_EQ(QDir::toNativeSeparators(asked_[0]), QDir::toNativeSeparators(path_));
+    // Declined: not asked again for the same change; the save still asks.
+    QCoreApplication::sendEvent(window_.get(), &activate);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked_.size(), 1);
+    window_->SaveClick();
+    EXPECT_EQ(asked_.size(), 2);
+}
+
+}  // namespace
