@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace {
 
@@ -17,10 +16,9 @@ const QByteArray kTaken = "ok\n";
 
 }  // namespace
 
-QString InstanceSocketName() {
+QString InstanceSocketName(const QString& configFolder) {
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QByteArray key = QCryptographicHash::hash((user + QLatin1Char('\n') + config).toUtf8(),
+    const QByteArray key = QCryptographicHash::hash((user + QLatin1Char('\n') + configFolder).toUtf8(),
                                                     QCryptographicHash::Sha1)
                                .toHex()
                                .left(16);

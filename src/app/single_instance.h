@@ -14,9 +14,10 @@ class QLocalServer;
 // The option that forces a copy of its own.
 inline constexpr const char* kNewInstanceOption = "--new-instance";
 
-// The socket name of this user's program: one per user and settings folder, so that tests
-// (and users with separate configurations) do not meet each other's program.
-QString InstanceSocketName();
+// The socket name of this user's program: one per user and configuration folder (the user's
+// QStandardPaths::GenericConfigLocation), so that tests and users with separate configurations
+// do not meet each other's program.
+QString InstanceSocketName(const QString& configFolder);
 
 // Hands `files` (absolute paths; may be empty: then the running program only comes to the front)
 // to a running program. True when one took them; false when none runs.
