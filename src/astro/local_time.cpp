@@ -98,12 +98,12 @@ TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitu
     return s;
 }
 
-float LetneeVremja(int summerHours) {
+float SummerShiftDays(int summerHours) {
     return static_cast<float>(summerHours) / 24.0f;
 }
 
 Moment ZoneMomentOf(Moment civil, const TimeSettings& s) {
-    return civil - LetneeVremja(s.summerHours);
+    return civil - SummerShiftDays(s.summerHours);
 }
 
 Moment UniversalOfZone(Moment zone, const TimeSettings& s) {

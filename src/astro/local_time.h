@@ -51,7 +51,7 @@ struct TimeSettings {
 };
 
 // Summer-time shift in days, single precision: hours / 24.
-float LetneeVremja(int summerHours);
+float SummerShiftDays(int summerHours);
 
 // Civil moment (as entered) -> zone time: minus the summer shift.
 Moment ZoneMomentOf(Moment civil, const TimeSettings& s);

@@ -227,7 +227,7 @@ Moment CurrentCivilMoment(const TimeSettings& settings) {
     const Moment universal =
         EncodeMoment(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
     // The inverse of the engine's civil -> universal step: zone offset, then the summer shift.
-    return universal + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
+    return universal + settings.zoneHours() / 24.0 + SummerShiftDays(settings.summerHours);
 }
 
 std::string IsoDate(Moment x) {

@@ -165,7 +165,8 @@ int EarthCycleYears(int P, int FB) {
     return P > FB ? 20 * std::abs(P - (FB + 9)) : 20 * std::abs(P - FB);
 }
 
-void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale& locale) {
+void AppendTableReportBody(ReportDocument& r, const GeomanticTable& table, int P,
+                           const QLocale& locale) {
     const double A = table.azimuth;
     const int C = table.currentPeriod;
     const bool mainChart = InNormalZone(A);
@@ -272,8 +273,9 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
              MountainPhaseText(C, k.SM));
     r.AppendBlank();
     const PalaceIndex gateA = GatePalaceA(A), gateB = GatePalaceB(A);
-    AppendGate(r, "Основные городские врата в знаке ", gateA, StarInMen_1(table, gateA), C);
-    AppendGate(r, "Дополнительные городские врата в знаке ", gateB, StarInMen_2(table, gateB), C);
+    AppendGate(r, "Основные городские врата в знаке ", gateA, StarInMainGate(table, gateA), C);
+    AppendGate(r, "Дополнительные городские врата в знаке ", gateB, StarInSecondGate(table, gateB),
+               C);
 
     // 23.-25. The calculation moment: Tai Sui and its flight.
     r.StyleTitl();
@@ -328,7 +330,7 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
 
 ReportDocument CalcRich(const GeomanticTable& table, int P, const QLocale& locale) {
     ReportDocument report;
-    Obshee(report, table, P, locale);
+    AppendTableReportBody(report, table, P, locale);
     report.InsertEmptyAtTop();
     return report;
 }
@@ -343,6 +345,6 @@ ReportContent TableReportContent(const GeomanticTable& table, const std::string&
     content.caption = "Интерпретация: " + tableCaption;
     content.statusText =
         TableStatusLine(table.azimuth, table.tableDate, table.calculationMoment, locale);
-    Obshee(content.document, table, table.palaces[Palace::Centre].base, locale);
+    AppendTableReportBody(content.document, table, table.palaces[Palace::Centre].base, locale);
     return content;
 }

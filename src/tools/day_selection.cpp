@@ -77,7 +77,7 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
     if (!SeasonOfMoment(universal, season)) SeasonOfMoment(universal + kOneMillisecond, season);
     f.month = Pillar{MonthStem(season.monthBranch, f.year.stem), season.monthBranch};
     f.term = season.termName;
-    f.officer = Chzang(f.month.branch, f.day.branch);
+    f.officer = DayOfficer(f.month.branch, f.day.branch);
     f.dayStar = DayStar(f.day.stem, f.day.branch, season.termName);
 
     const auto term = terms.find(PillarDay(pillarTime));
@@ -89,7 +89,7 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
             const Moment instant = TermInstant(y, f.termBegins);
             if (std::fabs(instant - universal) < 2) {
                 f.termInstant =
-                    instant + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
+                    instant + settings.zoneHours() / 24.0 + SummerShiftDays(settings.summerHours);
                 break;
             }
         }

@@ -81,7 +81,7 @@ TEST(StarCombinations, ReadFromTheTable) {
     t.palaces[Palace::Kan].facing = 3;
     t.palaces[Palace::Kan].mountain = 7;
     t.palaces[Palace::Kan].base = 5;
-    const PalaceStars s = DomCombes(t, Palace::Kan);
+    const PalaceStars s = PalaceStarsOf(t, Palace::Kan);
     EXPECT_EQ(s.facing, 3);
     EXPECT_EQ(s.base, 5);
     EXPECT_EQ(s.mountain, 7);

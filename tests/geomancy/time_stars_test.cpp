@@ -13,7 +13,7 @@ PalaceStarArray YearLayer(const GeomanticTable& t) {
 
 TEST(TimeStars, YearStarFive) {
     GeomanticTable t;
-    Stars_Zapolnenie(t, 5, 2, 9);
+    FillTimeStars(t, 5, 2, 9);
     // 5 at the centre, 6 Qian, 7 Dui, 8 Gen, 9 Li, 1 Kan, 2 Kun, 3 Zhen, 4 Xun.
     EXPECT_EQ(YearLayer(t), (PalaceStarArray{6, 7, 9, 3, 4, 1, 2, 8, 5}));
     EXPECT_EQ(t.palaces[Palace::Centre].month, 2);
@@ -22,8 +22,8 @@ TEST(TimeStars, YearStarFive) {
 
 TEST(TimeStars, OutOfRangeLeavesOnlyThatLayer) {
     GeomanticTable t;
-    Stars_Zapolnenie(t, 1, 1, 1);
-    Stars_Zapolnenie(t, 0, 3, 10);
+    FillTimeStars(t, 1, 1, 1);
+    FillTimeStars(t, 0, 3, 10);
     EXPECT_EQ(t.palaces[Palace::Centre].year, 1);
     EXPECT_EQ(t.palaces[Palace::Centre].month, 3);
     EXPECT_EQ(t.palaces[Palace::Centre].day, 1);

@@ -6,7 +6,7 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 #include "locale_guard.h"
 
 // The table of a dwelling facing `azimuth`, built or moved into on `tableDate`, computed for the
@@ -15,8 +15,8 @@ inline GeomanticTable ComputedTable(int azimuth, Moment tableDate, Moment at) {
     const TimeSettings settings;
     const CurrentMoment moment = ComputeMomentCalendar(at, settings).moment;
     GeomanticTable table;
-    Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
-            TablePeriod(tableDate, settings.zoneHours()), moment);
+    ComputeTable(table, TableInputs::ForAzimuth(azimuth, tableDate),
+                 TablePeriod(tableDate, settings.zoneHours()), moment);
     return table;
 }
 

@@ -20,8 +20,8 @@
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
 #include "geomancy/azimuth_input.h"
-#include "geomancy/raschet.h"
 #include "geomancy/star_pages.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/table_file.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/gate_chart_widget.h"
@@ -93,8 +93,8 @@ void TFormFh::BuildMenus() {
     SaveAction->setIcon(TableToolIcon(TableTool::Save));
     SaveAsAction = action("Сохранить как...", [this] { SaveAsFile(); });
     CloseAction = action("Закрыть окно", [this] { close(); });
-    RaschetAction = action("Внутренний знак", [this] { Raschet(); });
-    RaschetAction->setIcon(TableToolIcon(TableTool::Compute));
+    CalculateAction = action("Внутренний знак", [this] { Raschet(); });
+    CalculateAction->setIcon(TableToolIcon(TableTool::Compute));
     InterpretAction = action("Интерпретировать", [this] { InterpretClick(); });
     InterpretAction->setIcon(TableToolIcon(TableTool::Interpret));
     CompassAction = action("Лопань. Ориентация ГОРЫ.", [this] {
@@ -102,12 +102,12 @@ void TFormFh::BuildMenus() {
     });
     CompassAction->setIcon(TableToolIcon(TableTool::Compass));
     BaZhaiFacingAction = action("Ба чжай по Направлению", [this] {
-        if (links_.showBaZhai && ComboVoda->currentIndex() >= 0)
-            links_.showBaZhai(GoraToGua(ComboVoda->currentIndex()));
+        if (links_.showBaZhai && ComboFacing->currentIndex() >= 0)
+            links_.showBaZhai(TrigramOfMountain(ComboFacing->currentIndex()));
     });
     BaZhaiSittingAction = action("Ба чжай по Горе", [this] {
-        if (links_.showBaZhai && ComboGora->currentIndex() >= 0)
-            links_.showBaZhai(GoraToGua(ComboGora->currentIndex()));
+        if (links_.showBaZhai && ComboSitting->currentIndex() >= 0)
+            links_.showBaZhai(TrigramOfMountain(ComboSitting->currentIndex()));
     });
     for (int n = 1; n <= 9; ++n)
         StarActions[n - 1] =
@@ -131,7 +131,7 @@ void TFormFh::BuildMenus() {
     file->insertAction(CloseAction, ClientReportAction);
     file->insertSeparator(CloseAction);
     QMenu* calculation = menuBar()->addMenu(Text("Расчет"));
-    calculation->addAction(RaschetAction);
+    calculation->addAction(CalculateAction);
     calculation->addSeparator();
     calculation->addAction(InterpretAction);
     calculation->addSeparator();
@@ -144,7 +144,7 @@ void TFormFh::BuildMenus() {
     Popup = new QMenu(this);
     Popup->addActions({OpenAction, SaveAction, SaveAsAction});
     Popup->addSeparator();
-    Popup->addActions({RaschetAction, InterpretAction});
+    Popup->addActions({CalculateAction, InterpretAction});
     Popup->addSeparator();
     Popup->addAction(CloseAction);
 }
@@ -159,12 +159,12 @@ void TFormFh::BuildToolbar() {
     Azimuth = new TAzimuthBox(bar);
     bar->addWidget(Azimuth);
     bar->addWidget(ToolbarLabel("Гора:", bar));
-    ComboGora = new QComboBox(bar);
-    bar->addWidget(ComboGora);
+    ComboSitting = new QComboBox(bar);
+    bar->addWidget(ComboSitting);
     bar->addWidget(ToolbarLabel("Вода:", bar));
-    ComboVoda = new QComboBox(bar);
-    bar->addWidget(ComboVoda);
-    for (QComboBox* list : {ComboGora, ComboVoda}) {
+    ComboFacing = new QComboBox(bar);
+    bar->addWidget(ComboFacing);
+    for (QComboBox* list : {ComboSitting, ComboFacing}) {
         list->setIconSize(QSize(16, 16));
         list->setMaxVisibleItems(kMountainCount);
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -181,11 +181,11 @@ void TFormFh::BuildToolbar() {
     DateTable->setDisplayFormat(PickerDateFormat() + QLatin1Char(' ') + PickerTimeFormat());
     bar->addWidget(DateTable);
     bar->addSeparator();
-    bar->addActions({OpenAction, SaveAction, RaschetAction, InterpretAction, CompassAction});
+    bar->addActions({OpenAction, SaveAction, CalculateAction, InterpretAction, CompassAction});
 
     connect(Azimuth, &TAzimuthBox::changed, this, &TFormFh::EditAzChange);
-    connect(ComboVoda, &QComboBox::activated, this, &TFormFh::FacingChosen);
-    connect(ComboGora, &QComboBox::activated, this, &TFormFh::SittingChosen);
+    connect(ComboFacing, &QComboBox::activated, this, &TFormFh::FacingChosen);
+    connect(ComboSitting, &QComboBox::activated, this, &TFormFh::SittingChosen);
     connect(DateTable, &QDateTimeEdit::dateTimeChanged, this, &TFormFh::DateChanged);
 }
 
@@ -242,7 +242,7 @@ void TFormFh::SetLinks(TableWindowLinks links) {
 }
 
 void TFormFh::ResetInputs() {
-    for (QComboBox* list : {ComboGora, ComboVoda}) {
+    for (QComboBox* list : {ComboSitting, ComboFacing}) {
         const QSignalBlocker blocker(list);
         list->clear();
         for (MountainIndex m = 0; m < kMountainCount; ++m)
@@ -325,10 +325,10 @@ void TFormFh::ShowChartFacts() {
 void TFormFh::EditAzChange(const AzimuthBox& box) {
     ShowStatusLine();
     if (!box.hint.empty()) return;  // the table keeps the last azimuth read
-    const QSignalBlocker facing(ComboVoda);
-    const QSignalBlocker sitting(ComboGora);
-    ComboVoda->setCurrentIndex(box.facing);
-    ComboGora->setCurrentIndex(box.sitting);
+    const QSignalBlocker facing(ComboFacing);
+    const QSignalBlocker sitting(ComboSitting);
+    ComboFacing->setCurrentIndex(box.facing);
+    ComboSitting->setCurrentIndex(box.sitting);
     modified_ = true;
 }
 
@@ -341,7 +341,7 @@ void TFormFh::FacingChosen(int index) {
 
 void TFormFh::SittingChosen(int index) {
     if (const auto facing = FacingOfSitting(index)) {
-        ComboVoda->setCurrentIndex(*facing);
+        ComboFacing->setCurrentIndex(*facing);
         FacingChosen(*facing);
     }
     modified_ = true;
@@ -359,9 +359,9 @@ void TFormFh::Raschet() {
     TableInputs inputs;
     inputs.azimuth = Azimuth->Box().azimuth;
     inputs.tableDate = tableDate_;
-    inputs.facingMountain = ComboVoda->currentIndex();
-    inputs.sittingMountain = ComboGora->currentIndex();
-    if (!::Raschet(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
+    inputs.facingMountain = ComboFacing->currentIndex();
+    inputs.sittingMountain = ComboSitting->currentIndex();
+    if (!::ComputeTable(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
     presentation_.SetShown(true);
     ShowTable();
     if (links_.drawCompassFacing) links_.drawCompassFacing(table_.azimuth);

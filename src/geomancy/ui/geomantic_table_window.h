@@ -37,7 +37,7 @@ struct TableWindowLinks {
     // Redraws the facing direction on the compass picture (the azimuth, degrees).
     std::function<void(double azimuth)> drawCompassFacing;
     std::function<void()> showCompass;  // "Лопань. Ориентация ГОРЫ."
-    // Shows the Ba Zhai window with its trigram list at `item` (GoraToGua), as if chosen.
+    // Shows the Ba Zhai window with its trigram list at `item` (TrigramOfMountain), as if chosen.
     std::function<void(int item)> showBaZhai;
     std::function<void()> showLegend;  // "Легенда для звездных фаз"
     // Opens a new interpretation report of the computed table; `caption` is this window's.
@@ -89,8 +89,8 @@ public:
 
     // Controls.
     TAzimuthBox* Azimuth;      // "Азимут:"
-    QComboBox* ComboGora;      // sitting mountain, "Гора:"
-    QComboBox* ComboVoda;      // facing mountain, "Вода:"
+    QComboBox* ComboSitting;   // sitting mountain, "Гора:"
+    QComboBox* ComboFacing;    // facing mountain, "Вода:"
     QDateTimeEdit* DateTable;  // "Дата:"
     TFhChart* Chart;
     TFhGate* GateMain;   // "Основные врата:"
@@ -101,7 +101,7 @@ public:
 
     // Commands (menus, toolbar and popup share them).
     QAction *OpenAction, *SaveAction, *SaveAsAction, *CloseAction;
-    QAction *RaschetAction, *InterpretAction, *CompassAction, *BaZhaiFacingAction,
+    QAction *CalculateAction, *InterpretAction, *CompassAction, *BaZhaiFacingAction,
         *BaZhaiSittingAction;
     std::array<QAction*, 9> StarActions{};  // "Единица белая" ... "Девятка пурпурная"
     QAction* LegendAction;

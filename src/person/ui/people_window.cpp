@@ -437,8 +437,8 @@ QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
         stars->addWidget(value, row, 1);
         ++row;
     };
-    starRow("Большой юнь (60 лет):", LabelBigJun);
-    starRow("Малый юнь (20 лет):", LabelJun);
+    starRow("Большой юнь (60 лет):", LabelGreatCycleStar);
+    starRow("Малый юнь (20 лет):", LabelSmallCycleStar);
     starRow("Звезда года:", LabelYearStar, ClickableLabel("Характеристика звезды", results));
     connect(static_cast<PillarLink*>(LabelYearStar), &PillarLink::clicked, this, [this] {
         if (calculation_) emit YearStarClicked(calculation_->chart.yearStar);
@@ -478,11 +478,11 @@ QHBoxLayout* TFormPeople::BuildLuckPillars(QWidget* results) {
         const int column = 2 * (kLuckPillarCount - 1 - i);
         LuckAge[i] = Result(new QLabel(results));
         LuckAge[i]->setAlignment(Qt::AlignCenter);
-        LuckStvol[i] = Result(NewGlyphLabel(results));
-        LuckVetv[i] = Result(NewGlyphLabel(results));
+        LuckStem[i] = Result(NewGlyphLabel(results));
+        LuckBranch[i] = Result(NewGlyphLabel(results));
         luck->addWidget(LuckAge[i], 0, column, Qt::AlignHCenter);
-        luck->addWidget(LuckStvol[i], 1, column, Qt::AlignHCenter);
-        luck->addWidget(LuckVetv[i], 2, column, Qt::AlignHCenter);
+        luck->addWidget(LuckStem[i], 1, column, Qt::AlignHCenter);
+        luck->addWidget(LuckBranch[i], 2, column, Qt::AlignHCenter);
         LuckYears[i] = Result(LuckYearsLabel(results));
         luck->addWidget(LuckYears[i], 3, column, Qt::AlignHCenter);
         if (i > 0) {
@@ -659,8 +659,8 @@ void TFormPeople::AllDraw(Moment birth) {
     LabelHourSign->setText(Text(t.hourSign));
     Progress(50);
 
-    LabelBigJun->setText(Text(t.greatCycleStar));
-    LabelJun->setText(Text(t.smallCycleStar));
+    LabelGreatCycleStar->setText(Text(t.greatCycleStar));
+    LabelSmallCycleStar->setText(Text(t.smallCycleStar));
     LabelYearStar->setText(Text(t.yearStar));
     LabelMonthStar->setText(Text(t.monthStar));
     LabelDayStar->setText(Text(t.dayStar));
@@ -673,9 +673,9 @@ void TFormPeople::AllDraw(Moment birth) {
     for (int i = 0; i < kLuckPillarCount; ++i) {
         const Pillar& p = c.luckPillars[i];
         LuckAge[i]->setText(Text(t.luckAges[i]));
-        glyphs_.ShowPillarGlyphs(LuckStvol[i], LuckVetv[i], p.stem, p.branch);
-        LuckStvol[i]->setToolTip(Text(t.luckStemHints[i]));
-        LuckVetv[i]->setToolTip(Text(t.luckBranchHints[i]));
+        glyphs_.ShowPillarGlyphs(LuckStem[i], LuckBranch[i], p.stem, p.branch);
+        LuckStem[i]->setToolTip(Text(t.luckStemHints[i]));
+        LuckBranch[i]->setToolTip(Text(t.luckBranchHints[i]));
         LuckYears[i]->setText(
             Text(t.luckYears[i]).replace(QStringLiteral("–"), QStringLiteral("–\n")));
     }

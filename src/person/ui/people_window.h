@@ -114,12 +114,13 @@ public:
     QLabel *StvolChas, *VetvChas, *PSHour;
     PillarLink *LabelYearSign, *LabelMonthSign, *LabelDaySign, *LabelHourSign;
     QLabel* LabelDayStem;  // element of the day stem
-    QLabel *LabelBigJun, *LabelJun, *LabelYearStar, *LabelMonthStar, *LabelDayStar, *LabelHourStar;
+    QLabel *LabelGreatCycleStar, *LabelSmallCycleStar, *LabelYearStar, *LabelMonthStar,
+        *LabelDayStar, *LabelHourStar;
     PillarLink* LabelForecast;  // "Прогноз на текущий год по звезде года рождения"
     QLabel* LabelBaZhai;
     std::array<QLabel*, kLuckPillarCount> LuckAge{};  // by luck pillar 1..9
-    std::array<QLabel*, kLuckPillarCount> LuckStvol{};
-    std::array<QLabel*, kLuckPillarCount> LuckVetv{};
+    std::array<QLabel*, kLuckPillarCount> LuckStem{};
+    std::array<QLabel*, kLuckPillarCount> LuckBranch{};
     std::array<QLabel*, kLuckPillarCount> LuckYears{};  // "1994–2003"; the running pillar's framed
     QProgressBar* ProgressBar;
     QLabel* StatusLine;

@@ -23,7 +23,7 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/table_chart_widget.h"
 #include "text/cp1251.h"
@@ -89,8 +89,8 @@ protected:
     }
 
     static void Type(TFormFh& w, const char* text) { w.Azimuth->EditAz->setText(U(text)); }
-    static QString Facing(const TFormFh& w) { return w.ComboVoda->currentText(); }
-    static QString Sitting(const TFormFh& w) { return w.ComboGora->currentText(); }
+    static QString Facing(const TFormFh& w) { return w.ComboFacing->currentText(); }
+    static QString Sitting(const TFormFh& w) { return w.ComboSitting->currentText(); }
     static void SetDate(TFormFh& w, Moment m) { w.DateTable->setDateTime(DateTimeOfMoment(m)); }
 
     // Error boxes shown over the window (and closed, so the next check starts clean).
@@ -166,11 +166,11 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_EQ(w->Azimuth->EditAz->maxLength(), 5);
     EXPECT_EQ(Facing(*w), U("Цзы"));
     EXPECT_EQ(Sitting(*w), U("У"));
-    ASSERT_EQ(w->ComboVoda->count(), 24);
-    ASSERT_EQ(w->ComboGora->count(), 24);
-    EXPECT_EQ(w->ComboVoda->itemText(0), U("Жэнь"));
-    EXPECT_EQ(w->ComboGora->itemText(23), U("Хай"));
-    EXPECT_FALSE(w->ComboVoda->itemIcon(7).isNull());
+    ASSERT_EQ(w->ComboFacing->count(), 24);
+    ASSERT_EQ(w->ComboSitting->count(), 24);
+    EXPECT_EQ(w->ComboFacing->itemText(0), U("Жэнь"));
+    EXPECT_EQ(w->ComboSitting->itemText(23), U("Хай"));
+    EXPECT_FALSE(w->ComboFacing->itemIcon(7).isNull());
     EXPECT_EQ(w->TableDate(), TestNow());
     EXPECT_EQ(w->DateTable->text(), QStringLiteral("21.06.2024 12:00:00"));
     EXPECT_TRUE(w->StatusLine->text().isEmpty());
@@ -186,7 +186,7 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_FALSE(w->CompassAction->isEnabled());
     EXPECT_FALSE(w->BaZhaiFacingAction->isEnabled());
     EXPECT_FALSE(w->LegendAction->isEnabled());
-    EXPECT_TRUE(w->RaschetAction->isEnabled());
+    EXPECT_TRUE(w->CalculateAction->isEnabled());
 }
 
 TEST_F(TableWindowTest, TheAzimuthBoxSelectsBothMountains) {
@@ -228,7 +228,7 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
     auto w = NewWindow();
     w->show();
     Type(*w, "95");
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
     const QColor ground = w->Azimuth->EditAz->palette().color(QPalette::Base);
     for (const char* typed : {"7.55", "-5", "1e9", "abc", "400", ""}) {
         SCOPED_TRACE(typed);
@@ -245,7 +245,7 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
     EXPECT_EQ(w->Azimuth->EditAz->palette().color(QPalette::Base), ground);
     EXPECT_TRUE(w->Azimuth->EditAz->toolTip().isEmpty());
     EXPECT_EQ(Facing(*w), U("Дин"));
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
     EXPECT_DOUBLE_EQ(w->Table().azimuth, 187.5);
     EXPECT_FALSE(w->Table().normalZone);
     EXPECT_TRUE(w->StatusLine->text().startsWith(U("Азимут: 187,5 | ")));
@@ -268,19 +268,19 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
 TEST_F(TableWindowTest, ChoosingAMountainWritesTheFacingCentre) {
     auto w = NewWindow();
     // Sitting "Гэнь" (4): facing "Кунь" (16), azimuth 225.
-    w->ComboGora->setCurrentIndex(4);
-    emit w->ComboGora->activated(4);
+    w->ComboSitting->setCurrentIndex(4);
+    emit w->ComboSitting->activated(4);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("225"));
     EXPECT_EQ(Facing(*w), U("Кунь"));
     EXPECT_EQ(Sitting(*w), U("Гэнь"));
     EXPECT_TRUE(w->Modified());
 
     for (const auto& [index, centre] : {std::pair{0, "345"}, {1, "0"}, {2, "15"}, {23, "330"}}) {
-        w->ComboVoda->setCurrentIndex(index);
-        emit w->ComboVoda->activated(index);
+        w->ComboFacing->setCurrentIndex(index);
+        emit w->ComboFacing->activated(index);
         EXPECT_EQ(w->Azimuth->Text(), QString::fromLatin1(centre));
-        EXPECT_EQ(w->ComboVoda->currentIndex(), index);
-        EXPECT_EQ(w->ComboGora->currentIndex(), (index + 12) % 24);
+        EXPECT_EQ(w->ComboFacing->currentIndex(), index);
+        EXPECT_EQ(w->ComboSitting->currentIndex(), (index + 12) % 24);
     }
 }
 
@@ -321,7 +321,7 @@ TEST_F(TableWindowTest, TheComputationShowsTheChartAndEnablesInterpretation) {
 
     Type(*w, "95");
     SetDate(*w, EncodeMoment(2005, 6, 1, 12, 0));
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
 
     const GeomanticTable& t = w->Table();
     EXPECT_EQ(t.azimuth, 95);
@@ -667,7 +667,7 @@ TEST_F(TableWindowTest, DescriptionsOpenInTheTextViewer) {
         for (int year = 1905; year <= 2065 && azimuth < 0; year += 20) {
             GeomanticTable t;
             const Moment d = EncodeMoment(year, 6, 1);
-            ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(a, d), moment_, 3.0f));
+            ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(a, d), moment_, 3.0f));
             if (t.palaces[Palace::Kan].facing == 6 && t.palaces[Palace::Kan].mountain == 5) {
                 azimuth = a;
                 date = d;

@@ -9,7 +9,7 @@
 
 #include "astro/moment.h"
 #include "geomancy/flying_chart.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/ui/gate_chart_widget.h"
 #include "widgets/shell_test_environment.h"
 
@@ -52,8 +52,8 @@ protected:
     }
 
     void Compute(int azimuth) {
-        ASSERT_TRUE(Raschet(table_, TableInputs::ForAzimuth(azimuth, EncodeMoment(2005, 6, 1)), 8,
-                            YearOfFive()));
+        ASSERT_TRUE(ComputeTable(table_, TableInputs::ForAzimuth(azimuth, EncodeMoment(2005, 6, 1)),
+                                 8, YearOfFive()));
         shown_.SetShown(true);
         chart_->Refresh();
     }

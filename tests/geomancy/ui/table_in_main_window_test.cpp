@@ -69,7 +69,7 @@ TEST_F(TableInMainWindowTest, ReportsCascadeClearOfTheAzimuthBox) {
     w.show();
     w.Commands().Action(Command::GeomanticTable)->trigger();
     TFormFh* fh = w.FormFh();
-    fh->RaschetAction->trigger();
+    fh->CalculateAction->trigger();
     const QRect box(fh->Azimuth->mapToGlobal(QPoint(0, 0)), fh->Azimuth->size());
     fh->InterpretAction->trigger();
     fh->InterpretAction->trigger();

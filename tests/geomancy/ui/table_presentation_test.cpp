@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 
 namespace {
 
@@ -45,7 +45,8 @@ TEST(TablePresentation, ShownFromTheComputationUntilTheWindowCloses) {
     ExpectNothingShown(shown);
 
     // Facing north (Kan), sitting Li; gates Qian and Gen.
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19)), 8, June2024()));
+    ASSERT_TRUE(
+        ComputeTable(t, TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19)), 8, June2024()));
     shown.SetShown(true);
     EXPECT_TRUE(shown.InterpretEnabled());
     EXPECT_EQ(shown.TaiSuiMarker(), 5);
@@ -62,7 +63,7 @@ TEST(TablePresentation, ShownFromTheComputationUntilTheWindowCloses) {
     EXPECT_EQ(shown.GateFrame(2, Palace::Gen), Frame{});
 
     // A recomputation facing east moves the frames with it.
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(90, 0), 8, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(90, 0), 8, June2024()));
     EXPECT_EQ(shown.PalaceFrame(Palace::Kan), Frame{});
     EXPECT_EQ(shown.PalaceFrame(Palace::Zhen), (Frame{kHighlight, 3}));
     EXPECT_EQ(shown.PalaceFrame(Palace::Dui), (Frame{kBlack, 3}));

@@ -251,8 +251,9 @@ TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {
     EXPECT_EQ(w->LabelYearSign->text(), U("Знак года 21 из 60"));
     EXPECT_EQ(w->LabelMonthSign->text(), U("Знак периода 6 из 60"));
     EXPECT_EQ(w->LabelYearStar->text(), U("5 желтая (Почва-ян) / 1 белая (Вода-инь)"));
-    EXPECT_EQ(w->LabelJun->text(), U("8 белая (Почва-ян) / 7 алая (Металл-инь)"));
-    EXPECT_EQ(w->LabelBigJun->text(), U("3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)"));
+    EXPECT_EQ(w->LabelSmallCycleStar->text(), U("8 белая (Почва-ян) / 7 алая (Металл-инь)"));
+    EXPECT_EQ(w->LabelGreatCycleStar->text(),
+              U("3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)"));
     EXPECT_EQ(w->LabelBaZhai->text(), U("Западная судьба, Дворец Кунь гуа, Почва"));
     EXPECT_EQ(w->StatusLine->text(), U("Расчет на: 01.06.2004 12:00:00 | пол: мужской | "
                                        "(GMT +03:00) | л.в.: 0 | долгота не учтена"));
@@ -263,9 +264,9 @@ TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {
     EXPECT_EQ(w->LabelDayStem->text(), QString::fromStdString(c.texts.dayStemElement));
     for (int i = 0; i < kLuckPillarCount; ++i) {
         EXPECT_EQ(w->LuckAge[i]->text(), QString::number(c.chart.firstLuckAge + 10 * i));
-        EXPECT_EQ(w->LuckStvol[i]->toolTip(), QString::fromStdString(c.texts.luckStemHints[i]));
-        EXPECT_EQ(w->LuckVetv[i]->toolTip(), QString::fromStdString(c.texts.luckBranchHints[i]));
-        EXPECT_FALSE(w->LuckStvol[i]->pixmap().isNull());
+        EXPECT_EQ(w->LuckStem[i]->toolTip(), QString::fromStdString(c.texts.luckStemHints[i]));
+        EXPECT_EQ(w->LuckBranch[i]->toolTip(), QString::fromStdString(c.texts.luckBranchHints[i]));
+        EXPECT_FALSE(w->LuckStem[i]->pixmap().isNull());
     }
     // Pillar 1 stands at the right, pillar 9 at the left.
     EXPECT_GT(w->LuckAge[0]->geometry().x(), w->LuckAge[8]->geometry().x());
