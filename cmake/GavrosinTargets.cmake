@@ -22,8 +22,12 @@ function(gavrosin_ui_library name)
 endfunction()
 
 # A GoogleTest program; its cases are discovered by CTest and run offscreen in a neutral C locale.
+# LABELS says what kind of test it is (tests/README.md): engine, window, cli, install, slow.
 function(gavrosin_test_program name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;LABELS" ${ARGN})
+  if(NOT ARG_LABELS)
+    message(FATAL_ERROR "${name}: a test program needs LABELS (see tests/README.md)")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${GAVROSIN_WARNINGS})
@@ -32,5 +36,5 @@ function(gavrosin_test_program name)
     GAVROSIN_BINARY_DIR="${PROJECT_BINARY_DIR}" GAVROSIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" LABELS "${ARG_LABELS}")
 endfunction()

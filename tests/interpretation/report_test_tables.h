@@ -7,7 +7,7 @@
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "geomancy/raschet.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 
 // The table of a dwelling facing `azimuth`, built or moved into on `tableDate`, computed for the
 // civil moment `at`.

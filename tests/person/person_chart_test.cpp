@@ -6,8 +6,8 @@
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
-#include "locale_guard.h"
 #include "person/birth_stars.h"
+#include "support/locale_guard.h"
 
 namespace {
 

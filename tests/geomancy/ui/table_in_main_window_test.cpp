@@ -10,8 +10,8 @@
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "interpretation/ui/report_window.h"
+#include "support/shell_test.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

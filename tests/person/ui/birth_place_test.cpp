@@ -13,17 +13,14 @@
 #include "person/person_file.h"
 #include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/up_down_edit.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 Place MakePlace(const char* name, const char* country, double lat, double lon, const char* zone) {
     Place p;

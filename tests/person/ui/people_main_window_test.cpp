@@ -21,17 +21,14 @@
 #include "interpretation/ui/report_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 class PeopleInProgramTest : public ShellTest {
 protected:
