@@ -52,8 +52,9 @@ protected:
         // Every dialog the window asked for is the table file's.
         for (const FileDialogRequest& request : dialogs_.requests) {
             EXPECT_EQ(request.filter, QStringLiteral("(*.gvt)"));
-            if (request.kind == FileDialogKind::Save)
+            if (request.kind == FileDialogKind::Save) {
                 EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
+            }
         }
         SetSaveChangesAsker({});
         ShellTest::TearDown();
