@@ -27,6 +27,7 @@
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/table_chart_widget.h"
 #include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "text/cp1251.h"
@@ -42,10 +43,6 @@ protected:
         ShellTest::SetUp();
         ASSERT_TRUE(dir_.isValid());
         moment_ = ComputeMomentCalendar(TestNow(), TimeSettings()).moment;
-        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
-            asked_.push_back(caption);
-            return answer_;
-        });
     }
 
     void TearDown() override {
@@ -56,7 +53,6 @@ protected:
                 EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
             }
         }
-        SetSaveChangesAsker({});
         ShellTest::TearDown();
     }
 
@@ -106,8 +102,7 @@ protected:
 
     QTemporaryDir dir_;
     CurrentMoment moment_;
-    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
-    std::vector<QString> asked_;
+    SaveQuestionRecorder asked_;
     FileDialogRecorder dialogs_;
 };
 
@@ -417,7 +412,7 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     dialogs_.openAnswer = Path("only.gvt");
     w->OpenAction->trigger();
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
-    EXPECT_TRUE(asked_.empty());  // nothing was modified
+    EXPECT_TRUE(asked_.captions.empty());  // nothing was modified
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("90"));
     EXPECT_EQ(Facing(*w), U("Мао"));
     EXPECT_EQ(Sitting(*w), U("Ю"));
@@ -497,16 +492,16 @@ TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
     // Cancel: nothing happens, not even the open dialog.
     auto w = NewWindow();
     Type(*w, "95");
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->NOpenClick();
-    ASSERT_EQ(asked_.size(), 1u);
-    EXPECT_EQ(asked_[0], U("Внутренний знак жилища"));
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Внутренний знак жилища"));
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("95"));
     EXPECT_TRUE(w->Modified());
 
     // No: opens without saving.
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->NOpenClick();
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
     EXPECT_TRUE(Saves().empty());
@@ -514,7 +509,7 @@ TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
 
     // Yes: saves, then opens.
     Type(*w, "95");
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     w->NOpenClick();
     EXPECT_EQ(Saves().size(), 0u);  // the table has its file: saved without a dialog
     EXPECT_NE(ReadFile(Path("a.gvt")).find("Azimut=95"), std::string::npos);
@@ -535,7 +530,7 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
     EXPECT_NEAR(w->TableDate(), 45326.4770833333, 1e-9);
     dialogs_.openAnswer.clear();
     w->NOpenClick();
-    EXPECT_TRUE(asked_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
     // The moving-in time shows with the date (11:27 on 2024-02-04 decides the period).
     EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00")))
         << w->DateTable->text().toStdString();
@@ -544,7 +539,7 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
 TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {
     WriteFile(Path("a.gvt"), "[Fild1]\r\nAzimut=180\r\n");
     dialogs_.openAnswer = Path("a.gvt");
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
 
     // The save dialog cancelled: the modified table stays, nothing is opened.
     auto w = NewWindow();
@@ -575,13 +570,13 @@ TEST_F(TableWindowTest, ClosingAsksAboutUnsavedChanges) {
     w->show();
     Type(*w, "95");
 
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_.captions.size(), 1u);
 
     // Yes with a cancelled save dialog: still modified, so the window stays.
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(Saves().size(), 1u);
@@ -595,15 +590,15 @@ TEST_F(TableWindowTest, ClosingAsksAboutUnsavedChanges) {
     // No: closes without saving.
     w->show();
     Type(*w, "100");
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w->close());
     EXPECT_NE(ReadFile(dialogs_.saveAnswer).find("Azimut=95"), std::string::npos);
 
     // Nothing modified: no question.
     w->show();
-    const size_t questions = asked_.size();
+    const size_t questions = asked_.captions.size();
     EXPECT_TRUE(w->MayClose());
-    EXPECT_EQ(asked_.size(), questions);
+    EXPECT_EQ(asked_.captions.size(), questions);
 }
 
 TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {

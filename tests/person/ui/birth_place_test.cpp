@@ -13,6 +13,7 @@
 #include "person/person_file.h"
 #include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
+#include "support/save_question_recorder.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "widgets/picker_moment.h"
@@ -40,14 +41,12 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([](QWidget*, const QString&) { return SaveChangesAnswer::Discard; });
         PeopleHost host;
         host.timeSettings = [] { return TimeSettings(); };
         window_ = std::make_unique<TFormPeople>(*glyphs_, host);
     }
     void TearDown() override {
         window_.reset();
-        SetSaveChangesAsker({});
         ShellTest::TearDown();
     }
 
@@ -59,6 +58,7 @@ protected:
 
     void SetBirth(Moment m) { window_->MyDate->setDateTime(DateTimeOfMoment(m)); }
 
+    SaveQuestionRecorder asked_{SaveChangesAnswer::Discard};
     std::unique_ptr<PillarGlyphs> glyphs_;
     std::unique_ptr<TFormPeople> window_;
 };

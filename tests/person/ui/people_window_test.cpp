@@ -25,8 +25,10 @@
 #include "astro/moment.h"
 #include "calendar/vocabulary.h"
 #include "person/person_file.h"
+#include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
 #include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "text/cp1251.h"
@@ -42,15 +44,6 @@ protected:
         ShellTest::SetUp();
         ASSERT_TRUE(files_.isValid());
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
-            questions_.push_back(caption);
-            return answer_;
-        });
-    }
-
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        ShellTest::TearDown();
     }
 
     // A window with the settings "(GMT +08:00)", summer 1, longitude 104 and its switch on, whose
@@ -65,17 +58,6 @@ protected:
     std::vector<FileDialogRequest> Saves() const { return dialogs_.Of(FileDialogKind::Save); }
 
     QString Path(const char* name) const { return files_.filePath(U(name)); }
-
-    static void EnterPerson(TFormPeople& w, const char* name, Moment birth, bool male) {
-        w.EditNamePeople->setText(U(name));
-        const QDateTime dt = DateTimeOfMoment(birth);
-        w.MyDate->setDateTime(dt);
-        w.MyTime->setTime(dt.time());
-        (male ? w.RadioButtonM : w.RadioButtonF)->setChecked(true);
-        w.ComboGMT->setCurrentIndex(16);
-        w.EditLetnee->setValue(0);
-        w.CheckBoxDolgota->setChecked(false);
-    }
 
     static void WriteFile(const QString& path, const std::string& utf8) {
         QFile f(path);
@@ -92,8 +74,7 @@ protected:
 
     QTemporaryDir files_;
     std::unique_ptr<PillarGlyphs> glyphs_;
-    std::vector<QString> questions_;
-    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
+    SaveQuestionRecorder asked_;
     FileDialogRecorder dialogs_;
     std::vector<Moment> shownInCalendar_;
 };
@@ -313,7 +294,7 @@ TEST_F(PeopleWindowTest, EveryEntryEditMakesThePersonUnsaved) {
         [](TFormPeople& p) { p.CheckBoxDolgota->setChecked(false); },
     };
     for (size_t i = 0; i < edits.size(); ++i) {
-        answer_ = SaveChangesAnswer::Discard;
+        asked_.answer = SaveChangesAnswer::Discard;
         w->ClearClick();
         ASSERT_FALSE(w->Modified());
         edits[i](*w);
@@ -439,7 +420,7 @@ TEST_F(PeopleWindowTest, OpeningLoadsAndCalculates) {
 
     dialogs_.openAnswer = path;
     w->ActionOpen->trigger();
-    EXPECT_TRUE(questions_.empty());  // nothing to lose
+    EXPECT_TRUE(asked_.captions.empty());  // nothing to lose
     ASSERT_EQ(dialogs_.Of(FileDialogKind::Open).size(), 1u);
     EXPECT_EQ(dialogs_.Of(FileDialogKind::Open)[0].filter, QStringLiteral("(*.gvp)"));
     EXPECT_EQ(w->EditNamePeople->text(), U("Ольга"));
@@ -478,15 +459,15 @@ TEST_F(PeopleWindowTest, OpeningOverAnUnsavedPersonAsksFirst) {
     dialogs_.openAnswer = path;
 
     w->EditNamePeople->setText(U("Анна"));
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->OpenClick();
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], U("Персональный гороскоп"));
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Персональный гороскоп"));
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->EditNamePeople->text(), U("Анна"));
 
     // Yes, and the save dialog cancelled: Анна is not thrown away for the file.
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     dialogs_.saveAnswer = QString();
     w->OpenClick();
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
@@ -502,7 +483,7 @@ TEST_F(PeopleWindowTest, OpeningOverAnUnsavedPersonAsksFirst) {
 
     // No: opened without saving.
     w->EditNamePeople->setText(U("Черновик"));
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->OpenClick();
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 2);
     EXPECT_EQ(w->EditNamePeople->text(), U("Пётр"));
@@ -557,20 +538,20 @@ TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
     w->Raschet();
 
     // Yes, then the save dialog cancelled: nothing is cleared.
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     dialogs_.saveAnswer = QString();
     w->ActionClear->trigger();
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], U("Иван"));
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Иван"));
     EXPECT_TRUE(w->Modified());
     EXPECT_EQ(w->EditNamePeople->text(), U("Иван"));
     EXPECT_TRUE(w->ResultsShown());
 
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->ClearClick();
     EXPECT_EQ(w->EditNamePeople->text(), U("Иван"));
 
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->ClearClick();
     EXPECT_EQ(w->EditNamePeople->text(), QString());
     EXPECT_EQ(MomentOfDateTime(w->MyDate->dateTime()), TestNow());
@@ -587,24 +568,24 @@ TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
     EXPECT_EQ(w->LabelYearSign->text(), U("(знак года)"));
 
     // An unchanged person clears without a question.
-    questions_.clear();
+    asked_.captions.clear();
     w->ClearClick();
-    EXPECT_TRUE(questions_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
 }
 
 TEST_F(PeopleWindowTest, TheCloseQueryKeepsAnUnsavedPersonWhenAsked) {
     auto w = MakeWindow();
     w->show();
     EXPECT_TRUE(w->CloseQuery());  // nothing to lose, no question
-    EXPECT_TRUE(questions_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
 
     w->EditNamePeople->setText(U("Ольга"));
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
 
     // Yes, and the save dialog of a new person cancelled: the window stays.
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     dialogs_.saveAnswer = QString();
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
@@ -623,7 +604,7 @@ TEST_F(PeopleWindowTest, TheCloseQueryKeepsAnUnsavedPersonWhenAsked) {
     EXPECT_EQ(w->windowTitle(), U("Персональный гороскоп"));
 
     w->EditNamePeople->setText(U("Черновик"));
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->Modified());
 }

@@ -24,8 +24,10 @@
 #include "person/person_file.h"
 #include "person/personal_report.h"
 #include "person/ui/people_window.h"
+#include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
 #include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "text/cp1251.h"
@@ -45,11 +47,6 @@ protected:
         ASSERT_TRUE(files_.isValid());
         CascadeOffset().Reset();
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([](QWidget*, const QString&) { return SaveChangesAnswer::Discard; });
-    }
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        ShellTest::TearDown();
     }
 
     // A window under Moscow settings whose main window shows a date of 2024.
@@ -63,14 +60,7 @@ protected:
     }
 
     static void Calculate(TFormPeople& w, const char* name, Moment birth, bool male) {
-        w.EditNamePeople->setText(U(name));
-        const QDateTime dt = DateTimeOfMoment(birth);
-        w.MyDate->setDateTime(dt);
-        w.MyTime->setTime(dt.time());
-        (male ? w.RadioButtonM : w.RadioButtonF)->setChecked(true);
-        w.ComboGMT->setCurrentIndex(16);
-        w.EditLetnee->setValue(0);
-        w.CheckBoxDolgota->setChecked(false);
+        EnterPerson(w, name, birth, male);
         w.Raschet();
     }
 
@@ -85,6 +75,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    SaveQuestionRecorder asked_{SaveChangesAnswer::Discard};
     QTemporaryDir files_;
     std::unique_ptr<PillarGlyphs> glyphs_;
     FileDialogRecorder dialogs_;
