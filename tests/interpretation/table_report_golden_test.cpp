@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
+#include "support/geomantic_tables.h"
 #include "support/golden_file.h"
 
 namespace {

@@ -32,7 +32,6 @@
 #include "geomancy/ui/geomantic_table_window.h"
 #include "geomancy/ui/table_chart_sheet.h"
 #include "geomancy/ui/table_chart_widget.h"
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
 #include "interpretation/ui/client_document.h"
 #include "interpretation/ui/report_window.h"
@@ -40,6 +39,7 @@
 #include "person/ui/people_window.h"
 #include "reference/ui/circle_window.h"
 #include "support/file_dialog_recorder.h"
+#include "support/geomantic_tables.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "widgets/picker_moment.h"
@@ -103,14 +103,9 @@ protected:
     FileDialogRecorder dialogs_;
 };
 
-const GeomanticTable& Table() {
-    static const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
-    return t;
-}
-
 TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
-    std::unique_ptr<TFormFHInter> w(OpenTableReport(Table(), U("Внутренний знак жилища")));
+    std::unique_ptr<TFormFHInter> w(
+        OpenTableReport(NorthPeriod8Table(), U("Внутренний знак жилища")));
     EXPECT_EQ(w->PrintCommands.print->text(), U("Печать..."));
     EXPECT_EQ(w->PrintCommands.preview->text(), U("Предварительный просмотр"));
 
@@ -131,7 +126,8 @@ TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
     // A paragraph of the report, its words in order across the line breaks of the page.
     const QString body = text.simplified();
     const QString last =
-        QString::fromStdString(CalcRich(Table(), QLocale()).Paragraphs().back().text).simplified();
+        QString::fromStdString(CalcRich(NorthPeriod8Table(), QLocale()).Paragraphs().back().text)
+            .simplified();
     EXPECT_TRUE(body.contains(last.left(30))) << last.toStdString();
 }
 

@@ -14,10 +14,10 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
 #include "interpretation/ui/table_report_window.h"
 #include "support/file_dialog_recorder.h"
+#include "support/geomantic_tables.h"
 #include "support/shell_test.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
@@ -37,15 +37,9 @@ protected:
 
     QString Path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 
-    static const GeomanticTable& Table() {
-        static const GeomanticTable t = ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0),
-                                                      EncodeMoment(2024, 6, 1, 12, 0, 0));
-        return t;
-    }
-
     std::unique_ptr<TFormFHInter> OpenReport(
         const QString& caption = QString::fromUtf8("Внутренний знак жилища")) {
-        return std::unique_ptr<TFormFHInter>(OpenTableReport(Table(), caption));
+        return std::unique_ptr<TFormFHInter>(OpenTableReport(NorthPeriod8Table(), caption));
     }
 
     QTemporaryDir folder_;
@@ -69,7 +63,7 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 
     // Exactly the report of the table, the empty first paragraph included.
     const RichDocument shown = Shown(*w);
-    RichDocument expected = ToRichDocument(CalcRich(Table(), kRussian));
+    RichDocument expected = ToRichDocument(CalcRich(NorthPeriod8Table(), kRussian));
     for (RichParagraph& p : expected) p.indents = {120, 0, 60};  // first line 6 pt, right 3 pt
     EXPECT_TRUE(SameDocument(shown, expected)) << DescribeDocument(shown);
     ASSERT_GT(shown.size(), 2u);
@@ -225,7 +219,7 @@ TEST_F(ReportWindowTest, FileErrorsAreShownAndTheReportStays) {
 }
 
 TEST_F(ReportWindowTest, TheReportIsASnapshotOfTheTable) {
-    GeomanticTable table = Table();
+    GeomanticTable table = NorthPeriod8Table();
     std::unique_ptr<TFormFHInter> w(OpenTableReport(table, QStringLiteral("x.gvt")));
     const RichDocument first = Shown(*w);
     table.azimuth = 180;

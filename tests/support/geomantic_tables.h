@@ -20,6 +20,14 @@ inline GeomanticTable ComputedTable(int azimuth, Moment tableDate, Moment at) {
     return table;
 }
 
+// The dwelling of most report tests: facing north, built 2004-06-01 (period 8), read on
+// 2024-06-01 at noon.
+inline const GeomanticTable& NorthPeriod8Table() {
+    static const GeomanticTable table =
+        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
+    return table;
+}
+
 // One palace's stars: mountain, facing, base.
 struct MFB {
     int mountain, facing, base;
