@@ -50,7 +50,7 @@ function(gavrosin_pages_finish)
     gavrosin_test_program(test_pages
       SOURCES ${CMAKE_SOURCE_DIR}/generators/pages/page_source_test.cpp
       DEPENDS gavrosin_pagegen_lib
-      LABELS engine)
+      LABEL engine)
   endif()
 endfunction()
 cmake_language(DEFER CALL gavrosin_pages_finish)
