@@ -7,30 +7,15 @@
 #include "geomancy/azimuth_input.h"
 #include "geomancy/flying_chart.h"
 #include "geomancy/time_stars.h"
-#include "locale_guard.h"
+#include "support/june_2024_moment.h"
+#include "support/locale_guard.h"
 
 namespace {
-
-// A calculation moment as the main window would have computed it: 2024-06-01 12:00, period 9,
-// year Цзя-Чэнь (year star 3), month У (month star 1), day star 9.
-CurrentMoment June2024() {
-    CurrentMoment m;
-    m.year = {1, 5};
-    m.month = {3, 7};
-    m.day = {3, 9};
-    m.epochYear = 4661;
-    m.yearStar = 3;
-    m.monthStar = 1;
-    m.dayStar = 9;
-    m.smallCycleStar = 9;
-    m.civil = EncodeMoment(2024, 6, 1, 12, 0);
-    return m;
-}
 
 TEST(ComputeTable, FillsEveryPartOfTheTable) {
     GeomanticTable t;
     const TableInputs in = TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19, 19, 23));
-    ASSERT_TRUE(ComputeTable(t, in, 8, June2024()));
+    ASSERT_TRUE(ComputeTable(t, in, 8, June2024Moment()));
 
     EXPECT_EQ(t.azimuth, 0);
     EXPECT_EQ(t.facingMountain, "Цзы");
@@ -42,7 +27,7 @@ TEST(ComputeTable, FillsEveryPartOfTheTable) {
     EXPECT_EQ(t.dayStar, 9);
     EXPECT_EQ(t.yearBranch, 5);
     EXPECT_EQ(t.monthBranch, 7);
-    EXPECT_EQ(t.calculationMoment, June2024().civil);
+    EXPECT_EQ(t.calculationMoment, June2024Moment().civil);
     EXPECT_EQ(t.tableDate, EncodeMoment(2003, 2, 19, 19, 23));
     EXPECT_EQ(TableStatusLine(t.azimuth, t.tableDate, t.calculationMoment, kRussian),
               "Азимут: 0 | Дата строительства или переезда: 19.02.2003 | Расчет на: 01.06.2024");
@@ -86,11 +71,11 @@ TEST(ComputeTable, FillsEveryPartOfTheTable) {
 
 TEST(ComputeTable, ARecomputationReplacesEverything) {
     GeomanticTable t;
-    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(5, 0), 5, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(5, 0), 5, June2024Moment()));
     EXPECT_FALSE(t.normalZone);
     EXPECT_NE(t.chartComment, "НЕТ.");
 
-    CurrentMoment later = June2024();
+    CurrentMoment later = June2024Moment();
     later.year.branch = 0;  // no branch: the markers disappear
     later.yearStar = 0;     // no star: the year layer stays as it was
     ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(90, 0), 5, later));
@@ -109,19 +94,19 @@ TEST(ComputeTable, MountainsWithoutSelection) {
     GeomanticTable t;
     TableInputs in = TableInputs::ForAzimuth(300, 0);
     in.facingMountain = -1;  // a list without selection
-    ASSERT_TRUE(ComputeTable(t, in, 1, June2024()));
+    ASSERT_TRUE(ComputeTable(t, in, 1, June2024Moment()));
     EXPECT_EQ(t.facingMountain, "");
     EXPECT_EQ(t.sittingMountain, "Чэнь");  // opposite Сюй
 }
 
 TEST(ComputeTable, RefusesInputsOutsideTheirRanges) {
     GeomanticTable t;
-    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(95, 0), 7, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(95, 0), 7, June2024Moment()));
     const int centre = t.palaces[Palace::Centre].mountain;
-    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(361, 1), 7, June2024()));
-    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(-1, 1), 7, June2024()));
-    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 0, June2024()));
-    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 10, June2024()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(361, 1), 7, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(-1, 1), 7, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 0, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 10, June2024Moment()));
     EXPECT_EQ(t.azimuth, 95);
     EXPECT_EQ(t.tableDate, 0);
     EXPECT_EQ(t.palaces[Palace::Centre].mountain, centre);
@@ -137,7 +122,7 @@ TEST(TablePeriod, FromTheTableDate) {
 
     GeomanticTable t;
     ASSERT_TRUE(
-        ComputeTable(t, TableInputs::ForAzimuth(0, EncodeMoment(2004, 6, 1)), June2024(), 3));
+        ComputeTable(t, TableInputs::ForAzimuth(0, EncodeMoment(2004, 6, 1)), June2024Moment(), 3));
     EXPECT_EQ(t.tablePeriod, 8);
     EXPECT_EQ(t.palaces[Palace::Centre].base, 8);
 }

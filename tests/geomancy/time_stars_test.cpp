@@ -60,12 +60,13 @@ TEST(TimeStars, TaiSuiAndThreeKillings) {
     TaiSui(t, 13);
     EXPECT_EQ(t.taiSuiBranch, 0);
 
-    const KillingsDirection expected[12] = {
-        KillingsDirection::South, KillingsDirection::East,  KillingsDirection::North,
-        KillingsDirection::West,  KillingsDirection::South, KillingsDirection::East,
-        KillingsDirection::North, KillingsDirection::West,  KillingsDirection::South,
-        KillingsDirection::East,  KillingsDirection::North, KillingsDirection::West};
-    for (Branch b = 1; b <= 12; ++b) EXPECT_EQ(KillingsDirectionOf(b), expected[b - 1]) << b;
+    // Цзы south, Чоу east, Инь north, Мао west; the branches of one triple (four apart) share it.
+    EXPECT_EQ(KillingsDirectionOf(1), KillingsDirection::South);
+    EXPECT_EQ(KillingsDirectionOf(2), KillingsDirection::East);
+    EXPECT_EQ(KillingsDirectionOf(3), KillingsDirection::North);
+    EXPECT_EQ(KillingsDirectionOf(4), KillingsDirection::West);
+    for (Branch b = 5; b <= 12; ++b)
+        EXPECT_EQ(KillingsDirectionOf(b), KillingsDirectionOf(b - 4)) << b;
     EXPECT_EQ(KillingsDirectionOf(0), std::nullopt);
 
     // Year branch У: the bottom bar "Ша года на севере".

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interpretation/report_test_tables.h"
+#include "support/geomantic_tables.h"
 
 namespace {
 
@@ -44,8 +44,7 @@ TEST(KeyStars, NorthAndSouthAtZeroAnd360) {
 
 TEST(KeyStars, ReadFromTheFacingAndTheMountainPalace) {
     // Facing north in period 8: Кань holds mountain 7, facing 9, base 4; Ли 8, 8, 3.
-    const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
+    const GeomanticTable& t = NorthPeriod8Table();
     const KeyStars k = KeyStarsOf(t);
     EXPECT_EQ(k.FN, 9);
     EXPECT_EQ(k.FM, 7);
@@ -56,8 +55,7 @@ TEST(KeyStars, ReadFromTheFacingAndTheMountainPalace) {
 }
 
 TEST(KeyStars, GateStarsOfOuterPalacesOnly) {
-    const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
+    const GeomanticTable& t = NorthPeriod8Table();
     // The main gate flies the base star 9 of Цянь, the additional gate the 2 of Гэнь.
     EXPECT_EQ(StarInMainGate(t, Palace::Qian), 8);
     EXPECT_EQ(StarInSecondGate(t, Palace::Gen), 5);

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
-#include "locale_guard.h"
-#include "person/golden_text.h"
+#include "support/golden_file.h"
+#include "support/locale_guard.h"
 #include "text/ini_file.h"
 
 namespace {

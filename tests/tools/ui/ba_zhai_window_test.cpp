@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "support/shell_test.h"
 #include "tools/ui/gua_smol_widget.h"
 #include "tools/ui/tool_window_test_support.h"
 #include "tools/ui/trigram_selector_widget.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shell_test.h"
 #include "tools/czi_pin_geometry.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shell_test.h"
 #include "tools/ui/tool_window_test_support.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <QToolButton>
 
+#include "support/shell_test.h"
 #include "tools/ui/gua_smol_widget.h"
 #include "tools/ui/tool_window_test_support.h"
 #include "tools/ui/trigram_selector_widget.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "geomancy/table_computation.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 
 // The table of a dwelling facing `azimuth`, built or moved into on `tableDate`, computed for the
 // civil moment `at`.
@@ -17,6 +17,14 @@ inline GeomanticTable ComputedTable(int azimuth, Moment tableDate, Moment at) {
     GeomanticTable table;
     ComputeTable(table, TableInputs::ForAzimuth(azimuth, tableDate),
                  TablePeriod(tableDate, settings.zoneHours()), moment);
+    return table;
+}
+
+// The dwelling of most report tests: facing north, built 2004-06-01 (period 8), read on
+// 2024-06-01 at noon.
+inline const GeomanticTable& NorthPeriod8Table() {
+    static const GeomanticTable table =
+        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
     return table;
 }
 
