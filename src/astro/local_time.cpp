@@ -119,6 +119,14 @@ Moment UniversalMomentOf(Moment civil, const TimeSettings& s) {
     return UniversalOfZone(ZoneMomentOf(civil, s), s);
 }
 
+Moment ZoneOfUniversal(Moment universal, const TimeSettings& s) {
+    return universal + s.zoneDays();
+}
+
+Moment CivilMomentOf(Moment universal, const TimeSettings& s) {
+    return ZoneOfUniversal(universal, s) + SummerShiftDays(s.summerHours);
+}
+
 Moment PillarMomentOf(Moment civil, const TimeSettings& s) {
     return PillarOfZone(ZoneMomentOf(civil, s), s);
 }
