@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,11 +29,10 @@
 #include "geomancy/ui/table_drawing_widget.h"
 #include "text/ini_file.h"
 #include "widgets/clock.h"
+#include "widgets/document_file.h"
 #include "widgets/error_box.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
-#include "widgets/save_changes_question.h"
 
 namespace {
 
@@ -61,7 +59,13 @@ QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
 }  // namespace
 
 TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
-    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), sources_(std::move(sources)) {
+    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      sources_(std::move(sources)),
+      document_(*this,
+                {Text(kFileFilter), Text(kFileSuffix), true, [this](const std::string& path) {
+                     SaveTableFile(path, tableDate_, Azimuth->Box().azimuth,
+                                   FileDecimalSeparator(QLocale()));
+                 }}) {
     setWindowTitle(Text(kNewCaption));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -257,8 +261,7 @@ void TFormFh::ResetInputs() {
     computedLine_.clear();
     StatusLine->clear();
     if (ChartFacts) ChartFacts->clear();
-    modified_ = false;
-    hasFileName_ = false;
+    document_.Unbind();
 }
 
 void TFormFh::EnableCommands() {
@@ -329,14 +332,14 @@ void TFormFh::EditAzChange(const AzimuthBox& box) {
     const QSignalBlocker sitting(ComboSitting);
     ComboFacing->setCurrentIndex(box.facing);
     ComboSitting->setCurrentIndex(box.sitting);
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::FacingChosen(int index) {
     // Writing the centre azimuth reselects both lists (EditAzChange).
     if (const auto text = AzimuthTextOfFacing(index))
         Azimuth->SetText(QString::fromStdString(*text));
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::SittingChosen(int index) {
@@ -344,7 +347,7 @@ void TFormFh::SittingChosen(int index) {
         ComboFacing->setCurrentIndex(*facing);
         FacingChosen(*facing);
     }
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::DateChanged() {
@@ -352,7 +355,7 @@ void TFormFh::DateChanged() {
     const Moment typed = MomentOfDateTime(DateTable->dateTime());
     if (typed == MomentOfDateTime(DateTimeOfMoment(tableDate_))) return;
     tableDate_ = typed;
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::Raschet() {
@@ -373,23 +376,12 @@ void TFormFh::InterpretClick() {
 }
 
 void TFormFh::NOpenClick() {
-    if (modified_) {
-        switch (AskSaveChanges(this, windowTitle())) {
-            case SaveChangesAnswer::Cancel: return;
-            case SaveChangesAnswer::Save:
-                SaveClick();
-                // Not saved after all (dialog cancelled, file not written): the table the user
-                // wanted to keep is not replaced.
-                if (modified_) return;
-                break;
-            case SaveChangesAnswer::Discard: break;
-        }
-    }
-    OpenFile();
+    // A table that could not be saved is not replaced.
+    if (document_.MayDiscard()) OpenFile();
 }
 
 void TFormFh::OpenFile() {
-    const QString name = AskFileName(this, {FileDialogKind::Open, Text(kFileFilter), QString()});
+    const QString name = document_.AskOpenName();
     if (!name.isEmpty()) OpenFileTwo(name);
 }
 
@@ -412,54 +404,22 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
     }
     Azimuth->SetText(QString::fromStdString(
         FormatAzimuth(contents.azimuth, QLocale().decimalPoint().at(0).toLatin1())));
-    hasFileName_ = true;
-    modified_ = false;
-    fileName_ = fileName;
-    setWindowTitle(QFileInfo(fileName).fileName());
+    document_.Opened(fileName);
     Raschet();
     return true;
 }
 
 void TFormFh::SaveClick() {
-    if (hasFileName_)
-        SaveFile(fileName_);
-    else
-        SaveAsFile();
+    document_.Save();
 }
 
 void TFormFh::SaveAsFile() {
     // The caption is proposed, in the folder of the table's file when it has one.
-    QString proposed = windowTitle();
-    if (!fileName_.isEmpty()) proposed = QFileInfo(fileName_).dir().filePath(proposed);
-    const QString name =
-        AskFileName(this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
-    if (!name.isEmpty()) SaveFile(name);
-}
-
-bool TFormFh::SaveFile(const QString& fileName) {
-    const char separator = FileDecimalSeparator(QLocale());
-    try {
-        SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
-    } catch (const EFileError& e) {
-        ShowErrorBox(this, QString::fromStdString(e.what()));
-        return false;
-    }
-    hasFileName_ = true;
-    modified_ = false;
-    fileName_ = fileName;
-    setWindowTitle(QFileInfo(fileName).fileName());
-    return true;
+    document_.SaveAs();
 }
 
 bool TFormFh::MayClose() {
-    if (!modified_) return true;
-    switch (AskSaveChanges(this, windowTitle())) {
-        case SaveChangesAnswer::Cancel: return false;
-        case SaveChangesAnswer::Discard: return true;
-        // Still modified after saving: the save dialog was cancelled or the file not written.
-        case SaveChangesAnswer::Save: SaveClick(); return !modified_;
-    }
-    return false;
+    return document_.MayDiscard();
 }
 
 bool TFormFh::OpenCommandLineFile(const QString& argument) {
@@ -489,8 +449,7 @@ void TFormFh::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    modified_ = false;
-    hasFileName_ = false;
+    document_.Unbind();
     setWindowTitle(Text(kClosedCaption));
     presentation_.SetShown(false);
     ShowTable();

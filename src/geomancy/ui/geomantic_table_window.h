@@ -13,6 +13,7 @@
 #include "calendar/current_moment.h"
 #include "geomancy/geomantic_table.h"
 #include "geomancy/ui/table_presentation.h"
+#include "widgets/document_file.h"
 #include "widgets/print_export.h"
 
 class QAction;
@@ -60,9 +61,9 @@ public:
     const GeomanticTable& Table() const { return table_; }
     const TablePresentation& Presentation() const { return presentation_; }
     Moment TableDate() const { return tableDate_; }
-    bool Modified() const { return modified_; }
-    bool HasFileName() const { return hasFileName_; }
-    const QString& FileName() const { return fileName_; }
+    bool Modified() const { return document_.Modified(); }
+    bool HasFileName() const { return document_.Bound(); }
+    const QString& FileName() const { return document_.Path(); }
 
     // Commands.
     void Raschet();  // "Внутренний знак"
@@ -71,17 +72,16 @@ public:
     void NOpenClick();
     void OpenFile();  // the open dialog, then OpenFileTwo
     bool OpenFileTwo(
-        const QString& fileName);            // reads and computes; false (nothing changed) on error
-    void SaveClick();                        // "Сохранить"
-    void SaveAsFile();                       // "Сохранить как..."
-    bool SaveFile(const QString& fileName);  // false (still modified) when it cannot be written
-    void InterpretClick();                   // "Интерпретировать"
+        const QString& fileName);  // reads and computes; false (nothing changed) on error
+    void SaveClick();       // "Сохранить"; a table that cannot be written stays modified
+    void SaveAsFile();      // "Сохранить как..."
+    void InterpretClick();  // "Интерпретировать"
 
     // Whether the window may close (asks about unsaved changes); also asked by the main window
     // before the program ends.
     bool MayClose();
     // The program ends and the question was answered: closing asks nothing more.
-    void ForgetChanges() { modified_ = false; }
+    void ForgetChanges() { document_.ForgetChanges(); }
 
     // A table file named as the program's first argument (".gvt", ".GVT", ".Gvt"): the window is
     // shown and opens it once the program is up. False for any other argument.
@@ -134,8 +134,6 @@ private:
     GeomanticTable table_;
     TablePresentation presentation_{table_};
     Moment tableDate_ = 0;
-    bool modified_ = false;
-    QString computedLine_;  // the status line of the table last computed
-    bool hasFileName_ = false;
-    QString fileName_;
+    QString computedLine_;   // the status line of the table last computed
+    DocumentFile document_;  // the ".gvt" file of the table
 };
