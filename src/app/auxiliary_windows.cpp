@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/auxiliary_windows.h"
 
+#include "app/settings_backup.h"
+
 void AuxiliaryWindows::Add(QWidget* window, const WindowSection& section,
                            const ScreenLayout& layout) {
     const auto store = OpenSettingsStore();
@@ -20,7 +22,7 @@ void AuxiliaryWindows::SaveAll() const {
     const auto store = OpenSettingsStore();
     for (const Entry& e : windows_)
         if (e.window) SaveWindowGeometry(*e.window, *store, *e.section);
-    store->sync();
+    SyncSettings(*store);
 }
 
 void AuxiliaryWindows::ApplyDefaultLayout(const ScreenLayout& layout) {

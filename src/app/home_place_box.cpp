@@ -83,6 +83,12 @@ void HomePlaceBox::ShowPlace() {
 void HomePlaceBox::Load(const QSettings& store) {
     place_ = ReadText(store, Setting::HomePlace).toStdString();
     timeZoneId_ = ReadText(store, Setting::HomeTimeZoneId).toStdString();
+    // A zone the database does not list (an edited settings file) is no home place: the
+    // settings fall back to the zone list, as without one.
+    if (!IsKnownTimeZone(timeZoneId_)) {
+        place_.clear();
+        timeZoneId_.clear();
+    }
     CheckFollow->setChecked(ReadBool(store, Setting::FollowHomeSummerTime));
     ShowPlace();
 }

@@ -27,14 +27,18 @@
 
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
+#include "app/settings_backup.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
+#include "app/single_instance.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
 #include "gavrosin_version.h"
+#include "geomancy/table_file.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "interpretation/ui/client_document.h"
 #include "interpretation/ui/table_report_window.h"
+#include "person/person_file.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
@@ -66,6 +70,8 @@
 #include "widgets/screen_fit.h"
 
 TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
+    // Settings that could not be written (a full disk) are said once, over the main window.
+    SetSettingsFailureReporter([this](const QString& message) { ShowErrorBox(this, message); });
     {
         const auto store = OpenSettingsStore();
         Write(*store, Setting::Version, QString::fromUtf8(kVersionText));
@@ -107,7 +113,9 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     ShowStatusLine();
 }
 
-TFormMainGVR::~TFormMainGVR() = default;
+TFormMainGVR::~TFormMainGVR() {
+    SetSettingsFailureReporter(nullptr);
+}
 
 void TFormMainGVR::BuildMomentToolbar() {
     auto* bar = addToolBar(QString::fromUtf8("Дата и время"));
@@ -218,15 +226,7 @@ void TFormMainGVR::ConnectCommands() {
     commands_->Action(Command::GeomanticTable)->setEnabled(true);
     // The person window; the popup's item opens one more copy of it.
     on(Command::Person, [this] { ShowWindow(people_); });
-    on(Command::PopupPerson, [this] {
-        TFormPeople* extra = NewPersonWindow();
-        extra->setAttribute(Qt::WA_DeleteOnClose);
-        // Each extra copy a step further down, so that none hides another.
-        const int room = Layout().available.bottom() - people_->y();
-        extra->move(people_->pos() + personCascade_.NextPlace(room, extra->height()));
-        KeepOnScreen(*extra);
-        ShowWindow(extra);
-    });
+    on(Command::PopupPerson, [this] { ShowWindow(ExtraPersonWindow()); });
     commands_->Action(Command::Person)->setEnabled(true);
     commands_->Action(Command::PopupPerson)->setEnabled(true);
     // The person, geomantic table, tools and reference windows connect their commands (and
@@ -255,7 +255,7 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     // named as the program's first argument.
     people_ = NewPersonWindow();
     windows_.Add(people_, WindowSections::Person, layout);
-    if (people_->OpenCommandLineFile(QCoreApplication::arguments().value(1)))
+    if (people_->OpenCommandLineFile(FileArguments(QCoreApplication::arguments()).value(0)))
         commandLineWindow_ = people_;
 
     CreateTableWindow(layout);
@@ -333,7 +333,8 @@ void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
         fh_->SetLinks(std::move(links));
     }
     AddCloseGuard([this] { return fh_->MayClose(); }, [this] { fh_->ForgetChanges(); });
-    if (fh_->OpenCommandLineFile(QCoreApplication::arguments().value(1))) commandLineWindow_ = fh_;
+    if (fh_->OpenCommandLineFile(FileArguments(QCoreApplication::arguments()).value(0)))
+        commandLineWindow_ = fh_;
 }
 
 void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
@@ -378,6 +379,38 @@ void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     });
 
     AddDaySelectionWindow(*this);
+}
+
+TFormPeople* TFormMainGVR::ExtraPersonWindow() {
+    TFormPeople* extra = NewPersonWindow();
+    extra->setAttribute(Qt::WA_DeleteOnClose);
+    // Each extra copy a step further down, so that none hides another.
+    const int room = Layout().available.bottom() - people_->y();
+    extra->move(people_->pos() + personCascade_.NextPlace(room, extra->height()));
+    KeepOnScreen(*extra);
+    return extra;
+}
+
+void TFormMainGVR::OpenHandedFiles(const QStringList& files) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    for (const QString& file : files) {
+        if (IsPersonFileName(file.toStdString())) {
+            // A person being edited is not replaced: the file gets a person window of its own.
+            TFormPeople* target = people_->Modified() ? ExtraPersonWindow() : people_;
+            target->OpenCommandLineFile(file);
+            ShowWindow(target);
+        } else if (IsTableFileName(file.toStdString())) {
+            // The one table window: its unsaved table is asked about first.
+            if (fh_->MayClose() && fh_->OpenCommandLineFile(file)) ShowWindow(fh_);
+        } else {
+            ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: программа открывает файлы "
+                                              "людей (.gvp) и таблиц (.gvt).")
+                                   .arg(QDir::toNativeSeparators(file)));
+        }
+    }
 }
 
 TFormPeople* TFormMainGVR::NewPersonWindow() {
@@ -531,7 +564,8 @@ void TFormMainGVR::DefaultLayoutClick() {
 
 void TFormMainGVR::NewWindowClick() {
     const QString program = QCoreApplication::applicationFilePath();
-    if (!QProcess::startDetached(program, QStringList())) {
+    // A copy of its own: a plain start would hand itself to this program and end.
+    if (!QProcess::startDetached(program, {QString::fromLatin1(kNewInstanceOption)})) {
         ShowErrorBox(this, QStringLiteral("Не удалось запустить второе окно программы «%1». "
                                           "Запустите программу ещё раз вручную.")
                                .arg(QDir::toNativeSeparators(program)));

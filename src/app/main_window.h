@@ -57,6 +57,11 @@ public:
     explicit TFormMainGVR(QWidget* parent = nullptr);
     ~TFormMainGVR() override;
 
+    // Files handed over by a later start of the program (one program per user): each opens in
+    // its window (a person being edited keeps its window, a second one takes the file; the
+    // table's unsaved changes are asked about), and the program comes to the front.
+    void OpenHandedFiles(const QStringList& files);
+
     // The full recalculation for the civil moment m, and its first part.
     void AllCalc(Moment m);
     void MainCalculation(Moment m);
@@ -151,6 +156,8 @@ private:
     void ShowWindow(QWidget* window);
     // A person window: the one of the start-up, or an extra copy (popup "Персональный гороскоп").
     TFormPeople* NewPersonWindow();
+    // One more person window (the popup's "Персональный гороскоп"), placed below the others.
+    TFormPeople* ExtraPersonWindow();
 
     MainCommands* commands_ = nullptr;
     std::unique_ptr<PillarGlyphs> glyphs_;

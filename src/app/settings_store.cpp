@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings_store.h"
 
+#include "app/settings_backup.h"
+
 namespace {
 
 QString PathOf(const SettingKey& key) {
@@ -9,9 +11,25 @@ QString PathOf(const SettingKey& key) {
 
 }  // namespace
 
-std::unique_ptr<QSettings> OpenSettingsStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Gavrosin"));
+void SettingsCloser::operator()(QSettings* store) const {
+    SyncSettings(*store);
+    delete store;
+}
+
+SettingsStore OpenSettingsStore() {
+    auto open = [] {
+        return new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Gavrosin"));
+    };
+    // Before anything is read from it: a file a failed write left empty gets its last good copy.
+    // Once per settings file (tests move the store between folders).
+    static QString restored;
+    const QString file = std::unique_ptr<QSettings>(open())->fileName();
+    if (file != restored) {
+        RestoreSettingsFromBackup(file);
+        restored = file;
+    }
+    return SettingsStore(open());
 }
 
 int ReadInt(const QSettings& store, const SettingKey& key) {

@@ -12,8 +12,16 @@
 #include "widgets/window_cascade.h"
 #include "widgets/window_geometry.h"
 
-// Opens the per-user store of the organisation "Gavrosin".
-std::unique_ptr<QSettings> OpenSettingsStore();
+// Writes the store when it is let go and checks that it was written (app/settings_backup.h): a
+// full disk never costs the settings file.
+struct SettingsCloser {
+    void operator()(QSettings* store) const;
+};
+using SettingsStore = std::unique_ptr<QSettings, SettingsCloser>;
+
+// Opens the per-user store of the organisation "Gavrosin". At the first opening of a run, a
+// settings file found empty or unreadable is restored from its copy.
+SettingsStore OpenSettingsStore();
 
 // ----------------------------------------------------------------------------- plain values
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/home_place_box.h"
+#include "app/settings_backup.h"
 #include "app/settings_store.h"
 
 TFormSettings::TFormSettings(QWidget* parent)
@@ -96,7 +97,7 @@ void TFormSettings::SaveSettings() {
     // Crosswise, as the store has always kept them: the number and its text are the same longitude.
     Write(*store, Setting::Longitude, EditDolgota->EditText());
     Write(*store, Setting::LongitudeText, EditDolgota->value());
-    store->sync();
+    SyncSettings(*store);
 }
 
 TimeSettings TFormSettings::CurrentTimeSettings() const {

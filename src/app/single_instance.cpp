@@ -16,12 +16,19 @@ const QByteArray kTaken = "ok\n";
 
 }  // namespace
 
+QStringList FileArguments(const QStringList& arguments) {
+    QStringList files = arguments.mid(1);
+    files.removeAll(QString::fromLatin1(kNewInstanceOption));
+    return files;
+}
+
 QString InstanceSocketName(const QString& configFolder) {
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    const QByteArray key = QCryptographicHash::hash((user + QLatin1Char('\n') + configFolder).toUtf8(),
-                                                    QCryptographicHash::Sha1)
-                               .toHex()
-                               .left(16);
+    const QByteArray key =
+        QCryptographicHash::hash((user + QLatin1Char('\n') + configFolder).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     return QStringLiteral("gavrosin-") + QString::fromLatin1(key);
 }
 

@@ -14,6 +14,9 @@ class QLocalServer;
 // The option that forces a copy of its own.
 inline constexpr const char* kNewInstanceOption = "--new-instance";
 
+// The files among the program's arguments (after the program's name, without the options).
+QStringList FileArguments(const QStringList& arguments);
+
 // The socket name of this user's program: one per user and configuration folder (the user's
 // QStandardPaths::GenericConfigLocation), so that tests and users with separate configurations
 // do not meet each other's program.

@@ -7,12 +7,16 @@
 #include <cmath>
 
 #include "astro/moment.h"
+#include "astro/zone_ids.h"
 
 namespace {
 
+// Only an id the database lists reaches QTimeZone, which would otherwise open whatever file the
+// id names under the zone folder ("../../dev/stdin" blocks for ever).
 QTimeZone ZoneOfId(const std::string& zoneId) {
-    if (zoneId.empty()) return QTimeZone();
-    return QTimeZone(QByteArray::fromStdString(zoneId));
+    const auto listed = ListedZoneId(zoneId);
+    if (!listed) return QTimeZone();
+    return QTimeZone(QByteArray::fromStdString(*listed));
 }
 
 }  // namespace

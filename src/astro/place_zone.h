@@ -13,7 +13,8 @@ struct ZoneAtMoment {
     int daylightSeconds = 0;  // summer-time part on top of it, seconds
 };
 
-// True when the database knows the IANA zone id ("Europe/Moscow").
+// True when the database lists the IANA zone id ("Europe/Moscow") or keeps it as an old name of a
+// listed zone ("Europe/Kiev"); see astro/zone_ids.h.
 bool IsKnownTimeZone(const std::string& zoneId);
 
 // Offsets of `zoneId` at the civil moment `civil` (the clock on the wall, summer time included);

@@ -33,7 +33,8 @@ public:
 
 private:
     ZoneIdList() {
-        for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) listed_.insert(id.toStdString());
+        for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+            listed_.insert(id.toStdString());
         const QFileInfo source(QString::fromLatin1(kTzSource));
         QFile file(source.filePath());
         if (!source.isFile() || !file.open(QIODevice::ReadOnly)) return;
@@ -117,7 +118,8 @@ std::string QuotedZoneId(const std::string& zoneId) {
     constexpr std::size_t kShown = 40;
     std::string shown;
     for (const char c : zoneId.substr(0, kShown))
-        shown += static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F ? c : '?';
+        shown +=
+            static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F ? c : '?';
     if (zoneId.size() > kShown) shown += "…";
     return shown;
 }

@@ -32,7 +32,7 @@ void PrintCalendar(const CalendarCaptions& t, std::ostream& out) {
 // The place, the settings it gave and the boundary warnings, after the calendar.
 void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s,
                      std::ostream& out) {
-    if (zone.place()) out << "Место: " << PlaceCaption(*zone.place()) << "\n";
+    out << PlaceLine(zone);
     out << "Пояс: " << zone.timeZone() << StatusLineText(s) << "\n";
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))
         out << "Внимание: " << BoundaryWarningText(w) << "\n";
@@ -53,6 +53,7 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
         JsonObject record;
         FillMomentRecord(record, c, IsoDateTime(civil));
         if (zone.followsDatabase()) {
+            AddPlaceFields(record, zone);
             AddZoneFields(record, settings, zone.timeZone());
             AddWarningsField(record, civil, settings);
         }

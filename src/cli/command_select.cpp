@@ -14,6 +14,7 @@
 #include "person/person_chart.h"
 #include "person/person_file.h"
 #include "text/ini_file.h"
+#include "text/output_target.h"
 #include "text/whole_file.h"
 #include "tools/day_selection.h"
 #include "tools/day_selection_export.h"
@@ -149,28 +150,51 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     const std::string problem = CheckSelection(from, to, criteria);
     if (!problem.empty()) throw CliError(problem);
 
+    // Every output is checked before the search: a device, a pipe, a folder or a missing folder
+    // is refused before anything is computed or written ("-" is standard output).
+    const auto ics = options.optionalValue("ics");
+    const auto csv = options.optionalValue("csv");
+    std::vector<std::string> outputs;
+    for (const auto& path : {ics, csv})
+        if (path) outputs.push_back(*path);
+    if (const std::string problem = CheckOutputTargets(outputs); !problem.empty())
+        throw CliError(problem);
+
     // The years' term instants and new moons on all threads first, as the other ranged commands.
     const int jobs = ParseJobs(options);
     if (jobs > 1) PrefillCalendarYears(YearOfMoment(from), YearOfMoment(to), jobs);
     const std::vector<DayVerdict> days = SelectDays(from, to, criteria, settings);
-    // Writes an export whole or not at all; a failure is the tool's one line.
-    const auto write = [](const std::string& path, const std::string& bytes) {
+    // Conditions no day of the range meets are said, not answered with an empty list.
+    if (days.empty())
+        throw CliError("no day from " + IsoDate(from) + " to " + IsoDate(to) +
+                       " meets the conditions");
+    // Writes an export whole or not at all, or to standard output for "-"; a failure is the
+    // tool's one line.
+    const auto write = [&out](const std::string& path, const std::string& bytes) {
+        if (IsStandardOutput(path)) {
+            out << bytes;
+            return;
+        }
         const std::string error = ReplaceWholeFile(path, bytes);
         if (!error.empty()) throw CliError(error);
     };
-    if (const auto path = options.optionalValue("ics")) {
+    const auto written = [&out, &days](const std::string& path) {
+        if (!IsStandardOutput(path))
+            out << "Выбрано дней: " << days.size() << ", записано в " << path << "\n";
+    };
+    if (const auto& path = ics) {
         // DTSTAMP is the moment of export, in universal time.
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const double stamp =
             EncodeMoment(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
                          now.time().minute(), now.time().second());
         write(*path, DaysIcs(days, criteria, stamp));
-        out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+        written(*path);
         return 0;
     }
-    if (const auto path = options.optionalValue("csv")) {
+    if (const auto& path = csv) {
         write(*path, DaysCsv(days, criteria, ';'));
-        out << "Выбрано дней: " << days.size() << ", записано в " << *path << "\n";
+        written(*path);
         return 0;
     }
     const bool json = options.flag("json");

@@ -15,6 +15,7 @@
 #include "geomancy/table_computation.h"
 #include "geomancy/time_stars.h"
 #include "interpretation/table_report.h"
+#include "text/output_target.h"
 
 namespace {
 
@@ -201,6 +202,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     if ((pdf && pdf->empty()) || (png && png->empty()))
         throw CliError("--pdf and --png need a file name");
     if ((pdf || png) && !drawer) throw CliError("--pdf and --png are not available here");
+    if (pdf && png && IsStandardOutput(*pdf) && IsStandardOutput(*png))
+        throw CliError("--pdf - and --png - cannot both go to standard output");
+    // Every output is checked before any is written: a second one that cannot be written must
+    // not leave the first written alone ("-" is standard output).
+    std::vector<std::string> outputs;
+    for (const auto& path : {png, pdf})
+        if (path) outputs.push_back(*path);
+    if (const std::string problem = CheckOutputTargets(outputs); !problem.empty())
+        throw CliError(problem);
     // Whole degrees as every whole-number option; a tenth of a degree as the table window takes it.
     const std::string azimuthText = options.value("azimuth");
     double azimuth = 0;
@@ -235,8 +245,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
         const std::string problem =
             drawer({table, tableDate, moment, settings.zoneHours(), pdf, png});
         if (!problem.empty()) throw CliError(problem);
-        if (png) out << "Таблица записана в " << *png << "\n";
-        if (pdf) out << "Отчет записан в " << *pdf << "\n";
+        if (png && !IsStandardOutput(*png)) out << "Таблица записана в " << *png << "\n";
+        if (pdf && !IsStandardOutput(*pdf)) out << "Отчет записан в " << *pdf << "\n";
     } else if (options.flag("report")) {
         PrintReport(CalcRich(table, CliLocale()), options.flag("json"), out);
     } else if (options.flag("json")) {

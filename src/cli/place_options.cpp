@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "astro/place_zone.h"
+#include "astro/zone_ids.h"
 #include "calendar/boundary_warnings.h"
 #include "text/data_folder.h"
 
@@ -20,6 +21,17 @@ QString PlaceTablePath() {
         self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QStringLiteral(".");
     bool shared = false;
     return FindDataFolder(executable, &shared) + QStringLiteral("/places.tsv.z");
+}
+
+// "--tz: unknown time zone "Moscow" (Europe/Moscow?)": the id as far as it can be shown, and the
+// nearest ids the database lists.
+std::string UnknownZoneMessage(const std::string& zoneId) {
+    std::string message = "--tz: unknown time zone \"" + QuotedZoneId(zoneId) + "\"";
+    const std::vector<std::string> nearest = NearestZoneIds(zoneId, 3);
+    if (nearest.empty()) return message + " (an IANA id such as Europe/Moscow)";
+    message += " (";
+    for (std::size_t i = 0; i < nearest.size(); ++i) message += (i ? ", " : "") + nearest[i] + "?";
+    return message + ")";
 }
 
 }  // namespace
@@ -45,16 +57,25 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
             throw CliError(std::string("--") + fixedOption +
                            " cannot be combined with --place or --tz");
     if (placeText) {
-        const auto found = CliPlaceTable().Search(*placeText, 1);
+        const PlaceTable& table = CliPlaceTable();
+        const auto found = table.Search(*placeText, 2);
         if (found.empty()) throw CliError("--place: no place matches \"" + *placeText + "\"");
-        place_ = CliPlaceTable().at(found[0]);
+        place_ = table.at(found[0]);
+        // Another place that begins with the text too and is not much smaller: the name alone
+        // does not say which (a village of the same name far away does not count).
+        if (found.size() > 1) {
+            const Place& other = table.at(found[1]);
+            const std::string typed = FoldForSearch(*placeText);
+            const bool begins = FoldForSearch(other.name).rfind(typed, 0) == 0 ||
+                                FoldForSearch(other.latinName).rfind(typed, 0) == 0;
+            placeAmbiguous_ = begins && other.population * 10 >= place_->population;
+        }
         timeZone_ = place_->timeZone;
         longitude_ = place_->longitude;
         longitudeOn_ = true;
     }
     if (zoneId) {
-        if (!IsKnownTimeZone(*zoneId))
-            throw CliError("--tz: unknown time zone \"" + *zoneId + "\"");
+        if (!IsKnownTimeZone(*zoneId)) throw CliError(UnknownZoneMessage(*zoneId));
         timeZone_ = *zoneId;
     }
     if (options.has("longitude")) {
@@ -66,8 +87,21 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
 TimeSettings MomentZone::At(Moment civil) const {
     if (timeZone_.empty()) return fixed_;
     const auto s = TimeSettingsAt(timeZone_, civil, longitude_, longitudeOn_);
-    if (!s) throw CliError("--tz: unknown time zone \"" + timeZone_ + "\"");
+    if (!s) throw CliError(UnknownZoneMessage(timeZone_));
     return *s;
+}
+
+void AddPlaceFields(JsonObject& o, const MomentZone& zone) {
+    if (!zone.place()) return;
+    o.add("place", PlaceCaption(*zone.place())).add("place_ambiguous", zone.placeAmbiguous());
+}
+
+std::string PlaceLine(const MomentZone& zone) {
+    if (!zone.place()) return {};
+    std::string line = "Место: " + PlaceCaption(*zone.place());
+    if (zone.placeAmbiguous())
+        line += " (название неоднозначно: выбрано самое крупное место; уточните --place)";
+    return line + "\n";
 }
 
 void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& timeZone) {

@@ -27,17 +27,26 @@ public:
     bool followsDatabase() const { return !timeZone_.empty(); }
     const std::string& timeZone() const { return timeZone_; }
     const std::optional<Place>& place() const { return place_; }
+    // True when --place named several places about equally well ("San": San in Mali, Santiago,
+    // Santo Domingo ...): the first was taken, and the user should say which.
+    bool placeAmbiguous() const { return placeAmbiguous_; }
 
 private:
     TimeSettings fixed_;
     std::string timeZone_;
     std::optional<Place> place_;
+    bool placeAmbiguous_ = false;
     double longitude_ = 0;
     bool longitudeOn_ = false;
 };
 
 // The option names MomentZone reads beside ZoneOptionNames: "place", "tz".
 const std::vector<std::string>& PlaceOptionNames();
+
+// "place" (its caption) and "place_ambiguous" of a moment computed for --place.
+void AddPlaceFields(JsonObject& o, const MomentZone& zone);
+// The line "Место: …" of the readable output, saying when the name was ambiguous.
+std::string PlaceLine(const MomentZone& zone);
 
 // "zone_hours", "summer", "longitude" (null when off) and "time_zone" of a moment's settings.
 void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& timeZone);

@@ -6,6 +6,7 @@
 
 #include "astro/convert_error.h"
 #include "astro/moment.h"
+#include "astro/zone_ids.h"
 #include "text/ini_file.h"
 
 namespace {
@@ -73,7 +74,8 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
     ini.Save(path);
 }
 
-Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings) {
+Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings,
+                      std::string* warning) {
     const IniFile ini = IniFile::LoadOrEmpty(path);
     Person p = ClearedPerson(now, settings);
     p.longitudeOn = false;
@@ -102,7 +104,16 @@ Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& s
         }
     }
     p.place = ini.ReadString(kSection, kPlaceKey, "");
-    p.timeZoneId = ini.ReadString(kSection, kTimeZoneIdKey, "");
+    // Only a zone the database lists: the id names a file of the zone database, and an id such
+    // as "../../dev/stdin" would make the window read another file (or wait for ever).
+    const std::string zoneId = ini.ReadString(kSection, kTimeZoneIdKey, "");
+    if (zoneId.empty() || ListedZoneId(zoneId)) {
+        p.timeZoneId = zoneId;
+    } else if (warning) {
+        *warning = std::string(kTimeZoneIdKey) + ": часовой пояс «" + QuotedZoneId(zoneId) +
+                   "» не известен базе часовых поясов; он не загружен, остальные данные файла "
+                   "загружены.";
+    }
     return p;
 }
 

@@ -38,7 +38,10 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
 // the keys are read); EFileError for a file that exists but cannot be read. The person comes
 // back whole or not at all. A zone index outside 0..31 reads as no zone (-1); summer hours and
 // longitude outside their ranges are brought to the nearest end, as their up-downs would.
-Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings);
+// A "TimeZoneId" the time-zone database does not list is not loaded (the person keeps no zone
+// id, the rest of the file loads) and `warning`, when given, names the key and the id.
+Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings,
+                      std::string* warning = nullptr);
 
 // True for the extensions opened from the command line, spelled exactly ".gvp", ".GVP" or ".Gvp".
 bool IsPersonFileName(const std::string& path);

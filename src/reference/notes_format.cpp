@@ -46,21 +46,17 @@ bool IsNoteStartLine(const std::string& line) {
 
 NoteLines SplitNoteFile(const std::string& bytes) {
     NoteLines lines;
-    std::string current;
-    bool open = false;  // a line has begun since the last break
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            open = false;
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            current.push_back(c);
-            open = true;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.emplace_back(bytes, start);  // the last line, without a break after it
+            break;
         }
+        lines.emplace_back(bytes, start, end - start);
+        start =
+            end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
     }
-    if (open) lines.push_back(current);
     return lines;
 }
 

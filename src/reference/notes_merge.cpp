@@ -24,12 +24,14 @@ NoteSaveResult SaveDayNoteMerged(const QString& path, const QString& key, const 
     QLockFile lock(NotesLockPath(path));
     if (!lock.tryLock(kLockWaitMs)) {
         result.error = lock.error() == QLockFile::LockFailedError
-                           ? QStringLiteral("Файл заметок «%1» занят другой копией программы; "
-                                            "заметка не сохранена. Она будет сохранена при "
-                                            "следующем изменении.")
+                           ? QStringLiteral(
+                                 "Файл заметок «%1» занят другой копией программы; "
+                                 "заметка не сохранена. Она будет сохранена при "
+                                 "следующем изменении.")
                                  .arg(QDir::toNativeSeparators(path))
-                           : QStringLiteral("Не удалось заблокировать файл заметок «%1» (нет прав "
-                                            "на запись в его папку); заметка не сохранена.")
+                           : QStringLiteral(
+                                 "Не удалось заблокировать файл заметок «%1» (нет прав "
+                                 "на запись в его папку); заметка не сохранена.")
                                  .arg(QDir::toNativeSeparators(path));
         return result;
     }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/cp1251.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "text/utf8.h"
 
 namespace {
@@ -26,11 +30,45 @@ char32_t Cp1251ToCodePoint(unsigned char byte) {
     return byte < 0x80 ? static_cast<char32_t>(byte) : kHighHalf[byte - 0x80];
 }
 
+namespace {
+
+// The inverse of kHighHalf, made once: the Cyrillic block U+0400..U+045F by index, the other
+// code points of the upper half (quotes, dashes, the euro sign, "№") sorted for a binary search.
+// Every character of a saved file passes through here: a scan of the 128 entries per character
+// made writing long texts needlessly slow.
+struct InverseTable {
+    unsigned char cyrillic[0x60] = {};
+    std::array<std::pair<char32_t, unsigned char>, 128> others{};
+    std::size_t otherCount = 0;
+
+    InverseTable() {
+        for (int i = 0; i < 128; ++i) {
+            const char32_t cp = kHighHalf[i];
+            if (cp == 0xFFFD) continue;
+            if (cp >= 0x400 && cp < 0x460)
+                cyrillic[cp - 0x400] = static_cast<unsigned char>(0x80 + i);
+            else
+                others[otherCount++] = {cp, static_cast<unsigned char>(0x80 + i)};
+        }
+        std::sort(others.begin(), others.begin() + static_cast<std::ptrdiff_t>(otherCount));
+    }
+};
+
+const InverseTable& Inverse() {
+    static const InverseTable table;
+    return table;
+}
+
+}  // namespace
+
 int CodePointToCp1251(char32_t cp) {
     if (cp < 0x80) return static_cast<int>(cp);
-    for (int i = 0; i < 128; ++i)
-        if (kHighHalf[i] == cp && cp != 0xFFFD) return 0x80 + i;
-    return -1;
+    const InverseTable& t = Inverse();
+    if (cp >= 0x400 && cp < 0x460) return t.cyrillic[cp - 0x400] ? t.cyrillic[cp - 0x400] : -1;
+    const auto end = t.others.begin() + static_cast<std::ptrdiff_t>(t.otherCount);
+    const auto it =
+        std::lower_bound(t.others.begin(), end, std::make_pair(cp, static_cast<unsigned char>(0)));
+    return it != end && it->first == cp ? it->second : -1;
 }
 
 std::string Utf8ToCp1251(const std::string& utf8) {

@@ -210,6 +210,14 @@ std::optional<double> ParseIniFloat(const std::string& text) {
     if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
+    // One rounding rule for reading and writing: the value as FormatIniFloat writes it (15
+    // significant digits). A file that opens then saves to a file that opens: the day count
+    // 2593224,9999999995 reads as 2593225, which the date range refuses at once, instead of
+    // opening and then being saved as a date no reader takes.
+    char buffer[64];
+    const auto w =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::from_chars(buffer, w.ptr, value);
     return value;
 }
 

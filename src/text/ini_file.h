@@ -65,6 +65,8 @@ private:
 // Numbers in INI values. A real number is read with either decimal separator ("37665,5" or
 // "37665.5"), as files travel between regional settings; optional sign and exponent; blanks
 // around it are ignored. std::nullopt for anything else (no thousands separators, no "nan").
+// The value is rounded to the 15 significant digits FormatIniFloat writes, so that what was read
+// is written back unchanged.
 std::optional<double> ParseIniFloat(const std::string& text);
 // A decimal integer with optional sign; std::nullopt for anything else or out of int range.
 std::optional<int> ParseIniInteger(const std::string& text);

@@ -12,15 +12,19 @@ std::string Quoted(const QString& path) {
 
 }  // namespace
 
-std::string CheckOutputTarget(const std::string& path) {
+std::string RefuseSpecialTarget(const std::string& path) {
     const QString name = QString::fromStdString(path);
     const QFileInfo target(name);
     // exists() and isFile() follow a link: a link to a regular file is written through.
-    if (target.exists() && !target.isFile()) {
-        const char* what = target.isDir() ? "папка" : "не обычный файл (устройство или канал)";
-        return "Файл " + Quoted(name) + " не записан: это " + what +
-               ". Укажите имя обычного файла.";
-    }
+    if (!target.exists() || target.isFile()) return {};
+    const char* what = target.isDir() ? "папка" : "не обычный файл (устройство или канал)";
+    return "Файл " + Quoted(name) + " не записан: это " + what + ". Укажите имя обычного файла.";
+}
+
+std::string CheckOutputTarget(const std::string& path) {
+    if (std::string refused = RefuseSpecialTarget(path); !refused.empty()) return refused;
+    const QString name = QString::fromStdString(path);
+    const QFileInfo target(name);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir()) {
         return "Файл " + Quoted(name) + " не записан: папки " + Quoted(folder.filePath()) +

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+// "" unless `path` exists and is not a regular file (nor a link to one): then the message that
+// refuses it.
+std::string RefuseSpecialTarget(const std::string& path);
+
 // "" when `path` may be replaced by a regular file: it is a regular file (or a link to one) or
 // does not exist yet in an existing, writable folder. Otherwise the message the user sees,
 // naming the file: not a regular file, no such folder, no right to write into it.

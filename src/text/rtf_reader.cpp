@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 #include <unordered_map>
 
 #include "text/cp1251.h"
@@ -101,9 +102,13 @@ bool IsSkippedDestination(const char* word) {
         "bkmkend",
         "wgrffmtfilter",
     };
-    for (const char* s : kSkipped)
-        if (std::strcmp(s, word) == 0) return true;
-    return false;
+    // Sorted once: asked for every control word, a binary search instead of sixty comparisons.
+    static const std::vector<std::string_view> sorted = [] {
+        std::vector<std::string_view> words(std::begin(kSkipped), std::end(kSkipped));
+        std::sort(words.begin(), words.end());
+        return words;
+    }();
+    return std::binary_search(sorted.begin(), sorted.end(), std::string_view(word));
 }
 
 // Special characters named by a control word; 0 when the word names none.
@@ -180,12 +185,37 @@ private:
                 if (!ConsumeSkipped()) CommitFont();
                 return;
             }
-            Character(DecodeByte(c, TextCodePage()));
+            if (pendingSkip_ > 0 || State().destination != Destination::Text) {
+                Character(DecodeByte(c, TextCodePage()));
+                return;
+            }
+            --pos_;
+            PlainText();
         }
+    }
+
+    // A stretch of plain text bytes shares one style and one code page: they are looked up once
+    // for the stretch, not once per character (that made long texts slow to read).
+    void PlainText() {
+        const std::size_t start = pos_;
+        while (pos_ < in_.size()) {
+            const auto c = static_cast<unsigned char>(in_[pos_]);
+            if (c == '{' || c == '}' || c == '\\' || (c < 0x20 && c != '\t')) break;
+            ++pos_;
+        }
+        highSurrogate_ = 0;
+        const int codePage = TextCodePage();
+        const TextStyle& style = CurrentStyle();
+        if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
+            paragraph_.runs.push_back(TextRun{std::string(), style});
+        std::string& text = paragraph_.runs.back().text;
+        for (std::size_t i = start; i < pos_; ++i)
+            AppendUtf8CodePoint(text, DecodeByte(static_cast<unsigned char>(in_[i]), codePage));
     }
 
     void OpenGroup() {
         pendingSkip_ = 0;
+        cacheValid_ = false;
         if (stack_.size() >= kMaxGroupDepth) {
             ++overflowDepth_;
             return;
@@ -195,6 +225,7 @@ private:
 
     void CloseGroup() {
         pendingSkip_ = 0;
+        cacheValid_ = false;
         if (overflowDepth_ > 0) {
             --overflowDepth_;
             return;
@@ -231,7 +262,10 @@ private:
             case '~': Character(0x00A0); break;
             case '-': Character(0x00AD); break;
             case '_': Character(0x2011); break;
-            case '*': State().destination = Destination::Skip; break;
+            case '*':
+                State().destination = Destination::Skip;
+                cacheValid_ = false;
+                break;
             case '\r':
             case '\n': Paragraph(); break;
             default: break;  // unknown control symbols are ignored
@@ -261,6 +295,7 @@ private:
     }
 
     void ControlWord() {
+        cacheValid_ = false;
         char word[kMaxControlWordLength + 1];
         std::size_t length = 0;
         while (pos_ < in_.size() && IsLetter(in_[pos_])) {
@@ -449,12 +484,13 @@ private:
             case Destination::ColourTable:
                 if (cp == ';') {
                     colours_.push_back(colour_);
+                    cacheValid_ = false;
                     colour_ = ColourEntry{};
                 }
                 return;
             case Destination::Text: break;
         }
-        const TextStyle style = CurrentStyle();
+        const TextStyle& style = CurrentStyle();
         if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
             paragraph_.runs.push_back(TextRun{std::string(), style});
         AppendUtf8CodePoint(paragraph_.runs.back().text, cp);
@@ -471,7 +507,23 @@ private:
         paragraph_ = RichParagraph{};
     }
 
-    TextStyle CurrentStyle() const {
+    // The style and code page of the text, worked out again only after a control word, a group
+    // boundary or a font or colour definition: the characters between share them.
+    const TextStyle& CurrentStyle() {
+        if (!cacheValid_) Recache();
+        return cachedStyle_;
+    }
+    int TextCodePage() {
+        if (!cacheValid_) Recache();
+        return cachedCodePage_;
+    }
+    void Recache() {
+        cachedStyle_ = StyleOfGroup();
+        cachedCodePage_ = CodePageOfGroup();
+        cacheValid_ = true;
+    }
+
+    TextStyle StyleOfGroup() const {
         const GroupState& s = stack_.back();
         TextStyle style;
         style.bold = s.bold;
@@ -498,6 +550,7 @@ private:
 
     void CommitFont() {
         if (!fontOpen_) return;
+        cacheValid_ = false;
         fontOpen_ = false;
         std::string& name = font_.name;
         while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -506,7 +559,7 @@ private:
     }
 
     // Fonts of the Cyrillic character set carry code page 1251 whatever the document says.
-    int TextCodePage() const {
+    int CodePageOfGroup() const {
         if (State().destination == Destination::FontTable) {
             return font_.charset == 0 && codePage_ == 1252 ? 1252 : 1251;
         }
@@ -526,6 +579,9 @@ private:
     long codePage_ = 1251;
     long defaultFont_ = 0;
     std::unordered_map<long, FontEntry> fonts_;
+    bool cacheValid_ = false;
+    TextStyle cachedStyle_;
+    int cachedCodePage_ = 1251;
     FontEntry font_;
     bool fontOpen_ = false;
     std::vector<ColourEntry> colours_;

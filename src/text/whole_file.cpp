@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/whole_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <cerrno>
+
+#include "text/output_target.h"
 
 namespace {
 
@@ -63,6 +66,39 @@ std::string CannotWriteMessage(int error, const QString& path, std::size_t neede
            "; прежнее содержимое файла цело. Проверьте диск и сохраните снова.";
 }
 
+// The random suffix of a temporary file: six ASCII letters or digits, not a word ("backup",
+// "Backup", "BACKUP" are a user's own names).
+bool IsRandomSuffix(const QString& suffix) {
+    int lower = 0, upper = 0, digits = 0;
+    for (const QChar c : suffix) {
+        if (c.unicode() >= 0x80 || !c.isLetterOrNumber()) return false;
+        lower += c.isLower();
+        upper += c.isUpper();
+        digits += c.isDigit();
+    }
+    const bool word =
+        digits == 0 && (upper == 0 || lower == 0 || (upper == 1 && suffix.at(0).isUpper()));
+    return !word;
+}
+
+// A save killed between linking its temporary file and renaming it over the target leaves the
+// temporary beside it, named "<file>.XXXXXX" (six letters or digits). The next save of the file
+// removes such leftovers; only those older than a minute, so that a save of the same file running
+// in another program at this moment keeps its own.
+void RemoveLeftoverTemporaries(const QString& name) {
+    constexpr int kSuffix = 6;
+    const QFileInfo target(name);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QDir folder = target.absoluteDir();
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString n = entry.fileName();
+        if (n.size() != prefix.size() + kSuffix || !n.startsWith(prefix)) continue;
+        if (IsRandomSuffix(n.right(kSuffix)) && entry.lastModified().toUTC() < before)
+            QFile::remove(entry.filePath());
+    }
+}
+
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path, std::string& bytes) {
@@ -86,6 +122,9 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 std::string ReplaceWholeFile(const std::string& path, const std::string& bytes) {
+    // Renaming over a device, a pipe or a folder would put a regular file in its place (as root,
+    // "/dev/full" included) and report success.
+    if (std::string refused = RefuseSpecialTarget(path); !refused.empty()) return refused;
     const QString name = Q(path);
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) return CannotCreateMessage(name);
@@ -105,6 +144,7 @@ std::string ReplaceWholeFile(const std::string& path, const std::string& bytes) 
         return CannotWriteMessage(error, name, bytes.size());
     }
     if (!file.commit()) return CannotWriteMessage(errno, name, bytes.size());
+    RemoveLeftoverTemporaries(name);
     return std::string();
 }
 

@@ -97,8 +97,11 @@ std::string EscapeIcsText(const std::string& text) {
             case ';': out += "\\;"; break;
             case ',': out += "\\,"; break;
             case '\n': out += "\\n"; break;
-            case '\r': break;
-            default: out += c;
+            case '\t': out += ' '; break;
+            default:
+                // Other control characters (a person's name may carry them) have no place in an
+                // iCalendar text value: dropped, as a CR is.
+                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) out += c;
         }
     }
     return out;

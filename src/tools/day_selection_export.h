@@ -24,5 +24,6 @@ std::string DaysIcs(const std::vector<DayVerdict>& days, const DayCriteria& crit
 
 // One content line folded as RFC 5545 asks (continuations begin with a blank), with CR LF.
 std::string FoldIcsLine(const std::string& line);
-// TEXT value escapes: backslash, semicolon, comma and line ends.
+// TEXT value escapes: backslash, semicolon, comma and line ends; a tab becomes a blank, other
+// control characters are dropped.
 std::string EscapeIcsText(const std::string& text);

@@ -6,23 +6,31 @@
 #include <QWidget>
 
 #include "text/ini_file.h"
+#include "widgets/disk_change_guard.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/save_changes_question.h"
 
 DocumentFile::DocumentFile(QWidget& window, DocumentFileKind kind)
-    : window_(window), kind_(std::move(kind)) {}
+    : window_(window),
+      kind_(std::move(kind)),
+      diskGuard_(new DiskChangeGuard(window, {[this](const QString& path) {
+                                                  if (kind_.reload) kind_.reload(path);
+                                              },
+                                              [this] { Write(path_); }, [this] { SaveAs(); }})) {}
 
 void DocumentFile::Opened(const QString& path) {
     path_ = path;
     bound_ = true;
     modified_ = false;
     window_.setWindowTitle(QFileInfo(path).fileName());
+    diskGuard_->Remember(path);
 }
 
 void DocumentFile::Unbind() {
     bound_ = false;
     modified_ = false;
+    diskGuard_->Forget();
 }
 
 void DocumentFile::Clear() {
@@ -50,6 +58,11 @@ bool DocumentFile::SaveAs() {
 }
 
 bool DocumentFile::WriteTo(const QString& path) {
+    if (bound_ && !diskGuard_->MaySave(path)) return false;
+    return Write(path);
+}
+
+bool DocumentFile::Write(const QString& path) {
     try {
         kind_.write(path.toStdString());
     } catch (const EFileError& e) {

@@ -4,11 +4,14 @@
 // is kept in, whether it is bound to it, whether it was edited since it was last read or written;
 // and the one save flow of those windows: choose a name, write through the window's checked
 // writer, clear the edited mark and show the file's name as the caption, or report the error and
-// keep everything as it was.
+// keep everything as it was. A file changed on disk since it was read or written (another copy
+// of the program, another program, a synced folder) is noticed before a save overwrites it and
+// when the window comes to the front (widgets/disk_change_guard.h).
 #include <QString>
 #include <functional>
 #include <string>
 
+class DiskChangeGuard;
 class QWidget;
 
 // What kind of file a window keeps and how it writes it.
@@ -20,6 +23,9 @@ struct DocumentFileKind {
     bool proposeInFileFolder = false;
     // Writes the document to a path as a whole; raises EFileError when it cannot.
     std::function<void(const std::string& path)> write;
+    // Reads the document from a path again (the file was changed on disk and the user chose to
+    // reload it); false when it could not be read (the window has said why).
+    std::function<bool(const QString& path)> reload;
 };
 
 class DocumentFile {
@@ -50,7 +56,9 @@ public:
     // when the dialog was cancelled or the file not written.
     bool SaveAs();
     // Writes the document to `path`; on success the window is bound to it, unedited, and its
-    // caption is the file's name; on failure the error is shown and nothing changes.
+    // caption is the file's name; on failure the error is shown and nothing changes. When `path`
+    // is the document's file and it changed on disk meanwhile, the user is asked first (reload,
+    // overwrite, save under another name); false unless the document was written there.
     bool WriteTo(const QString& path);
     // Before the document is replaced or closed: the unsaved-changes question when it was edited
     // ("Да" saves it first). True when the document may go; false when the user cancelled or the
@@ -58,8 +66,11 @@ public:
     bool MayDiscard();
 
 private:
+    bool Write(const QString& path);
+
     QWidget& window_;
     DocumentFileKind kind_;
+    DiskChangeGuard* diskGuard_;  // owned by the window
     QString path_;
     bool bound_ = false;
     bool modified_ = false;

@@ -22,7 +22,9 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QWidget>
+#include <cstdio>
 
+#include "text/output_target.h"
 #include "text/whole_file.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
@@ -50,8 +52,15 @@ QString DrawError(const QString& fileName, const char* what) {
         .arg(QDir::toNativeSeparators(fileName), Text(what));
 }
 
-// Puts the bytes in place whole (flushed and checked) or leaves the old file as it was.
+// Puts the bytes in place whole (flushed and checked) or leaves the old file as it was; "-" (the
+// command line's standard output) gets them as they are.
 QString ReplaceFile(const QString& fileName, const QByteArray& bytes) {
+    if (IsStandardOutput(fileName.toStdString())) {
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+            return Text("Не удалось вывести файл на стандартный вывод.");
+        return QString();
+    }
     return QString::fromStdString(
         ReplaceWholeFile(fileName.toStdString(), std::string(bytes.constData(), bytes.size())));
 }
@@ -161,18 +170,27 @@ int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
     return std::max(pages, 1);
 }
 
-QString WritePdfFile(const PrintDocument& document, const QString& fileName) {
+namespace {
+
+// The document as PDF bytes on pages of `layout`; empty when nothing could be painted.
+QByteArray PdfBytes(const PrintDocument& document, const QPageLayout& layout, int resolution) {
     QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(DocumentPageLayout(QLocale()));
-        writer.setResolution(300);
-        writer.setTitle(document.header);
-        writer.setCreator(QStringLiteral("Gavrosin"));
-        if (PaintDocument(writer, document) == 0) return DrawError(fileName, "PDF не сформирован.");
-    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
+    writer.setTitle(document.header);
+    writer.setCreator(QStringLiteral("Gavrosin"));
+    if (PaintDocument(writer, document) == 0) return QByteArray();
+    return bytes;
+}
+
+}  // namespace
+
+QString WritePdfFile(const PrintDocument& document, const QString& fileName) {
+    const QByteArray bytes = PdfBytes(document, DocumentPageLayout(QLocale()), 300);
+    if (bytes.isEmpty()) return DrawError(fileName, "PDF не сформирован.");
     return ReplaceFile(fileName, bytes);
 }
 
@@ -210,7 +228,22 @@ void PrintWithDialog(QWidget* parent, const PrintDocument& document) {
     PreparePrinter(printer, document);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(Text("Печать"));
-    if (dialog.exec() == QDialog::Accepted) PaintDocument(printer, document);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintChosen(parent, printer, document);
+}
+
+void PrintChosen(QWidget* parent, QPrinter& printer, const PrintDocument& document) {
+    // "Печать в файл (PDF)": the printer would write the file itself, truncating the old one on
+    // a full disk without a word. The same pages go through the checked writer instead.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString fileName = printer.outputFileName();
+        const QByteArray bytes = PdfBytes(document, printer.pageLayout(), printer.resolution());
+        const QString error = bytes.isEmpty() ? DrawError(fileName, "PDF не сформирован.")
+                                              : ReplaceFile(fileName, bytes);
+        if (!error.isEmpty()) ShowErrorBox(parent, error);
+        return;
+    }
+    PaintDocument(printer, document);
 }
 
 void PreviewDocument(QWidget* parent, const PrintDocument& document) {

@@ -18,6 +18,7 @@ class QMenu;
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -58,6 +59,9 @@ std::shared_ptr<const QTextDocument> CopyOfText(const QTextDocument& text);
 
 // The printer dialog and the print preview of a document.
 void PrintWithDialog(QWidget* parent, const PrintDocument& document);
+// Prints on the printer the dialog chose; printing to a PDF file goes through the checked
+// writer of whole files (the old file kept whole on failure, the error shown over `parent`).
+void PrintChosen(QWidget* parent, QPrinter& printer, const PrintDocument& document);
 void PreviewDocument(QWidget* parent, const PrintDocument& document);
 
 // The commands of a window that shows a report or page: "Печать…", "Предварительный просмотр" and

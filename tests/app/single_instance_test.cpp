@@ -14,8 +14,8 @@
 
 #include "app/main_window.h"
 #include "geomancy/ui/geomantic_table_window.h"
+#include "support/shell_test.h"
 #include "text/whole_file.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

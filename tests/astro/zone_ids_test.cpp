@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "astro/place_zone.h"
 
 // Only what the database lists passes; a path, a device, an abbreviation, a long string or a
@@ -13,9 +16,10 @@ TEST(ZoneIds, OnlyListedIdsAreAccepted) {
     // Old names the database keeps as links stand for their zone (files and the place table
     // still carry them).
     EXPECT_EQ(ListedZoneId("Europe/Kiev"), "Europe/Kyiv");
-    for (const std::string crafted :
-         {"", "../../../../dev/stdin", "/dev/zero", "Europe/../../../../etc/passwd", "Moscow",
-          "MSK", "Kyiv", "europe/moscow", std::string(10000, 'Z'), std::string("Europe/Moscow\0x", 15)}) {
+    for (const std::string& crafted : std::vector<std::string>{
+             "", "../../../../dev/stdin", "/dev/zero", "Europe/../../../../etc/passwd", "Moscow",
+             "MSK", "Kyiv", "europe/moscow", std::string(10000, 'Z'),
+             std::string("Europe/Moscow\0x", 15)}) {
         EXPECT_FALSE(ListedZoneId(crafted)) << crafted.substr(0, 40);
         EXPECT_FALSE(IsKnownTimeZone(crafted)) << crafted.substr(0, 40);
         EXPECT_FALSE(ZoneAt(crafted, 45000.5)) << crafted.substr(0, 40);

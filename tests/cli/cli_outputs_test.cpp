@@ -59,9 +59,8 @@ TEST(CliOutputs, OnlyListedZonesAreTakenAndAMissGetsAHint) {
     EXPECT_EQ(moscow.exitCode, 2);
     EXPECT_NE(moscow.err.find("Europe/Moscow?"), std::string::npos) << moscow.err;
     EXPECT_NE(RunCli(moment + "Kyiv").err.find("Europe/Kyiv?"), std::string::npos);
-    for (const std::string crafted :
-         {std::string("MSK"), std::string("../../../../dev/stdin </dev/null"),
-          std::string(10000, 'Z')}) {
+    for (const std::string& crafted : std::vector<std::string>{
+             "MSK", "../../../../dev/stdin </dev/null", std::string(10000, 'Z')}) {
         const CliRun run = RunCli(moment + crafted);
         EXPECT_EQ(run.exitCode, 2) << crafted.substr(0, 40);
         EXPECT_LT(run.err.size(), 300u) << run.err;

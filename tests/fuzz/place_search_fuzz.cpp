@@ -16,9 +16,8 @@ const PlaceTable& Table() {
     static const std::unique_ptr<PlaceTable> table = [] {
         const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
         QString error;
-        auto loaded =
-            PlaceTable::Load(QFileInfo(folder).absolutePath() + QStringLiteral("/places.tsv.z"),
-                             &error);
+        auto loaded = PlaceTable::Load(
+            QFileInfo(folder).absolutePath() + QStringLiteral("/places.tsv.z"), &error);
         if (!loaded) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             std::abort();

@@ -271,3 +271,37 @@ TEST_F(PersonFile, AnExactZoneAndThePlaceRoundTripInExtraKeys) {
 }
 
 }  // namespace
+
+// A zone id the database does not list is never used as one: a path, a device, a bare city or
+// a long string leaves the person without a zone id, says which key, and the rest loads.
+TEST_F(PersonFile, AZoneIdTheDatabaseDoesNotListIsRefusedByItsKey) {
+    for (const std::string& crafted : std::vector<std::string>{"../../../../dev/stdin", "/dev/zero",
+                                                               "Moscow", std::string(10000, 'Z')}) {
+        const std::string path = Path("z.gvp");
+        Write(path, "[Fild1]\r\nName=Иван\r\nDate=40000\r\nPlace=Москва\r\nTimeZoneId=" + crafted +
+                        "\r\n");
+        std::string warning;
+        const Person p = ReadPersonFile(path, now_, settings_, &warning);
+        EXPECT_EQ(p.timeZoneId, "");
+        EXPECT_EQ(p.name, "Иван");
+        EXPECT_EQ(p.place, "Москва");
+        EXPECT_EQ(warning.rfind("TimeZoneId: ", 0), 0u) << warning;
+        EXPECT_LT(warning.size(), 300u);
+    }
+    std::string warning;
+    EXPECT_EQ(Load("TimeZoneId=Europe/Moscow\r\n").timeZoneId, "Europe/Moscow");
+    const std::string path = Path("kiev.gvp");
+    Write(path, "[Fild1]\r\nTimeZoneId=Europe/Kiev\r\n");
+    EXPECT_EQ(ReadPersonFile(path, now_, settings_, &warning).timeZoneId, "Europe/Kiev");
+    EXPECT_EQ(warning, "");
+}
+
+// One rounding rule for reading and writing: a date that opens saves to a file that opens, and a
+// date the writer would round out of the range does not open at all.
+TEST_F(PersonFile, ADateThatOpensSavesToAFileThatOpens) {
+    EXPECT_THROW(Load("Date=2593224,9999999995\r\n"), EConvertError);
+    const Person p = Load("Date=2593224,99999999\r\n");
+    SavePersonFile(Path("back.gvp"), p, ',');
+    EXPECT_EQ(ReadPersonFile(Path("back.gvp"), now_, settings_).birth, p.birth);
+    EXPECT_EQ(Load("Date=37665,80796493061234\r\n").birth, 37665.8079649306);
+}

@@ -49,7 +49,8 @@ TEST(NotesMerge, TwoWritersAtOnceLoseNoNoteOfAnotherDay) {
     int present = 0;
     for (int w = 0; w < 2; ++w)
         for (int day = 1; day <= kNotes; ++day)
-            present += ReadDayNote(path, KeyOf(w, day)).note == QStringLiteral("заметка %1").arg(day);
+            present +=
+                ReadDayNote(path, KeyOf(w, day)).note == QStringLiteral("заметка %1").arg(day);
     EXPECT_EQ(present, 2 * kNotes);
 }
 

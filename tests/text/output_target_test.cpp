@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,4 +53,22 @@ TEST(FileStamp, AChangeOnDiskIsNoticed) {
     QFile::remove(path);
     EXPECT_TRUE(ChangedOnDisk(path, read));
     EXPECT_FALSE(ChangedOnDisk(path, FileStamp()));  // nothing was read: nothing to lose
+}
+
+// A temporary file left by a save killed at the rename goes at the next save of that file; the
+// user's own files beside it stay.
+TEST(OutputTarget, ALeftoverTemporaryGoesAtTheNextSave) {
+    QTemporaryDir dir;
+    const QString target = QDir(dir.path()).filePath(QStringLiteral("a.gvt"));
+    const QStringList names = {QStringLiteral("a.gvt.sGxK3m"), QStringLiteral("a.gvt.backup"),
+                               QStringLiteral("b.gvt.sGxK3m")};
+    for (const QString& name : names) {
+        QFile f(QDir(dir.path()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
+    ASSERT_EQ(ReplaceWholeFile(target.toStdString(), "x"), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({QStringLiteral("a.gvt"), names[1], names[2]}));
 }

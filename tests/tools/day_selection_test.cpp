@@ -189,6 +189,8 @@ TEST(DaySelectionExport, IcsEventsAreValidAllDayEventsWithFoldedLines) {
             EXPECT_NE(line.find("\\nЦзянь: Чэн. Завершение (9)\\n"), std::string::npos) << line;
         }
     EXPECT_TRUE(description);
+    // Control characters of a name have no place in a text value: a tab is a blank, the rest go.
+    EXPECT_EQ(EscapeIcsText("Ива\x01н\tП\x1b\x7f"), "Иван П");
     EXPECT_EQ(FoldIcsLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
     EXPECT_EQ(FoldIcsLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
 }

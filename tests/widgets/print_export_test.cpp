@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSet>
@@ -24,6 +26,7 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <cerrno>
 #include <memory>
 
 #include "astro/moment.h"
@@ -42,6 +45,7 @@
 #include "support/geomantic_tables.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
+#include "text/whole_file.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/text_viewer_window.h"
@@ -150,6 +154,40 @@ TEST_F(PrintExportTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+}
+
+// "Печать в файл (PDF)" goes through the checked writer: on a full disk the old PDF stays whole
+// and the failure is said; otherwise the file is a PDF.
+TEST_F(PrintExportTest, PrintingToAPdfFileKeepsTheOldFileOnAFullDisk) {
+    QTextDocument text(U("Текст"));
+    const PrintDocument document{U("Заголовок"), {}, CopyOfText(text)};
+    const QString path = Path("printed.pdf");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("%PDF old");
+    }
+    QWidget parent;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    {
+        const ScopedSaveFault full(ENOSPC);
+        PrintChosen(&parent, printer, document);
+    }
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("%PDF old"));
+    old.close();
+    const QList<QMessageBox*> boxes = parent.findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->text().contains(U("Диск заполнен"))) << boxes[0]->text().toStdString();
+
+    PrintChosen(&parent, printer, document);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray bytes = old.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-")) << bytes.left(20).toStdString();
+    EXPECT_GT(bytes.size(), 1000);
 }
 
 class TableExportTest : public PrintExportTest {

@@ -61,11 +61,12 @@ QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
 TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       sources_(std::move(sources)),
-      document_(*this,
-                {Text(kFileFilter), Text(kFileSuffix), true, [this](const std::string& path) {
-                     SaveTableFile(path, tableDate_, Azimuth->Box().azimuth,
-                                   FileDecimalSeparator(QLocale()));
-                 }}) {
+      document_(*this, {Text(kFileFilter), Text(kFileSuffix), true,
+                        [this](const std::string& path) {
+                            SaveTableFile(path, tableDate_, Azimuth->Box().azimuth,
+                                          FileDecimalSeparator(QLocale()));
+                        },
+                        [this](const QString& path) { return OpenFileTwo(path); }}) {
     setWindowTitle(Text(kNewCaption));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -56,7 +56,8 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
       document_(*this, {QString::fromLatin1(kFileFilter), QStringLiteral("gvp"), false,
                         [this](const std::string& path) {
                             SavePersonFile(path, CurrentPerson(), FileDecimalSeparator(QLocale()));
-                        }}) {
+                        },
+                        [this](const QString& path) { return LoadFile(path); }}) {
     setWindowTitle(Caption(kPeopleCaption));
     // A compact face, so that the chart fits the window's fixed size.
     QFont compact = font();

@@ -27,9 +27,10 @@ void TFormPeople::OpenClick() {
 
 bool TFormPeople::LoadFile(const QString& path) {
     Person person;
+    std::string warning;
     try {
         const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
-        person = ReadPersonFile(path.toStdString(), Now(), settings);
+        person = ReadPersonFile(path.toStdString(), Now(), settings, &warning);
     } catch (const EConvertError& e) {
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;
@@ -40,6 +41,9 @@ bool TFormPeople::LoadFile(const QString& path) {
     ShowPerson(person);
     document_.Opened(path);
     Raschet();
+    if (!warning.empty())
+        ShowErrorBox(this, QStringLiteral("Файл «%1»: %2")
+                               .arg(QFileInfo(path).fileName(), QString::fromStdString(warning)));
     return true;
 }
 

@@ -15,10 +15,12 @@ NoteConflictChoice AskWithBox(QWidget* parent, const QString& day, const QString
                     QMessageBox::NoButton, parent);
     box.setInformativeText(QString::fromUtf8("Здесь:\n%1\n\nВ файле:\n%2").arg(mine, theirs));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    QPushButton* keepMine = box.addButton(QString::fromUtf8("Оставить мою"), QMessageBox::AcceptRole);
+    QPushButton* keepMine =
+        box.addButton(QString::fromUtf8("Оставить мою"), QMessageBox::AcceptRole);
     QPushButton* takeTheirs =
         box.addButton(QString::fromUtf8("Взять из файла"), QMessageBox::RejectRole);
-    QPushButton* keepBoth = box.addButton(QString::fromUtf8("Оставить обе"), QMessageBox::ActionRole);
+    QPushButton* keepBoth =
+        box.addButton(QString::fromUtf8("Оставить обе"), QMessageBox::ActionRole);
     box.setDefaultButton(keepBoth);
     box.exec();
     if (box.clickedButton() == keepMine) return NoteConflictChoice::KeepMine;

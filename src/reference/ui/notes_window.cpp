@@ -11,6 +11,8 @@
 
 #include "calendar/moment_format.h"
 #include "reference/notes_file.h"
+#include "reference/notes_merge.h"
+#include "reference/ui/notes_conflict_question.h"
 #include "widgets/error_box.h"
 #include "widgets/program_folder.h"
 
@@ -77,7 +79,8 @@ void TFormNote::ReadCalednar(const QString& key) {
     const QSignalBlocker blocker(RichEdit);
     shownKey_ = key;
     const NoteReadResult r = ReadDayNote(NotesPath(), key);
-    RichEdit->setPlainText(r.ok ? r.note : QString());
+    base_ = r.ok ? r.note : QString();
+    RichEdit->setPlainText(base_);
     if (r.ok) {
         if (!lastError_.isEmpty()) ShowHint(QString());
         lastError_.clear();
@@ -87,13 +90,31 @@ void TFormNote::ReadCalednar(const QString& key) {
 }
 
 void TFormNote::WriteCalednar(const QString& key) {
-    const NoteWriteResult w = WriteDayNote(NotesPath(), key, RichEdit->toPlainText());
-    unsaved_ = w.status == NoteWriteStatus::Failed;
+    QString mine = RichEdit->toPlainText();
+    NoteSaveResult w = SaveDayNoteMerged(NotesPath(), key, base_, mine);
+    if (w.status == NoteSaveStatus::Conflict) {
+        const QString theirs = w.theirs;
+        const QString resolved =
+            ResolvedNote(AskNoteConflict(this, key, mine, theirs), mine, theirs);
+        if (resolved != mine) {
+            const QSignalBlocker blocker(RichEdit);
+            RichEdit->setPlainText(resolved);
+            RichEdit->moveCursor(QTextCursor::End);
+        }
+        mine = resolved;
+        w = SaveDayNoteMerged(NotesPath(), key, theirs, mine);
+        if (w.status == NoteSaveStatus::Conflict)  // changed there once more meanwhile
+            w.error = QString::fromUtf8(
+                "заметку этого дня снова изменила другая копия программы; "
+                "она будет сохранена при следующем изменении.");
+    }
+    unsaved_ = w.status == NoteSaveStatus::Failed || w.status == NoteSaveStatus::Conflict;
     DiscardButton->setVisible(unsaved_);
     if (unsaved_) {
         ShowHint(QString::fromUtf8("Заметка не сохранена: ") + w.error);
         Report(w.error);
     } else {
+        base_ = mine;
         if (!lastError_.isEmpty()) ShowHint(QString());
         lastError_.clear();
     }

@@ -26,7 +26,9 @@ public:
     // cannot be read (the error is reported).
     void ReadCalednar(const QString& key);
     // Stores the note area as the note of the day `key`; a failure is reported and the file keeps
-    // what it had.
+    // what it had. Another copy of the program may share the file: other days' notes it stored
+    // meanwhile are kept, and a change of this very day made there is a question (keep mine,
+    // take theirs, keep both).
     void WriteCalednar(const QString& key);
 
     // The day whose note the area shows: every change is stored under this key, even if the main
@@ -57,6 +59,7 @@ private:
 
     std::function<Moment()> currentMoment_;
     QString shownKey_;
+    QString base_;  // the note of shownKey_ as last read from or stored into the file
     QString lastError_;
     bool unsaved_ = false;
 };

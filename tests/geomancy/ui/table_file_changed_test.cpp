@@ -14,10 +14,10 @@
 #include "calendar/moment_calendar.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
+#include "support/shell_test.h"
 #include "text/whole_file.h"
 #include "widgets/disk_change_guard.h"
 #include "widgets/file_dialogs.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

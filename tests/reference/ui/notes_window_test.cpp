@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "astro/moment.h"
 #include "reference/notes_format.h"
+#include "reference/ui/notes_conflict_question.h"
 #include "reference/ui/reference_test_folder.h"
 #include "text/cp1251.h"
 #include "widgets/picker_moment.h"
@@ -248,4 +249,31 @@ TEST_F(NotesWindowTest, AnInstalledProgramKeepsTheNotesInTheUsersFolderAndNeverW
     TFormNote again([&] { return day_; });
     again.show();
     EXPECT_EQ(again.RichEdit->toPlainText(), QString::fromUtf8("мое"));
+}
+
+// Another copy of the program stored a note of the same day after this window read it: the next
+// keystroke asks instead of overwriting it; "keep both" joins the two. Its notes of other days
+// are kept without a question.
+TEST_F(NotesWindowTest, ADayChangedByAnotherCopyIsAQuestion) {
+    WriteNotes(Block(day_, "моя") + "\r\n");
+    TFormNote note([&] { return day_; });
+    note.show();
+    int asked = 0;
+    SetNoteConflictAsker([&](QWidget*, const QString&, const QString& mine, const QString& theirs) {
+        ++asked;
+        EXPECT_EQ(mine, QString::fromUtf8("моя!"));
+        EXPECT_EQ(theirs, QString::fromUtf8("их"));
+        return NoteConflictChoice::KeepBoth;
+    });
+    // The other copy: the same day changed, a note of another day added.
+    WriteNotes(Block(nextDay_, "завтра") + Block(day_, "их") + "\r\n");
+    note.RichEdit->moveCursor(QTextCursor::End);
+    Type(note.RichEdit, QStringLiteral("!"));
+    SetNoteConflictAsker({});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(note.RichEdit->toPlainText(), QString::fromUtf8("моя!\n\nих"));
+    EXPECT_EQ(Notes(), Block(nextDay_, "завтра") + Block(day_, "моя!\n\nих") + "\r\n");
+    // Continuing from there is no conflict.
+    Type(note.RichEdit, QStringLiteral("."));
+    EXPECT_EQ(asked, 1);
 }
