@@ -21,7 +21,7 @@ TEST(ZoneReading, SummerPartIsTheDatabasesOwnInEveryPeriodTheLibraryGuessesWrong
     };
     // Each period as its zone line reads (tzdata 2025b); the library's guess in the comment.
     const Case cases[] = {
-        // 1918-05-31..1919-07-01: "2:31:19 R %s" with two hours of rule R (guess: +4:31:19 / 0).
+        // 1918-05-31..1919-07-01: "2:31:19 R %s" with two hours of rule R (guess: +3 / +1:31:19).
         {"Europe/Moscow", EncodeMoment(1918, 6, 15, 12), 2 * kHour + 31 * 60 + 19, 2 * kHour},
         // 1991-03-31..09-29: "2 R %z" and "4 R %z" with an hour of summer time (guess: whole).
         {"Europe/Samara", EncodeMoment(1991, 6, 1, 12), 2 * kHour, kHour},
@@ -35,7 +35,8 @@ TEST(ZoneReading, SummerPartIsTheDatabasesOwnInEveryPeriodTheLibraryGuessesWrong
         {"America/Juneau", EncodeMoment(1980, 6, 1, 12), -9 * kHour, kHour},
         // 1999-10-03..2000-03-03: "-4 A %z" with an hour of rule A (guess: -3 / 0).
         {"America/Argentina/Buenos_Aires", EncodeMoment(2000, 1, 1, 12), -4 * kHour, kHour},
-        // Irish "standard" summer time with its negative winter rule, read the usual way round.
+        // Irish "standard" summer time with its negative winter rule, read the usual way round
+        // (guess: +1 / -1 in winter).
         {"Europe/Dublin", EncodeMoment(2020, 1, 1, 12), 0, 0},
         {"Europe/Dublin", EncodeMoment(2020, 7, 1, 12), 0, kHour},
     };
