@@ -11,6 +11,7 @@
 
 #include "app/settings_store.h"
 #include "astro/place_zone.h"
+#include "calendar/clock_change_warnings.h"
 #include "widgets/clock.h"
 #include "widgets/error_box.h"
 #include "widgets/place_picker.h"
@@ -58,6 +59,7 @@ bool HomePlaceBox::Fill(const Place& place, Moment now) {
     if (!settings) return false;
     place_ = place.country.empty() ? place.name : place.name + ", " + place.country;
     timeZoneId_ = place.timeZone;
+    longitudeArcseconds_ = settings->longitudeArcseconds;
     SelectZoneCaption(zone_, settings->zoneCaption);
     summer_->setValue(settings->summerHours);
     longitude_->setValue(settings->longitude);
@@ -68,6 +70,7 @@ bool HomePlaceBox::Fill(const Place& place, Moment now) {
 void HomePlaceBox::Clear() {
     place_.clear();
     timeZoneId_.clear();
+    longitudeArcseconds_.reset();
     CheckFollow->setChecked(false);
     ShowPlace();
 }
@@ -90,6 +93,11 @@ void HomePlaceBox::Load(const QSettings& store) {
         timeZoneId_.clear();
     }
     CheckFollow->setChecked(ReadBool(store, Setting::FollowHomeSummerTime));
+    bool ok = false;
+    const int arcseconds = ReadText(store, Setting::LongitudeArcseconds).toInt(&ok);
+    longitudeArcseconds_.reset();
+    if (ok && !timeZoneId_.empty() && std::abs(arcseconds) <= 180 * 3600)
+        longitudeArcseconds_ = arcseconds;
     ShowPlace();
 }
 
@@ -99,21 +107,34 @@ void HomePlaceBox::Save(QSettings& store) const {
         Remove(store, Setting::HomePlace);
         Remove(store, Setting::HomeTimeZoneId);
         Remove(store, Setting::FollowHomeSummerTime);
+        Remove(store, Setting::LongitudeArcseconds);
         return;
     }
     Write(store, Setting::HomePlace, QString::fromStdString(place_));
     Write(store, Setting::HomeTimeZoneId, QString::fromStdString(timeZoneId_));
     Write(store, Setting::FollowHomeSummerTime, CheckFollow->isChecked());
+    if (longitudeArcseconds_)
+        Write(store, Setting::LongitudeArcseconds, *longitudeArcseconds_);
+    else
+        Remove(store, Setting::LongitudeArcseconds);
 }
 
 TimeSettings HomePlaceBox::At(const TimeSettings& base, Moment civil) const {
     if (timeZoneId_.empty() || !CheckFollow->isChecked()) return base;
-    const auto atPlace = TimeSettingsAt(timeZoneId_, civil, base.longitude, base.longitudeOn);
+    const auto atPlace =
+        TimeSettingsAt(timeZoneId_, civil, base.longitudeDegrees(), base.longitudeOn);
     if (!atPlace) return base;
     TimeSettings s = base;
     s.zoneCaption = atPlace->zoneCaption;
     s.summerHours = atPlace->summerHours;
+    s.localMeanTime = atPlace->localMeanTime;
     return s;
+}
+
+std::vector<std::string> HomePlaceBox::WarningLinesAt(const TimeSettings& base,
+                                                      Moment civil) const {
+    if (timeZoneId_.empty() || !CheckFollow->isChecked()) return {};
+    return PlaceTimeWarningLines(timeZoneId_, civil, base.longitudeDegrees(), base.longitudeOn);
 }
 
 void LoadZoneSetting(const QSettings& store, QComboBox* zone) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "astro/julian_day.h"
 #include "astro/local_time.h"
@@ -45,9 +46,14 @@ public:
     // `base` (the controls' settings) for the civil moment `civil`: with the switch on and a home
     // place chosen, the zone and summer shift that place had then.
     TimeSettings At(const TimeSettings& base, Moment civil) const;
+    // While it is followed: the warnings of the clock time `civil` at the home place (a skipped
+    // or repeated time, local mean time); none otherwise.
+    std::vector<std::string> WarningLinesAt(const TimeSettings& base, Moment civil) const;
 
     const std::string& PlaceName() const { return place_; }
     const std::string& TimeZoneId() const { return timeZoneId_; }
+    // The home place's longitude to the arc-second; none without a place.
+    std::optional<int> LongitudeArcseconds() const { return longitudeArcseconds_; }
 
 private:
     void ShowPlace();
@@ -57,6 +63,7 @@ private:
     UpDownEdit* longitude_;
     std::string place_;
     std::string timeZoneId_;
+    std::optional<int> longitudeArcseconds_;
 };
 
 // The zone of the list in the store: the list index, and an exact offset outside the list in the

@@ -27,6 +27,7 @@
 
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
+#include "app/home_place_box.h"
 #include "app/settings_backup.h"
 #include "app/settings_store.h"
 #include "app/settings_window.h"
@@ -477,7 +478,8 @@ void TFormMainGVR::AddCloseGuard(std::function<bool()> mayClose, std::function<v
 void TFormMainGVR::AllCalc(Moment m) {
     const TimeSettings settings = CurrentTimeSettings();
     cascade_->AllCalc(m, YearOfMoment(PickerMoment()), settings);
-    ShowBoundaryWarnings(BoundaryLine, m, settings);
+    ShowBoundaryWarnings(BoundaryLine, m, settings,
+                         settings_->HomePlace->WarningLinesAt(settings_->CurrentTimeSettings(), m));
     ShowStatusLine();  // a followed home place may have changed its summer time
 }
 

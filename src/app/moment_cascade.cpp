@@ -32,7 +32,7 @@ void MomentCascade::MainCalculation(Moment m, int pickerYear, const TimeSettings
     ClearImage(circle_.Overlay());
 
     Progress(40);
-    DrawDirectionLine(circle_.Overlay(), SunApparentLongitude(UniversalMomentOf(m, settings)));
+    DrawDirectionLine(circle_.Overlay(), SunLongitudeAtUniversal(UniversalMomentOf(m, settings)));
     circle_.OverlayChanged();
 
     Progress(60);

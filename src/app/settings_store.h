@@ -44,9 +44,14 @@ inline constexpr SettingKey Version{"Main", "Version", ""};              // "В�
 // nearest list index) when present.
 inline constexpr SettingKey ZoneSeconds{"Pref", "GMTSeconds", ""};
 inline constexpr SettingKey HomePlace{"Pref", "HomePlace", ""};  // "Москва, Россия"
+// The home place's exact longitude, arc-seconds east, beside the whole degrees of "Dolgota".
+inline constexpr SettingKey LongitudeArcseconds{"Pref", "DolgotaSeconds", ""};
 inline constexpr SettingKey HomeTimeZoneId{"Pref", "HomeTimeZoneId", ""};  // "Europe/Moscow"
 // The main window follows the summer-time changes of the home place as its date moves.
 inline constexpr SettingKey FollowHomeSummerTime{"Pref", "FollowSummerTime", "false"};
+// "Учитывать ΔT": instants converted from dynamical to universal time (astro/delta_t); off
+// reproduces the charts of the formula as first written.
+inline constexpr SettingKey DeltaTOn{"Pref", "DeltaT", "true"};
 }  // namespace Setting
 
 // Integer value; the default when the value is absent or not an integer.

@@ -16,6 +16,7 @@
 #include "app/home_place_box.h"
 #include "app/settings_backup.h"
 #include "app/settings_store.h"
+#include "astro/delta_t.h"
 
 TFormSettings::TFormSettings(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
@@ -40,6 +41,11 @@ TFormSettings::TFormSettings(QWidget* parent)
     grid->addWidget(new QLabel(QString::fromUtf8("(гр.)"), timeGroup), 2, 2);
     grid->setColumnStretch(2, 1);
     connect(CheckSh, &QCheckBox::toggled, EditDolgota, &QWidget::setEnabled);
+    CheckDeltaT = new QCheckBox(QString::fromUtf8("Учитывать ΔT"), timeGroup);
+    CheckDeltaT->setToolTip(QString::fromUtf8(
+        "Моменты сезонов, новолуний и положение Солнца во всемирном времени (поправка ΔT); "
+        "без нее — как считали прежние версии"));
+    grid->addWidget(CheckDeltaT, 3, 0, 1, 3);
     HomePlace = new HomePlaceBox(ComboBoxGMT, EditLetnee, EditDolgota, this);
 
     auto* layoutGroup = new QGroupBox(QString::fromUtf8("Расположение форм и окон"), this);
@@ -56,6 +62,7 @@ TFormSettings::TFormSettings(QWidget* parent)
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, [this] {
         SaveSettings();
+        SetDeltaTApplied(CheckDeltaT->isChecked());  // before the main window recalculates
         emit SettingsApplied();
         accept();
     });
@@ -85,6 +92,8 @@ void TFormSettings::LoadSettings() {
     CheckSh->setChecked(ReadBool(*store, Setting::LongitudeOn));
     EditDolgota->setValue(ReadInt(*store, Setting::Longitude));
     EditDolgota->setEnabled(CheckSh->isChecked());
+    CheckDeltaT->setChecked(ReadBool(*store, Setting::DeltaTOn));
+    SetDeltaTApplied(CheckDeltaT->isChecked());
 }
 
 void TFormSettings::SaveSettings() {
@@ -97,6 +106,7 @@ void TFormSettings::SaveSettings() {
     // Crosswise, as the store has always kept them: the number and its text are the same longitude.
     Write(*store, Setting::Longitude, EditDolgota->EditText());
     Write(*store, Setting::LongitudeText, EditDolgota->value());
+    Write(*store, Setting::DeltaTOn, CheckDeltaT->isChecked());
     SyncSettings(*store);
 }
 
@@ -106,6 +116,7 @@ TimeSettings TFormSettings::CurrentTimeSettings() const {
     s.summerHours = EditLetnee->value();
     s.longitude = EditDolgota->value();
     s.longitudeOn = CheckSh->isChecked();
+    s.longitudeArcseconds = HomePlace->LongitudeArcseconds();
     return s;
 }
 

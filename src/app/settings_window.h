@@ -19,7 +19,8 @@ class TFormSettings : public QDialog {
 public:
     explicit TFormSettings(QWidget* parent = nullptr);
 
-    // The six stored values into the controls (defaults where absent).
+    // The stored values into the controls (defaults where absent); the ΔT switch of the
+    // astronomy follows its check box.
     void LoadSettings();
     // The controls into the store.
     void SaveSettings();
@@ -33,6 +34,7 @@ public:
     UpDownEdit* EditLetnee;
     QCheckBox* CheckSh;
     UpDownEdit* EditDolgota;
+    QCheckBox* CheckDeltaT;  // "Учитывать ΔT"
     HomePlaceBox* HomePlace;
     QPushButton* ButtonDefault;
     QPushButton* ButtonOK;

@@ -88,6 +88,16 @@ double TimeSettings::zoneDays() const {
     return seconds ? *seconds / 86400.0 : 0.0;
 }
 
+double TimeSettings::longitudeDegrees() const {
+    if (longitudeArcseconds && std::lround(*longitudeArcseconds / 3600.0) == longitude)
+        return *longitudeArcseconds / 3600.0;
+    return longitude;
+}
+
+int LongitudeArcseconds(double degrees) {
+    return static_cast<int>(std::lround(degrees * 3600.0));
+}
+
 TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitude,
                                          bool longitudeOn) {
     TimeSettings s;
@@ -112,7 +122,7 @@ Moment UniversalOfZone(Moment zone, const TimeSettings& s) {
 
 Moment PillarOfZone(Moment zone, const TimeSettings& s) {
     if (!s.longitudeOn) return zone;
-    return UniversalOfZone(zone, s) + s.longitude / 15.0 / 24.0;
+    return UniversalOfZone(zone, s) + s.longitudeDegrees() / 15.0 / 24.0;
 }
 
 Moment UniversalMomentOf(Moment civil, const TimeSettings& s) {
@@ -134,6 +144,6 @@ Moment PillarMomentOf(Moment civil, const TimeSettings& s) {
 std::string StatusLineText(const TimeSettings& s) {
     std::string longitudePart = s.longitudeOn ? "долгота " + std::to_string(s.longitude) + " (гр.)"
                                               : std::string("долгота не учтена");
-    return " GMT: " + s.zoneCaption + " | летнее время: " + std::to_string(s.summerHours) + " | " +
-           longitudePart;
+    return " GMT: " + s.zoneCaption + (s.localMeanTime ? " местное среднее время" : "") +
+           " | летнее время: " + std::to_string(s.summerHours) + " | " + longitudePart;
 }

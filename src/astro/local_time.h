@@ -42,13 +42,24 @@ struct TimeSettings {
     int summerHours = 0;       // -5..+5, applied all year round
     int longitude = 37;        // whole degrees, east positive, -180..+180
     bool longitudeOn = false;  // "Учитывать долготу:"
+    // The exact longitude of the place the settings came from, in arc-seconds east; it is the
+    // one the correction uses while `longitude` is its whole-degree rounding (a whole degree
+    // typed over it wins). Kept beside the whole degrees, as exact zone offsets are.
+    std::optional<int> longitudeArcseconds;
+    // The zone is local mean time: the moment lies before its zone's first standard offset.
+    bool localMeanTime = false;
 
     static TimeSettings WithZoneIndex(int index, int summerHours = 0, int longitude = 37,
                                       bool longitudeOn = false);
     float zoneHours() const { return GMT(zoneCaption); }
     // The zone offset in days, exact also for offsets outside the list; 0 for an unknown caption.
     double zoneDays() const;
+    // Degrees east the longitude correction uses: the exact longitude, or the whole degrees.
+    double longitudeDegrees() const;
 };
+
+// A longitude in degrees rounded to the arc-second, in arc-seconds east.
+int LongitudeArcseconds(double degrees);
 
 // Summer-time shift in days, single precision: hours / 24.
 float SummerShiftDays(int summerHours);
@@ -63,11 +74,12 @@ Moment CivilMomentOf(Moment universal, const TimeSettings& s);
 // Universal time -> zone time (no summer shift), the inverse of UniversalOfZone.
 Moment ZoneOfUniversal(Moment universal, const TimeSettings& s);
 // Civil moment -> pillar time: zone time, or universal time plus 4 minutes per degree of
-// longitude (local mean solar time) while the longitude switch is on.
+// longitude (local mean solar time, from longitudeDegrees) while the longitude switch is on.
 Moment PillarMomentOf(Moment civil, const TimeSettings& s);
 // The same step from a zone moment (used where the caller already removed the summer shift).
 Moment UniversalOfZone(Moment zone, const TimeSettings& s);
 Moment PillarOfZone(Moment zone, const TimeSettings& s);
 
-// The main window's status line: " GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена".
+// The main window's status line: " GMT: (GMT +03:00) | летнее время: 0 | долгота не учтена";
+// a local mean time zone reads " GMT: (GMT +05:03:58) местное среднее время | ...".
 std::string StatusLineText(const TimeSettings& s);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/parallel_for.h"
 
 namespace {
@@ -159,7 +160,8 @@ std::size_t LunationCache::size() const {
 Moment MoonPhaseOfLunation(Moment x, TMoonPhase phase) {
     const long double fraction = PhaseFraction(phase);
     if (fraction < 0) throw E_OutOfAlgorithmRange("Invalid TMoonPhase");
-    return SharedLunationCache.Get(LunationNumber(x, fraction), phase);
+    // The memo keeps dynamical time; the instant leaves it in universal time.
+    return UniversalOfDynamical(SharedLunationCache.Get(LunationNumber(x, fraction), phase));
 }
 
 Moment MoonPhaseOfLunationNumber(long n, TMoonPhase phase) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// New moons from the mean lunation plus periodic corrections. Day counts, universal time as used.
+// New moons from the mean lunation plus periodic corrections. The series gives dynamical time;
+// the searches and MoonPhaseOfLunation give universal time (ΔT, astro/delta_t, unless switched
+// off); MoonPhaseOfLunationNumber and the memo keep dynamical time.
 // An instant depends on its lunation alone (the eccentricity factor is taken at the lunation's own
 // time), so the new moon found from any moment of a lunation is the same instant.
 #include <array>

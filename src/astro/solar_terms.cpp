@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/moment.h"
 #include "astro/parallel_for.h"
 #include "astro/sun_position.h"
@@ -76,7 +77,8 @@ double TermInstantUncached(int year, TermIndex k, SeriesPrecision precision) {
 }
 
 double TermInstant(int year, TermIndex k) {
-    return SharedTermInstantCache().Get(year, k);
+    // The memo keeps dynamical time, the same whether ΔT is applied or not.
+    return UniversalOfDynamical(SharedTermInstantCache().Get(year, k));
 }
 
 namespace {

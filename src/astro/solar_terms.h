@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 solar terms: instants, the term and solar month of a moment, and the year's term table.
-// Instants are day counts in universal time as used (no dynamical-time correction).
+// Instants are day counts in universal time: the searches run in dynamical time, in which the
+// solar series is written, and TermInstant converts with ΔT (astro/delta_t; none while ΔT is
+// switched off, the formula as first written).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,9 +14,10 @@
 
 // Instant at which the Sun's apparent longitude equals 15·k degrees (k = 0..23), the one falling
 // inside Gregorian year `year` (k = 19..23 in January to early March, k = 0..18 later).
-// Memoised by (year, k) in the shared term cache; results are those of the direct search.
+// Memoised by (year, k) in the shared term cache (dynamical time); universal time.
 double TermInstant(int year, TermIndex k);
-// The same, always searched afresh (for benchmarks and cache checks); SeriesPrecision::Extended
+// The same search in dynamical time, always afresh (for benchmarks and cache checks); no ΔT.
+// SeriesPrecision::Extended
 // searches on the all-extended reference evaluation of the solar series.
 double TermInstantUncached(int year, TermIndex k,
                            SeriesPrecision precision = SeriesPrecision::Fast);

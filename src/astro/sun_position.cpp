@@ -2,6 +2,7 @@
 #include "astro/sun_position.h"
 
 #include "astro/angles.h"
+#include "astro/delta_t.h"
 #include "astro/vsop87d.h"
 
 namespace {
@@ -52,4 +53,8 @@ SunPlace SunPosition(Moment x) {
 
 double SunApparentLongitude(Moment x) {
     return static_cast<double>(SunPositionExtended(x).longitude);
+}
+
+double SunLongitudeAtUniversal(Moment u) {
+    return SunApparentLongitude(DynamicalOfUniversal(u));
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun's apparent geocentric position from the VSOP87D theory of the Earth, corrected to FK5,
-// for aberration and for nutation in longitude. Moments are day counts in universal time as used
-// (no dynamical-time correction is applied anywhere).
+// for aberration and for nutation in longitude. Moments are day counts in dynamical time (TT),
+// the series' own; SunLongitudeAtUniversal takes universal time.
 #include "astro/julian_day.h"
 #include "astro/vsop87d.h"
 
@@ -23,6 +23,9 @@ struct SunPlaceExtended {
 SunPlaceExtended SunPositionExtended(Moment x, SeriesPrecision precision = SeriesPrecision::Fast);
 // Apparent longitude of SunPosition, degrees [0, 360).
 double SunApparentLongitude(Moment x);
+// The same at a universal moment (converted with ΔT unless switched off): the Sun the ecliptic
+// circle shows.
+double SunLongitudeAtUniversal(Moment u);
 // Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).
 double NutationInLongitude(Moment x);
 long double NutationInLongitudeExtended(Moment x);

@@ -36,6 +36,8 @@ void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s
     out << "Пояс: " << zone.timeZone() << StatusLineText(s) << "\n";
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))
         out << "Внимание: " << BoundaryWarningText(w) << "\n";
+    for (const std::string& line : PlaceWarningLines(zone, civil))
+        out << "Внимание: " << line << "\n";
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
         if (zone.followsDatabase()) {
             AddPlaceFields(record, zone);
             AddZoneFields(record, settings, zone.timeZone());
-            AddWarningsField(record, civil, settings);
+            AddWarningsField(record, civil, settings, zone);
         }
         record.writeLine(out);
     } else {

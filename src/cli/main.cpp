@@ -8,6 +8,7 @@
 #include <iostream>
 #include <map>
 
+#include "astro/delta_t.h"
 #include "cli/cli_args.h"
 #include "cli/command_table.h"
 #include "cli/commands.h"
@@ -43,6 +44,9 @@ const char* const kUsage =
     "Потоки: days, terms и newmoons сначала ищут моменты сезонов и новолуния своих лет на всех\n"
     "        ядрах, затем идут по дням; --jobs N (1..256) ограничивает число потоков.\n"
     "        Вывод от числа потоков не зависит.\n"
+    "ΔT:     моменты сезонов, новолуний и положение Солнца переводятся из динамического времени\n"
+    "        во всемирное с поправкой ΔT; --no-delta-t (с любой командой) считает без нее, как\n"
+    "        прежние версии.\n"
     "\n";
 const char* const kCommandHelpHint = "Справка по команде: gavrosin-cli КОМАНДА --help\n";
 
@@ -151,7 +155,14 @@ int Run(const CommandWords& words) {
         std::cerr << "gavrosin-cli: unknown command \"" << words[0] << "\" (see --help)\n";
         return 2;
     }
-    const CommandWords rest(words.begin() + 1, words.end());
+    // --no-delta-t belongs to every command: taken out here, for the whole run.
+    CommandWords rest;
+    for (auto w = words.begin() + 1; w != words.end(); ++w) {
+        if (*w == "--no-delta-t")
+            SetDeltaTApplied(false);
+        else
+            rest.push_back(*w);
+    }
     if (AsksForHelp(rest) && command->second.usage) {
         std::cout << command->second.usage << (command->second.zoneOptions ? kZoneUsage : "");
         return 0;

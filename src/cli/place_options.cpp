@@ -8,6 +8,7 @@
 #include "astro/place_zone.h"
 #include "astro/zone_ids.h"
 #include "calendar/boundary_warnings.h"
+#include "calendar/clock_change_warnings.h"
 #include "text/data_folder.h"
 
 namespace {
@@ -113,11 +114,33 @@ void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& time
     o.add("time_zone", timeZone);
 }
 
-void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s) {
+std::vector<std::string> PlaceWarningLines(const MomentZone& zone, Moment civil) {
+    if (!zone.followsDatabase()) return {};
+    return PlaceTimeWarningLines(zone.timeZone(), civil, zone.longitude(), zone.longitudeOn());
+}
+
+void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s, const MomentZone& zone) {
     std::vector<JsonObject> warnings;
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s)) {
         JsonObject item;
         item.add("boundary", BoundaryKindKey(w.kind)).add("minutes", w.minutes);
+        warnings.push_back(item);
+    }
+    if (s.localMeanTime) {
+        JsonObject item;
+        item.add("clock", kLocalMeanTimeKey).add("text", LocalMeanTimeText(s));
+        warnings.push_back(item);
+    }
+    if (const auto w =
+            FindClockChangeWarning(zone.timeZone(), civil, zone.longitude(), zone.longitudeOn())) {
+        JsonObject item;
+        item.add("clock", ClockChangeKey(w->kind)).add("text", ClockChangeWarningText(*w));
+        if (w->pillarsDiffer) {
+            JsonObject other;
+            const char* const names[] = {"year", "month", "day", "hour"};
+            for (int i = 0; i < 4; ++i) other.add(names[i], {w->other[i].stem, w->other[i].branch});
+            item.addObject("other", other);
+        }
         warnings.push_back(item);
     }
     o.addObjects("warnings", warnings);

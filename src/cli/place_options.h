@@ -30,13 +30,15 @@ public:
     // True when --place named several places about equally well ("San": San in Mali, Santiago,
     // Santo Domingo ...): the first was taken, and the user should say which.
     bool placeAmbiguous() const { return placeAmbiguous_; }
+    const std::optional<double>& longitude() const { return longitude_; }
+    bool longitudeOn() const { return longitudeOn_; }
 
 private:
     TimeSettings fixed_;
     std::string timeZone_;
     std::optional<Place> place_;
     bool placeAmbiguous_ = false;
-    double longitude_ = 0;
+    std::optional<double> longitude_;  // unknown for a bare --tz
     bool longitudeOn_ = false;
 };
 
@@ -50,5 +52,12 @@ std::string PlaceLine(const MomentZone& zone);
 
 // "zone_hours", "summer", "longitude" (null when off) and "time_zone" of a moment's settings.
 void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& timeZone);
-// "warnings":[{"boundary","minutes"}] of a civil moment.
-void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s);
+// "warnings" of a civil moment: [{"boundary","minutes"}] of the boundaries within 10 minutes,
+// then, at a place, {"clock":"local_mean_time","text"} before the zone's standard time and
+// {"clock":"skipped"|"repeated","text"[,"other":{"year","month","day","hour"}]} for a clock
+// time a summer-time change skipped or repeated ("other": the pillars of the other reading,
+// when they differ).
+void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s, const MomentZone& zone);
+// The place's warning lines ("такого времени не было: ...") of a civil moment; none without a
+// place or zone.
+std::vector<std::string> PlaceWarningLines(const MomentZone& zone, Moment civil);

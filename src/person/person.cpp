@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "person/person.h"
 
+#include "calendar/clock_change_warnings.h"
+
 TimeSettings PersonTimeSettings(const Person& person) {
     TimeSettings s;
     s.zoneCaption = person.exactZoneSeconds ? ZoneCaptionOfSeconds(*person.exactZoneSeconds)
@@ -8,6 +10,7 @@ TimeSettings PersonTimeSettings(const Person& person) {
     s.summerHours = person.summerHours;
     s.longitude = person.longitude;
     s.longitudeOn = person.longitudeOn;
+    s.longitudeArcseconds = person.longitudeArcseconds;
     return s;
 }
 
@@ -29,4 +32,9 @@ Person ClearedPerson(Moment now, const TimeSettings& settings) {
 
 std::string SexWord(bool male) {
     return male ? "мужской" : "женский";
+}
+
+std::vector<std::string> BirthClockWarningLines(const Person& person) {
+    const double longitude = PersonTimeSettings(person).longitudeDegrees();
+    return PlaceTimeWarningLines(person.timeZoneId, person.birth, longitude, person.longitudeOn);
 }

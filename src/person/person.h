@@ -4,6 +4,7 @@
 // computed, with its own zone, summer-time shift and longitude (not the settings').
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "astro/julian_day.h"
 #include "astro/local_time.h"
@@ -19,6 +20,9 @@ struct Person {
     // A zone offset outside the list (+05:30, local mean time +02:30:17), seconds east of GMT: it
     // takes precedence over zoneIndex, which then holds the nearest list entry for older readers.
     std::optional<int> exactZoneSeconds;
+    // The birth place's exact longitude, arc-seconds east: the one the longitude correction
+    // uses while `longitude` is its whole-degree rounding.
+    std::optional<int> longitudeArcseconds;
     std::string place;       // the birth place as the picker showed it, "" when none was chosen
     std::string timeZoneId;  // its IANA zone ("Europe/Moscow"), "" when none
 
@@ -26,7 +30,8 @@ struct Person {
         return name == o.name && birth == o.birth && male == o.male && zoneIndex == o.zoneIndex &&
                summerHours == o.summerHours && longitude == o.longitude &&
                longitudeOn == o.longitudeOn && exactZoneSeconds == o.exactZoneSeconds &&
-               place == o.place && timeZoneId == o.timeZoneId;
+               longitudeArcseconds == o.longitudeArcseconds && place == o.place &&
+               timeZoneId == o.timeZoneId;
     }
 };
 
@@ -41,6 +46,11 @@ TimeSettings PersonTimeSettings(const Person& person);
 // The person of a cleared window: born `now`, no name, female, with the zone, summer shift,
 // longitude and longitude switch of the settings.
 Person ClearedPerson(Moment now, const TimeSettings& settings);
+
+// The warnings of the birth's clock time at its place (calendar/clock_change_warnings): local
+// mean time, a clock time a summer-time change skipped or repeated and the other reading's
+// pillars. None without a place.
+std::vector<std::string> BirthClockWarningLines(const Person& person);
 
 // "женский" or "мужской".
 std::string SexWord(bool male);

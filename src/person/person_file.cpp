@@ -23,8 +23,9 @@ const char* const kSummerKey = "Letnee";
 const char* const kLongitudeKey = "Dolgota";
 const char* const kSwitchKey = "Check";
 // Keys older readers ignore: the exact zone offset in seconds (over "GMT" when present), the
-// birth place and its IANA zone.
+// exact longitude in arc-seconds (beside "Dolgota"), the birth place and its IANA zone.
 const char* const kExactZoneKey = "GMTSeconds";
+const char* const kExactLongitudeKey = "DolgotaSeconds";
 const char* const kPlaceKey = "Place";
 const char* const kTimeZoneIdKey = "TimeZoneId";
 const char* const kMale = "мужской";
@@ -69,6 +70,8 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
         if (!value.empty() || ini.Value(kSection, key)) ini.WriteString(kSection, key, value);
     };
     extra(kExactZoneKey, person.exactZoneSeconds ? std::to_string(*person.exactZoneSeconds) : "");
+    extra(kExactLongitudeKey,
+          person.longitudeArcseconds ? std::to_string(*person.longitudeArcseconds) : "");
     extra(kPlaceKey, person.place);
     extra(kTimeZoneIdKey, person.timeZoneId);
     ini.Save(path);
@@ -102,6 +105,12 @@ Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& s
             p.exactZoneSeconds = *seconds;
             if (p.zoneIndex < 0) p.zoneIndex = NearestZoneIndex(*seconds);
         }
+    }
+    // An exact longitude that does not read (or lies beyond ±180°) is left out.
+    if (const auto text = ini.Value(kSection, kExactLongitudeKey)) {
+        const auto arcseconds = ParseIniInteger(*text);
+        if (arcseconds && std::abs(*arcseconds) <= kMaxLongitude * 3600)
+            p.longitudeArcseconds = *arcseconds;
     }
     p.place = ini.ReadString(kSection, kPlaceKey, "");
     // Only a zone the database lists: the id names a file of the zone database, and an id such

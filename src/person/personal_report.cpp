@@ -50,6 +50,13 @@ std::vector<std::string> PersonalReportLines(const std::string& windowCaption,
         lines.push_back("Рождение вблизи границы:");
         for (const BoundaryWarning& w : warnings) lines.push_back(BoundaryWarningText(w));
     }
+    // A birth whose clock time the place's summer time skipped or repeated, or before its zone.
+    const auto clockLines = BirthClockWarningLines(p);
+    if (!clockLines.empty()) {
+        lines.push_back("");
+        lines.push_back("Часы места рождения:");
+        lines.insert(lines.end(), clockLines.begin(), clockLines.end());
+    }
     return lines;
 }
 

@@ -10,8 +10,10 @@ void MakeBoundaryWarningLine(QLabel* label) {
     label->hide();
 }
 
-void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings) {
+void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings,
+                          const std::vector<std::string>& placeLines) {
     QStringList lines;
+    for (const std::string& line : placeLines) lines << QString::fromStdString(line);
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, settings))
         lines << QString::fromStdString(BoundaryWarningText(w));
     label->setText(lines.join(QStringLiteral("; ")));

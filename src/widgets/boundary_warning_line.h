@@ -2,6 +2,9 @@
 #pragma once
 // The short warning line of a window whose moment lies within minutes of a calendar boundary
 // (calendar/boundary_warnings.h): the engine finds the boundaries, this only shows them.
+#include <string>
+#include <vector>
+
 #include "astro/julian_day.h"
 #include "astro/local_time.h"
 
@@ -11,5 +14,7 @@ class QLabel;
 void MakeBoundaryWarningLine(QLabel* label);
 
 // Shows the warnings of the civil moment `civil` read with `settings` ("до Становления весны
-// 4 мин: год и месяц зависят от точного времени"; several joined by "; "), or hides the line.
-void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings);
+// 4 мин: год и месяц зависят от точного времени"; several joined by "; "), after `placeLines`
+// (those of the clock at a place, calendar/clock_change_warnings), or hides the line.
+void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings,
+                          const std::vector<std::string>& placeLines = {});

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/settings_store.h"
+#include "astro/delta_t.h"
 #include "support/shell_test.h"
 
 namespace {
@@ -61,6 +62,28 @@ TEST_F(SettingsWindowTest, OkStoresTheSixValuesTheLongitudeCrosswise) {
     EXPECT_EQ(next.EditDolgota->value(), -75);
     EXPECT_EQ(StatusLineText(next.CurrentTimeSettings()),
               " GMT: (GMT +05:45) | летнее время: -2 | долгота -75 (гр.)");
+}
+
+TEST_F(SettingsWindowTest, DeltaTIsOnByDefaultAndItsSwitchGovernsTheAstronomy) {
+    const ScopedDeltaT restoredAfterwards(true);
+    TFormSettings settings;
+    EXPECT_EQ(settings.CheckDeltaT->text(), QString::fromUtf8("Учитывать ΔT"));
+    EXPECT_TRUE(settings.CheckDeltaT->isChecked());
+    EXPECT_TRUE(DeltaTApplied());
+    // Off and "OK": stored, and the recalculation that follows already runs without ΔT.
+    bool appliedWithout = false;
+    QObject::connect(&settings, &TFormSettings::SettingsApplied,
+                     [&] { appliedWithout = !DeltaTApplied(); });
+    settings.CheckDeltaT->click();
+    settings.ButtonOK->click();
+    EXPECT_TRUE(appliedWithout);
+    EXPECT_FALSE(OpenSettingsStore()->value("Pref/DeltaT").toBool());
+    // The next start loads it; switching it on again and cancelling keeps it off.
+    TFormSettings next;
+    EXPECT_FALSE(next.CheckDeltaT->isChecked());
+    next.CheckDeltaT->click();
+    next.ButtonCancel->click();
+    EXPECT_FALSE(DeltaTApplied());
 }
 
 TEST_F(SettingsWindowTest, CancelOrClosingBringsTheStoredValuesBack) {

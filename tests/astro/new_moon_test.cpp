@@ -21,9 +21,9 @@ std::string Text(Moment x) {
 }
 
 TEST(NewMoon, TheNewMoonOfFebruary2024) {
-    // Published: 2024-02-09 22:59 UT; the instant as used carries ΔT (69 s).
+    // Published: 2024-02-09 22:59 UT (rounded to the minute).
     const Moment found = NextNewMoon(EncodeMoment(2024, 2, 1));
-    EXPECT_NEAR(found, EncodeMoment(2024, 2, 9, 23, 0, 8), 120 / kSecondsPerDay) << Text(found);
+    EXPECT_NEAR(found, EncodeMoment(2024, 2, 9, 22, 59), 30 / kSecondsPerDay) << Text(found);
     EXPECT_EQ(DecodeMoment(ChinaTimeOfUniversal(found)).day, 10);
     EXPECT_EQ(LastNewMoon(EncodeMoment(2024, 2, 20)), found);
     EXPECT_EQ(NewMoonOfLunation(EncodeMoment(2024, 2, 15)), found);
@@ -31,8 +31,9 @@ TEST(NewMoon, TheNewMoonOfFebruary2024) {
 }
 
 TEST(NewMoon, PublishedNewMoons) {
-    // Universal times of new moons from published phase tables; within 3 minutes (ΔT included).
-    constexpr double kToleranceSeconds = 180;
+    // Universal times of new moons from published phase tables (rounded to the minute); the
+    // lunar series' own error adds a few seconds.
+    constexpr double kToleranceSeconds = 45;
     const Moment cases[] = {
         EncodeMoment(1999, 8, 11, 11, 8),  EncodeMoment(2000, 1, 6, 18, 14),
         EncodeMoment(2000, 2, 5, 13, 3),   EncodeMoment(2009, 7, 22, 2, 35),

@@ -73,3 +73,29 @@ TEST(PlaceZone, ExactOffsetsAreCarriedWithoutRounding) {
     EXPECT_FLOAT_EQ(GMT("(GMT +05:30)"), 5.5f);
     EXPECT_EQ(StatusLineText(s), " GMT: (GMT +02:30:17) | летнее время: 0 | долгота не учтена");
 }
+
+TEST(PlaceZone, TheLongitudeIsExactToTheArcsecond) {
+    // Москва, 37.616° east, 1980-07-20 01:28 (no summer time that year): universal 22:28, mean
+    // solar time 22:28 + 2 h 30 min 27.8 s = 00:58:28, the hour of Цзы; the whole 38° would give
+    // 01:00:00, the hour of Чоу.
+    const auto s = TimeSettingsAt("Europe/Moscow", EncodeMoment(1980, 7, 20, 1, 28), 37.616, true);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->longitude, 38);  // the whole degrees kept, as files and settings have them
+    EXPECT_EQ(s->longitudeArcseconds, 135418);
+    EXPECT_NEAR(PillarMomentOf(EncodeMoment(1980, 7, 20, 1, 28), *s),
+                EncodeMoment(1980, 7, 20, 0, 58, 28), 0.5 / 86400);
+    // A whole degree typed over it wins.
+    TimeSettings typed = *s;
+    typed.longitude = 40;
+    EXPECT_EQ(typed.longitudeDegrees(), 40.0);
+    // A bare zone, without a place: the database's own local mean time, no longitude.
+    const auto urumqi =
+        TimeSettingsAt("Asia/Urumqi", EncodeMoment(1915, 3, 1, 10), std::nullopt, false);
+    ASSERT_TRUE(urumqi);
+    EXPECT_EQ(urumqi->zoneCaption, "(GMT +05:50:20)");
+    EXPECT_TRUE(urumqi->localMeanTime);
+    const auto kashgar = TimeSettingsAt("Asia/Urumqi", EncodeMoment(1915, 3, 1, 10), 75.9897, true);
+    EXPECT_EQ(kashgar->zoneCaption, "(GMT +05:03:58)");
+    EXPECT_EQ(StatusLineText(*kashgar),
+              " GMT: (GMT +05:03:58) местное среднее время | летнее время: 0 | долгота 76 (гр.)");
+}

@@ -44,13 +44,18 @@ TEST(CliDays, OneLinePerDayWithEveryField) {
 }
 
 TEST(CliTermsAndNewMoons, InstantsAsComputed) {
-    const CliRun terms = RunCli("terms --from-year 2024 --to-year 2024 --json");
-    EXPECT_EQ(terms.exitCode, 0) << terms.err;
-    ExpectGoldenText(terms.out, "tests/cli/golden/terms_2024.json");
-    const CliRun moons = RunCli("newmoons --from 2024-01-01 --to 2024-12-31");
-    EXPECT_EQ(moons.exitCode, 0) << moons.err;
-    ExpectGoldenText(moons.out, "tests/cli/golden/newmoons_2024.txt");
-    EXPECT_EQ(CountLines(moons.out), 13);  // 2024 has 13 new moons (the last on 30 December)
+    // In universal time (ΔT applied), and with --no-delta-t byte for byte as the formula as first
+    // written gave them.
+    for (const std::string scale : {"", "_no_delta_t"}) {
+        const std::string option = scale.empty() ? "" : " --no-delta-t";
+        const CliRun terms = RunCli("terms --from-year 2024 --to-year 2024 --json" + option);
+        EXPECT_EQ(terms.exitCode, 0) << terms.err;
+        ExpectGoldenText(terms.out, "tests/cli/golden/terms_2024" + scale + ".json");
+        const CliRun moons = RunCli("newmoons" + option + " --from 2024-01-01 --to 2024-12-31");
+        EXPECT_EQ(moons.exitCode, 0) << moons.err;
+        ExpectGoldenText(moons.out, "tests/cli/golden/newmoons_2024" + scale + ".txt");
+        EXPECT_EQ(CountLines(moons.out), 13);  // 2024 has 13 new moons (the last on 30 December)
+    }
 }
 
 TEST(CliRangedCommands, OutputDoesNotDependOnTheThreads) {

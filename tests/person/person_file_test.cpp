@@ -239,21 +239,27 @@ TEST_F(PersonFile, AnExactZoneAndThePlaceRoundTripInExtraKeys) {
     p.zoneIndex = 3;                               // not what the file keeps: the nearest is
     p.place = "Москва, Россия";
     p.timeZoneId = "Europe/Moscow";
+    p.longitude = 38;
+    p.longitudeArcseconds = 135418;  // 37°36'58", beside the whole degrees
     const std::string path = Path("exact.gvp");
     SavePersonFile(path, p, ',');
     const std::string text = Read(path);
     // Older readers find the nearest list zone, "(GMT +03:00)", where they always did.
     EXPECT_NE(text.find("GMT=16\r\nLetnee="), std::string::npos) << text;
-    EXPECT_NE(text.find("GMTSeconds=9017\r\nPlace=Москва, Россия\r\nTimeZoneId=Europe/Moscow\r\n"),
+    EXPECT_NE(text.find("Dolgota=38\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("GMTSeconds=9017\r\nDolgotaSeconds=135418\r\nPlace=Москва, Россия\r\n"
+                        "TimeZoneId=Europe/Moscow\r\n"),
               std::string::npos)
         << text;
     Person back = ReadPersonFile(path, now_, settings_);
     p.zoneIndex = 16;
     EXPECT_EQ(back, p);
     EXPECT_EQ(PersonTimeSettings(back).zoneCaption, "(GMT +02:30:17)");
+    EXPECT_DOUBLE_EQ(PersonTimeSettings(back).longitudeDegrees(), 135418 / 3600.0);
 
     // Without a place the keys are emptied, not left to say the old place.
     p.exactZoneSeconds.reset();
+    p.longitudeArcseconds.reset();
     p.place.clear();
     p.timeZoneId.clear();
     SavePersonFile(path, p, ',');

@@ -59,15 +59,15 @@ TEST(SeasonList, TitleNamesTheYear) {
 }
 
 TEST(SeasonList, TermDatesAreLocalAndFollowTheSummerShiftAlone) {
-    // Zone GMT+3. "Становление весны" 2024 is 2024-02-04 08:28:18 universal time, "Малые холода"
-    // 2024-01-05 20:50:33 (the instants the term search is checked against).
+    // Zone GMT+3. "Становление весны" 2024 is 2024-02-04 08:27:07 universal time, "Малые холода"
+    // 2024-01-05 20:49:22 (ΔT applied; the instants the term search is checked against, less ΔT).
     const YearTermTable table = BuildYearTermTable(2024, 3.0f);
-    EXPECT_EQ(SeasonTermDateText(table, 21, 0, kRussian), QStringLiteral("04.02.2024 11:28"));
-    EXPECT_EQ(SeasonTermDateText(table, 19, 0, kRussian), QStringLiteral("05.01.2024 23:50"));
-    EXPECT_EQ(SeasonTermDateText(table, 21, 1, kRussian), QStringLiteral("04.02.2024 12:28"));
+    EXPECT_EQ(SeasonTermDateText(table, 21, 0, kRussian), QStringLiteral("04.02.2024 11:27"));
+    EXPECT_EQ(SeasonTermDateText(table, 19, 0, kRussian), QStringLiteral("05.01.2024 23:49"));
+    EXPECT_EQ(SeasonTermDateText(table, 21, 1, kRussian), QStringLiteral("04.02.2024 12:27"));
     // One hour of summer time carries the January term into the next day.
-    EXPECT_EQ(SeasonTermDateText(table, 19, 1, kRussian), QStringLiteral("06.01.2024 00:50"));
-    EXPECT_EQ(SeasonTermDateText(table, 19, -2, kRussian), QStringLiteral("05.01.2024 21:50"));
+    EXPECT_EQ(SeasonTermDateText(table, 19, 1, kRussian), QStringLiteral("06.01.2024 00:49"));
+    EXPECT_EQ(SeasonTermDateText(table, 19, -2, kRussian), QStringLiteral("05.01.2024 21:49"));
 }
 
 }  // namespace

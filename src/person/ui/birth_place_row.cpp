@@ -40,7 +40,7 @@ BirthPlaceRow::BirthPlaceRow(QComboBox* zone, UpDownEdit* summer, UpDownEdit* lo
 bool BirthPlaceRow::Fill(const Place& place, Moment birth) {
     const auto settings = TimeSettingsAt(place.timeZone, birth, place.longitude, false);
     if (!settings) return false;
-    Show(BirthPlaceName(place), place.timeZone);
+    Show(BirthPlaceName(place), place.timeZone, settings->longitudeArcseconds);
     SelectZoneCaption(zone_, settings->zoneCaption);
     summer_->setValue(settings->summerHours);
     longitude_->setValue(settings->longitude);
@@ -49,7 +49,11 @@ bool BirthPlaceRow::Fill(const Place& place, Moment birth) {
 
 QString BirthPlaceRow::Refill(Moment birth) {
     if (timeZoneId_.empty()) return QString();
-    const auto settings = TimeSettingsAt(timeZoneId_, birth, 0, false);
+    // The place's own longitude gives its mean time before its zone's standard time: the exact
+    // one when known, else the window's whole degrees.
+    const double longitude = longitudeArcseconds_ ? *longitudeArcseconds_ / 3600.0
+                                                  : static_cast<double>(longitude_->value());
+    const auto settings = TimeSettingsAt(timeZoneId_, birth, longitude, false);
     if (!settings) return QString();
     const QString caption = QString::fromStdString(settings->zoneCaption);
     if (zone_->currentText() == caption && summer_->value() == settings->summerHours)
@@ -61,9 +65,11 @@ QString BirthPlaceRow::Refill(Moment birth) {
         .arg(settings->summerHours);
 }
 
-void BirthPlaceRow::Show(const std::string& place, const std::string& timeZoneId) {
+void BirthPlaceRow::Show(const std::string& place, const std::string& timeZoneId,
+                         std::optional<int> longitudeArcseconds) {
     place_ = place;
     timeZoneId_ = timeZoneId;
+    longitudeArcseconds_ = timeZoneId.empty() ? std::nullopt : longitudeArcseconds;
     LabelPlace->setText(place.empty() ? QString::fromUtf8(kNoPlace)
                                       : QString::fromStdString(place));
     LabelPlace->setToolTip(QString::fromStdString(timeZoneId));

@@ -35,11 +35,15 @@ public:
     // With a place chosen: the zone and the summer shift for the new birth moment. The line for the
     // status bar when they changed, else an empty text.
     QString Refill(Moment birth);
-    // The place of a file or of a cleared person (empty texts: none).
-    void Show(const std::string& place, const std::string& timeZoneId);
+    // The place of a file or of a cleared person (empty texts: none), with its exact longitude
+    // when the file kept it.
+    void Show(const std::string& place, const std::string& timeZoneId,
+              std::optional<int> longitudeArcseconds = std::nullopt);
 
     const std::string& PlaceName() const { return place_; }
     const std::string& TimeZoneId() const { return timeZoneId_; }
+    // The place's longitude to the arc-second; none without a place.
+    std::optional<int> LongitudeArcseconds() const { return longitudeArcseconds_; }
 
 signals:
     // The button was pressed: the window answers with Fill for its birth moment.
@@ -51,6 +55,7 @@ private:
     UpDownEdit* longitude_;
     std::string place_;
     std::string timeZoneId_;
+    std::optional<int> longitudeArcseconds_;
 };
 
 // What the person file keeps as the place's name: "Москва, Россия".

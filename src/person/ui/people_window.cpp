@@ -213,6 +213,7 @@ Person TFormPeople::CurrentPerson() const {
     }
     p.place = BirthPlace->PlaceName();
     p.timeZoneId = BirthPlace->TimeZoneId();
+    p.longitudeArcseconds = BirthPlace->LongitudeArcseconds();
     p.summerHours = EditLetnee->value();
     p.longitude = EditDolgota->value();
     p.longitudeOn = CheckBoxDolgota->isChecked();
@@ -232,7 +233,7 @@ void TFormPeople::ShowPerson(const Person& person) {
     } else {
         ComboGMT->setCurrentIndex(person.zoneIndex);
     }
-    BirthPlace->Show(person.place, person.timeZoneId);
+    BirthPlace->Show(person.place, person.timeZoneId, person.longitudeArcseconds);
     EditDolgota->setValue(person.longitude);
     CheckBoxDolgota->setChecked(person.longitudeOn);
     EditDolgota->setEnabled(person.longitudeOn);

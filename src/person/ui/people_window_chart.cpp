@@ -293,7 +293,8 @@ void TFormPeople::AllDraw(Moment birth) {
     PeopleTrue();
     Progress(90);
     StatusLine->setText(Text(t.statusLine));
-    ShowBoundaryWarnings(LabelBoundary, birth, PersonTimeSettings(person));
+    ShowBoundaryWarnings(LabelBoundary, birth, PersonTimeSettings(person),
+                         BirthClockWarningLines(person));
     Progress(100);
 }
 
