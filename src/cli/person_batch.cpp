@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "astro/calendar_prefill.h"
 #include "astro/moment.h"
 #include "astro/parallel_for.h"
+#include "astro/term_instant_cache.h"
 #include "cli/cli_args.h"
 #include "cli/person_birth.h"
 #include "cli/person_record.h"
@@ -194,7 +194,7 @@ int RunPersonBatch(const std::string& path, int jobs, std::ostream& out) {
     if (!header) throw CliError("--batch: the file has no header line");
 
     // Every term instant the charts ask for, searched first on all threads: the charts then only
-    // read the shared memo.
+    // read the shared memo. A chart looks at most a year either side of its birth year.
     int firstYear = 9999, lastYear = 0;
     for (const BatchLine& l : lines) {
         if (!l.person) continue;
@@ -202,7 +202,7 @@ int RunPersonBatch(const std::string& path, int jobs, std::ostream& out) {
         firstYear = std::min(firstYear, y);
         lastYear = std::max(lastYear, y);
     }
-    if (firstYear <= lastYear) PrefillCalendarYears(firstYear, lastYear, jobs);
+    if (firstYear <= lastYear) SharedTermInstantCache().Prefill(firstYear - 2, lastYear + 2, jobs);
 
     bool failed = false;
     std::vector<std::string> records;

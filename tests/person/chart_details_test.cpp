@@ -70,7 +70,8 @@ TEST(Stages, TheDayMasterInEachBranchYinRunningBack) {
 TEST(Void, TheTwoBranchesTheDecadeLeavesOut) {
     EXPECT_EQ(VoidPairCharacters(VoidBranchesOf(P("甲", "子"))), "戌亥");
     EXPECT_EQ(VoidPairCharacters(VoidBranchesOf(P("癸", "亥"))), "子丑");
-    EXPECT_EQ(VoidPairCharacters(VoidBranchesOf(P("丙", "寅"))), "子丑");
+    EXPECT_EQ(VoidPairCharacters(VoidBranchesOf(P("甲", "寅"))), "子丑");
+    EXPECT_EQ(VoidPairCharacters(VoidBranchesOf(P("丙", "寅"))), "戌亥");  // still 甲子's decade
     // A luck pillar on a void branch is marked as the birth pillars are.
     PersonChart c;
     c.year = P("甲", "子");
@@ -82,7 +83,8 @@ TEST(Void, TheTwoBranchesTheDecadeLeavesOut) {
     const ChartDetails d = ComputeChartDetails(c);
     EXPECT_TRUE(d.luck[0].details.voidByDay);  // 甲寅's decade leaves out 子丑
     EXPECT_EQ(VoidMark(d.luck[1].details), "Пустота (день)");
-    EXPECT_EQ(VoidMark(d.pillars[0]), "");
+    EXPECT_EQ(VoidMark(d.pillars[0]), "Пустота (день)");  // the year's 子
+    EXPECT_EQ(VoidMark(d.pillars[1]), "");
 }
 
 TEST(Palaces, ConceptionLifeAndBody) {

@@ -18,11 +18,11 @@ TEST(LuckYears, TenYearsWithTheirPillarsAndAges) {
 }
 
 TEST(LuckYears, MonthsBeginAtTheOpeningTerms) {
-    // "Становление весны" 1997 fell on 4 February, "Малый холод" that closes the year on 5 January
-    // 1998 (universal time).
+    // "Становление весны" 1997 fell on 4 February 03:02 in Beijing, 3 February in universal time;
+    // "Малый холод" that closes the year on 5 January 1998.
     const std::array<SolarMonth, 12> months = MonthsOfYear(1997);
     EXPECT_EQ(DecodeMoment(months[0].begins).month, 2);
-    EXPECT_EQ(DecodeMoment(months[0].begins).day, 4);
+    EXPECT_EQ(DecodeMoment(months[0].begins).day, 3);
     EXPECT_EQ(DecodeMoment(months[11].begins).year, 1998);
     EXPECT_EQ(DecodeMoment(months[11].begins).day, 5);
     for (int m = 1; m < 12; ++m) EXPECT_GT(months[m].begins, months[m - 1].begins + 27);
