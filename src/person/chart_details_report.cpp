@@ -4,6 +4,7 @@
 #include "calendar/moment_format.h"
 #include "person/chart_detail_captions.h"
 #include "person/chinese_characters.h"
+#include "person/personal_report.h"
 
 namespace {
 
@@ -26,6 +27,15 @@ std::string PillarText(const std::string& stemGod, const PillarDetails& d) {
 Moment CivilMomentAtBirthPlace(Moment universal, const Person& person) {
     const TimeSettings s = PersonTimeSettings(person);
     return universal + s.zoneDays() + person.summerHours / 24.0;
+}
+
+std::vector<std::string> FullPersonalReportLines(const std::string& windowCaption,
+                                                 const PersonCalculation& calculation) {
+    std::vector<std::string> lines = PersonalReportLines(windowCaption, calculation);
+    lines.push_back("");
+    for (std::string& line : ChartDetailsLines(ComputeChartDetails(calculation.chart)))
+        lines.push_back(std::move(line));
+    return lines;
 }
 
 std::vector<std::string> ChartDetailsLines(const ChartDetails& d) {

@@ -12,6 +12,11 @@
 // the summer shift of the birth (the clock of the birth record).
 Moment CivilMomentAtBirthPlace(Moment universal, const Person& person);
 
+// The text report ("Сохранить как текст...", its print) followed by the full chart: what the
+// window writes and prints. The first lines are PersonalReportLines' own.
+std::vector<std::string> FullPersonalReportLines(const std::string& windowCaption,
+                                                 const PersonCalculation& calculation);
+
 // The pillars with their gods, stages and void, the palaces, the symbolic stars, small luck and
 // the years of each luck pillar.
 std::vector<std::string> ChartDetailsLines(const ChartDetails& d);

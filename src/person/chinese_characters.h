@@ -15,3 +15,8 @@ std::string StemCharacter(Stem stem);
 std::string BranchCharacter(Branch branch);
 // "庚午".
 std::string PillarCharacters(Pillar p);
+
+// A line for a file in a single-byte code page (Windows-1251 has no Chinese characters): every
+// stem and branch character spelled as its syllable — "庚午" as "Гэн-У", "申酉" as "Шэнь Ю" — and
+// every other Chinese character left out, with the parentheses and blanks it leaves behind.
+std::string InSyllables(const std::string& line);

@@ -139,3 +139,14 @@ TEST(ChartDetails, WorkedExample) {
     EXPECT_EQ(PillarCharacters(months[1].month.pillar), "癸卯");
     EXPECT_EQ(PillarCharacters(months[11].month.pillar), "癸丑");
 }
+
+// The text report file is Windows-1251: the characters are spelled as syllables there.
+TEST(ChartDetails, ReportFileLinesInSyllables) {
+    EXPECT_EQ(InSyllables("Год: 庚午 Друг; скрытые 丁 己: Прямой чиновник"),
+              "Год: Гэн-У Друг; скрытые Дин Цзи: Прямой чиновник");
+    EXPECT_EQ(InSyllables("Пустота: по дню 申酉, по году 戌亥"),
+              "Пустота: по дню Шэнь Ю, по году Сюй Хай");
+    EXPECT_EQ(InSyllables("华盖 Великолепный зонт (ветвь дня): День"),
+              "Великолепный зонт (ветвь дня): День");
+    EXPECT_EQ(InSyllables("Малая удача (小运):"), "Малая удача:");
+}

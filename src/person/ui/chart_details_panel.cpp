@@ -48,16 +48,13 @@ QString HiddenLines(const PillarGods& g) {
 ChartDetailsPanel::ChartDetailsPanel(QWidget* parent) : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
-    page->setSpacing(6);
+    page->setSpacing(4);
 
-    auto* top = new QHBoxLayout;
-    top->setSpacing(10);
-    page->addLayout(top);
-
+    // The pillars side by side, each caption on lines of its own: nothing wraps inside a column.
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(2);
-    const char* rowNames[] = {"Бог ствола", "Скрытые стволы", "Стадия", ""};
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(1);
+    const char* rowNames[] = {"Бог ствола", "Скрытые\nстволы", "Стадия", ""};
     for (int r = 0; r < 4; ++r) grid->addWidget(Heading(rowNames[r], this), r + 2, 0, Qt::AlignTop);
     for (int i = 0; i < kChartPillarCount; ++i) {
         const int col = i + 1;
@@ -71,39 +68,41 @@ ChartDetailsPanel::ChartDetailsPanel(QWidget* parent) : QWidget(parent) {
         Stages[i] = Label(this);
         VoidMarks[i] = Label(this);
         VoidMarks[i]->setStyleSheet(QStringLiteral("color: #8b0000;"));
+        for (QLabel* l : {StemGods[i], HiddenGods[i], Stages[i], VoidMarks[i]})
+            l->setWordWrap(false);
         grid->addWidget(StemGods[i], 2, col, Qt::AlignTop);
         grid->addWidget(HiddenGods[i], 3, col, Qt::AlignTop);
         grid->addWidget(Stages[i], 4, col, Qt::AlignTop);
         grid->addWidget(VoidMarks[i], 5, col, Qt::AlignTop);
         grid->setColumnStretch(col, 1);
     }
-    top->addLayout(grid, 3);
+    page->addLayout(grid);
 
-    auto* side = new QVBoxLayout;
-    side->setSpacing(2);
-    side->addWidget(Heading("Пустота (空亡):", this));
-    VoidLine = Label(this);
-    side->addWidget(VoidLine);
-    side->addSpacing(4);
-    side->addWidget(Heading("Зачатие (胎元):", this));
-    Conception = Label(this);
-    side->addWidget(Conception);
-    side->addWidget(Heading("Дворец жизни (命宫):", this));
-    LifePalace = Label(this);
-    side->addWidget(LifePalace);
-    side->addWidget(Heading("Дворец тела (身宫):", this));
-    BodyPalace = Label(this);
-    side->addWidget(BodyPalace);
-    side->addStretch();
-    for (QLabel* l : {VoidLine, Conception, LifePalace, BodyPalace})
-        l->setFont(ChineseFont(l->font(), 1.0));
-    top->addLayout(side, 2);
+    // Void and the three palaces, one to a row.
+    auto* palaces = new QGridLayout;
+    palaces->setHorizontalSpacing(12);
+    palaces->setVerticalSpacing(1);
+    const char* palaceNames[] = {
+        "Пустота (空亡):", "Зачатие (胎元):", "Дворец жизни (命宫):", "Дворец тела (身宫):"};
+    const std::array<QLabel**, 4> palaceLabels = {&VoidLine, &Conception, &LifePalace, &BodyPalace};
+    for (int k = 0; k < 4; ++k) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(Heading(palaceNames[k], this));
+        *palaceLabels[k] = Label(this);
+        (*palaceLabels[k])->setWordWrap(false);
+        (*palaceLabels[k])->setFont(ChineseFont((*palaceLabels[k])->font(), 1.0));
+        row->addWidget(*palaceLabels[k], 1);
+        palaces->addLayout(row, k, 0);
+    }
+    page->addLayout(palaces);
 
     page->addWidget(Heading("Символические звезды (神煞):", this));
     auto* stars = new QHBoxLayout;
     stars->setSpacing(12);
     for (QLabel*& column : Stars) {
         column = Label(this);
+        column->setWordWrap(false);
         column->setFont(ChineseFont(column->font(), 1.0));
         column->setAlignment(Qt::AlignTop | Qt::AlignLeft);
         stars->addWidget(column, 1);

@@ -66,7 +66,9 @@ LuckYearsPanel::LuckYearsPanel(QWidget* parent) : QWidget(parent) {
     Tree->setFont(ChineseFont(font(), 1.0));
     Tree->setUniformRowHeights(true);
     Tree->setWordWrap(false);
-    Tree->header()->setStretchLastSection(true);
+    // Long god lists scroll sideways rather than being cut.
+    Tree->header()->setStretchLastSection(false);
+    Tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     page->addWidget(Tree, 1);
     connect(Tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { YearChosen(item); });
@@ -129,7 +131,7 @@ void LuckYearsPanel::ShowYears(const ChartDetails& d, const Person& person, int 
         }
         if (runs) pillar->setExpanded(true);
     }
-    for (int c = 0; c < 3; ++c) Tree->resizeColumnToContents(c);
+    for (int c = 0; c < 4; ++c) Tree->resizeColumnToContents(c);
     if (running) {
         Tree->setCurrentItem(running);
         Tree->scrollToItem(running);
