@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/person_record.h"
 
+#include <charconv>
+
 #include "cli/cli_args.h"
 #include "person/chart_detail_captions.h"
 #include "person/chart_details_report.h"
@@ -11,8 +13,37 @@ namespace {
 
 const char* const kPositionIds[kChartPillarCount] = {"year", "month", "day", "hour"};
 
+void AppendNumber(std::string& out, int value) {
+    char buf[16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, r.ptr);
+}
+
 std::vector<int> PillarArray(Pillar p) {
     return {p.stem, p.branch};
+}
+
+// `"stem_god":…,"hidden_stems":[…],"hidden_gods":[…]` of every pillar of the sixty against every
+// day master, written once: a record holds about a hundred of them, the years of the luck pillars.
+const std::string& GodsJson(Stem dayMaster, Pillar p) {
+    static const std::vector<std::string> kTable = [] {
+        std::vector<std::string> table(10 * 61);
+        for (Stem master = 1; master <= 10; ++master) {
+            for (int n = 1; n <= 60; ++n) {
+                const PillarGods g = PillarGodsOf(master, PillarOfSexagenary(n));
+                std::string json =
+                    "\"stem_god\":" + JsonString(TenGodId(g.stem)) + ",\"hidden_stems\":[";
+                for (int i = 0; i < g.hidden.count; ++i)
+                    json += (i ? "," : "") + std::to_string(g.hidden.stems[i]);
+                json += "],\"hidden_gods\":[";
+                for (int i = 0; i < g.hidden.count; ++i)
+                    json += (i ? "," : "") + JsonString(TenGodId(g.hiddenGods[i]));
+                table[(master - 1) * 61 + n] = json + "]";
+            }
+        }
+        return table;
+    }();
+    return kTable[(dayMaster - 1) * 61 + SexagenaryIndex(p.stem, p.branch)];
 }
 
 void AddGods(JsonObject& o, const PillarGods& g, bool dayMaster) {
@@ -34,7 +65,7 @@ void AddPillarFacts(JsonObject& o, const PillarDetails& d, bool dayMaster) {
 
 JsonObject Palace(Pillar p) {
     JsonObject o;
-    o.add("pillar", PillarArray(p)).add("na_yin", NajIng(p.stem, p.branch));
+    o.add("pillar", PillarArray(p)).add("na_yin", NaYinText(p.stem, p.branch));
     return o;
 }
 
@@ -101,24 +132,35 @@ void AddDetailFields(JsonObject& r, const ChartDetails& d) {
     }
     r.addObjects("small_luck", small);
 
-    std::vector<JsonObject> luck;
+    // The ninety years are most of a record: written straight into one buffer.
+    std::string luck = "[";
+    JsonObject o;
     for (const LuckPillarDetails& l : d.luck) {
-        JsonObject o;
+        o.clear();
         AddPillarFacts(o, l.details, false);
         o.add("age", l.age).add("first_year", l.years[0].year).add("last_year", l.years[9].year);
-        std::vector<JsonObject> years;
+        std::string years = "[";
         for (int k = 0; k < 10; ++k) {
-            JsonObject y;
-            y.add("year", l.years[k].year)
-                .add("age", l.years[k].age)
-                .add("pillar", PillarArray(l.years[k].pillar));
-            AddGods(y, l.yearGods[k], false);
-            years.push_back(std::move(y));
+            const LuckPillarYear& y = l.years[k];
+            years += k ? ",{\"year\":" : "{\"year\":";
+            AppendNumber(years, y.year);
+            years += ",\"age\":";
+            AppendNumber(years, y.age);
+            years += ",\"pillar\":[";
+            AppendNumber(years, y.pillar.stem);
+            years += ',';
+            AppendNumber(years, y.pillar.branch);
+            years += "],";
+            years += GodsJson(d.dayMaster, y.pillar);
+            years += '}';
         }
-        o.addObjects("years", years);
-        luck.push_back(std::move(o));
+        years += ']';
+        o.addJson("years", years);
+        if (luck.size() > 1) luck += ',';
+        luck += o.str();
     }
-    r.addObjects("luck_pillars", luck);
+    luck += ']';
+    r.addJson("luck_pillars", luck);
 }
 
 void AddMonths(JsonObject& r, const ChartDetails& d, int year, const Person& person) {

@@ -112,5 +112,5 @@ std::string StarPillarsText(const SymbolicStarHit& hit) {
 }
 
 std::string PalaceText(Pillar p) {
-    return PillarCharacters(p) + " " + NajIng(p.stem, p.branch);
+    return PillarCharacters(p) + " " + NaYinText(p.stem, p.branch);
 }

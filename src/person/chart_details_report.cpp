@@ -25,8 +25,7 @@ std::string PillarText(const std::string& stemGod, const PillarDetails& d) {
 }  // namespace
 
 Moment CivilMomentAtBirthPlace(Moment universal, const Person& person) {
-    const TimeSettings s = PersonTimeSettings(person);
-    return universal + s.zoneDays() + person.summerHours / 24.0;
+    return CivilMomentOf(universal, PersonTimeSettings(person));
 }
 
 std::vector<std::string> FullPersonalReportLines(const std::string& windowCaption,

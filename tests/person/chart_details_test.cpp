@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
-#include "locale_guard.h"
 #include "person/chart_detail_captions.h"
 #include "person/chinese_characters.h"
+#include "support/locale_guard.h"
 
 namespace {
 

@@ -12,15 +12,12 @@
 #include "person/ui/chart_details_panel.h"
 #include "person/ui/luck_years_panel.h"
 #include "person/ui/people_window.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 class ChartLayersWindowTest : public ShellTest {
 protected:
