@@ -14,3 +14,4 @@ int RunTermsCommand(const CommandWords& words, std::ostream& out);
 int RunSelectCommand(const CommandWords& words, std::ostream& out);
 int RunNewMoonsCommand(const CommandWords& words, std::ostream& out);
 int RunPlacesCommand(const CommandWords& words, std::ostream& out);
+int RunPersonCommand(const CommandWords& words, std::ostream& out);

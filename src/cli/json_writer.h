@@ -23,6 +23,8 @@ public:
     // A number in its shortest exact form (5.5, 2.504722222222222), or null.
     JsonObject& addShortest(std::string_view key, double value);
     JsonObject& addNull(std::string_view key) { return addRaw(key, "null"); }
+    // A value already written as JSON (an array or object the caller built).
+    JsonObject& addJson(std::string_view key, std::string_view json) { return addRaw(key, json); }
     std::string str() const { return "{" + body_ + "}"; }
     // Writes the object and a line end.
     void writeLine(std::ostream& out) const { out << '{' << body_ << "}\n"; }

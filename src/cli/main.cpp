@@ -40,6 +40,9 @@ const char* const kUsage =
     "           [--report]                               ее интерпретация, по строке на абзац\n"
     "           [--pdf FILE] [--png FILE]                отчет для клиента в PDF, таблица в PNG\n"
     "  places   --search ТЕКСТ [--limit N]               места рождения (по-русски или латиницей)\n"
+    "  person   --date YYYY-MM-DDTHH:MM[:SS] --sex m|f [пояс] | --file A.gvp [--year Y]\n"
+    "                                                    полная карта рождения\n"
+    "           --batch FILE [--jobs N]                  по строке JSON на рождение из CSV\n"
     "\n"
     "Потоки: days, terms и newmoons сначала ищут моменты сезонов и новолуния своих лет на всех\n"
     "        ядрах, затем идут по дням; --jobs N (1..256) ограничивает число потоков.\n"
@@ -97,6 +100,18 @@ const std::map<std::string, CommandEntry>& Commands() {
           "  --png FILE — изображение таблицы (вдвое крупнее экрана). Рисуются без экрана.\n",
           true}},
         {"select", {RunSelectCommand, nullptr, true}},
+        {"person",
+         {RunPersonCommand,
+          "gavrosin-cli person --date YYYY-MM-DDTHH:MM[:SS] --sex m|f [пояс] [--year Y] [--json]\n"
+          "gavrosin-cli person --file A.gvp [--year Y] [--json]\n"
+          "gavrosin-cli person --batch FILE [--jobs N]\n"
+          "  Полная карта рождения: столпы, звезды рождения, Гуа, столпы удачи; скрытые стволы\n"
+          "  и Десять Богов, стадии, пустота, зачатие, дворцы жизни и тела, символические звезды,\n"
+          "  малая удача, годы каждого столпа удачи; с --year — месяцы этого года.\n"
+          "  --batch FILE — CSV с заголовком: date,sex и place, или tz, или\n"
+          "  zone_hours[,summer][,longitude] (и name по желанию); по строке JSON на рождение\n"
+          "  в порядке файла, ошибка строки — {\"line\":N,\"error\":...}, код выхода 2 в конце.\n",
+          true}},
         {"places",
          {RunPlacesCommand,
           "gavrosin-cli places --search ТЕКСТ [--limit N] [--json]\n"

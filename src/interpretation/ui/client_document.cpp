@@ -10,6 +10,7 @@
 
 #include "interpretation/personal_forecast.h"
 #include "interpretation/table_report.h"
+#include "interpretation/ui/chart_details_page.h"
 #include "interpretation/ui/forecast_report_window.h"
 #include "interpretation/ui/report_window.h"
 
@@ -67,6 +68,7 @@ PrintDocument PersonClientDocument(const PersonCalculation& calculation,
     auto text = std::make_shared<QTextDocument>();
     text->setDefaultFont(document.text->defaultFont());
     AppendOnNewPage(*text, *document.text);
+    AppendChartDetailsPage(*text, ComputeChartDetails(calculation.chart));
     auto part = NewReportText();
     FillReportText(*part, forecast.document);
     AppendOnNewPage(*text, *part);

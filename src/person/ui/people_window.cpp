@@ -37,7 +37,7 @@ const char* const kPeopleCaption = "Персональный гороскоп";
 namespace {
 
 constexpr int kWindowWidth = 630;
-constexpr int kWindowHeight = 450;
+constexpr int kWindowHeight = 520;
 const char* const kFileFilter = "(*.gvp)";
 
 QString Text(const std::string& s) {
@@ -71,7 +71,7 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     rows->setSpacing(4);
     rows->addWidget(BuildEntry());
     resultsArea_ = BuildResults();
-    rows->addWidget(resultsArea_, 1);
+    rows->addWidget(BuildChartLayers(resultsArea_), 1);
     setCentralWidget(page);
     BuildOutputCommands();
 
@@ -265,6 +265,7 @@ void TFormPeople::Reset() {
     ShowPerson(ClearedPerson(Now(), settings));
     PeopleFalse();
     calculation_.reset();
+    ClearChartLayers();
     LabelYearSign->setText(Caption("(знак года)"));
     LabelMonthSign->setText(Caption("(знак периода)"));
     LabelDaySign->setText(Caption("(знак дня)"));

@@ -20,6 +20,8 @@
 #include "widgets/print_export.h"
 
 class BirthPlaceRow;
+class ChartDetailsPanel;
+class LuckYearsPanel;
 class PillarGlyphs;
 class PillarLink;
 class QAction;
@@ -34,6 +36,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QRadioButton;
+class QTabWidget;
 class QTimeEdit;
 class UpDownEdit;
 
@@ -126,6 +129,10 @@ public:
     std::array<QLabel*, kLuckPillarCount> LuckYears{};  // "1994–2003"; the running pillar's framed
     QProgressBar* ProgressBar;
     QLabel* StatusLine;
+    // The full chart beside the chart: tabs "Карта", "Полная карта", "Годы и месяцы".
+    QTabWidget* ResultTabs = nullptr;
+    ChartDetailsPanel* Details = nullptr;
+    LuckYearsPanel* Years = nullptr;
 
     // Commands.
     QAction *ActionClear, *ActionOpen, *ActionSave, *ActionSaveAs, *ActionSaveText, *ActionForecast,
@@ -211,6 +218,10 @@ private:
     // The chart copied, exported and printed (person_chart_output.cpp).
     void BuildOutputCommands();
     void MarkCurrentLuckPillar();
+    // The tabs of the full chart around `chart` (people_window_layers.cpp).
+    QTabWidget* BuildChartLayers(QWidget* chart);
+    void ShowChartLayers();
+    void ClearChartLayers();
     int CalendarYear() const;
     QString PageHeader() const;
 

@@ -289,6 +289,7 @@ void TFormPeople::AllDraw(Moment birth) {
     Progress(70);
     ShowLuckPillars(c, t);
     MarkCurrentLuckPillar();
+    ShowChartLayers();
     Progress(80);
     PeopleTrue();
     Progress(90);

@@ -3,6 +3,8 @@
 // forecast for the year and the descriptions of the birth stars.
 #include "astro/moment.h"
 #include "interpretation/ui/forecast_report_window.h"
+#include "person/chart_details_report.h"
+#include "person/chinese_characters.h"
 #include "person/personal_report.h"
 #include "person/text_lines_file.h"
 #include "person/ui/people_window.h"
@@ -34,7 +36,10 @@ void TFormPeople::SaveTextClick() {
                            QStringLiteral("txt"), Text(ProposedReportFileName(caption))});
     if (path.isEmpty()) return;
     try {
-        WriteTextLinesFile(path.toStdString(), PersonalReportLines(caption, *calculation_));
+        // The file is Windows-1251: the full chart's characters are spelled as syllables.
+        std::vector<std::string> lines = FullPersonalReportLines(caption, *calculation_);
+        for (std::string& line : lines) line = InSyllables(line);
+        WriteTextLinesFile(path.toStdString(), lines);
     } catch (const EFileError& e) {
         ShowErrorBox(this, QString::fromStdString(e.what()));
     }

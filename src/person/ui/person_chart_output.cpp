@@ -10,6 +10,7 @@
 
 #include "astro/moment.h"
 #include "interpretation/ui/client_document.h"
+#include "person/chart_details_report.h"
 #include "person/personal_report.h"
 #include "person/ui/people_window.h"
 #include "widgets/clock.h"
@@ -44,8 +45,8 @@ void TFormPeople::BuildOutputCommands() {
     connect(ActionClientReport, &QAction::triggered, this, &TFormPeople::ClientReportClick);
     ReportPrint = AddPrintActions(*this, *report, nullptr, [this] {
         if (!calculation_) return PrintDocument{PageHeader(), {}, nullptr};
-        return PersonReportDocument(PersonalReportLines(windowTitle().toStdString(), *calculation_),
-                                    PageHeader());
+        return PersonReportDocument(
+            FullPersonalReportLines(windowTitle().toStdString(), *calculation_), PageHeader());
     });
     report->addAction(ActionClientReport);
     Popup->insertAction(Popup->actions().value(Popup->actions().size() - 2), ActionCopy);
@@ -81,8 +82,11 @@ void TFormPeople::MarkCurrentLuckPillar() {
 
 void TFormPeople::CopyClick() {
     if (!calculation_ || !chartCurrent_) return;
-    const std::vector<std::string> lines =
+    std::vector<std::string> lines =
         PersonChartTextLines(windowTitle().toStdString(), *calculation_, CalendarYear());
+    lines.push_back("");
+    for (std::string& line : ChartDetailsLines(ComputeChartDetails(calculation_->chart)))
+        lines.push_back(std::move(line));
     QApplication::clipboard()->setText(QString::fromStdString(Lines(lines)));
 }
 

@@ -84,7 +84,7 @@ TEST_F(PeopleWindowTest, AFreshWindowHoldsANewPersonOfTheSettings) {
     EXPECT_EQ(w->windowTitle(), U("Персональный гороскоп"));
     EXPECT_TRUE(w->windowFlags() & Qt::Tool);
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(w->size(), QSize(630, 450));
+    EXPECT_EQ(w->size(), QSize(630, 520));
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
 
     EXPECT_EQ(w->EditNamePeople->text(), QString());

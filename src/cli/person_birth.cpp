@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/person_birth.h"
+
+bool ParseSex(const std::string& text) {
+    if (text == "m") return true;
+    if (text == "f") return false;
+    throw CliError("--sex: expected m or f, got \"" + text + "\"");
+}
+
+Person PersonBornAt(Moment birth, bool male, const MomentZone& zone) {
+    Person p = ClearedPerson(birth, zone.At(birth));
+    p.male = male;
+    if (zone.place()) p.place = PlaceCaption(*zone.place());
+    p.timeZoneId = zone.timeZone();
+    return p;
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// gavrosin-cli person: the worked example as text and JSON, and the batch with its error lines.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "cli/run_cli.h"
+
+namespace {
+
+const char* const kExample = "person --date 1990-05-15T08:30 --zone-hours 8 --sex m";
+
+std::string Golden(const std::string& name) {
+    return ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) + "/tests/cli/golden/" + name);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+}  // namespace
+
+TEST(CliPerson, WorkedExampleAsTextWithTheMonthsOfAYear) {
+    const CliRun run = RunCli(std::string(kExample) + " --year 1997");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, Golden("person_1990-05-15.txt"));
+}
+
+TEST(CliPerson, WorkedExampleAsJson) {
+    const CliRun run = RunCli(std::string(kExample) + " --json --year 1997");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(Lines(run.out).size(), 1u);
+    for (const char* fragment :
+         {"\"year\":[7,7],\"month\":[8,6],\"day\":[7,5],\"hour\":[7,5]",
+          "{\"position\":\"year\",\"pillar\":[7,7],\"stem_god\":\"friend\",\"hidden_stems\":[4,6],"
+          "\"hidden_gods\":[\"direct_officer\",\"direct_seal\"],\"stage\":\"Купание\"",
+          "\"stem_god\":\"day_master\"", "\"void_by_day\":[9,10],\"void_by_year\":[11,12]",
+          "\"conception\":{\"pillar\":[9,9]", "\"life_palace\":{\"pillar\":[1,9]",
+          "\"body_palace\":{\"pillar\":[5,3]",
+          "\"small_luck\":[{\"year\":1990,\"age\":0,\"pillar\":[8,6]}",
+          "\"months_year\":1997,\"months\":[{\"pillar\":[9,3],\"begins\":\"1997-02-04 ",
+          "{\"id\":\"general\",\"name\":\"将星\",\"caption\":\"Звезда генерала\","
+          "\"basis\":\"year_branch\",\"pillars\":[\"year\"]}"})
+        EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment;
+}
+
+TEST(CliPerson, BatchKeepsOrderNamesBadLinesAndFailsAtTheEnd) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("births.csv")).toStdString();
+    std::ofstream(path) << "date,sex,zone_hours,summer,longitude\n"
+                           "1990-05-15T08:30,m,8,0,\n"
+                           "1990-13-01T00:00,f,3,0,\n"
+                           "\n"
+                           "2004-06-01T12:00,x,3,0,\n"
+                           "2004-06-01T12:00,f,3,1,37\n";
+    const CliRun two = RunCli("person --batch '" + path + "' --jobs 2");
+    EXPECT_EQ(two.exitCode, 2);
+    const std::vector<std::string> lines = Lines(two.out);
+    ASSERT_EQ(lines.size(), 4u) << two.out;
+    EXPECT_EQ(lines[0].rfind("{\"line\":2,\"date\":\"1990-05-15 08:30:00\"", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("{\"line\":3,\"error\":\"--date: no such date", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("{\"line\":5,\"error\":\"--sex: expected m or f", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("{\"line\":6,", 0), 0u) << lines[3];
+    EXPECT_EQ(RunCli("person --batch '" + path + "' --jobs 1").out, two.out);
+
+    std::ofstream(path) << "date,sex\n1990-05-15T08:30,m\n";
+    const CliRun noZone = RunCli("person --batch '" + path + "'");
+    EXPECT_EQ(noZone.exitCode, 2);
+    EXPECT_TRUE(noZone.out.empty());
+    EXPECT_NE(noZone.err.find("zone_hours"), std::string::npos) << noZone.err;
+}
