@@ -25,14 +25,22 @@ const char* RoadName(bool yellowRoad) {
     return yellowRoad ? "жёлтый путь" : "чёрный путь";
 }
 
-std::string SpiritLine(const AlmanacDay& a) {
+std::string SpiritText(const AlmanacDay& a) {
     const SpiritEntry& s = Spirit(a.spirit);
-    return std::string("Дух дня: ") + s.name + " (" + s.hanzi + "), " + RoadName(a.yellowRoad);
+    return std::string(s.name) + " (" + s.hanzi + "), " + RoadName(a.yellowRoad);
+}
+
+std::string ClashText(const AlmanacDay& a) {
+    return "(" + PillarHanzi(a.clash) + ") " + AnimalName(a.clash.branch) +
+           ", ша: " + DirectionName(a.sha);
+}
+
+std::string SpiritLine(const AlmanacDay& a) {
+    return "Дух дня: " + SpiritText(a);
 }
 
 std::string ClashLine(const AlmanacDay& a) {
-    return "Столкновение: (" + PillarHanzi(a.clash) + ") " + AnimalName(a.clash.branch) +
-           ", ша: " + DirectionName(a.sha);
+    return "Столкновение: " + ClashText(a);
 }
 
 std::string GodsLine(const AlmanacDay& a) {

@@ -9,6 +9,9 @@
 
 // "23:00": a clock time, to the nearest minute.
 std::string ClockMinutes(Moment civil);
+// "Небесная кара (天刑), чёрный путь" and "(庚寅) Тигр, ша: Ю": the values of the two lines below.
+std::string SpiritText(const AlmanacDay& a);
+std::string ClashText(const AlmanacDay& a);
 // "Дух дня: Небесная кара (天刑), чёрный путь".
 std::string SpiritLine(const AlmanacDay& a);
 // "Столкновение: (庚寅) Тигр, ша: Ю".
