@@ -58,4 +58,5 @@ if(BUILD_TESTING AND UNIX)
   add_test(NAME InstallTree
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/install_tree_test.sh
             ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+  set_tests_properties(InstallTree PROPERTIES LABELS "install;slow")
 endif()

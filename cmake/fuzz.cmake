@@ -25,7 +25,8 @@ function(gavrosin_fuzz_target name)
   endforeach()
   # -runs=0: run every input of the corpora once and stop.
   add_test(NAME FuzzReplay.${name} COMMAND fuzz_${name} -runs=0 ${corpora})
-  set_tests_properties(FuzzReplay.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(FuzzReplay.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                                                     LABELS "engine")
 endfunction()
 
 gavrosin_fuzz_target(cp1251)

@@ -49,7 +49,8 @@ function(gavrosin_pages_finish)
   if(BUILD_TESTING)
     gavrosin_test_program(test_pages
       SOURCES ${CMAKE_SOURCE_DIR}/generators/pages/page_source_test.cpp
-      DEPENDS gavrosin_pagegen_lib)
+      DEPENDS gavrosin_pagegen_lib
+      LABEL engine)
   endif()
 endfunction()
 cmake_language(DEFER CALL gavrosin_pages_finish)

@@ -205,8 +205,8 @@ void TFormMainGVR::ConnectCommands() {
     // The stem and branch tools.
     on(Command::GoodDays, [this] { ShowWindow(goodDay_); });
     on(Command::Mansions, [this] { ShowWindow(constell_); });
-    on(Command::Relations, [this] { ShowWindow(czPin_); });
-    on(Command::BaZhai, [this] { ShowWindow(bcShema_); });
+    on(Command::Relations, [this] { ShowWindow(relations_); });
+    on(Command::BaZhai, [this] { ShowWindow(baZhai_); });
     on(Command::StarCombinations, [this] { ShowWindow(combo_); });
     on(Command::Trigrams, [this] { ShowWindow(gua_); });
     on(Command::YinYangPower, [this] { ShowWindow(power_); });
@@ -304,8 +304,8 @@ void TFormMainGVR::CreateCompassWindows(const ScreenLayout& layout) {
     loShu_ = new TFormVV(this);
     windows_.Add(loShu_, WindowSections::LoShu, layout);
 
-    bcShema_ = new TFormBCShema(this);
-    windows_.Add(bcShema_, WindowSections::BaZhaiScheme, layout);
+    baZhai_ = new TFormBCShema(this);
+    windows_.Add(baZhai_, WindowSections::BaZhaiScheme, layout);
 }
 
 void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
@@ -321,7 +321,7 @@ void TFormMainGVR::CreateTableWindow(const ScreenLayout& layout) {
         TableWindowLinks links;
         links.drawCompassFacing = [this](double azimuth) { compass_->DrawFacing(azimuth); };
         links.showCompass = [this] { ShowWindow(compass_); };
-        links.showBaZhai = [this](int item) { bcShema_->SelectItem(item); };
+        links.showBaZhai = [this](int item) { baZhai_->SelectItem(item); };
         links.showLegend = [this] { ShowWindow(legend_); };
         links.interpret = [this](const GeomanticTable& table, const QString& caption) {
             OpenTableReport(table, caption, fh_);
@@ -349,10 +349,10 @@ void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
 
     // The calendar's pillar links open the relations window on their pillar; its officer link
     // shows that officer in the good-day window.
-    czPin_ = new TFormCzPin(*glyphs_, this);
-    windows_.Add(czPin_, WindowSections::Relations, layout);
-    connect(calendar_, &TFormCalendar::pillarLinkClicked, czPin_, &TFormCzPin::SelectPillar);
-    connect(czPin_, &TFormCzPin::OfficerLinkClicked, goodDay_,
+    relations_ = new TFormCzPin(*glyphs_, this);
+    windows_.Add(relations_, WindowSections::Relations, layout);
+    connect(calendar_, &TFormCalendar::pillarLinkClicked, relations_, &TFormCzPin::SelectPillar);
+    connect(relations_, &TFormCzPin::OfficerLinkClicked, goodDay_,
             &TFormGoodDay::ShowOfficerOfBranches);
 
     analogies_ = new TFormTable6(this);
@@ -389,12 +389,12 @@ TFormPeople* TFormMainGVR::NewPersonWindow() {
     // The chart's labels preset the stem-branch relations and the Ba Zhai windows; the day stem
     // goes with the month branch of the main window's moment.
     connect(person, &TFormPeople::PillarSignClicked, this,
-            [this](Pillar pillar) { czPin_->SelectPillar(pillar); });
+            [this](Pillar pillar) { relations_->SelectPillar(pillar); });
     connect(person, &TFormPeople::DayStemElementClicked, this, [this](Stem dayStem) {
-        czPin_->SelectPillar({dayStem, cascade_->Current().month.branch});
+        relations_->SelectPillar({dayStem, cascade_->Current().month.branch});
     });
     connect(person, &TFormPeople::BaZhaiClicked, this,
-            [this](int guaNumber) { bcShema_->SelectPalace(guaNumber); });
+            [this](int guaNumber) { baZhai_->SelectPalace(guaNumber); });
     connect(person, &TFormPeople::StarCombinationsRequested, this, [this] { combo_->Present(); });
     const QPointer<TFormPeople> window(person);
     AddCloseGuard([window] { return !window || window->CloseQuery(); },

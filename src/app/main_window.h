@@ -119,9 +119,9 @@ public:
     // The stem and branch tools (the person and table windows preset them).
     TFormGoodDay* FormGoodDay() const { return goodDay_; }
     TFormConstell* FormConstell() const { return constell_; }
-    TFormBCShema* FormBCShema() const { return bcShema_; }
+    TFormBCShema* FormBCShema() const { return baZhai_; }
     TFormPower* FormPower() const { return power_; }
-    TFormCzPin* FormCzPin() const { return czPin_; }
+    TFormCzPin* FormCzPin() const { return relations_; }
     TFormCombo* FormCombo() const { return combo_; }
     TFormGua* FormGua() const { return gua_; }
     TFormFh* FormFh() const { return fh_; }
@@ -170,9 +170,9 @@ private:
     TFormNote* notes_ = nullptr;
     TFormGoodDay* goodDay_ = nullptr;
     TFormConstell* constell_ = nullptr;
-    TFormBCShema* bcShema_ = nullptr;
+    TFormBCShema* baZhai_ = nullptr;
     TFormPower* power_ = nullptr;
-    TFormCzPin* czPin_ = nullptr;
+    TFormCzPin* relations_ = nullptr;
     TFormCombo* combo_ = nullptr;
     TFormGua* gua_ = nullptr;
     TFormFh* fh_ = nullptr;

@@ -98,12 +98,12 @@ TimeSettings TimeSettings::WithZoneIndex(int index, int summerHours, int longitu
     return s;
 }
 
-float LetneeVremja(int summerHours) {
+float SummerShiftDays(int summerHours) {
     return static_cast<float>(summerHours) / 24.0f;
 }
 
 Moment ZoneMomentOf(Moment civil, const TimeSettings& s) {
-    return civil - LetneeVremja(s.summerHours);
+    return civil - SummerShiftDays(s.summerHours);
 }
 
 Moment UniversalOfZone(Moment zone, const TimeSettings& s) {
@@ -117,6 +117,14 @@ Moment PillarOfZone(Moment zone, const TimeSettings& s) {
 
 Moment UniversalMomentOf(Moment civil, const TimeSettings& s) {
     return UniversalOfZone(ZoneMomentOf(civil, s), s);
+}
+
+Moment ZoneOfUniversal(Moment universal, const TimeSettings& s) {
+    return universal + s.zoneDays();
+}
+
+Moment CivilMomentOf(Moment universal, const TimeSettings& s) {
+    return ZoneOfUniversal(universal, s) + SummerShiftDays(s.summerHours);
 }
 
 Moment PillarMomentOf(Moment civil, const TimeSettings& s) {

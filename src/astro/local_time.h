@@ -51,12 +51,17 @@ struct TimeSettings {
 };
 
 // Summer-time shift in days, single precision: hours / 24.
-float LetneeVremja(int summerHours);
+float SummerShiftDays(int summerHours);
 
 // Civil moment (as entered) -> zone time: minus the summer shift.
 Moment ZoneMomentOf(Moment civil, const TimeSettings& s);
 // Civil moment -> universal time: zone time minus the zone offset.
 Moment UniversalMomentOf(Moment civil, const TimeSettings& s);
+// Universal time -> civil moment, the exact inverse of UniversalMomentOf: plus the zone offset,
+// then plus the summer shift.
+Moment CivilMomentOf(Moment universal, const TimeSettings& s);
+// Universal time -> zone time (no summer shift), the inverse of UniversalOfZone.
+Moment ZoneOfUniversal(Moment universal, const TimeSettings& s);
 // Civil moment -> pillar time: zone time, or universal time plus 4 minutes per degree of
 // longitude (local mean solar time) while the longitude switch is on.
 Moment PillarMomentOf(Moment civil, const TimeSettings& s);

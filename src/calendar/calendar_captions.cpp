@@ -4,11 +4,11 @@
 #include "calendar/moment_format.h"
 #include "calendar/vocabulary.h"
 
-namespace {
-
 std::string CycleCaption(const char* what, Pillar p) {
     return std::string(what) + SexagenaryNumber(p.stem, p.branch) + " из 60";
 }
+
+namespace {
 
 std::string ColourOf(int star) {
     std::string colour;

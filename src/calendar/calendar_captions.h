@@ -26,4 +26,7 @@ struct CalendarCaptions {
     bool leapMonth = false;  // "(дополнительный)" beside the lunar month
 };
 
+// A pillar's place in the sixty-fold cycle after its label: "Знак года " -> "Знак года 41 из 60".
+std::string CycleCaption(const char* what, Pillar p);
+
 CalendarCaptions CaptionsOfCalendar(const MomentCalendar& calendar, const QLocale& locale);

@@ -2,14 +2,13 @@
 #include "calendar/moment_calendar.h"
 
 #include "calendar/epoch_year.h"
+#include "calendar/month_pillar.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
 
 namespace {
 
 constexpr double kOneHour = 1.0 / 24.0;
-// One millisecond, in days: the step past a term instant at which that term is in force.
-constexpr double kOneMillisecond = 1.0 / 86400000.0;
 
 }  // namespace
 
@@ -43,14 +42,8 @@ void ComputeMomentCalendar(Moment civil, const TimeSettings& settings, MomentCal
     m.yearStar = YearStar(m.epochYear);
     m.mansion = MansionOfDay(pillarTime);
 
-    // Exactly on a term instant no interval holds; the term beginning there is the one in force.
     SeasonInfo& season = result.season;
-    season.term = -1;
-    season.monthBranch = 0;
-    season.seasonMonthName.clear();
-    season.termName.clear();
-    if (!SeasonOfMoment(universal, season)) SeasonOfMoment(universal + kOneMillisecond, season);
-    m.month = Pillar{MonthStem(season.monthBranch, m.year.stem), season.monthBranch};
+    m.month = MonthInForceAt(universal, m.year.stem, season).pillar;
 
     m.greatCycleStar = GreatCycleStar(m.epochYear);
     m.smallCycleStar = SmallCycleStar(m.epochYear);

@@ -77,6 +77,6 @@ int MansionOfDay(double pillarTime) {
     return static_cast<int>(((CivilDayOf(pillarTime) - 37798) % 28 + 28) % 28) + 1;
 }
 
-int Chzang(MonthBranch monthBranch, Branch dayBranch) {
+int DayOfficer(MonthBranch monthBranch, Branch dayBranch) {
     return Mod(dayBranch - monthBranch, 12) + 1;
 }

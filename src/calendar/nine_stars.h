@@ -19,4 +19,4 @@ int HourStar(Branch dayBranch, Branch hourBranch, const std::string& termName);
 // Lunar mansion 1..28 of a pillar-time moment (the day turns at 23:00; 2003-06-26 is mansion 1).
 int MansionOfDay(double pillarTime);
 // Day officer 1..12 ("Цзянь" .. "Би") of a day branch in a solar month.
-int Chzang(MonthBranch monthBranch, Branch dayBranch);
+int DayOfficer(MonthBranch monthBranch, Branch dayBranch);

@@ -226,8 +226,7 @@ Moment CurrentCivilMoment(const TimeSettings& settings) {
     const QTime t = now.time();
     const Moment universal =
         EncodeMoment(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec());
-    // The inverse of the engine's civil -> universal step: zone offset, then the summer shift.
-    return universal + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
+    return CivilMomentOf(universal, settings);
 }
 
 std::string IsoDate(Moment x) {

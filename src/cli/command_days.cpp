@@ -29,7 +29,7 @@ void PrintDayLine(const MomentCalendar& c, const std::string& date, std::ostream
     out << "  " << c.season.termName << "  звезды " << m.yearStar << "/" << m.monthStar << "/"
         << m.dayStar << "/" << m.hourStar << "  луна " << c.lunar.month
         << (c.lunar.leap ? "доп." : "") << "-" << c.lunar.day << "  созвездие " << m.mansion
-        << "  установление " << Chzang(m.month.branch, m.day.branch) << "\n";
+        << "  установление " << DayOfficer(m.month.branch, m.day.branch) << "\n";
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include "cli/place_options.h"
 #include "cli/report_output.h"
 #include "geomancy/azimuth_input.h"
-#include "geomancy/raschet.h"
 #include "geomancy/star_combinations.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/time_stars.h"
 #include "interpretation/table_report.h"
 
@@ -229,8 +229,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
 
     const CurrentMoment moment = ComputeMomentCalendar(civil, settings).moment;
     GeomanticTable table;
-    Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
-            TablePeriod(tableDate, settings.zoneHours()), moment);
+    ComputeTable(table, TableInputs::ForAzimuth(azimuth, tableDate),
+                 TablePeriod(tableDate, settings.zoneHours()), moment);
     if (pdf || png) {
         const std::string problem =
             drawer({table, tableDate, moment, settings.zoneHours(), pdf, png});

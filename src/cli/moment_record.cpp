@@ -25,7 +25,7 @@ void FillMomentRecord(JsonObject& record, const MomentCalendar& c, const std::st
         .add("lunar_leap", c.lunar.leap)
         .add("lunar_epoch_year", c.lunar.lunarEpochYear)
         .add("mansion", m.mansion)
-        .add("officer", Chzang(m.month.branch, m.day.branch));
+        .add("officer", DayOfficer(m.month.branch, m.day.branch));
 }
 
 std::string ShortPillar(Pillar p) {

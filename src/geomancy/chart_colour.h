@@ -4,11 +4,7 @@
 // table window paints with (the windows map them to their palettes).
 #include <optional>
 
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Rgb& o) const { return !(*this == o); }
-};
+#include "calendar/rgb.h"
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed{255, 0, 0};

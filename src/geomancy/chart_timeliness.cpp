@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geomancy/chart_timeliness.h"
 
-void Raszvet_Upadok(GeomanticTable& table, int period) {
+void SetCellPhases(GeomanticTable& table, int period) {
     for (PalaceCells& c : table.palaces) {
         c.mountainPhase = StarPhaseOf(period, c.mountain);
         c.facingPhase = StarPhaseOf(period, c.facing);

@@ -6,4 +6,4 @@
 
 // Sets the phase of all 45 cells under `period` (the year, month and day digits have none). The
 // window colours each cell by its phase and shows the phase name as its hint.
-void Raszvet_Upadok(GeomanticTable& table, int period);
+void SetCellPhases(GeomanticTable& table, int period);

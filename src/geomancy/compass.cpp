@@ -33,7 +33,7 @@ int MountainCentre(MountainIndex m) {
     return MountainTable[m].centre;
 }
 
-int SanJuanRaschet(double azimuth) {
+int ThreeYuanPosition(double azimuth) {
     const MountainIndex m = MountainOfAzimuth(azimuth);
     return m < 0 ? -1 : 2 - m % 3;
 }
@@ -43,6 +43,6 @@ CompassSector SectorOfAzimuth(double azimuth) {
     return static_cast<CompassSector>(MountainOfAzimuth(a) / 3);
 }
 
-int GoraToGua(MountainIndex m) {
+int TrigramOfMountain(MountainIndex m) {
     return (m / 3 + 1) % 8;
 }

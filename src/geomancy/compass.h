@@ -33,7 +33,7 @@ int MountainCentre(MountainIndex m);
 // Position of an azimuth inside its sector: 2 for the earth mountain (the first clockwise: Жэнь,
 // Чоу, Цзя, ...), 1 for the heaven mountain (Цзы, Гэнь, Мао, ...), 0 for the man mountain (Гуй,
 // Инь, И, ...). Azimuth in degrees 0..360; -1 outside.
-int SanJuanRaschet(double azimuth);
+int ThreeYuanPosition(double azimuth);
 
 // The eight 45-degree sectors, numbered as the report numbers them.
 enum class CompassSector { N = 0, NE = 1, E = 2, SE = 3, S = 4, SW = 5, W = 6, NW = 7 };
@@ -45,4 +45,4 @@ CompassSector SectorOfAzimuth(double azimuth);
 
 // Position in the trigram list of the Ba Zhai window ("Цянь", "Кань", "Гэнь", "Чжэнь", "Сюнь",
 // "Ли", "Кунь", "Дуй") of a mountain: 0..2 -> 1 (Кань), 3..5 -> 2, ... 21..23 -> 0 (Цянь).
-int GoraToGua(MountainIndex m);
+int TrigramOfMountain(MountainIndex m);

@@ -68,7 +68,7 @@ std::optional<FlightParameters> ChartParameters(double azimuth, int period) {
     const PalaceStarArray base = Flight(period, true);
     const PalaceIndex facingPalace = FacingPalace(azimuth);
     const PalaceIndex sittingPalace = SittingPalace(azimuth);
-    const int yuan = SanJuanRaschet(azimuth);
+    const int yuan = ThreeYuanPosition(azimuth);
     p.mountainStar = base[sittingPalace];
     p.mountainForward = FliesForward(p.mountainStar, yuan, sittingPalace);
     p.facingStar = base[facingPalace];
@@ -80,16 +80,16 @@ std::optional<FlightParameters> ChartParameters(double azimuth, int period) {
     return p;
 }
 
-StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool mountainForward,
+StarCharts FlyThreeCharts(int period, int mountainStar, bool facingForward, bool mountainForward,
                           int facingStar) {
     return {Flight(period, true), Flight(mountainStar, mountainForward),
             Flight(facingStar, facingForward)};
 }
 
-bool Final_Zapolnenie_216(GeomanticTable& table, double azimuth, int period) {
+bool FillTableCharts(GeomanticTable& table, double azimuth, int period) {
     const auto p = ChartParameters(azimuth, period);
     if (!p) return false;
-    const StarCharts charts = Zapolnenie_216(p->period, p->mountainStar, p->facingForward,
+    const StarCharts charts = FlyThreeCharts(p->period, p->mountainStar, p->facingForward,
                                              p->mountainForward, p->facingStar);
     for (PalaceIndex i = 0; i < kPalaceCount; ++i) {
         table.palaces[i].base = charts.base[i];
@@ -115,17 +115,17 @@ PalaceIndex GatePalaceB(double azimuth) {
     return kBySector[static_cast<int>(SectorOfAzimuth(azimuth))];
 }
 
-PalaceStarArray Zapolnenie_Star(double azimuth, int centreStar) {
+PalaceStarArray FlyGateStar(double azimuth, int centreStar) {
     if (centreStar < 1 || centreStar > 9) return PalaceStarArray{};
     const double a = std::fmod(std::fmod(azimuth, 360.0) + 360.0, 360.0);
-    return Flight(centreStar, FliesForward(centreStar, SanJuanRaschet(a), FacingPalace(a)));
+    return Flight(centreStar, FliesForward(centreStar, ThreeYuanPosition(a), FacingPalace(a)));
 }
 
-void Men_Draw(GeomanticTable& table, double azimuth) {
+void FillGateCharts(GeomanticTable& table, double azimuth) {
     const std::array<PalaceIndex, 2> gatePalaces = {GatePalaceA(azimuth), GatePalaceB(azimuth)};
     for (int g = 0; g < 2; ++g) {
         GateChart& gate = table.gates[g];
         gate.palace = gatePalaces[g];
-        gate.stars = Zapolnenie_Star(azimuth, table.palaces[gate.palace].base);
+        gate.stars = FlyGateStar(azimuth, table.palaces[gate.palace].base);
     }
 }

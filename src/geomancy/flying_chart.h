@@ -23,7 +23,7 @@ double OffsetFromMountainCentre(double azimuth);
 
 // ------------------------------------------------------------------ flight rule
 // Polarity rule: whether star `star` flies forward from the centre, for an azimuth of position
-// `yuan` (SanJuanRaschet). The reference palace is the star's home palace, or `palaceOfFive` for
+// `yuan` (ThreeYuanPosition). The reference palace is the star's home palace, or `palaceOfFive` for
 // a 5. In Kan, Zhen, Li and Dui the earth position (2) is yang; in the other palaces it is yin
 // and the other two yang. Yang flies forward.
 bool FliesForward(int star, int yuan, PalaceIndex palaceOfFive);
@@ -49,13 +49,13 @@ struct StarCharts {
 
 // The three charts: a forward flight of the period, and flights of the mountain and facing
 // centre stars in their directions (flag set = forward).
-StarCharts Zapolnenie_216(int period, int mountainStar, bool facingForward, bool mountainForward,
+StarCharts FlyThreeCharts(int period, int mountainStar, bool facingForward, bool mountainForward,
                           int facingStar);
 
 // The chart step of the computation: sets the comment to "НЕТ." or the replacement remark and
 // fills the three charts. An azimuth outside 0..360 or a period outside 1..9 changes nothing
 // (false).
-bool Final_Zapolnenie_216(GeomanticTable& table, double azimuth, int period);
+bool FillTableCharts(GeomanticTable& table, double azimuth, int period);
 
 // ------------------------------------------------------------------ gates
 // The two palaces beside the facing palace: the main gate (A) and the additional gate (B).
@@ -64,7 +64,7 @@ PalaceIndex GatePalaceB(double azimuth);
 
 // One gate flight: the star at the centre flies by the polarity rule with the azimuth's position
 // and, for a 5, the facing palace as reference. All zero for a star outside 1..9.
-PalaceStarArray Zapolnenie_Star(double azimuth, int centreStar);
+PalaceStarArray FlyGateStar(double azimuth, int centreStar);
 
 // Both gate charts from the base stars of the gate palaces of the chart in `table`.
-void Men_Draw(GeomanticTable& table, double azimuth);
+void FillGateCharts(GeomanticTable& table, double azimuth);

@@ -49,7 +49,7 @@ const std::array<FiveYellowRule, 5> kFiveYellowRules = {{
 
 }  // namespace
 
-PalaceStars DomCombes(const GeomanticTable& table, PalaceIndex palace) {
+PalaceStars PalaceStarsOf(const GeomanticTable& table, PalaceIndex palace) {
     const PalaceCells& c = table.palaces[palace];
     return {c.facing, c.base, c.mountain};
 }
@@ -88,7 +88,7 @@ std::string SpecCombination(const PalaceStars& s) {
 }
 
 std::string SpecCombes(const GeomanticTable& table, PalaceIndex palace) {
-    return SpecCombination(DomCombes(table, palace));
+    return SpecCombination(PalaceStarsOf(table, palace));
 }
 
 std::string WuShaCombination(PalaceIndex palace, const PalaceStars& s) {
@@ -105,7 +105,7 @@ std::string WuShaCombination(PalaceIndex palace, const PalaceStars& s) {
 }
 
 std::string WuShaCombes(const GeomanticTable& table, PalaceIndex palace) {
-    return WuShaCombination(palace, DomCombes(table, palace));
+    return WuShaCombination(palace, PalaceStarsOf(table, palace));
 }
 
 int MirrorStar(int star) {

@@ -14,7 +14,7 @@ struct PalaceStars {
 };
 
 // Facing, base and mountain star of a palace (PalaceIndex 0..8, the centre is 8).
-PalaceStars DomCombes(const GeomanticTable& table, PalaceIndex palace);
+PalaceStars PalaceStarsOf(const GeomanticTable& table, PalaceIndex palace);
 
 // Special combination of a palace's stars: "НЕТ." unless a rule matches; of several matching
 // rules the last one in the order (auspicious pairs, fighting bulls, piercing heart, crossed

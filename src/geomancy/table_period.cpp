@@ -3,13 +3,13 @@
 // and test on their own.
 #include "calendar/epoch_year.h"
 #include "calendar/nine_stars.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 
 int TablePeriod(Moment tableDate, float zoneHours) {
     return SmallCycleStar(EpochYear(tableDate, zoneHours));
 }
 
-bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
-             float zoneHours) {
-    return Raschet(table, inputs, TablePeriod(inputs.tableDate, zoneHours), moment);
+bool ComputeTable(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
+                  float zoneHours) {
+    return ComputeTable(table, inputs, TablePeriod(inputs.tableDate, zoneHours), moment);
 }

@@ -14,7 +14,7 @@ bool ValidStar(int star) {
 
 }  // namespace
 
-void Stars_Zapolnenie(GeomanticTable& table, int yearStar, int monthStar, int dayStar) {
+void FillTimeStars(GeomanticTable& table, int yearStar, int monthStar, int dayStar) {
     if (ValidStar(yearStar)) {
         const PalaceStarArray s = Flight(yearStar, true);
         for (PalaceIndex p = 0; p < kPalaceCount; ++p) table.palaces[p].year = s[p];

@@ -10,7 +10,7 @@
 
 // Year, month and day stars: forward flights of the given centre stars. A star outside 1..9
 // leaves its layer unchanged.
-void Stars_Zapolnenie(GeomanticTable& table, int yearStar, int monthStar, int dayStar);
+void FillTimeStars(GeomanticTable& table, int yearStar, int monthStar, int dayStar);
 
 // The Tai Sui marker: the year branch, or none (0) outside 1..12.
 void TaiSui(GeomanticTable& table, Branch yearBranch);

@@ -56,5 +56,5 @@ std::array<ForecastPeriod, kForecastPeriodCount> ForecastPeriods(const ForecastY
 }
 
 std::string ForecastDate(Moment zoneInstant, int summerHours, const QLocale& locale) {
-    return FormatShortDate(zoneInstant + LetneeVremja(summerHours), locale).toStdString();
+    return FormatShortDate(zoneInstant + SummerShiftDays(summerHours), locale).toStdString();
 }

@@ -10,7 +10,7 @@ int GateStar(const GeomanticTable& table, int gate, PalaceIndex palace) {
 
 }  // namespace
 
-CompassSector LicoDir(double x) {
+CompassSector FacingSectorOf(double x) {
     if (x > 360) x -= 360;
     if (x > 22.5 && x < 67.5) return CompassSector::NE;
     if (x > 67.5 && x < 112.5) return CompassSector::E;
@@ -23,11 +23,11 @@ CompassSector LicoDir(double x) {
 }
 
 PalaceIndex ReportFacingPalace(double azimuth) {
-    return PalaceOfSector(LicoDir(azimuth));
+    return PalaceOfSector(FacingSectorOf(azimuth));
 }
 
 PalaceIndex ReportMountainPalace(double azimuth) {
-    return PalaceOfSector(LicoDir(azimuth + 180.0));
+    return PalaceOfSector(FacingSectorOf(azimuth + 180.0));
 }
 
 KeyStars KeyStarsOf(const GeomanticTable& table) {
@@ -43,10 +43,10 @@ KeyStars KeyStarsOf(const GeomanticTable& table) {
     return k;
 }
 
-int StarInMen_1(const GeomanticTable& table, PalaceIndex palace) {
+int StarInMainGate(const GeomanticTable& table, PalaceIndex palace) {
     return GateStar(table, 0, palace);
 }
 
-int StarInMen_2(const GeomanticTable& table, PalaceIndex palace) {
+int StarInSecondGate(const GeomanticTable& table, PalaceIndex palace) {
     return GateStar(table, 1, palace);
 }

@@ -9,7 +9,7 @@
 // Sector of an azimuth in degrees (a real number): above 360 it is first reduced by 360, once.
 // Then NE for 22.5 < x < 67.5, E for 67.5 < x < 112.5, ... NW for 292.5 < x < 337.5, and N for
 // everything else (so whole degrees 0–22 and 338–360 are north).
-CompassSector LicoDir(double azimuth);
+CompassSector FacingSectorOf(double azimuth);
 
 // The facing palace: the outer palace in the sector of the facing azimuth A.
 PalaceIndex ReportFacingPalace(double azimuth);
@@ -26,5 +26,5 @@ KeyStars KeyStarsOf(const GeomanticTable& table);
 
 // The star that the first (main) and the second (additional) gate chart show in an outer palace
 // (PalaceIndex 0..7); 0 for any other index.
-int StarInMen_1(const GeomanticTable& table, PalaceIndex palace);
-int StarInMen_2(const GeomanticTable& table, PalaceIndex palace);
+int StarInMainGate(const GeomanticTable& table, PalaceIndex palace);
+int StarInSecondGate(const GeomanticTable& table, PalaceIndex palace);

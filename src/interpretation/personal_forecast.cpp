@@ -41,8 +41,9 @@ std::string ForecastCaption(int year) {
     return "Прогноз на " + Num(year) + " год";
 }
 
-void CalcGoro(ReportDocument& r, const ForecastYear& year, const PersonCalculation& calculation,
-              const ForecastTexts& texts, const QLocale& locale) {
+void AppendPersonalForecast(ReportDocument& r, const ForecastYear& year,
+                            const PersonCalculation& calculation, const ForecastTexts& texts,
+                            const QLocale& locale) {
     const Person& person = calculation.person;
     const PersonChart& chart = calculation.chart;
     const PersonChartTexts& t = calculation.texts;
@@ -122,7 +123,7 @@ ReportContent ForecastReportContent(const ForecastYear& year, const PersonCalcul
     ReportContent content;
     content.caption = ForecastCaption(year.year);
     try {
-        CalcGoro(content.document, year, calculation, texts, locale);
+        AppendPersonalForecast(content.document, year, calculation, texts, locale);
     } catch (const EFileError& e) {
         // Nothing of a report that stopped half-way is shown.
         content.document = ReportDocument();

@@ -31,9 +31,9 @@ std::string ForecastCaption(int year);
 // Appends the forecast for the person of `calculation` (the chart on display in the person
 // window, its texts as the window shows them) over the year `year`. Raises EFileError at the
 // first text that cannot be read; what was appended before it is then no report to show.
-void CalcGoro(ReportDocument& report, const ForecastYear& year,
-              const PersonCalculation& calculation, const ForecastTexts& texts,
-              const QLocale& locale);
+void AppendPersonalForecast(ReportDocument& report, const ForecastYear& year,
+                            const PersonCalculation& calculation, const ForecastTexts& texts,
+                            const QLocale& locale);
 
 // The report window's content: the caption "Прогноз на " + Y + " год", the status panel left as
 // it is, and the forecast; or, when a text cannot be read, the error and no report.

@@ -84,7 +84,7 @@ std::string ChecSpecial_3_1(int FN, int FM, int SN, int SM) {
 std::string ChecSpecial_3_2(const GeomanticTable& table, int FN, int FM) {
     std::string text = "Трехсоставной знак родителей -- НЕТ.";
     if (FN == FM) {
-        const CompassSector sector = LicoDir(table.azimuth);
+        const CompassSector sector = FacingSectorOf(table.azimuth);
         const bool facesLi =
             sector == CompassSector::S || sector == CompassSector::E || sector == CompassSector::NW;
         if (facesLi &&

@@ -159,18 +159,9 @@ void AppendTwoBlack(ReportDocument& r, int centreStar, const char* ofWhat, const
     }
 }
 
-}  // namespace
-
-int EarthCycleYears(int P, int FB) {
-    return P > FB ? 20 * std::abs(P - (FB + 9)) : 20 * std::abs(P - FB);
-}
-
-void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale& locale) {
-    const double A = table.azimuth;
-    const int C = table.currentPeriod;
-    const bool mainChart = InNormalZone(A);
-
-    // 1.-4. Headline.
+// The headline: the title, whether the chart is the main or a replacement chart (in red), and
+// the construction period with the mountain and the facing.
+void AppendHeadline(ReportDocument& r, const GeomanticTable& table, int P, bool mainChart) {
     r.StyleTitl();
     r.Append("ИНТЕРПРЕТАЦИЯ ЗНАКА");
     if (mainChart) {
@@ -183,11 +174,12 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     r.AppendEmpty();
     r.Append(Num(P) + "-й цикл, Гора " + table.sittingMountain + ", Направление " +
              table.facingMountain);
+}
 
-    // 5. The key stars of the facing and the mountain palace.
-    const KeyStars k = KeyStarsOf(table);
-
-    // 6.-8. The initial character of the chart.
+// The initial character of the chart: the comment on a replacement chart, then the strength of
+// the mountain and of the facing against the construction period.
+void AppendInitialCharacter(ReportDocument& r, const GeomanticTable& table, const KeyStars& k,
+                            int P, bool mainChart) {
     r.StyleTitl();
     r.AppendBlank();
     r.Append("Изначальные характеристики знака");
@@ -200,8 +192,10 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
         r.AppendBlank();
     }
     AppendStrength(r, k.SM == P, k.FN == P);
+}
 
-    // 9. Special combinations of the chart.
+// The special combinations of the chart's key stars.
+void AppendSpecialCombinations(ReportDocument& r, const GeomanticTable& table, const KeyStars& k) {
     r.AppendBlank();
     r.StyleTitl2();
     r.Append("Особые комбинации");
@@ -209,15 +203,30 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     r.Append(ChecSpecial_10(table, k.FN, k.FM, k.SN, k.SM, k.FB, k.SB));
     r.Append(ChecSpecial_3_1(k.FN, k.FM, k.SN, k.SM));
     r.Append(ChecSpecial_3_2(table, k.FN, k.FM));
+}
 
-    // 10.-12. The facing and the mountain palace.
+// The facing and the mountain palace: how their two stars get on.
+void AppendFacingAndMountainPalaces(ReportDocument& r, const KeyStars& k) {
     AppendRelation(r, "Дом Направления", k.FN, k.FM);
     AppendRelation(r, "Дом Горы", k.SM, k.SN);
     r.AppendBlank();
+}
 
-    // 13.-14. The earth cycle. A 5 of the period on the facing in period 5 has none.
-    const bool noEarthCycle = k.FN == P && P == 5;
-    if (!noEarthCycle) {
+// A 5 of the period on the facing in period 5 has no earth cycle.
+bool HasNoEarthCycle(const KeyStars& k, int P) {
+    return k.FN == P && P == 5;
+}
+
+// The period's star as both the facing and the mountain star of the facing palace: the earth
+// cycle is read also by the mountain star of the mountain palace.
+bool HasDoubleFacing(const KeyStars& k, int P) {
+    return k.FN == P && k.FM == P;
+}
+
+// The earth cycle: how many years until the earth energy of the dwelling switches off, and in
+// which period.
+void AppendEarthCycle(ReportDocument& r, const KeyStars& k, int P) {
+    if (!HasNoEarthCycle(k, P)) {
         r.StyleTitl2();
         r.Append("Земной цикл: " + Num(EarthCycleYears(P, k.FB)) + " лет");
         r.StyleText();
@@ -225,8 +234,7 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
                  "-й цикл, Земная энергия дома войдет в фазу отключения.");
         r.AppendBlank();
     }
-    const bool doubleFacing = k.FN == P && k.FM == P;
-    if (doubleFacing) {
+    if (HasDoubleFacing(k, P)) {
         r.StyleTitl2();
         r.Append("Земной цикл по горной звезде в Доме Горы");
         r.StyleText();
@@ -234,11 +242,13 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
                  "-й цикл, Земная энергия дома войдет в фазу отключения.");
         r.AppendBlank();
     }
+}
 
-    // 15. Combinations of every palace.
-    AppendPalaceCombinations(r, table);
-
-    // 16.-22. The chart in the current period.
+// The chart in the current period: a switched-off earth energy, the phase of the facing star in
+// the facing palace and of the mountain star in the mountain palace, and the star at each gate.
+void AppendCurrentPeriod(ReportDocument& r, const GeomanticTable& table, const KeyStars& k, int P) {
+    const double A = table.azimuth;
+    const int C = table.currentPeriod;
     r.AppendBlank();
     r.StyleTitl();
     r.AppendBlank();
@@ -246,13 +256,13 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     r.AppendBlank();
     r.StyleTitl2();
     r.StyleText();
-    if (!noEarthCycle && C == k.FB) {
+    if (!HasNoEarthCycle(k, P) && C == k.FB) {
         r.Append(
             "В этом цикле энергия дома вошла в фазу отключения. Необходим капитальный ремон "
             "или перестройка дома. Дом выйдет из фазы упадка в следующем цикле.");
         r.AppendBlank();
     }
-    if (doubleFacing && C == k.SN) {
+    if (HasDoubleFacing(k, P) && C == k.SN) {
         r.Append(
             "В этом цикле энергия дома вошла в фазу отключения по горной звезде в Доме Горы. "
             "Необходим капитальный ремон или перестройка дома. Дом выйдет из фазы упадка в "
@@ -272,10 +282,17 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
              MountainPhaseText(C, k.SM));
     r.AppendBlank();
     const PalaceIndex gateA = GatePalaceA(A), gateB = GatePalaceB(A);
-    AppendGate(r, "Основные городские врата в знаке ", gateA, StarInMen_1(table, gateA), C);
-    AppendGate(r, "Дополнительные городские врата в знаке ", gateB, StarInMen_2(table, gateB), C);
+    AppendGate(r, "Основные городские врата в знаке ", gateA, StarInMainGate(table, gateA), C);
+    AppendGate(r, "Дополнительные городские врата в знаке ", gateB, StarInSecondGate(table, gateB),
+               C);
+}
 
-    // 23.-25. The calculation moment: Tai Sui and its flight.
+// The calculation moment: its date, the position of Tai Sui and where the flying Tai Sui of the
+// year lands.
+void AppendTaiSui(ReportDocument& r, const GeomanticTable& table, const KeyStars& k,
+                  const QLocale& locale) {
+    const double A = table.azimuth;
+    const int C = table.currentPeriod;
     r.StyleTitl();
     r.AppendBlank();
     r.Append("Характеристики знака на " +
@@ -291,8 +308,10 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
              NameOf(FlyingTaiSuiPalace(table.yearStar, table.yearBranch)) +
              ". Усиливает влияние Дома.");
     r.AppendBlank();
+}
 
-    // 26.-28. The Five Yellow of the year and of the season.
+// The great destruction of the Five Yellow, of the year and of the season.
+void AppendFiveYellows(ReportDocument& r, const GeomanticTable& table) {
     r.StyleTitl2();
     r.Append("Большое разрушение Пятерки желтой");
     r.StyleText();
@@ -300,8 +319,12 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     AppendFiveYellow(r, table, table.yearStar, kFiveYellowOfYear);
     r.AppendBlank();
     AppendFiveYellow(r, table, table.monthStar, kFiveYellowOfSeason);
+}
 
-    // 29.-34. The other destructive forces.
+// The other destructive forces: the sha of the year and of the month, the dark establishment
+// (the flying Tai Sui of the season) and the Two Black of the year and of the season.
+void AppendOtherShaForces(ReportDocument& r, const GeomanticTable& table) {
+    const double A = table.azimuth;
     r.AppendBlank();
     r.StyleTitl2();
     r.Append("Прочие силы разрушающего дыхания ша");
@@ -320,15 +343,37 @@ void Obshee(ReportDocument& r, const GeomanticTable& table, int P, const QLocale
     AppendTwoBlack(r, table.yearStar, "по году", "этом году");
     r.AppendBlank();
     AppendTwoBlack(r, table.monthStar, "по сезону", "этом сезоне");
+}
 
-    // 35. End of the body and of the report.
+}  // namespace
+
+int EarthCycleYears(int P, int FB) {
+    return P > FB ? 20 * std::abs(P - (FB + 9)) : 20 * std::abs(P - FB);
+}
+
+void AppendTableReportBody(ReportDocument& r, const GeomanticTable& table, int P,
+                           const QLocale& locale) {
+    const bool mainChart = InNormalZone(table.azimuth);
+    AppendHeadline(r, table, P, mainChart);
+    // The key stars of the facing and the mountain palace, read by every part that follows.
+    const KeyStars k = KeyStarsOf(table);
+    AppendInitialCharacter(r, table, k, P, mainChart);
+    AppendSpecialCombinations(r, table, k);
+    AppendFacingAndMountainPalaces(r, k);
+    AppendEarthCycle(r, k, P);
+    AppendPalaceCombinations(r, table);
+    AppendCurrentPeriod(r, table, k, P);
+    AppendTaiSui(r, table, k, locale);
+    AppendFiveYellows(r, table);
+    AppendOtherShaForces(r, table);
+    // The body ends with two empty paragraphs.
     r.AppendEmpty();
     r.AppendEmpty();
 }
 
 ReportDocument CalcRich(const GeomanticTable& table, int P, const QLocale& locale) {
     ReportDocument report;
-    Obshee(report, table, P, locale);
+    AppendTableReportBody(report, table, P, locale);
     report.InsertEmptyAtTop();
     return report;
 }
@@ -343,6 +388,6 @@ ReportContent TableReportContent(const GeomanticTable& table, const std::string&
     content.caption = "Интерпретация: " + tableCaption;
     content.statusText =
         TableStatusLine(table.azimuth, table.tableDate, table.calculationMoment, locale);
-    Obshee(content.document, table, table.palaces[Palace::Centre].base, locale);
+    AppendTableReportBody(content.document, table, table.palaces[Palace::Centre].base, locale);
     return content;
 }

@@ -20,7 +20,8 @@ ReportDocument CalcRich(const GeomanticTable& table, const QLocale& locale);
 // The body, appended to `report`: character and strength of the chart, special combinations,
 // the facing and mountain palaces, the earth cycle, the combinations of every palace, the state
 // in the current period, the gates, and the afflictions of the year and of the season.
-void Obshee(ReportDocument& report, const GeomanticTable& table, int P, const QLocale& locale);
+void AppendTableReportBody(ReportDocument& report, const GeomanticTable& table, int P,
+                           const QLocale& locale);
 
 // Years until the earth energy of the dwelling switches off: 20 for every period from P forward
 // to FB (through 9 -> 1); 0 when FB = P.

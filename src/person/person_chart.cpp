@@ -3,20 +3,15 @@
 
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
+#include "calendar/calendar_captions.h"
 #include "calendar/epoch_year.h"
 #include "calendar/moment_format.h"
+#include "calendar/month_pillar.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
 #include "person/birth_stars.h"
 
 namespace {
-
-// One millisecond, in days: the step past a term instant at which that term is in force.
-constexpr double kOneMillisecond = 1.0 / 86400000.0;
-
-std::string SignText(const char* what, Pillar p) {
-    return std::string(what) + SexagenaryNumber(p.stem, p.branch) + " из 60";
-}
 
 std::string LongitudeText(const Person& p) {
     return p.longitudeOn ? "долгота " + std::to_string(p.longitude) + " (гр.)"
@@ -45,7 +40,7 @@ PersonCalculation CalculatePerson(const Person& person, const QLocale& locale) {
     const TimeSettings settings = PersonTimeSettings(person);
     const Moment birth = person.birth;
     const Moment zone = ZoneMomentOf(birth, settings);
-    Moment universal = UniversalOfZone(zone, settings);
+    const Moment universal = UniversalOfZone(zone, settings);
     const Moment pillarTime = PillarOfZone(zone, settings);
 
     t.dateTime = FormatShortDateLongTime(birth, locale).toStdString();
@@ -64,14 +59,10 @@ PersonCalculation CalculatePerson(const Person& person, const QLocale& locale) {
     c.greatCycleStar = GreatCycleStar(c.epochYear);
     c.smallCycleStar = SmallCycleStar(c.epochYear);
 
-    // Exactly on a term instant no interval holds; the term beginning there is the one in force.
     SeasonInfo season;
-    if (!SeasonOfMoment(universal, season)) {
-        universal += kOneMillisecond;
-        SeasonOfMoment(universal, season);
-    }
+    const MonthInForce month = MonthInForceAt(universal, c.year.stem, season);
     c.termName = season.termName;
-    c.month = Pillar{MonthStem(season.monthBranch, c.year.stem), season.monthBranch};
+    c.month = month.pillar;
 
     c.monthStar = MonthStar(c.year.branch, c.month.branch);
     c.dayStar = DayStar(c.day.stem, c.day.branch, c.termName);
@@ -90,10 +81,10 @@ PersonCalculation CalculatePerson(const Person& person, const QLocale& locale) {
     t.monthPillar = PillarCaption(c.month);
     t.dayPillar = PillarCaption(c.day);
     t.hourPillar = PillarCaption(c.hour);
-    t.yearSign = SignText("Знак года ", c.year);
-    t.monthSign = SignText("Знак периода ", c.month);
-    t.daySign = SignText("Знак дня ", c.day);
-    t.hourSign = SignText("Знак часа ", c.hour);
+    t.yearSign = CycleCaption("Знак года ", c.year);
+    t.monthSign = CycleCaption("Знак периода ", c.month);
+    t.daySign = CycleCaption("Знак дня ", c.day);
+    t.hourSign = CycleCaption("Знак часа ", c.hour);
 
     c.guaNumber = GuaNumber(c.yearStar, c.male);
 
@@ -110,7 +101,7 @@ PersonCalculation CalculatePerson(const Person& person, const QLocale& locale) {
     // boundary of the birth month itself.
     c.luckForward = LuckRunsForward(c.male, c.year.stem);
     c.luckPillars = LuckPillars(c.month, c.luckForward);
-    c.firstLuckAge = FirstLuckAge(c.luckForward, universal);
+    c.firstLuckAge = FirstLuckAge(c.luckForward, month.readAt);
     c.birthYear = YearOfMoment(person.birth);
     for (int i = 1; i <= kLuckPillarCount; ++i) {
         const Pillar& p = c.luckPillars[i - 1];

@@ -53,6 +53,6 @@ QString SeasonListTitle(int year) {
 
 QString SeasonTermDateText(const YearTermTable& table, TermIndex k, int summerHours,
                            const QLocale& locale) {
-    const Moment shown = table.instants[static_cast<std::size_t>(k)] + LetneeVremja(summerHours);
+    const Moment shown = table.instants[static_cast<std::size_t>(k)] + SummerShiftDays(summerHours);
     return FormatShortDate(shown, locale) + QLatin1Char(' ') + FormatShortTime(shown, locale);
 }

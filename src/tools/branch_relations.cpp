@@ -79,7 +79,7 @@ const std::string& OfficerName(int officer) {
 }
 
 int OfficerOfBranches(Branch base, Branch additional) {
-    return Chzang(base, additional);
+    return DayOfficer(base, additional);
 }
 
 BranchHarmony HarmonyOfBranches(Branch a, Branch b) {

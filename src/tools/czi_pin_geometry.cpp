@@ -7,28 +7,28 @@ namespace {
 // Going forward the pointer walks right from the middle, turns at the right end and comes back
 // to the left end; going backward the turns mirror it.
 constexpr std::array<int, 12> kMark = {3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2};
-constexpr std::array<int, 12> kJanDirection = {+1, +1, +1, -1, -1, -1, -1, -1, -1, +1, +1, +1};
-constexpr std::array<int, 12> kInDirection = {-1, -1, -1, -1, +1, +1, +1, +1, +1, +1, -1, -1};
+constexpr std::array<int, 12> kYangDirection = {+1, +1, +1, -1, -1, -1, -1, -1, -1, +1, +1, +1};
+constexpr std::array<int, 12> kYinDirection = {-1, -1, -1, -1, +1, +1, +1, +1, +1, +1, -1, -1};
 
 }  // namespace
 
-std::array<int, 7> CziPinMarks(int w) {
+std::array<int, 7> LifeStageMarks(int w) {
     return {0, w / 6, w / 3 - 1, w / 2 - 1, (w / 3) * 2, (w / 6) * 5 + 1, w - 1};
 }
 
-CziPinPointer CziPinPointerOf(int position, TMyInJan direction) {
+LifeStagePointer LifeStagePointerOf(int position, TMyInJan direction) {
     if (position < 0 || position > 11) position = 0;
-    const auto& dirs = direction == TMyInJan::cz_Jan ? kJanDirection : kInDirection;
+    const auto& dirs = direction == TMyInJan::cz_Jan ? kYangDirection : kYinDirection;
     return {kMark[position], dirs[position]};
 }
 
-CziPinPicture CziPinPictureOf(int w, int h, int position, TMyInJan direction) {
-    CziPinPicture p;
+LifeStagePicture LifeStagePictureOf(int w, int h, int position, TMyInJan direction) {
+    LifeStagePicture p;
     p.left = QRect(QPoint(0, h / 2), QPoint(w / 2 - 1, h - 1));
     p.right = QRect(QPoint(w / 2 - 1, h / 2), QPoint(w - 1, h - 1));
-    p.marks = CziPinMarks(w);
+    p.marks = LifeStageMarks(w);
     p.markTop = h / 3;
-    const CziPinPointer pointer = CziPinPointerOf(position, direction);
+    const LifeStagePointer pointer = LifeStagePointerOf(position, direction);
     const int x = p.marks[pointer.mark];
     p.pointer = {QPoint(x, 0), QPoint(x + pointer.direction * (h / 3), h / 4), QPoint(x, h / 2)};
     return p;

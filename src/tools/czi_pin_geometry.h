@@ -9,12 +9,12 @@
 
 #include "tools/life_stages.h"
 
-struct CziPinPointer {
+struct LifeStagePointer {
     int mark = 0;       // index of the mark x0..x6
     int direction = 1;  // +1 to the right, −1 to the left
 };
 
-struct CziPinPicture {
+struct LifeStagePicture {
     // Rectangles as corner to corner (the far corner exclusive, as drawn with a one-pixel pen).
     QRect left, right;
     std::array<int, 7> marks{};  // x0..x6
@@ -23,9 +23,9 @@ struct CziPinPicture {
 };
 
 // x0 = 0, x1 = W/6, x2 = W/3 − 1, x3 = W/2 − 1, x4 = (W/3)·2, x5 = (W/6)·5 + 1, x6 = W − 1.
-std::array<int, 7> CziPinMarks(int width);
+std::array<int, 7> LifeStageMarks(int width);
 
 // Mark and direction of the pointer for a stage position 0..11 (out of range: position 0).
-CziPinPointer CziPinPointerOf(int position, TMyInJan direction);
+LifeStagePointer LifeStagePointerOf(int position, TMyInJan direction);
 
-CziPinPicture CziPinPictureOf(int width, int height, int position, TMyInJan direction);
+LifeStagePicture LifeStagePictureOf(int width, int height, int position, TMyInJan direction);

@@ -8,7 +8,7 @@ const char* const kRelationsOfficerCaption =
     "Цзянь дня, из таблицы «Сочетаемость стволов и ветвей»";
 
 int OfficerOfDay(const CurrentMoment& moment) {
-    return Chzang(moment.month.branch, moment.day.branch);
+    return DayOfficer(moment.month.branch, moment.day.branch);
 }
 
 std::string OfficerPagePath(int officer) {

@@ -6,14 +6,13 @@
 
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
+#include "calendar/month_pillar.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
 
 namespace {
 
 constexpr double kOneHour = 1.0 / 24.0;
-// One millisecond, in days: the step past a term instant at which that term is in force.
-constexpr double kOneMillisecond = 1.0 / 86400000.0;
 
 // The day a pillar-time moment belongs to, turning at 23:00 as the day pillar does.
 long PillarDay(Moment pillarTime) {
@@ -49,11 +48,10 @@ bool Passes(const std::set<int>& only, int value) {
 
 TermDayMap TermDays(int firstYear, int lastYear, const TimeSettings& settings) {
     TermDayMap days;
-    const double zoneShift = settings.zoneHours() / 24.0;
     for (int year = firstYear - 1; year <= lastYear + 1; ++year) {
         for (TermIndex k = 0; k < 24; ++k) {
             const Moment universal = TermInstant(year, k);
-            days[PillarDay(PillarOfZone(universal + zoneShift, settings))] = k;
+            days[PillarDay(PillarOfZone(ZoneOfUniversal(universal, settings), settings))] = k;
         }
     }
     return days;
@@ -73,11 +71,9 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
     f.lunar = LunisolarDate(pillarTime + kOneHour);
     f.mansion = MansionOfDay(pillarTime);
     SeasonInfo season;
-    // Exactly on a term instant no interval holds; the term beginning there is the one in force.
-    if (!SeasonOfMoment(universal, season)) SeasonOfMoment(universal + kOneMillisecond, season);
-    f.month = Pillar{MonthStem(season.monthBranch, f.year.stem), season.monthBranch};
+    f.month = MonthInForceAt(universal, f.year.stem, season).pillar;
     f.term = season.termName;
-    f.officer = Chzang(f.month.branch, f.day.branch);
+    f.officer = DayOfficer(f.month.branch, f.day.branch);
     f.dayStar = DayStar(f.day.stem, f.day.branch, season.termName);
 
     const auto term = terms.find(PillarDay(pillarTime));
@@ -88,8 +84,7 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
         for (int y : {year, year - 1, year + 1}) {
             const Moment instant = TermInstant(y, f.termBegins);
             if (std::fabs(instant - universal) < 2) {
-                f.termInstant =
-                    instant + settings.zoneHours() / 24.0 + LetneeVremja(settings.summerHours);
+                f.termInstant = CivilMomentOf(instant, settings);
                 break;
             }
         }

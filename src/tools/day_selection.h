@@ -59,7 +59,7 @@ struct DayFacts {
     Moment date = 0;   // the civil day, 00:00
     Moment civil = 0;  // the moment read: date + time of day
     Pillar year, month, day;
-    int officer = 0;  // Chzang(month branch, day branch)
+    int officer = 0;  // DayOfficer(month branch, day branch)
     int mansion = 0;
     int dayStar = 0;
     LunarDate lunar;            // of pillar time + 1 hour

@@ -45,7 +45,7 @@ constexpr int kNumberWrittenWithout = 49;
 
 }  // namespace
 
-std::string NajIng(Stem stem, Branch branch) {
+std::string NaYinText(Stem stem, Branch branch) {
     const int n = SexagenaryIndex(stem, branch);
     if (n < 1 || n > 60) return kNoPairCombination;
     const std::string image = kImages[(n - 1) / 2];

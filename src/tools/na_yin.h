@@ -9,6 +9,6 @@
 // The Na Yin text of (stem, branch): "Металл в море (1)", "Металл в море (2)", ...; for a pair of
 // unlike parity (no sexagenary number) "Парная комбинация отсутствует". The text of number 49 is
 // "Тутовое дерево", without its number, as it has always been written.
-std::string NajIng(Stem stem, Branch branch);
+std::string NaYinText(Stem stem, Branch branch);
 
 extern const char* const kNoPairCombination;  // "Парная комбинация отсутствует"

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "calendar/rgb.h"
 #include "calendar/vocabulary.h"
 
 struct LegendEntry {
@@ -21,13 +22,6 @@ extern const char* const kYinColumnCaption;   // "Звезды инь"
 
 // The nine rows, yang star 1..9 top to bottom.
 const std::array<LegendRow, 9>& YinYangLegend();
-
-struct Rgb {
-    int red, green, blue;
-    bool operator==(const Rgb& o) const {
-        return red == o.red && green == o.green && blue == o.blue;
-    }
-};
 
 // Colour of an element's square: Water black, Earth (224, 191, 1), Wood (84, 168, 169), Metal
 // white, Fire (210, 16, 0).

@@ -15,18 +15,20 @@ QPixmap LoadGlyph(const QString& name) {
 }  // namespace
 
 PillarGlyphs::PillarGlyphs() {
-    for (int i = 0; i < 10; ++i) stvol_[i] = LoadGlyph(QStringLiteral("stvol%1.bmp").arg(i + 1));
-    for (int i = 0; i < 12; ++i) vetv_[i] = LoadGlyph(QStringLiteral("vetv%1.bmp").arg(i + 1));
+    for (int i = 0; i < 10; ++i)
+        stemPictures_[i] = LoadGlyph(QStringLiteral("stvol%1.bmp").arg(i + 1));
+    for (int i = 0; i < 12; ++i)
+        branchPictures_[i] = LoadGlyph(QStringLiteral("vetv%1.bmp").arg(i + 1));
 }
 
 const QPixmap& PillarGlyphs::Stvol(Stem stem) const {
     static const QPixmap empty;
-    return IsValidStem(stem) ? stvol_[stem - 1] : empty;
+    return IsValidStem(stem) ? stemPictures_[stem - 1] : empty;
 }
 
 const QPixmap& PillarGlyphs::Vetv(Branch branch) const {
     static const QPixmap empty;
-    return IsValidBranch(branch) ? vetv_[branch - 1] : empty;
+    return IsValidBranch(branch) ? branchPictures_[branch - 1] : empty;
 }
 
 void PillarGlyphs::ShowPillarGlyphs(QLabel* stemImage, QLabel* branchImage, Stem stem,

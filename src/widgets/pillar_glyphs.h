@@ -25,8 +25,8 @@ public:
     void ShowPillarGlyphs(QLabel* stemImage, QLabel* branchImage, Stem stem, Branch branch) const;
 
 private:
-    std::array<QPixmap, 10> stvol_;
-    std::array<QPixmap, 12> vetv_;
+    std::array<QPixmap, 10> stemPictures_;
+    std::array<QPixmap, 12> branchPictures_;
 };
 
 constexpr int kGlyphSize = 20;

@@ -12,13 +12,10 @@
 #include "app/settings_store.h"
 #include "app/settings_window.h"
 #include "astro/moment.h"
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 Place MakePlace(const char* name, double lon, const char* zone) {
     Place p;

@@ -32,6 +32,7 @@
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
+#include "support/shell_test.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
 #include "tools/ui/constell_window.h"
@@ -40,7 +41,6 @@
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
 #include "widgets/picker_moment.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/settings_store.h"
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <QWidget>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

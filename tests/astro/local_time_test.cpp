@@ -34,6 +34,16 @@ TEST(LocalTime, SummerShiftComesOffBeforeTheZone) {
     EXPECT_EQ(HourOfMoment(UniversalMomentOf(civil, s)), 8);
 }
 
+TEST(LocalTime, CivilMomentOfUndoesUniversalMomentOfAtAnOddOffset) {
+    TimeSettings s;
+    s.zoneCaption = "(GMT +02:30:17)";
+    s.summerHours = 1;
+    const Moment civil = EncodeMoment(1900, 1, 1, 12, 0, 0, 1);
+    const Moment universal = UniversalMomentOf(civil, s);
+    EXPECT_NEAR(universal, EncodeMoment(1900, 1, 1, 8, 29, 43, 1), kHalfMillisecond);
+    EXPECT_NEAR(CivilMomentOf(universal, s), civil, kHalfMillisecond);
+}
+
 TEST(LocalTime, LongitudeGivesLocalMeanTimeOnlyWhenSwitchedOn) {
     const Moment civil = EncodeMoment(2024, 6, 1, 12, 0);
     TimeSettings west =

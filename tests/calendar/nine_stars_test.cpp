@@ -68,9 +68,9 @@ TEST(MansionAndOfficer, DailyRotations) {
 
     // The day whose branch equals the month's is "Цзянь"; the day before it "Би".
     for (MonthBranch m = 1; m <= 12; ++m) {
-        EXPECT_EQ(Chzang(m, m), 1);
-        EXPECT_EQ(Chzang(m, m == 1 ? 12 : m - 1), 12);
-        EXPECT_EQ(Chzang(m, m % 12 + 1), 2);
+        EXPECT_EQ(DayOfficer(m, m), 1);
+        EXPECT_EQ(DayOfficer(m, m == 1 ? 12 : m - 1), 12);
+        EXPECT_EQ(DayOfficer(m, m % 12 + 1), 2);
     }
 }
 

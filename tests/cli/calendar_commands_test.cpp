@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "support/golden_file.h"
 
 namespace {
-
-std::string Golden(const std::string& name) {
-    return ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) + "/tests/cli/golden/" + name);
-}
 
 int CountLines(const std::string& s) {
     int n = 0;
@@ -24,20 +21,20 @@ int CountLines(const std::string& s) {
 TEST(CliMoment, ReadableTextMatchesTheCalendarWindow) {
     const CliRun run = RunCli("moment --date 2024-06-01T12:00");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, Golden("moment_2024-06-01.txt"));
+    ExpectGoldenText(run.out, "tests/cli/golden/moment_2024-06-01.txt");
 }
 
 TEST(CliMoment, JsonRecordOfALeapMonthDayWithZoneOptions) {
     const CliRun run =
         RunCli("moment --date 2023-03-22T12:00 --zone-hours 8 --summer 0 --longitude 116 --json");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, Golden("moment_2023-03-22_beijing.json"));
+    ExpectGoldenText(run.out, "tests/cli/golden/moment_2023-03-22_beijing.json");
 }
 
 TEST(CliDays, OneLinePerDayWithEveryField) {
     const CliRun run = RunCli("days --from 2024-02-08 --to 2024-02-11 --json");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, Golden("days_2024-02-08.json"));
+    ExpectGoldenText(run.out, "tests/cli/golden/days_2024-02-08.json");
     const CliRun text = RunCli("days --from 2024-02-08 --to 2024-02-11 --time 23:30");
     EXPECT_EQ(text.exitCode, 0) << text.err;
     EXPECT_EQ(CountLines(text.out), 4);
@@ -49,10 +46,10 @@ TEST(CliDays, OneLinePerDayWithEveryField) {
 TEST(CliTermsAndNewMoons, InstantsAsComputed) {
     const CliRun terms = RunCli("terms --from-year 2024 --to-year 2024 --json");
     EXPECT_EQ(terms.exitCode, 0) << terms.err;
-    EXPECT_EQ(terms.out, Golden("terms_2024.json"));
+    ExpectGoldenText(terms.out, "tests/cli/golden/terms_2024.json");
     const CliRun moons = RunCli("newmoons --from 2024-01-01 --to 2024-12-31");
     EXPECT_EQ(moons.exitCode, 0) << moons.err;
-    EXPECT_EQ(moons.out, Golden("newmoons_2024.txt"));
+    ExpectGoldenText(moons.out, "tests/cli/golden/newmoons_2024.txt");
     EXPECT_EQ(CountLines(moons.out), 13);  // 2024 has 13 new moons (the last on 30 December)
 }
 

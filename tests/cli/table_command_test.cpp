@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "cli/run_cli.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -75,8 +76,7 @@ TEST(CliTable, PeriodTurnsWithTheEpochYear) {
 TEST(CliTable, ReadableGrid) {
     const CliRun run = RunCli("table --azimuth 0 --date 2004-06-01 --at 2024-06-01T12:00");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
-                                     "/tests/cli/golden/table_north_period8.txt"));
+    ExpectGoldenText(run.out, "tests/cli/golden/table_north_period8.txt");
 }
 
 TEST(CliTable, BadArgumentsGiveOneLineAndAnError) {

@@ -6,17 +6,14 @@
 #include <algorithm>
 
 #include "cli/run_cli.h"
+#include "support/golden_file.h"
 
 namespace {
 
 TEST(CliTableReport, PrintsTheInterpretationOfTheTable) {
     const CliRun run = RunCli("table --azimuth 0 --date 2004-06-01 --at 2024-06-01T12:00 --report");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string golden =
-        ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
-                      "/tests/interpretation/golden/north_period8_at_2024.txt");
-    ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(run.out, golden);
+    ExpectGoldenText(run.out, "tests/interpretation/golden/north_period8_at_2024.txt");
 }
 
 TEST(CliTableReport, OneJsonObjectPerParagraph) {
@@ -33,8 +30,8 @@ TEST(CliTableReport, OneJsonObjectPerParagraph) {
     EXPECT_NE(j.find("{\"style\":\"Titl\",\"kind\":\"blank\",\"text\":\" \"}\n"),
               std::string::npos);
     const std::string golden =
-        ReadWholeFile(std::string(GAVROSIN_SOURCE_DIR) +
-                      "/tests/interpretation/golden/east_replacement_period8_at_2024.txt");
+        GoldenText("tests/interpretation/golden/east_replacement_period8_at_2024.txt");
+    ASSERT_FALSE(golden.empty());
     EXPECT_EQ(std::count(j.begin(), j.end(), '\n'), std::count(golden.begin(), golden.end(), '\n'));
 }
 

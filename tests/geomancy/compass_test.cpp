@@ -53,15 +53,15 @@ TEST(Compass, EveryAzimuthLiesInTheRangeOfItsMountain) {
 
 TEST(Compass, YuanIndexAndSectors) {
     // Earth, heaven and man mountain of the north sector, then the same pattern elsewhere.
-    EXPECT_EQ(SanJuanRaschet(345), 2);
-    EXPECT_EQ(SanJuanRaschet(0), 1);
-    EXPECT_EQ(SanJuanRaschet(360), 1);
-    EXPECT_EQ(SanJuanRaschet(353), 1);
-    EXPECT_EQ(SanJuanRaschet(352), 2);
-    EXPECT_EQ(SanJuanRaschet(8), 0);
-    EXPECT_EQ(SanJuanRaschet(247), 0);  // Шэнь, the man mountain of SW
-    EXPECT_EQ(SanJuanRaschet(248), 2);  // Гэн, the earth mountain of W
-    EXPECT_EQ(SanJuanRaschet(361), -1);
+    EXPECT_EQ(ThreeYuanPosition(345), 2);
+    EXPECT_EQ(ThreeYuanPosition(0), 1);
+    EXPECT_EQ(ThreeYuanPosition(360), 1);
+    EXPECT_EQ(ThreeYuanPosition(353), 1);
+    EXPECT_EQ(ThreeYuanPosition(352), 2);
+    EXPECT_EQ(ThreeYuanPosition(8), 0);
+    EXPECT_EQ(ThreeYuanPosition(247), 0);  // Шэнь, the man mountain of SW
+    EXPECT_EQ(ThreeYuanPosition(248), 2);  // Гэн, the earth mountain of W
+    EXPECT_EQ(ThreeYuanPosition(361), -1);
 
     struct Case {
         int azimuth;
@@ -87,10 +87,11 @@ TEST(Compass, YuanIndexAndSectors) {
     EXPECT_EQ(SittingPalace(300), Palace::Xun);
 }
 
-TEST(Compass, GoraToGuaFollowsTheTrigramList) {
+TEST(Compass, TrigramOfMountainFollowsTheTrigramList) {
     const int expected[kMountainCount] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4,
                                           5, 5, 5, 6, 6, 6, 7, 7, 7, 0, 0, 0};
-    for (MountainIndex m = 0; m < kMountainCount; ++m) EXPECT_EQ(GoraToGua(m), expected[m]) << m;
+    for (MountainIndex m = 0; m < kMountainCount; ++m)
+        EXPECT_EQ(TrigramOfMountain(m), expected[m]) << m;
 }
 
 // Degrees to a tenth are read as written; everything else keeps its text and gets a hint, never

@@ -12,7 +12,7 @@ namespace {
 
 GeomanticTable ChartOf(int azimuth, int period) {
     GeomanticTable t;
-    EXPECT_TRUE(Final_Zapolnenie_216(t, azimuth, period)) << azimuth << " " << period;
+    EXPECT_TRUE(FillTableCharts(t, azimuth, period)) << azimuth << " " << period;
     return t;
 }
 
@@ -198,10 +198,10 @@ TEST(FlyingChart, ReplacementChartsFollowTheirEntry) {
 TEST(FlyingChart, OutOfRangeLeavesTheChartAndCommentAlone) {
     GeomanticTable t = ChartOf(5, 5);
     const GeomanticTable before = t;
-    EXPECT_FALSE(Final_Zapolnenie_216(t, 361, 5));
-    EXPECT_FALSE(Final_Zapolnenie_216(t, -1, 5));
-    EXPECT_FALSE(Final_Zapolnenie_216(t, 0, 0));
-    EXPECT_FALSE(Final_Zapolnenie_216(t, 0, 10));
+    EXPECT_FALSE(FillTableCharts(t, 361, 5));
+    EXPECT_FALSE(FillTableCharts(t, -1, 5));
+    EXPECT_FALSE(FillTableCharts(t, 0, 0));
+    EXPECT_FALSE(FillTableCharts(t, 0, 10));
     EXPECT_TRUE(SameCharts(t, before));
     EXPECT_EQ(t.chartComment, before.chartComment);
 }
@@ -229,7 +229,7 @@ TEST(FlyingChart, GateFlights) {
     // Period 5 facing north: the gates fly the base stars 6 (Qian) and 8 (Gen), both forward
     // (Qian and Gen are not cardinal; Цзы is a heaven mountain).
     GeomanticTable t = ChartOf(0, 5);
-    Men_Draw(t, 0);
+    FillGateCharts(t, 0);
     EXPECT_EQ(t.gates[0].palace, Palace::Qian);
     EXPECT_EQ(t.gates[0].stars, Flight(6, true));
     EXPECT_EQ(t.gates[0].stars[Palace::Centre], 6);
@@ -237,22 +237,22 @@ TEST(FlyingChart, GateFlights) {
     EXPECT_EQ(t.gates[1].stars, Flight(8, true));
 
     // Same gates at Жэнь (earth mountain): both backward.
-    EXPECT_EQ(Zapolnenie_Star(345, 6), Flight(6, false));
+    EXPECT_EQ(FlyGateStar(345, 6), Flight(6, false));
     // A gate 5 takes the facing palace as reference: W at 248 (Dui, cardinal, earth mountain Гэн)
     // flies forward; the SW palace Kun would have sent it backward.
-    EXPECT_EQ(Zapolnenie_Star(248, 5), Flight(5, true));
-    EXPECT_EQ(Zapolnenie_Star(240, 5), Flight(5, true));   // Шэнь in Kun: man mountain, yang
-    EXPECT_EQ(Zapolnenie_Star(210, 5), Flight(5, false));  // Вэй in Kun: earth mountain, yin
-    EXPECT_EQ(Zapolnenie_Star(30, 5), Flight(5, false));   // Чоу in Gen (NE)
-    EXPECT_EQ(Zapolnenie_Star(45, 5), Flight(5, true));    // Гэнь in Gen
-    EXPECT_EQ(Zapolnenie_Star(75, 5), Flight(5, true));    // Цзя in Zhen (E): earth is yang
-    EXPECT_EQ(Zapolnenie_Star(0, 0), PalaceStarArray{});
+    EXPECT_EQ(FlyGateStar(248, 5), Flight(5, true));
+    EXPECT_EQ(FlyGateStar(240, 5), Flight(5, true));   // Шэнь in Kun: man mountain, yang
+    EXPECT_EQ(FlyGateStar(210, 5), Flight(5, false));  // Вэй in Kun: earth mountain, yin
+    EXPECT_EQ(FlyGateStar(30, 5), Flight(5, false));   // Чоу in Gen (NE)
+    EXPECT_EQ(FlyGateStar(45, 5), Flight(5, true));    // Гэнь in Gen
+    EXPECT_EQ(FlyGateStar(75, 5), Flight(5, true));    // Цзя in Zhen (E): earth is yang
+    EXPECT_EQ(FlyGateStar(0, 0), PalaceStarArray{});
 
     // Every gate chart of every mountain and period is a flight of its gate palace's base star.
     for (int period = 1; period <= 9; ++period) {
         for (int azimuth = 0; azimuth <= 360; ++azimuth) {
             GeomanticTable g = ChartOf(azimuth, period);
-            Men_Draw(g, azimuth);
+            FillGateCharts(g, azimuth);
             for (const GateChart& gate : g.gates) {
                 EXPECT_EQ(gate.stars[Palace::Centre], g.palaces[gate.palace].base);
                 EXPECT_EQ(gate.stars, Flight(gate.stars[Palace::Centre], ReadForward(gate.stars)));

@@ -55,10 +55,20 @@ TEST(Palaces, Flights) {
 }
 
 TEST(Palaces, BranchHomes) {
-    const PalaceIndex expected[12] = {Palace::Kan, Palace::Gen, Palace::Gen,  Palace::Zhen,
-                                      Palace::Xun, Palace::Xun, Palace::Li,   Palace::Kun,
-                                      Palace::Kun, Palace::Dui, Palace::Qian, Palace::Qian};
-    for (Branch b = 1; b <= 12; ++b) EXPECT_EQ(BranchHomePalace(b), expected[b - 1]) << b;
+    EXPECT_EQ(BranchHomePalace(1), Palace::Kan);   // Цзы
+    EXPECT_EQ(BranchHomePalace(2), Palace::Gen);   // Чоу
+    EXPECT_EQ(BranchHomePalace(3), Palace::Gen);   // Инь
+    EXPECT_EQ(BranchHomePalace(5), Palace::Xun);   // Чэнь
+    EXPECT_EQ(BranchHomePalace(10), Palace::Dui);  // Ю
+    // Every branch is at home opposite its clashing branch; a cardinal palace holds one branch,
+    // a corner palace two.
+    int held[kPalaceCount] = {};
+    for (Branch b = 1; b <= 12; ++b) {
+        EXPECT_EQ(BranchHomePalace(b), OppositePalace(BranchHomePalace((b + 5) % 12 + 1))) << b;
+        ++held[BranchHomePalace(b)];
+    }
+    for (PalaceIndex p = 0; p < kPalaceCount; ++p)
+        EXPECT_EQ(held[p], p == Palace::Centre ? 0 : IsCardinalPalace(p) ? 1 : 2) << PalaceName(p);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "geomancy/palaces.h"
+
 namespace {
 
 const std::string kPiercingHeart37 =
@@ -81,7 +83,7 @@ TEST(StarCombinations, ReadFromTheTable) {
     t.palaces[Palace::Kan].facing = 3;
     t.palaces[Palace::Kan].mountain = 7;
     t.palaces[Palace::Kan].base = 5;
-    const PalaceStars s = DomCombes(t, Palace::Kan);
+    const PalaceStars s = PalaceStarsOf(t, Palace::Kan);
     EXPECT_EQ(s.facing, 3);
     EXPECT_EQ(s.base, 5);
     EXPECT_EQ(s.mountain, 7);
@@ -90,8 +92,14 @@ TEST(StarCombinations, ReadFromTheTable) {
 }
 
 TEST(StarCombinations, SmallLookups) {
-    const int mirror[10] = {0, 5, 4, 3, 2, 1, 9, 8, 7, 6};
-    for (int s = 0; s <= 9; ++s) EXPECT_EQ(MirrorStar(s), mirror[s]) << s;
+    // The mirror pairs 1–5, 2–4, 3–3, 6–9, 7–8: each star is the mirror of its mirror.
+    EXPECT_EQ(MirrorStar(1), 5);
+    EXPECT_EQ(MirrorStar(2), 4);
+    EXPECT_EQ(MirrorStar(3), 3);
+    EXPECT_EQ(MirrorStar(6), 9);
+    EXPECT_EQ(MirrorStar(8), 7);
+    EXPECT_EQ(MirrorStar(0), 0);
+    for (int s = 1; s <= 9; ++s) EXPECT_EQ(MirrorStar(MirrorStar(s)), s) << s;
     EXPECT_EQ(PreviousStar(1), 9);
     EXPECT_EQ(PreviousStar(5), 4);
     EXPECT_TRUE(IsParentTriple(7, 1, 4));
@@ -100,16 +108,16 @@ TEST(StarCombinations, SmallLookups) {
     EXPECT_FALSE(IsParentTriple(1, 4, 4));
     EXPECT_FALSE(IsParentTriple(1, 5, 8));
 
-    const char* labels[12] = {"Цзы (Дом Кань)",  "Чоу (Дом Гэнь)",  "Инь (Дом Гэнь)",
-                              "Мао (Дом Чжэнь)", "Чэнь (Дом Сюнь)", "Сы (Дом Сюнь)",
-                              "У (Дом Ли)",      "Вэй (Дом Кунь)",  "Шэнь (Дом Кунь)",
-                              "Ю (Дом Дуй)",     "Сюй (Дом Цянь)",  "Хай (Дом Цянь)"};
-    const char* clashing[12] = {"У",   "Вэй", "Шэнь", "Ю",   "Сюй",  "Хай",
-                                "Цзы", "Чоу", "Инь",  "Мао", "Чэнь", "Сы"};
+    EXPECT_EQ(BranchPalaceLabel(1), "Цзы (Дом Кань)");
+    EXPECT_EQ(BranchPalaceLabel(8), "Вэй (Дом Кунь)");
+    EXPECT_EQ(BranchName(1, false), "У");
+    EXPECT_EQ(BranchName(12, false), "Сы");
+    // Every branch labelled with its home palace; the clashing branch is six branches on.
     for (Branch b = 1; b <= 12; ++b) {
-        EXPECT_EQ(BranchPalaceLabel(b), labels[b - 1]);
+        EXPECT_EQ(BranchPalaceLabel(b),
+                  BranchName(b) + " (Дом " + PalaceName(BranchHomePalace(b)) + ")");
         EXPECT_EQ(BranchName(b, true), BranchName(b));
-        EXPECT_EQ(BranchName(b, false), clashing[b - 1]);
+        EXPECT_EQ(BranchName(b, false), BranchName((b + 5) % 12 + 1));
     }
     EXPECT_EQ(BranchName(0, true), "");
     EXPECT_EQ(BranchName(13, false), "");

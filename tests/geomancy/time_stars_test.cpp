@@ -13,7 +13,7 @@ PalaceStarArray YearLayer(const GeomanticTable& t) {
 
 TEST(TimeStars, YearStarFive) {
     GeomanticTable t;
-    Stars_Zapolnenie(t, 5, 2, 9);
+    FillTimeStars(t, 5, 2, 9);
     // 5 at the centre, 6 Qian, 7 Dui, 8 Gen, 9 Li, 1 Kan, 2 Kun, 3 Zhen, 4 Xun.
     EXPECT_EQ(YearLayer(t), (PalaceStarArray{6, 7, 9, 3, 4, 1, 2, 8, 5}));
     EXPECT_EQ(t.palaces[Palace::Centre].month, 2);
@@ -22,8 +22,8 @@ TEST(TimeStars, YearStarFive) {
 
 TEST(TimeStars, OutOfRangeLeavesOnlyThatLayer) {
     GeomanticTable t;
-    Stars_Zapolnenie(t, 1, 1, 1);
-    Stars_Zapolnenie(t, 0, 3, 10);
+    FillTimeStars(t, 1, 1, 1);
+    FillTimeStars(t, 0, 3, 10);
     EXPECT_EQ(t.palaces[Palace::Centre].year, 1);
     EXPECT_EQ(t.palaces[Palace::Centre].month, 3);
     EXPECT_EQ(t.palaces[Palace::Centre].day, 1);
@@ -60,12 +60,13 @@ TEST(TimeStars, TaiSuiAndThreeKillings) {
     TaiSui(t, 13);
     EXPECT_EQ(t.taiSuiBranch, 0);
 
-    const KillingsDirection expected[12] = {
-        KillingsDirection::South, KillingsDirection::East,  KillingsDirection::North,
-        KillingsDirection::West,  KillingsDirection::South, KillingsDirection::East,
-        KillingsDirection::North, KillingsDirection::West,  KillingsDirection::South,
-        KillingsDirection::East,  KillingsDirection::North, KillingsDirection::West};
-    for (Branch b = 1; b <= 12; ++b) EXPECT_EQ(KillingsDirectionOf(b), expected[b - 1]) << b;
+    // Цзы south, Чоу east, Инь north, Мао west; the branches of one triple (four apart) share it.
+    EXPECT_EQ(KillingsDirectionOf(1), KillingsDirection::South);
+    EXPECT_EQ(KillingsDirectionOf(2), KillingsDirection::East);
+    EXPECT_EQ(KillingsDirectionOf(3), KillingsDirection::North);
+    EXPECT_EQ(KillingsDirectionOf(4), KillingsDirection::West);
+    for (Branch b = 5; b <= 12; ++b)
+        EXPECT_EQ(KillingsDirectionOf(b), KillingsDirectionOf(b - 4)) << b;
     EXPECT_EQ(KillingsDirectionOf(0), std::nullopt);
 
     // Year branch У: the bottom bar "Ша года на севере".

@@ -5,7 +5,7 @@
 
 #include "astro/moment.h"
 #include "calendar/nine_stars.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 
 namespace {
 

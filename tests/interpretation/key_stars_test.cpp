@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "interpretation/report_test_tables.h"
+#include "support/geomantic_tables.h"
 
 namespace {
 
-TEST(LicoDir, SectorsByStrictBoundsAndOneReductionAbove360) {
+TEST(FacingSectorOf, SectorsByStrictBoundsAndOneReductionAbove360) {
     struct Case {
         double azimuth;
         CompassSector sector;
@@ -22,12 +22,12 @@ TEST(LicoDir, SectorsByStrictBoundsAndOneReductionAbove360) {
         {338, CompassSector::N},  {360, CompassSector::N},  {540, CompassSector::S},
         {427, CompassSector::NE}, {472, CompassSector::E},  {361, CompassSector::N},
     };
-    for (const Case& c : cases) EXPECT_EQ(LicoDir(c.azimuth), c.sector) << c.azimuth;
+    for (const Case& c : cases) EXPECT_EQ(FacingSectorOf(c.azimuth), c.sector) << c.azimuth;
 }
 
-TEST(LicoDir, AgreesWithTheChartSectorsForEveryWholeDegree) {
+TEST(FacingSectorOf, AgreesWithTheChartSectorsForEveryWholeDegree) {
     for (int a = 0; a <= 360; ++a) {
-        EXPECT_EQ(LicoDir(a), SectorOfAzimuth(a)) << a;
+        EXPECT_EQ(FacingSectorOf(a), SectorOfAzimuth(a)) << a;
         EXPECT_EQ(ReportFacingPalace(a), FacingPalace(a)) << a;
         EXPECT_EQ(ReportMountainPalace(a), SittingPalace(a)) << a;
     }
@@ -44,8 +44,7 @@ TEST(KeyStars, NorthAndSouthAtZeroAnd360) {
 
 TEST(KeyStars, ReadFromTheFacingAndTheMountainPalace) {
     // Facing north in period 8: Кань holds mountain 7, facing 9, base 4; Ли 8, 8, 3.
-    const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
+    const GeomanticTable& t = NorthPeriod8Table();
     const KeyStars k = KeyStarsOf(t);
     EXPECT_EQ(k.FN, 9);
     EXPECT_EQ(k.FM, 7);
@@ -56,14 +55,13 @@ TEST(KeyStars, ReadFromTheFacingAndTheMountainPalace) {
 }
 
 TEST(KeyStars, GateStarsOfOuterPalacesOnly) {
-    const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
+    const GeomanticTable& t = NorthPeriod8Table();
     // The main gate flies the base star 9 of Цянь, the additional gate the 2 of Гэнь.
-    EXPECT_EQ(StarInMen_1(t, Palace::Qian), 8);
-    EXPECT_EQ(StarInMen_2(t, Palace::Gen), 5);
+    EXPECT_EQ(StarInMainGate(t, Palace::Qian), 8);
+    EXPECT_EQ(StarInSecondGate(t, Palace::Gen), 5);
     for (PalaceIndex bad : {Palace::Centre, -1, 9, 100}) {
-        EXPECT_EQ(StarInMen_1(t, bad), 0) << bad;
-        EXPECT_EQ(StarInMen_2(t, bad), 0) << bad;
+        EXPECT_EQ(StarInMainGate(t, bad), 0) << bad;
+        EXPECT_EQ(StarInSecondGate(t, bad), 0) << bad;
     }
 }
 

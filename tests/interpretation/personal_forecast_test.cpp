@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
-#include "locale_guard.h"
-#include "person/golden_text.h"
+#include "support/golden_file.h"
+#include "support/locale_guard.h"
 #include "text/ini_file.h"
 
 namespace {
@@ -70,7 +70,7 @@ TEST_F(PersonalForecastTest, AWomanReadsTheTextOfTheMirroredStar) {
 
 TEST_F(PersonalForecastTest, TheTextsAreReadInTheOrderOfTheReport) {
     ReportDocument r;
-    CalcGoro(r, Year2024(), Ivan(), Recording(), kRussian);
+    AppendPersonalForecast(r, Year2024(), Ivan(), Recording(), kRussian);
     // 2024: year star 3, branch Чэнь, monthly stars 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4, 3.
     const Lines expected{
         "\\other\\goro\\s5.txt",  "\\other\\goro\\3-5.txt", "\\other\\goro\\5-5.txt",
@@ -87,7 +87,7 @@ TEST_F(PersonalForecastTest, AWomansMonthHeadingKeepsThePlainStar) {
     const PersonCalculation woman = Calculated("", EncodeMoment(2004, 6, 1, 12, 0), false);
     ASSERT_EQ(woman.chart.yearStar, 1);
     ReportDocument r;
-    CalcGoro(r, Year2024(), woman, Recording(), kRussian);
+    AppendPersonalForecast(r, Year2024(), woman, Recording(), kRussian);
     ASSERT_EQ(read_.size(), 14u);
     EXPECT_EQ(read_[0], "\\other\\goro\\s1f.txt");
     EXPECT_EQ(read_[1], "\\other\\goro\\3-1.txt");  // year star 3 mirrors to itself
@@ -110,7 +110,7 @@ TEST_F(PersonalForecastTest, TheMonthHeadingsNameTheBirthMonthWhenItsStarIsTheYe
     PersonCalculation same = Ivan();
     same.chart.monthStar = same.chart.yearStar;
     ReportDocument r;
-    CalcGoro(r, Year2024(), same, Recording(), kRussian);
+    AppendPersonalForecast(r, Year2024(), same, Recording(), kRussian);
     int headings = 0;
     for (const ReportParagraph& p : r.Paragraphs()) {
         if (p.style != ReportStyle::Titl2 || p.text.rfind("Звезда месяца ", 0) != 0) continue;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interpretation/report_test_tables.h"
+#include "support/geomantic_tables.h"
 
 namespace {
 

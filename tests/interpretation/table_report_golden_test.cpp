@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole interpretation of computed tables against checked-in reports, one paragraph per line
-// with its style ("(blank)" and "(empty)" for the two separators). Set GAVROSIN_UPDATE_GOLDEN=1 to
-// rewrite the files after a deliberate change, and read the difference before committing it.
+// with its style ("(blank)" and "(empty)" for the two separators).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <string>
 
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
+#include "support/geomantic_tables.h"
+#include "support/golden_file.h"
 
 namespace {
 
@@ -24,10 +22,6 @@ std::ostream& operator<<(std::ostream& os, const GoldenCase& c) {
     return os << c.name;
 }
 
-std::string GoldenPath(const GoldenCase& c) {
-    return std::string(GAVROSIN_SOURCE_DIR) + "/tests/interpretation/golden/" + c.name + ".txt";
-}
-
 class TableReportGolden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(TableReportGolden, ReportMatchesTheCheckedInText) {
@@ -35,16 +29,8 @@ TEST_P(TableReportGolden, ReportMatchesTheCheckedInText) {
     const GeomanticTable table =
         ComputedTable(c.azimuth, EncodeMoment(c.tableYear, c.tableMonth, c.tableDay, 12, 0, 0),
                       EncodeMoment(c.atYear, c.atMonth, c.atDay, 12, 0, 0));
-    const std::string actual = DescribeReport(CalcRich(table, kRussian));
-    const std::string path = GoldenPath(c);
-    if (const char* update = std::getenv("GAVROSIN_UPDATE_GOLDEN"); update && *update == '1') {
-        std::ofstream(path, std::ios::binary) << actual;
-    }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "missing golden file " << path;
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str()) << "report differs from " << path;
+    ExpectGoldenText(DescribeReport(CalcRich(table, kRussian)),
+                     std::string("tests/interpretation/golden/") + c.name + ".txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(

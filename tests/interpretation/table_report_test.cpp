@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "interpretation/report_test_tables.h"
+#include "support/geomantic_tables.h"
 
 namespace {
 
@@ -64,14 +64,8 @@ struct Chart {
     }
 };
 
-const GeomanticTable& NorthPeriod8() {
-    static const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
-    return t;
-}
-
 TEST(TableReport, FramedByAnEmptyFirstParagraphAndTwoEmptyLastOnes) {
-    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
+    const ReportDocument r = CalcRich(NorthPeriod8Table(), kRussian);
     const auto& p = r.Paragraphs();
     ASSERT_GT(p.size(), 3u);
     EXPECT_EQ(p.front().kind, ParagraphKind::Empty);
@@ -82,9 +76,10 @@ TEST(TableReport, FramedByAnEmptyFirstParagraphAndTwoEmptyLastOnes) {
 }
 
 TEST(TableReport, ThePeriodIsTheCentreBaseStar) {
-    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
+    const ReportDocument r = CalcRich(NorthPeriod8Table(), kRussian);
     EXPECT_TRUE(Has(r, "8-й цикл, Гора У, Направление Цзы"));
-    EXPECT_TRUE(Has(CalcRich(NorthPeriod8(), 3, kRussian), "3-й цикл, Гора У, Направление Цзы"));
+    EXPECT_TRUE(
+        Has(CalcRich(NorthPeriod8Table(), 3, kRussian), "3-й цикл, Гора У, Направление Цзы"));
 }
 
 TEST(TableReport, HeadlineAndCommentFollowTheZoneOfTheAzimuth) {
@@ -240,7 +235,7 @@ TEST(TableReport, PalaceCombinationsInTheirFixedOrder) {
 }
 
 TEST(TableReport, PhasesOfTheFacingMountainAndGateStars) {
-    const ReportDocument r = CalcRich(NorthPeriod8(), kRussian);
+    const ReportDocument r = CalcRich(NorthPeriod8Table(), kRussian);
     EXPECT_TRUE(Has(r,
                     "Летящая звезда Направления 9 пурпурная в фазе расцвета. Расцвет по "
                     "богатству."));
@@ -355,7 +350,8 @@ TEST(TableReport, AnUncomputedTableGivesTheReportWithEmptyValues) {
 }
 
 TEST(TableReport, ContentForTheReportWindow) {
-    const ReportContent c = TableReportContent(NorthPeriod8(), "Внутренний знак жилища", kRussian);
+    const ReportContent c =
+        TableReportContent(NorthPeriod8Table(), "Внутренний знак жилища", kRussian);
     EXPECT_EQ(c.caption, "Интерпретация: Внутренний знак жилища");
     ASSERT_TRUE(c.statusText.has_value());
     EXPECT_EQ(*c.statusText,
@@ -364,7 +360,7 @@ TEST(TableReport, ContentForTheReportWindow) {
     // The body: the window puts the empty first paragraph above it.
     ReportDocument framed = c.document;
     framed.InsertEmptyAtTop();
-    EXPECT_EQ(DescribeReport(framed), DescribeReport(CalcRich(NorthPeriod8(), kRussian)));
+    EXPECT_EQ(DescribeReport(framed), DescribeReport(CalcRich(NorthPeriod8Table(), kRussian)));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include "astro/moment.h"
 #include "astro/solar_terms.h"
-#include "locale_guard.h"
-#include "person/golden_text.h"
+#include "support/golden_file.h"
+#include "support/locale_guard.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "astro/moment.h"
 #include "calendar/vocabulary.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 
 namespace {
 

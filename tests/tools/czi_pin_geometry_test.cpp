@@ -5,47 +5,47 @@
 
 namespace {
 
-TEST(CziPinGeometry, MarksOfTheWindowsScrollAndOfTheDefaultSize) {
+TEST(LifeStageGeometry, MarksOfTheWindowsScrollAndOfTheDefaultSize) {
     // The relations window's scroll is 267 × 24.
-    EXPECT_EQ(CziPinMarks(267), (std::array<int, 7>{0, 44, 88, 132, 178, 221, 266}));
+    EXPECT_EQ(LifeStageMarks(267), (std::array<int, 7>{0, 44, 88, 132, 178, 221, 266}));
     // The control's default size, 100 × 30.
-    EXPECT_EQ(CziPinMarks(100), (std::array<int, 7>{0, 16, 32, 49, 66, 81, 99}));
+    EXPECT_EQ(LifeStageMarks(100), (std::array<int, 7>{0, 16, 32, 49, 66, 81, 99}));
 }
 
 struct PointerCase {
     int position;
-    int janMark, janDirection;
-    int inMark, inDirection;
+    int yangMark, yangDirection;
+    int yinMark, yinDirection;
 };
 
-TEST(CziPinGeometry, PointerOfEveryPositionInBothDirections) {
+TEST(LifeStageGeometry, PointerOfEveryPositionInBothDirections) {
     const PointerCase cases[] = {
         {0, 3, +1, 3, -1}, {1, 4, +1, 4, -1}, {2, 5, +1, 5, -1},  {3, 6, -1, 6, -1},
         {4, 5, -1, 5, +1}, {5, 4, -1, 4, +1}, {6, 3, -1, 3, +1},  {7, 2, -1, 2, +1},
         {8, 1, -1, 1, +1}, {9, 0, +1, 0, +1}, {10, 1, +1, 1, -1}, {11, 2, +1, 2, -1},
     };
     for (const PointerCase& c : cases) {
-        const CziPinPointer jan = CziPinPointerOf(c.position, TMyInJan::cz_Jan);
-        const CziPinPointer in = CziPinPointerOf(c.position, TMyInJan::cz_In);
-        EXPECT_EQ(jan.mark, c.janMark) << "position " << c.position;
-        EXPECT_EQ(jan.direction, c.janDirection) << "position " << c.position;
-        EXPECT_EQ(in.mark, c.inMark) << "position " << c.position;
-        EXPECT_EQ(in.direction, c.inDirection) << "position " << c.position;
+        const LifeStagePointer jan = LifeStagePointerOf(c.position, TMyInJan::cz_Jan);
+        const LifeStagePointer in = LifeStagePointerOf(c.position, TMyInJan::cz_In);
+        EXPECT_EQ(jan.mark, c.yangMark) << "position " << c.position;
+        EXPECT_EQ(jan.direction, c.yangDirection) << "position " << c.position;
+        EXPECT_EQ(in.mark, c.yinMark) << "position " << c.position;
+        EXPECT_EQ(in.direction, c.yinDirection) << "position " << c.position;
     }
 }
 
-TEST(CziPinGeometry, PictureOfTheWindowsScroll) {
+TEST(LifeStageGeometry, PictureOfTheWindowsScroll) {
     // Цзя with Хай: "Рождение", the pointer at x2 pointing right.
-    const CziPinPicture birth = CziPinPictureOf(267, 24, 11, TMyInJan::cz_Jan);
+    const LifeStagePicture birth = LifeStagePictureOf(267, 24, 11, TMyInJan::cz_Jan);
     EXPECT_EQ(birth.pointer[0], QPoint(88, 0));
     EXPECT_EQ(birth.pointer[1], QPoint(96, 6));
     EXPECT_EQ(birth.pointer[2], QPoint(88, 12));
     // И with Хай: "Смерть", the pointer at x3 pointing right.
-    const CziPinPicture death = CziPinPictureOf(267, 24, 6, TMyInJan::cz_In);
+    const LifeStagePicture death = LifeStagePictureOf(267, 24, 6, TMyInJan::cz_In);
     EXPECT_EQ(death.pointer[0], QPoint(132, 0));
     EXPECT_EQ(death.pointer[1], QPoint(140, 6));
     // Pointing left at the right end.
-    const CziPinPicture bloom = CziPinPictureOf(267, 24, 3, TMyInJan::cz_Jan);
+    const LifeStagePicture bloom = LifeStagePictureOf(267, 24, 3, TMyInJan::cz_Jan);
     EXPECT_EQ(bloom.pointer[1], QPoint(266 - 8, 6));
 
     // The two halves fill the lower half and overlap by one pixel in the middle.
@@ -53,8 +53,8 @@ TEST(CziPinGeometry, PictureOfTheWindowsScroll) {
     EXPECT_EQ(birth.right, QRect(QPoint(132, 12), QPoint(266, 23)));
     EXPECT_EQ(birth.markTop, 8);
     // Out-of-range positions fall back to the first.
-    EXPECT_EQ(CziPinPictureOf(267, 24, 12, TMyInJan::cz_Jan).pointer,
-              CziPinPictureOf(267, 24, 0, TMyInJan::cz_Jan).pointer);
+    EXPECT_EQ(LifeStagePictureOf(267, 24, 12, TMyInJan::cz_Jan).pointer,
+              LifeStagePictureOf(267, 24, 0, TMyInJan::cz_Jan).pointer);
 }
 
 }  // namespace

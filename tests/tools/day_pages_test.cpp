@@ -6,7 +6,7 @@
 #include "astro/local_time.h"
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 
 namespace {
 

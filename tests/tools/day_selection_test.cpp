@@ -55,7 +55,7 @@ TEST(DaySelection, FactsAgreeWithTheCalendarOfEveryDayOfAYear) {
         EXPECT_EQ(f.day.branch, c.moment.day.branch);
         EXPECT_EQ(f.month.branch, c.moment.month.branch);
         EXPECT_EQ(f.year.branch, c.moment.year.branch);
-        EXPECT_EQ(f.officer, Chzang(c.moment.month.branch, c.moment.day.branch));
+        EXPECT_EQ(f.officer, DayOfficer(c.moment.month.branch, c.moment.day.branch));
         EXPECT_EQ(f.mansion, c.moment.mansion);
         EXPECT_EQ(f.dayStar, c.moment.dayStar);
         EXPECT_EQ(f.lunar.month, c.lunar.month);

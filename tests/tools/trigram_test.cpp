@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "calendar/vocabulary.h"
 #include "tools/trigram_drawing.h"
 #include "tools/trigram_items.h"
@@ -9,17 +12,18 @@ namespace {
 
 TEST(TrigramDrawing, BarsOfEveryTrigramTopToBottom) {
     constexpr bool S = true, B = false;
-    const std::array<bool, 3> expected[8] = {
-        {S, S, S},  // 1 Цянь
-        {B, S, S},  // 2 Дуй
-        {S, B, S},  // 3 Ли
-        {B, B, S},  // 4 Чжэнь
-        {S, S, B},  // 5 Сюнь
-        {B, S, B},  // 6 Кань
-        {S, B, B},  // 7 Гэнь
-        {B, B, B},  // 8 Кунь
-    };
-    for (int no = 1; no <= 8; ++no) EXPECT_EQ(TrigramBars(no), expected[no - 1]) << no;
+    EXPECT_EQ(TrigramBars(1), (std::array<bool, 3>{S, S, S}));  // Цянь
+    EXPECT_EQ(TrigramBars(2), (std::array<bool, 3>{B, S, S}));  // Дуй: the broken bar on top
+    EXPECT_EQ(TrigramBars(3), (std::array<bool, 3>{S, B, S}));  // Ли
+    EXPECT_EQ(TrigramBars(8), (std::array<bool, 3>{B, B, B}));  // Кунь
+    // The eight trigrams are the eight pictures of three bars, each once, and the trigrams n and
+    // 9 − n are each other's opposites (Цянь–Кунь, Дуй–Гэнь, Ли–Кань, Чжэнь–Сюнь).
+    std::set<std::array<bool, 3>> pictures;
+    for (int no = 1; no <= 8; ++no) {
+        pictures.insert(TrigramBars(no));
+        for (int bar = 0; bar < 3; ++bar) EXPECT_NE(TrigramBars(no)[bar], TrigramBars(9 - no)[bar]);
+    }
+    EXPECT_EQ(pictures.size(), 8u);
 }
 
 TEST(TrigramDrawing, RectanglesOfSolidAndBrokenBars) {
@@ -38,45 +42,56 @@ TEST(TrigramDrawing, RectanglesOfSolidAndBrokenBars) {
 }
 
 TEST(TrigramItems, TheListAndWhatEachItemSelects) {
-    struct Row {
-        const char* caption;
-        int trigram;
-        const char* fate;
-        const char* diagram;
-        const char* house;
-        const char* page;
-    };
-    const Row rows[8] = {
-        {"Цянь", 1, " Западная судьба, Дворец Цянь-гуа, Металл", "\\bmp\\6.bmp",
-         "\\other\\baczi\\bc6.rtf", "\\other\\gua\\1.rtf"},
-        {"Кань", 6, " Восточная судьба, Дворец Кань-гуа, Вода", "\\bmp\\1.bmp",
-         "\\other\\baczi\\bc1.rtf", "\\other\\gua\\6.rtf"},
-        {"Гэнь", 7, " Западная судьба, Дворец Гэнь-гуа, Почва", "\\bmp\\8.bmp",
-         "\\other\\baczi\\bc8.rtf", "\\other\\gua\\7.rtf"},
-        {"Чжэнь", 4, " Восточная судьба, Дворец Чжэнь-гуа, Дерево", "\\bmp\\3.bmp",
-         "\\other\\baczi\\bc3.rtf", "\\other\\gua\\4.rtf"},
-        {"Сюнь", 5, " Восточная судьба, Дворец Сюнь-гуа, Дерево", "\\bmp\\4.bmp",
-         "\\other\\baczi\\bc4.rtf", "\\other\\gua\\5.rtf"},
-        {"Ли", 3, " Восточная судьба, Дворец Ли-гуа, Огонь", "\\bmp\\9.bmp",
-         "\\other\\baczi\\bc9.rtf", "\\other\\gua\\3.rtf"},
-        {"Кунь", 8, " Западная судьба, Дворец Кунь-гуа, Почва", "\\bmp\\2.bmp",
-         "\\other\\baczi\\bc2.rtf", "\\other\\gua\\8.rtf"},
-        {"Дуй", 2, " Западная судьба, Дворец Дуй-гуа, Металл", "\\bmp\\7.bmp",
-         "\\other\\baczi\\bc7.rtf", "\\other\\gua\\2.rtf"},
-    };
+    const TrigramItem& qian = TrigramItemAt(0);
+    EXPECT_STREQ(qian.caption, "Цянь");
+    EXPECT_EQ(qian.trigram, 1);
+    EXPECT_STREQ(qian.fateLine, " Западная судьба, Дворец Цянь-гуа, Металл");
+    EXPECT_EQ(HouseDiagramPath(qian), "\\bmp\\6.bmp");
+    EXPECT_EQ(HousePagePath(qian), "\\other\\baczi\\bc6.rtf");
+    EXPECT_EQ(TrigramPagePath(qian.trigram), "\\other\\gua\\1.rtf");
+    const TrigramItem& kan = TrigramItemAt(1);
+    EXPECT_STREQ(kan.caption, "Кань");
+    EXPECT_EQ(kan.trigram, 6);
+    EXPECT_STREQ(kan.fateLine, " Восточная судьба, Дворец Кань-гуа, Вода");
+    EXPECT_EQ(HouseDiagramPath(kan), "\\bmp\\1.bmp");
+    EXPECT_STREQ(TrigramItemAt(5).fateLine, " Восточная судьба, Дворец Ли-гуа, Огонь");
+    EXPECT_STREQ(TrigramItemAt(7).caption, "Дуй");
+
+    // The whole list: every trigram and every outer palace once, each item named for its trigram
+    // and found again by both; the picture and the house page by the palace, the trigram page by
+    // the trigram; the East houses are Кань, Ли, Чжэнь and Сюнь.
+    std::set<int> trigrams, palaces;
+    std::multiset<std::string> elements;
+    std::string elementOf[9];
     for (int i = 0; i < 8; ++i) {
         const TrigramItem& item = TrigramItemAt(i);
-        EXPECT_STREQ(item.caption, rows[i].caption);
-        EXPECT_EQ(item.trigram, rows[i].trigram);
-        EXPECT_STREQ(item.fateLine, rows[i].fate);
-        EXPECT_EQ(HouseDiagramPath(item), rows[i].diagram);
-        EXPECT_EQ(HousePagePath(item), rows[i].house);
-        EXPECT_EQ(TrigramPagePath(item.trigram), rows[i].page);
-        // The caption is the trigram's own name.
+        SCOPED_TRACE(item.caption);
+        trigrams.insert(item.trigram);
+        palaces.insert(item.palace);
         EXPECT_EQ(TrigramName(item.trigram), item.caption);
         EXPECT_EQ(TrigramItemIndexOfTrigram(item.trigram), i);
         EXPECT_EQ(TrigramItemIndexOfPalace(item.palace), i);
+        const std::string palace = std::to_string(item.palace);
+        EXPECT_EQ(HouseDiagramPath(item), "\\bmp\\" + palace + ".bmp");
+        EXPECT_EQ(HousePagePath(item), "\\other\\baczi\\bc" + palace + ".rtf");
+        EXPECT_EQ(TrigramPagePath(item.trigram),
+                  "\\other\\gua\\" + std::to_string(item.trigram) + ".rtf");
+        const bool east = std::set<int>{1, 3, 4, 9}.count(item.palace) == 1;
+        const std::string head = std::string(east ? " Восточная" : " Западная") +
+                                 " судьба, Дворец " + item.caption + "-гуа, ";
+        const std::string line = item.fateLine;
+        ASSERT_EQ(line.rfind(head, 0), 0u) << line;
+        elementOf[item.trigram] = line.substr(head.size());
+        elements.insert(elementOf[item.trigram]);
     }
+    EXPECT_EQ(trigrams, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(palaces, (std::set<int>{1, 2, 3, 4, 6, 7, 8, 9}));
+    // Металл for Цянь and Дуй, Дерево for Чжэнь and Сюнь, Почва for Гэнь and Кунь; Огонь, Вода.
+    EXPECT_EQ(elements, (std::multiset<std::string>{"Вода", "Дерево", "Дерево", "Металл", "Металл",
+                                                    "Огонь", "Почва", "Почва"}));
+    EXPECT_EQ(elementOf[1], elementOf[2]);
+    EXPECT_EQ(elementOf[4], elementOf[5]);
+    EXPECT_EQ(elementOf[7], elementOf[8]);
     EXPECT_EQ(TrigramItemIndexOfPalace(5), -1);  // the centre has no house
     EXPECT_EQ(TrigramItemIndexOfTrigram(9), -1);
     EXPECT_STREQ(TrigramItemAt(8).caption, "Цянь");

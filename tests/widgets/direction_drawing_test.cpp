@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <QImage>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

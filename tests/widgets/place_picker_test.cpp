@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QtTest/QTest>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

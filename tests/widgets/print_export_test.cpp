@@ -32,25 +32,22 @@
 #include "geomancy/ui/geomantic_table_window.h"
 #include "geomancy/ui/table_chart_sheet.h"
 #include "geomancy/ui/table_chart_widget.h"
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
 #include "interpretation/ui/client_document.h"
 #include "interpretation/ui/report_window.h"
 #include "interpretation/ui/table_report_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/circle_window.h"
-#include "widgets/file_dialogs.h"
+#include "support/file_dialog_recorder.h"
+#include "support/geomantic_tables.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/text_viewer_window.h"
 #include "widgets/up_down_edit.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 class PrintExportTest : public ShellTest {
 protected:
@@ -59,14 +56,6 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             GTEST_SKIP() << "poppler-utils are not installed (scripts/install-deps.sh)";
-        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
-            requests_.push_back(request);
-            return answer_;
-        });
-    }
-    void TearDown() override {
-        SetFileDialogAsker({});
-        ShellTest::TearDown();
     }
 
     QString Path(const char* name) const { return dir_.filePath(U(name)); }
@@ -111,39 +100,34 @@ protected:
     }
 
     QTemporaryDir dir_;
-    QString answer_;
-    std::vector<FileDialogRequest> requests_;
+    FileDialogRecorder dialogs_;
 };
 
-const GeomanticTable& Table() {
-    static const GeomanticTable t =
-        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
-    return t;
-}
-
 TEST_F(PrintExportTest, AReportGoesToPdfWithItsHeadingHeaderAndPageNumbers) {
-    std::unique_ptr<TFormFHInter> w(OpenTableReport(Table(), U("Внутренний знак жилища")));
+    std::unique_ptr<TFormFHInter> w(
+        OpenTableReport(NorthPeriod8Table(), U("Внутренний знак жилища")));
     EXPECT_EQ(w->PrintCommands.print->text(), U("Печать..."));
     EXPECT_EQ(w->PrintCommands.preview->text(), U("Предварительный просмотр"));
 
     // Through the command, as the user does it: the dialog proposes the caption as the name.
-    answer_ = Path("report.pdf");
+    dialogs_.saveAnswer = Path("report.pdf");
     w->PrintCommands.pdf->trigger();
-    ASSERT_EQ(requests_.size(), 1u);
-    EXPECT_EQ(requests_[0].filter, QStringLiteral("(*.pdf)"));
-    EXPECT_EQ(requests_[0].proposedName, U("Интерпретация Внутренний знак жилища"));
+    ASSERT_EQ(dialogs_.requests.size(), 1u);
+    EXPECT_EQ(dialogs_.requests[0].filter, QStringLiteral("(*.pdf)"));
+    EXPECT_EQ(dialogs_.requests[0].proposedName, U("Интерпретация Внутренний знак жилища"));
 
-    const int pages = PageCount(answer_);
+    const int pages = PageCount(dialogs_.saveAnswer);
     ASSERT_GT(pages, 1);
-    const QString text = PdfText(answer_);
+    const QString text = PdfText(dialogs_.saveAnswer);
     EXPECT_TRUE(text.contains(U("ИНТЕРПРЕТАЦИЯ ЗНАКА"))) << text.left(400).toStdString();
     EXPECT_TRUE(text.contains(U("Азимут: 0 | Дата строительства или переезда: 01.06.2004")));
     EXPECT_TRUE(text.contains(U("Страница 1 из %1").arg(pages)));
-    EXPECT_TRUE(PdfText(answer_, pages).contains(U("Страница %1 из %1").arg(pages)));
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer, pages).contains(U("Страница %1 из %1").arg(pages)));
     // A paragraph of the report, its words in order across the line breaks of the page.
     const QString body = text.simplified();
     const QString last =
-        QString::fromStdString(CalcRich(Table(), QLocale()).Paragraphs().back().text).simplified();
+        QString::fromStdString(CalcRich(NorthPeriod8Table(), QLocale()).Paragraphs().back().text)
+            .simplified();
     EXPECT_TRUE(body.contains(last.left(30))) << last.toStdString();
 }
 
@@ -187,9 +171,9 @@ TEST_F(TableExportTest, TheChartPictureIsTwiceTheSheetAndDrawnInColour) {
     auto w = ComputedWindow();
     EXPECT_TRUE(w->ChartExport.image->isEnabled());
     const Picture sheet = TableChartSheet(*w);
-    answer_ = Path("chart.png");
+    dialogs_.saveAnswer = Path("chart.png");
     w->ChartExport.image->trigger();
-    const QImage image(answer_);
+    const QImage image(dialogs_.saveAnswer);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), sheet.size * 2);
     // Star digits in their phase colours, the Killings bars, the legend: many colours, not a blank.
@@ -250,18 +234,18 @@ TEST_F(PrintExportTest, APersonsChartCopiesAsTextAndLeavesAsAClientDocument) {
         U("%1. с %2 лет (%3): ").arg(current).arg(w.LuckAge[current - 1]->text(), years)));
     EXPECT_EQ(copied.count(U("— текущий (2024)")), 1) << copied.toStdString();
 
-    answer_ = Path("chart.png");
+    dialogs_.saveAnswer = Path("chart.png");
     w.ChartExport.image->trigger();
-    const QImage picture(answer_);
+    const QImage picture(dialogs_.saveAnswer);
     EXPECT_GT(picture.width(), 2 * 500);  // twice the chart's width on the screen
     EXPECT_GT(DistinctColours(picture), 8);
     picture.save(QStringLiteral("/tmp/gavrosin_person_chart.png"));
 
-    answer_ = Path("person.pdf");
+    dialogs_.saveAnswer = Path("person.pdf");
     w.ActionClientReport->trigger();
-    ASSERT_GE(PageCount(answer_), 3);
-    const QString text = PdfText(answer_);
-    EXPECT_TRUE(PdfText(answer_, 2).contains(U("Файл: Иван")));
+    ASSERT_GE(PageCount(dialogs_.saveAnswer), 3);
+    const QString text = PdfText(dialogs_.saveAnswer);
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer, 2).contains(U("Файл: Иван")));
     EXPECT_TRUE(text.contains(U("Восемь основ")));
     EXPECT_TRUE(text.contains(U("2024")));
 }
@@ -271,12 +255,13 @@ TEST_F(PrintExportTest, AViewerPageGoesToPdf) {
     TFormText viewer;
     viewer.show();
     ASSERT_TRUE(viewer.LastError().isEmpty()) << viewer.LastError().toStdString();
-    answer_ = Path("page.pdf");
+    dialogs_.saveAnswer = Path("page.pdf");
     viewer.PrintCommands.pdf->trigger();
-    EXPECT_GE(PageCount(answer_), 1);
+    EXPECT_GE(PageCount(dialogs_.saveAnswer), 1);
     const QString first = viewer.RichEdit->document()->firstBlock().text().simplified();
-    EXPECT_TRUE(PdfText(answer_).simplified().contains(first.left(20))) << first.toStdString();
-    EXPECT_TRUE(PdfText(answer_).contains(U("Инфо — \\other\\ses\\s1.rtf")));
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer).simplified().contains(first.left(20)))
+        << first.toStdString();
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer).contains(U("Инфо — \\other\\ses\\s1.rtf")));
 }
 
 }  // namespace
@@ -288,16 +273,16 @@ TEST_F(PrintExportTest, TheToolWindowsOfferTheirPictures) {
     circle.show();
     ASSERT_TRUE(circle.PictureLoaded()) << circle.PictureError().toStdString();
     EXPECT_EQ(circle.contextMenuPolicy(), Qt::ActionsContextMenu);
-    answer_ = Path("circle.png");
+    dialogs_.saveAnswer = Path("circle.png");
     circle.PictureExport.image->trigger();
-    const QImage image(answer_);
+    const QImage image(dialogs_.saveAnswer);
     EXPECT_EQ(image.size(), circle.size() * 2);
     EXPECT_GT(DistinctColours(image), 8);
 
-    answer_ = Path("circle.pdf");
+    dialogs_.saveAnswer = Path("circle.pdf");
     circle.PictureExport.pdf->trigger();
-    EXPECT_EQ(PageCount(answer_), 1);
-    EXPECT_TRUE(PdfText(answer_).contains(U("Круг эклиптики")));
+    EXPECT_EQ(PageCount(dialogs_.saveAnswer), 1);
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer).contains(U("Круг эклиптики")));
 }
 
 }  // namespace

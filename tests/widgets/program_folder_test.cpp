@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

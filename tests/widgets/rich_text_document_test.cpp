@@ -5,7 +5,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QFile>
 #include <QTextEdit>
 
+#include "support/shell_test.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
 #include "widgets/page_viewer.h"
 #include "widgets/rich_text_document.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/window_cascade.h"
 
 namespace {

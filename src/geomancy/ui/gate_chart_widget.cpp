@@ -4,7 +4,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 
-#include "geomancy/chart_layout.h"
+#include "geomancy/ui/chart_layout.h"
 #include "geomancy/ui/table_drawing_widget.h"
 
 TFhGate::TFhGate(const TablePresentation& presentation, int which, QWidget* parent)

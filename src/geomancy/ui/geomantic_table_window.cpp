@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,8 +19,8 @@
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
 #include "geomancy/azimuth_input.h"
-#include "geomancy/raschet.h"
 #include "geomancy/star_pages.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/table_file.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/gate_chart_widget.h"
@@ -30,11 +29,10 @@
 #include "geomancy/ui/table_drawing_widget.h"
 #include "text/ini_file.h"
 #include "widgets/clock.h"
+#include "widgets/document_file.h"
 #include "widgets/error_box.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
-#include "widgets/save_changes_question.h"
 
 namespace {
 
@@ -61,7 +59,13 @@ QLabel* ToolbarLabel(const char* caption, QWidget* parent) {
 }  // namespace
 
 TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
-    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), sources_(std::move(sources)) {
+    : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      sources_(std::move(sources)),
+      document_(*this,
+                {Text(kFileFilter), Text(kFileSuffix), true, [this](const std::string& path) {
+                     SaveTableFile(path, tableDate_, Azimuth->Box().azimuth,
+                                   FileDecimalSeparator(QLocale()));
+                 }}) {
     setWindowTitle(Text(kNewCaption));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -93,8 +97,8 @@ void TFormFh::BuildMenus() {
     SaveAction->setIcon(TableToolIcon(TableTool::Save));
     SaveAsAction = action("Сохранить как...", [this] { SaveAsFile(); });
     CloseAction = action("Закрыть окно", [this] { close(); });
-    RaschetAction = action("Внутренний знак", [this] { Raschet(); });
-    RaschetAction->setIcon(TableToolIcon(TableTool::Compute));
+    CalculateAction = action("Внутренний знак", [this] { Raschet(); });
+    CalculateAction->setIcon(TableToolIcon(TableTool::Compute));
     InterpretAction = action("Интерпретировать", [this] { InterpretClick(); });
     InterpretAction->setIcon(TableToolIcon(TableTool::Interpret));
     CompassAction = action("Лопань. Ориентация ГОРЫ.", [this] {
@@ -102,12 +106,12 @@ void TFormFh::BuildMenus() {
     });
     CompassAction->setIcon(TableToolIcon(TableTool::Compass));
     BaZhaiFacingAction = action("Ба чжай по Направлению", [this] {
-        if (links_.showBaZhai && ComboVoda->currentIndex() >= 0)
-            links_.showBaZhai(GoraToGua(ComboVoda->currentIndex()));
+        if (links_.showBaZhai && ComboFacing->currentIndex() >= 0)
+            links_.showBaZhai(TrigramOfMountain(ComboFacing->currentIndex()));
     });
     BaZhaiSittingAction = action("Ба чжай по Горе", [this] {
-        if (links_.showBaZhai && ComboGora->currentIndex() >= 0)
-            links_.showBaZhai(GoraToGua(ComboGora->currentIndex()));
+        if (links_.showBaZhai && ComboSitting->currentIndex() >= 0)
+            links_.showBaZhai(TrigramOfMountain(ComboSitting->currentIndex()));
     });
     for (int n = 1; n <= 9; ++n)
         StarActions[n - 1] =
@@ -131,7 +135,7 @@ void TFormFh::BuildMenus() {
     file->insertAction(CloseAction, ClientReportAction);
     file->insertSeparator(CloseAction);
     QMenu* calculation = menuBar()->addMenu(Text("Расчет"));
-    calculation->addAction(RaschetAction);
+    calculation->addAction(CalculateAction);
     calculation->addSeparator();
     calculation->addAction(InterpretAction);
     calculation->addSeparator();
@@ -144,7 +148,7 @@ void TFormFh::BuildMenus() {
     Popup = new QMenu(this);
     Popup->addActions({OpenAction, SaveAction, SaveAsAction});
     Popup->addSeparator();
-    Popup->addActions({RaschetAction, InterpretAction});
+    Popup->addActions({CalculateAction, InterpretAction});
     Popup->addSeparator();
     Popup->addAction(CloseAction);
 }
@@ -159,12 +163,12 @@ void TFormFh::BuildToolbar() {
     Azimuth = new TAzimuthBox(bar);
     bar->addWidget(Azimuth);
     bar->addWidget(ToolbarLabel("Гора:", bar));
-    ComboGora = new QComboBox(bar);
-    bar->addWidget(ComboGora);
+    ComboSitting = new QComboBox(bar);
+    bar->addWidget(ComboSitting);
     bar->addWidget(ToolbarLabel("Вода:", bar));
-    ComboVoda = new QComboBox(bar);
-    bar->addWidget(ComboVoda);
-    for (QComboBox* list : {ComboGora, ComboVoda}) {
+    ComboFacing = new QComboBox(bar);
+    bar->addWidget(ComboFacing);
+    for (QComboBox* list : {ComboSitting, ComboFacing}) {
         list->setIconSize(QSize(16, 16));
         list->setMaxVisibleItems(kMountainCount);
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -181,11 +185,11 @@ void TFormFh::BuildToolbar() {
     DateTable->setDisplayFormat(PickerDateFormat() + QLatin1Char(' ') + PickerTimeFormat());
     bar->addWidget(DateTable);
     bar->addSeparator();
-    bar->addActions({OpenAction, SaveAction, RaschetAction, InterpretAction, CompassAction});
+    bar->addActions({OpenAction, SaveAction, CalculateAction, InterpretAction, CompassAction});
 
     connect(Azimuth, &TAzimuthBox::changed, this, &TFormFh::EditAzChange);
-    connect(ComboVoda, &QComboBox::activated, this, &TFormFh::FacingChosen);
-    connect(ComboGora, &QComboBox::activated, this, &TFormFh::SittingChosen);
+    connect(ComboFacing, &QComboBox::activated, this, &TFormFh::FacingChosen);
+    connect(ComboSitting, &QComboBox::activated, this, &TFormFh::SittingChosen);
     connect(DateTable, &QDateTimeEdit::dateTimeChanged, this, &TFormFh::DateChanged);
 }
 
@@ -242,7 +246,7 @@ void TFormFh::SetLinks(TableWindowLinks links) {
 }
 
 void TFormFh::ResetInputs() {
-    for (QComboBox* list : {ComboGora, ComboVoda}) {
+    for (QComboBox* list : {ComboSitting, ComboFacing}) {
         const QSignalBlocker blocker(list);
         list->clear();
         for (MountainIndex m = 0; m < kMountainCount; ++m)
@@ -257,8 +261,7 @@ void TFormFh::ResetInputs() {
     computedLine_.clear();
     StatusLine->clear();
     if (ChartFacts) ChartFacts->clear();
-    modified_ = false;
-    hasFileName_ = false;
+    document_.Unbind();
 }
 
 void TFormFh::EnableCommands() {
@@ -325,26 +328,26 @@ void TFormFh::ShowChartFacts() {
 void TFormFh::EditAzChange(const AzimuthBox& box) {
     ShowStatusLine();
     if (!box.hint.empty()) return;  // the table keeps the last azimuth read
-    const QSignalBlocker facing(ComboVoda);
-    const QSignalBlocker sitting(ComboGora);
-    ComboVoda->setCurrentIndex(box.facing);
-    ComboGora->setCurrentIndex(box.sitting);
-    modified_ = true;
+    const QSignalBlocker facing(ComboFacing);
+    const QSignalBlocker sitting(ComboSitting);
+    ComboFacing->setCurrentIndex(box.facing);
+    ComboSitting->setCurrentIndex(box.sitting);
+    document_.MarkModified();
 }
 
 void TFormFh::FacingChosen(int index) {
     // Writing the centre azimuth reselects both lists (EditAzChange).
     if (const auto text = AzimuthTextOfFacing(index))
         Azimuth->SetText(QString::fromStdString(*text));
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::SittingChosen(int index) {
     if (const auto facing = FacingOfSitting(index)) {
-        ComboVoda->setCurrentIndex(*facing);
+        ComboFacing->setCurrentIndex(*facing);
         FacingChosen(*facing);
     }
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::DateChanged() {
@@ -352,16 +355,16 @@ void TFormFh::DateChanged() {
     const Moment typed = MomentOfDateTime(DateTable->dateTime());
     if (typed == MomentOfDateTime(DateTimeOfMoment(tableDate_))) return;
     tableDate_ = typed;
-    modified_ = true;
+    document_.MarkModified();
 }
 
 void TFormFh::Raschet() {
     TableInputs inputs;
     inputs.azimuth = Azimuth->Box().azimuth;
     inputs.tableDate = tableDate_;
-    inputs.facingMountain = ComboVoda->currentIndex();
-    inputs.sittingMountain = ComboGora->currentIndex();
-    if (!::Raschet(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
+    inputs.facingMountain = ComboFacing->currentIndex();
+    inputs.sittingMountain = ComboSitting->currentIndex();
+    if (!::ComputeTable(table_, inputs, sources_.moment(), sources_.zoneHours())) return;
     presentation_.SetShown(true);
     ShowTable();
     if (links_.drawCompassFacing) links_.drawCompassFacing(table_.azimuth);
@@ -373,23 +376,12 @@ void TFormFh::InterpretClick() {
 }
 
 void TFormFh::NOpenClick() {
-    if (modified_) {
-        switch (AskSaveChanges(this, windowTitle())) {
-            case SaveChangesAnswer::Cancel: return;
-            case SaveChangesAnswer::Save:
-                SaveClick();
-                // Not saved after all (dialog cancelled, file not written): the table the user
-                // wanted to keep is not replaced.
-                if (modified_) return;
-                break;
-            case SaveChangesAnswer::Discard: break;
-        }
-    }
-    OpenFile();
+    // A table that could not be saved is not replaced.
+    if (document_.MayDiscard()) OpenFile();
 }
 
 void TFormFh::OpenFile() {
-    const QString name = AskFileName(this, {FileDialogKind::Open, Text(kFileFilter), QString()});
+    const QString name = document_.AskOpenName();
     if (!name.isEmpty()) OpenFileTwo(name);
 }
 
@@ -412,54 +404,22 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
     }
     Azimuth->SetText(QString::fromStdString(
         FormatAzimuth(contents.azimuth, QLocale().decimalPoint().at(0).toLatin1())));
-    hasFileName_ = true;
-    modified_ = false;
-    fileName_ = fileName;
-    setWindowTitle(QFileInfo(fileName).fileName());
+    document_.Opened(fileName);
     Raschet();
     return true;
 }
 
 void TFormFh::SaveClick() {
-    if (hasFileName_)
-        SaveFile(fileName_);
-    else
-        SaveAsFile();
+    document_.Save();
 }
 
 void TFormFh::SaveAsFile() {
     // The caption is proposed, in the folder of the table's file when it has one.
-    QString proposed = windowTitle();
-    if (!fileName_.isEmpty()) proposed = QFileInfo(fileName_).dir().filePath(proposed);
-    const QString name =
-        AskFileName(this, {FileDialogKind::Save, Text(kFileFilter), Text(kFileSuffix), proposed});
-    if (!name.isEmpty()) SaveFile(name);
-}
-
-bool TFormFh::SaveFile(const QString& fileName) {
-    const char separator = FileDecimalSeparator(QLocale());
-    try {
-        SaveTableFile(fileName.toStdString(), tableDate_, Azimuth->Box().azimuth, separator);
-    } catch (const EFileError& e) {
-        ShowErrorBox(this, QString::fromStdString(e.what()));
-        return false;
-    }
-    hasFileName_ = true;
-    modified_ = false;
-    fileName_ = fileName;
-    setWindowTitle(QFileInfo(fileName).fileName());
-    return true;
+    document_.SaveAs();
 }
 
 bool TFormFh::MayClose() {
-    if (!modified_) return true;
-    switch (AskSaveChanges(this, windowTitle())) {
-        case SaveChangesAnswer::Cancel: return false;
-        case SaveChangesAnswer::Discard: return true;
-        // Still modified after saving: the save dialog was cancelled or the file not written.
-        case SaveChangesAnswer::Save: SaveClick(); return !modified_;
-    }
-    return false;
+    return document_.MayDiscard();
 }
 
 bool TFormFh::OpenCommandLineFile(const QString& argument) {
@@ -489,8 +449,7 @@ void TFormFh::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    modified_ = false;
-    hasFileName_ = false;
+    document_.Unbind();
     setWindowTitle(Text(kClosedCaption));
     presentation_.SetShown(false);
     ShowTable();

@@ -13,6 +13,7 @@
 #include "calendar/current_moment.h"
 #include "geomancy/geomantic_table.h"
 #include "geomancy/ui/table_presentation.h"
+#include "widgets/document_file.h"
 #include "widgets/print_export.h"
 
 class QAction;
@@ -37,7 +38,7 @@ struct TableWindowLinks {
     // Redraws the facing direction on the compass picture (the azimuth, degrees).
     std::function<void(double azimuth)> drawCompassFacing;
     std::function<void()> showCompass;  // "Лопань. Ориентация ГОРЫ."
-    // Shows the Ba Zhai window with its trigram list at `item` (GoraToGua), as if chosen.
+    // Shows the Ba Zhai window with its trigram list at `item` (TrigramOfMountain), as if chosen.
     std::function<void(int item)> showBaZhai;
     std::function<void()> showLegend;  // "Легенда для звездных фаз"
     // Opens a new interpretation report of the computed table; `caption` is this window's.
@@ -60,9 +61,9 @@ public:
     const GeomanticTable& Table() const { return table_; }
     const TablePresentation& Presentation() const { return presentation_; }
     Moment TableDate() const { return tableDate_; }
-    bool Modified() const { return modified_; }
-    bool HasFileName() const { return hasFileName_; }
-    const QString& FileName() const { return fileName_; }
+    bool Modified() const { return document_.Modified(); }
+    bool HasFileName() const { return document_.Bound(); }
+    const QString& FileName() const { return document_.Path(); }
 
     // Commands.
     void Raschet();  // "Внутренний знак"
@@ -71,17 +72,16 @@ public:
     void NOpenClick();
     void OpenFile();  // the open dialog, then OpenFileTwo
     bool OpenFileTwo(
-        const QString& fileName);            // reads and computes; false (nothing changed) on error
-    void SaveClick();                        // "Сохранить"
-    void SaveAsFile();                       // "Сохранить как..."
-    bool SaveFile(const QString& fileName);  // false (still modified) when it cannot be written
-    void InterpretClick();                   // "Интерпретировать"
+        const QString& fileName);  // reads and computes; false (nothing changed) on error
+    void SaveClick();       // "Сохранить"; a table that cannot be written stays modified
+    void SaveAsFile();      // "Сохранить как..."
+    void InterpretClick();  // "Интерпретировать"
 
     // Whether the window may close (asks about unsaved changes); also asked by the main window
     // before the program ends.
     bool MayClose();
     // The program ends and the question was answered: closing asks nothing more.
-    void ForgetChanges() { modified_ = false; }
+    void ForgetChanges() { document_.ForgetChanges(); }
 
     // A table file named as the program's first argument (".gvt", ".GVT", ".Gvt"): the window is
     // shown and opens it once the program is up. False for any other argument.
@@ -89,8 +89,8 @@ public:
 
     // Controls.
     TAzimuthBox* Azimuth;      // "Азимут:"
-    QComboBox* ComboGora;      // sitting mountain, "Гора:"
-    QComboBox* ComboVoda;      // facing mountain, "Вода:"
+    QComboBox* ComboSitting;   // sitting mountain, "Гора:"
+    QComboBox* ComboFacing;    // facing mountain, "Вода:"
     QDateTimeEdit* DateTable;  // "Дата:"
     TFhChart* Chart;
     TFhGate* GateMain;   // "Основные врата:"
@@ -101,7 +101,7 @@ public:
 
     // Commands (menus, toolbar and popup share them).
     QAction *OpenAction, *SaveAction, *SaveAsAction, *CloseAction;
-    QAction *RaschetAction, *InterpretAction, *CompassAction, *BaZhaiFacingAction,
+    QAction *CalculateAction, *InterpretAction, *CompassAction, *BaZhaiFacingAction,
         *BaZhaiSittingAction;
     std::array<QAction*, 9> StarActions{};  // "Единица белая" ... "Девятка пурпурная"
     QAction* LegendAction;
@@ -134,8 +134,6 @@ private:
     GeomanticTable table_;
     TablePresentation presentation_{table_};
     Moment tableDate_ = 0;
-    bool modified_ = false;
-    QString computedLine_;  // the status line of the table last computed
-    bool hasFileName_ = false;
-    QString fileName_;
+    QString computedLine_;   // the status line of the table last computed
+    DocumentFile document_;  // the ".gvt" file of the table
 };

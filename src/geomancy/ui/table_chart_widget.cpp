@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <tuple>
 
-#include "geomancy/chart_layout.h"
 #include "geomancy/time_stars.h"
+#include "geomancy/ui/chart_layout.h"
 #include "geomancy/ui/table_drawing_widget.h"
 
 namespace {

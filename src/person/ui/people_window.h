@@ -6,7 +6,8 @@
 // forecast for the year and the descriptions of the birth stars, and presets the stem and branch
 // tools. The window moves values between its controls and the person engines
 // (person/person_file.h, person/person_chart.h, person/personal_report.h); it computes nothing
-// itself.
+// itself. The window's parts are files of their own beside people_window.cpp (see there); a new
+// part adds its file and its members in a section of its own below.
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -15,6 +16,7 @@
 
 #include "person/birth_star_pages.h"
 #include "person/person_chart.h"
+#include "widgets/document_file.h"
 #include "widgets/print_export.h"
 
 class BirthPlaceRow;
@@ -70,12 +72,12 @@ public:
     // question when the person was edited. False keeps the window (and the program) open.
     bool CloseQuery();
     // The program ends and the question was answered: closing asks nothing more.
-    void ForgetChanges() { modified_ = false; }
+    void ForgetChanges() { document_.ForgetChanges(); }
 
     // State.
-    bool Modified() const { return modified_; }    // ModifiedFlag
-    bool FileBound() const { return fileBound_; }  // FileBoundFlag
-    const QString& FilePath() const { return filePath_; }
+    bool Modified() const { return document_.Modified(); }  // ModifiedFlag
+    bool FileBound() const { return document_.Bound(); }    // FileBoundFlag
+    const QString& FilePath() const { return document_.Path(); }
     // The person as the controls hold it now.
     Person CurrentPerson() const;
     // The last calculation (the chart on display), empty after a clear. Read by the text report
@@ -114,12 +116,13 @@ public:
     QLabel *StvolChas, *VetvChas, *PSHour;
     PillarLink *LabelYearSign, *LabelMonthSign, *LabelDaySign, *LabelHourSign;
     QLabel* LabelDayStem;  // element of the day stem
-    QLabel *LabelBigJun, *LabelJun, *LabelYearStar, *LabelMonthStar, *LabelDayStar, *LabelHourStar;
+    QLabel *LabelGreatCycleStar, *LabelSmallCycleStar, *LabelYearStar, *LabelMonthStar,
+        *LabelDayStar, *LabelHourStar;
     PillarLink* LabelForecast;  // "Прогноз на текущий год по звезде года рождения"
     QLabel* LabelBaZhai;
     std::array<QLabel*, kLuckPillarCount> LuckAge{};  // by luck pillar 1..9
-    std::array<QLabel*, kLuckPillarCount> LuckStvol{};
-    std::array<QLabel*, kLuckPillarCount> LuckVetv{};
+    std::array<QLabel*, kLuckPillarCount> LuckStem{};
+    std::array<QLabel*, kLuckPillarCount> LuckBranch{};
     std::array<QLabel*, kLuckPillarCount> LuckYears{};  // "1994–2003"; the running pillar's framed
     QProgressBar* ProgressBar;
     QLabel* StatusLine;
@@ -161,8 +164,25 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The frame (people_window.cpp): commands, menus, the person in the controls.
     void BuildCommands();
+    void CreateActions();
+    void BuildMenus();
+    void BuildToolbarAndPopup();
+    void ConnectCommands();
+    // The clear without a question: born now, no name, female, the settings' time values.
+    void Reset();
+    void ShowPerson(const Person& person);
+    void Edited();
+    void UpdateResultCommands();
+
+    // The birth data (people_window_entry.cpp).
     QWidget* BuildEntry();
+    QHBoxLayout* BuildNameRow(QWidget* entry);
+    QHBoxLayout* BuildBirthMomentRow(QWidget* entry);
+    void ConnectEdits();
+
+    // The chart on display (people_window_chart.cpp).
     QWidget* BuildResults();
     // The parts of the results, built into `results` (which gives them its small font).
     QWidget* BuildPillarColumn(QWidget* results);
@@ -174,22 +194,21 @@ private:
         results_.push_back(control);
         return control;
     }
-    void ConnectEdits();
-
-    // The clear without a question: born now, no name, female, the settings' time values.
-    void Reset();
-    void ShowPerson(const Person& person);
     void AllDraw(Moment birth);
+    void ShowPillarCaptions(const PersonChartTexts& t);
+    void ShowStarCaptions(const PersonChartTexts& t);
+    void ShowLuckPillars(const PersonChart& c, const PersonChartTexts& t);
     void PeopleTrue();
     void PeopleFalse();
     void SetResultsVisible(bool visible);
-    void Edited();
-    void UpdateResultCommands();
-    bool WriteTo(const QString& path);
     void Progress(int percent);
-    // The window that text viewers and reports opened from here belong to: the program's main
-    // window, so that they outlive an extra person window closed before them.
+
+    // Texts opened from the chart (people_window_reports.cpp): the window that text viewers and
+    // reports opened from here belong to, the program's main window, so that they outlive an extra
+    // person window closed before them.
     QWidget* Owner();
+
+    // The chart copied, exported and printed (person_chart_output.cpp).
     void BuildOutputCommands();
     void MarkCurrentLuckPillar();
     int CalendarYear() const;
@@ -200,9 +219,7 @@ private:
     std::vector<QWidget*> results_;
     std::optional<PersonCalculation> calculation_;
     Moment storedBirth_ = 0;
-    QString filePath_;
-    bool modified_ = false;
-    bool fileBound_ = false;
+    DocumentFile document_;  // the ".gvp" file of the person
     bool chartCurrent_ = false;
     bool birthStarsAvailable_ = false;
     bool resultsShown_ = false;

@@ -70,15 +70,27 @@ void TFormCalendar::BuildRows() {
     rows->setContentsMargins(5, 4, 2, 4);
     rows->setSpacing(2);
 
-    // 1: the moment.
+    AddMomentRows(page, rows);
+    AddPillarRows(page, rows);
+    AddSeasonRows(page, rows);
+    AddCycleRows(page, rows);
+    AddLunarRows(page, rows);
+    rows->addStretch();
+}
+
+// The moment: date-time and weekday.
+void TFormCalendar::AddMomentRows(QWidget* page, QVBoxLayout* rows) {
     rows->addWidget(Caption("Расчет произведен на:", page));
     LabelNow = Value(page);
     Week = new QLabel(page);
     rows->addWidget(LabelNow);
     rows->addWidget(Week);
     rows->addWidget(Rule(page));
+}
 
-    // 2–5: the pillars, glyphs and link on one line, the caption under them.
+// The four pillars: glyphs and link on one line, the caption under them; a link opens the
+// stem-branch relations on its pillar.
+void TFormCalendar::AddPillarRows(QWidget* page, QVBoxLayout* rows) {
     auto pillarRow = [&](QLabel*& stem, QLabel*& branch, PillarLink*& link, QLabel*& caption,
                          const char* linkText, Pillar CurrentMoment::*field) {
         auto* line = new QHBoxLayout;
@@ -104,16 +116,21 @@ void TFormCalendar::BuildRows() {
     pillarRow(StvolDay, VetvDay, Label25, PSDay, "(знак дня)", &CurrentMoment::day);
     pillarRow(StvolChas, VetvChas, Label26, PSHour, "(знак часа)", &CurrentMoment::hour);
     rows->addWidget(Rule(page));
+}
 
-    // 6: season and term.
+// The season (solar month) and the term.
+void TFormCalendar::AddSeasonRows(QWidget* page, QVBoxLayout* rows) {
     BigSeason = Value(page);
     SmallSeason = new QLabel(page);
     SmallSeason->setWordWrap(true);
     rows->addWidget(BigSeason);
     rows->addWidget(SmallSeason);
     rows->addWidget(Rule(page));
+}
 
-    // 7–8: the year of the Chinese calendar and its era, caption and bold value on one line.
+// The year of the Chinese calendar and its era (caption and bold value on one line), then the
+// cycles and the flying stars in columns: caption, bold number, colour.
+void TFormCalendar::AddCycleRows(QWidget* page, QVBoxLayout* rows) {
     auto lineRow = [&](const char* caption, QLabel*& value) {
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
@@ -126,7 +143,6 @@ void TFormCalendar::BuildRows() {
     lineRow("Год китайского календаря:", epoch_years);
     lineRow("Юань (60 лет):", Juang);
 
-    // 9–14: cycles and stars in columns: caption, bold number, colour.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
@@ -148,8 +164,10 @@ void TFormCalendar::BuildRows() {
     grid->setColumnStretch(2, 1);
     rows->addLayout(grid);
     rows->addWidget(Rule(page));
+}
 
-    // 15–16: the lunar date.
+// The lunar date: month (with the mark of a leap month) and day.
+void TFormCalendar::AddLunarRows(QWidget* page, QVBoxLayout* rows) {
     auto* lunar = new QGridLayout;
     lunar->setHorizontalSpacing(4);
     lunar->setVerticalSpacing(2);
@@ -167,7 +185,6 @@ void TFormCalendar::BuildRows() {
     lunar->setColumnStretch(1, 1);
     rows->addLayout(lunar);
     rows->addWidget(Rule(page));
-    rows->addStretch();
 }
 
 void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {

@@ -11,6 +11,7 @@
 #include "widgets/tool_window.h"
 
 class PillarGlyphs;
+class QVBoxLayout;
 
 class TFormCalendar : public TToolWindow {
     Q_OBJECT
@@ -47,7 +48,13 @@ signals:
     void pillarLinkClicked(Pillar pillar);
 
 private:
+    // The rows, top to bottom, in a scrolled page.
     void BuildRows();
+    void AddMomentRows(QWidget* page, QVBoxLayout* rows);
+    void AddPillarRows(QWidget* page, QVBoxLayout* rows);
+    void AddSeasonRows(QWidget* page, QVBoxLayout* rows);
+    void AddCycleRows(QWidget* page, QVBoxLayout* rows);
+    void AddLunarRows(QWidget* page, QVBoxLayout* rows);
 
     const PillarGlyphs& glyphs_;
     CurrentMoment shown_;

@@ -67,7 +67,7 @@ void TFormCircle::OverlayChanged() {
 }
 
 void TFormCircle::ShowTermDates(const YearTermTable& table, int summerHours) {
-    const double shift = LetneeVremja(summerHours);
+    const double shift = SummerShiftDays(summerHours);
     for (int k = 0; k < 24; ++k) {
         TermDates[k]->setText(FormatShortDate(table.instants[k] + shift, QLocale()));
         TermDates[k]->adjustSize();

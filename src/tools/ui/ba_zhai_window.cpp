@@ -39,12 +39,13 @@ TFormBCShema::TFormBCShema(QWidget* parent) : TToolWindow(parent) {
     auto* frame = new QFrame(Diagram);
     frame->setObjectName(QStringLiteral("TrigramFrame"));
     frame->setStyleSheet(QStringLiteral("#TrigramFrame { border: 1px dotted black; }"));
-    GuaSmol = new TGuaSmol(frame);
-    GuaSmol->setFixedSize(GuaSmol->sizeHint());
-    GuaSmol->move(kFrameMargin, kFrameMargin);
-    GuaSmol->setToolTip(QString::fromUtf8(kTrigramHint));
-    GuaSmol->setCursor(Qt::PointingHandCursor);
-    frame->setFixedSize(GuaSmol->width() + 2 * kFrameMargin, GuaSmol->height() + 2 * kFrameMargin);
+    SmallTrigram = new TGuaSmol(frame);
+    SmallTrigram->setFixedSize(SmallTrigram->sizeHint());
+    SmallTrigram->move(kFrameMargin, kFrameMargin);
+    SmallTrigram->setToolTip(QString::fromUtf8(kTrigramHint));
+    SmallTrigram->setCursor(Qt::PointingHandCursor);
+    frame->setFixedSize(SmallTrigram->width() + 2 * kFrameMargin,
+                        SmallTrigram->height() + 2 * kFrameMargin);
     frame->move((kDiagramSize - frame->width()) / 2, (kDiagramSize - frame->height()) / 2);
 
     auto* top = new QHBoxLayout;
@@ -59,7 +60,7 @@ TFormBCShema::TFormBCShema(QWidget* parent) : TToolWindow(parent) {
 
     connect(ComboBoxEx2, &QComboBox::currentIndexChanged, this, &TFormBCShema::ComboBoxEx2Change);
     connect(DescriptionButton, &QToolButton::clicked, this, &TFormBCShema::OpenHousePage);
-    connect(GuaSmol, &TGuaSmol::clicked, this, &TFormBCShema::OpenTrigramPage);
+    connect(SmallTrigram, &TGuaSmol::clicked, this, &TFormBCShema::OpenTrigramPage);
 
     ComboBoxEx2->setCurrentIndex(1);  // Кань
     OfferPictureExport();
@@ -77,7 +78,7 @@ void TFormBCShema::SelectPalace(int palace) {
 
 void TFormBCShema::ComboBoxEx2Change() {
     const TrigramItem& item = ComboBoxEx2->Item();
-    GuaSmol->SetNo(item.trigram);
+    SmallTrigram->SetNo(item.trigram);
     FateLine->setText(QString::fromUtf8(item.fateLine));
     LoadDiagram(QString::fromStdString(HouseDiagramPath(item)));
 }
@@ -98,7 +99,7 @@ void TFormBCShema::OpenHousePage() {
 }
 
 void TFormBCShema::OpenTrigramPage() {
-    OpenPageViewer(QString::fromStdString(TrigramPagePath(GuaSmol->No())), ViewerParent());
+    OpenPageViewer(QString::fromStdString(TrigramPagePath(SmallTrigram->No())), ViewerParent());
 }
 
 void TFormBCShema::showEvent(QShowEvent* event) {

@@ -35,7 +35,7 @@ public:
     QToolButton* DescriptionButton;
     QLabel* FateLine;
     QLabel* Diagram;
-    TGuaSmol* GuaSmol;
+    TGuaSmol* SmallTrigram;
 
 protected:
     void showEvent(QShowEvent* event) override;

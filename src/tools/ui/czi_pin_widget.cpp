@@ -36,8 +36,8 @@ void TCziPin::SetInJan(TMyInJan direction) {
 }
 
 void TCziPin::paintEvent(QPaintEvent*) {
-    const CziPinPicture picture =
-        CziPinPictureOf(width(), height(), static_cast<int>(position_), direction_);
+    const LifeStagePicture picture =
+        LifeStagePictureOf(width(), height(), static_cast<int>(position_), direction_);
     QPainter painter(this);
     painter.setPen(QPen(Qt::black, 0));
     // A one-pixel outline of a QRect covers one pixel more than the rectangle: draw it one

@@ -149,8 +149,50 @@ QString Joined(const std::vector<std::string>& lines) {
 TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     : TToolWindow(parent), host_(std::move(host)) {
     setWindowTitle(U("Выбор дней"));
+    const QDate today =
+        DateOf(host_.currentMoment ? host_.currentMoment() : MomentOf(QDate(2024, 1, 1)));
+    QVBoxLayout* left = BuildCriteriaColumn(today);
+    BuildResults();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 0);
+    layout->addWidget(Results, 1);
 
-    // ------------------------------------------------------------------ criteria (left)
+    stepTimer_ = new QTimer(this);
+    stepTimer_->setInterval(0);
+    connect(stepTimer_, &QTimer::timeout, this, &TFormDaySelection::SearchStep);
+    connect(SearchButton, &QPushButton::clicked, this, &TFormDaySelection::StartSearch);
+    connect(CsvButton, &QPushButton::clicked, this, &TFormDaySelection::ExportCsvClick);
+    connect(IcsButton, &QPushButton::clicked, this, &TFormDaySelection::ExportIcsClick);
+    CsvButton->setEnabled(false);
+    IcsButton->setEnabled(false);
+    ShowMonth(MomentOf(QDate(today.year(), today.month(), 1)));
+}
+
+// ------------------------------------------------------------------ criteria (left)
+
+QVBoxLayout* TFormDaySelection::BuildCriteriaColumn(const QDate& today) {
+    QGroupBox* range = BuildRange(today);
+    QTabWidget* criteria = BuildCriteriaTabs();
+    QGroupBox* people = BuildPeople();
+    QGroupBox* bans = BuildBans();
+    QHBoxLayout* buttons = BuildButtons();
+    Progress = new QProgressBar(this);
+    Progress->setRange(0, 100);
+    Progress->setValue(0);
+    Summary = new QLabel(this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(range);
+    left->addWidget(criteria, 1);
+    left->addWidget(people);
+    left->addWidget(bans);
+    left->addLayout(buttons);
+    left->addWidget(Progress);
+    left->addWidget(Summary);
+    return left;
+}
+
+QGroupBox* TFormDaySelection::BuildRange(const QDate& today) {
     auto* range = new QGroupBox(U("Диапазон"), this);
     auto* rangeLayout = new QGridLayout(range);
     const QString dateFormat = QStringLiteral("dd.MM.yyyy");
@@ -161,8 +203,6 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
         edit->setCalendarPopup(true);
         edit->setDateRange(QDate(1900, 1, 1), QDate(9000, 1, 1));
     }
-    const QDate today =
-        DateOf(host_.currentMoment ? host_.currentMoment() : MomentOf(QDate(2024, 1, 1)));
     FromDate->setDate(today);
     ToDate->setDate(today.addMonths(3));
     DayTime = new QTimeEdit(QTime(12, 0), range);
@@ -174,7 +214,10 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     rangeLayout->addWidget(ToDate, 0, 3);
     rangeLayout->addWidget(new QLabel(U("время"), range), 0, 4);
     rangeLayout->addWidget(DayTime, 0, 5);
+    return range;
+}
 
+QTabWidget* TFormDaySelection::BuildCriteriaTabs() {
     auto* criteria = new QTabWidget(this);
     Officers = CheckList({U("Цзянь"), U("только"), U("кроме")}, criteria);
     for (int o = 1; o <= 12; ++o) AddCheckRow(Officers, Text(OfficerName(o)));
@@ -192,7 +235,10 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     LunarDays = CheckList({U("Лунный день"), U("только")}, criteria);
     for (int d = 1; d <= 30; ++d) AddCheckRow(LunarDays, QString::number(d));
     criteria->addTab(LunarDays, U("Луна"));
+    return criteria;
+}
 
+QGroupBox* TFormDaySelection::BuildPeople() {
     auto* people = new QGroupBox(U("Люди"), this);
     auto* peopleLayout = new QGridLayout(people);
     peopleLayout->addWidget(new QLabel(U("год"), people), 0, 2);
@@ -218,7 +264,10 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
             if (!path.isEmpty()) LoadPerson(i, path);
         });
     }
+    return people;
+}
 
+QGroupBox* TFormDaySelection::BuildBans() {
     auto* bans = new QGroupBox(U("Исключить дни"), this);
     auto* bansLayout = new QVBoxLayout(bans);
     NoClashYear = new QCheckBox(U("столкновение с ветвью года человека"), bans);
@@ -228,7 +277,10 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     NoTermDay = new QCheckBox(U("день смены сезона"), bans);
     for (QCheckBox* box : {NoClashYear, NoClashDay, NoMonthBreaker, NoYearBreaker, NoTermDay})
         bansLayout->addWidget(box);
+    return bans;
+}
 
+QHBoxLayout* TFormDaySelection::BuildButtons() {
     SearchButton = new QPushButton(U("Искать"), this);
     CsvButton = new QPushButton(U("В CSV..."), this);
     IcsButton = new QPushButton(U("В календарь (.ics)..."), this);
@@ -239,22 +291,18 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(CsvButton);
     buttons->addWidget(IcsButton);
-    Progress = new QProgressBar(this);
-    Progress->setRange(0, 100);
-    Progress->setValue(0);
-    Summary = new QLabel(this);
+    return buttons;
+}
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(range);
-    left->addWidget(criteria, 1);
-    left->addWidget(people);
-    left->addWidget(bans);
-    left->addLayout(buttons);
-    left->addWidget(Progress);
-    left->addWidget(Summary);
+// ------------------------------------------------------------------ results (right)
 
-    // ------------------------------------------------------------------ results (right)
+void TFormDaySelection::BuildResults() {
     Results = new QTabWidget(this);
+    Results->addTab(BuildMonthPage(), U("Месяцы"));
+    Results->addTab(BuildDayList(), U("Список"));
+}
+
+QWidget* TFormDaySelection::BuildMonthPage() {
     auto* monthPage = new QWidget(Results);
     auto* monthLayout = new QVBoxLayout(monthPage);
     auto* monthBar = new QHBoxLayout;
@@ -273,39 +321,6 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
     monthBar->addWidget(next);
     monthBar->addStretch(1);
     monthLayout->addLayout(monthBar);
-    Grid = new QTableWidget(6, 7, monthPage);
-    QStringList weekdays;
-    for (int d = 1; d <= 7; ++d) weekdays << QLocale().dayName(d, QLocale::ShortFormat);
-    Grid->setHorizontalHeaderLabels(weekdays);
-    Grid->verticalHeader()->hide();
-    Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setItemDelegate(new DayCellDelegate(Grid));
-    monthLayout->addWidget(Grid, 1);
-    Results->addTab(monthPage, U("Месяцы"));
-
-    List = new QTableWidget(0, 8, Results);
-    List->setHorizontalHeaderLabels({U("Дата"), U("День"), U("Цзянь"), U("Созвездие"), U("Звезда"),
-                                     U("Луна"), U("Сезон"), U("Причины")});
-    List->verticalHeader()->hide();
-    List->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List->setSelectionBehavior(QAbstractItemView::SelectRows);
-    List->horizontalHeader()->setStretchLastSection(true);
-    List->setSortingEnabled(true);
-    Results->addTab(List, U("Список"));
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
-    layout->addWidget(Results, 1);
-
-    stepTimer_ = new QTimer(this);
-    stepTimer_->setInterval(0);
-    connect(stepTimer_, &QTimer::timeout, this, &TFormDaySelection::SearchStep);
-    connect(SearchButton, &QPushButton::clicked, this, &TFormDaySelection::StartSearch);
-    connect(CsvButton, &QPushButton::clicked, this, &TFormDaySelection::ExportCsvClick);
-    connect(IcsButton, &QPushButton::clicked, this, &TFormDaySelection::ExportIcsClick);
     connect(MonthList, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) ShowMonth(MonthList->itemData(index).toDouble());
     });
@@ -317,15 +332,40 @@ TFormDaySelection::TFormDaySelection(DaySelectionHost host, QWidget* parent)
         if (MonthList->currentIndex() + 1 < MonthList->count())
             MonthList->setCurrentIndex(MonthList->currentIndex() + 1);
     });
+    monthLayout->addWidget(BuildMonthGrid(monthPage), 1);
+    return monthPage;
+}
+
+QTableWidget* TFormDaySelection::BuildMonthGrid(QWidget* monthPage) {
+    Grid = new QTableWidget(6, 7, monthPage);
+    QStringList weekdays;
+    for (int d = 1; d <= 7; ++d) weekdays << QLocale().dayName(d, QLocale::ShortFormat);
+    Grid->setHorizontalHeaderLabels(weekdays);
+    Grid->verticalHeader()->hide();
+    Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid->setItemDelegate(new DayCellDelegate(Grid));
     connect(Grid, &QTableWidget::itemDoubleClicked, this, [this](QTableWidgetItem* item) {
         if (item && item->data(kDateRole).isValid()) DayActivated(item->data(kDateRole).toDouble());
     });
+    return Grid;
+}
+
+QTableWidget* TFormDaySelection::BuildDayList() {
+    List = new QTableWidget(0, 8, Results);
+    List->setHorizontalHeaderLabels({U("Дата"), U("День"), U("Цзянь"), U("Созвездие"), U("Звезда"),
+                                     U("Луна"), U("Сезон"), U("Причины")});
+    List->verticalHeader()->hide();
+    List->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List->setSelectionBehavior(QAbstractItemView::SelectRows);
+    List->horizontalHeader()->setStretchLastSection(true);
+    List->setSortingEnabled(true);
     connect(List, &QTableWidget::itemDoubleClicked, this, [this](QTableWidgetItem* item) {
         if (item) DayActivated(List->item(item->row(), 0)->data(kDateRole).toDouble());
     });
-    CsvButton->setEnabled(false);
-    IcsButton->setEnabled(false);
-    ShowMonth(MomentOf(QDate(today.year(), today.month(), 1)));
+    return List;
 }
 
 TFormDaySelection::~TFormDaySelection() = default;

@@ -15,7 +15,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QDate;
 class QDateEdit;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -25,6 +28,7 @@ class QTableWidgetItem;
 class QTimeEdit;
 class QTimer;
 class QTreeWidget;
+class QVBoxLayout;
 
 // What the window needs from the program, given by the shell.
 struct DaySelectionHost {
@@ -92,6 +96,18 @@ public:
     QTableWidget* List;
 
 private:
+    // The criteria column (left) and the results (right), built in the order of the focus chain.
+    QVBoxLayout* BuildCriteriaColumn(const QDate& today);
+    QGroupBox* BuildRange(const QDate& today);
+    QTabWidget* BuildCriteriaTabs();
+    QGroupBox* BuildPeople();
+    QGroupBox* BuildBans();
+    QHBoxLayout* BuildButtons();
+    void BuildResults();
+    QWidget* BuildMonthPage();
+    QTableWidget* BuildMonthGrid(QWidget* monthPage);
+    QTableWidget* BuildDayList();
+
     void SearchStep();
     void SearchFinished();
     void FillList();

@@ -115,7 +115,7 @@ void TFormCzPin::StvolVetv() {
     CziPinYear->SetInJan(stage.direction);
     CziPinYear->SetCPScrol(static_cast<TCziPinParam>(stage.position));
     StageName->setText(Text(LifeStageName(stage.position)));
-    NaYin->setText(Text(NajIng(stem, branch)));
+    NaYin->setText(Text(NaYinText(stem, branch)));
 }
 
 void TFormCzPin::VetvVetv() {

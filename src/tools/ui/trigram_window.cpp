@@ -23,11 +23,11 @@ TFormGua::TFormGua(QWidget* parent) : TToolWindow(parent) {
     frame->setFrameShape(QFrame::Box);
     auto* inFrame = new QHBoxLayout(frame);
     inFrame->setContentsMargins(12, 10, 12, 10);
-    GuaSmol = new TGuaSmol(frame);
-    GuaSmol->setFixedSize(GuaSmol->sizeHint());
-    GuaSmol->setToolTip(QString::fromUtf8(kTrigramHint));
-    GuaSmol->setCursor(Qt::PointingHandCursor);
-    inFrame->addWidget(GuaSmol);
+    SmallTrigram = new TGuaSmol(frame);
+    SmallTrigram->setFixedSize(SmallTrigram->sizeHint());
+    SmallTrigram->setToolTip(QString::fromUtf8(kTrigramHint));
+    SmallTrigram->setCursor(Qt::PointingHandCursor);
+    inFrame->addWidget(SmallTrigram);
 
     auto* top = new QHBoxLayout;
     top->addWidget(ComboBoxEx1, 1);
@@ -39,7 +39,7 @@ TFormGua::TFormGua(QWidget* parent) : TToolWindow(parent) {
 
     connect(ComboBoxEx1, &QComboBox::currentIndexChanged, this, &TFormGua::ComboBoxEx1Change);
     connect(DescriptionButton, &QToolButton::clicked, this, &TFormGua::OpenTrigramPage);
-    connect(GuaSmol, &TGuaSmol::clicked, this, &TFormGua::OpenTrigramPage);
+    connect(SmallTrigram, &TGuaSmol::clicked, this, &TFormGua::OpenTrigramPage);
 
     ComboBoxEx1->setCurrentIndex(1);  // Кань
 }
@@ -52,11 +52,11 @@ void TFormGua::SelectTrigram(int no) {
 }
 
 void TFormGua::ComboBoxEx1Change() {
-    GuaSmol->SetNo(ComboBoxEx1->Item().trigram);
+    SmallTrigram->SetNo(ComboBoxEx1->Item().trigram);
 }
 
 void TFormGua::OpenTrigramPage() {
-    OpenPageViewer(QString::fromStdString(TrigramPagePath(GuaSmol->No())), ViewerParent());
+    OpenPageViewer(QString::fromStdString(TrigramPagePath(SmallTrigram->No())), ViewerParent());
 }
 
 void TFormGua::showEvent(QShowEvent* event) {

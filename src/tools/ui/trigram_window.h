@@ -21,7 +21,7 @@ public:
     void OpenTrigramPage();    // the description button or a click on the trigram
 
     TrigramSelector* ComboBoxEx1;
-    TGuaSmol* GuaSmol;
+    TGuaSmol* SmallTrigram;
     QToolButton* DescriptionButton;
 
 protected:

@@ -14,9 +14,9 @@ QFrame* ColourSquare(Element element, QWidget* parent) {
     square->setFixedSize(10, 10);
     square->setStyleSheet(
         QStringLiteral("background-color: rgb(%1, %2, %3); border: 1px solid black;")
-            .arg(c.red)
-            .arg(c.green)
-            .arg(c.blue));
+            .arg(c.r)
+            .arg(c.g)
+            .arg(c.b));
     return square;
 }
 

@@ -23,21 +23,19 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/table_chart_widget.h"
+#include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "text/cp1251.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/text_viewer_window.h"
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class TableWindowTest : public ShellTest {
 protected:
@@ -45,28 +43,20 @@ protected:
         ShellTest::SetUp();
         ASSERT_TRUE(dir_.isValid());
         moment_ = ComputeMomentCalendar(TestNow(), TimeSettings()).moment;
-        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
-            asked_.push_back(caption);
-            return answer_;
-        });
-        // The dialogs answer from the test; every request is the table file's.
-        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
-            EXPECT_EQ(request.filter, QStringLiteral("(*.gvt)"));
-            if (request.kind == FileDialogKind::Open) {
-                ++openDialogs_;
-                return openAnswer_;
-            }
-            EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
-            proposals_.push_back(request.proposedName);
-            return saveAnswer_;
-        });
     }
 
     void TearDown() override {
-        SetSaveChangesAsker({});
-        SetFileDialogAsker({});
+        // Every dialog the window asked for is the table file's.
+        for (const FileDialogRequest& request : dialogs_.requests) {
+            EXPECT_EQ(request.filter, QStringLiteral("(*.gvt)"));
+            if (request.kind == FileDialogKind::Save) {
+                EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
+            }
+        }
         ShellTest::TearDown();
     }
+
+    std::vector<FileDialogRequest> Saves() const { return dialogs_.Of(FileDialogKind::Save); }
 
     std::unique_ptr<TFormFh> NewWindow() {
         return std::make_unique<TFormFh>(
@@ -89,8 +79,8 @@ protected:
     }
 
     static void Type(TFormFh& w, const char* text) { w.Azimuth->EditAz->setText(U(text)); }
-    static QString Facing(const TFormFh& w) { return w.ComboVoda->currentText(); }
-    static QString Sitting(const TFormFh& w) { return w.ComboGora->currentText(); }
+    static QString Facing(const TFormFh& w) { return w.ComboFacing->currentText(); }
+    static QString Sitting(const TFormFh& w) { return w.ComboSitting->currentText(); }
     static void SetDate(TFormFh& w, Moment m) { w.DateTable->setDateTime(DateTimeOfMoment(m)); }
 
     // Error boxes shown over the window (and closed, so the next check starts clean).
@@ -112,12 +102,8 @@ protected:
 
     QTemporaryDir dir_;
     CurrentMoment moment_;
-    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
-    std::vector<QString> asked_;
-    QString openAnswer_;
-    QString saveAnswer_;
-    int openDialogs_ = 0;
-    std::vector<QString> proposals_;
+    SaveQuestionRecorder asked_;
+    FileDialogRecorder dialogs_;
 };
 
 TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
@@ -166,11 +152,11 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_EQ(w->Azimuth->EditAz->maxLength(), 5);
     EXPECT_EQ(Facing(*w), U("Цзы"));
     EXPECT_EQ(Sitting(*w), U("У"));
-    ASSERT_EQ(w->ComboVoda->count(), 24);
-    ASSERT_EQ(w->ComboGora->count(), 24);
-    EXPECT_EQ(w->ComboVoda->itemText(0), U("Жэнь"));
-    EXPECT_EQ(w->ComboGora->itemText(23), U("Хай"));
-    EXPECT_FALSE(w->ComboVoda->itemIcon(7).isNull());
+    ASSERT_EQ(w->ComboFacing->count(), 24);
+    ASSERT_EQ(w->ComboSitting->count(), 24);
+    EXPECT_EQ(w->ComboFacing->itemText(0), U("Жэнь"));
+    EXPECT_EQ(w->ComboSitting->itemText(23), U("Хай"));
+    EXPECT_FALSE(w->ComboFacing->itemIcon(7).isNull());
     EXPECT_EQ(w->TableDate(), TestNow());
     EXPECT_EQ(w->DateTable->text(), QStringLiteral("21.06.2024 12:00:00"));
     EXPECT_TRUE(w->StatusLine->text().isEmpty());
@@ -186,7 +172,7 @@ TEST_F(TableWindowTest, ANewWindowHasItsCaptionsAndNoChartYet) {
     EXPECT_FALSE(w->CompassAction->isEnabled());
     EXPECT_FALSE(w->BaZhaiFacingAction->isEnabled());
     EXPECT_FALSE(w->LegendAction->isEnabled());
-    EXPECT_TRUE(w->RaschetAction->isEnabled());
+    EXPECT_TRUE(w->CalculateAction->isEnabled());
 }
 
 TEST_F(TableWindowTest, TheAzimuthBoxSelectsBothMountains) {
@@ -228,7 +214,7 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
     auto w = NewWindow();
     w->show();
     Type(*w, "95");
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
     const QColor ground = w->Azimuth->EditAz->palette().color(QPalette::Base);
     for (const char* typed : {"7.55", "-5", "1e9", "abc", "400", ""}) {
         SCOPED_TRACE(typed);
@@ -245,7 +231,7 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
     EXPECT_EQ(w->Azimuth->EditAz->palette().color(QPalette::Base), ground);
     EXPECT_TRUE(w->Azimuth->EditAz->toolTip().isEmpty());
     EXPECT_EQ(Facing(*w), U("Дин"));
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
     EXPECT_DOUBLE_EQ(w->Table().azimuth, 187.5);
     EXPECT_FALSE(w->Table().normalZone);
     EXPECT_TRUE(w->StatusLine->text().startsWith(U("Азимут: 187,5 | ")));
@@ -268,19 +254,19 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
 TEST_F(TableWindowTest, ChoosingAMountainWritesTheFacingCentre) {
     auto w = NewWindow();
     // Sitting "Гэнь" (4): facing "Кунь" (16), azimuth 225.
-    w->ComboGora->setCurrentIndex(4);
-    emit w->ComboGora->activated(4);
+    w->ComboSitting->setCurrentIndex(4);
+    emit w->ComboSitting->activated(4);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("225"));
     EXPECT_EQ(Facing(*w), U("Кунь"));
     EXPECT_EQ(Sitting(*w), U("Гэнь"));
     EXPECT_TRUE(w->Modified());
 
     for (const auto& [index, centre] : {std::pair{0, "345"}, {1, "0"}, {2, "15"}, {23, "330"}}) {
-        w->ComboVoda->setCurrentIndex(index);
-        emit w->ComboVoda->activated(index);
+        w->ComboFacing->setCurrentIndex(index);
+        emit w->ComboFacing->activated(index);
         EXPECT_EQ(w->Azimuth->Text(), QString::fromLatin1(centre));
-        EXPECT_EQ(w->ComboVoda->currentIndex(), index);
-        EXPECT_EQ(w->ComboGora->currentIndex(), (index + 12) % 24);
+        EXPECT_EQ(w->ComboFacing->currentIndex(), index);
+        EXPECT_EQ(w->ComboSitting->currentIndex(), (index + 12) % 24);
     }
 }
 
@@ -321,7 +307,7 @@ TEST_F(TableWindowTest, TheComputationShowsTheChartAndEnablesInterpretation) {
 
     Type(*w, "95");
     SetDate(*w, EncodeMoment(2005, 6, 1, 12, 0));
-    w->RaschetAction->trigger();
+    w->CalculateAction->trigger();
 
     const GeomanticTable& t = w->Table();
     EXPECT_EQ(t.azimuth, 95);
@@ -364,36 +350,36 @@ TEST_F(TableWindowTest, SavingANewTableAsksForANameOnceAndThenWritesSilently) {
 
     // A cancelled dialog writes nothing and changes nothing.
     w->SaveAction->trigger();
-    ASSERT_EQ(proposals_.size(), 1u);
-    EXPECT_EQ(proposals_[0], U("Внутренний знак жилища"));
+    ASSERT_EQ(Saves().size(), 1u);
+    EXPECT_EQ(Saves()[0].proposedName, U("Внутренний знак жилища"));
     EXPECT_TRUE(w->Modified());
     EXPECT_FALSE(w->HasFileName());
     EXPECT_EQ(w->windowTitle(), U("Внутренний знак жилища"));
 
-    saveAnswer_ = Path(U("дом.gvt"));
+    dialogs_.saveAnswer = Path(U("дом.gvt"));
     w->SaveAction->trigger();
-    ASSERT_EQ(proposals_.size(), 2u);
+    ASSERT_EQ(Saves().size(), 2u);
     EXPECT_FALSE(w->Modified());
     EXPECT_TRUE(w->HasFileName());
     EXPECT_EQ(w->windowTitle(), U("дом.gvt"));
-    EXPECT_EQ(w->FileName(), saveAnswer_);
+    EXPECT_EQ(w->FileName(), dialogs_.saveAnswer);
     // The date keeps its time of day, written with the Russian decimal comma.
-    const std::string written = ReadFile(saveAnswer_);
+    const std::string written = ReadFile(dialogs_.saveAnswer);
     EXPECT_EQ(written.substr(0, 36), "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37");
     EXPECT_NE(written.find("Date=37671,80"), std::string::npos) << written;
     EXPECT_NE(written.find("Azimut=95\r\n"), std::string::npos) << written;
 
     Type(*w, "100");
     w->SaveAction->trigger();
-    EXPECT_EQ(proposals_.size(), 2u);  // no dialog the second time
+    EXPECT_EQ(Saves().size(), 2u);  // no dialog the second time
     EXPECT_FALSE(w->Modified());
-    EXPECT_NE(ReadFile(saveAnswer_).find("Azimut=100\r\n"), std::string::npos);
+    EXPECT_NE(ReadFile(dialogs_.saveAnswer).find("Azimut=100\r\n"), std::string::npos);
 
     // "Сохранить как..." always asks, proposing the caption in the file's folder.
-    saveAnswer_.clear();
+    dialogs_.saveAnswer.clear();
     w->SaveAsAction->trigger();
-    ASSERT_EQ(proposals_.size(), 3u);
-    EXPECT_EQ(proposals_[2], Path(U("дом.gvt")));
+    ASSERT_EQ(Saves().size(), 3u);
+    EXPECT_EQ(Saves()[2].proposedName, Path(U("дом.gvt")));
 }
 
 TEST_F(TableWindowTest, SaveAndOpenGiveBackTheSameTable) {
@@ -402,11 +388,11 @@ TEST_F(TableWindowTest, SaveAndOpenGiveBackTheSameTable) {
     SetDate(*w, EncodeMoment(1985, 3, 8, 9, 41, 17));
     w->Raschet();
     const GeomanticTable saved = w->Table();
-    saveAnswer_ = Path("t.gvt");
+    dialogs_.saveAnswer = Path("t.gvt");
     w->SaveAsFile();
 
     auto other = NewWindow();
-    ASSERT_TRUE(other->OpenFileTwo(saveAnswer_));
+    ASSERT_TRUE(other->OpenFileTwo(dialogs_.saveAnswer));
     EXPECT_EQ(other->Azimuth->Text(), QStringLiteral("247"));
     EXPECT_NEAR(other->TableDate(), EncodeMoment(1985, 3, 8, 9, 41, 17), 1e-9);
     const GeomanticTable& opened = other->Table();
@@ -423,10 +409,10 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     auto w = NewWindow();
     // Only "Azimut": the date is now.
     WriteFile(Path("only.gvt"), "[Fild1]\r\nAzimut=90\r\n");
-    openAnswer_ = Path("only.gvt");
+    dialogs_.openAnswer = Path("only.gvt");
     w->OpenAction->trigger();
-    EXPECT_EQ(openDialogs_, 1);
-    EXPECT_TRUE(asked_.empty());  // nothing was modified
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
+    EXPECT_TRUE(asked_.captions.empty());  // nothing was modified
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("90"));
     EXPECT_EQ(Facing(*w), U("Мао"));
     EXPECT_EQ(Sitting(*w), U("Ю"));
@@ -436,7 +422,7 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     EXPECT_FALSE(w->Modified());
     EXPECT_TRUE(w->Presentation().Shown());
     EXPECT_EQ(w->Table().azimuth, 90);
-    EXPECT_EQ(w->FileName(), openAnswer_);
+    EXPECT_EQ(w->FileName(), dialogs_.openAnswer);
 
     // No "Azimut": azimuth 0.
     WriteFile(Path("nodir.gvt"), "[TITLE]\r\nTitle=gvt\r\n[Fild1]\r\nDate=37665,5\r\n");
@@ -446,7 +432,7 @@ TEST_F(TableWindowTest, OpeningReadsTheFileAndComputes) {
     EXPECT_EQ(w->DateTable->text(), QStringLiteral("13.02.2003 12:00:00"));
 
     // A cancelled dialog opens nothing.
-    openAnswer_.clear();
+    dialogs_.openAnswer.clear();
     w->NOpenClick();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("nodir.gvt"));
 }
@@ -490,44 +476,44 @@ TEST_F(TableWindowTest, ABadFileIsReportedAndChangesNothing) {
 TEST_F(TableWindowTest, AFileThatCannotBeWrittenKeepsTheTableModified) {
     auto w = NewWindow();
     Type(*w, "95");
-    saveAnswer_ = Path("no-such-folder/t.gvt");
+    dialogs_.saveAnswer = Path("no-such-folder/t.gvt");
     w->SaveAsFile();
     EXPECT_EQ(TakeErrors(*w).size(), 1);
     EXPECT_TRUE(w->Modified());
     EXPECT_FALSE(w->HasFileName());
     EXPECT_EQ(w->windowTitle(), U("Внутренний знак жилища"));
-    EXPECT_FALSE(QFile::exists(saveAnswer_));
+    EXPECT_FALSE(QFile::exists(dialogs_.saveAnswer));
 }
 
 TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
     WriteFile(Path("a.gvt"), "[Fild1]\r\nAzimut=180\r\n");
-    openAnswer_ = Path("a.gvt");
+    dialogs_.openAnswer = Path("a.gvt");
 
     // Cancel: nothing happens, not even the open dialog.
     auto w = NewWindow();
     Type(*w, "95");
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->NOpenClick();
-    ASSERT_EQ(asked_.size(), 1u);
-    EXPECT_EQ(asked_[0], U("Внутренний знак жилища"));
-    EXPECT_EQ(openDialogs_, 0);
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Внутренний знак жилища"));
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("95"));
     EXPECT_TRUE(w->Modified());
 
     // No: opens without saving.
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->NOpenClick();
-    EXPECT_EQ(openDialogs_, 1);
-    EXPECT_TRUE(proposals_.empty());
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
+    EXPECT_TRUE(Saves().empty());
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("180"));
 
     // Yes: saves, then opens.
     Type(*w, "95");
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     w->NOpenClick();
-    EXPECT_EQ(proposals_.size(), 0u);  // the table has its file: saved without a dialog
+    EXPECT_EQ(Saves().size(), 0u);  // the table has its file: saved without a dialog
     EXPECT_NE(ReadFile(Path("a.gvt")).find("Azimut=95"), std::string::npos);
-    EXPECT_EQ(openDialogs_, 2);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 2);
     EXPECT_FALSE(w->Modified());
 }
 
@@ -542,9 +528,9 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
     QTest::keyClick(w->DateTable, Qt::Key_Return);
     EXPECT_FALSE(w->Modified());
     EXPECT_NEAR(w->TableDate(), 45326.4770833333, 1e-9);
-    openAnswer_.clear();
+    dialogs_.openAnswer.clear();
     w->NOpenClick();
-    EXPECT_TRUE(asked_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
     // The moving-in time shows with the date (11:27 on 2024-02-04 decides the period).
     EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00")))
         << w->DateTable->text().toStdString();
@@ -552,30 +538,30 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
 
 TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {
     WriteFile(Path("a.gvt"), "[Fild1]\r\nAzimut=180\r\n");
-    openAnswer_ = Path("a.gvt");
-    answer_ = SaveChangesAnswer::Save;
+    dialogs_.openAnswer = Path("a.gvt");
+    asked_.answer = SaveChangesAnswer::Save;
 
     // The save dialog cancelled: the modified table stays, nothing is opened.
     auto w = NewWindow();
     Type(*w, "30");
     w->NOpenClick();
-    EXPECT_EQ(proposals_.size(), 1u);
-    EXPECT_EQ(openDialogs_, 0);
+    EXPECT_EQ(Saves().size(), 1u);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("30"));
     EXPECT_TRUE(w->Modified());
 
     // The file could not be written: reported, and the table stays too.
-    saveAnswer_ = Path("no-such-folder/t.gvt");
+    dialogs_.saveAnswer = Path("no-such-folder/t.gvt");
     w->NOpenClick();
     EXPECT_EQ(TakeErrors(*w).size(), 1);
-    EXPECT_EQ(openDialogs_, 0);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("30"));
 
     // Saved: then the other table opens.
-    saveAnswer_ = Path("kept.gvt");
+    dialogs_.saveAnswer = Path("kept.gvt");
     w->NOpenClick();
-    EXPECT_NE(ReadFile(saveAnswer_).find("Azimut=30"), std::string::npos);
-    EXPECT_EQ(openDialogs_, 1);
+    EXPECT_NE(ReadFile(dialogs_.saveAnswer).find("Azimut=30"), std::string::npos);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("180"));
 }
 
@@ -584,35 +570,35 @@ TEST_F(TableWindowTest, ClosingAsksAboutUnsavedChanges) {
     w->show();
     Type(*w, "95");
 
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_.captions.size(), 1u);
 
     // Yes with a cancelled save dialog: still modified, so the window stays.
-    answer_ = SaveChangesAnswer::Save;
+    asked_.answer = SaveChangesAnswer::Save;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(proposals_.size(), 1u);
+    EXPECT_EQ(Saves().size(), 1u);
 
     // Yes with a name: saved, then closed.
-    saveAnswer_ = Path("c.gvt");
+    dialogs_.saveAnswer = Path("c.gvt");
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(QFile::exists(saveAnswer_));
+    EXPECT_TRUE(QFile::exists(dialogs_.saveAnswer));
 
     // No: closes without saving.
     w->show();
     Type(*w, "100");
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w->close());
-    EXPECT_NE(ReadFile(saveAnswer_).find("Azimut=95"), std::string::npos);
+    EXPECT_NE(ReadFile(dialogs_.saveAnswer).find("Azimut=95"), std::string::npos);
 
     // Nothing modified: no question.
     w->show();
-    const size_t questions = asked_.size();
+    const size_t questions = asked_.captions.size();
     EXPECT_TRUE(w->MayClose());
-    EXPECT_EQ(asked_.size(), questions);
+    EXPECT_EQ(asked_.captions.size(), questions);
 }
 
 TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
@@ -624,7 +610,7 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     Type(*w, "95");
     SetDate(*w, EncodeMoment(2005, 6, 1));
     w->Raschet();
-    saveAnswer_ = Path("k.gvt");
+    dialogs_.saveAnswer = Path("k.gvt");
     w->SaveClick();
     ASSERT_TRUE(w->InterpretAction->isEnabled());
     ASSERT_TRUE(w->HasFileName());
@@ -640,7 +626,7 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     }
     EXPECT_FALSE(w->HasFileName());
     EXPECT_FALSE(w->Modified());
-    EXPECT_EQ(w->FileName(), saveAnswer_);  // remembered until the next open or save
+    EXPECT_EQ(w->FileName(), dialogs_.saveAnswer);  // remembered until the next open or save
 
     w->show();
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("0"));
@@ -652,10 +638,10 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     EXPECT_FALSE(w->Modified());
 
     // Saving asks for a name again, proposing the caption.
-    saveAnswer_.clear();
+    dialogs_.saveAnswer.clear();
     w->SaveClick();
-    ASSERT_EQ(proposals_.size(), 2u);
-    EXPECT_EQ(QFileInfo(proposals_[1]).fileName(), U("Девять дворцов"));
+    ASSERT_EQ(Saves().size(), 2u);
+    EXPECT_EQ(QFileInfo(Saves()[1].proposedName).fileName(), U("Девять дворцов"));
 }
 
 TEST_F(TableWindowTest, DescriptionsOpenInTheTextViewer) {
@@ -667,7 +653,7 @@ TEST_F(TableWindowTest, DescriptionsOpenInTheTextViewer) {
         for (int year = 1905; year <= 2065 && azimuth < 0; year += 20) {
             GeomanticTable t;
             const Moment d = EncodeMoment(year, 6, 1);
-            ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(a, d), moment_, 3.0f));
+            ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(a, d), moment_, 3.0f));
             if (t.palaces[Palace::Kan].facing == 6 && t.palaces[Palace::Kan].mountain == 5) {
                 azimuth = a;
                 date = d;

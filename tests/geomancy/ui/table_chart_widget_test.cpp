@@ -9,26 +9,21 @@
 
 #include "astro/moment.h"
 #include "geomancy/flying_chart.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 #include "geomancy/ui/gate_chart_widget.h"
-#include "widgets/shell_test_environment.h"
+#include "support/june_2024_moment.h"
+#include "support/shell_test.h"
 
 namespace {
 
 const QColor kHighlightColour(0, 128, 255);
 const QColor kRedColour(255, 0, 0);
 
-// A calculation moment with year star 5 (year Чэнь, Three Killings south), month star 1 (month
-// У, the season's north), period 9.
+// The June 2024 moment with year star 5 in place of 3 (year Чэнь, Three Killings south; month У,
+// the season's north; period 9).
 CurrentMoment YearOfFive() {
-    CurrentMoment m;
-    m.year = {1, 5};
-    m.month = {3, 7};
+    CurrentMoment m = June2024Moment();
     m.yearStar = 5;
-    m.monthStar = 1;
-    m.dayStar = 9;
-    m.smallCycleStar = 9;
-    m.civil = EncodeMoment(2024, 6, 1, 12, 0);
     return m;
 }
 
@@ -52,8 +47,8 @@ protected:
     }
 
     void Compute(int azimuth) {
-        ASSERT_TRUE(Raschet(table_, TableInputs::ForAzimuth(azimuth, EncodeMoment(2005, 6, 1)), 8,
-                            YearOfFive()));
+        ASSERT_TRUE(ComputeTable(table_, TableInputs::ForAzimuth(azimuth, EncodeMoment(2005, 6, 1)),
+                                 8, YearOfFive()));
         shown_.SetShown(true);
         chart_->Refresh();
     }

@@ -10,18 +10,13 @@
 #include "geomancy/ui/azimuth_box_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "interpretation/ui/report_window.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 
-class TableInMainWindowTest : public ShellTest {
-protected:
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        ShellTest::TearDown();
-    }
-};
+class TableInMainWindowTest : public ShellTest {};
 
 TEST_F(TableInMainWindowTest, TheCommandShowsTheTableWhichReadsTheMainMoment) {
     TFormMainGVR main;
@@ -40,12 +35,7 @@ TEST_F(TableInMainWindowTest, TheCommandShowsTheTableWhichReadsTheMainMoment) {
 }
 
 TEST_F(TableInMainWindowTest, AnUnsavedTableMayStopTheProgramFromEnding) {
-    SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
-    int questions = 0;
-    SetSaveChangesAsker([&](QWidget*, const QString&) {
-        ++questions;
-        return answer;
-    });
+    SaveQuestionRecorder asked;
     TFormMainGVR main;
     main.show();
     main.Commands().Action(Command::GeomanticTable)->trigger();
@@ -53,10 +43,10 @@ TEST_F(TableInMainWindowTest, AnUnsavedTableMayStopTheProgramFromEnding) {
 
     EXPECT_FALSE(main.close());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(questions, 1);
-    answer = SaveChangesAnswer::Discard;
+    EXPECT_EQ(asked.captions.size(), 1u);
+    asked.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(main.close());
-    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(asked.captions.size(), 2u);
 }
 
 }  // namespace
@@ -69,7 +59,7 @@ TEST_F(TableInMainWindowTest, ReportsCascadeClearOfTheAzimuthBox) {
     w.show();
     w.Commands().Action(Command::GeomanticTable)->trigger();
     TFormFh* fh = w.FormFh();
-    fh->RaschetAction->trigger();
+    fh->CalculateAction->trigger();
     const QRect box(fh->Azimuth->mapToGlobal(QPoint(0, 0)), fh->Azimuth->size());
     fh->InterpretAction->trigger();
     fh->InterpretAction->trigger();

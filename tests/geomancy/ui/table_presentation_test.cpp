@@ -6,23 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "astro/moment.h"
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
+#include "support/june_2024_moment.h"
 
 namespace {
-
-// 2024-06-01 12:00, period 9: year Чэнь (star 3, Three Killings south), month У (star 1, the
-// season's in the north), day star 9.
-CurrentMoment June2024() {
-    CurrentMoment m;
-    m.year = {1, 5};
-    m.month = {3, 7};
-    m.yearStar = 3;
-    m.monthStar = 1;
-    m.dayStar = 9;
-    m.smallCycleStar = 9;
-    m.civil = EncodeMoment(2024, 6, 1, 12, 0);
-    return m;
-}
 
 void ExpectNothingShown(const TablePresentation& shown) {
     EXPECT_FALSE(shown.Shown());
@@ -45,7 +32,8 @@ TEST(TablePresentation, ShownFromTheComputationUntilTheWindowCloses) {
     ExpectNothingShown(shown);
 
     // Facing north (Kan), sitting Li; gates Qian and Gen.
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19)), 8, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19)), 8,
+                             June2024Moment()));
     shown.SetShown(true);
     EXPECT_TRUE(shown.InterpretEnabled());
     EXPECT_EQ(shown.TaiSuiMarker(), 5);
@@ -62,7 +50,7 @@ TEST(TablePresentation, ShownFromTheComputationUntilTheWindowCloses) {
     EXPECT_EQ(shown.GateFrame(2, Palace::Gen), Frame{});
 
     // A recomputation facing east moves the frames with it.
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(90, 0), 8, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(90, 0), 8, June2024Moment()));
     EXPECT_EQ(shown.PalaceFrame(Palace::Kan), Frame{});
     EXPECT_EQ(shown.PalaceFrame(Palace::Zhen), (Frame{kHighlight, 3}));
     EXPECT_EQ(shown.PalaceFrame(Palace::Dui), (Frame{kBlack, 3}));

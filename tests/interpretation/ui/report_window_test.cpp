@@ -14,14 +14,14 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "interpretation/report_test_tables.h"
 #include "interpretation/table_report.h"
 #include "interpretation/ui/table_report_window.h"
+#include "support/file_dialog_recorder.h"
+#include "support/geomantic_tables.h"
+#include "support/shell_test.h"
 #include "text/rtf_reader.h"
 #include "text/rtf_writer.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/rich_text_document.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/window_cascade.h"
 
 namespace {
@@ -33,32 +33,17 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         CascadeOffset().Reset();
         SetReportMode(ReportMode::TableInterpretation);
-        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
-            requests_.push_back(request);
-            return answer_;
-        });
-    }
-    void TearDown() override {
-        SetFileDialogAsker({});
-        ShellTest::TearDown();
     }
 
     QString Path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 
-    static const GeomanticTable& Table() {
-        static const GeomanticTable t = ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0),
-                                                      EncodeMoment(2024, 6, 1, 12, 0, 0));
-        return t;
-    }
-
     std::unique_ptr<TFormFHInter> OpenReport(
         const QString& caption = QString::fromUtf8("Внутренний знак жилища")) {
-        return std::unique_ptr<TFormFHInter>(OpenTableReport(Table(), caption));
+        return std::unique_ptr<TFormFHInter>(OpenTableReport(NorthPeriod8Table(), caption));
     }
 
     QTemporaryDir folder_;
-    QString answer_;  // what the injected file dialog answers ("" = cancelled)
-    std::vector<FileDialogRequest> requests_;
+    FileDialogRecorder dialogs_;
 };
 
 RichDocument Shown(const TFormFHInter& w) {
@@ -78,7 +63,7 @@ TEST_F(ReportWindowTest, ATableReportWithItsCaptionStatusAndText) {
 
     // Exactly the report of the table, the empty first paragraph included.
     const RichDocument shown = Shown(*w);
-    RichDocument expected = ToRichDocument(CalcRich(Table(), kRussian));
+    RichDocument expected = ToRichDocument(CalcRich(NorthPeriod8Table(), kRussian));
     for (RichParagraph& p : expected) p.indents = {120, 0, 60};  // first line 6 pt, right 3 pt
     EXPECT_TRUE(SameDocument(shown, expected)) << DescribeDocument(shown);
     ASSERT_GT(shown.size(), 2u);
@@ -147,15 +132,15 @@ TEST_F(ReportWindowTest, FiveReportsCascadeFromTheirFirstPlace) {
 
 TEST_F(ReportWindowTest, SavingAndReopeningGivesTheSameFormattedText) {
     auto w = OpenReport();
-    answer_ = Path(QStringLiteral("report.rtf"));
+    dialogs_.AnswerAll(Path(QStringLiteral("report.rtf")));
     w->SaveAsAction->trigger();
-    ASSERT_EQ(requests_.size(), 1u);
-    EXPECT_EQ(requests_[0].kind, FileDialogKind::Save);
-    EXPECT_EQ(requests_[0].filter, QStringLiteral("(*.rtf)"));
-    EXPECT_EQ(requests_[0].defaultSuffix, QStringLiteral("rtf"));
-    ASSERT_TRUE(QFile::exists(answer_)) << w->LastError().toStdString();
+    ASSERT_EQ(dialogs_.requests.size(), 1u);
+    EXPECT_EQ(dialogs_.requests[0].kind, FileDialogKind::Save);
+    EXPECT_EQ(dialogs_.requests[0].filter, QStringLiteral("(*.rtf)"));
+    EXPECT_EQ(dialogs_.requests[0].defaultSuffix, QStringLiteral("rtf"));
+    ASSERT_TRUE(QFile::exists(dialogs_.saveAnswer)) << w->LastError().toStdString();
 
-    QFile saved(answer_);
+    QFile saved(dialogs_.saveAnswer);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
@@ -167,7 +152,7 @@ TEST_F(ReportWindowTest, SavingAndReopeningGivesTheSameFormattedText) {
     // Another report window opens the file: colours, sizes and bold come back.
     auto other = OpenReport(QStringLiteral("north.gvt"));
     other->OpenAction->trigger();
-    EXPECT_EQ(requests_.back().kind, FileDialogKind::Open);
+    EXPECT_EQ(dialogs_.requests.back().kind, FileDialogKind::Open);
     EXPECT_TRUE(SameDocument(Shown(*other), Shown(*w))) << DescribeDocument(Shown(*other));
 }
 
@@ -206,10 +191,10 @@ TEST_F(ReportWindowTest, APlainTextFileOpensAsPlainText) {
 TEST_F(ReportWindowTest, CancelledDialogsChangeNothing) {
     auto w = OpenReport();
     const RichDocument before = Shown(*w);
-    answer_.clear();
+    dialogs_.AnswerAll(QString());
     w->OpenAction->trigger();
     w->SaveAsAction->trigger();
-    EXPECT_EQ(requests_.size(), 2u);
+    EXPECT_EQ(dialogs_.requests.size(), 2u);
     EXPECT_TRUE(SameDocument(Shown(*w), before));
     EXPECT_TRUE(w->LastError().isEmpty());
     EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files).isEmpty());
@@ -219,13 +204,13 @@ TEST_F(ReportWindowTest, FileErrorsAreShownAndTheReportStays) {
     auto w = OpenReport();
     const RichDocument before = Shown(*w);
 
-    answer_ = Path(QStringLiteral("no/such/folder/report.rtf"));
+    dialogs_.saveAnswer = Path(QStringLiteral("no/such/folder/report.rtf"));
     w->SaveAsAction->trigger();
     EXPECT_TRUE(w->LastError().contains(QStringLiteral("не сохранён")))
         << w->LastError().toStdString();
-    EXPECT_FALSE(QFile::exists(answer_));
+    EXPECT_FALSE(QFile::exists(dialogs_.saveAnswer));
 
-    answer_ = Path(QStringLiteral("missing.rtf"));
+    dialogs_.openAnswer = Path(QStringLiteral("missing.rtf"));
     w->OpenAction->trigger();
     EXPECT_TRUE(w->LastError().startsWith(QStringLiteral("Не удалось открыть файл")))
         << w->LastError().toStdString();
@@ -234,7 +219,7 @@ TEST_F(ReportWindowTest, FileErrorsAreShownAndTheReportStays) {
 }
 
 TEST_F(ReportWindowTest, TheReportIsASnapshotOfTheTable) {
-    GeomanticTable table = Table();
+    GeomanticTable table = NorthPeriod8Table();
     std::unique_ptr<TFormFHInter> w(OpenTableReport(table, QStringLiteral("x.gvt")));
     const RichDocument first = Shown(*w);
     table.azimuth = 180;

@@ -13,17 +13,15 @@
 #include "person/person_file.h"
 #include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/up_down_edit.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 Place MakePlace(const char* name, const char* country, double lat, double lon, const char* zone) {
     Place p;
@@ -43,14 +41,12 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([](QWidget*, const QString&) { return SaveChangesAnswer::Discard; });
         PeopleHost host;
         host.timeSettings = [] { return TimeSettings(); };
         window_ = std::make_unique<TFormPeople>(*glyphs_, host);
     }
     void TearDown() override {
         window_.reset();
-        SetSaveChangesAsker({});
         ShellTest::TearDown();
     }
 
@@ -62,6 +58,7 @@ protected:
 
     void SetBirth(Moment m) { window_->MyDate->setDateTime(DateTimeOfMoment(m)); }
 
+    SaveQuestionRecorder asked_{SaveChangesAnswer::Discard};
     std::unique_ptr<PillarGlyphs> glyphs_;
     std::unique_ptr<TFormPeople> window_;
 };

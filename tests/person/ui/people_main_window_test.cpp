@@ -20,42 +20,21 @@
 #include "geomancy/ui/geomantic_table_window.h"
 #include "interpretation/ui/report_window.h"
 #include "person/ui/people_window.h"
+#include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 class PeopleInProgramTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
-            questions_.push_back(caption);
-            return answer_;
-        });
-    }
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        ShellTest::TearDown();
-    }
-
-    static void Enter(TFormPeople& p, Moment birth, bool male) {
-        const QDateTime dt = DateTimeOfMoment(birth);
-        p.MyDate->setDateTime(dt);
-        p.MyTime->setTime(dt.time());
-        (male ? p.RadioButtonM : p.RadioButtonF)->setChecked(true);
-    }
-
-    std::vector<QString> questions_;
-    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
+    SaveQuestionRecorder asked_;
 };
 
 TEST_F(PeopleInProgramTest, TheMenuCommandShowsTheOnePersonWindow) {
@@ -93,7 +72,7 @@ TEST_F(PeopleInProgramTest, ThePopupOpensOneMoreWindowThatGoesWhenClosed) {
     EXPECT_TRUE(gone.isNull());
     // The program still ends without asking the window that went.
     EXPECT_TRUE(w.close());
-    EXPECT_TRUE(questions_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
 }
 
 TEST_F(PeopleInProgramTest, AnUnsavedPersonIsAskedForBeforeTheProgramEnds) {
@@ -103,13 +82,13 @@ TEST_F(PeopleInProgramTest, AnUnsavedPersonIsAskedForBeforeTheProgramEnds) {
     people->show();
     people->EditNamePeople->setText(U("Ольга"));
 
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w.close());
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], U("Персональный гороскоп"));
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Персональный гороскоп"));
     EXPECT_TRUE(people->isVisible());
 
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w.close());
 }
 
@@ -148,34 +127,28 @@ TEST_F(PeopleInProgramTest, QuittingAsksEachQuestionOnceAndCancelKeepsTheProgram
     w.FormFh()->Azimuth->EditAz->setText(QStringLiteral("95"));
     ASSERT_TRUE(w.FormFh()->Modified());
 
-    std::vector<SaveChangesAnswer> answers{SaveChangesAnswer::Discard, SaveChangesAnswer::Cancel};
-    SetSaveChangesAsker([&](QWidget*, const QString& caption) {
-        questions_.push_back(caption);
-        const SaveChangesAnswer a = answers.front();
-        answers.erase(answers.begin());
-        return a;
-    });
+    asked_.queued = {SaveChangesAnswer::Discard, SaveChangesAnswer::Cancel};
     w.Commands().Action(Command::Exit)->trigger();
-    EXPECT_EQ(questions_.size(), 2u);
+    EXPECT_EQ(asked_.captions.size(), 2u);
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(people->isVisible());
     EXPECT_TRUE(people->Modified());
     EXPECT_TRUE(w.FormFh()->Modified());
 
-    answers = {SaveChangesAnswer::Discard, SaveChangesAnswer::Discard};
+    asked_.queued = {SaveChangesAnswer::Discard, SaveChangesAnswer::Discard};
     w.Commands().Action(Command::Exit)->trigger();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(questions_.size(), 4u);
+    EXPECT_EQ(asked_.captions.size(), 4u);
     // The program's end closes every remaining window: nobody asks again.
     for (QWidget* top : QApplication::topLevelWidgets()) top->close();
-    EXPECT_EQ(questions_.size(), 4u);
+    EXPECT_EQ(asked_.captions.size(), 4u);
 }
 
 TEST_F(PeopleInProgramTest, ShowInCalendarMovesTheMainWindowToTheBirth) {
     TFormMainGVR w;
     TFormPeople* people = w.FormPeople();
     people->show();
-    Enter(*people, EncodeMoment(1986, 9, 2, 17, 45), true);
+    EnterBirth(*people, EncodeMoment(1986, 9, 2, 17, 45), true);
     people->Raschet();
     EXPECT_EQ(w.PickerMoment(), TestNow());
 
@@ -187,7 +160,7 @@ TEST_F(PeopleInProgramTest, ShowInCalendarMovesTheMainWindowToTheBirth) {
 
     // With the main window's own switch off, only the pickers follow.
     w.CheckBoxRasch->setChecked(false);
-    Enter(*people, EncodeMoment(1990, 1, 1, 8, 0), true);
+    EnterBirth(*people, EncodeMoment(1990, 1, 1, 8, 0), true);
     people->Raschet();
     EXPECT_EQ(w.PickerMoment(), EncodeMoment(1990, 1, 1, 8, 0));
     EXPECT_EQ(w.FormCalendar()->LabelNow->text(), U("02.09.1986 17:45:00"));
@@ -197,7 +170,7 @@ TEST_F(PeopleInProgramTest, TheBaZhaiLabelOpensTheHouseOfThePersonsGua) {
     TFormMainGVR w;
     TFormPeople* people = w.FormPeople();
     people->show();
-    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);  // Gua 2: the house of Кунь
+    EnterBirth(*people, EncodeMoment(2004, 6, 1, 12, 0), true);  // Gua 2: the house of Кунь
     people->Raschet();
     emit static_cast<PillarLink*>(people->LabelBaZhai)->clicked();
     EXPECT_TRUE(w.FormBCShema()->isVisible());
@@ -208,7 +181,7 @@ TEST_F(PeopleInProgramTest, TheStarCombinationsItemShowsTheCombinationWindow) {
     TFormMainGVR w;
     TFormPeople* people = w.FormPeople();
     people->show();
-    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    EnterBirth(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
     people->Raschet();
     w.FormCombo()->ShowCombination(3, 7, CombinationKind::FlyingStars);
     w.FormCombo()->hide();
@@ -227,7 +200,7 @@ TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
     w.SetMoment(EncodeMoment(2024, 1, 15, 12, 0));
     TFormPeople* people = w.FormPeople();
     people->show();
-    Enter(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
+    EnterBirth(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
     people->Raschet();
     people->ActionForecast->trigger();
 

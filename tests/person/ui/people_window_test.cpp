@@ -25,19 +25,18 @@
 #include "astro/moment.h"
 #include "calendar/vocabulary.h"
 #include "person/person_file.h"
+#include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
+#include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "text/cp1251.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 class PeopleWindowTest : public ShellTest {
 protected:
@@ -45,30 +44,10 @@ protected:
         ShellTest::SetUp();
         ASSERT_TRUE(files_.isValid());
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([this](QWidget*, const QString& caption) {
-            questions_.push_back(caption);
-            return answer_;
-        });
-        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
-            if (request.kind == FileDialogKind::Open) {
-                ++openDialogs_;
-                openFilters_.push_back(request.filter);
-                return openAnswer_;
-            }
-            proposedNames_.push_back(request.proposedName);
-            saveRequests_.push_back(request);
-            return saveAnswer_;
-        });
-    }
-
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        SetFileDialogAsker({});
-        ShellTest::TearDown();
     }
 
     // A window with the settings "(GMT +08:00)", summer 1, longitude 104 and its switch on, whose
-    // file dialogs answer with `saveAnswer_` and `openAnswer_`.
+    // file dialogs answer from `dialogs_`.
     std::unique_ptr<TFormPeople> MakeWindow() {
         PeopleHost host;
         host.timeSettings = [] { return TimeSettings::WithZoneIndex(25, 1, 104, true); };
@@ -76,18 +55,9 @@ protected:
         return std::make_unique<TFormPeople>(*glyphs_, host);
     }
 
-    QString Path(const char* name) const { return files_.filePath(U(name)); }
+    std::vector<FileDialogRequest> Saves() const { return dialogs_.Of(FileDialogKind::Save); }
 
-    static void EnterPerson(TFormPeople& w, const char* name, Moment birth, bool male) {
-        w.EditNamePeople->setText(U(name));
-        const QDateTime dt = DateTimeOfMoment(birth);
-        w.MyDate->setDateTime(dt);
-        w.MyTime->setTime(dt.time());
-        (male ? w.RadioButtonM : w.RadioButtonF)->setChecked(true);
-        w.ComboGMT->setCurrentIndex(16);
-        w.EditLetnee->setValue(0);
-        w.CheckBoxDolgota->setChecked(false);
-    }
+    QString Path(const char* name) const { return files_.filePath(U(name)); }
 
     static void WriteFile(const QString& path, const std::string& utf8) {
         QFile f(path);
@@ -104,14 +74,8 @@ protected:
 
     QTemporaryDir files_;
     std::unique_ptr<PillarGlyphs> glyphs_;
-    std::vector<QString> questions_;
-    SaveChangesAnswer answer_ = SaveChangesAnswer::Cancel;
-    std::vector<QString> proposedNames_;
-    std::vector<FileDialogRequest> saveRequests_;
-    std::vector<QString> openFilters_;
-    QString saveAnswer_;
-    QString openAnswer_;
-    int openDialogs_ = 0;
+    SaveQuestionRecorder asked_;
+    FileDialogRecorder dialogs_;
     std::vector<Moment> shownInCalendar_;
 };
 
@@ -251,8 +215,9 @@ TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {
     EXPECT_EQ(w->LabelYearSign->text(), U("Знак года 21 из 60"));
     EXPECT_EQ(w->LabelMonthSign->text(), U("Знак периода 6 из 60"));
     EXPECT_EQ(w->LabelYearStar->text(), U("5 желтая (Почва-ян) / 1 белая (Вода-инь)"));
-    EXPECT_EQ(w->LabelJun->text(), U("8 белая (Почва-ян) / 7 алая (Металл-инь)"));
-    EXPECT_EQ(w->LabelBigJun->text(), U("3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)"));
+    EXPECT_EQ(w->LabelSmallCycleStar->text(), U("8 белая (Почва-ян) / 7 алая (Металл-инь)"));
+    EXPECT_EQ(w->LabelGreatCycleStar->text(),
+              U("3 бирюзовая (Дерево-ян) / 3 бирюзовая (Дерево-инь)"));
     EXPECT_EQ(w->LabelBaZhai->text(), U("Западная судьба, Дворец Кунь гуа, Почва"));
     EXPECT_EQ(w->StatusLine->text(), U("Расчет на: 01.06.2004 12:00:00 | пол: мужской | "
                                        "(GMT +03:00) | л.в.: 0 | долгота не учтена"));
@@ -263,9 +228,9 @@ TEST_F(PeopleWindowTest, TheCalculationShowsTheChart) {
     EXPECT_EQ(w->LabelDayStem->text(), QString::fromStdString(c.texts.dayStemElement));
     for (int i = 0; i < kLuckPillarCount; ++i) {
         EXPECT_EQ(w->LuckAge[i]->text(), QString::number(c.chart.firstLuckAge + 10 * i));
-        EXPECT_EQ(w->LuckStvol[i]->toolTip(), QString::fromStdString(c.texts.luckStemHints[i]));
-        EXPECT_EQ(w->LuckVetv[i]->toolTip(), QString::fromStdString(c.texts.luckBranchHints[i]));
-        EXPECT_FALSE(w->LuckStvol[i]->pixmap().isNull());
+        EXPECT_EQ(w->LuckStem[i]->toolTip(), QString::fromStdString(c.texts.luckStemHints[i]));
+        EXPECT_EQ(w->LuckBranch[i]->toolTip(), QString::fromStdString(c.texts.luckBranchHints[i]));
+        EXPECT_FALSE(w->LuckStem[i]->pixmap().isNull());
     }
     // Pillar 1 stands at the right, pillar 9 at the left.
     EXPECT_GT(w->LuckAge[0]->geometry().x(), w->LuckAge[8]->geometry().x());
@@ -330,7 +295,7 @@ TEST_F(PeopleWindowTest, EveryEntryEditMakesThePersonUnsaved) {
         [](TFormPeople& p) { p.CheckBoxDolgota->setChecked(false); },
     };
     for (size_t i = 0; i < edits.size(); ++i) {
-        answer_ = SaveChangesAnswer::Discard;
+        asked_.answer = SaveChangesAnswer::Discard;
         w->ClearClick();
         ASSERT_FALSE(w->Modified());
         edits[i](*w);
@@ -400,22 +365,22 @@ TEST_F(PeopleWindowTest, ShowInCalendarPushesTheBirthIntoTheMainWindow) {
 TEST_F(PeopleWindowTest, SaveAsWritesTheFileAndNamesTheWindowAfterIt) {
     auto w = MakeWindow();
     EnterPerson(*w, "", EncodeMoment(2003, 2, 14, 19, 23, 29), true);
-    saveAnswer_ = QString();
+    dialogs_.saveAnswer = QString();
     EXPECT_FALSE(w->SaveAsClick());  // cancelled: nothing happens
     EXPECT_TRUE(w->Modified());
     EXPECT_FALSE(w->FileBound());
-    ASSERT_EQ(proposedNames_.size(), 1u);
-    EXPECT_EQ(proposedNames_[0], U("Персональный гороскоп"));
-    EXPECT_EQ(saveRequests_[0].filter, QStringLiteral("(*.gvp)"));
-    EXPECT_EQ(saveRequests_[0].defaultSuffix, QStringLiteral("gvp"));
+    ASSERT_EQ(Saves().size(), 1u);
+    EXPECT_EQ(Saves()[0].proposedName, U("Персональный гороскоп"));
+    EXPECT_EQ(Saves()[0].filter, QStringLiteral("(*.gvp)"));
+    EXPECT_EQ(Saves()[0].defaultSuffix, QStringLiteral("gvp"));
 
-    saveAnswer_ = Path("иван.gvp");
+    dialogs_.saveAnswer = Path("иван.gvp");
     EXPECT_TRUE(w->SaveAsClick());
     EXPECT_FALSE(w->Modified());
     EXPECT_TRUE(w->FileBound());
-    EXPECT_EQ(w->FilePath(), saveAnswer_);
+    EXPECT_EQ(w->FilePath(), dialogs_.saveAnswer);
     EXPECT_EQ(w->windowTitle(), U("иван.gvp"));
-    Person saved = ReadPersonFile(saveAnswer_.toStdString(), 0, TimeSettings());
+    Person saved = ReadPersonFile(dialogs_.saveAnswer.toStdString(), 0, TimeSettings());
     // The file keeps 15 significant digits: the birth to within ten microseconds.
     EXPECT_NEAR(saved.birth, w->CurrentPerson().birth, 1e-5 / 86400);
     saved.birth = w->CurrentPerson().birth;
@@ -424,18 +389,18 @@ TEST_F(PeopleWindowTest, SaveAsWritesTheFileAndNamesTheWindowAfterIt) {
     // Bound to its file, "Сохранить" writes there without asking.
     w->EditNamePeople->setText(U("Иван"));
     EXPECT_TRUE(w->SaveClick());
-    EXPECT_EQ(proposedNames_.size(), 2u);
-    EXPECT_EQ(ReadPersonFile(saveAnswer_.toStdString(), 0, TimeSettings()).name, "Иван");
+    EXPECT_EQ(Saves().size(), 2u);
+    EXPECT_EQ(ReadPersonFile(dialogs_.saveAnswer.toStdString(), 0, TimeSettings()).name, "Иван");
 
     // The next proposal is the caption: the file's name.
     w->ActionSaveAs->trigger();
-    EXPECT_EQ(proposedNames_.back(), U("иван.gvp"));
+    EXPECT_EQ(Saves().back().proposedName, U("иван.gvp"));
 }
 
 TEST_F(PeopleWindowTest, AFailedWriteIsReportedAndThePersonStaysUnsaved) {
     auto w = MakeWindow();
     w->EditNamePeople->setText(U("Ольга"));
-    saveAnswer_ = Path("нет папки/ольга.gvp");
+    dialogs_.saveAnswer = Path("нет папки/ольга.gvp");
     EXPECT_FALSE(w->SaveClick());
     QString message;
     EXPECT_EQ(ErrorBoxes(*w, &message), 1);
@@ -454,11 +419,11 @@ TEST_F(PeopleWindowTest, OpeningLoadsAndCalculates) {
     olga.zoneIndex = 16;
     SavePersonFile(path.toStdString(), olga, ',');
 
-    openAnswer_ = path;
+    dialogs_.openAnswer = path;
     w->ActionOpen->trigger();
-    EXPECT_TRUE(questions_.empty());  // nothing to lose
-    ASSERT_EQ(openFilters_.size(), 1u);
-    EXPECT_EQ(openFilters_[0], QStringLiteral("(*.gvp)"));
+    EXPECT_TRUE(asked_.captions.empty());  // nothing to lose
+    ASSERT_EQ(dialogs_.Of(FileDialogKind::Open).size(), 1u);
+    EXPECT_EQ(dialogs_.Of(FileDialogKind::Open)[0].filter, QStringLiteral("(*.gvp)"));
     EXPECT_EQ(w->EditNamePeople->text(), U("Ольга"));
     EXPECT_EQ(MomentOfDateTime(w->MyDate->dateTime()), olga.birth);
     EXPECT_EQ(w->MyTime->time(), QTime(12, 0));
@@ -480,7 +445,7 @@ TEST_F(PeopleWindowTest, OpeningLoadsAndCalculates) {
     w->ActionOpen->trigger();
     EXPECT_EQ(w->windowTitle(), U("ольга.gvp"));
     // A cancelled open dialog changes nothing.
-    openAnswer_ = QString();
+    dialogs_.openAnswer = QString();
     w->ActionOpen->trigger();
     EXPECT_EQ(w->FilePath(), path);
 }
@@ -492,36 +457,36 @@ TEST_F(PeopleWindowTest, OpeningOverAnUnsavedPersonAsksFirst) {
     p.name = "Пётр";
     p.birth = EncodeMoment(1961, 4, 12, 9, 7);
     SavePersonFile(path.toStdString(), p, '.');
-    openAnswer_ = path;
+    dialogs_.openAnswer = path;
 
     w->EditNamePeople->setText(U("Анна"));
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->OpenClick();
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], U("Персональный гороскоп"));
-    EXPECT_EQ(openDialogs_, 0);
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Персональный гороскоп"));
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->EditNamePeople->text(), U("Анна"));
 
     // Yes, and the save dialog cancelled: Анна is not thrown away for the file.
-    answer_ = SaveChangesAnswer::Save;
-    saveAnswer_ = QString();
+    asked_.answer = SaveChangesAnswer::Save;
+    dialogs_.saveAnswer = QString();
     w->OpenClick();
-    EXPECT_EQ(openDialogs_, 0);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->EditNamePeople->text(), U("Анна"));
     EXPECT_TRUE(w->Modified());
 
     // Yes with a file name: saved, then opened.
-    saveAnswer_ = Path("анна.gvp");
+    dialogs_.saveAnswer = Path("анна.gvp");
     w->OpenClick();
-    EXPECT_EQ(openDialogs_, 1);
-    EXPECT_EQ(ReadPersonFile(saveAnswer_.toStdString(), 0, TimeSettings()).name, "Анна");
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
+    EXPECT_EQ(ReadPersonFile(dialogs_.saveAnswer.toStdString(), 0, TimeSettings()).name, "Анна");
     EXPECT_EQ(w->EditNamePeople->text(), U("Пётр"));
 
     // No: opened without saving.
     w->EditNamePeople->setText(U("Черновик"));
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->OpenClick();
-    EXPECT_EQ(openDialogs_, 2);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 2);
     EXPECT_EQ(w->EditNamePeople->text(), U("Пётр"));
     EXPECT_EQ(ReadPersonFile(path.toStdString(), 0, TimeSettings()).name, "Пётр");
 }
@@ -564,7 +529,7 @@ TEST_F(PeopleWindowTest, AMissingFileOpensAsANewPersonThatSavesThere) {
     EXPECT_TRUE(w->FileBound());
     EXPECT_TRUE(w->ResultsShown());
     EXPECT_TRUE(w->SaveClick());
-    EXPECT_TRUE(proposedNames_.empty());
+    EXPECT_TRUE(Saves().empty());
     EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -574,20 +539,20 @@ TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
     w->Raschet();
 
     // Yes, then the save dialog cancelled: nothing is cleared.
-    answer_ = SaveChangesAnswer::Save;
-    saveAnswer_ = QString();
+    asked_.answer = SaveChangesAnswer::Save;
+    dialogs_.saveAnswer = QString();
     w->ActionClear->trigger();
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0], U("Иван"));
+    ASSERT_EQ(asked_.captions.size(), 1u);
+    EXPECT_EQ(asked_.captions[0], U("Иван"));
     EXPECT_TRUE(w->Modified());
     EXPECT_EQ(w->EditNamePeople->text(), U("Иван"));
     EXPECT_TRUE(w->ResultsShown());
 
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     w->ClearClick();
     EXPECT_EQ(w->EditNamePeople->text(), U("Иван"));
 
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     w->ClearClick();
     EXPECT_EQ(w->EditNamePeople->text(), QString());
     EXPECT_EQ(MomentOfDateTime(w->MyDate->dateTime()), TestNow());
@@ -604,33 +569,33 @@ TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
     EXPECT_EQ(w->LabelYearSign->text(), U("(знак года)"));
 
     // An unchanged person clears without a question.
-    questions_.clear();
+    asked_.captions.clear();
     w->ClearClick();
-    EXPECT_TRUE(questions_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
 }
 
 TEST_F(PeopleWindowTest, TheCloseQueryKeepsAnUnsavedPersonWhenAsked) {
     auto w = MakeWindow();
     w->show();
     EXPECT_TRUE(w->CloseQuery());  // nothing to lose, no question
-    EXPECT_TRUE(questions_.empty());
+    EXPECT_TRUE(asked_.captions.empty());
 
     w->EditNamePeople->setText(U("Ольга"));
-    answer_ = SaveChangesAnswer::Cancel;
+    asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
 
     // Yes, and the save dialog of a new person cancelled: the window stays.
-    answer_ = SaveChangesAnswer::Save;
-    saveAnswer_ = QString();
+    asked_.answer = SaveChangesAnswer::Save;
+    dialogs_.saveAnswer = QString();
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->Modified());
 
-    saveAnswer_ = Path("ольга.gvp");
+    dialogs_.saveAnswer = Path("ольга.gvp");
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(QFile::exists(saveAnswer_));
+    EXPECT_TRUE(QFile::exists(dialogs_.saveAnswer));
     EXPECT_FALSE(w->Modified());
     EXPECT_FALSE(w->FileBound());
 
@@ -640,7 +605,7 @@ TEST_F(PeopleWindowTest, TheCloseQueryKeepsAnUnsavedPersonWhenAsked) {
     EXPECT_EQ(w->windowTitle(), U("Персональный гороскоп"));
 
     w->EditNamePeople->setText(U("Черновик"));
-    answer_ = SaveChangesAnswer::Discard;
+    asked_.answer = SaveChangesAnswer::Discard;
     EXPECT_TRUE(w->close());
     EXPECT_FALSE(w->Modified());
 }

@@ -24,22 +24,21 @@
 #include "person/person_file.h"
 #include "person/personal_report.h"
 #include "person/ui/people_window.h"
+#include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
+#include "support/file_dialog_recorder.h"
+#include "support/save_question_recorder.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 #include "text/cp1251.h"
-#include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/program_folder.h"
 #include "widgets/save_changes_question.h"
-#include "widgets/shell_test_environment.h"
 #include "widgets/text_viewer_window.h"
 #include "widgets/window_cascade.h"
 
 namespace {
-
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 class PersonalReportWindowTest : public ShellTest {
 protected:
@@ -48,16 +47,6 @@ protected:
         ASSERT_TRUE(files_.isValid());
         CascadeOffset().Reset();
         glyphs_ = std::make_unique<PillarGlyphs>();
-        SetSaveChangesAsker([](QWidget*, const QString&) { return SaveChangesAnswer::Discard; });
-        SetFileDialogAsker([this](QWidget*, const FileDialogRequest& request) {
-            requests_.push_back(request);
-            return answer_;
-        });
-    }
-    void TearDown() override {
-        SetSaveChangesAsker({});
-        SetFileDialogAsker({});
-        ShellTest::TearDown();
     }
 
     // A window under Moscow settings whose main window shows a date of 2024.
@@ -71,14 +60,7 @@ protected:
     }
 
     static void Calculate(TFormPeople& w, const char* name, Moment birth, bool male) {
-        w.EditNamePeople->setText(U(name));
-        const QDateTime dt = DateTimeOfMoment(birth);
-        w.MyDate->setDateTime(dt);
-        w.MyTime->setTime(dt.time());
-        (male ? w.RadioButtonM : w.RadioButtonF)->setChecked(true);
-        w.ComboGMT->setCurrentIndex(16);
-        w.EditLetnee->setValue(0);
-        w.CheckBoxDolgota->setChecked(false);
+        EnterPerson(w, name, birth, male);
         w.Raschet();
     }
 
@@ -93,10 +75,10 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    SaveQuestionRecorder asked_{SaveChangesAnswer::Discard};
     QTemporaryDir files_;
     std::unique_ptr<PillarGlyphs> glyphs_;
-    std::vector<FileDialogRequest> requests_;
-    QString answer_;
+    FileDialogRecorder dialogs_;
     int calendarYear_ = 2024;
 };
 
@@ -126,19 +108,19 @@ TEST_F(PersonalReportWindowTest, TheTextReportIsWrittenAsTheWindowShowsIt) {
     auto w = MakeWindow();
     Calculate(*w, "Иван", EncodeMoment(2004, 6, 1, 12, 0), true);
     const bool modified = w->Modified();
-    answer_ = Path("ivan.txt");
+    dialogs_.saveAnswer = Path("ivan.txt");
     w->ActionSaveText->trigger();
 
-    ASSERT_EQ(requests_.size(), 1u);
-    EXPECT_EQ(requests_[0].kind, FileDialogKind::Save);
-    EXPECT_EQ(requests_[0].filter, U("(*.txt)"));
-    EXPECT_EQ(requests_[0].defaultSuffix, U("txt"));
-    EXPECT_EQ(requests_[0].proposedName, U("Иван"));  // the caption: the person's name
+    ASSERT_EQ(dialogs_.requests.size(), 1u);
+    EXPECT_EQ(dialogs_.requests[0].kind, FileDialogKind::Save);
+    EXPECT_EQ(dialogs_.requests[0].filter, U("(*.txt)"));
+    EXPECT_EQ(dialogs_.requests[0].defaultSuffix, U("txt"));
+    EXPECT_EQ(dialogs_.requests[0].proposedName, U("Иван"));  // the caption: the person's name
 
     std::string expected;
     for (const std::string& line : PersonalReportLines("Иван", *w->Calculation()))
         expected += line + "\r\n";
-    EXPECT_EQ(Bytes(answer_).toStdString(), Utf8ToCp1251(expected));
+    EXPECT_EQ(Bytes(dialogs_.saveAnswer).toStdString(), Utf8ToCp1251(expected));
     EXPECT_TRUE(expected.rfind("Файл: Иван\r\n\r\nИмя: Иван\r\n", 0) == 0) << expected;
     // The labels of the window are in it, word for word.
     for (const QLabel* label : {w->PSYear, w->LabelYearStar, w->LabelHourStar, w->LabelDayStem}) {
@@ -153,9 +135,9 @@ TEST_F(PersonalReportWindowTest, TheTextReportIsWrittenAsTheWindowShowsIt) {
 TEST_F(PersonalReportWindowTest, ACancelledDialogWritesNothing) {
     auto w = MakeWindow();
     Calculate(*w, "Иван", EncodeMoment(2004, 6, 1, 12, 0), true);
-    answer_.clear();
+    dialogs_.saveAnswer.clear();
     w->SaveTextClick();
-    EXPECT_EQ(requests_.size(), 1u);
+    EXPECT_EQ(dialogs_.requests.size(), 1u);
     EXPECT_TRUE(QDir(files_.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(w->findChildren<QMessageBox*>().isEmpty());
 }
@@ -163,12 +145,13 @@ TEST_F(PersonalReportWindowTest, ACancelledDialogWritesNothing) {
 TEST_F(PersonalReportWindowTest, AFailedWriteIsReported) {
     auto w = MakeWindow();
     Calculate(*w, "Иван", EncodeMoment(2004, 6, 1, 12, 0), true);
-    answer_ = Path("no such folder/ivan.txt");
+    dialogs_.saveAnswer = Path("no such folder/ivan.txt");
     w->SaveTextClick();
     const auto boxes = w->findChildren<QMessageBox*>();
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes.back()->text().contains(answer_)) << boxes.back()->text().toStdString();
-    EXPECT_FALSE(QFile::exists(answer_));
+    EXPECT_TRUE(boxes.back()->text().contains(dialogs_.saveAnswer))
+        << boxes.back()->text().toStdString();
+    EXPECT_FALSE(QFile::exists(dialogs_.saveAnswer));
     EXPECT_TRUE(w->ChartIsCurrent());
 }
 
@@ -180,10 +163,10 @@ TEST_F(PersonalReportWindowTest, TheReportOfAnUnnamedPersonIsNotProposedOverItsF
     SavePersonFile(Path("olga.gvp").toStdString(), olga, ',');
     ASSERT_TRUE(w->LoadFile(Path("olga.gvp")));
     EXPECT_EQ(w->windowTitle(), U("olga.gvp"));
-    answer_.clear();
+    dialogs_.saveAnswer.clear();
     w->SaveTextClick();
-    ASSERT_EQ(requests_.size(), 1u);
-    EXPECT_EQ(requests_[0].proposedName, U("olga.txt"));
+    ASSERT_EQ(dialogs_.requests.size(), 1u);
+    EXPECT_EQ(dialogs_.requests[0].proposedName, U("olga.txt"));
 }
 
 TEST_F(PersonalReportWindowTest, EachBirthStarOpensItsDescription) {

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 
 #include "astro/moment.h"
+#include "support/shell_test.h"
 #include "widgets/pillar_glyphs.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

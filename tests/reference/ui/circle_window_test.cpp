@@ -8,8 +8,8 @@
 #include "app/main_window.h"
 #include "app/settings_window.h"
 #include "astro/moment.h"
+#include "support/shell_test.h"
 #include "widgets/picker_moment.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 class ReferenceFolderTest : public ShellTest {
 protected:

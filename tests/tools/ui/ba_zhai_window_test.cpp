@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "support/shell_test.h"
 #include "tools/ui/gua_smol_widget.h"
 #include "tools/ui/tool_window_test_support.h"
 #include "tools/ui/trigram_selector_widget.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 
@@ -23,17 +23,17 @@ TEST_F(BaZhaiWindowTest, TheBaZhaiWindowOpensOnTheHouseOfКань) {
     EXPECT_EQ(w.windowTitle(), U("Ба чжай"));
     EXPECT_EQ(ItemCaptions(w.ComboBoxEx2), TrigramListCaptions());
     EXPECT_EQ(w.ComboBoxEx2->currentIndex(), 1);
-    EXPECT_EQ(w.GuaSmol->No(), 6);
+    EXPECT_EQ(w.SmallTrigram->No(), 6);
     EXPECT_EQ(w.FateLine->text(), U(" Восточная судьба, Дворец Кань-гуа, Вода"));
     EXPECT_TRUE(w.FateLine->font().bold());
     EXPECT_EQ(w.DescriptionButton->toolTip(), U("Описание для Дворца"));
-    EXPECT_EQ(w.GuaSmol->toolTip(), U("Описание гуа"));
+    EXPECT_EQ(w.SmallTrigram->toolTip(), U("Описание гуа"));
     EXPECT_EQ(w.Diagram->size(), QSize(436, 436));
     ASSERT_TRUE(w.DiagramError().isEmpty()) << w.DiagramError().toStdString();
     EXPECT_EQ(w.Diagram->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
               Picture(QStringLiteral("\\bmp\\1.bmp")).convertToFormat(QImage::Format_RGB32));
     // The trigram stands at the centre of the diagram.
-    const QPoint centre = w.GuaSmol->mapTo(w.Diagram, w.GuaSmol->rect().center());
+    const QPoint centre = w.SmallTrigram->mapTo(w.Diagram, w.SmallTrigram->rect().center());
     EXPECT_NEAR(centre.x(), 218, 2);
     EXPECT_NEAR(centre.y(), 218, 2);
     EXPECT_TRUE(TakeErrorBoxTexts().isEmpty());
@@ -42,13 +42,13 @@ TEST_F(BaZhaiWindowTest, TheBaZhaiWindowOpensOnTheHouseOfКань) {
 TEST_F(BaZhaiWindowTest, ChoosingЛиDrawsItsTrigramAndLoadsTheDiagramOfPalaceNine) {
     TFormBCShema w;
     w.ComboBoxEx2->setCurrentIndex(5);
-    EXPECT_EQ(w.GuaSmol->No(), 3);  // solid, broken, solid
+    EXPECT_EQ(w.SmallTrigram->No(), 3);  // solid, broken, solid
     EXPECT_EQ(w.FateLine->text(), U(" Восточная судьба, Дворец Ли-гуа, Огонь"));
     EXPECT_EQ(w.Diagram->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
               Picture(QStringLiteral("\\bmp\\9.bmp")).convertToFormat(QImage::Format_RGB32));
     w.DescriptionButton->click();
     EXPECT_EQ(TakeOpenViewerPages(), QStringList{QStringLiteral("\\other\\baczi\\bc9.rtf")});
-    ClickOn(w.GuaSmol);
+    ClickOn(w.SmallTrigram);
     EXPECT_EQ(TakeOpenViewerPages(), QStringList{QStringLiteral("\\other\\gua\\3.rtf")});
 }
 
@@ -58,11 +58,11 @@ TEST_F(BaZhaiWindowTest, PresetsFromThePersonAndTheTable) {
     w.SelectPalace(2);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.ComboBoxEx2->currentIndex(), 6);
-    EXPECT_EQ(w.GuaSmol->No(), 8);
+    EXPECT_EQ(w.SmallTrigram->No(), 8);
     EXPECT_EQ(w.FateLine->text(), U(" Западная судьба, Дворец Кунь-гуа, Почва"));
     // A mountain of the table: list item 0, Цянь.
     w.SelectItem(0);
-    EXPECT_EQ(w.GuaSmol->No(), 1);
+    EXPECT_EQ(w.SmallTrigram->No(), 1);
     EXPECT_EQ(w.FateLine->text(), U(" Западная судьба, Дворец Цянь-гуа, Металл"));
     w.DescriptionButton->click();
     EXPECT_EQ(TakeOpenViewerPages(), QStringList{QStringLiteral("\\other\\baczi\\bc6.rtf")});
@@ -73,7 +73,7 @@ TEST_F(BaZhaiWindowTest, AMissingDiagramIsReportedAfterTheFateLineAndTrigramAreS
     QTemporaryDir empty;
     SetProgramFolder(empty.path());
     w.ComboBoxEx2->setCurrentIndex(3);  // Чжэнь
-    EXPECT_EQ(w.GuaSmol->No(), 4);
+    EXPECT_EQ(w.SmallTrigram->No(), 4);
     EXPECT_EQ(w.FateLine->text(), U(" Восточная судьба, Дворец Чжэнь-гуа, Дерево"));
     const QStringList errors = TakeErrorBoxTexts();
     ASSERT_EQ(errors.size(), 1);

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "support/shell_test.h"
 #include "tools/ui/tool_window_test_support.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

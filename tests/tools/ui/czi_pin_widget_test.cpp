@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shell_test.h"
 #include "tools/czi_pin_geometry.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 
-class CziPinWidgetTest : public ShellTest {
+class LifeStageWheelWidgetTest : public ShellTest {
 protected:
     static QImage Render(TCziPin& scroll) {
         QImage image(scroll.size(), QImage::Format_RGB32);
@@ -18,7 +18,7 @@ protected:
     }
 };
 
-TEST_F(CziPinWidgetTest, DefaultsAtCreation) {
+TEST_F(LifeStageWheelWidgetTest, DefaultsAtCreation) {
     TCziPin scroll;
     EXPECT_EQ(scroll.size(), QSize(100, 30));
     EXPECT_EQ(scroll.CPScrol(), TCziPinParam::cp_4);
@@ -28,7 +28,7 @@ TEST_F(CziPinWidgetTest, DefaultsAtCreation) {
     EXPECT_EQ(scroll.InJan(), TMyInJan::cz_Jan);
 }
 
-TEST_F(CziPinWidgetTest, DrawsTheHalvesMarksAndThePointerWhereTheStageIs) {
+TEST_F(LifeStageWheelWidgetTest, DrawsTheHalvesMarksAndThePointerWhereTheStageIs) {
     TCziPin scroll;
     scroll.resize(267, 24);
     scroll.SetLeftColor(QColor(255, 128, 128));

@@ -5,10 +5,10 @@
 #include <QTextEdit>
 
 #include "calendar/nine_stars.h"
+#include "support/shell_test.h"
 #include "tools/ui/constell_window.h"
 #include "tools/ui/good_day_window.h"
 #include "tools/ui/tool_window_test_support.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "person/person_file.h"
+#include "support/shell_test.h"
 #include "tools/ui/tool_window_test_support.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shell_test.h"
 #include "tools/ui/tool_window_test_support.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 
-class GuaSmolWidgetTest : public ShellTest {
+class SmallTrigramWidgetTest : public ShellTest {
 protected:
     static QImage Render(TGuaSmol& gua) {
         QImage image(gua.size(), QImage::Format_RGB32);
@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(GuaSmolWidgetTest, StartsAsЦяньAndFollowsItsNumber) {
+TEST_F(SmallTrigramWidgetTest, StartsAsЦяньAndFollowsItsNumber) {
     TGuaSmol gua;
     EXPECT_EQ(gua.size(), QSize(50, 40));
     EXPECT_EQ(gua.No(), 1);
@@ -51,7 +51,7 @@ TEST_F(GuaSmolWidgetTest, StartsAsЦяньAndFollowsItsNumber) {
     EXPECT_TRUE(TakeErrorBoxTexts().isEmpty());
 }
 
-TEST_F(GuaSmolWidgetTest, ANumberOutsideOneToEightIsRefusedAndThePreviousTrigramStays) {
+TEST_F(SmallTrigramWidgetTest, ANumberOutsideOneToEightIsRefusedAndThePreviousTrigramStays) {
     TGuaSmol gua;
     gua.SetNo(4);  // Чжэнь
     for (int wrong : {9, 0, -1}) {
@@ -64,7 +64,7 @@ TEST_F(GuaSmolWidgetTest, ANumberOutsideOneToEightIsRefusedAndThePreviousTrigram
     }
 }
 
-TEST_F(GuaSmolWidgetTest, ThePictureOfTheListsIsTheSameTrigramScaled) {
+TEST_F(SmallTrigramWidgetTest, ThePictureOfTheListsIsTheSameTrigramScaled) {
     const QImage small = TGuaSmol::Picture(7, QSize(20, 16)).toImage();  // Гэнь: S B B
     EXPECT_EQ(small.size(), QSize(20, 16));
     EXPECT_EQ(small.pixelColor(10, 1).alpha(), 255);  // solid top bar

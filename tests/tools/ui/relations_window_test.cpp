@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "reference/ui/calendar_window.h"
+#include "support/shell_test.h"
 #include "tools/ui/czi_pin_widget.h"
 #include "tools/ui/tool_window_test_support.h"
 #include "widgets/pillar_glyphs.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <vector>
 
+#include "support/utf8.h"
 #include "text/rtf_reader.h"
 #include "widgets/program_folder.h"
 #include "widgets/text_viewer_window.h"
@@ -52,11 +53,6 @@ inline QString PageTitle(const QString& pagePath) {
     if (!file.open(QIODevice::ReadOnly)) return QString();
     const RichDocument doc = ReadRtf(file.readAll().toStdString());
     return doc.empty() ? QString() : QString::fromStdString(ParagraphText(doc.front()));
-}
-
-// UTF-8 text as the windows show it.
-inline QString U(const char* s) {
-    return QString::fromUtf8(s);
 }
 
 // A left click inside the widget.

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "reference/ui/calendar_window.h"
+#include "support/shell_test.h"
 #include "tools/day_pages.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
@@ -19,7 +20,6 @@
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
 #include "widgets/picker_moment.h"
-#include "widgets/shell_test_environment.h"
 
 namespace {
 

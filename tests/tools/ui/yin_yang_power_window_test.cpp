@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <QFrame>
 
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
 
 namespace {
 

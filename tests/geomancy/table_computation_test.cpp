@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 
 #include <gtest/gtest.h>
 
@@ -7,30 +7,15 @@
 #include "geomancy/azimuth_input.h"
 #include "geomancy/flying_chart.h"
 #include "geomancy/time_stars.h"
-#include "locale_guard.h"
+#include "support/june_2024_moment.h"
+#include "support/locale_guard.h"
 
 namespace {
 
-// A calculation moment as the main window would have computed it: 2024-06-01 12:00, period 9,
-// year Цзя-Чэнь (year star 3), month У (month star 1), day star 9.
-CurrentMoment June2024() {
-    CurrentMoment m;
-    m.year = {1, 5};
-    m.month = {3, 7};
-    m.day = {3, 9};
-    m.epochYear = 4661;
-    m.yearStar = 3;
-    m.monthStar = 1;
-    m.dayStar = 9;
-    m.smallCycleStar = 9;
-    m.civil = EncodeMoment(2024, 6, 1, 12, 0);
-    return m;
-}
-
-TEST(Raschet, FillsEveryPartOfTheTable) {
+TEST(ComputeTable, FillsEveryPartOfTheTable) {
     GeomanticTable t;
     const TableInputs in = TableInputs::ForAzimuth(0, EncodeMoment(2003, 2, 19, 19, 23));
-    ASSERT_TRUE(Raschet(t, in, 8, June2024()));
+    ASSERT_TRUE(ComputeTable(t, in, 8, June2024Moment()));
 
     EXPECT_EQ(t.azimuth, 0);
     EXPECT_EQ(t.facingMountain, "Цзы");
@@ -42,7 +27,7 @@ TEST(Raschet, FillsEveryPartOfTheTable) {
     EXPECT_EQ(t.dayStar, 9);
     EXPECT_EQ(t.yearBranch, 5);
     EXPECT_EQ(t.monthBranch, 7);
-    EXPECT_EQ(t.calculationMoment, June2024().civil);
+    EXPECT_EQ(t.calculationMoment, June2024Moment().civil);
     EXPECT_EQ(t.tableDate, EncodeMoment(2003, 2, 19, 19, 23));
     EXPECT_EQ(TableStatusLine(t.azimuth, t.tableDate, t.calculationMoment, kRussian),
               "Азимут: 0 | Дата строительства или переезда: 19.02.2003 | Расчет на: 01.06.2024");
@@ -84,16 +69,16 @@ TEST(Raschet, FillsEveryPartOfTheTable) {
     EXPECT_EQ(t.shaMonth, KillingsDirection::North);
 }
 
-TEST(Raschet, ARecomputationReplacesEverything) {
+TEST(ComputeTable, ARecomputationReplacesEverything) {
     GeomanticTable t;
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(5, 0), 5, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(5, 0), 5, June2024Moment()));
     EXPECT_FALSE(t.normalZone);
     EXPECT_NE(t.chartComment, "НЕТ.");
 
-    CurrentMoment later = June2024();
+    CurrentMoment later = June2024Moment();
     later.year.branch = 0;  // no branch: the markers disappear
     later.yearStar = 0;     // no star: the year layer stays as it was
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(90, 0), 5, later));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(90, 0), 5, later));
     EXPECT_EQ(t.chartComment, "НЕТ.");
     EXPECT_EQ(t.facingMountain, "Мао");
     EXPECT_EQ(t.sittingMountain, "Ю");
@@ -105,23 +90,23 @@ TEST(Raschet, ARecomputationReplacesEverything) {
     EXPECT_EQ(t.palaces[Palace::Centre].year, 3);
 }
 
-TEST(Raschet, MountainsWithoutSelection) {
+TEST(ComputeTable, MountainsWithoutSelection) {
     GeomanticTable t;
     TableInputs in = TableInputs::ForAzimuth(300, 0);
     in.facingMountain = -1;  // a list without selection
-    ASSERT_TRUE(Raschet(t, in, 1, June2024()));
+    ASSERT_TRUE(ComputeTable(t, in, 1, June2024Moment()));
     EXPECT_EQ(t.facingMountain, "");
     EXPECT_EQ(t.sittingMountain, "Чэнь");  // opposite Сюй
 }
 
-TEST(Raschet, RefusesInputsOutsideTheirRanges) {
+TEST(ComputeTable, RefusesInputsOutsideTheirRanges) {
     GeomanticTable t;
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(95, 0), 7, June2024()));
+    ASSERT_TRUE(ComputeTable(t, TableInputs::ForAzimuth(95, 0), 7, June2024Moment()));
     const int centre = t.palaces[Palace::Centre].mountain;
-    EXPECT_FALSE(Raschet(t, TableInputs::ForAzimuth(361, 1), 7, June2024()));
-    EXPECT_FALSE(Raschet(t, TableInputs::ForAzimuth(-1, 1), 7, June2024()));
-    EXPECT_FALSE(Raschet(t, TableInputs::ForAzimuth(95, 1), 0, June2024()));
-    EXPECT_FALSE(Raschet(t, TableInputs::ForAzimuth(95, 1), 10, June2024()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(361, 1), 7, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(-1, 1), 7, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 0, June2024Moment()));
+    EXPECT_FALSE(ComputeTable(t, TableInputs::ForAzimuth(95, 1), 10, June2024Moment()));
     EXPECT_EQ(t.azimuth, 95);
     EXPECT_EQ(t.tableDate, 0);
     EXPECT_EQ(t.palaces[Palace::Centre].mountain, centre);
@@ -136,7 +121,8 @@ TEST(TablePeriod, FromTheTableDate) {
     EXPECT_EQ(TablePeriod(EncodeMoment(2003, 2, 19), 3), 7);
 
     GeomanticTable t;
-    ASSERT_TRUE(Raschet(t, TableInputs::ForAzimuth(0, EncodeMoment(2004, 6, 1)), June2024(), 3));
+    ASSERT_TRUE(
+        ComputeTable(t, TableInputs::ForAzimuth(0, EncodeMoment(2004, 6, 1)), June2024Moment(), 3));
     EXPECT_EQ(t.tablePeriod, 8);
     EXPECT_EQ(t.palaces[Palace::Centre].base, 8);
 }

@@ -6,8 +6,8 @@
 
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
-#include "geomancy/raschet.h"
-#include "locale_guard.h"
+#include "geomancy/table_computation.h"
+#include "support/locale_guard.h"
 
 // The table of a dwelling facing `azimuth`, built or moved into on `tableDate`, computed for the
 // civil moment `at`.
@@ -15,8 +15,16 @@ inline GeomanticTable ComputedTable(int azimuth, Moment tableDate, Moment at) {
     const TimeSettings settings;
     const CurrentMoment moment = ComputeMomentCalendar(at, settings).moment;
     GeomanticTable table;
-    Raschet(table, TableInputs::ForAzimuth(azimuth, tableDate),
-            TablePeriod(tableDate, settings.zoneHours()), moment);
+    ComputeTable(table, TableInputs::ForAzimuth(azimuth, tableDate),
+                 TablePeriod(tableDate, settings.zoneHours()), moment);
+    return table;
+}
+
+// The dwelling of most report tests: facing north, built 2004-06-01 (period 8), read on
+// 2024-06-01 at noon.
+inline const GeomanticTable& NorthPeriod8Table() {
+    static const GeomanticTable table =
+        ComputedTable(0, EncodeMoment(2004, 6, 1, 12, 0, 0), EncodeMoment(2024, 6, 1, 12, 0, 0));
     return table;
 }
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "astro/moment.h"
-#include "locale_guard.h"
+#include "support/locale_guard.h"
 #include "widgets/clock.h"
 #include "widgets/program_folder.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geomancy/chart_layout.h"
+#include "geomancy/ui/chart_layout.h"
 
 #include <array>
 

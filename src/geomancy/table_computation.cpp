@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geomancy/raschet.h"
+#include "geomancy/table_computation.h"
 
 #include "geomancy/chart_timeliness.h"
 #include "geomancy/flying_chart.h"
@@ -14,8 +14,8 @@ TableInputs TableInputs::ForAzimuth(double azimuth, Moment tableDate) {
     return in;
 }
 
-bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
-             const CurrentMoment& moment) {
+bool ComputeTable(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
+                  const CurrentMoment& moment) {
     const double azimuth = inputs.azimuth;
     if (!(azimuth >= 0 && azimuth <= 360) || tablePeriod < 1 || tablePeriod > 9) return false;
 
@@ -37,13 +37,13 @@ bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
     TaiSui(table, table.yearBranch);
     // The chart of the table period.
     table.tablePeriod = tablePeriod;
-    Final_Zapolnenie_216(table, azimuth, tablePeriod);
+    FillTableCharts(table, azimuth, tablePeriod);
     // Time layers.
-    Stars_Zapolnenie(table, table.yearStar, table.monthStar, table.dayStar);
+    FillTimeStars(table, table.yearStar, table.monthStar, table.dayStar);
     // Gates.
-    Men_Draw(table, azimuth);
+    FillGateCharts(table, azimuth);
     // Timeliness, flying Tai Sui.
-    Raszvet_Upadok(table, table.currentPeriod);
+    SetCellPhases(table, table.currentPeriod);
     FeiTaiSuiDrawY(table, table.yearStar, table.yearBranch);
     FeiTaiSuiDrawM(table, table.monthStar, table.yearBranch);
     // Three Killings.

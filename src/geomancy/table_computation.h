@@ -23,13 +23,13 @@ struct TableInputs {
 // with the table are made from it by its readers. Returns false and changes nothing for an
 // azimuth outside 0..360 or a period outside 1..9; a star or branch of the moment out of range
 // leaves only its own layer unchanged.
-bool Raschet(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
-             const CurrentMoment& moment);
+bool ComputeTable(GeomanticTable& table, const TableInputs& inputs, int tablePeriod,
+                  const CurrentMoment& moment);
 
 // Period 1..9 of a table date: the small-cycle star of its epoch year, the year turning in the
 // zone of the settings (`zoneHours`).
 int TablePeriod(Moment tableDate, float zoneHours);
 
-// Raschet with the table period derived from the table date.
-bool Raschet(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
-             float zoneHours);
+// ComputeTable with the table period derived from the table date.
+bool ComputeTable(GeomanticTable& table, const TableInputs& inputs, const CurrentMoment& moment,
+                  float zoneHours);

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The person window's ".gvp" file: open, save, save as, clear and the close query, through the
+// document-file flow the document windows share (widgets/document_file.h).
+#include <QFileInfo>
+
+#include "astro/convert_error.h"
+#include "person/person_file.h"
+#include "person/ui/people_window.h"
+#include "text/ini_file.h"
+#include "widgets/clock.h"
+#include "widgets/error_box.h"
+
+bool TFormPeople::SaveAsClick() {
+    // The caption is proposed as the name.
+    return document_.SaveAs();
+}
+
+bool TFormPeople::SaveClick() {
+    return document_.Save();
+}
+
+void TFormPeople::OpenClick() {
+    if (!document_.MayDiscard()) return;
+    const QString path = document_.AskOpenName();
+    if (!path.isEmpty()) LoadFile(path);
+}
+
+bool TFormPeople::LoadFile(const QString& path) {
+    Person person;
+    try {
+        const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
+        person = ReadPersonFile(path.toStdString(), Now(), settings);
+    } catch (const EConvertError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+        return false;
+    } catch (const EFileError& e) {
+        ShowErrorBox(this, QString::fromStdString(e.what()));
+        return false;
+    }
+    ShowPerson(person);
+    document_.Opened(path);
+    Raschet();
+    return true;
+}
+
+bool TFormPeople::OpenCommandLineFile(const QString& argument) {
+    if (!IsPersonFileName(argument.toStdString())) return false;
+    show();
+    raise();
+    LoadFile(QFileInfo(argument).absoluteFilePath());
+    return true;
+}
+
+void TFormPeople::ClearClick() {
+    if (document_.MayDiscard()) Reset();
+}
+
+bool TFormPeople::CloseQuery() {
+    return document_.MayDiscard();
+}

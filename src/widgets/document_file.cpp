@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/document_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+#include "text/ini_file.h"
+#include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/save_changes_question.h"
+
+DocumentFile::DocumentFile(QWidget& window, DocumentFileKind kind)
+    : window_(window), kind_(std::move(kind)) {}
+
+void DocumentFile::Opened(const QString& path) {
+    path_ = path;
+    bound_ = true;
+    modified_ = false;
+    window_.setWindowTitle(QFileInfo(path).fileName());
+}
+
+void DocumentFile::Unbind() {
+    bound_ = false;
+    modified_ = false;
+}
+
+void DocumentFile::Clear() {
+    Unbind();
+    path_.clear();
+}
+
+QString DocumentFile::AskOpenName() {
+    return AskFileName(&window_, {FileDialogKind::Open, kind_.filter, QString()});
+}
+
+bool DocumentFile::Save() {
+    return bound_ ? WriteTo(path_) : SaveAs();
+}
+
+bool DocumentFile::SaveAs() {
+    // The dialog asks before it overwrites a file.
+    QString proposed = window_.windowTitle();
+    if (kind_.proposeInFileFolder && !path_.isEmpty())
+        proposed = QFileInfo(path_).dir().filePath(proposed);
+    const QString path =
+        AskFileName(&window_, {FileDialogKind::Save, kind_.filter, kind_.suffix, proposed});
+    if (path.isEmpty()) return false;
+    return WriteTo(path);
+}
+
+bool DocumentFile::WriteTo(const QString& path) {
+    try {
+        kind_.write(path.toStdString());
+    } catch (const EFileError& e) {
+        ShowErrorBox(&window_, QString::fromStdString(e.what()));
+        return false;
+    }
+    Opened(path);
+    return true;
+}
+
+bool DocumentFile::MayDiscard() {
+    if (!modified_) return true;
+    switch (AskSaveChanges(&window_, window_.windowTitle())) {
+        // Only over a document that is safely in its file.
+        case SaveChangesAnswer::Save: return Save();
+        case SaveChangesAnswer::Discard: return true;
+        case SaveChangesAnswer::Cancel: return false;
+    }
+    return false;
+}
