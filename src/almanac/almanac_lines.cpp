@@ -71,6 +71,6 @@ std::string AuspiciousHoursLine(const AlmanacDay& a) {
 }
 
 std::vector<std::string> AlmanacLines(const AlmanacDay& a) {
-    return {SpiritLine(a),     ClashLine(a),       GodsLine(a),
+    return {SpiritLine(a),    ClashLine(a),       GodsLine(a),
             StemTabooLine(a), BranchTabooLine(a), AuspiciousHoursLine(a)};
 }

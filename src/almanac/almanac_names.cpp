@@ -9,8 +9,8 @@ constexpr std::array<const char*, 10> kStems{"甲", "乙", "丙", "丁", "戊",
                                              "己", "庚", "辛", "壬", "癸"};
 constexpr std::array<const char*, 12> kBranches{"子", "丑", "寅", "卯", "辰", "巳",
                                                 "午", "未", "申", "酉", "戌", "亥"};
-constexpr std::array<const char*, 12> kAnimals{"Крыса", "Бык",      "Тигр",  "Кролик",
-                                               "Дракон", "Змея",    "Лошадь", "Овца",
+constexpr std::array<const char*, 12> kAnimals{"Крыса",    "Бык",   "Тигр",   "Кролик",
+                                               "Дракон",   "Змея",  "Лошадь", "Овца",
                                                "Обезьяна", "Петух", "Собака", "Свинья"};
 constexpr std::array<const char*, 8> kDirectionNames{"С", "СВ", "В", "ЮВ", "Ю", "ЮЗ", "З", "СЗ"};
 constexpr std::array<const char*, 8> kDirectionCodes{"N", "NE", "E", "SE", "S", "SW", "W", "NW"};

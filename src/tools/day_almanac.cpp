@@ -12,7 +12,8 @@ std::vector<AlmanacHour> SuitableHours(const DayFacts& facts, const DayCriteria&
         if (criteria.noHourClashWithPerson)
             for (const PersonBranches& p : criteria.persons)
                 for (Branch b : {p.year, p.day})
-                    clashes |= IsValidBranch(b) && HasBranchRelation(h.branch, b, BranchRelation::Clash);
+                    clashes |=
+                        IsValidBranch(b) && HasBranchRelation(h.branch, b, BranchRelation::Clash);
         if (!clashes) hours.push_back(h);
     }
     return hours;

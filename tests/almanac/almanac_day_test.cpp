@@ -100,7 +100,8 @@ TEST(GodsDirections, ByTheDayStem) {
 
 TEST(PengZuTaboos, OneForTheStemOneForTheBranch) {
     const AlmanacDay a = AlmanacOfDay(kSnakeMonth, kBingShen, kJune1, TimeSettings{});
-    EXPECT_EQ(StemTabooLine(a), "Пэн Цзу, Бин: не чинить очаг — не миновать беды (丙不修灶必见灾殃)");
+    EXPECT_EQ(StemTabooLine(a),
+              "Пэн Цзу, Бин: не чинить очаг — не миновать беды (丙不修灶必见灾殃)");
     EXPECT_STREQ(BranchTaboo(9).hanzi, "申不安床鬼祟入房");
     EXPECT_STREQ(StemTaboo(1).hanzi, "甲不开仓财物耗散");
     EXPECT_STREQ(BranchTaboo(12).hanzi, "亥不嫁娶不利新郎");

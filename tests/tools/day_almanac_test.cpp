@@ -29,7 +29,8 @@ TEST(DayAlmanac, OnlyTheYellowRoad) {
 }
 
 TEST(DayAlmanac, HoursThatClashWithAPersonAreLeftOut) {
-    // 2024-06-01 (丙申): yellow hours 子 丑 辰 巳 未 戌. A person born in a 午 year clashes with 子.
+    // 2024-06-01 (丙申): yellow hours 子 丑 辰 巳 未 戌. A person born in a 午 year clashes with
+    // 子.
     DayCriteria c;
     c.persons.push_back({"", 7, 0});
     DayFacts f = FactsOfDay(EncodeMoment(2024, 6, 1), c, TimeSettings{}, {});

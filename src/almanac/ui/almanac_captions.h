@@ -9,18 +9,18 @@
 #include "almanac/almanac_day.h"
 
 struct AlmanacCaptions {
-    QString spirit;       // "Небесная кара (天刑)"
-    QString road;         // "чёрный путь"
-    QColor roadColour;    // see RoadColour
-    QString clash;        // "(庚寅) Тигр"
-    QString sha;          // "Ю"
-    QString joy;          // the gods' directions as the compass captions them: "ЮЗ"
+    QString spirit;     // "Небесная кара (天刑)"
+    QString road;       // "чёрный путь"
+    QColor roadColour;  // see RoadColour
+    QString clash;      // "(庚寅) Тигр"
+    QString sha;        // "Ю"
+    QString joy;        // the gods' directions as the compass captions them: "ЮЗ"
     QString wealth;
     QString yangNoble;
     QString yinNoble;
-    QString stemTaboo;    // "Бин: не чинить очаг — не миновать беды (丙不修灶必见灾殃)"
+    QString stemTaboo;  // "Бин: не чинить очаг — не миновать беды (丙不修灶必见灾殃)"
     QString branchTaboo;
-    QStringList hours;    // the auspicious hours: "Цзы 23:00–01:00", ...
+    QStringList hours;  // the auspicious hours: "Цзы 23:00–01:00", ...
 };
 
 AlmanacCaptions CaptionsOfAlmanac(const AlmanacDay& day);

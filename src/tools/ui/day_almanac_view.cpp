@@ -2,8 +2,8 @@
 #include "tools/ui/day_almanac_view.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 
 #include "almanac/ui/almanac_captions.h"
 #include "tools/day_almanac.h"

@@ -14,14 +14,12 @@
 #include "app/settings_window.h"
 #include "astro/moment.h"
 #include "reference/ui/calendar_window.h"
-#include "widgets/shell_test_environment.h"
+#include "support/shell_test.h"
+#include "support/utf8.h"
 
 namespace {
 
-class CalendarAlmanacTest : public ShellTest {
-protected:
-    static QString U(const char* s) { return QString::fromUtf8(s); }
-};
+class CalendarAlmanacTest : public ShellTest {};
 
 TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     TFormMainGVR w;
@@ -33,9 +31,9 @@ TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     EXPECT_EQ(a->Road->text(), U("чёрный путь"));
     EXPECT_EQ(a->Clash->text(), U("(庚寅) Тигр"));
     EXPECT_EQ(a->Sha->text(), U("Ю"));
-    EXPECT_EQ(QStringList({a->Joy->text(), a->Wealth->text(), a->YangNoble->text(),
-                           a->YinNoble->text()}),
-              QStringList({U("ЮЗ"), U("ЮЗ"), U("З"), U("СЗ")}));
+    EXPECT_EQ(
+        QStringList({a->Joy->text(), a->Wealth->text(), a->YangNoble->text(), a->YinNoble->text()}),
+        QStringList({U("ЮЗ"), U("ЮЗ"), U("З"), U("СЗ")}));
     EXPECT_EQ(a->StemTaboo->text(), U("Бин: не чинить очаг — не миновать беды (丙不修灶必见灾殃)"));
     EXPECT_TRUE(a->BranchTaboo->text().endsWith(U("(申不安床鬼祟入房)")));
     EXPECT_EQ(a->Hours->text(), U("Цзы 23:00–01:00   Чоу 01:00–03:00\n"
@@ -52,7 +50,8 @@ TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     EXPECT_EQ(a->SpiritName->text(), U("Красная птица (朱雀)"));
     EXPECT_TRUE(a->Hours->text().contains(U("23:32–01:32"))) << a->Hours->text().toStdString();
     // The rows above the section are the calendar's as before.
-    EXPECT_TRUE(calendar->PSDay->text().startsWith(U("Дин"))) << calendar->PSDay->text().toStdString();
+    EXPECT_TRUE(calendar->PSDay->text().startsWith(U("Дин")))
+        << calendar->PSDay->text().toStdString();
 }
 
 }  // namespace
