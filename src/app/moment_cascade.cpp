@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/moment_cascade.h"
 
+#include "almanac/almanac_day.h"
 #include "astro/sun_position.h"
 #include "calendar/moment_calendar.h"
 #include "reference/ui/calendar_window.h"
@@ -39,6 +40,7 @@ void MomentCascade::MainCalculation(Moment m, int pickerYear, const TimeSettings
     const MomentCalendar calendar = ComputeMomentCalendar(m, settings);
     current_ = calendar.moment;
     calendar_.ShowMoment(calendar);
+    calendar_.ShowAlmanac(AlmanacOfCalendar(calendar, settings));
     Progress(100);
 
     Progress(0);

@@ -5,6 +5,7 @@
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "calendar/nine_stars.h"
+#include "cli/almanac_record.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/moment_record.h"
@@ -38,7 +39,7 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"from", "to", "time", "jobs"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
-    const CliOptions options(words, valued, {"json"});
+    const CliOptions options(words, valued, {"json", "almanac"});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
     if (to < from) throw CliError("--to is before --from");
@@ -46,6 +47,7 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
     const MomentZone zone(options);
     const bool json = options.flag("json");
+    const bool almanac = options.flag("almanac");
     const int jobs = ParseJobs(options);
     // The years' term instants and new moons first, on all threads; the walk then finds them
     // remembered. On one thread the walk searches them as it meets them, which costs the same.
@@ -61,10 +63,12 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
         if (json) {
             FillMomentRecord(record, c, date);
             if (zone.followsDatabase()) AddZoneFields(record, settings, zone.timeZone());
+            if (almanac) AddAlmanacFields(record, AlmanacOfCalendar(c, settings));
             record.writeLine(out);
         } else {
             PrintDayLine(c, date, out);
             if (zone.followsDatabase()) out << "            " << StatusLineText(settings) << "\n";
+            if (almanac) PrintAlmanacLines(AlmanacOfCalendar(c, settings), "            ", out);
         }
     }
     return 0;

@@ -2,6 +2,7 @@
 #include "calendar/boundary_warnings.h"
 #include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"
+#include "cli/almanac_record.h"
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/moment_record.h"
@@ -46,7 +47,7 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"date"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
-    const CliOptions options(words, valued, {"json"});
+    const CliOptions options(words, valued, {"json", "almanac"});
     const Moment civil = ParseDateTime(options.value("date"), "date");
     const MomentZone zone(options);
     const TimeSettings settings = zone.At(civil);
@@ -59,10 +60,15 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
             AddZoneFields(record, settings, zone.timeZone());
             AddWarningsField(record, civil, settings, zone);
         }
+        if (options.flag("almanac")) AddAlmanacFields(record, AlmanacOfCalendar(c, settings));
         record.writeLine(out);
     } else {
         PrintCalendar(CaptionsOfCalendar(c, CliLocale()), out);
         if (zone.followsDatabase()) PrintPlaceLines(zone, civil, settings, out);
+        if (options.flag("almanac")) {
+            out << "Альманах дня:\n";
+            PrintAlmanacLines(AlmanacOfCalendar(c, settings), "  ", out);
+        }
     }
     return 0;
 }

@@ -31,6 +31,8 @@ const char* const kSelectUsage =
     "  --day-star 1,...       звезды дня (1..9)            --lunar-day 1,...  лунные дни (1..30)\n"
     "  --person A.gvp[,B.gvp] до двух человек: файл или ветви года/дня, например 5/11\n"
     "  --no-clash year,day    без столкновения с ветвью года / дня человека\n"
+    "  --no-clash hour        благоприятные часы без столкновения с ветвями человека\n"
+    "  --yellow-road          только дни жёлтого пути\n"
     "  --no-month-breaker  --no-year-breaker  --no-term-day\n"
     "--jobs N: сначала моменты сезонов и новолуния всех лет на N ядрах (по умолчанию на всех).\n";
 
@@ -108,8 +110,9 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
         "from",     "to",        "time",   "officer", "not-officer", "mansion", "not-mansion",
         "day-star", "lunar-day", "person", "jobs",    "no-clash",    "ics",     "csv"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
-    const CliOptions options(words, valued,
-                             {"json", "no-month-breaker", "no-year-breaker", "no-term-day"});
+    const CliOptions options(
+        words, valued,
+        {"json", "no-month-breaker", "no-year-breaker", "no-term-day", "yellow-road"});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
     if (to < from) throw CliError("--to is before --from");
@@ -138,15 +141,18 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
                 criteria.noClashWithPersonYear = true;
             else if (item == "day")
                 criteria.noClashWithPersonDay = true;
+            else if (item == "hour")
+                criteria.noHourClashWithPerson = true;
             else
-                throw CliError("--no-clash: expected year, day or year,day, got \"" + *clash +
-                               "\"");
+                throw CliError("--no-clash: expected year, day, hour or a list of them, got \"" +
+                               *clash + "\"");
         }
         if (criteria.persons.empty()) throw CliError("--no-clash needs --person");
     }
     criteria.noMonthBreaker = options.flag("no-month-breaker");
     criteria.noYearBreaker = options.flag("no-year-breaker");
     criteria.noTermDay = options.flag("no-term-day");
+    criteria.yellowRoadOnly = options.flag("yellow-road");
     const std::string problem = CheckSelection(from, to, criteria);
     if (!problem.empty()) throw CliError(problem);
 

@@ -67,14 +67,17 @@ const std::map<std::string, CommandEntry>& Commands() {
     static const std::map<std::string, CommandEntry> kCommands = {
         {"moment",
          {RunMomentCommand,
-          "gavrosin-cli moment --date YYYY-MM-DDTHH:MM[:SS] [пояс] [--json]\n"
-          "  Календарь момента: столпы, сезоны, звезды, лунная дата.\n",
+          "gavrosin-cli moment --date YYYY-MM-DDTHH:MM[:SS] [пояс] [--json] [--almanac]\n"
+          "  Календарь момента: столпы, сезоны, звезды, лунная дата.\n"
+          "  --almanac: и альманах дня (дух и путь, столкновение и ша, стороны богов, запреты\n"
+          "  Пэн Цзу, благоприятные часы).\n",
           true}},
         {"days",
          {RunDaysCommand,
           "gavrosin-cli days --from YYYY-MM-DD --to YYYY-MM-DD [--time HH:MM] [пояс] [--json] "
-          "[--jobs N]\n"
-          "  По строке на каждый день; время дня по умолчанию 12:00.\n",
+          "[--jobs N] [--almanac]\n"
+          "  По строке на каждый день; время дня по умолчанию 12:00.\n"
+          "  --almanac: и альманах каждого дня.\n",
           true}},
         {"terms",
          {RunTermsCommand,

@@ -9,6 +9,7 @@
 #include "calendar/month_pillar.h"
 #include "calendar/nine_stars.h"
 #include "calendar/pillars.h"
+#include "tools/day_almanac.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ DayFacts FactsOfDay(Moment date, const DayCriteria& criteria, const TimeSettings
     f.term = season.termName;
     f.officer = DayOfficer(f.month.branch, f.day.branch);
     f.dayStar = DayStar(f.day.stem, f.day.branch, season.termName);
+    f.almanac = AlmanacOfDay(f.month.branch, f.day, PillarDay(pillarTime), settings);
 
     const auto term = terms.find(PillarDay(pillarTime));
     if (term != terms.end()) {
@@ -122,6 +124,9 @@ std::vector<std::string> FailedCriteria(const DayFacts& f, const DayCriteria& c)
     if (c.noYearBreaker && Clashes(f.day.branch, f.year.branch))
         failed.push_back("разрушитель года");
     if (c.noTermDay && f.termBegins >= 0) failed.push_back("день смены сезона");
+    if (c.yellowRoadOnly && !f.almanac.yellowRoad) failed.push_back("чёрный путь");
+    if (c.noHourClashWithPerson && SuitableHours(f, c).empty())
+        failed.push_back("нет благоприятного часа");
     return failed;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_day.h"
 #include "astro/local_time.h"
 #include "astro/lunisolar_date.h"
 #include "calendar/vocabulary.h"
@@ -45,6 +46,10 @@ struct DayCriteria {
     bool noMonthBreaker = false;          // the day branch must not clash the month branch
     bool noYearBreaker = false;           // ... nor the year branch
     bool noTermDay = false;               // no solar term may begin on the day
+    bool yellowRoadOnly = false;  // "только жёлтый путь": the day's spirit on the yellow road
+    // "без столкновения с ветвью человека в часе": the day's auspicious hours are only those whose
+    // branch clashes with no year or day branch of a person, and the day must keep one of them.
+    bool noHourClashWithPerson = false;
 };
 
 // The relations of the day branch with one branch of one person.
@@ -67,6 +72,7 @@ struct DayFacts {
     TermIndex termBegins = -1;  // a term whose instant falls on this (pillar) day, or -1
     Moment termInstant = 0;     // its instant, civil time of the chosen zone
     std::vector<PersonRelation> persons;
+    AlmanacDay almanac;  // of the day read, its hours on the clock of the settings
 };
 
 struct DayVerdict {

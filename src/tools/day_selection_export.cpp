@@ -3,8 +3,10 @@
 
 #include <cstdio>
 
+#include "almanac/almanac_lines.h"
 #include "astro/moment.h"
 #include "gavrosin_version.h"
+#include "tools/day_almanac.h"
 
 namespace {
 
@@ -65,7 +67,7 @@ std::string DaysCsv(const std::vector<DayVerdict>& days, const DayCriteria& crit
     const std::string sep(1, separator);
     std::string out = "\xEF\xBB\xBF";
     out += Joined({"Дата", "День", "Цзянь", "Созвездие", "Звезда дня", "Лунный месяц",
-                   "Лунный день", "Сезон", "Причины"},
+                   "Лунный день", "Сезон", "Причины", "Дух дня", "Столкновение"},
                   sep) +
            kCrLf;
     for (const DayVerdict& v : days) {
@@ -80,7 +82,9 @@ std::string DaysCsv(const std::vector<DayVerdict>& days, const DayCriteria& crit
                                                  lunarMonth,
                                                  std::to_string(f.lunar.day),
                                                  f.term,
-                                                 Joined(DayReasons(f, criteria), "; ")};
+                                                 Joined(DayReasons(f, criteria), "; "),
+                                                 SpiritText(f.almanac),
+                                                 ClashText(f.almanac)};
         std::string line;
         for (const std::string& field : fields)
             line += (line.empty() ? "" : sep) + CsvField(field, separator);
@@ -136,7 +140,9 @@ std::string DaysIcs(const std::vector<DayVerdict>& days, const DayCriteria& crit
         const DayFacts& f = v.facts;
         const std::string summary =
             "Выбор дня: " + OfficerName(f.officer) + ", созвездие " + std::to_string(f.mansion);
-        const std::string description = Joined(DayReasons(f, criteria), "\n");
+        std::vector<std::string> lines = DayReasons(f, criteria);
+        for (std::string& line : DayAlmanacLines(f, criteria)) lines.push_back(std::move(line));
+        const std::string description = Joined(lines, "\n");
         line("BEGIN:VEVENT");
         line("UID:" + IcsDay(f.date) + "-" + Fingerprint(summary + description) + "@gavrosin");
         line("DTSTAMP:" + stamp);

@@ -10,8 +10,9 @@
 
 // UTF-8 with a byte-order mark (so that spreadsheet programs take it as UTF-8), CR LF line ends,
 // a header line and one line per day: Дата;День;Цзянь;Созвездие;Звезда дня;Лунный месяц;
-// Лунный день;Сезон;Причины. `separator` is ';' where the decimal separator is a comma (Russian
-// settings), ',' elsewhere. Fields holding the separator, quotes or line ends are quoted.
+// Лунный день;Сезон;Причины;Дух дня;Столкновение. `separator` is ';' where the decimal separator is
+// a comma (Russian settings), ',' elsewhere. Fields holding the separator, quotes or line ends are
+// quoted.
 std::string DaysCsv(const std::vector<DayVerdict>& days, const DayCriteria& criteria,
                     char separator);
 

@@ -206,7 +206,8 @@ TEST(DaySelectionExport, CsvHasItsColumnsBehindAByteOrderMark) {
     const std::vector<std::string> lines = Lines(csv.substr(3));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0],
-              "Дата;День;Цзянь;Созвездие;Звезда дня;Лунный месяц;Лунный день;Сезон;Причины");
+              "Дата;День;Цзянь;Созвездие;Звезда дня;Лунный месяц;Лунный день;Сезон;Причины;Дух дня;"
+              "Столкновение");
     EXPECT_EQ(lines[1].rfind("2024-02-10;Цзя-Чэнь;", 0), 0u) << lines[1];
     // The reasons hold the separator: quoted.
     EXPECT_NE(lines[1].find(";\"День: Цзя-Чэнь"), std::string::npos) << lines[1];

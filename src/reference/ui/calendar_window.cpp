@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "almanac/ui/almanac_section.h"
 #include "calendar/calendar_captions.h"
 #include "widgets/background_fill.h"
 #include "widgets/pillar_glyphs.h"
@@ -75,6 +76,9 @@ void TFormCalendar::BuildRows() {
     AddSeasonRows(page, rows);
     AddCycleRows(page, rows);
     AddLunarRows(page, rows);
+    // Under the calendar's own rows, which stay as they are.
+    Almanac = new TAlmanacSection(page);
+    rows->addWidget(Almanac);
     rows->addStretch();
 }
 
@@ -230,4 +234,8 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
     month->setText(Text(t.lunarMonth));
     LabelStarLeap->setVisible(t.leapMonth);
     day->setText(Text(t.lunarDay));
+}
+
+void TFormCalendar::ShowAlmanac(const AlmanacDay& day) {
+    Almanac->ShowAlmanac(day);
 }

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Календарь": the four pillars, the season and term, the cycle numbers, the flying stars and the
-// lunar date of the main window's moment. It computes nothing; the main calculation fills it.
+// lunar date of the main window's moment, and under them the almanac of its day. It computes
+// nothing; the main calculation fills it.
 #include <QLabel>
 #include <QWidget>
 
+#include "almanac/almanac_day.h"
 #include "calendar/moment_calendar.h"
 #include "calendar/vocabulary.h"
 #include "widgets/pillar_link.h"
 #include "widgets/tool_window.h"
 
 class PillarGlyphs;
+class TAlmanacSection;
 class QVBoxLayout;
 
 class TFormCalendar : public TToolWindow {
@@ -21,6 +24,8 @@ public:
     // Writes the calendar of a moment into the rows: captions in the user's regional format,
     // glyphs from the pillars.
     void ShowMoment(const MomentCalendar& calendar);
+    // Writes the almanac of the moment's day into the section "Альманах дня".
+    void ShowAlmanac(const AlmanacDay& day);
 
     // Rows, top to bottom (names as the calendar's fields).
     QLabel* LabelNow;
@@ -42,6 +47,7 @@ public:
     QLabel* month;
     QLabel* LabelStarLeap;
     QLabel* day;
+    TAlmanacSection* Almanac;  // "Альманах дня", under the lunar date
 
 signals:
     // A pillar link was clicked: the stem-branch relations window opens on this pillar.
