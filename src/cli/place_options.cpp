@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <cstdlib>
+#include <iostream>
 
 #include "astro/place_zone.h"
 #include "calendar/boundary_warnings.h"
@@ -36,7 +37,36 @@ const std::vector<std::string>& PlaceOptionNames() {
     return kNames;
 }
 
-MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(options)) {
+namespace {
+
+std::string CandidateList(const PlaceTable& table, const std::vector<PlaceHit>& hits) {
+    std::string list;
+    for (const PlaceHit& hit : hits)
+        list += (list.empty() ? "" : "; ") + PlaceCaption(table.at(hit.index));
+    return list;
+}
+
+}  // namespace
+
+Place SurePlace(const PlaceTable& table, const std::string& text, std::ostream* notes) {
+    std::vector<PlaceHit> rivals;
+    const auto hit = table.Sure(text, &rivals);
+    if (!hit) {
+        if (rivals.empty()) throw CliError("--place: нет места «" + text + "»");
+        throw CliError("--place: «" + text + "» не называет одно место наверняка (" +
+                       CandidateList(table, rivals) +
+                       "); уточните страну или регион после запятой: «Вашингтон, США»");
+    }
+    const Place& place = table.at(hit->index);
+    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
+    if (notes && (hit->match == PlaceMatch::Near ||
+                  (typed != FoldForSearch(place.name) && typed != FoldForSearch(place.latinName))))
+        *notes << "--place: «" << text << "» — это " << PlaceCaption(place) << "\n";
+    return place;
+}
+
+MomentZone::MomentZone(const CliOptions& options, std::ostream* notes)
+    : fixed_(ParseZoneOptions(options)) {
     const auto placeText = options.optionalValue("place");
     const auto zoneId = options.optionalValue("tz");
     if (!placeText && !zoneId) return;
@@ -45,12 +75,10 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
             throw CliError(std::string("--") + fixedOption +
                            " cannot be combined with --place or --tz");
     if (placeText) {
-        const auto found = CliPlaceTable().Search(*placeText, 1);
-        if (found.empty()) throw CliError("--place: no place matches \"" + *placeText + "\"");
-        place_ = CliPlaceTable().at(found[0]);
+        place_ = SurePlace(CliPlaceTable(), *placeText, notes);
         timeZone_ = place_->timeZone;
         longitude_ = place_->longitude;
-        longitudeOn_ = true;
+        longitudeOn_ = options.flag(kPlaceLongitudeFlag);
     }
     if (zoneId) {
         if (!IsKnownTimeZone(*zoneId))
