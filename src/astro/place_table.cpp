@@ -4,10 +4,12 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <unordered_map>
 
 namespace {
@@ -59,6 +61,50 @@ std::vector<std::string> SplitTabs(const QByteArray& line) {
     }
     return fields;
 }
+
+std::u32string Decode(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        char32_t code = extra == 0 ? c : c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < text.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out += code;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+// Letters wrong, missing, extra or swapped with a neighbour (restricted Damerau-Levenshtein),
+// or bound + 1 as soon as it is sure to exceed `bound`.
+int EditsWithin(const std::u32string& a, const std::u32string& b, int bound) {
+    const int n = static_cast<int>(a.size()), m = static_cast<int>(b.size());
+    if (std::abs(n - m) > bound) return bound + 1;
+    std::vector<int> before(m + 1), previous(m + 1), row(m + 1);
+    for (int j = 0; j <= m; ++j) previous[j] = j;
+    for (int i = 1; i <= n; ++i) {
+        row[0] = i;
+        int least = i;
+        for (int j = 1; j <= m; ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            int d = std::min({previous[j] + 1, row[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d = std::min(d, before[j - 2] + 1);
+            row[j] = d;
+            least = std::min(least, d);
+        }
+        if (least > bound) return bound + 1;
+        std::swap(before, previous);
+        std::swap(previous, row);
+    }
+    return previous[m];
+}
+
+// Places smaller than this are not offered for a misspelt name: a village one letter off a
+// city's name is a guess, not a find.
+constexpr std::int64_t kNearMinPopulation = 5000;
 
 }  // namespace
 
@@ -115,7 +161,7 @@ std::unique_ptr<PlaceTable> PlaceTable::Load(const QString& path, QString* error
             zones.push_back(f[1]);
             continue;
         }
-        if (f.size() != 8) return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
+        if (f.size() != 10) return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
         Place p;
         p.latinName = f[1];
         p.name = f[0].empty() ? f[1] : f[0];
@@ -129,10 +175,22 @@ std::unique_ptr<PlaceTable> PlaceTable::Load(const QString& path, QString* error
         if (zone >= zones.size())
             return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
         p.timeZone = zones[zone];
-        table->russianKeys_.push_back(FoldForSearch(p.name));
-        table->latinKeys_.push_back(FoldAscii(f[2].empty() ? f[1] : f[2]));
+        p.region = f[8];
+        // The names come folded by the generator, as FoldForSearch folds the typed text.
+        table->keyStart_.push_back(static_cast<std::uint32_t>(table->keyAt_.size()));
+        for (std::size_t from = 0; from < f[9].size();) {
+            std::size_t to = f[9].find('|', from);
+            if (to == std::string::npos) to = f[9].size();
+            if (to > from) {
+                table->keyAt_.push_back(static_cast<std::uint32_t>(table->keys_.size()));
+                table->keys_.append(f[9], from, to - from).push_back('|');
+            }
+            from = to + 1;
+        }
         table->places_.push_back(std::move(p));
     }
+    table->keyStart_.push_back(static_cast<std::uint32_t>(table->keyAt_.size()));
+    table->keyAt_.push_back(static_cast<std::uint32_t>(table->keys_.size()));
     return table;
 }
 
@@ -148,30 +206,101 @@ const PlaceTable* PlaceTable::Shared(const QString& path, QString* error) {
     return shared.get();
 }
 
-std::vector<std::size_t> PlaceTable::Search(const std::string& text, std::size_t limit) const {
-    const std::string query = FoldForSearch(text);
+std::vector<PlaceHit> PlaceTable::Find(const std::string& text, std::size_t limit) const {
+    const std::size_t comma = text.find(',');
+    const std::string query = FoldForSearch(text.substr(0, comma));
+    const std::string qualifier =
+        comma == std::string::npos ? std::string() : FoldForSearch(text.substr(comma + 1));
     if (query.empty() || limit == 0) return {};
+    const std::u32string letters = Decode(query);
+    const int n = static_cast<int>(letters.size());
+    const int maxEdits = n >= 8 ? 2 : n >= 5 ? 1 : 0;
+
     // Places are most populous first, so each class fills in population order and stops at limit.
-    enum { kWhole, kStart, kWordStart, kInside, kClasses };
-    std::array<std::vector<std::size_t>, kClasses> found;
-    auto classOf = [&](const std::string& key) -> int {
+    enum { kWhole, kStartOrNear, kNearTwo, kWordStart, kInside, kClasses };
+    std::array<std::vector<PlaceHit>, kClasses> found;
+    auto classOf = [&](std::string_view key) -> int {
         const std::size_t at = key.find(query);
-        if (at == std::string::npos) return kClasses;
-        if (at == 0) return key.size() == query.size() ? kWhole : kStart;
+        if (at == std::string_view::npos) return kClasses;
+        if (at == 0) return key.size() == query.size() ? kWhole : kStartOrNear;
         for (std::size_t p = at; p != std::string::npos; p = key.find(query, p + 1))
             if (key[p - 1] == ' ') return kWordStart;
         return kInside;
     };
+    std::unordered_map<std::string, bool> countryQualifies;
+    auto qualifies = [&](const Place& p) {
+        if (qualifier.empty()) return true;
+        auto known = countryQualifies.find(p.countryCode);
+        if (known == countryQualifies.end()) {
+            const bool yes = FoldForSearch(p.country).rfind(qualifier, 0) == 0 ||
+                             FoldForSearch(p.countryCode) == qualifier;
+            known = countryQualifies.emplace(p.countryCode, yes).first;
+        }
+        return known->second || FoldForSearch(p.region).rfind(qualifier, 0) == 0;
+    };
     for (std::size_t i = 0; i < places_.size(); ++i) {
-        const int best = std::min(classOf(russianKeys_[i]), classOf(latinKeys_[i]));
-        if (best < kClasses && found[best].size() < limit) found[best].push_back(i);
+        PlaceHit hit{i, PlaceMatch::Inside, 0};
+        int best = kClasses;
+        for (std::uint32_t k = keyStart_[i]; k < keyStart_[i + 1]; ++k) {
+            const int c = classOf(Key(k));
+            if (c < best) {
+                best = c;
+                hit.match = c == kWhole         ? PlaceMatch::Whole
+                            : c == kStartOrNear ? PlaceMatch::Start
+                            : c == kWordStart   ? PlaceMatch::WordStart
+                                                : PlaceMatch::Inside;
+            }
+        }
+        if (best > kStartOrNear && maxEdits > 0 && places_[i].population >= kNearMinPopulation) {
+            for (std::uint32_t k = keyStart_[i]; k < keyStart_[i + 1]; ++k) {
+                const std::string_view key = Key(k);
+                // A letter is at most four bytes: a far longer or shorter name cannot be near.
+                if (key.size() + 4 * maxEdits < query.size() ||
+                    query.size() + 4 * maxEdits < key.size())
+                    continue;
+                const int edits = EditsWithin(Decode(key), letters, maxEdits);
+                const int c = edits > maxEdits ? kClasses : edits == 1 ? kStartOrNear : kNearTwo;
+                if (c < best) {
+                    best = c;
+                    hit.match = PlaceMatch::Near;
+                    hit.edits = edits;
+                }
+            }
+        }
+        if (best == kClasses || found[best].size() >= limit || !qualifies(places_[i])) continue;
+        found[best].push_back(hit);
         if (found[kWhole].size() >= limit) break;
     }
-    std::vector<std::size_t> result;
+    std::vector<PlaceHit> result;
     for (const auto& group : found)
-        for (std::size_t i : group)
-            if (result.size() < limit) result.push_back(i);
+        for (const PlaceHit& hit : group)
+            if (result.size() < limit) result.push_back(hit);
     return result;
+}
+
+std::vector<std::size_t> PlaceTable::Search(const std::string& text, std::size_t limit) const {
+    std::vector<std::size_t> indices;
+    for (const PlaceHit& hit : Find(text, limit)) indices.push_back(hit.index);
+    return indices;
+}
+
+std::optional<PlaceHit> PlaceTable::Sure(const std::string& text,
+                                         std::vector<PlaceHit>* rivals) const {
+    const std::vector<PlaceHit> hits = Find(text, 20);
+    if (rivals) rivals->assign(hits.begin(), hits.begin() + std::min<std::size_t>(hits.size(), 5));
+    if (hits.empty()) return std::nullopt;
+    const PlaceHit& first = hits[0];
+    if (first.match != PlaceMatch::Whole && first.match != PlaceMatch::Near) return std::nullopt;
+    const std::int64_t population = places_[first.index].population;
+    for (std::size_t i = 1; i < hits.size(); ++i) {
+        const bool sameStrength =
+            first.match == PlaceMatch::Whole
+                ? hits[i].match == PlaceMatch::Whole
+                : hits[i].match != PlaceMatch::WordStart && hits[i].match != PlaceMatch::Inside;
+        if (sameStrength && places_[hits[i].index].population * 5 >= population)
+            return std::nullopt;
+    }
+    return first;
 }
 
 std::string PlaceCaption(const Place& place) {
@@ -179,5 +308,6 @@ std::string PlaceCaption(const Place& place) {
     std::snprintf(coordinates, sizeof coordinates, " (%.2f° %s, %.2f° %s)",
                   std::fabs(place.latitude), place.latitude < 0 ? "ю.ш." : "с.ш.",
                   std::fabs(place.longitude), place.longitude < 0 ? "з.д." : "в.д.");
-    return place.name + ", " + place.country + coordinates;
+    const std::string region = place.region.empty() ? "" : ", регион " + place.region;
+    return place.name + ", " + place.country + region + coordinates;
 }

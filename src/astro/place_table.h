@@ -5,7 +5,9 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Place {
@@ -17,6 +19,22 @@ struct Place {
     double longitude = 0;     // degrees, east positive
     std::int64_t population = 0;
     std::string timeZone;  // IANA zone id, "Europe/Moscow"
+    std::string region;  // the seat of its first-order division ("Кировоград"), empty for a seat
+};
+
+// How a place's name (its Russian, own or any other name) meets the searched text, strongest first.
+enum class PlaceMatch {
+    Whole,      // a name is the text
+    Start,      // a name begins with the text
+    Near,       // a name is the text with one or two letters wrong, missing or swapped
+    WordStart,  // a word of a name begins with the text
+    Inside,     // a name holds the text
+};
+
+struct PlaceHit {
+    std::size_t index = 0;
+    PlaceMatch match = PlaceMatch::Inside;
+    int edits = 0;  // letters wrong, for a Near match
 };
 
 // Text folded for matching: lower case, accents and other marks dropped (ё → е, é → e, й → и),
@@ -35,16 +53,33 @@ public:
     std::size_t size() const { return places_.size(); }
     const Place& at(std::size_t index) const { return places_[index]; }
 
-    // Places matching `text` (Russian or Latin, folded as above), best first: the whole name, then
-    // the name's beginning, then a word's beginning, then anywhere in it; within each, the more
-    // populous first. At most `limit` indices; none for a text that folds to nothing.
+    // Places matching `text` by any of their names (Russian, own, former, other languages' in
+    // Latin or Cyrillic letters; folded as above), best first: a whole name; then a name's
+    // beginning or a name one letter off (texts of five letters or more), together by population;
+    // then two letters off (eight letters or more); then a word's beginning; then anywhere. Within
+    // each, the more populous first. "Name, qualifier" keeps the places whose country or region
+    // begins with the qualifier ("Вашингтон, США"). At most `limit` hits; none for a blank text.
+    std::vector<PlaceHit> Find(const std::string& text, std::size_t limit) const;
     std::vector<std::size_t> Search(const std::string& text, std::size_t limit) const;
 
+    // The one place `text` surely names, as a command line must take it: the first hit when it is
+    // a whole name or a name one or two letters off, and no other hit of that strength is as much
+    // as a fifth as populous. Otherwise nullopt, with the candidates (at most five) in `rivals`.
+    std::optional<PlaceHit> Sure(const std::string& text, std::vector<PlaceHit>* rivals) const;
+
 private:
-    std::vector<Place> places_;             // most populous first, as in the file
-    std::vector<std::string> russianKeys_;  // folded display names
-    std::vector<std::string> latinKeys_;    // folded Latin names
+    std::vector<Place> places_;  // most populous first, as in the file
+    std::string_view Key(std::uint32_t k) const {
+        return std::string_view(keys_).substr(keyAt_[k], keyAt_[k + 1] - keyAt_[k] - 1);
+    }
+
+    // Every place's folded names in one text, each followed by "|" (loading makes no string per
+    // name): name k is at keyAt_[k]; the names of place i are keyStart_[i] to keyStart_[i+1]-1.
+    std::string keys_;
+    std::vector<std::uint32_t> keyAt_;
+    std::vector<std::uint32_t> keyStart_;
 };
 
-// "Москва, Россия (55.76° с.ш., 37.62° в.д.)".
+// "Москва, Россия (55.76° с.ш., 37.62° в.д.)"; with the region when the place is not its seat:
+// "Александровка, Украина, регион Кировоград (48.96° с.ш., 32.24° в.д.)".
 std::string PlaceCaption(const Place& place);

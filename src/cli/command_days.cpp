@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
+#include <iostream>
 
 #include "astro/calendar_prefill.h"
 #include "astro/moment.h"
@@ -39,13 +40,13 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"from", "to", "time", "jobs"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
-    const CliOptions options(words, valued, {"json", "almanac"});
+    const CliOptions options(words, valued, {"json", "almanac", kPlaceLongitudeFlag});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
     if (to < from) throw CliError("--to is before --from");
     // Without --time each day is taken at noon, well away from the 23:00 day turn.
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
-    const MomentZone zone(options);
+    const MomentZone zone(options, &std::cerr);
     const bool json = options.flag("json");
     const bool almanac = options.flag("almanac");
     const int jobs = ParseJobs(options);

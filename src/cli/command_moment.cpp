@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <iostream>
+
 #include "calendar/boundary_warnings.h"
 #include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"
@@ -47,9 +49,9 @@ int RunMomentCommand(const CommandWords& words, std::ostream& out) {
     std::vector<std::string> valued = {"date"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
-    const CliOptions options(words, valued, {"json", "almanac"});
+    const CliOptions options(words, valued, {"json", "almanac", kPlaceLongitudeFlag});
     const Moment civil = ParseDateTime(options.value("date"), "date");
-    const MomentZone zone(options);
+    const MomentZone zone(options, &std::cerr);
     const TimeSettings settings = zone.At(civil);
     const MomentCalendar c = ComputeMomentCalendar(civil, settings);
     if (options.flag("json")) {

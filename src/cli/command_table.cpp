@@ -3,6 +3,7 @@
 
 #include <array>
 #include <iomanip>
+#include <iostream>
 
 #include "astro/convert_error.h"
 #include "calendar/moment_calendar.h"
@@ -194,7 +195,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     std::vector<std::string> valued = {"azimuth", "date", "at", "pdf", "png"};
     valued.insert(valued.end(), ZoneOptionNames().begin(), ZoneOptionNames().end());
     valued.insert(valued.end(), PlaceOptionNames().begin(), PlaceOptionNames().end());
-    const CliOptions options(args, valued, {"json", "report"});
+    const CliOptions options(args, valued, {"json", "report", kPlaceLongitudeFlag});
     const auto pdf = options.optionalValue("pdf");
     const auto png = options.optionalValue("png");
     if ((pdf || png) && (options.flag("json") || options.flag("report")))
@@ -227,7 +228,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     const auto at = options.optionalValue("at");
     // Without --at: now as the zone's clock shows it, the computer's own zone playing no part
     // (with --place/--tz the offsets of that moment: a few steps settle its summer shift).
-    const MomentZone zone(options);
+    const MomentZone zone(options, &std::cerr);
     Moment civil = 0;
     if (at) {
         civil = ParseDateTime(*at, "at");

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <cstdlib>
+#include <iostream>
 
 #include "astro/place_zone.h"
 #include "astro/zone_ids.h"
@@ -49,7 +50,36 @@ const std::vector<std::string>& PlaceOptionNames() {
     return kNames;
 }
 
-MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(options)) {
+namespace {
+
+std::string CandidateList(const PlaceTable& table, const std::vector<PlaceHit>& hits) {
+    std::string list;
+    for (const PlaceHit& hit : hits)
+        list += (list.empty() ? "" : "; ") + PlaceCaption(table.at(hit.index));
+    return list;
+}
+
+}  // namespace
+
+Place SurePlace(const PlaceTable& table, const std::string& text, std::ostream* notes) {
+    std::vector<PlaceHit> rivals;
+    const auto hit = table.Sure(text, &rivals);
+    if (!hit) {
+        if (rivals.empty()) throw CliError("--place: нет места «" + text + "»");
+        throw CliError("--place: «" + text + "» не называет одно место наверняка (" +
+                       CandidateList(table, rivals) +
+                       "); уточните страну или регион после запятой: «Вашингтон, США»");
+    }
+    const Place& place = table.at(hit->index);
+    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
+    if (notes && (hit->match == PlaceMatch::Near ||
+                  (typed != FoldForSearch(place.name) && typed != FoldForSearch(place.latinName))))
+        *notes << "--place: «" << text << "» — это " << PlaceCaption(place) << "\n";
+    return place;
+}
+
+MomentZone::MomentZone(const CliOptions& options, std::ostream* notes)
+    : fixed_(ParseZoneOptions(options)) {
     const auto placeText = options.optionalValue("place");
     const auto zoneId = options.optionalValue("tz");
     if (!placeText && !zoneId) return;
@@ -58,22 +88,13 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
             throw CliError(std::string("--") + fixedOption +
                            " cannot be combined with --place or --tz");
     if (placeText) {
-        const PlaceTable& table = CliPlaceTable();
-        const auto found = table.Search(*placeText, 2);
-        if (found.empty()) throw CliError("--place: no place matches \"" + *placeText + "\"");
-        place_ = table.at(found[0]);
-        // Another place that begins with the text too and is not much smaller: the name alone
-        // does not say which (a village of the same name far away does not count).
-        if (found.size() > 1) {
-            const Place& other = table.at(found[1]);
-            const std::string typed = FoldForSearch(*placeText);
-            const bool begins = FoldForSearch(other.name).rfind(typed, 0) == 0 ||
-                                FoldForSearch(other.latinName).rfind(typed, 0) == 0;
-            placeAmbiguous_ = begins && other.population * 10 >= place_->population;
-        }
+        // A place is taken only when the text surely names it (several places alike are refused
+        // with the candidates), so a place taken is never ambiguous.
+        place_ = SurePlace(CliPlaceTable(), *placeText, notes);
+        placeAmbiguous_ = false;
         timeZone_ = place_->timeZone;
         longitude_ = place_->longitude;
-        longitudeOn_ = true;
+        longitudeOn_ = options.flag(kPlaceLongitudeFlag);
     }
     if (zoneId) {
         if (!IsKnownTimeZone(*zoneId)) throw CliError(UnknownZoneMessage(*zoneId));

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The place options of the commands that compute moments: --place TEXT (the best match of the
-// place table: its zone and, switched on, its longitude) and --tz ZONE_ID (an IANA zone). The
-// zone offset and summer shift are then those the tz database gives for each moment computed.
+// The place options of the commands that compute moments: --place TEXT (the place the text surely
+// names: its zone and its longitude) and --tz ZONE_ID (an IANA zone). The zone offset and summer
+// shift are then those the tz database gives for each moment computed.
+//
+// The longitude rule, the same as for a place picked in the windows: a place gives its longitude,
+// and the longitude correction stays as the settings have it — off, as the command line's
+// defaults are, unless --place-longitude (or --longitude D) switches it on.
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,11 +20,18 @@
 // it cannot be read.
 const PlaceTable& CliPlaceTable();
 
+// The place `text` surely names (PlaceTable::Sure); CliError with the candidates otherwise. A name
+// taken as another's is said on `notes`.
+Place SurePlace(const PlaceTable& table, const std::string& text, std::ostream* notes);
+
 class MomentZone {
 public:
     // From --place / --tz, else the zone options (ParseZoneOptions). --place and --tz exclude
     // --zone-hours, --zone-index and --summer; --longitude replaces the place's longitude.
-    explicit MomentZone(const CliOptions& options);
+    // A text that names no place surely (only a part of a name, several places alike) is refused
+    // with the candidates; a name taken as another's (a former name, a misspelling) is said on
+    // `notes` (stderr), so that no guess passes silently.
+    explicit MomentZone(const CliOptions& options, std::ostream* notes = nullptr);
 
     // The time settings for the civil moment `civil`.
     TimeSettings At(Moment civil) const;
@@ -42,7 +54,8 @@ private:
     bool longitudeOn_ = false;
 };
 
-// The option names MomentZone reads beside ZoneOptionNames: "place", "tz".
+// The option names MomentZone reads beside ZoneOptionNames: "place", "tz"; and its flag.
+inline constexpr const char* kPlaceLongitudeFlag = "place-longitude";
 const std::vector<std::string>& PlaceOptionNames();
 
 // "place" (its caption) and "place_ambiguous" of a moment computed for --place.

@@ -2,7 +2,9 @@
 // The birth-place table as shipped (data/places.tsv.z, copied beside the programs by the build).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "astro/place_table.h"
 
@@ -137,6 +139,101 @@ TEST(PlaceTable, SearchIgnoresCaseAccentsAndYoAndRanksByMatchThenPopulation) {
     const auto kazan = Table().Search("казань", 3);
     ASSERT_FALSE(kazan.empty());
     EXPECT_EQ(Table().at(kazan[0]).name, "Казань");
+}
+
+// What a person types, and the city meant: former names, national spellings, Russian names of
+// foreign cities, Latin spellings, one or two letters wrong. The first hit must be that city.
+TEST(PlaceTable, TheRightCityComesFirstForAnyNameAPersonTypes) {
+    const struct {
+        const char* typed;
+        const char* latin;
+        const char* country;
+    } cases[] = {
+        // The names the place search failed on.
+        {"Київ", "Kyiv", "UA"},
+        {"Масква", "Moscow", "RU"},
+        {"Sankt-Peterburg", "Saint Petersburg", "RU"},
+        {"Алма-Ата", "Almaty", "KZ"},
+        {"Peking", "Beijing", "CN"},
+        {"Тайбэй", "Taipei", "TW"},
+        {"Kiev", "Kyiv", "UA"},
+        {"Moskva", "Moscow", "RU"},
+        {"Свердловск", "Yekaterinburg", "RU"},
+        {"Новокузнецк", "Novokuznetsk", "RU"},
+        {"Норильск", "Norilsk", "RU"},
+        {"Вильнюс", "Vilnius", "LT"},
+        {"Ашхабад", "Ashgabat", "TM"},
+        {"Петропавловск-Камчатский", "Petropavlovsk-Kamchatsky", "RU"},
+        {"Шэньян", "Shenyang", "CN"},
+        {"Ulaanbaatar", "Ulan Bator", "MN"},
+        {"Washington", "Washington, D.C.", "US"},
+        {"Филадельфия", "Philadelphia", "US"},
+        {"Монреаль", "Montréal", "CA"},
+        {"Цзинань", "Jinan", "CN"},
+        // Former names.
+        {"Ленинград", "Saint Petersburg", "RU"},
+        {"Горький", "Nizhniy Novgorod", "RU"},
+        {"Куйбышев", "Samara", "RU"},
+        {"Калинин", "Tver", "RU"},
+        {"Фрунзе", "Bishkek", "KG"},
+        {"Сталинград", "Volgograd", "RU"},
+        {"Днепропетровск", "Dnipro", "UA"},
+        {"Целиноград", "Nur-Sultan", "KZ"},
+        {"Бомбей", "Mumbai", "IN"},
+        // National spellings and Latin ones.
+        {"Алматы", "Almaty", "KZ"},
+        {"Chișinău", "Chisinau", "MD"},
+        {"Tallinn", "Tallinn", "EE"},
+        {"München", "Munich", "DE"},
+        {"Warszawa", "Warsaw", "PL"},
+        // Russian names of foreign cities.
+        {"Нью-Йорк", "New York City", "US"},
+        {"Мехико", "Mexico City", "MX"},
+        // One or two letters wrong.
+        {"Масвка", "Moscow", "RU"},
+        {"Владивасток", "Vladivostok", "RU"},
+        {"Кишенев", "Chisinau", "MD"},
+        {"Санкт-Питербург", "Saint Petersburg", "RU"},
+        {"Новасибирск", "Novosibirsk", "RU"},
+    };
+    int right = 0, total = 0;
+    for (const auto& c : cases) {
+        ++total;
+        const auto found = Table().Find(c.typed, 1);
+        if (found.empty()) {
+            ADD_FAILURE() << c.typed << ": nothing";
+            continue;
+        }
+        const Place& p = Table().at(found[0].index);
+        if (p.latinName == c.latin && p.countryCode == c.country)
+            ++right;
+        else
+            ADD_FAILURE() << c.typed << " -> " << PlaceCaption(p);
+    }
+    std::printf("The right city first: %d of %d\n", right, total);
+}
+
+// A command line takes only a place the text surely names; a misspelt name is taken, a part of a
+// name or several places alike are refused with the candidates; a qualifier tells them apart.
+TEST(PlaceTable, SureRefusesAWeakMatchInsteadOfGuessing) {
+    std::vector<PlaceHit> rivals;
+    const auto moscow = Table().Sure("Масвка", &rivals);
+    ASSERT_TRUE(moscow);
+    EXPECT_EQ(moscow->match, PlaceMatch::Near);
+    EXPECT_EQ(moscow->edits, 1);  // "Масква" (Belarusian) with two letters swapped
+    EXPECT_EQ(Table().at(moscow->index).latinName, "Moscow");
+    EXPECT_FALSE(Table().Sure("Кие", &rivals));  // only the beginning of Киев
+    EXPECT_EQ(Table().at(rivals.at(0).index).latinName, "Kyiv");
+    EXPECT_FALSE(Table().Sure("Александровка", &rivals));  // many villages alike
+    EXPECT_EQ(rivals.size(), 5u);
+    EXPECT_FALSE(Table().Sure("qqqzzzxx", &rivals));
+    EXPECT_TRUE(rivals.empty());
+    const auto british = Table().Sure("Вашингтон, Великобритания", &rivals);
+    ASSERT_TRUE(british);
+    EXPECT_EQ(Table().at(british->index).countryCode, "GB");
+    // The region is the seat of the place's first-order division, shown beside the country.
+    EXPECT_EQ(PlaceCaption(Table().at(british->index)),
+              "Вашингтон, Великобритания, регион Лондон (54.90° с.ш., 1.52° з.д.)");
 }
 
 TEST(PlaceTable, MissingOrDamagedFileIsAClearError) {

@@ -26,7 +26,7 @@ TEST(CliPlaces, SearchListsBestMatchesFirst) {
 }
 
 TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
-    CliRun run = RunCli("moment --date 1985-07-01T12:00 --place 'Москва' --json");
+    CliRun run = RunCli("moment --date 1985-07-01T12:00 --place 'Москва' --place-longitude --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(FieldsFrom(run.out, "zone_hours"),
               "\"zone_hours\":3,\"summer\":1,\"longitude\":38,\"time_zone\":\"Europe/"
@@ -55,6 +55,31 @@ TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
     run = RunCli(
         "table --azimuth 180 --date 2024-06-01 --at 2024-06-01T12:00 --tz Asia/Kolkata --json");
     EXPECT_EQ(run.exitCode, 0) << run.err;
+}
+
+// The longitude rule of a picked place: its longitude, the correction as the settings have it,
+// off by default (the person window's picker follows the settings window the same way).
+TEST(CliPlaces, APlaceLeavesTheLongitudeCorrectionAsTheSettingsHaveIt) {
+    const CliRun off = RunCli("moment --date 1985-01-15T13:10 --place 'Москва' --json");
+    ASSERT_EQ(off.exitCode, 0) << off.err;
+    EXPECT_NE(off.out.find("\"longitude\":null"), std::string::npos) << off.out;
+    const CliRun on =
+        RunCli("moment --date 1985-01-15T13:10 --place 'Москва' --place-longitude --json");
+    EXPECT_NE(on.out.find("\"longitude\":38"), std::string::npos) << on.out;
+    EXPECT_NE(off.out.substr(0, off.out.find("\"term\"")),
+              on.out.substr(0, on.out.find("\"term\"")));
+}
+
+// A text that names no place surely is refused with the candidates; a former name is taken and
+// said on stderr, never silently.
+TEST(CliPlaces, AWeakMatchIsRefusedAndAnotherNameIsSaid) {
+    CliRun run = RunCli("moment --date 2000-01-01T12:00 --place 'Александровка'");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("Александровка, Украина, регион"), std::string::npos) << run.err;
+    run = RunCli("moment --date 2000-01-01T12:00 --place 'Свердловск' --json");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err,
+              "--place: «Свердловск» — это Екатеринбург, Россия (56.85° с.ш., 60.61° в.д.)\n");
 }
 
 TEST(CliPlaces, BadPlacesAndZonesAreOneLineAndExitTwo) {

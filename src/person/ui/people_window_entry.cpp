@@ -142,6 +142,9 @@ void TFormPeople::ConnectEdits() {
         const auto place = BirthPlace->askPlace(this);
         if (!place) return;
         if (BirthPlace->Fill(*place, MomentOfDateTime(MyDate->dateTime()))) {
+            // The longitude rule of every place picked (and of `--place`): the place gives its
+            // longitude, the correction stays as the settings have it.
+            CheckBoxDolgota->setChecked(timeSettings && timeSettings().longitudeOn);
             Edited();
         } else {
             ShowErrorBox(this, Caption("Часовой пояс места неизвестен: ") + Text(place->timeZone));
