@@ -42,11 +42,10 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
     if (!placeText && !zoneId) return;
     for (const char* fixedOption : {"zone-hours", "zone-index", "summer"})
         if (options.has(fixedOption))
-            throw CliError(std::string("--") + fixedOption +
-                           " cannot be combined with --place or --tz");
+            throw CliError(std::string("--") + fixedOption + " нельзя сочетать с --place или --tz");
     if (placeText) {
         const auto found = CliPlaceTable().Search(*placeText, 1);
-        if (found.empty()) throw CliError("--place: no place matches \"" + *placeText + "\"");
+        if (found.empty()) throw CliError("--place: не найдено место \"" + *placeText + "\"");
         place_ = CliPlaceTable().at(found[0]);
         timeZone_ = place_->timeZone;
         longitude_ = place_->longitude;
@@ -54,7 +53,7 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
     }
     if (zoneId) {
         if (!IsKnownTimeZone(*zoneId))
-            throw CliError("--tz: unknown time zone \"" + *zoneId + "\"");
+            throw CliError("--tz: неизвестный часовой пояс \"" + *zoneId + "\"");
         timeZone_ = *zoneId;
     }
     if (options.has("longitude")) {
@@ -66,7 +65,7 @@ MomentZone::MomentZone(const CliOptions& options) : fixed_(ParseZoneOptions(opti
 TimeSettings MomentZone::At(Moment civil) const {
     if (timeZone_.empty()) return fixed_;
     const auto s = TimeSettingsAt(timeZone_, civil, longitude_, longitudeOn_);
-    if (!s) throw CliError("--tz: unknown time zone \"" + timeZone_ + "\"");
+    if (!s) throw CliError("--tz: неизвестный часовой пояс \"" + timeZone_ + "\"");
     return *s;
 }
 

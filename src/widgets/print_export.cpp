@@ -26,6 +26,7 @@
 #include "text/whole_file.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
+#include "widgets/pdf_text_layer.h"
 
 namespace {
 
@@ -173,6 +174,7 @@ QString WritePdfFile(const PrintDocument& document, const QString& fileName) {
         writer.setCreator(QStringLiteral("Gavrosin"));
         if (PaintDocument(writer, document) == 0) return DrawError(fileName, "PDF не сформирован.");
     }
+    MendTextLayer(bytes);
     return ReplaceFile(fileName, bytes);
 }
 

@@ -196,8 +196,7 @@ QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
     forecastFrame->setFrameShadow(QFrame::Plain);
     auto* forecastBox = new QHBoxLayout(forecastFrame);
     forecastBox->setContentsMargins(4, 1, 4, 1);
-    LabelForecast = Result(
-        new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"), forecastFrame));
+    LabelForecast = Result(new PillarLink(QString(), forecastFrame));  // ShowCalendarYear
     LabelForecast->setFont(results->font());
     connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
@@ -288,7 +287,7 @@ void TFormPeople::AllDraw(Moment birth) {
     LabelBaZhai->setText(Text(t.baZhai));
     Progress(70);
     ShowLuckPillars(c, t);
-    MarkCurrentLuckPillar();
+    ShowCalendarYear();
     Progress(80);
     PeopleTrue();
     Progress(90);
