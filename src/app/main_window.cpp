@@ -378,6 +378,10 @@ void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     cascade_->AddFollower([this](Moment) {
         if (notes_->isVisible()) notes_->RaschetNote();
     });
+    // Every person window names the year of its forecast: the year of this date.
+    cascade_->AddFollower([this](Moment) {
+        for (TFormPeople* person : findChildren<TFormPeople*>()) person->ShowCalendarYear();
+    });
 
     AddDaySelectionWindow(*this);
 }

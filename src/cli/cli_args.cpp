@@ -19,11 +19,12 @@ bool Contains(const std::vector<std::string>& list, const std::string& name) {
 // The range is one of days, as in the date pickers: any time of its first and last day is in it.
 Moment CheckedMoment(int y, int mo, int d, double timeOfDay, const std::string& text,
                      const std::string& optionName) {
-    if (!IsValidCivilDate(y, mo, d)) throw CliError("--" + optionName + ": no such date: " + text);
+    if (!IsValidCivilDate(y, mo, d))
+        throw CliError("--" + optionName + ": такой даты нет: " + text);
     const Moment day = EncodeMoment(y, mo, d);
     if (day < kFirstMoment || day > kLastMoment)
         throw CliError("--" + optionName +
-                       ": the date must lie between 1900-01-01 and 9000-01-01: " + text);
+                       ": дата должна быть от 1900-01-01 до 9000-01-01: " + text);
     return day + timeOfDay;
 }
 
@@ -85,7 +86,8 @@ bool ScanTime(Scanner& s, bool shortHours, int& hours, int& minutes) {
 }
 
 double TimeFraction(int h, int mi, int s, const std::string& text, const std::string& optionName) {
-    if (h > 23 || mi > 59 || s > 59) throw CliError("--" + optionName + ": no such time: " + text);
+    if (h > 23 || mi > 59 || s > 59)
+        throw CliError("--" + optionName + ": такого времени нет: " + text);
     return ((h * 60.0 + mi) * 60.0 + s) / 86400.0;
 }
 
@@ -96,16 +98,16 @@ CliOptions::CliOptions(const std::vector<std::string>& words,
                        const std::vector<std::string>& flags) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
-        if (w.size() < 3 || w.compare(0, 2, "--") != 0) throw CliError("unexpected argument: " + w);
+        if (w.size() < 3 || w.compare(0, 2, "--") != 0) throw CliError("лишнее слово: " + w);
         const std::string name = w.substr(2);
-        if (values_.count(name)) throw CliError("option given twice: " + w);
+        if (values_.count(name)) throw CliError("параметр указан дважды: " + w);
         if (Contains(flags, name)) {
             values_[name] = "";
         } else if (Contains(valued, name)) {
-            if (i + 1 >= words.size()) throw CliError("option " + w + " needs a value");
+            if (i + 1 >= words.size()) throw CliError("у параметра " + w + " нет значения");
             values_[name] = words[++i];
         } else {
-            throw CliError("unknown option: " + w);
+            throw CliError("неизвестный параметр: " + w);
         }
     }
 }
@@ -116,7 +118,7 @@ bool CliOptions::has(const std::string& name) const {
 
 std::string CliOptions::value(const std::string& name) const {
     const auto it = values_.find(name);
-    if (it == values_.end()) throw CliError("missing option --" + name);
+    if (it == values_.end()) throw CliError("не указан параметр --" + name);
     return it->second;
 }
 
@@ -130,7 +132,8 @@ Moment ParseDate(const std::string& text, const std::string& optionName) {
     Scanner s(text);
     DateFields d;
     if (!ScanDate(s, d) || !s.atEnd())
-        throw CliError("--" + optionName + ": expected a date as YYYY-MM-DD, got \"" + text + "\"");
+        throw CliError("--" + optionName + ": ожидается дата вида YYYY-MM-DD, указано \"" + text +
+                       "\"");
     return CheckedMoment(d.year, d.month, d.day, 0.0, text, optionName);
 }
 
@@ -141,7 +144,7 @@ Moment ParseDateTime(const std::string& text, const std::string& optionName) {
     const bool ok = ScanDate(s, d) && s.skipAny("T ") && ScanTime(s, false, hours, minutes) &&
                     (s.atEnd() || (s.skip(':') && s.digits(2, seconds))) && s.atEnd();
     if (!ok)
-        throw CliError("--" + optionName + ": expected YYYY-MM-DDTHH:MM[:SS], got \"" + text +
+        throw CliError("--" + optionName + ": ожидается YYYY-MM-DDTHH:MM[:SS], указано \"" + text +
                        "\"");
     const double t = TimeFraction(hours, minutes, seconds, text, optionName);
     return CheckedMoment(d.year, d.month, d.day, t, text, optionName);
@@ -151,7 +154,8 @@ double ParseTimeOfDay(const std::string& text, const std::string& optionName) {
     Scanner s(text);
     int hours = 0, minutes = 0;
     if (!ScanTime(s, true, hours, minutes) || !s.atEnd())
-        throw CliError("--" + optionName + ": expected a time as HH:MM, got \"" + text + "\"");
+        throw CliError("--" + optionName + ": ожидается время вида HH:MM, указано \"" + text +
+                       "\"");
     return TimeFraction(hours, minutes, 0, text, optionName);
 }
 
@@ -161,11 +165,11 @@ int ParseInteger(const std::string& text, const std::string& optionName, int low
     if (!negative) s.skip('+');
     int magnitude = 0;
     if (!s.digitsBetween(1, 9, magnitude) || !s.atEnd())
-        throw CliError("--" + optionName + ": expected a whole number, got \"" + text + "\"");
+        throw CliError("--" + optionName + ": ожидается целое число, указано \"" + text + "\"");
     const int v = negative ? -magnitude : magnitude;
     if (v < low || v > high)
-        throw CliError("--" + optionName + ": must be between " + std::to_string(low) + " and " +
-                       std::to_string(high) + ", got " + text);
+        throw CliError("--" + optionName + ": должно быть от " + std::to_string(low) + " до " +
+                       std::to_string(high) + ", указано " + text);
     return v;
 }
 
@@ -178,7 +182,7 @@ const std::vector<std::string>& ZoneOptionNames() {
 TimeSettings ParseZoneOptions(const CliOptions& options) {
     int zoneIndex = kDefaultZoneIndex;
     if (options.has("zone-hours") && options.has("zone-index"))
-        throw CliError("give either --zone-hours or --zone-index, not both");
+        throw CliError("укажите --zone-hours или --zone-index, но не оба");
     if (const auto hours = options.optionalValue("zone-hours")) {
         // [+-] one or two digits [. digits]; any number of decimals, read in one pass.
         Scanner s(*hours);
@@ -189,7 +193,7 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
         bool ok = s.digitsBetween(1, 2, whole);
         if (ok && s.skip('.')) ok = s.digitRun();
         if (!ok || !s.atEnd())
-            throw CliError("--zone-hours: expected a number of hours, got \"" + *hours + "\"");
+            throw CliError("--zone-hours: ожидается число часов, указано \"" + *hours + "\"");
         double h = 0;
         std::from_chars(hours->data() + numberStart, hours->data() + hours->size(), h);
         if (negative) h = -h;
@@ -197,7 +201,7 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
         for (int i = 0; i < kZoneCount; ++i)
             if (std::fabs(ZoneTable[i].hours - h) < 1e-6) zoneIndex = i;
         if (zoneIndex < 0)
-            throw CliError("--zone-hours: no zone in the list has the offset " + *hours);
+            throw CliError("--zone-hours: в списке нет пояса со смещением " + *hours);
     }
     if (const auto index = options.optionalValue("zone-index"))
         zoneIndex = ParseInteger(*index, "zone-index", 0, kZoneCount - 1);

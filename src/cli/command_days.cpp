@@ -43,7 +43,7 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
     const CliOptions options(words, valued, {"json", "almanac", kPlaceLongitudeFlag});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
-    if (to < from) throw CliError("--to is before --from");
+    if (to < from) throw CliError("--to раньше, чем --from");
     // Without --time each day is taken at noon, well away from the 23:00 day turn.
     const double time = options.has("time") ? ParseTimeOfDay(options.value("time"), "time") : 0.5;
     const MomentZone zone(options, &std::cerr);

@@ -8,7 +8,7 @@ int RunNewMoonsCommand(const CommandWords& words, std::ostream& out) {
     const CliOptions options(words, {"from", "to", "jobs"}, {"json"});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to") + 1;  // through the end of that day
-    if (to <= from) throw CliError("--to is before --from");
+    if (to <= from) throw CliError("--to раньше, чем --from");
     const bool json = options.flag("json");
     const int jobs = ParseJobs(options);
     if (jobs > 1) SharedLunationCache.PrefillNewMoons(from, to, jobs);

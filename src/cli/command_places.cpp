@@ -11,7 +11,7 @@ int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
         options.has("limit") ? ParseInteger(options.value("limit"), "limit", 1, 1000) : 10;
     const PlaceTable& table = CliPlaceTable();
     const auto found = table.Search(text, static_cast<std::size_t>(limit));
-    if (found.empty()) throw CliError("--search: no place matches \"" + text + "\"");
+    if (found.empty()) throw CliError("--search: не найдено место \"" + text + "\"");
     for (const std::size_t i : found) {
         const Place& p = table.at(i);
         if (options.flag("json")) {

@@ -55,7 +55,7 @@ std::set<int> NumberSet(const CliOptions& options, const std::string& name, int 
     if (const auto text = options.optionalValue(name)) {
         for (const std::string& item : SplitList(*text))
             values.insert(ParseInteger(item, name, 1, high));
-        if (values.empty()) throw CliError("--" + name + ": expected a list of numbers");
+        if (values.empty()) throw CliError("--" + name + ": ожидается список чисел");
     }
     return values;
 }
@@ -76,7 +76,7 @@ PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
     }
     // A missing person file would read as a person born now: refuse it instead.
     const QFileInfo file(QString::fromStdString(item));
-    if (!file.isFile()) throw CliError("--person: no such file: " + item);
+    if (!file.isFile()) throw CliError("--person: нет такого файла: " + item);
     try {
         const Person person = ReadPersonFile(item, CurrentCivilMoment(settings), settings);
         const PersonChart chart = CalculatePerson(person, CliLocale()).chart;
@@ -115,10 +115,10 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
         {"json", "no-month-breaker", "no-year-breaker", "no-term-day", "yellow-road"});
     const Moment from = ParseDate(options.value("from"), "from");
     const Moment to = ParseDate(options.value("to"), "to");
-    if (to < from) throw CliError("--to is before --from");
-    if (to - from + 1 > kMaxSelectionDays) throw CliError("the range is longer than 20 years");
+    if (to < from) throw CliError("--to раньше, чем --from");
+    if (to - from + 1 > kMaxSelectionDays) throw CliError("промежуток длиннее 20 лет");
     if (options.flag("json") + options.has("ics") + options.has("csv") > 1)
-        throw CliError("give one of --json, --ics and --csv");
+        throw CliError("укажите одно из --json, --ics и --csv");
 
     const TimeSettings settings = ParseZoneOptions(options);
     DayCriteria criteria;
@@ -133,7 +133,7 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
         for (const std::string& item : SplitList(*persons))
             criteria.persons.push_back(PersonOf(item, settings));
         if (criteria.persons.empty() || criteria.persons.size() > kMaxSelectionPersons)
-            throw CliError("--person: one or two persons, separated by a comma");
+            throw CliError("--person: один или два человека через запятую");
     }
     if (const auto clash = options.optionalValue("no-clash")) {
         for (const std::string& item : SplitList(*clash)) {
@@ -144,10 +144,12 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
             else if (item == "hour")
                 criteria.noHourClashWithPerson = true;
             else
-                throw CliError("--no-clash: expected year, day, hour or a list of them, got \"" +
-                               *clash + "\"");
+                throw CliError(
+                    "--no-clash: ожидается year, day, hour или их список через запятую, указано "
+                    "\"" +
+                    *clash + "\"");
         }
-        if (criteria.persons.empty()) throw CliError("--no-clash needs --person");
+        if (criteria.persons.empty()) throw CliError("--no-clash требует --person");
     }
     criteria.noMonthBreaker = options.flag("no-month-breaker");
     criteria.noYearBreaker = options.flag("no-year-breaker");

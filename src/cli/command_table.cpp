@@ -199,12 +199,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     const auto pdf = options.optionalValue("pdf");
     const auto png = options.optionalValue("png");
     if ((pdf || png) && (options.flag("json") || options.flag("report")))
-        throw CliError("--pdf and --png write files: give them without --json and --report");
+        throw CliError("--pdf и --png записывают файлы: укажите их без --json и --report");
     if ((pdf && pdf->empty()) || (png && png->empty()))
-        throw CliError("--pdf and --png need a file name");
-    if ((pdf || png) && !drawer) throw CliError("--pdf and --png are not available here");
+        throw CliError("--pdf и --png требуют имени файла");
+    if ((pdf || png) && !drawer) throw CliError("--pdf и --png здесь недоступны");
     if (pdf && png && IsStandardOutput(*pdf) && IsStandardOutput(*png))
-        throw CliError("--pdf - and --png - cannot both go to standard output");
+        throw CliError("--pdf - и --png - не могут оба идти в стандартный вывод");
     // Every output is checked before any is written: a second one that cannot be written must
     // not leave the first written alone ("-" is standard output).
     std::vector<std::string> outputs;
@@ -212,18 +212,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
         if (path) outputs.push_back(*path);
     if (const std::string problem = CheckOutputTargets(outputs); !problem.empty())
         throw CliError(problem);
-    // Whole degrees as every whole-number option; a tenth of a degree as the table window takes it.
+    // Read as the table window's box reads it, refused with the box's words.
     const std::string azimuthText = options.value("azimuth");
-    double azimuth = 0;
-    if (azimuthText.find_first_of(".,") == std::string::npos) {
-        azimuth = ParseInteger(azimuthText, "azimuth", 0, 360);
-    } else {
-        const AzimuthBox box = CheckAzimuthText(azimuthText);
-        if (!box.hint.empty())
-            throw CliError("--azimuth: expected degrees 0..360 to a tenth, got \"" + azimuthText +
-                           "\"");
-        azimuth = box.azimuth;
-    }
+    const AzimuthBox box = CheckAzimuthText(azimuthText);
+    if (!box.hint.empty())
+        throw CliError("--azimuth: " + box.hint + ", указано \"" + azimuthText + "\"");
+    const double azimuth = box.azimuth;
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");
     // Without --at: now as the zone's clock shows it, the computer's own zone playing no part

@@ -9,7 +9,7 @@ int RunTermsCommand(const CommandWords& words, std::ostream& out) {
     const CliOptions options(words, {"from-year", "to-year", "jobs"}, {"json"});
     const int first = ParseInteger(options.value("from-year"), "from-year", 1900, 8999);
     const int last = ParseInteger(options.value("to-year"), "to-year", 1900, 8999);
-    if (last < first) throw CliError("--to-year is before --from-year");
+    if (last < first) throw CliError("--to-year раньше, чем --from-year");
     const bool json = options.flag("json");
     const int jobs = ParseJobs(options);
     if (jobs > 1) SharedTermInstantCache().Prefill(first, last, jobs);

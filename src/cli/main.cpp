@@ -159,7 +159,7 @@ bool OutputWritten(const OutputFile& file) {
     std::cout.flush();
     if (std::cout) return true;
     const int error = errno;
-    std::cerr << "gavrosin-cli: the output could not be written"
+    std::cerr << "gavrosin-cli: вывод не удалось записать"
               << (error ? std::string(" (") + std::strerror(error) + ")" : std::string()) << "\n";
     if (file.regular && ftruncate(STDOUT_FILENO, file.start) != 0) {
         std::cerr.flush();  // nothing more can be done about it
@@ -174,7 +174,7 @@ int Run(const CommandWords& words) {
     }
     const auto command = Commands().find(words[0]);
     if (command == Commands().end()) {
-        std::cerr << "gavrosin-cli: unknown command \"" << words[0] << "\" (see --help)\n";
+        std::cerr << "gavrosin-cli: неизвестная команда \"" << words[0] << "\" (см. --help)\n";
         return 2;
     }
     // --no-delta-t belongs to every command: taken out here, for the whole run.
@@ -203,6 +203,8 @@ int Run(const CommandWords& words) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    // The tool speaks Russian whatever the environment: dates in documents, names of months.
+    QLocale::setDefault(CliLocale());
     const OutputFile file = ProbeOutputFile();
     int code = Run(CommandWords(argv + 1, argv + argc));
     if (!OutputWritten(file)) code = 2;

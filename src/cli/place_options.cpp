@@ -25,12 +25,12 @@ QString PlaceTablePath() {
     return FindDataFolder(executable, &shared) + QStringLiteral("/places.tsv.z");
 }
 
-// "--tz: unknown time zone "Moscow" (Europe/Moscow?)": the id as far as it can be shown, and the
-// nearest ids the database lists.
+// "--tz: неизвестный часовой пояс "Moscow" (Europe/Moscow?)": the id as far as it can be shown, and
+// the nearest ids the database lists.
 std::string UnknownZoneMessage(const std::string& zoneId) {
-    std::string message = "--tz: unknown time zone \"" + QuotedZoneId(zoneId) + "\"";
+    std::string message = "--tz: неизвестный часовой пояс \"" + QuotedZoneId(zoneId) + "\"";
     const std::vector<std::string> nearest = NearestZoneIds(zoneId, 3);
-    if (nearest.empty()) return message + " (an IANA id such as Europe/Moscow)";
+    if (nearest.empty()) return message + " (нужен пояс IANA, например Europe/Moscow)";
     message += " (";
     for (std::size_t i = 0; i < nearest.size(); ++i) message += (i ? ", " : "") + nearest[i] + "?";
     return message + ")";
@@ -85,8 +85,7 @@ MomentZone::MomentZone(const CliOptions& options, std::ostream* notes)
     if (!placeText && !zoneId) return;
     for (const char* fixedOption : {"zone-hours", "zone-index", "summer"})
         if (options.has(fixedOption))
-            throw CliError(std::string("--") + fixedOption +
-                           " cannot be combined with --place or --tz");
+            throw CliError(std::string("--") + fixedOption + " нельзя сочетать с --place или --tz");
     if (placeText) {
         // A place is taken only when the text surely names it (several places alike are refused
         // with the candidates), so a place taken is never ambiguous.

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double kSecondsInDay = 86400;
+
 const char* const kNotAnAzimuth = "Азимут — градусы от 0 до 360, до десятых (например, 187,5)";
 const char* const kOutOfRange = "Азимут должен быть от 0 до 360 градусов";
 const char* const kTooFine = "Азимут задается с точностью до десятой градуса";
@@ -107,4 +109,17 @@ std::string TableStatusLine(double azimuth, Moment tableDate, Moment civil, cons
     return "Азимут: " + FormatAzimuth(azimuth, separator) + " | Дата строительства или переезда: " +
            FormatShortDate(tableDate, locale).toStdString() +
            " | Расчет на: " + FormatShortDate(civil, locale).toStdString();
+}
+
+std::string NotComputedNote(double typedAzimuth, Moment typedDate, double drawnAzimuth,
+                            Moment drawnDate, const QLocale& locale) {
+    std::string what;
+    if (std::lround(typedAzimuth * 10) != std::lround(drawnAzimuth * 10))
+        what = "азимут " + FormatAzimuth(typedAzimuth, locale.decimalPoint().at(0).toLatin1());
+    // The moving-in time decides the period on the day of "Становление весны": to the second.
+    if (std::llround(typedDate * kSecondsInDay) != std::llround(drawnDate * kSecondsInDay)) {
+        if (!what.empty()) what += ", ";
+        what += "дата " + FormatShortDate(typedDate, locale).toStdString();
+    }
+    return what.empty() ? "" : "Еще не рассчитано: " + what + " (Enter)";
 }

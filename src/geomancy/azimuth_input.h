@@ -45,3 +45,9 @@ std::optional<MountainIndex> FacingOfSitting(MountainIndex sitting);
 // " | Расчет на: " + date of the calculation moment (short date); dates and a decimal azimuth
 // written in `locale`. The status line of the table window and of its interpretation.
 std::string TableStatusLine(double azimuth, Moment tableDate, Moment civil, const QLocale& locale);
+
+// What the inputs hold that the drawn chart does not show yet: "" when the chart is that of the
+// typed azimuth and table date, else "Еще не рассчитано: азимут 187,5, дата 01.06.2005 (Enter)"
+// naming only what differs, written in `locale`.
+std::string NotComputedNote(double typedAzimuth, Moment typedDate, double drawnAzimuth,
+                            Moment drawnDate, const QLocale& locale);

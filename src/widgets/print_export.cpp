@@ -28,6 +28,7 @@
 #include "text/whole_file.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
+#include "widgets/pdf_text_layer.h"
 
 namespace {
 
@@ -175,14 +176,17 @@ namespace {
 // The document as PDF bytes on pages of `layout`; empty when nothing could be painted.
 QByteArray PdfBytes(const PrintDocument& document, const QPageLayout& layout, int resolution) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(layout);
-    writer.setResolution(resolution);
-    writer.setTitle(document.header);
-    writer.setCreator(QStringLiteral("Gavrosin"));
-    if (PaintDocument(writer, document) == 0) return QByteArray();
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        writer.setResolution(resolution);
+        writer.setTitle(document.header);
+        writer.setCreator(QStringLiteral("Gavrosin"));
+        if (PaintDocument(writer, document) == 0) return QByteArray();
+    }
+    MendTextLayer(bytes);
     return bytes;
 }
 

@@ -78,19 +78,19 @@ TEST(CliErrors, OneClearLineAndNonZeroExit) {
         const char* message;
     };
     const Case cases[] = {
-        {"moment --date 2024-02-30T12:00", "no such date"},
-        {"moment --date 24-02-01", "expected YYYY-MM-DDTHH:MM"},
-        {"moment --date 2024-01-01T25:00", "no such time"},
+        {"moment --date 2024-02-30T12:00", "такой даты нет"},
+        {"moment --date 24-02-01", "ожидается YYYY-MM-DDTHH:MM"},
+        {"moment --date 2024-01-01T25:00", "такого времени нет"},
         {"days --from 1899-12-31 --to 1900-01-02", "between 1900-01-01 and 9000-01-01"},
-        {"days --from 2024-01-02 --to 2024-01-01", "--to is before --from"},
-        {"days --from 2024-01-01", "missing option --to"},
-        {"moment --date 2024-01-01T12:00 --zone-hours 2.5", "no zone in the list"},
+        {"days --from 2024-01-02 --to 2024-01-01", "--to раньше, чем --from"},
+        {"days --from 2024-01-01", "не указан параметр --to"},
+        {"moment --date 2024-01-01T12:00 --zone-hours 2.5", "в списке нет пояса"},
         {"moment --date 2024-01-01T12:00 --summer 9", "between -5 and 5"},
         {"moment --date 2024-01-01T12:00 --longitude east", "whole number"},
-        {"moment --date 2024-01-01T12:00 --colour red", "unknown option: --colour"},
+        {"moment --date 2024-01-01T12:00 --colour red", "неизвестный параметр: --colour"},
         {"terms --from-year 2024 --to-year abc", "whole number"},
-        {"days --from 2024-01-01 --to 2024-01-02 --jobs 0", "--jobs: must be between 1 and 256"},
-        {"horoscope", "unknown command"},
+        {"days --from 2024-01-01 --to 2024-01-02 --jobs 0", "--jobs: должно быть от 1 до 256"},
+        {"horoscope", "неизвестная команда"},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.arguments);
@@ -212,11 +212,12 @@ TEST(CliSelect, FilesAndErrors) {
         const char* message;
     };
     const Case cases[] = {
-        {"select --from 2000-01-01 --to 2030-01-01", "longer than 20 years"},
+        {"select --from 2000-01-01 --to 2030-01-01", "длиннее 20 лет"},
         {"select --from 2024-01-01 --to 2024-02-01 --officer 13",
-         "--officer: must be between 1 and 12"},
-        {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp", "no such file"},
-        {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "needs --person"},
+         "--officer: должно быть от 1 до 12"},
+        {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp",
+         "нет такого файла"},
+        {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "требует --person"},
         {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "one of --json"},
         {"select --from 2024-01-01 --to 2024-02-01 --ics /nonexistent/dir/x.ics", "не сохранён"},
     };

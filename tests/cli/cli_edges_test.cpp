@@ -49,7 +49,7 @@ TEST(CliEdges, AnOutputThatCannotBeWrittenIsAnError) {
     const CliRun full = RunCli("days --from 2000-01-01 --to 2000-12-31 >/dev/full");
     EXPECT_EQ(full.exitCode, 2);
     EXPECT_EQ(CountLines(full.err), 1) << full.err;
-    EXPECT_NE(full.err.find("could not be written"), std::string::npos) << full.err;
+    EXPECT_NE(full.err.find("не удалось записать"), std::string::npos) << full.err;
 
     // A file on a full disk is cut back to nothing, not left with the first lines.
     QTemporaryDir dir;

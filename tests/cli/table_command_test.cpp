@@ -85,15 +85,16 @@ TEST(CliTable, BadArgumentsGiveOneLineAndAnError) {
         const char* message;
     };
     for (const Case& c :
-         {Case{"table --azimuth 361 --date 2000-01-01", "between 0 and 360"},
-          Case{"table --azimuth -1 --date 2000-01-01", "between 0 and 360"},
-          Case{"table --azimuth 9x --date 2000-01-01", "expected a whole number"},
-          Case{"table --azimuth 9.55 --date 2000-01-01", "to a tenth"},
-          Case{"table --azimuth 5 --date 2024-02-30", "no such date"},
-          Case{"table --azimuth 5 --date 1899-12-31", "between 1900-01-01"},
-          Case{"table --azimuth 5 --date 2000-01-01 --at 2000-01-01T25:00", "no such time"},
-          Case{"table --azimuth 5 --date 2000-01-01 --north", "unknown option"},
-          Case{"table --date 2000-01-01", "missing option --azimuth"}}) {
+         {Case{"table --azimuth 361 --date 2000-01-01",
+               "--azimuth: Азимут должен быть от 0 до 360 градусов, указано \"361\""},
+          Case{"table --azimuth -1 --date 2000-01-01", "должен быть от 0 до 360"},
+          Case{"table --azimuth 9x --date 2000-01-01", "Азимут — градусы от 0 до 360"},
+          Case{"table --azimuth 9.55 --date 2000-01-01", "с точностью до десятой"},
+          Case{"table --azimuth 5 --date 2024-02-30", "такой даты нет"},
+          Case{"table --azimuth 5 --date 1899-12-31", "от 1900-01-01 до 9000-01-01"},
+          Case{"table --azimuth 5 --date 2000-01-01 --at 2000-01-01T25:00", "такого времени нет"},
+          Case{"table --azimuth 5 --date 2000-01-01 --north", "неизвестный параметр"},
+          Case{"table --date 2000-01-01", "не указан параметр --azimuth"}}) {
         const CliRun run = RunCli(c.arguments);
         EXPECT_NE(run.exitCode, 0) << c.arguments;
         EXPECT_TRUE(run.out.empty()) << c.arguments;

@@ -84,7 +84,7 @@ std::string WriteTableFiles(const TableDrawing& drawing) {
     window.DateTable->setDateTime(DateTimeOfMoment(drawing.tableDate));
     window.Raschet();
     if (!SameChart(window.Table(), drawing.table))
-        return "the table window computed another chart than the command";
+        return "окно таблицы рассчитало не ту таблицу, что команда";
 
     const Picture chart = TableChartSheet(window);
     if (drawing.pngFile) {

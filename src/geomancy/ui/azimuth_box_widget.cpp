@@ -77,30 +77,47 @@ void TAzimuthBox::Step(int steps) {
 
 void TAzimuthBox::EditAzChange(const QString& text) {
     const AzimuthBox box = CheckAzimuthText(text.toStdString());
-    QPalette colours = EditAz->palette();
     if (!box.hint.empty()) {
         // Never read as another azimuth: the text stays for the user to mend, the chart keeps
         // the last azimuth read.
         box_.text = box.text;
         box_.hint = box.hint;
-        const QString hint = QString::fromStdString(box.hint);
-        colours.setColor(QPalette::Base, QColor(255, 220, 220));
-        EditAz->setPalette(colours);
-        EditAz->setToolTip(hint);
+        ShowMarks();
         if (EditAz->hasFocus() && EditAz->isVisible())
-            QToolTip::showText(EditAz->mapToGlobal(QPoint(0, EditAz->height())), hint, EditAz);
+            QToolTip::showText(EditAz->mapToGlobal(QPoint(0, EditAz->height())),
+                               QString::fromStdString(box.hint), EditAz);
         emit changed(box_);
         return;
     }
     box_ = box;
-    colours.setColor(QPalette::Base, defaultBase_);
-    colours.setColor(QPalette::Text, ScreenColour(AzimuthColour(box.normalZone), defaultText_));
-    EditAz->setPalette(colours);
-    if (!EditAz->toolTip().isEmpty()) {
-        EditAz->setToolTip(QString());
-        QToolTip::hideText();
-    }
+    ShowMarks();
     emit changed(box_);
+}
+
+void TAzimuthBox::MarkNotComputed(const QString& why) {
+    if (why == notComputed_) return;
+    notComputed_ = why;
+    ShowMarks();
+}
+
+void TAzimuthBox::ShowMarks() {
+    QPalette colours = EditAz->palette();
+    QString tip;
+    if (!box_.hint.empty()) {
+        colours.setColor(QPalette::Base, QColor(255, 220, 220));
+        tip = QString::fromStdString(box_.hint);
+    } else {
+        colours.setColor(QPalette::Base,
+                         notComputed_.isEmpty() ? defaultBase_ : QColor(255, 244, 190));
+        colours.setColor(QPalette::Text,
+                         ScreenColour(AzimuthColour(box_.normalZone), defaultText_));
+        tip = notComputed_;
+    }
+    EditAz->setPalette(colours);
+    if (EditAz->toolTip() != tip) {
+        if (tip.isEmpty()) QToolTip::hideText();
+        EditAz->setToolTip(tip);
+    }
 }
 
 bool TAzimuthBox::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QDateTimeEdit>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +64,8 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
       sources_(std::move(sources)),
       document_(*this, {Text(kFileFilter), Text(kFileSuffix), true,
                         [this](const std::string& path) {
+                            // A refused text is not saved as the last azimuth the box read.
+                            if (!Azimuth->Box().hint.empty()) throw EFileError(Azimuth->Box().hint);
                             SaveTableFile(path, tableDate_, Azimuth->Box().azimuth,
                                           FileDecimalSeparator(QLocale()));
                         },
@@ -178,6 +181,7 @@ void TFormFh::BuildToolbar() {
     bar->addWidget(ToolbarLabel("Дата:", bar));
     DateTable = new QDateTimeEdit(bar);
     HoldCivilTime(*DateTable);
+    dateBase_ = DateTable->palette().color(QPalette::Base);
     // Date only; the time of day is kept with the table date and saved with it.
     DateTable->setDateTimeRange(DateTimeOfMoment(EncodeMoment(1900, 1, 1)),
                                 DateTimeOfMoment(EncodeMoment(9000, 1, 1, 23, 59, 59, 999)));
@@ -289,23 +293,38 @@ void TFormFh::ShowTable() {
 
 void TFormFh::ShowStatusLine() {
     const AzimuthBox& box = Azimuth->Box();
-    if (!box.hint.empty()) {
-        // The box refuses its text: say why where the user looks for the table's state.
-        StatusLine->setText(QString::fromStdString(box.hint));
-        return;
-    }
+    const char separator = QLocale().decimalPoint().at(0).toLatin1();
+    // Near an edge a tenth of a degree changes the mountain or the chart: the user is told.
+    auto withBoundary = [separator](std::string line, double azimuth) {
+        const std::string note = BoundaryNote(azimuth, separator);
+        if (!note.empty()) line += (line.empty() ? "" : " | ") + note;
+        return QString::fromStdString(line);
+    };
     // A hidden table leaves the computed part as it is: it still tells what was last computed.
     if (presentation_.Shown())
-        computedLine_ = QString::fromStdString(
-            TableStatusLine(table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale()));
-    QString line = computedLine_;
-    // Near an edge a tenth of a degree changes the mountain or the chart: the user is told.
-    const std::string note = BoundaryNote(box.azimuth, QLocale().decimalPoint().at(0).toLatin1());
-    if (!note.empty()) {
-        if (!line.isEmpty()) line += QStringLiteral(" | ");
-        line += QString::fromStdString(note);
-    }
-    StatusLine->setText(line);
+        computedLine_ = withBoundary(
+            TableStatusLine(table_.azimuth, table_.tableDate, table_.calculationMoment, QLocale()),
+            table_.azimuth);
+    QString pending;
+    if (box.hint.empty() && presentation_.Shown())
+        pending = QString::fromStdString(
+            NotComputedNote(box.azimuth, tableDate_, table_.azimuth, table_.tableDate, QLocale()));
+    Azimuth->MarkNotComputed(pending);
+    QPalette date = DateTable->palette();
+    date.setColor(QPalette::Base,
+                  pending.contains(Text("дата")) ? QColor(255, 244, 190) : dateBase_);
+    DateTable->setPalette(date);
+
+    QStringList parts;
+    if (!computedLine_.isEmpty()) parts << computedLine_;
+    if (!box.hint.empty())
+        parts << QString::fromStdString(box.hint);  // the box refuses its text: say why
+    else if (!pending.isEmpty())
+        parts << pending;
+    else if (computedLine_.isEmpty())
+        parts << withBoundary("", box.azimuth);  // nothing drawn yet: the box's own edge
+    parts.removeAll(QString());
+    StatusLine->setText(parts.join(QStringLiteral(" | ")));
 }
 
 void TFormFh::ShowChartFacts() {
@@ -357,9 +376,15 @@ void TFormFh::DateChanged() {
     if (typed == MomentOfDateTime(DateTimeOfMoment(tableDate_))) return;
     tableDate_ = typed;
     document_.MarkModified();
+    ShowStatusLine();
 }
 
 void TFormFh::Raschet() {
+    if (!Azimuth->Box().hint.empty()) {
+        ShowStatusLine();
+        ShowErrorBox(this, QString::fromStdString(Azimuth->Box().hint));
+        return;
+    }
     TableInputs inputs;
     inputs.azimuth = Azimuth->Box().azimuth;
     inputs.tableDate = tableDate_;
@@ -436,6 +461,16 @@ bool TFormFh::OpenCommandLineFile(const QString& argument) {
 
 void TFormFh::OpenPage(const std::string& page) {
     if (!page.empty()) OpenPageViewer(QString::fromStdString(page), this);
+}
+
+void TFormFh::keyPressEvent(QKeyEvent* event) {
+    // Enter in the azimuth box, the date or anywhere in the window computes the inputs.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Raschet();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TFormFh::showEvent(QShowEvent* event) {

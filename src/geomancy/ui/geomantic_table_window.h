@@ -5,6 +5,7 @@
 // знак" computes the flying-star chart with the time stars of the main window's moment, which
 // the window paints. Tables are saved to and opened from ".gvt" files. The window exists once
 // for the whole run and is shown and hidden rather than destroyed.
+#include <QColor>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -65,8 +66,14 @@ public:
     bool HasFileName() const { return document_.Bound(); }
     const QString& FileName() const { return document_.Path(); }
 
+    // The status line of the chart on display (the header of its pages), without what the
+    // inputs say about themselves; empty before the first computation.
+    const QString& ComputedLine() const { return computedLine_; }
+
     // Commands.
-    void Raschet();  // "Внутренний знак"
+    // "Внутренний знак" (also Enter in the window): the chart of the inputs. An azimuth the box
+    // refuses is computed by no path: the chart stays as it was and the box's hint is shown.
+    void Raschet();
     // "Открыть...": asks about unsaved changes (Yes saves first, and a table that could not be
     // saved is kept), then OpenFile.
     void NOpenClick();
@@ -109,6 +116,7 @@ public:
     QAction* ClientReportAction;  // "Отчет в PDF..."
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -120,8 +128,9 @@ private:
     void EnableCommands();
     void ShowTable();
     void EditAzChange(const AzimuthBox& box);
-    // The computed table's line, a boundary near the box's azimuth, or why the box refuses its
-    // text.
+    // The drawn chart's line with a boundary near its azimuth, then why the box refuses its text
+    // or what of the inputs is not yet computed (the inputs marked so); before the first
+    // computation, a boundary near the box's azimuth.
     void ShowStatusLine();
     void ShowChartFacts();
     void FacingChosen(int index);
@@ -135,5 +144,6 @@ private:
     TablePresentation presentation_{table_};
     Moment tableDate_ = 0;
     QString computedLine_;   // the status line of the table last computed
+    QColor dateBase_;        // the date box's ground when it shows the drawn chart's date
     DocumentFile document_;  // the ".gvt" file of the table
 };

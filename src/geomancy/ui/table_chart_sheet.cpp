@@ -98,24 +98,28 @@ Picture TableChartSheet(TFormFh& window) {
                     QRect(kPadding, kPadding + i * kLineHeight, width - 2 * kPadding, kLineHeight),
                     Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
             }
-            // The palace buttons are for the screen only.
-            std::vector<QToolButton*> shown;
-            for (PalaceIndex p = 0; p < kPalaceCount; ++p)
-                if (!chart->PalaceButton(p)->isHidden()) shown.push_back(chart->PalaceButton(p));
-            for (QToolButton* b : shown) b->setVisible(false);
-            painter.save();
-            painter.translate(kPadding, gridsTop);
-            grids.paint(painter);
-            painter.restore();
-            for (QToolButton* b : shown) b->setVisible(true);
+            // The legend first: a widget drawn onto a PDF leaves the page clipped to itself.
             const QRect legend(kPadding, gridsTop + grids.size.height(), width - 2 * kPadding,
                                kLegendHeight);
             painter.fillRect(QRect(0, legend.top(), width, kLegendHeight + kPadding), Qt::white);
             PaintLegend(painter, legend);
+            // The palace buttons are for the screen only; the facts beside the gates repeat the
+            // heading lines.
+            std::vector<QWidget*> shown;
+            for (PalaceIndex p = 0; p < kPalaceCount; ++p)
+                if (!chart->PalaceButton(p)->isHidden()) shown.push_back(chart->PalaceButton(p));
+            if (window.ChartFacts && !window.ChartFacts->isHidden())
+                shown.push_back(window.ChartFacts);
+            for (QWidget* b : shown) b->setVisible(false);
+            painter.save();
+            painter.translate(kPadding, gridsTop);
+            grids.paint(painter);
+            painter.restore();
+            for (QWidget* b : shown) b->setVisible(true);
         }};
 }
 
 QString TableSheetHeader(const TFormFh& window) {
-    const QString status = window.StatusLine->text();
+    const QString status = window.ComputedLine();
     return status.isEmpty() ? window.windowTitle() : window.windowTitle() + Text(" — ") + status;
 }

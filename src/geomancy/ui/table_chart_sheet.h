@@ -12,5 +12,6 @@ class TFormFh;
 // The sheet of the window's computed table, drawn by the window's own chart controls. The window
 // must outlive the picture.
 Picture TableChartSheet(TFormFh& window);
-// The header line of the table's pages: the window caption and the table's status line.
+// The header line of the table's pages: the window caption and the status line of the chart
+// on display (never what the inputs say of themselves).
 QString TableSheetHeader(const TFormFh& window);

@@ -88,6 +88,7 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     ConnectEdits();
     setFixedSize(kWindowWidth, kWindowHeight);
     Reset();
+    ShowCalendarYear();
 }
 
 // ----------------------------------------------------------------------------- commands
@@ -114,6 +115,7 @@ void TFormPeople::CreateActions() {
     ActionSave = action("Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
     ActionSaveAs = action("Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ActionSaveText = action("Сохранить как текст...");
+    // Named with the main window's year by ShowCalendarYear.
     ActionForecast = action("Прогноз на текущий год");
     PopupForecast = action("Прогноз на текущий год");
     ActionCalculate = action("Расчет");

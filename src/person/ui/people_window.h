@@ -46,7 +46,8 @@ struct PeopleHost {
     std::function<TimeSettings()> timeSettings;
     // "Отображать в календаре": the birth moment into the main window's pickers.
     std::function<void(Moment)> showInCalendar;
-    // The Gregorian year of the main window's date: the year of the forecast.
+    // The Gregorian year of the main window's date: the year of the forecast and of the running
+    // luck pillar, asked for here only.
     std::function<int()> calendarYear;
 };
 
@@ -62,7 +63,10 @@ public:
     bool SaveAsClick();    // "Сохранить как...": true when the file was written
     void Raschet();        // "Расчет"
     void SaveTextClick();  // "Сохранить как текст..."
-    void ForecastClick();  // "Прогноз на текущий год" and its link
+    void ForecastClick();  // "Прогноз на 2025 год" (the main window's year) and its link
+    // The main window's date moved: the forecast commands name its year, and the running luck
+    // pillar is that of the year.
+    void ShowCalendarYear();
     // "Звезды рождения": a new text window on the description of one of the chart's stars.
     void ShowBirthStarText(BirthStar star);
     // Loads a person file and calculates it; false (with the message shown) when it cannot be read.
@@ -223,6 +227,8 @@ private:
     void ShowChartLayers();
     void ClearChartLayers();
     int CalendarYear() const;
+    // The chart as the client receives it (picture and PDF page); empty before a calculation.
+    Picture ChartSheet() const;
     QString PageHeader() const;
 
     const PillarGlyphs& glyphs_;

@@ -196,8 +196,7 @@ QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
     forecastFrame->setFrameShadow(QFrame::Plain);
     auto* forecastBox = new QHBoxLayout(forecastFrame);
     forecastBox->setContentsMargins(4, 1, 4, 1);
-    LabelForecast = Result(
-        new PillarLink(Caption("Прогноз на текущий год по звезде года рождения"), forecastFrame));
+    LabelForecast = Result(new PillarLink(QString(), forecastFrame));  // ShowCalendarYear
     LabelForecast->setFont(results->font());
     connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
@@ -290,6 +289,7 @@ void TFormPeople::AllDraw(Moment birth) {
     ShowLuckPillars(c, t);
     MarkCurrentLuckPillar();
     ShowChartLayers();
+    ShowCalendarYear();
     Progress(80);
     PeopleTrue();
     Progress(90);

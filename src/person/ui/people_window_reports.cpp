@@ -49,9 +49,8 @@ void TFormPeople::ForecastClick() {
     // The link answers while a chart is shown, also after an edit: the forecast is that of the
     // chart on display.
     if (!calculation_) return;
-    const int year = host_.calendarYear ? host_.calendarYear() : YearOfMoment(Now());
     const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
-    OpenForecastReport(ForecastYearOf(year, settings), *calculation_, Owner());
+    OpenForecastReport(ForecastYearOf(CalendarYear(), settings), *calculation_, Owner());
 }
 
 void TFormPeople::ShowBirthStarText(BirthStar star) {

@@ -9,12 +9,15 @@
 #include <QStatusBar>
 
 #include "astro/moment.h"
+#include "interpretation/personal_forecast.h"
 #include "interpretation/ui/client_document.h"
 #include "person/chart_details_report.h"
 #include "person/personal_report.h"
 #include "person/ui/people_window.h"
+#include "person/ui/person_chart_sheet.h"
 #include "widgets/clock.h"
 #include "widgets/error_box.h"
+#include "widgets/pillar_link.h"
 
 namespace {
 
@@ -36,8 +39,7 @@ void TFormPeople::BuildOutputCommands() {
     connect(ActionCopy, &QAction::triggered, this, &TFormPeople::CopyClick);
     chart->addSeparator();
     ChartExport = AddPictureActions(
-        *this, chart, nullptr, [this] { return WidgetPicture(*resultsArea_); },
-        [this] { return PageHeader(); });
+        *this, chart, nullptr, [this] { return ChartSheet(); }, [this] { return PageHeader(); });
 
     QMenu* report = menuBar()->addMenu(Caption("Отчет"));
     ActionClientReport = new QAction(Caption("Отчет в PDF..."), this);
@@ -52,8 +54,23 @@ void TFormPeople::BuildOutputCommands() {
     Popup->insertAction(Popup->actions().value(Popup->actions().size() - 2), ActionCopy);
 }
 
+Picture TFormPeople::ChartSheet() const {
+    if (!calculation_) return {};
+    return PersonChartSheet(PersonChartSections(*calculation_, {windowTitle(), CalendarYear()}));
+}
+
 int TFormPeople::CalendarYear() const {
     return host_.calendarYear ? host_.calendarYear() : YearOfMoment(Now());
+}
+
+void TFormPeople::ShowCalendarYear() {
+    // The year is named, not called "текущий": it is that of the main window's date, which need
+    // not be today's.
+    const QString forecast = QString::fromStdString(ForecastCaption(CalendarYear()));
+    ActionForecast->setText(forecast);
+    PopupForecast->setText(forecast);
+    LabelForecast->setText(forecast + Caption(" по звезде года рождения"));
+    MarkCurrentLuckPillar();
 }
 
 QString TFormPeople::PageHeader() const {
@@ -96,8 +113,7 @@ void TFormPeople::ClientReportClick() {
     QString error;
     const PrintDocument document = PersonClientDocument(
         *calculation_, PersonalReportLines(windowTitle().toStdString(), *calculation_),
-        ForecastYearOf(CalendarYear(), settings), PageHeader(), WidgetPicture(*resultsArea_),
-        error);
+        ForecastYearOf(CalendarYear(), settings), PageHeader(), ChartSheet(), error);
     if (!error.isEmpty()) {
         ShowErrorBox(this, error);
         return;

@@ -114,7 +114,7 @@ TEST_F(PeopleWindowTest, AFreshWindowHoldsANewPersonOfTheSettings) {
     EXPECT_EQ(w->LabelMonthSign->text(), U("(знак периода)"));
     EXPECT_EQ(w->LabelDaySign->text(), U("(знак дня)"));
     EXPECT_EQ(w->LabelHourSign->text(), U("(знак часа)"));
-    EXPECT_EQ(w->LabelForecast->text(), U("Прогноз на текущий год по звезде года рождения"));
+    EXPECT_EQ(w->LabelForecast->text(), U("Прогноз на 2024 год по звезде года рождения"));
     EXPECT_EQ(w->LabelYearStar->toolTip(), U("Характеристика звезды"));
     EXPECT_EQ(w->LabelBaZhai->toolTip(), U("Сектора и направления системы Ба чжай"));
     EXPECT_EQ(w->LabelDayStem->toolTip(), U("Сочетание стволов и ветвей"));
@@ -145,8 +145,8 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
         {w->ActionCalculate, "Расчет", QKeySequence(Qt::Key_Enter), "Расчет"},
         {w->ActionClose, "Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr},
         {w->ActionSaveText, "Сохранить как текст...", QKeySequence(), nullptr},
-        {w->ActionForecast, "Прогноз на текущий год", QKeySequence(), nullptr},
-        {w->PopupForecast, "Прогноз на текущий год", QKeySequence(), nullptr},
+        {w->ActionForecast, "Прогноз на 2024 год", QKeySequence(), nullptr},
+        {w->PopupForecast, "Прогноз на 2024 год", QKeySequence(), nullptr},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.action->text(), U(c.caption));
@@ -172,7 +172,7 @@ TEST_F(PeopleWindowTest, CommandsWithTheirCaptionsShortcutsAndHints) {
         if (!a->isSeparator()) popup << a->text();
     EXPECT_EQ(popup,
               (QStringList{U("Открыть..."), U("Сохранить"), U("Сохранить как..."), U("Расчет"),
-                           U("Прогноз на текущий год"), U("Копировать"), U("Закрыть")}));
+                           U("Прогноз на 2024 год"), U("Копировать"), U("Закрыть")}));
 
     // The text report, the forecast and the star texts are not offered before a chart.
     EXPECT_FALSE(w->ActionSaveText->isEnabled());

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The person's client PDF as the client sees it, read back through poppler: every word of the
+// chart page is inked where the text layer puts it (nothing covers the pillars), no two words
+// overlap, the warnings stay inside the page, and the Chinese characters are text in an embedded
+// CJK font.
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "astro/local_time.h"
+#include "astro/moment.h"
+#include "calendar/hanzi.h"
+#include "person/ui/people_window.h"
+#include "person/ui/person_entry.h"
+#include "support/file_dialog_recorder.h"
+#include "support/pdf_pages.h"
+#include "support/shell_test.h"
+#include "widgets/pillar_glyphs.h"
+
+namespace {
+
+int ZoneIndexOfHours(double hours) {
+    for (int i = 0; i < kZoneCount; ++i)
+        if (ZoneTable[i].hours == hours) return i;
+    return kDefaultZoneIndex;
+}
+
+class PersonClientPdf : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        if (!PopplerInstalled()) GTEST_SKIP() << "poppler-utils are not installed";
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    // A birth a minute after "Становление весны" in Beijing: the chart carries its warnings.
+    QString WriteBoundaryBirthPdf() {
+        PeopleHost host;
+        host.timeSettings = [] { return TimeSettings(); };
+        host.calendarYear = [] { return 2025; };
+        w_ = std::make_unique<TFormPeople>(glyphs_, host);
+        w_->show();
+        EnterPerson(*w_, "Ли Мин", EncodeMoment(1984, 2, 4, 23, 20), true);
+        w_->ComboGMT->setCurrentIndex(ZoneIndexOfHours(8));
+        w_->CheckBoxDolgota->setChecked(true);
+        w_->EditDolgota->setValue(116);
+        w_->Raschet();
+        EXPECT_FALSE(w_->LabelBoundary->isHidden());
+        dialogs_.saveAnswer = dir_.filePath(QStringLiteral("person.pdf"));
+        w_->ActionClientReport->trigger();
+        return dialogs_.saveAnswer;
+    }
+
+    QTemporaryDir dir_;
+    FileDialogRecorder dialogs_;
+    PillarGlyphs glyphs_;
+    std::unique_ptr<TFormPeople> w_;
+};
+
+TEST_F(PersonClientPdf, EveryWordOfTheChartPageIsInkedInsideThePageAndNoneOverlaps) {
+    const QString pdf = WriteBoundaryBirthPdf();
+    const QImage page = PdfPageImage(pdf, 1);
+    ASSERT_FALSE(page.isNull());
+    const std::vector<PdfWord> words = PdfWords(pdf, 1);
+    ASSERT_GT(words.size(), 80u);
+    const double rightEdge = page.width() - 15 / 25.4 * 72 + 1;  // the 15 mm margin
+    bool warned = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const PdfWord& w = words[i];
+        SCOPED_TRACE(w.text.toStdString());
+        warned = warned || w.text.startsWith(QString::fromUtf8("Становления"));
+        EXPECT_LE(w.box.right(), rightEdge);
+        if (w.text.size() > 1) EXPECT_GT(InkIn(page, w.box), 0.05);
+        for (std::size_t k = i + 1; k < words.size(); ++k) {
+            const QRectF both = w.box.intersected(words[k].box);
+            EXPECT_LT(both.width() * both.height(), 2.0) << words[k].text.toStdString();
+        }
+    }
+    EXPECT_TRUE(warned);  // the warning line is on the page
+}
+
+TEST_F(PersonClientPdf, TheChineseCharactersAreTextInAnEmbeddedCjkFont) {
+    const QString pdf = WriteBoundaryBirthPdf();
+    bool embedded = false;
+    for (const QString& font : PdfFonts(pdf))
+        if (font.contains(QStringLiteral("CJK")) && font.contains(QStringLiteral(" yes ")))
+            embedded = true;
+    EXPECT_TRUE(embedded) << PdfFonts(pdf).join(QLatin1Char('\n')).toStdString();
+    // The four pillars read back as the characters they are (子 not the radical ⼦).
+    const PersonChart& c = w_->Calculation()->chart;
+    const QString text =
+        RunPoppler(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, QStringLiteral("-")});
+    for (const Pillar& p : {c.year, c.month, c.day, c.hour})
+        EXPECT_TRUE(
+            text.contains(QString::fromStdString(StemHanzi(p.stem) + BranchHanzi(p.branch))))
+            << StemHanzi(p.stem) << BranchHanzi(p.branch) << "\n"
+            << text.toStdString();
+}
+
+}  // namespace
