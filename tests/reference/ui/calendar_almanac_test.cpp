@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QtTest/QTest>
 
@@ -33,6 +34,8 @@ protected:
         calendar->show();
         calendar->raise();
         QTest::qWait(300);
+        calendar->findChild<QScrollArea*>()->ensureWidgetVisible(calendar->Almanac);
+        QTest::qWait(100);
         const QSize size = w.screen()->size();
         const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
         calendar->grab().save(folder + "/calendar_" + tag + ".png");
