@@ -229,4 +229,29 @@ TEST(CliSelect, FilesAndErrors) {
     }
 }
 
+// --almanac adds the almanac's keys after the day's own, which stay as they were; select
+// --yellow-road keeps the days whose spirit is on the yellow road.
+TEST(CliAlmanac, DaysAddTheAlmanacAndSelectKeepsTheYellowRoad) {
+    const std::string range = "--from 2024-06-01 --to 2024-06-30 --json";
+    const CliRun days = RunCli("days " + range);
+    const CliRun almanac = RunCli("days " + range + " --almanac");
+    ASSERT_EQ(almanac.exitCode, 0) << almanac.err;
+    const auto plain = SplitLines(days.out);
+    const auto lines = SplitLines(almanac.out);
+    ASSERT_EQ(lines.size(), 30u);
+    EXPECT_EQ(lines[0].substr(0, plain[0].size() - 1), plain[0].substr(0, plain[0].size() - 1));
+    EXPECT_NE(lines[0].find(R"("spirit":3,"yellow_road":false,"clash":[7,3],"sha":"S","joy":"SW")"),
+              std::string::npos)
+        << lines[0];
+    const CliRun yellow = RunCli("select " + range + " --yellow-road");
+    int expected = 0;
+    for (const std::string& line : lines) expected += Field(line, "yellow_road") == "true";
+    EXPECT_EQ(SplitLines(yellow.out).size(), static_cast<std::size_t>(expected));
+    EXPECT_GT(expected, 10);
+    const CliRun moment = RunCli("moment --date 2024-06-01T12:00 --almanac");
+    EXPECT_NE(moment.out.find("Альманах дня:\n  Дух дня: Небесная кара (天刑), чёрный путь\n"),
+              std::string::npos)
+        << moment.out;
+}
+
 }  // namespace

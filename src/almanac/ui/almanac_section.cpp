@@ -2,6 +2,7 @@
 #include "almanac/ui/almanac_section.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -42,13 +43,21 @@ TAlmanacSection::TAlmanacSection(QWidget* parent) : QWidget(parent) {
     grid->setVerticalSpacing(2);
     int row = 0;
     auto line = [&](const char* caption, QLabel*& value) {
-        if (caption) grid->addWidget(Caption(caption, this), row, 0, Qt::AlignTop);
+        grid->addWidget(Caption(caption, this), row, 0, Qt::AlignTop);
         value = Value(this);
         grid->addWidget(value, row, 1);
         ++row;
     };
-    line("Дух дня:", SpiritName);
-    line(nullptr, Road);
+    // The spirit's name is long for the calendar's narrow default width: the whole line under its
+    // caption, the road beside the caption.
+    auto* spirit = new QHBoxLayout;
+    spirit->setSpacing(4);
+    spirit->addWidget(Caption("Дух дня:", this));
+    Road = Value(this);
+    spirit->addWidget(Road, 1);
+    rows->addLayout(spirit);
+    SpiritName = Value(this);
+    rows->addWidget(SpiritName);
     line("Столкновение:", Clash);
     line("Ша:", Sha);
     line("Радость:", Joy);
@@ -64,7 +73,7 @@ TAlmanacSection::TAlmanacSection(QWidget* parent) : QWidget(parent) {
     rows->addWidget(StemTaboo);
     rows->addWidget(BranchTaboo);
     rows->addWidget(Caption("Благоприятные часы:", this));
-    Hours = Value(this);
+    Hours = Value(this, false);
     rows->addWidget(Hours);
 }
 

@@ -31,7 +31,9 @@
 #include "calendar/moment_format.h"
 #include "text/ini_file.h"
 #include "text/whole_file.h"
+#include "tools/day_almanac.h"
 #include "tools/day_selection_export.h"
+#include "tools/ui/day_almanac_view.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
@@ -42,6 +44,7 @@ namespace {
 constexpr int kDaysPerStep = 60;
 constexpr int kDateRole = Qt::UserRole;           // the cell's or row's day count (double)
 constexpr int kSmallTextRole = Qt::UserRole + 1;  // officer and mansion under the day number
+constexpr int kRoadRole = Qt::UserRole + 3;       // the day on the yellow road (bool)
 constexpr int kSortRole = Qt::UserRole + 2;
 const QColor kChosenColour(190, 230, 180);
 const QColor kOtherMonthText(160, 160, 160);
@@ -92,6 +95,8 @@ public:
         painter->drawText(r, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
                           index.data(kSmallTextRole).toString());
         painter->restore();
+        const QVariant road = index.data(kRoadRole);
+        if (road.isValid()) PaintRoadMark(*painter, o.rect, road.toBool());
     }
 };
 
@@ -175,6 +180,7 @@ QVBoxLayout* TFormDaySelection::BuildCriteriaColumn(const QDate& today) {
     QTabWidget* criteria = BuildCriteriaTabs();
     QGroupBox* people = BuildPeople();
     QGroupBox* bans = BuildBans();
+    QGroupBox* almanac = BuildAlmanacConditions();
     QHBoxLayout* buttons = BuildButtons();
     Progress = new QProgressBar(this);
     Progress->setRange(0, 100);
@@ -186,6 +192,7 @@ QVBoxLayout* TFormDaySelection::BuildCriteriaColumn(const QDate& today) {
     left->addWidget(criteria, 1);
     left->addWidget(people);
     left->addWidget(bans);
+    left->addWidget(almanac);
     left->addLayout(buttons);
     left->addWidget(Progress);
     left->addWidget(Summary);
@@ -280,6 +287,20 @@ QGroupBox* TFormDaySelection::BuildBans() {
     return bans;
 }
 
+QGroupBox* TFormDaySelection::BuildAlmanacConditions() {
+    auto* almanac = new QGroupBox(U("Альманах"), this);
+    auto* layout = new QVBoxLayout(almanac);
+    YellowRoadOnly = new QCheckBox(U("только жёлтый путь"), almanac);
+    YellowRoadOnly->setToolTip(U("Дух дня — на жёлтом пути"));
+    NoHourClash = new QCheckBox(U("без столкновения с ветвью человека в часе"), almanac);
+    NoHourClash->setToolTip(
+        U("Благоприятные часы — только не сталкивающиеся с ветвями года и дня "
+          "человека; день без такого часа не подходит"));
+    layout->addWidget(YellowRoadOnly);
+    layout->addWidget(NoHourClash);
+    return almanac;
+}
+
 QHBoxLayout* TFormDaySelection::BuildButtons() {
     SearchButton = new QPushButton(U("Искать"), this);
     CsvButton = new QPushButton(U("В CSV..."), this);
@@ -354,9 +375,9 @@ QTableWidget* TFormDaySelection::BuildMonthGrid(QWidget* monthPage) {
 }
 
 QTableWidget* TFormDaySelection::BuildDayList() {
-    List = new QTableWidget(0, 8, Results);
+    List = new QTableWidget(0, 9, Results);
     List->setHorizontalHeaderLabels({U("Дата"), U("День"), U("Цзянь"), U("Созвездие"), U("Звезда"),
-                                     U("Луна"), U("Сезон"), U("Причины")});
+                                     U("Луна"), U("Сезон"), U("Благоприятные часы"), U("Причины")});
     List->verticalHeader()->hide();
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -392,6 +413,8 @@ DayCriteria TFormDaySelection::Criteria() const {
     c.noMonthBreaker = NoMonthBreaker->isChecked();
     c.noYearBreaker = NoYearBreaker->isChecked();
     c.noTermDay = NoTermDay->isChecked();
+    c.yellowRoadOnly = YellowRoadOnly->isChecked();
+    c.noHourClashWithPerson = NoHourClash->isChecked();
     return c;
 }
 
@@ -467,7 +490,8 @@ QString TFormDaySelection::DayTooltip(const DayVerdict& v) const {
         for (const std::string& f : v.failed) failed << Text(f);
         text += U("Не подходит: ") + failed.join(U(", "));
     }
-    return text + QLatin1Char('\n') + Joined(DayReasons(v.facts, search_->Criteria()));
+    return text + QLatin1Char('\n') + Joined(DayReasons(v.facts, search_->Criteria())) +
+           QLatin1Char('\n') + Joined(DayAlmanacLines(v.facts, search_->Criteria()));
 }
 
 void TFormDaySelection::FillMonthList() {
@@ -506,6 +530,7 @@ void TFormDaySelection::ShowMonth(Moment firstOfMonth) {
             if (const DayVerdict* v = search_ && !Searching() ? VerdictOf(date) : nullptr) {
                 item->setData(kSmallTextRole, OfficerShortName(v->facts.officer) + U("\nсозв. ") +
                                                   QString::number(v->facts.mansion));
+                item->setData(kRoadRole, v->facts.almanac.yellowRoad);
                 item->setToolTip(DayTooltip(*v));
                 if (v->chosen) item->setBackground(kChosenColour);
             }
@@ -541,10 +566,12 @@ void TFormDaySelection::FillList() {
         for (const std::string& line : DayReasons(f, search_->Criteria())) reasons << Text(line);
         auto* why = new QTableWidgetItem(reasons.mid(1).join(U("; ")));
         why->setToolTip(reasons.join(QLatin1Char('\n')));
-        List->setItem(row, 7, why);
+        List->setItem(row, 7, new QTableWidgetItem(SuitableHoursCaption(f, search_->Criteria())));
+        List->setItem(row, 8, why);
     }
     List->resizeColumnsToContents();
-    List->setColumnWidth(7, std::min(List->columnWidth(7), 400));
+    List->setColumnWidth(7, std::min(List->columnWidth(7), 300));
+    List->setColumnWidth(8, std::min(List->columnWidth(8), 400));
     List->setSortingEnabled(true);
     List->sortByColumn(0, Qt::AscendingOrder);
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Выбор дней": searches a date range for the days that meet the chosen criteria and shows them
-// as a month grid (weeks in rows, Monday first; chosen days coloured, the officer and mansion in
-// small text, every reason in the tooltip) and as a sortable list; exports them to CSV and
-// iCalendar. A double click on a day moves the main window to it.
+// as a month grid (weeks in rows, Monday first; chosen days coloured, a mark in the colour of the
+// day's road, the officer and mansion in small text, every reason in the tooltip) and as a
+// sortable list with the auspicious hours; exports them to CSV and iCalendar. A double click on a
+// day moves the main window to it.
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -85,6 +86,8 @@ public:
     QCheckBox* NoMonthBreaker;
     QCheckBox* NoYearBreaker;
     QCheckBox* NoTermDay;
+    QCheckBox* YellowRoadOnly;  // "только жёлтый путь"
+    QCheckBox* NoHourClash;  // "без столкновения с ветвью человека в часе"
     QPushButton* SearchButton;
     QPushButton* CsvButton;
     QPushButton* IcsButton;
@@ -102,6 +105,7 @@ private:
     QTabWidget* BuildCriteriaTabs();
     QGroupBox* BuildPeople();
     QGroupBox* BuildBans();
+    QGroupBox* BuildAlmanacConditions();
     QHBoxLayout* BuildButtons();
     void BuildResults();
     QWidget* BuildMonthPage();

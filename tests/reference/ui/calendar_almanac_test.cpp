@@ -7,7 +7,10 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QtTest/QTest>
 
 #include "almanac/ui/almanac_section.h"
 #include "app/main_window.h"
@@ -16,10 +19,29 @@
 #include "reference/ui/calendar_window.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
+#include "widgets/picker_moment.h"
 
 namespace {
 
-class CalendarAlmanacTest : public ShellTest {};
+class CalendarAlmanacTest : public ShellTest {
+protected:
+    // Saves the calendar window and the whole screen when GAVROSIN_SCREENSHOTS names a folder
+    // (for a look by eye, under a real display of the size to be seen).
+    static void Shot(TFormMainGVR& w, TFormCalendar* calendar) {
+        const QString folder = QString::fromLocal8Bit(qgetenv("GAVROSIN_SCREENSHOTS"));
+        if (folder.isEmpty()) return;
+        w.show();
+        calendar->show();
+        calendar->raise();
+        QTest::qWait(300);
+        calendar->findChild<QScrollArea*>()->ensureWidgetVisible(calendar->Almanac);
+        QTest::qWait(100);
+        const QSize size = w.screen()->size();
+        const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        calendar->grab().save(folder + "/calendar_" + tag + ".png");
+        w.screen()->grabWindow(0).save(folder + "/screen_" + tag + ".png");
+    }
+};
 
 TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     TFormMainGVR w;
@@ -39,6 +61,8 @@ TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     EXPECT_EQ(a->Hours->text(), U("Цзы 23:00–01:00   Чоу 01:00–03:00\n"
                                   "Чэнь 07:00–09:00   Сы 09:00–11:00\n"
                                   "Вэй 13:00–15:00   Сюй 19:00–21:00"));
+
+    Shot(w, calendar);
 
     // The next day, 丁酉, is 朱雀; with the longitude on (37° E in zone +3) the hours move
     // 32 minutes later on the clock.

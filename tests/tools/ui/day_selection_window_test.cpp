@@ -118,6 +118,35 @@ TEST_F(DaySelectionWindowTest, GridMarksTheChosenDaysAndADoubleClickMovesTheMain
     EXPECT_TRUE(TakeErrorBoxTexts().isEmpty());
 }
 
+TEST_F(DaySelectionWindowTest, TheAlmanacMarksTheRoadAndListsTheHoursThatSuitThePerson) {
+    TFormMainGVR main;
+    TFormDaySelection* w = Window(main);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->YellowRoadOnly->text(), U("только жёлтый путь"));
+    EXPECT_EQ(w->NoHourClash->text(), U("без столкновения с ветвью человека в часе"));
+    w->FromDate->setDate(QDate(2024, 6, 1));
+    w->ToDate->setDate(QDate(2024, 6, 30));
+    w->YellowRoadOnly->setChecked(true);
+    w->Persons[0].year->setCurrentIndex(7);  // born in a 午 year: the hour 子 clashes
+    w->NoHourClash->setChecked(true);
+    w->RunSearchToEnd();
+    // 1 June, 丙申 under 天刑, is on the black road: marked so, not chosen.
+    QTableWidgetItem* june1 = w->Grid->item(0, 5);
+    ASSERT_EQ(june1->text(), U("1"));
+    EXPECT_EQ(june1->data(Qt::UserRole + 3), QVariant(false));
+    EXPECT_EQ(june1->background().style(), Qt::NoBrush);
+    EXPECT_TRUE(june1->toolTip().contains(U("Дух дня: Небесная кара (天刑), чёрный путь")));
+    for (const DayVerdict& v : w->Days())
+        EXPECT_TRUE(!v.chosen || v.facts.almanac.yellowRoad) << v.facts.date;
+    ASSERT_GT(w->List->rowCount(), 5);
+    EXPECT_EQ(w->List->horizontalHeaderItem(7)->text(), U("Благоприятные часы"));
+    for (int row = 0; row < w->List->rowCount(); ++row) {
+        const QString hours = w->List->item(row, 7)->text();
+        EXPECT_FALSE(hours.isEmpty());
+        EXPECT_FALSE(hours.contains(U("Цзы "))) << hours.toStdString();
+    }
+}
+
 TEST_F(DaySelectionWindowTest, APersonFileGivesTheBranchesAndBadInputIsRefusedWithAMessage) {
     TFormMainGVR main;
     TFormDaySelection* w = Window(main);
