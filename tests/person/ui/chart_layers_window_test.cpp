@@ -4,11 +4,15 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
+#include "interpretation/ui/chart_details_page.h"
 #include "person/ui/chart_details_panel.h"
 #include "person/ui/luck_years_panel.h"
 #include "person/ui/people_window.h"
@@ -91,4 +95,16 @@ TEST_F(ChartLayersWindowTest, TheRunningYearAndMonthAreMarked) {
     y.Tree->setCurrentItem(y.Tree->topLevelItem(1)->child(0));
     EXPECT_EQ(y.MonthsYear(), 1997);
     EXPECT_TRUE(y.Months[0]->text().startsWith(U("壬寅\n04.02.1997 03:03")));
+}
+
+// The client document gains one page: the full chart of the worked example fits on it.
+TEST_F(ChartLayersWindowTest, TheFullChartIsOnePageOfTheClientDocument) {
+    auto w = Calculated();
+    auto text = std::make_shared<QTextDocument>();
+    AppendChartDetailsPage(*text, ComputeChartDetails(w->Calculation()->chart));
+    EXPECT_TRUE(text->toPlainText().contains(U("Дворец тела (身宫): 戊寅")));
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath(QStringLiteral("chart.pdf")));
+    pdf.setPageLayout(DocumentPageLayout(QLocale()));
+    EXPECT_EQ(PaintDocument(pdf, PrintDocument{QStringLiteral("header"), {}, text}), 1);
 }

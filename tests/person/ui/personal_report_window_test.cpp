@@ -21,6 +21,8 @@
 #include "app/settings_window.h"
 #include "astro/moment.h"
 #include "interpretation/ui/report_window.h"
+#include "person/chart_details_report.h"
+#include "person/chinese_characters.h"
 #include "person/person_file.h"
 #include "person/personal_report.h"
 #include "person/ui/people_window.h"
@@ -117,10 +119,13 @@ TEST_F(PersonalReportWindowTest, TheTextReportIsWrittenAsTheWindowShowsIt) {
     EXPECT_EQ(dialogs_.requests[0].defaultSuffix, U("txt"));
     EXPECT_EQ(dialogs_.requests[0].proposedName, U("Иван"));  // the caption: the person's name
 
+    // The report, then the full chart with its characters spelled: Windows-1251 has every letter.
     std::string expected;
-    for (const std::string& line : PersonalReportLines("Иван", *w->Calculation()))
-        expected += line + "\r\n";
+    for (const std::string& line : FullPersonalReportLines("Иван", *w->Calculation()))
+        expected += InSyllables(line) + "\r\n";
     EXPECT_EQ(Bytes(dialogs_.saveAnswer).toStdString(), Utf8ToCp1251(expected));
+    EXPECT_EQ(Cp1251ToUtf8(Utf8ToCp1251(expected)), expected);
+    EXPECT_NE(expected.find("\r\nДворец жизни: "), std::string::npos);
     EXPECT_TRUE(expected.rfind("Файл: Иван\r\n\r\nИмя: Иван\r\n", 0) == 0) << expected;
     // The labels of the window are in it, word for word.
     for (const QLabel* label : {w->PSYear, w->LabelYearStar, w->LabelHourStar, w->LabelDayStem}) {
