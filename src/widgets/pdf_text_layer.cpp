@@ -17,6 +17,7 @@ QByteArray Mended(const QByteArray& hex) {
     const uint code = hex.toUInt(&ok, 16);
     if (!ok) return hex;
     if (code == 0x09) return QByteArrayLiteral("0020");
+    if (code == 0x2E92) return QByteArrayLiteral("5DF3");  // the radical ⺒ is the branch 巳
     // The Kangxi radicals, each the compatibility form of an ideograph.
     if (code < 0x2F00 || code > 0x2FD5) return hex;
     const QString ideograph =

@@ -171,7 +171,7 @@ SheetSection CaptionedRows(const std::vector<std::pair<QString, QString>>& rows,
         const QFontMetricsF metrics(font);
         for (const auto& row : rows)
             widest = std::max(widest, metrics.horizontalAdvance(row.first));
-        return std::min(static_cast<int>(std::ceil(widest)) + 8, width / 3);
+        return std::min(static_cast<int>(std::ceil(widest)) + 8, width * 9 / 20);
     };
     auto rowHeight = [font](const std::pair<QString, QString>& row, int first, int second) {
         return std::max(TextHeight(row.first, font, first), TextHeight(row.second, font, second));

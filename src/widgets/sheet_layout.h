@@ -48,5 +48,5 @@ SheetSection Paragraph(const QString& text, const QFont& font, QColor colour = Q
 SheetSection Band(const QString& text, const QFont& font, QColor colour, QColor ground,
                   int padding = 4);
 // Rows of a caption and its value: the captions in a column as wide as the widest of them (at
-// most a third of the width), the values wrapped beside them.
+// most 45 % of the width), the values wrapped beside them.
 SheetSection CaptionedRows(const std::vector<std::pair<QString, QString>>& rows, const QFont& font);

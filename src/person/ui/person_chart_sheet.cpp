@@ -14,7 +14,7 @@ namespace {
 
 // The body of an A4 page with 15 mm margins, in the screen pixels the pages are laid out in.
 constexpr int kSheetWidth = 680;
-constexpr int kPillarColumn = 300;  // the four pillars; the birth stars take the rest
+constexpr int kPillarColumn = 270;  // the four pillars; the birth stars take the rest
 constexpr int kTextPixels = 12;
 constexpr int kPillarGlyphPixels = 30;
 constexpr int kLuckGlyphPixels = 22;
