@@ -22,6 +22,11 @@ int main(int argc, char* argv[]) {
     if (qtTranslator.load(QStringLiteral("qtbase_ru"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    // The help window's search box and result list.
+    QTranslator helpTranslator;
+    if (helpTranslator.load(QStringLiteral("qt_help_ru"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&helpTranslator);
     // The main window creates every other window in the start-up order and runs the first
     // calculation. A person or table file named as the first argument is opened by its window.
     TFormMainGVR mainWindow;

@@ -45,13 +45,16 @@ TFormSettings::TFormSettings(QWidget* parent)
     auto* layoutBox = new QVBoxLayout(layoutGroup);
     ButtonDefault = new QPushButton(QString::fromUtf8("Интерфейс «по умолчанию»"), layoutGroup);
     layoutBox->addWidget(ButtonDefault);
+    CheckCaptions =
+        new QCheckBox(QString::fromUtf8("Подписи под значками панели окон"), layoutGroup);
+    layoutBox->addWidget(CheckCaptions);
     connect(ButtonDefault, &QPushButton::clicked, this, [this] {
         emit DefaultLayoutRequested();
         reject();
     });
 
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel = new QPushButton(QString::fromUtf8("Отмена"), this);
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, [this] {
         SaveSettings();
@@ -84,6 +87,7 @@ void TFormSettings::LoadSettings() {
     CheckSh->setChecked(ReadBool(*store, Setting::LongitudeOn));
     EditDolgota->setValue(ReadInt(*store, Setting::Longitude));
     EditDolgota->setEnabled(CheckSh->isChecked());
+    CheckCaptions->setChecked(ReadBool(*store, Setting::ToolbarCaptions));
 }
 
 void TFormSettings::SaveSettings() {
@@ -96,6 +100,7 @@ void TFormSettings::SaveSettings() {
     // Crosswise, as the store has always kept them: the number and its text are the same longitude.
     Write(*store, Setting::Longitude, EditDolgota->EditText());
     Write(*store, Setting::LongitudeText, EditDolgota->value());
+    Write(*store, Setting::ToolbarCaptions, CheckCaptions->isChecked());
     store->sync();
 }
 

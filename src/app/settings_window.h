@@ -32,6 +32,7 @@ public:
     QComboBox* ComboBoxGMT;
     UpDownEdit* EditLetnee;
     QCheckBox* CheckSh;
+    QCheckBox* CheckCaptions;  // the names under the main toolbar's pictograms
     UpDownEdit* EditDolgota;
     HomePlaceBox* HomePlace;
     QPushButton* ButtonDefault;

@@ -20,6 +20,8 @@ struct DocumentFileKind {
     bool proposeInFileFolder = false;
     // Writes the document to a path as a whole; raises EFileError when it cannot.
     std::function<void(const std::string& path)> write;
+    // The name a first save proposes (the person's name); the caption when empty or not given.
+    std::function<QString()> proposedName = {};
 };
 
 class DocumentFile {
@@ -57,7 +59,13 @@ public:
     // save did not happen.
     bool MayDiscard();
 
+    // The file the unsaved-changes question names: the bound file's name, or the name a first
+    // save would propose ("Иван.gvp").
+    QString FileName() const;
+
 private:
+    QString ProposedName() const;
+
     QWidget& window_;
     DocumentFileKind kind_;
     QString path_;
