@@ -19,6 +19,8 @@ install(TARGETS gavrosin gavrosin-cli RUNTIME DESTINATION ${GAVROSIN_INSTALL_BIN
 # data/ as it is (help/, the notes template other/notes.txt), the pictures and the pages.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${GAVROSIN_INSTALL_DATADIR})
 install(FILES ${GAVROSIN_ART_FILES} DESTINATION ${GAVROSIN_INSTALL_DATADIR}/bmp)
+install(FILES ${GAVROSIN_HELP_FILES} DESTINATION ${GAVROSIN_INSTALL_DATADIR}/help)
+install(FILES ${GAVROSIN_PICTOGRAM_FILES} DESTINATION ${GAVROSIN_INSTALL_DATADIR}/pictograms)
 foreach(page ${GAVROSIN_PAGE_OUTPUTS})
   file(RELATIVE_PATH page_relative ${PROJECT_BINARY_DIR} ${page})
   get_filename_component(page_folder ${page_relative} DIRECTORY)

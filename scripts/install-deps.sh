@@ -12,6 +12,7 @@ packages=(
   g++ make cmake pkg-config
   clang-format-14
   qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth

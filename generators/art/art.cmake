@@ -7,7 +7,7 @@
 file(GLOB GAVROSIN_ARTGEN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*.h)
 add_executable(gavrosin-artgen ${GAVROSIN_ARTGEN_SOURCES})
-target_link_libraries(gavrosin-artgen PRIVATE Qt6::Gui)
+target_link_libraries(gavrosin-artgen PRIVATE Qt6::Gui Qt6::Svg)
 target_compile_options(gavrosin-artgen PRIVATE ${GAVROSIN_WARNINGS})
 set_target_properties(gavrosin-artgen PROPERTIES AUTOMOC OFF AUTORCC OFF)
 
@@ -36,8 +36,28 @@ add_custom_command(
   VERBATIM)
 add_custom_target(gavrosin_art ALL DEPENDS ${GAVROSIN_ART_FILES})
 
+# The toolbar's pictograms (SVG, drawn sharp at any size by Qt's SVG icon engine), in
+# pictograms/ beside the executable.
+set(GAVROSIN_PICTOGRAM_DIR ${CMAKE_BINARY_DIR}/pictograms)
+set(GAVROSIN_PICTOGRAM_NAMES new-window person house settings calendar ecliptic seasons officers
+  mansions stems-branches ruler ba-zhai star-combinations trigrams notes day-selection star-pages
+  ba-zhai-pages yin-yang lo-shu stem-branch-table stem-branch-diagram wu-xing analogies organs help
+  print)
+set(GAVROSIN_PICTOGRAM_FILES)
+foreach(name ${GAVROSIN_PICTOGRAM_NAMES})
+  list(APPEND GAVROSIN_PICTOGRAM_FILES ${GAVROSIN_PICTOGRAM_DIR}/${name}.svg)
+endforeach()
+add_custom_command(
+  OUTPUT ${GAVROSIN_PICTOGRAM_FILES}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:gavrosin-artgen> --pictograms ${GAVROSIN_PICTOGRAM_DIR}
+  DEPENDS gavrosin-artgen
+  COMMENT "Drawing the toolbar's pictograms"
+  VERBATIM)
+add_custom_target(gavrosin_pictograms ALL DEPENDS ${GAVROSIN_PICTOGRAM_FILES})
+
 if(TARGET gavrosin)
-  add_dependencies(gavrosin gavrosin_art)
+  add_dependencies(gavrosin gavrosin_art gavrosin_pictograms)
 endif()
 
 # The picture checks run in test_text, which is defined after this file is read: hook it up at

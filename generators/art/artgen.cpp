@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the program's bmp/ folder and saves them as 24-bit Windows BMP files.
 // Usage: gavrosin-artgen <output folder>; gavrosin-artgen --icons <output folder> draws the desktop
-// icons instead (PNG, in the folders of the hicolor theme). Runs without a display (offscreen).
+// icons instead (PNG, in the folders of the hicolor theme), gavrosin-artgen --pictograms <output
+// folder> the toolbar's pictograms (SVG). Runs without a display (offscreen).
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,8 +39,10 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc == 3 && std::string(argv[1]) == "--pictograms")
+        return art::writePictograms(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2 && !icons) {
-        std::fprintf(stderr, "usage: %s [--icons] <output folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--icons | --pictograms] <output folder>\n", argv[0]);
         return 2;
     }
     const char* output = argv[argc - 1];

@@ -19,4 +19,7 @@ void drawRuler(Pictures& out);             // line
 // the hicolor theme (not part of bmp/).
 void drawIcons(Pictures& out);
 
+// The pictograms of the main window's toolbar, as SVG files "<name>.svg" in `folder`.
+bool writePictograms(const QString& folder);
+
 }  // namespace art

@@ -26,6 +26,11 @@ int main(int argc, char* argv[]) {
     if (qtTranslator.load(QStringLiteral("qtbase_ru"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    // The help window's search box and result list.
+    QTranslator helpTranslator;
+    if (helpTranslator.load(QStringLiteral("qt_help_ru"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&helpTranslator);
     // One program per user: a later start hands its files to the running one (which opens them
     // and comes to the front) and ends; "--new-instance" runs a copy of its own.
     const QStringList arguments = QCoreApplication::arguments();

@@ -4,8 +4,9 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QToolBar>
+
+#include "widgets/pictograms.h"
 
 namespace {
 
@@ -16,78 +17,50 @@ struct CommandInfo {
     const char* caption;
     const char* shortcut;     // "" for none
     const char* toolbarHint;  // nullptr: not on the toolbar; "" : the caption
-    const char* badge;        // the letters of its toolbar picture
+    const char* pictogram;    // its toolbar picture: pictograms\<name>.svg
     Group group;
     bool ready;  // its window is part of the program
 };
 
 // Captions and shortcuts exactly as the user sees them.
 constexpr std::array<CommandInfo, kCommandCount> kCommands{{
-    {Command::NewWindow, "Новое окно программы", "Ctrl+N", "", "+", Group::File, true},
-    {Command::Person, "Персональный гороскоп", "", "", "Гр", Group::File, false},
-    {Command::GeomanticTable, "Внутренний знак жилища", "", "", "Жл", Group::File, false},
-    {Command::Settings, "Установки", "Ctrl+K", "", "Ус", Group::File, true},
+    {Command::NewWindow, "Новое окно программы", "Ctrl+N", "", "new-window", Group::File, true},
+    {Command::Person, "Персональный гороскоп", "", "", "person", Group::File, false},
+    {Command::GeomanticTable, "Внутренний знак жилища", "", "", "house", Group::File, false},
+    {Command::Settings, "Установки", "Ctrl+K", "", "settings", Group::File, true},
     {Command::Exit, "Выход", "Ctrl+Q", nullptr, "", Group::File, true},
-    {Command::Calendar, "Календарь", "", "", "Кл", Group::Windows, true},
-    {Command::Circle, "Круг эклиптики", "", "", "Кр", Group::Windows, true},
-    {Command::SeasonsList, "Наступление сезонов солнечного календаря", "", "", "Сз", Group::Windows,
-     false},
-    {Command::GoodDays, "12 установлений", "", "", "12", Group::Windows, false},
-    {Command::Mansions, "28 созвездий", "", "", "28", Group::Windows, false},
-    {Command::Relations, "Стволы и ветви", "", "", "СВ", Group::Windows, false},
-    {Command::Ruler, "Геомантическая линейка", "", "", "Лн", Group::Windows, false},
-    {Command::BaZhai, "Ба чжай", "", "", "БЧ", Group::Windows, false},
-    {Command::StarCombinations, "Комбинации звезд", "", "Комбинации звезд для циклов", "Кб",
+    {Command::Calendar, "Календарь", "", "", "calendar", Group::Windows, true},
+    {Command::Circle, "Круг эклиптики", "", "", "ecliptic", Group::Windows, true},
+    {Command::SeasonsList, "Наступление сезонов солнечного календаря", "", "", "seasons",
      Group::Windows, false},
-    {Command::Trigrams, "Знаки гуа", "", "", "Гу", Group::Windows, false},
-    {Command::Notes, "Блокнот", "", "", "Бл", Group::Windows, false},
-    {Command::DaySelection, "Выбор дней", "", "", "Дн", Group::Windows, false},
-    {Command::StarDescriptions, "Описания для звезд", "", "", "Оз", Group::Pages, true},
-    {Command::BaZhaiSectors, "Сектора Ба чжай", "", "", "Сб", Group::Pages, true},
-    {Command::YinYangPower, "Соотношение ян/инь звезд", "", "", "ЯИ", Group::Windows, false},
-    {Command::LoShu, "Диаграмма Ло Шу", "", "", "ЛШ", Group::Tables, false},
-    {Command::StemBranchTable, "Стволы и ветви", "", "", "Тб", Group::Tables, false},
-    {Command::StemBranchDiagram, "Диаграмма «Стволы и ветви»", "", "", "ДС", Group::Tables, false},
-    {Command::FiveElementDiagram, "Диаграмма «У син»", "", "", "У5", Group::Tables, false},
-    {Command::FiveElementAnalogies, "Аналогии у син", "", "", "Ау", Group::Tables, false},
-    {Command::OrgansMeridians, "Органы и меридианы", "", "", "Ор", Group::Tables, false},
-    {Command::Help, "Вызов справки", "F1", "", "?", Group::Service, true},
+    {Command::GoodDays, "12 установлений", "", "", "officers", Group::Windows, false},
+    {Command::Mansions, "28 созвездий", "", "", "mansions", Group::Windows, false},
+    {Command::Relations, "Стволы и ветви", "", "", "stems-branches", Group::Windows, false},
+    {Command::Ruler, "Геомантическая линейка", "", "", "ruler", Group::Windows, false},
+    {Command::BaZhai, "Ба чжай", "", "", "ba-zhai", Group::Windows, false},
+    {Command::StarCombinations, "Комбинации звезд", "", "Комбинации звезд для циклов",
+     "star-combinations", Group::Windows, false},
+    {Command::Trigrams, "Знаки гуа", "", "", "trigrams", Group::Windows, false},
+    {Command::Notes, "Блокнот", "", "", "notes", Group::Windows, false},
+    {Command::DaySelection, "Выбор дней", "", "", "day-selection", Group::Windows, false},
+    {Command::StarDescriptions, "Описания для звезд", "", "", "star-pages", Group::Pages, true},
+    {Command::BaZhaiSectors, "Сектора Ба чжай", "", "", "ba-zhai-pages", Group::Pages, true},
+    {Command::YinYangPower, "Соотношение ян/инь звезд", "", "", "yin-yang", Group::Windows, false},
+    {Command::LoShu, "Диаграмма Ло Шу", "", "", "lo-shu", Group::Tables, false},
+    {Command::StemBranchTable, "Таблица стволов и ветвей", "", "", "stem-branch-table",
+     Group::Tables, false},
+    {Command::StemBranchDiagram, "Диаграмма «Стволы и ветви»", "", "", "stem-branch-diagram",
+     Group::Tables, false},
+    {Command::FiveElementDiagram, "Диаграмма «У син»", "", "", "wu-xing", Group::Tables, false},
+    {Command::FiveElementAnalogies, "Аналогии у син", "", "", "analogies", Group::Tables, false},
+    {Command::OrgansMeridians, "Органы и меридианы", "", "", "organs", Group::Tables, false},
+    {Command::Help, "Вызов справки", "F1", "", "help", Group::Service, true},
     {Command::About, "О программе...", "", nullptr, "", Group::Service, true},
     {Command::PopupPerson, "Персональный гороскоп", "", nullptr, "", Group::File, false},
     {Command::PopupShowInCalendar, "Отображать в календаре", "Enter", nullptr, "", Group::File,
      true},
     {Command::PopupSettings, "Установки...", "Ctrl+K", nullptr, "", Group::File, true},
 }};
-
-QColor GroupColour(Group g) {
-    switch (g) {
-        case Group::File: return QColor(40, 90, 170);
-        case Group::Windows: return QColor(30, 130, 70);
-        case Group::Pages: return QColor(130, 60, 150);
-        case Group::Tables: return QColor(160, 90, 30);
-        case Group::Service: return QColor(100, 100, 100);
-    }
-    return Qt::darkGray;
-}
-
-// A small toolbar picture: the command's letters on its group's colour.
-QIcon BadgeIcon(const CommandInfo& info) {
-    constexpr int kSize = 20;
-    QPixmap picture(kSize, kSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(GroupColour(info.group));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 4, 4);
-    QFont font = painter.font();
-    font.setPixelSize(10);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QString::fromUtf8(info.badge));
-    return QIcon(picture);
-}
 
 }  // namespace
 
@@ -102,7 +75,7 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
             action->setShortcuts(keys);
         }
         if (info.toolbarHint) {
-            action->setIcon(BadgeIcon(info));
+            action->setIcon(Pictogram(QString::fromLatin1(info.pictogram)));
             action->setToolTip(
                 QString::fromUtf8(*info.toolbarHint ? info.toolbarHint : info.caption));
         }
@@ -132,10 +105,11 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     QMenu* service = bar->addMenu(QString::fromUtf8("Сервис"));
     add(service, {Command::Help, Command::About});
 
-    // The second toolbar repeats the commands as picture buttons, the caption as the hint.
+    // The second toolbar repeats the commands as pictograms, the caption as the hint (and under
+    // the pictogram when the user asks for it: ShowCaptions).
     toolbar_ = new QToolBar(QString::fromUtf8("Окна"), &window);
     toolbar_->setObjectName(QStringLiteral("CommandsToolBar"));
-    toolbar_->setIconSize(QSize(20, 20));
+    toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setMovable(false);
     Group last = Group::File;
     for (const CommandInfo& info : kCommands) {
@@ -160,4 +134,8 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
     }
     add(popup_, {Command::NewWindow, Command::PopupPerson, Command::GeomanticTable,
                  Command::PopupShowInCalendar, Command::PopupSettings, Command::Exit});
+}
+
+void MainCommands::ShowCaptions(bool shown) {
+    toolbar_->setToolButtonStyle(shown ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }

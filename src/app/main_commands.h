@@ -62,6 +62,8 @@ public:
     QAction* Action(Command c) const { return actions_[static_cast<int>(c)]; }
     QMenu* Popup() const { return popup_; }
     QToolBar* Toolbar() const { return toolbar_; }
+    // The toolbar's names under its pictograms, or pictograms alone (the names stay the hints).
+    void ShowCaptions(bool shown);
 
 private:
     std::array<QAction*, kCommandCount> actions_{};

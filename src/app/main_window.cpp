@@ -27,6 +27,7 @@
 
 #include "app/day_selection_link.h"
 #include "app/day_step.h"
+#include "app/help_topics.h"
 #include "app/home_place_box.h"
 #include "app/settings_backup.h"
 #include "app/settings_store.h"
@@ -63,8 +64,9 @@
 #include "tools/ui/yin_yang_power_window.h"
 #include "widgets/boundary_warning_line.h"
 #include "widgets/clock.h"
+#include "widgets/context_help.h"
 #include "widgets/error_box.h"
-#include "widgets/help_viewer.h"
+#include "widgets/help_window.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
 #include "widgets/program_folder.h"
@@ -83,14 +85,22 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     commands_ = new MainCommands(*this);
     BuildMomentToolbar();
     addToolBarBreak();
+    // The boundary warning right under the date and time it warns about (a row of its own,
+    // there only while there is something to say).
+    auto* warningBar = addToolBar(QString::fromUtf8("Предупреждения"));
+    warningBar->setObjectName(QStringLiteral("WarningToolBar"));
+    warningBar->setMovable(false);
+    BoundaryLine = new QLabel(warningBar);
+    MakeBoundaryWarningLine(BoundaryLine);
+    BoundaryLine->setContentsMargins(6, 0, 6, 0);
+    warningBar->addWidget(BoundaryLine);
+    warningBar->hide();
+    addToolBarBreak();
     addToolBar(commands_->Toolbar());
 
     StatusBarFH = statusBar();
     StatusLine = new QLabel(StatusBarFH);
     StatusBarFH->addWidget(StatusLine, 1);
-    BoundaryLine = new QLabel(StatusBarFH);
-    MakeBoundaryWarningLine(BoundaryLine);
-    StatusBarFH->addWidget(BoundaryLine);
     StatusBarFH->addPermanentWidget(ProgressBarMain);
 
     auto* desk = new QWidget(this);
@@ -110,6 +120,8 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     ClockTimer->start();
 
     ConnectCommands();
+    // F1 in any window of the program opens that window's help page.
+    InstallContextHelp(this, HelpPageOfWindow);
     CreateAuxiliaryWindows();
     ShowStatusLine();
 }
@@ -129,10 +141,13 @@ void TFormMainGVR::BuildMomentToolbar() {
                              DateTimeOfMoment(kLastPickerMoment));
     MyDate->setDisplayFormat(PickerDateFormat());
     MyDate->setCalendarPopup(true);
+    MyDate->setMinimumWidth(PickerWidth(*MyDate));
+    AcceptTypedMonths(*MyDate);
     bar->addWidget(MyDate);
 
     MyTime = new QTimeEdit(bar);
     MyTime->setDisplayFormat(PickerTimeFormat());
+    MyTime->setMinimumWidth(PickerWidth(*MyTime));
     bar->addWidget(MyTime);
 
     NowButton = new QToolButton(bar);
@@ -244,6 +259,7 @@ void TFormMainGVR::CreateAuxiliaryWindows() {
     glyphs_ = std::make_unique<PillarGlyphs>();
     settings_ = new TFormSettings(this);
     connect(settings_, &TFormSettings::SettingsApplied, this, &TFormMainGVR::SettingsApplied);
+    commands_->ShowCaptions(settings_->CheckCaptions->isChecked());
     connect(settings_, &TFormSettings::DefaultLayoutRequested, this,
             &TFormMainGVR::DefaultLayoutClick);
 
@@ -463,7 +479,8 @@ ScreenLayout TFormMainGVR::Layout() const {
     // (Each toolbar has a row of its own.)
     int toolbars = 0;
     for (const QToolBar* bar : findChildren<QToolBar*>())
-        if (toolBarArea(bar) == Qt::TopToolBarArea) toolbars += bar->sizeHint().height();
+        if (toolBarArea(bar) == Qt::TopToolBarArea && !bar->isHidden())
+            toolbars += bar->sizeHint().height();
     l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
     // Before the first layout the status line has only its hint; the progress bar may make it
     // taller.
@@ -484,6 +501,8 @@ void TFormMainGVR::AllCalc(Moment m) {
     cascade_->AllCalc(m, YearOfMoment(PickerMoment()), settings);
     ShowBoundaryWarnings(BoundaryLine, m, settings,
                          settings_->HomePlace->WarningLinesAt(settings_->CurrentTimeSettings(), m));
+    if (auto* bar = qobject_cast<QToolBar*>(BoundaryLine->parentWidget()))
+        bar->setVisible(!BoundaryLine->text().isEmpty());
     ShowStatusLine();  // a followed home place may have changed its summer time
 }
 
@@ -559,6 +578,7 @@ void TFormMainGVR::SettingsClick() {
 }
 
 void TFormMainGVR::SettingsApplied() {
+    commands_->ShowCaptions(settings_->CheckCaptions->isChecked());
     cascade_->InvalidateYearTermTable();
     AllCalc(PickerMoment());
     ShowStatusLine();
@@ -580,7 +600,7 @@ void TFormMainGVR::NewWindowClick() {
 
 void TFormMainGVR::HelpClick() {
     // The program's own window: a fresh install may have no web browser at all.
-    ShowHelpWindow(this, DataPath(QStringLiteral("\\help\\index.htm")));
+    ShowHelpPage(this, HelpPageOfWindow(*this));
 }
 
 void TFormMainGVR::AboutClick() {

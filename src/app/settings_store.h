@@ -52,6 +52,8 @@ inline constexpr SettingKey FollowHomeSummerTime{"Pref", "FollowSummerTime", "fa
 // "Учитывать ΔT": instants converted from dynamical to universal time (astro/delta_t); off
 // reproduces the charts of the formula as first written.
 inline constexpr SettingKey DeltaTOn{"Pref", "DeltaT", "true"};
+// The names of the commands under the pictograms of the main window's toolbar.
+inline constexpr SettingKey ToolbarCaptions{"Pref", "ToolbarCaptions", "false"};
 }  // namespace Setting
 
 // Integer value; the default when the value is absent or not an integer.
@@ -120,8 +122,10 @@ inline constexpr WindowSection Ruler{"Table8", kCentred, kCentred,
                                      kNone,    kNone,    Visibility::Hidden};
 
 // Not among the program's original windows: a key of its own, which older versions ignore.
-inline constexpr WindowSection DaySelection{"DaySelect", kCentred,    kCentred,
-                                            Fixed(620),  Fixed(1040), Visibility::Hidden};
+// Below the main window's toolbars (never over its date and time pickers), as tall as the room
+// there allows.
+inline constexpr WindowSection DaySelection{"DaySelect", kCentred,           kBelowMenu, Fixed(620),
+                                            Fixed(1040), Visibility::Hidden, true};
 
 inline constexpr std::array<const WindowSection*, 22> All{&Calendar,
                                                           &Circle,

@@ -52,13 +52,16 @@ TFormSettings::TFormSettings(QWidget* parent)
     auto* layoutBox = new QVBoxLayout(layoutGroup);
     ButtonDefault = new QPushButton(QString::fromUtf8("Интерфейс «по умолчанию»"), layoutGroup);
     layoutBox->addWidget(ButtonDefault);
+    CheckCaptions =
+        new QCheckBox(QString::fromUtf8("Подписи под значками панели окон"), layoutGroup);
+    layoutBox->addWidget(CheckCaptions);
     connect(ButtonDefault, &QPushButton::clicked, this, [this] {
         emit DefaultLayoutRequested();
         reject();
     });
 
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel = new QPushButton(QString::fromUtf8("Отмена"), this);
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, [this] {
         SaveSettings();
@@ -94,6 +97,7 @@ void TFormSettings::LoadSettings() {
     EditDolgota->setEnabled(CheckSh->isChecked());
     CheckDeltaT->setChecked(ReadBool(*store, Setting::DeltaTOn));
     SetDeltaTApplied(CheckDeltaT->isChecked());
+    CheckCaptions->setChecked(ReadBool(*store, Setting::ToolbarCaptions));
 }
 
 void TFormSettings::SaveSettings() {
@@ -107,6 +111,7 @@ void TFormSettings::SaveSettings() {
     Write(*store, Setting::Longitude, EditDolgota->EditText());
     Write(*store, Setting::LongitudeText, EditDolgota->value());
     Write(*store, Setting::DeltaTOn, CheckDeltaT->isChecked());
+    Write(*store, Setting::ToolbarCaptions, CheckCaptions->isChecked());
     SyncSettings(*store);
 }
 

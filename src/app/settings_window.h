@@ -33,6 +33,7 @@ public:
     QComboBox* ComboBoxGMT;
     UpDownEdit* EditLetnee;
     QCheckBox* CheckSh;
+    QCheckBox* CheckCaptions;  // the names under the main toolbar's pictograms
     UpDownEdit* EditDolgota;
     QCheckBox* CheckDeltaT;  // "Учитывать ΔT"
     HomePlaceBox* HomePlace;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "astro/moment.h"
@@ -23,6 +24,18 @@ int RoundedMinutes(double days) {
     return static_cast<int>(std::lround(days * kMinutesPerDay));
 }
 
+int RoundedSeconds(double days) {
+    return static_cast<int>(std::lround(days * kMinutesPerDay * 60.0));
+}
+
+// "12:00" of minutes of the day.
+std::string ClockText(int minuteOfDay) {
+    char text[8];
+    minuteOfDay = ((minuteOfDay % 1440) + 1440) % 1440;
+    std::snprintf(text, sizeof text, "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
+    return text;
+}
+
 }  // namespace
 
 std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettings& s,
@@ -39,7 +52,9 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
             if (std::fabs(at - u) > window) continue;
             const BoundaryKind kind =
                 k == kSpringBegins ? BoundaryKind::SpringBegins : BoundaryKind::MonthTerm;
-            found.push_back({at - u, {kind, RoundedMinutes(at - u), k, 0}});
+            BoundaryWarning w{kind, RoundedMinutes(at - u), k, 0};
+            w.seconds = RoundedSeconds(at - u);
+            found.push_back({at - u, w});
         }
     }
 
@@ -53,7 +68,13 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
         const int clockHour = (hour % 24 + 24) % 24;
         const BoundaryKind kind =
             clockHour == 23 ? BoundaryKind::DayTurn : BoundaryKind::HourBranch;
-        found.push_back({at - p, {kind, RoundedMinutes(at - p), -1, clockHour}});
+        BoundaryWarning w{kind, RoundedMinutes(at - p), -1, clockHour};
+        w.seconds = RoundedSeconds(at - p);
+        // The same instant on the user's clock: the civil moment moved by as much.
+        const double civilAt = civil + (at - p);
+        w.civilMinuteOfDay = RoundedMinutes(civilAt - std::floor(civilAt));
+        w.solarPillarTime = s.longitudeOn;
+        found.push_back({at - p, w});
     }
 
     for (const Moment at : {LastNewMoon(u), NextNewMoon(u)}) {
@@ -61,7 +82,10 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
         const bool duplicate = std::any_of(found.begin(), found.end(), [&](const Found& f) {
             return f.warning.kind == BoundaryKind::NewMoon;
         });
-        if (!duplicate) found.push_back({at - u, {BoundaryKind::NewMoon, RoundedMinutes(at - u)}});
+        if (duplicate) continue;
+        BoundaryWarning w{BoundaryKind::NewMoon, RoundedMinutes(at - u)};
+        w.seconds = RoundedSeconds(at - u);
+        found.push_back({at - u, w});
     }
 
     std::stable_sort(found.begin(), found.end(),
@@ -72,22 +96,37 @@ std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettin
 }
 
 std::string BoundaryWarningText(const BoundaryWarning& w) {
-    const std::string side = w.minutes >= 0 ? "до " : "после ";
-    const std::string minutes = std::to_string(std::abs(w.minutes)) + " мин: ";
-    char hour[8];
+    // The side from the seconds: 19 s past a term is "после", though it rounds to 0 minutes.
+    const bool ahead = w.seconds > 0 || (w.seconds == 0 && w.minutes > 0);
+    const std::string side = ahead ? "до " : "после ";
+    const int away = std::abs(w.seconds);
+    const std::string distance = away < 60 && away != 0
+                                     ? std::to_string(away) + " с: "
+                                     : std::to_string(std::abs(w.minutes)) + " мин: ";
+    // The user's clock first; pillar time beside it when it shows another time.
+    const auto clock = [&w](int pillarHour) {
+        std::string text = ClockText(w.civilMinuteOfDay);
+        const std::string pillar = ClockText(pillarHour * 60);
+        if (pillar != text)
+            text +=
+                " (" + pillar + (w.solarPillarTime ? " солнечного времени)" : " поясного времени)");
+        return text;
+    };
     switch (w.kind) {
         case BoundaryKind::SpringBegins:
-            return side + "Становления весны " + minutes + "год и месяц зависят от точного времени";
+            return side + "Становления весны " + distance +
+                   "год и месяц зависят от точного времени";
         case BoundaryKind::MonthTerm:
-            return side + "сезона «" + TermOf(w.term).name + "» " + minutes +
+            return side + "сезона «" + TermOf(w.term).name + "» " + distance +
                    "месяц зависит от точного времени";
         case BoundaryKind::DayTurn:
-            return side + "смены дня в 23:00 " + minutes + "день и час зависят от точного времени";
+            return side + "смены дня в " + clock(23) + " " + distance +
+                   "день и час зависят от точного времени";
         case BoundaryKind::HourBranch:
-            std::snprintf(hour, sizeof hour, "%02d:00", w.hour);
-            return side + "смены часа в " + hour + " " + minutes + "час зависит от точного времени";
+            return side + "смены часа в " + clock(w.hour) + " " + distance +
+                   "час зависит от точного времени";
         case BoundaryKind::NewMoon:
-            return side + "новолуния " + minutes + "лунный месяц зависит от точного времени";
+            return side + "новолуния " + distance + "лунный месяц зависит от точного времени";
     }
     return std::string();
 }

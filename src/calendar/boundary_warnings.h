@@ -23,6 +23,12 @@ struct BoundaryWarning {
     int minutes;          // from the moment to the boundary, rounded: > 0 ahead, < 0 passed
     TermIndex term = -1;  // the term, for SpringBegins and MonthTerm
     int hour = 0;         // the clock hour of pillar time, for DayTurn and HourBranch
+    int seconds = 0;      // from the moment to the boundary, rounded: > 0 ahead, <= 0 passed
+    // The boundary on the clock the user reads (civil time, summer time included), minutes of
+    // the day; and whether pillar time is local mean solar time (longitude on) or the zone's
+    // standard time. For DayTurn and HourBranch.
+    int civilMinuteOfDay = 0;
+    bool solarPillarTime = false;
 };
 
 // Boundaries within `windowMinutes` of the civil moment `civil` read with the time settings `s`:
@@ -31,7 +37,10 @@ struct BoundaryWarning {
 std::vector<BoundaryWarning> FindBoundaryWarnings(Moment civil, const TimeSettings& s,
                                                   double windowMinutes = 10.0);
 
-// "до Становления весны 4 мин: год и месяц зависят от точного времени".
+// "до Становления весны 4 мин: год и месяц зависят от точного времени"; within a minute the
+// seconds, and the side the moment is on ("после Становления весны 19 с: …", the chart already
+// shows the new year); an hour change at the clock time the user typed, with pillar time beside
+// it when that differs ("до смены часа в 12:00 (11:00 поясного времени) 5 мин: …").
 std::string BoundaryWarningText(const BoundaryWarning& w);
 
 // Names for the command line's JSON: "spring_begins", "month_term", "day_turn", "hour", "new_moon".

@@ -64,7 +64,10 @@ QString FormatLongTime(Moment x, const QLocale& locale) {
 }
 
 QString FormatWeekdayName(Moment x, const QLocale& locale) {
-    return locale.dayName(DateOf(x).dayOfWeek(), QLocale::LongFormat);
+    // A word of the interface, which is Russian whatever the regional settings ("понедельник",
+    // never "Monday"); the territory keeps the locale's own capitalisation rules.
+    return QLocale(QLocale::Russian, locale.territory())
+        .dayName(DateOf(x).dayOfWeek(), QLocale::LongFormat);
 }
 
 QString FormatShortDateLongTime(Moment x, const QLocale& locale) {

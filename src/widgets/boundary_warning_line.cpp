@@ -7,6 +7,8 @@
 
 void MakeBoundaryWarningLine(QLabel* label) {
     label->setStyleSheet(QStringLiteral("color: #b00000;"));
+    // A long warning wraps at the window's edge instead of being cut there.
+    label->setWordWrap(true);
     label->hide();
 }
 
@@ -16,7 +18,8 @@ void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& setti
     for (const std::string& line : placeLines) lines << QString::fromStdString(line);
     for (const BoundaryWarning& w : FindBoundaryWarnings(civil, settings))
         lines << QString::fromStdString(BoundaryWarningText(w));
-    label->setText(lines.join(QStringLiteral("; ")));
+    // One warning a line: two never run together into one cut line.
+    label->setText(lines.join(QLatin1Char('\n')));
     label->setToolTip(lines.join(QLatin1Char('\n')));
     label->setVisible(!lines.isEmpty());
 }

@@ -10,11 +10,12 @@
 
 class QLabel;
 
-// Makes `label` a warning line: red text, hidden while there is nothing to say.
+// Makes `label` a warning line: red text wrapped at the window's edge, hidden while there is
+// nothing to say.
 void MakeBoundaryWarningLine(QLabel* label);
 
 // Shows the warnings of the civil moment `civil` read with `settings` ("до Становления весны
-// 4 мин: год и месяц зависят от точного времени"; several joined by "; "), after `placeLines`
+// 4 мин: год и месяц зависят от точного времени"; each on a line of its own), after `placeLines`
 // (those of the clock at a place, calendar/clock_change_warnings), or hides the line.
 void ShowBoundaryWarnings(QLabel* label, Moment civil, const TimeSettings& settings,
                           const std::vector<std::string>& placeLines = {});

@@ -48,7 +48,7 @@ bool DocumentFile::Save() {
 
 bool DocumentFile::SaveAs() {
     // The dialog asks before it overwrites a file.
-    QString proposed = window_.windowTitle();
+    QString proposed = ProposedName();
     if (kind_.proposeInFileFolder && !path_.isEmpty())
         proposed = QFileInfo(path_).dir().filePath(proposed);
     const QString path =
@@ -75,11 +75,26 @@ bool DocumentFile::Write(const QString& path) {
 
 bool DocumentFile::MayDiscard() {
     if (!modified_) return true;
-    switch (AskSaveChanges(&window_, window_.windowTitle())) {
+    switch (AskSaveChanges(&window_, FileName())) {
         // Only over a document that is safely in its file.
         case SaveChangesAnswer::Save: return Save();
         case SaveChangesAnswer::Discard: return true;
         case SaveChangesAnswer::Cancel: return false;
     }
     return false;
+}
+
+QString DocumentFile::ProposedName() const {
+    if (bound_ || !kind_.proposedName) return window_.windowTitle();
+    QString name = kind_.proposedName().trimmed();
+    // Characters file systems refuse become blanks.
+    for (QChar& c : name)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
+    name = name.simplified();
+    return name.isEmpty() ? window_.windowTitle() : name;
+}
+
+QString DocumentFile::FileName() const {
+    if (bound_) return QFileInfo(path_).fileName();
+    return ProposedName() + QLatin1Char('.') + kind_.suffix;
 }

@@ -26,6 +26,8 @@ struct DocumentFileKind {
     // Reads the document from a path again (the file was changed on disk and the user chose to
     // reload it); false when it could not be read (the window has said why).
     std::function<bool(const QString& path)> reload;
+    // The name a first save proposes (the person's name); the caption when empty or not given.
+    std::function<QString()> proposedName = {};
 };
 
 class DocumentFile {
@@ -65,8 +67,13 @@ public:
     // save did not happen.
     bool MayDiscard();
 
+    // The file the unsaved-changes question names: the bound file's name, or the name a first
+    // save would propose ("Иван.gvp").
+    QString FileName() const;
+
 private:
     bool Write(const QString& path);
+    QString ProposedName() const;
 
     QWidget& window_;
     DocumentFileKind kind_;

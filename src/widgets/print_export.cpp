@@ -29,6 +29,7 @@
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/pdf_text_layer.h"
+#include "widgets/pictograms.h"
 
 namespace {
 
@@ -283,9 +284,8 @@ QString ProposedName(QString caption) {
     return caption.simplified();
 }
 
-QAction* NewAction(QWidget& owner, const char* caption, QStyle::StandardPixmap icon) {
-    auto* action = new QAction(owner.style()->standardIcon(icon), Text(caption), &owner);
-    return action;
+QAction* NewAction(QWidget& owner, const char* caption, const QIcon& icon) {
+    return new QAction(icon, Text(caption), &owner);
 }
 
 }  // namespace
@@ -293,10 +293,12 @@ QAction* NewAction(QWidget& owner, const char* caption, QStyle::StandardPixmap i
 PrintActions AddPrintActions(QMainWindow& window, QMenu& menu, QAction* before,
                              std::function<PrintDocument()> document) {
     PrintActions a{};
-    a.print = NewAction(window, "Печать...", QStyle::SP_DialogApplyButton);
+    a.print = NewAction(window, "Печать...", GenericIcon(GenericCommand::Print));
     a.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    a.preview = NewAction(window, "Предварительный просмотр", QStyle::SP_FileDialogContentsView);
-    a.pdf = NewAction(window, "Экспорт в PDF...", QStyle::SP_DialogSaveButton);
+    a.preview =
+        NewAction(window, "Предварительный просмотр", GenericIcon(GenericCommand::PrintPreview));
+    a.pdf = NewAction(window, "Экспорт в PDF...",
+                      window.style()->standardIcon(QStyle::SP_DialogSaveButton));
     QWidget* parent = &window;
     QObject::connect(a.print, &QAction::triggered, &window,
                      [parent, document] { PrintWithDialog(parent, document()); });

@@ -5,7 +5,7 @@
 
 UpDownEdit::UpDownEdit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);
-    lineEdit()->setReadOnly(true);
+    // Typed numbers are checked as they are typed: only an integer within the range is taken.
 }
 
 QString UpDownEdit::EditText() const {

@@ -2,7 +2,8 @@
 #pragma once
 #include <QSpinBox>
 
-// An up-down with its edit read-only: the number changes only through the arrows.
+// An up-down whose edit takes a typed integer within its range (37 → 120 typed, not clicked)
+// and refuses anything else, as the arrows do.
 class UpDownEdit : public QSpinBox {
     Q_OBJECT
 public:

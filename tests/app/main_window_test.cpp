@@ -29,6 +29,7 @@
 #include "app/settings_store.h"
 #include "app/settings_window.h"
 #include "astro/moment.h"
+#include "astro/solar_terms.h"
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/notes_window.h"
@@ -369,39 +370,6 @@ TEST_F(MainWindowTest, EnterInTheMainWindowsControlsShowsTheMomentInTheCalendar)
 }
 }  // namespace
 
-namespace {
-
-TEST_F(MainWindowTest, TheHelpOpensInTheProgramsOwnWindowAndAMissingPageIsReported) {
-    TFormMainGVR w;
-    const auto boxes = [] {
-        QStringList texts;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
-                texts.append(box->text());
-        return texts;
-    };
-    w.HelpClick();
-    EXPECT_TRUE(boxes().isEmpty());
-    QTextBrowser* browser = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->windowTitle() == QString::fromUtf8("Справка"))
-            browser = top->findChild<QTextBrowser*>();
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("index.htm")));
-
-    QTemporaryDir empty;
-    SetProgramFolder(empty.path());
-    w.HelpClick();
-    const QStringList shown = boxes();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Не удалось открыть справку")))
-        << shown[0].toStdString();
-    EXPECT_TRUE(shown[0].contains(QStringLiteral("index.htm")));
-    SetProgramFolder(QStringLiteral(GAVROSIN_BINARY_DIR));
-}
-
-}  // namespace
-
 TEST_F(MainWindowTest, OnASmallScreenTheStatusLineAndTheProgressBarStayInSight) {
     TFormMainGVR w;
     w.setGeometry(0, 0, 1024, 570);
@@ -415,3 +383,53 @@ TEST_F(MainWindowTest, OnASmallScreenTheStatusLineAndTheProgressBarStayInSight) 
     EXPECT_TRUE(w.statusBar()->isAncestorOf(w.ProgressBarMain));
     EXPECT_TRUE(w.ProgressBarMain->isVisible());
 }
+
+namespace {
+
+// Small faults of the shell: one "Стволы и ветви" in "Окна" (the reference table has its own
+// name), "Отмена" in Russian on "Установки".
+TEST_F(MainWindowTest, TheWindowsMenuNamesEachWindowOnceAndTheSettingsSpeakRussian) {
+    TFormMainGVR w;
+    QMenu* windows = nullptr;
+    for (QAction* menu : w.menuBar()->actions())
+        if (menu->text() == QString::fromUtf8("Окна")) windows = menu->menu();
+    ASSERT_NE(windows, nullptr);
+    std::set<QString> seen;
+    for (QAction* item : windows->actions()) {
+        if (item->isSeparator()) continue;
+        EXPECT_TRUE(seen.insert(item->text()).second) << item->text().toStdString() << " twice";
+    }
+    EXPECT_EQ(w.FormSettings()->ButtonCancel->text(), QString::fromUtf8("Отмена"));
+}
+
+}  // namespace
+
+namespace {
+
+// Two warnings, each on a line of its own, right under the date and time they warn about (not at
+// the far end of the status line): 2 minutes after Li Chun 2024 with the longitude at 8°, when
+// pillar time has just passed 09:00 (11:28 on the +3 clock).
+TEST_F(MainWindowTest, TheBoundaryWarningsStandUnderThePickersOneALine) {
+    TFormMainGVR w;
+    w.setGeometry(0, 0, 1024, 600);
+    w.show();
+    w.FormSettings()->CheckSh->setChecked(true);
+    w.FormSettings()->EditDolgota->setValue(8);
+    w.FormSettings()->ButtonOK->click();
+    w.SetMoment(TermInstant(2024, 21) + 3.0 / 24.0 + 2.0 / 1440.0);
+    QApplication::processEvents();
+    const QStringList lines = w.BoundaryLine->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << w.BoundaryLine->text().toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("после Становления весны 2 мин")));
+    EXPECT_TRUE(
+        lines[1].startsWith(QString::fromUtf8("после смены часа в 11:28 (09:00 солнечного")))
+        << lines[1].toStdString();
+    ASSERT_TRUE(w.BoundaryLine->isVisible());
+    const int pickersBottom = w.MyDate->mapToGlobal(QPoint(0, w.MyDate->height())).y();
+    const QPoint warning = w.BoundaryLine->mapToGlobal(QPoint(0, 0));
+    EXPECT_GE(warning.y(), pickersBottom);
+    EXPECT_LT(warning.y(), w.statusBar()->mapToGlobal(QPoint(0, 0)).y());
+    EXPECT_LE(warning.x() + w.BoundaryLine->width(), w.mapToGlobal(QPoint(w.width(), 0)).x());
+}
+
+}  // namespace

@@ -65,3 +65,32 @@ TEST(BoundaryWarnings, EachBoundaryWithinTenMinutesIsNamedWithItsMinutes) {
             named = x.minutes == 3 && std::string(BoundaryKindKey(x.kind)) == "new_moon";
     EXPECT_TRUE(named);
 }
+
+// Within a minute the seconds and the right side: 19 s after Li Chun the chart already shows the
+// new year, so the line says "после", never "до … 0 мин". An hour change is given on the clock
+// the user typed (summer time included), with pillar time beside it when that differs.
+TEST(BoundaryWarnings, SecondsAfterATermAndTheClockTheUserTyped) {
+    const Moment springBegins = TermInstant(2024, 21) + 3.0 / 24.0;
+    auto w = FindBoundaryWarnings(springBegins + 19.0 / 86400.0, kMoscow);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "после Становления весны 19 с: год и месяц зависят от точного времени");
+    w = FindBoundaryWarnings(springBegins - 40.0 / 86400.0, kMoscow);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(BoundaryWarningText(w[0]).rfind("до Становления весны 40 с:", 0), 0u);
+
+    const TimeSettings summer = TimeSettings::WithZoneIndex(16, 1);  // +3 and one summer hour
+    w = FindBoundaryWarnings(EncodeMoment(1985, 6, 15, 11, 55), summer);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(BoundaryWarningText(w[0]),
+              "до смены часа в 12:00 (11:00 поясного времени) 5 мин: час зависит от точного "
+              "времени");
+    TimeSettings solar = kMoscow;
+    solar.longitudeOn = true;
+    solar.longitude = 30;  // an hour behind the +3 zone
+    w = FindBoundaryWarnings(EncodeMoment(2024, 6, 11, 13, 55), solar);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(
+        BoundaryWarningText(w[0]).rfind("до смены часа в 14:00 (13:00 солнечного времени)", 0), 0u)
+        << BoundaryWarningText(w[0]);
+}

@@ -27,6 +27,9 @@ while IFS= read -r f; do
 done < <(find "$source/pages" -type f -name '*.md')
 while IFS= read -r f; do need "$data/bmp/${f##*/}"; done < <(find "$build/bmp" -type f -name '*.bmp')
 [ "$(find "$prefix/$data/bmp" -name '*.bmp' | wc -l)" -ge 30 ] || fail "too few pictures in bmp/"
+need "$data/help/gavrosin.qch"
+need "$data/help/gavrosin.qhc"
+need "$data/pictograms/person.svg"
 
 # The desktop's menu entry, file types and icons.
 need share/applications/gavrosin.desktop

@@ -34,6 +34,7 @@
 #include "widgets/error_box.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
+#include "widgets/pictograms.h"
 
 namespace {
 
@@ -96,9 +97,9 @@ void TFormFh::BuildMenus() {
     };
     OpenAction = action("Открыть...", [this] { NOpenClick(); });
     OpenAction->setToolTip(Text("Открыть"));
-    OpenAction->setIcon(TableToolIcon(TableTool::Open));
+    OpenAction->setIcon(GenericIcon(GenericCommand::Open));
     SaveAction = action("Сохранить", [this] { SaveClick(); });
-    SaveAction->setIcon(TableToolIcon(TableTool::Save));
+    SaveAction->setIcon(GenericIcon(GenericCommand::Save));
     SaveAsAction = action("Сохранить как...", [this] { SaveAsFile(); });
     CloseAction = action("Закрыть окно", [this] { close(); });
     CalculateAction = action("Внутренний знак", [this] { Raschet(); });
@@ -189,8 +190,14 @@ void TFormFh::BuildToolbar() {
     // decides the period.
     DateTable->setDisplayFormat(PickerDateFormat() + QLatin1Char(' ') + PickerTimeFormat());
     bar->addWidget(DateTable);
-    bar->addSeparator();
-    bar->addActions({OpenAction, SaveAction, CalculateAction, InterpretAction, CompassAction});
+    // The commands on a row of their own: beside the inputs a narrow window hid them behind the
+    // toolbar's "»".
+    addToolBarBreak();
+    QToolBar* commands = addToolBar(Text("Команды"));
+    commands->setObjectName(QStringLiteral("TableCommandsBar"));
+    commands->setMovable(false);
+    commands->setIconSize(QSize(20, 20));
+    commands->addActions({OpenAction, SaveAction, CalculateAction, InterpretAction, CompassAction});
 
     connect(Azimuth, &TAzimuthBox::changed, this, &TFormFh::EditAzChange);
     connect(ComboFacing, &QComboBox::activated, this, &TFormFh::FacingChosen);

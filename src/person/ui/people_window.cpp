@@ -28,6 +28,7 @@
 #include "person/ui/birth_place_row.h"
 #include "widgets/clock.h"
 #include "widgets/picker_moment.h"
+#include "widgets/pictograms.h"
 #include "widgets/pillar_link.h"
 #include "widgets/up_down_edit.h"
 #include "widgets/zone_combo.h"
@@ -57,7 +58,8 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
                         [this](const std::string& path) {
                             SavePersonFile(path, CurrentPerson(), FileDecimalSeparator(QLocale()));
                         },
-                        [this](const QString& path) { return LoadFile(path); }}) {
+                        [this](const QString& path) { return LoadFile(path); },
+                        [this] { return EditNamePeople->text(); }}) {
     setWindowTitle(Caption(kPeopleCaption));
     // A compact face, so that the chart fits the window's fixed size.
     QFont compact = font();
@@ -124,8 +126,8 @@ void TFormPeople::CreateActions() {
     ActionClose = action("Закрыть", QKeySequence(Qt::CTRL | Qt::Key_W));
 
     ActionClear->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    ActionOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    ActionSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    ActionOpen->setIcon(GenericIcon(GenericCommand::Open));
+    ActionSave->setIcon(GenericIcon(GenericCommand::Save));
     ActionCalculate->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     ActionClear->setToolTip(Caption("Очистить"));
     ActionOpen->setToolTip(Caption("Открыть"));

@@ -42,23 +42,6 @@ QString LongDatePickerFormat() {
     return f;
 }
 
-// Wide enough for the longest date of the picker's format (the longest month name, a two-digit
-// day), with its drop-down button, so that no birth date is cut off.
-int LongDatePickerWidth(const QDateTimeEdit& picker) {
-    const QFontMetrics metrics(picker.font());
-    int text = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString date = QLocale().toString(QDate(2000, month, 28), picker.displayFormat());
-        text = std::max(text, metrics.horizontalAdvance(date + QLatin1Char(' ')));
-    }
-    QStyleOptionComboBox option;
-    option.initFrom(&picker);
-    const QSize contents(text + 2, picker.sizeHint().height());
-    const QSize box =
-        picker.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &picker);
-    return box.width();
-}
-
 }  // namespace
 
 QWidget* TFormPeople::BuildEntry() {
@@ -106,10 +89,12 @@ QHBoxLayout* TFormPeople::BuildBirthMomentRow(QWidget* entry) {
                              DateTimeOfMoment(kLastPickerMoment).addMSecs(86399999));
     MyDate->setDisplayFormat(LongDatePickerFormat());
     MyDate->setCalendarPopup(true);
-    MyDate->setMinimumWidth(LongDatePickerWidth(*MyDate));
+    MyDate->setMinimumWidth(PickerWidth(*MyDate));
+    AcceptTypedMonths(*MyDate);
     second->addWidget(MyDate, 1);
     MyTime = new QTimeEdit(entry);
     MyTime->setDisplayFormat(PickerTimeFormat());
+    MyTime->setMinimumWidth(PickerWidth(*MyTime));
     second->addWidget(MyTime);
     second->addSpacing(2);
     second->addWidget(new QLabel(Caption("GMT:"), entry));
@@ -145,6 +130,8 @@ void TFormPeople::ConnectEdits() {
             // The longitude rule of every place picked (and of `--place`): the place gives its
             // longitude, the correction stays as the settings have it.
             CheckBoxDolgota->setChecked(timeSettings && timeSettings().longitudeOn);
+            // What the status line said of the previous place no longer holds.
+            StatusLine->clear();
             Edited();
         } else {
             ShowErrorBox(this, Caption("Часовой пояс места неизвестен: ") + Text(place->timeZone));

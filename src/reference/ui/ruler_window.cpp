@@ -68,17 +68,22 @@ TFormLine::TFormLine(QWidget* parent)
 }
 
 void TFormLine::EditLengthChange() {
-    const RulerInput input = RulerLengthOfText(EditLength->text());
     const QString typed = EditLength->text();
-    const bool plusSign = typed.size() > 1 && typed.startsWith(QLatin1Char('+'));
-    const QString shown = input.resetField ? QStringLiteral("0")
-                          : plusSign       ? QString::number(input.length)  // "+20" is 20
-                                           : QString();
-    if (!shown.isEmpty()) {
+    const RulerInput input = typed.isEmpty() ? RulerInput{} : RulerLengthOfText(typed);
+    // A fraction or a negative length is refused where the user sees it: the field turns pink,
+    // the verdict line says why, and the marker stays on the last length measured (never a
+    // silent 5 for "43.5" or 0 for "-5").
+    if (input.resetField) {
+        EditLength->setStyleSheet(QStringLiteral("background-color: #ffc8d2;"));
+        LabelVerdict->setText(
+            QString::fromUtf8("«%1» не принято: длина — целое число миллиметров от 0 до 9999")
+                .arg(typed));
+        return;
+    }
+    EditLength->setStyleSheet(QString());
+    if (typed.size() > 1 && typed.startsWith(QLatin1Char('+'))) {
         const QSignalBlocker blocker(EditLength);
-        EditLength->setText(shown);
-        // The reset "0" is selected, as a click selects it: the next digit replaces it.
-        if (input.resetField) EditLength->selectAll();
+        EditLength->setText(QString::number(input.length));  // "+20" is 20
     }
     const int n = IntToCoord(input.length);
     Marker->move(kRulerLeft + n, Marker->y());

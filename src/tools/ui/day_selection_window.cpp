@@ -360,7 +360,8 @@ QWidget* TFormDaySelection::BuildMonthPage() {
 QTableWidget* TFormDaySelection::BuildMonthGrid(QWidget* monthPage) {
     Grid = new QTableWidget(6, 7, monthPage);
     QStringList weekdays;
-    for (int d = 1; d <= 7; ++d) weekdays << QLocale().dayName(d, QLocale::ShortFormat);
+    for (int d = 1; d <= 7; ++d)
+        weekdays << QLocale(QLocale::Russian).dayName(d, QLocale::ShortFormat);  // as the interface
     Grid->setHorizontalHeaderLabels(weekdays);
     Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -25,6 +25,7 @@
 #include "astro/moment.h"
 #include "calendar/vocabulary.h"
 #include "person/person_file.h"
+#include "person/ui/birth_place_row.h"
 #include "person/ui/person_entry.h"
 #include "reference/ui/calendar_window.h"
 #include "support/file_dialog_recorder.h"
@@ -313,8 +314,26 @@ TEST_F(PeopleWindowTest, TheLongitudeEditIsOpenExactlyWhileTheSwitchIsOn) {
     EXPECT_FALSE(w->EditDolgota->isEnabled());
     w->CheckBoxDolgota->setChecked(true);
     EXPECT_TRUE(w->EditDolgota->isEnabled());
-    EXPECT_TRUE(w->EditLetnee->findChild<QLineEdit*>()->isReadOnly());
-    EXPECT_TRUE(w->EditDolgota->findChild<QLineEdit*>()->isReadOnly());
+}
+
+// Summer hours and longitude are typed (37 → 120 in three keys, not PgUp×8 + Up×2), with the
+// range the arrows keep: 200° or 9 summer hours are not taken.
+TEST_F(PeopleWindowTest, SummerHoursAndLongitudeAreTypedWithinTheirRanges) {
+    auto w = MakeWindow();
+    w->show();
+    w->CheckBoxDolgota->setChecked(true);
+    w->EditDolgota->selectAll();
+    QTest::keyClicks(w->EditDolgota, QStringLiteral("120"));
+    EXPECT_EQ(w->EditDolgota->value(), 120);
+    w->EditDolgota->selectAll();
+    QTest::keyClicks(w->EditDolgota, QStringLiteral("200"));
+    EXPECT_LE(w->EditDolgota->value(), 180);
+    w->EditLetnee->selectAll();
+    QTest::keyClicks(w->EditLetnee, QStringLiteral("2"));
+    EXPECT_EQ(w->EditLetnee->value(), 2);
+    w->EditLetnee->selectAll();
+    QTest::keyClicks(w->EditLetnee, QStringLiteral("9"));
+    EXPECT_NE(w->EditLetnee->value(), 9);
 }
 
 TEST_F(PeopleWindowTest, TheEntryRowShowsTheLongestBirthDateWithoutOverlaps) {
@@ -683,6 +702,57 @@ TEST_F(PeopleWindowTest, ChartLabelsReportTheirClicksWhileAChartIsShown) {
     EXPECT_EQ(gua[0], 1);
     ASSERT_EQ(pillars.size(), 1u);
     EXPECT_EQ(pillars[0], (Pillar{1, 9}));
+}
+
+}  // namespace
+
+namespace {
+
+// The first save proposes the person's name, not the window's caption; the unsaved-changes
+// question names the file (the one bound, or the one a save would write); a newly chosen place
+// clears what the status line said of the previous one.
+TEST_F(PeopleWindowTest, TheFileIsNamedAfterThePersonAndTheQuestionNamesIt) {
+    auto w = MakeWindow();
+    w->EditNamePeople->setText(U("Иван Петров"));
+    dialogs_.saveAnswer = QString();
+    w->SaveAsClick();
+    ASSERT_EQ(Saves().size(), 1u);
+    EXPECT_EQ(Saves()[0].proposedName, U("Иван Петров"));
+    EXPECT_FALSE(w->CloseQuery());
+    ASSERT_FALSE(asked_.captions.empty());
+    EXPECT_EQ(asked_.captions.back(), U("Иван Петров.gvp"));
+
+    w->StatusLine->setText(U("Пояс и летнее время места «Москва, Россия» на новую дату"));
+    Place kyiv;
+    kyiv.name = "Киев";
+    kyiv.country = "Украина";
+    kyiv.timeZone = "Europe/Kiev";
+    kyiv.longitude = 30.5;
+    w->BirthPlace->askPlace = [kyiv](QWidget*) { return std::optional<Place>(kyiv); };
+    emit w->BirthPlace->PlaceRequested();
+    EXPECT_TRUE(w->StatusLine->text().isEmpty()) << w->StatusLine->text().toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// The month of the birth date is typed as a number or as any unambiguous beginning of its name,
+// not only as the genitive the picker shows ("июля").
+TEST_F(PeopleWindowTest, TheMonthIsTypedAsANumberOrTheBeginningOfItsName) {
+    auto w = MakeWindow();
+    w->show();
+    w->MyDate->setDateTime(QDateTime(QDate(2004, 1, 31), QTime(10, 0), QTimeZone::utc()));
+    w->MyDate->setFocus();
+    const std::pair<const char*, int> cases[] = {{"07", 7}, {"июль", 7}, {"март", 3}, {"янв", 1},
+                                                 {"2", 2},  {"дек", 12}, {"июня", 6}};
+    for (const auto& [typed, month] : cases) {
+        w->MyDate->setCurrentSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(w->MyDate, U(typed));
+        EXPECT_EQ(w->MyDate->date().month(), month) << typed;
+    }
+    // The day is kept within the month: 31 January became 29 February 2004 on the way.
+    EXPECT_EQ(w->MyDate->time(), QTime(10, 0));
 }
 
 }  // namespace

@@ -35,17 +35,10 @@ TEST_F(RulerWindowTest, CreatedWithItsCaptionPictureAndTheMarkerAtTheLeftEdge) {
     EXPECT_TRUE(ruler.LabelVerdict->font().bold());
 }
 
-// Typed key by key: "-5" is negative (reset to "0", selected, no verdict); "+20" is 20.
+// Typed key by key: "-" alone is a number being typed; "+20" is 20.
 TEST_F(RulerWindowTest, SignsTypedKeyByKeyNeverLeaveAStrayZero) {
     TFormLine ruler;
     ruler.show();
-    ruler.EditLength->selectAll();
-    QTest::keyClicks(ruler.EditLength, QStringLiteral("-5"));
-    EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("0"));
-    EXPECT_TRUE(ruler.LabelVerdict->text().isEmpty());
-    EXPECT_EQ(MarkerAt(ruler), 0);
-    QTest::keyClicks(ruler.EditLength, QStringLiteral("7"));
-    EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("7"));
     ruler.EditLength->selectAll();
     QTest::keyClicks(ruler.EditLength, QStringLiteral("+20"));
     EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("20"));
@@ -73,16 +66,24 @@ TEST_F(RulerWindowTest, TheLengthIsFoldedMarkedAndNamed) {
     }
 }
 
-TEST_F(RulerWindowTest, NegativeOrNonNumericInputResetsTheFieldSilently) {
+// A fraction or a negative length is refused where it is typed: the field stays as typed and
+// turns pink, the verdict says why, the marker stays on the last length (not a silent 5 or 0).
+TEST_F(RulerWindowTest, AFractionOrANegativeLengthIsRefusedVisibly) {
     TFormLine ruler;
-    for (const char* typed : {"-5", "abc", ""}) {
+    for (const char* typed : {"43.5", "-5", "abc"}) {
         ruler.EditLength->setText(QStringLiteral("100"));
         ASSERT_EQ(MarkerAt(ruler), 100);
         ruler.EditLength->setText(QString::fromUtf8(typed));
-        EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("0")) << typed;
-        EXPECT_EQ(MarkerAt(ruler), 0) << typed;
-        EXPECT_TRUE(ruler.LabelVerdict->text().isEmpty()) << typed;
+        EXPECT_EQ(ruler.EditLength->text(), QString::fromUtf8(typed));
+        EXPECT_EQ(MarkerAt(ruler), 100) << typed;
+        EXPECT_TRUE(ruler.LabelVerdict->text().contains(QString::fromUtf8("не принято"))) << typed;
+        EXPECT_FALSE(ruler.EditLength->styleSheet().isEmpty()) << typed;
     }
+    ruler.EditLength->setText(QStringLiteral("14"));
+    EXPECT_TRUE(ruler.EditLength->styleSheet().isEmpty());
+    EXPECT_EQ(MarkerAt(ruler), 14);
+    ruler.EditLength->setText(QString());  // cleared to type anew: nothing to refuse
+    EXPECT_TRUE(ruler.EditLength->styleSheet().isEmpty());
 }
 
 TEST_F(RulerWindowTest, TheUpDownStepsWithinItsRange) {
