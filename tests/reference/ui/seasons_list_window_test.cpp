@@ -58,7 +58,7 @@ TEST_F(SeasonsListWindowTest, CreatedWithItsCaptionLinksAndTheClocksYear) {
     EXPECT_FALSE(list.Links[1]->font().bold());
     EXPECT_TRUE(list.Links[1]->styleSheet().contains(QStringLiteral("underline")));
     EXPECT_EQ(list.Dates[21]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    EXPECT_EQ(list.Dates[21]->text(), QStringLiteral("04.02.2024 11:28"));
+    EXPECT_EQ(list.Dates[21]->text(), QStringLiteral("04.02.2024 11:27"));
 }
 
 TEST_F(SeasonsListWindowTest, A2024DateShowsThatYearsTermsJanuaryOnesLast) {
@@ -70,10 +70,10 @@ TEST_F(SeasonsListWindowTest, A2024DateShowsThatYearsTermsJanuaryOnesLast) {
     w.Commands().Action(Command::SeasonsList)->trigger();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(list->LabelTitle->text(), QString::fromUtf8("На 2024 год"));
-    // Row 2 "Становление весны": early February 2024 (08:28:18 universal time, GMT+3).
-    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 11:28"));
+    // Row 2 "Становление весны": early February 2024 (08:27:07 universal time with ΔT, GMT+3).
+    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 11:27"));
     // Rows 35 and 36, the last season's terms, in January 2024.
-    EXPECT_EQ(list->Dates[19]->text(), QStringLiteral("05.01.2024 23:50"));
+    EXPECT_EQ(list->Dates[19]->text(), QStringLiteral("05.01.2024 23:49"));
     EXPECT_TRUE(list->Dates[20]->text().startsWith(QStringLiteral("20.01.2024")))
         << list->Dates[20]->text().toStdString();
     EXPECT_TRUE(list->Dates[0]->text().startsWith(QStringLiteral("20.03.2024")));
@@ -99,11 +99,11 @@ TEST_F(SeasonsListWindowTest, AnHourOfSummerTimeMovesEveryDateButNotTheTable) {
     TFormSeasoneList* list = w.FormSeasoneList();
     list->show();
     const YearTermTable before = w.Cascade().YearTerms();
-    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 11:28"));
+    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 11:27"));
     w.FormSettings()->EditLetnee->setValue(1);
     w.FormSettings()->ButtonOK->click();
-    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 12:28"));
-    EXPECT_EQ(list->Dates[19]->text(), QStringLiteral("06.01.2024 00:50"));
+    EXPECT_EQ(list->Dates[21]->text(), QStringLiteral("04.02.2024 12:27"));
+    EXPECT_EQ(list->Dates[19]->text(), QStringLiteral("06.01.2024 00:49"));
     EXPECT_EQ(w.Cascade().YearTerms().instants, before.instants);
 }
 
