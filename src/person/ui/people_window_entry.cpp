@@ -144,7 +144,7 @@ void TFormPeople::ConnectEdits() {
         if (BirthPlace->Fill(*place, MomentOfDateTime(MyDate->dateTime()))) {
             // The longitude rule of every place picked (and of `--place`): the place gives its
             // longitude, the correction stays as the settings have it.
-            CheckBoxDolgota->setChecked(timeSettings && timeSettings().longitudeOn);
+            CheckBoxDolgota->setChecked(host_.timeSettings && host_.timeSettings().longitudeOn);
             Edited();
         } else {
             ShowErrorBox(this, Caption("Часовой пояс места неизвестен: ") + Text(place->timeZone));
