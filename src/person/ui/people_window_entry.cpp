@@ -129,7 +129,7 @@ void TFormPeople::ConnectEdits() {
         if (BirthPlace->Fill(*place, MomentOfDateTime(MyDate->dateTime()))) {
             // The longitude rule of every place picked (and of `--place`): the place gives its
             // longitude, the correction stays as the settings have it.
-            CheckBoxDolgota->setChecked(timeSettings && timeSettings().longitudeOn);
+            CheckBoxDolgota->setChecked(host_.timeSettings && host_.timeSettings().longitudeOn);
             // What the status line said of the previous place no longer holds.
             StatusLine->clear();
             Edited();

@@ -2,6 +2,7 @@
 // The person window's birth place: the fill of the zone, summer shift and longitude, the file
 // round trip with an exact offset, the refill on a new birth date, and the boundary warning.
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -91,6 +92,32 @@ TEST_F(BirthPlaceTest, ThePlaceFillsTheZoneOfTheBirthAndAnExactOffsetIsOneMoreEn
     // A list entry chosen by hand is the list zone again.
     w.ComboGMT->setCurrentIndex(16);
     EXPECT_FALSE(w.CurrentPerson().exactZoneSeconds);
+}
+
+// The longitude rule of a picked place (the same as `--place`): the place's longitude, and the
+// switch as the settings have it, whatever it was before.
+TEST_F(BirthPlaceTest, APickedPlaceSetsTheLongitudeSwitchAsTheSettingsSay) {
+    TFormPeople& w = *window_;
+    SetBirth(EncodeMoment(1985, 1, 15, 13, 10));
+    w.CheckBoxDolgota->setChecked(true);
+    ChoosePlace(kMoscow);  // settings: longitude off
+    EXPECT_FALSE(w.CheckBoxDolgota->isChecked());
+    EXPECT_FALSE(w.EditDolgota->isEnabled());
+    EXPECT_EQ(w.EditDolgota->value(), 38);
+
+    PeopleHost host;
+    host.timeSettings = [] {
+        TimeSettings s;
+        s.longitudeOn = true;
+        return s;
+    };
+    TFormPeople on(*glyphs_, host);
+    on.MyDate->setDateTime(DateTimeOfMoment(EncodeMoment(1985, 1, 15, 13, 10)));
+    on.BirthPlace->askPlace = [](QWidget*) { return std::optional<Place>(kMoscow); };
+    on.BirthPlace->ButtonPlace->click();
+    EXPECT_TRUE(on.CheckBoxDolgota->isChecked());
+    EXPECT_TRUE(on.EditDolgota->isEnabled());
+    EXPECT_TRUE(on.CurrentPerson().longitudeOn);
 }
 
 TEST_F(BirthPlaceTest, TheFileKeepsThePlaceAndTheExactOffset) {
