@@ -56,8 +56,15 @@ bool SyncSettings(QSettings& store) {
 #else
     const bool isFile = true;
 #endif
-    if (store.status() == QSettings::NoError) {
-        if (!isFile || !Readable(file)) return true;
+    // QSettings may report success for a file the full disk left empty or cut short: the file
+    // must also read back with every key the store holds.
+    const int keys = store.allKeys().size();
+    const bool written =
+        store.status() == QSettings::NoError &&
+        (!isFile || keys == 0 ||
+         (Readable(file) && QSettings(file, QSettings::IniFormat).allKeys().size() >= keys));
+    if (written) {
+        if (!isFile || keys == 0) return true;
         const std::string bytes = Bytes(file);
         const QString backup = SettingsBackupPath(file);
         if (!bytes.empty() && Bytes(backup) != bytes) ReplaceWholeFile(backup.toStdString(), bytes);

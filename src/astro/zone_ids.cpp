@@ -108,9 +108,10 @@ std::vector<std::string> NearestZoneIds(const std::string& text, std::size_t cou
     }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The city itself, or cities that begin with the text, leave the mere typos out.
     std::vector<std::string> nearest;
     for (std::size_t i = 0; i < ranked.size() && nearest.size() < count; ++i)
-        nearest.push_back(ranked[i].second);
+        if (ranked[i].first < 2 || ranked.front().first >= 2) nearest.push_back(ranked[i].second);
     return nearest;
 }
 

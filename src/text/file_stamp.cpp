@@ -32,7 +32,7 @@ bool ChangedOnDisk(const QString& path, const FileStamp& known) {
     const FileStamp outline = OutlineOf(path);
     if (!known.exists) return false;  // nothing was read: nothing to lose
     if (!outline.exists) return true;
-    if (outline.size == known.size && outline.modified == known.modified) return false;
+    // The hash decides: a change within the clock's resolution keeps size and time alike.
     const FileStamp now = StampOfFile(path);
     if (now.hash.isEmpty()) return false;
     return now.hash != known.hash;

@@ -2,8 +2,8 @@
 #pragma once
 // What a window remembers of the file it opened or saved, to notice that another program (or
 // another copy of this one, or a synced folder) changed it since: size, modification time and a
-// hash of the bytes. The hash decides; size and time only spare reading an unchanged file twice
-// when both still match.
+// hash of the bytes. The hash decides (a change within the clock's resolution keeps the size and
+// the time); the files are small.
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>

@@ -81,3 +81,15 @@ TEST(CliOutputs, ThePlaceChosenIsNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// Conditions no day meets are said, not answered with an empty list and exit 0.
+TEST(CliOutputs, ASelectionNoDayMeetsIsSaid) {
+    const CliRun run = RunCli("select --from 2024-01-02 --to 2024-01-05 --officer 1");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("no day from 2024-01-02 to 2024-01-05"), std::string::npos) << run.err;
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include "fuzz_checks.h"
 #include "person/person_chart.h"
 #include "person/person_file.h"
+#include "text/gavrosin_error.h"
 
 namespace {
 

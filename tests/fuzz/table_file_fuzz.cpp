@@ -11,6 +11,7 @@
 #include "fuzz_checks.h"
 #include "geomancy/table_computation.h"
 #include "geomancy/table_file.h"
+#include "text/gavrosin_error.h"
 
 namespace {
 
