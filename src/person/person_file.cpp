@@ -100,9 +100,9 @@ Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& s
         const auto seconds = ParseIniInteger(*text);
         if (seconds && std::abs(*seconds) <= 15 * 3600) {
             p.exactZoneSeconds = *seconds;
-            // Without a "GMT" of its own the list zone is the nearest one, as the writer puts it.
-            if (p.zoneIndex < 0 || !ini.Value(kSection, kZoneKey))
-                p.zoneIndex = NearestZoneIndex(*seconds);
+            // The list zone is then the nearest one, as the writer puts it: what is read saves
+            // to the same file.
+            p.zoneIndex = NearestZoneIndex(*seconds);
         }
     }
     p.place = ini.ReadString(kSection, kPlaceKey, "");
