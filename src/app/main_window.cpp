@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/day_selection_link.h"
@@ -85,17 +86,6 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     commands_ = new MainCommands(*this);
     BuildMomentToolbar();
     addToolBarBreak();
-    // The boundary warning right under the date and time it warns about (a row of its own,
-    // there only while there is something to say).
-    auto* warningBar = addToolBar(QString::fromUtf8("Предупреждения"));
-    warningBar->setObjectName(QStringLiteral("WarningToolBar"));
-    warningBar->setMovable(false);
-    BoundaryLine = new QLabel(warningBar);
-    MakeBoundaryWarningLine(BoundaryLine);
-    BoundaryLine->setContentsMargins(6, 0, 6, 0);
-    warningBar->addWidget(BoundaryLine);
-    warningBar->hide();
-    addToolBarBreak();
     addToolBar(commands_->Toolbar());
 
     StatusBarFH = statusBar();
@@ -109,7 +99,18 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     desk->setFocusPolicy(Qt::ClickFocus);
     connect(desk, &QWidget::customContextMenuRequested, this,
             [this, desk](const QPoint& at) { commands_->Popup()->popup(desk->mapToGlobal(at)); });
-    setCentralWidget(desk);
+    // The boundary warning right under the toolbars with the date and time it warns about, one
+    // line a warning, there only while there is something to say.
+    BoundaryLine = new QLabel(this);
+    MakeBoundaryWarningLine(BoundaryLine);
+    BoundaryLine->setContentsMargins(6, 2, 6, 2);
+    auto* centre = new QWidget(this);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(BoundaryLine);
+    column->addWidget(desk, 1);
+    setCentralWidget(centre);
 
     const Moment now = Now();
     NowButton->setText(FormatDateTime(now, QLocale()));
@@ -501,8 +502,6 @@ void TFormMainGVR::AllCalc(Moment m) {
     cascade_->AllCalc(m, YearOfMoment(PickerMoment()), settings);
     ShowBoundaryWarnings(BoundaryLine, m, settings,
                          settings_->HomePlace->WarningLinesAt(settings_->CurrentTimeSettings(), m));
-    if (auto* bar = qobject_cast<QToolBar*>(BoundaryLine->parentWidget()))
-        bar->setVisible(!BoundaryLine->text().isEmpty());
     ShowStatusLine();  // a followed home place may have changed its summer time
 }
 

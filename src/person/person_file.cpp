@@ -103,7 +103,9 @@ Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& s
         const auto seconds = ParseIniInteger(*text);
         if (seconds && std::abs(*seconds) <= 15 * 3600) {
             p.exactZoneSeconds = *seconds;
-            if (p.zoneIndex < 0) p.zoneIndex = NearestZoneIndex(*seconds);
+            // The list zone is then the nearest one, as the writer puts it: what is read saves
+            // to the same file.
+            p.zoneIndex = NearestZoneIndex(*seconds);
         }
     }
     // An exact longitude that does not read (or lies beyond ±180°) is left out.

@@ -77,6 +77,9 @@ TEST_F(HelpTest, F1InEveryWindowOpensThatWindowsPage) {
     };
     for (const auto& [window, page] : windows) {
         window->show();
+        // The keyboard is in that window, as after a click in it.
+        QApplication::setActiveWindow(window);
+        window->setFocus();
         QTest::keyClick(window, Qt::Key_F1);
         EXPECT_TRUE(Page(OpenHelp()).endsWith(QLatin1String(page)))
             << page << " got " << Page(OpenHelp()).toStdString();
