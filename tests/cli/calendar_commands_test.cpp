@@ -81,14 +81,14 @@ TEST(CliErrors, OneClearLineAndNonZeroExit) {
         {"moment --date 2024-02-30T12:00", "такой даты нет"},
         {"moment --date 24-02-01", "ожидается YYYY-MM-DDTHH:MM"},
         {"moment --date 2024-01-01T25:00", "такого времени нет"},
-        {"days --from 1899-12-31 --to 1900-01-02", "between 1900-01-01 and 9000-01-01"},
+        {"days --from 1899-12-31 --to 1900-01-02", "от 1900-01-01 до 9000-01-01"},
         {"days --from 2024-01-02 --to 2024-01-01", "--to раньше, чем --from"},
         {"days --from 2024-01-01", "не указан параметр --to"},
         {"moment --date 2024-01-01T12:00 --zone-hours 2.5", "в списке нет пояса"},
-        {"moment --date 2024-01-01T12:00 --summer 9", "between -5 and 5"},
-        {"moment --date 2024-01-01T12:00 --longitude east", "whole number"},
+        {"moment --date 2024-01-01T12:00 --summer 9", "должно быть от -5 до 5"},
+        {"moment --date 2024-01-01T12:00 --longitude east", "ожидается целое число"},
         {"moment --date 2024-01-01T12:00 --colour red", "неизвестный параметр: --colour"},
-        {"terms --from-year 2024 --to-year abc", "whole number"},
+        {"terms --from-year 2024 --to-year abc", "ожидается целое число"},
         {"days --from 2024-01-01 --to 2024-01-02 --jobs 0", "--jobs: должно быть от 1 до 256"},
         {"horoscope", "неизвестная команда"},
     };
@@ -218,7 +218,7 @@ TEST(CliSelect, FilesAndErrors) {
         {"select --from 2024-01-01 --to 2024-02-01 --person /nonexistent/a.gvp",
          "нет такого файла"},
         {"select --from 2024-01-01 --to 2024-02-01 --no-clash year", "требует --person"},
-        {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "one of --json"},
+        {"select --from 2024-01-01 --to 2024-02-01 --json --csv x.csv", "укажите одно из --json"},
         {"select --from 2024-01-01 --to 2024-02-01 --ics /nonexistent/dir/x.ics", "не сохранён"},
     };
     for (const Case& c : cases) {

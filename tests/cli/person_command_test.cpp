@@ -63,7 +63,7 @@ TEST(CliPerson, BatchKeepsOrderNamesBadLinesAndFailsAtTheEnd) {
     const std::vector<std::string> lines = Lines(two.out);
     ASSERT_EQ(lines.size(), 4u) << two.out;
     EXPECT_EQ(lines[0].rfind("{\"line\":2,\"date\":\"1990-05-15 08:30:00\"", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("{\"line\":3,\"error\":\"--date: no such date", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].rfind("{\"line\":3,\"error\":\"--date: такой даты нет", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2].rfind("{\"line\":5,\"error\":\"--sex: expected m or f", 0), 0u) << lines[2];
     EXPECT_EQ(lines[3].rfind("{\"line\":6,", 0), 0u) << lines[3];
     EXPECT_EQ(RunCli("person --batch '" + path + "' --jobs 1").out, two.out);

@@ -81,11 +81,11 @@ Picture TableChartSheet(TFormFh& window) {
     const Picture grids = WidgetPicture(area);
     const int width =
         std::max({kMinimumWidth, grids.size.width() + 2 * kPadding, LegendWidth() + 2 * kPadding});
-    const int gridsTop = kPadding + kHeadingLines * kLineHeight + kPadding;
+    constexpr int gridsTop = kPadding + kHeadingLines * kLineHeight + kPadding;
     const int height = gridsTop + grids.size.height() + kLegendHeight + kPadding;
     TFhChart* chart = window.Chart;
     return {
-        QSize(width, height), [&window, chart, grids, width, gridsTop](QPainter& painter) {
+        QSize(width, height), [&window, chart, grids, width](QPainter& painter) {
             painter.fillRect(QRect(0, 0, width, gridsTop), Qt::white);
             QFont font;
             font.setPixelSize(kLinePixels);
