@@ -65,13 +65,13 @@ def seconds_of(text):
     return sign * round(parts[0] * 3600 + parts[1] * 60 + parts[2]), suffix
 
 
-def day_of(year, month, spec):
-    if spec.startswith("last"):
-        weekday = lookup(WEEKDAYS, spec[4:])
+def day_of(year, month, day_rule):
+    if day_rule.startswith("last"):
+        weekday = lookup(WEEKDAYS, day_rule[4:])
         last = calendar.monthrange(year, month)[1]
         return max(d for d in range(last - 6, last + 1)
                    if calendar.weekday(year, month, d) == weekday)
-    m = re.fullmatch(r"([A-Za-z]+)([<>]=)(\d+)", spec)
+    m = re.fullmatch(r"([A-Za-z]+)([<>]=)(\d+)", day_rule)
     if m:
         weekday = lookup(WEEKDAYS, m.group(1))
         pivot = int(m.group(3))
@@ -79,8 +79,8 @@ def day_of(year, month, spec):
         for d in days:
             if calendar.weekday(year, month, d) == weekday:
                 return d
-        fail(f"no day for {spec}")
-    return int(spec)
+        fail(f"no day for {day_rule}")
+    return int(day_rule)
 
 
 def until_local(fields):
