@@ -75,7 +75,16 @@ std::string Utf8ToCp1251(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const int b = CodePointToCp1251(NextUtf8CodePoint(utf8, i));
+        const std::size_t start = i;
+        const char32_t cp = NextUtf8CodePoint(utf8, i);
+        // A well-formed U+FFFD is what the unassigned byte 0x98 reads as: it goes back as that
+        // byte, so a file opened and saved keeps it. Malformed UTF-8 (also read as U+FFFD, one
+        // byte at a time) is a character the code page lacks.
+        if (cp == 0xFFFD && i - start == 3) {
+            out += '\x98';
+            continue;
+        }
+        const int b = CodePointToCp1251(cp);
         out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;

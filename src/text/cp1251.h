@@ -4,7 +4,8 @@
 // forecast texts and the RTF pages. Conversion to and from UTF-8.
 #include <string>
 
-// UTF-8 -> Windows-1251. A character the code page lacks becomes '?'.
+// UTF-8 -> Windows-1251. A character the code page lacks becomes '?'; U+FFFD becomes 0x98, the
+// byte it is read from.
 std::string Utf8ToCp1251(const std::string& utf8);
 // Windows-1251 -> UTF-8. The one unassigned byte (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(const std::string& bytes);

@@ -19,8 +19,7 @@ TEST(Cp1251, MissingCharactersAndMalformedInput) {
     EXPECT_EQ(Utf8ToCp1251("甲"), "?");
     EXPECT_EQ(Utf8ToCp1251(std::string("\xD0", 1)), "?");  // truncated sequence
     EXPECT_EQ(Cp1251ToUtf8(std::string("\x98", 1)), "\xEF\xBF\xBD");
-    for (int b = 0; b < 256; ++b) {
-        if (b == 0x98) continue;
+    for (int b = 0; b < 256; ++b) {  // the unassigned 0x98 too: opening and saving keeps it
         const std::string one(1, static_cast<char>(b));
         EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(one)), one) << b;
     }

@@ -129,7 +129,6 @@ TEST(IniFile, NumbersReadWithEitherDecimalSeparator) {
 namespace {
 
 TEST(IniFile, LinesItDoesNotOwnKeepTheirBytes) {
-    // 0x98 has no character in the code page; read as U+FFFD it would come back as '?'.
     const std::string original =
         "[TITLE]\r\nTitle=gvp\r\n[Other]\r\nX=\x98\xff\x80\r\n"
         "[Fild1]\r\nName=\xc8\xe2\xe0\xed\x98\r\nDate=1\r\n";
