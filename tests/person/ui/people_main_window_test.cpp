@@ -85,7 +85,7 @@ TEST_F(PeopleInProgramTest, AnUnsavedPersonIsAskedForBeforeTheProgramEnds) {
     asked_.answer = SaveChangesAnswer::Cancel;
     EXPECT_FALSE(w.close());
     ASSERT_EQ(asked_.captions.size(), 1u);
-    EXPECT_EQ(asked_.captions[0], U("Персональный гороскоп"));
+    EXPECT_EQ(asked_.captions[0], U("Ольга.gvp"));  // the file a first save proposes
     EXPECT_TRUE(people->isVisible());
 
     asked_.answer = SaveChangesAnswer::Discard;

@@ -483,7 +483,7 @@ TEST_F(PeopleWindowTest, OpeningOverAnUnsavedPersonAsksFirst) {
     asked_.answer = SaveChangesAnswer::Cancel;
     w->OpenClick();
     ASSERT_EQ(asked_.captions.size(), 1u);
-    EXPECT_EQ(asked_.captions[0], U("Персональный гороскоп"));
+    EXPECT_EQ(asked_.captions[0], U("Анна.gvp"));  // the file a first save proposes
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->EditNamePeople->text(), U("Анна"));
 
@@ -563,7 +563,7 @@ TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
     dialogs_.saveAnswer = QString();
     w->ActionClear->trigger();
     ASSERT_EQ(asked_.captions.size(), 1u);
-    EXPECT_EQ(asked_.captions[0], U("Иван"));
+    EXPECT_EQ(asked_.captions[0], U("Иван.gvp"));
     EXPECT_TRUE(w->Modified());
     EXPECT_EQ(w->EditNamePeople->text(), U("Иван"));
     EXPECT_TRUE(w->ResultsShown());
