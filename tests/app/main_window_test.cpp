@@ -432,6 +432,9 @@ TEST_F(MainWindowTest, TheBoundaryWarningsStandUnderThePickersOneALine) {
     EXPECT_GE(warning.y(), pickersBottom);
     EXPECT_LT(warning.y(), w.statusBar()->mapToGlobal(QPoint(0, 0)).y());
     EXPECT_LE(warning.x() + w.BoundaryLine->width(), w.mapToGlobal(QPoint(w.width(), 0)).x());
+    // The windows placed below the toolbars leave it in sight.
+    w.DefaultLayoutClick();
+    EXPECT_GE(w.FormCalendar()->frameGeometry().top(), warning.y() + w.BoundaryLine->height());
 }
 
 }  // namespace
