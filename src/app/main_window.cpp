@@ -101,14 +101,21 @@ TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
             [this, desk](const QPoint& at) { commands_->Popup()->popup(desk->mapToGlobal(at)); });
     // The boundary warning right under the toolbars with the date and time it warns about, one
     // line a warning, there only while there is something to say.
-    BoundaryLine = new QLabel(this);
+    // Its row keeps room for two warnings whether or not there are any, so that the windows
+    // placed below the toolbars never cover it.
+    auto* warningRow = new QWidget(this);
+    auto* rowLayout = new QVBoxLayout(warningRow);
+    rowLayout->setContentsMargins(6, 1, 6, 1);
+    BoundaryLine = new QLabel(warningRow);
     MakeBoundaryWarningLine(BoundaryLine);
-    BoundaryLine->setContentsMargins(6, 2, 6, 2);
+    rowLayout->addWidget(BoundaryLine);
+    rowLayout->addStretch();
+    warningRow->setFixedHeight(2 * BoundaryLine->fontMetrics().lineSpacing() + 4);
     auto* centre = new QWidget(this);
     auto* column = new QVBoxLayout(centre);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(BoundaryLine);
+    column->addWidget(warningRow);
     column->addWidget(desk, 1);
     setCentralWidget(centre);
 
@@ -482,6 +489,8 @@ ScreenLayout TFormMainGVR::Layout() const {
     for (const QToolBar* bar : findChildren<QToolBar*>())
         if (toolBarArea(bar) == Qt::TopToolBarArea && !bar->isHidden())
             toolbars += bar->sizeHint().height();
+    // And below the row of the boundary warnings.
+    toolbars += BoundaryLine->parentWidget()->height();
     l.belowMainMenu = frame + std::max(menu + 50, menu + toolbars + 2);
     // Before the first layout the status line has only its hint; the progress bar may make it
     // taller.

@@ -66,7 +66,7 @@ int PickerWidth(const QDateTimeEdit& picker) {
     QStyleOptionSpinBox option;
     option.initFrom(&picker);
     // The frame and margins of the edit inside the box, which the style's sizes leave out.
-    const QSize contents(text + 16, picker.sizeHint().height());
+    const QSize contents(text + 24, picker.sizeHint().height());
     const QStyle::ContentsType type =
         picker.calendarPopup() ? QStyle::CT_ComboBox : QStyle::CT_SpinBox;
     return picker.style()->sizeFromContents(type, &option, contents, &picker).width();

@@ -71,7 +71,8 @@ TEST_F(MomentCalendarTest, ASummerDayOf2024) {
     EXPECT_EQ(t.lunarMonth, "4");
     EXPECT_EQ(t.lunarDay, "25");
     EXPECT_FALSE(t.leapMonth);
-    // Another locale writes the date and weekday its own way; the rest are the system's words.
+    // Another locale writes the date its own way; the weekday and the rest are the system's
+    // (Russian) words.
     const CalendarCaptions english =
         CaptionsOfCalendar(c, QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(english.weekday, "суббота");  // a Russian program names its weekdays in Russian

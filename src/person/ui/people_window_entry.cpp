@@ -42,6 +42,23 @@ QString LongDatePickerFormat() {
     return f;
 }
 
+// Wide enough for the longest date of the picker's format (the longest month name, a two-digit
+// day), with its drop-down button, so that no birth date is cut off.
+int LongDatePickerWidth(const QDateTimeEdit& picker) {
+    const QFontMetrics metrics(picker.font());
+    int text = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString date = QLocale().toString(QDate(2000, month, 28), picker.displayFormat());
+        text = std::max(text, metrics.horizontalAdvance(date + QLatin1Char(' ')));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(&picker);
+    const QSize contents(text + 2, picker.sizeHint().height());
+    const QSize box =
+        picker.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &picker);
+    return box.width();
+}
+
 }  // namespace
 
 QWidget* TFormPeople::BuildEntry() {
@@ -89,12 +106,11 @@ QHBoxLayout* TFormPeople::BuildBirthMomentRow(QWidget* entry) {
                              DateTimeOfMoment(kLastPickerMoment).addMSecs(86399999));
     MyDate->setDisplayFormat(LongDatePickerFormat());
     MyDate->setCalendarPopup(true);
-    MyDate->setMinimumWidth(PickerWidth(*MyDate));
+    MyDate->setMinimumWidth(LongDatePickerWidth(*MyDate));
     AcceptTypedMonths(*MyDate);
     second->addWidget(MyDate, 1);
     MyTime = new QTimeEdit(entry);
     MyTime->setDisplayFormat(PickerTimeFormat());
-    MyTime->setMinimumWidth(PickerWidth(*MyTime));
     second->addWidget(MyTime);
     second->addSpacing(2);
     second->addWidget(new QLabel(Caption("GMT:"), entry));
