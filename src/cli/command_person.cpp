@@ -24,10 +24,10 @@ Person PersonOfOptions(const CliOptions& options) {
         for (const char* other :
              {"date", "sex", "place", "tz", "zone-hours", "zone-index", "summer", "longitude"})
             if (options.has(other))
-                throw CliError(std::string("--") + other + " cannot be combined with --file");
+                throw CliError(std::string("--") + other + " нельзя сочетать с --file");
         const std::string path = options.value("file");
         if (!QFileInfo::exists(QString::fromStdString(path)))
-            throw CliError("--file: no such file: " + path);
+            throw CliError("--file: нет такого файла: " + path);
         const TimeSettings defaults;
         return ReadPersonFile(path, CurrentCivilMoment(defaults), defaults);
     }
@@ -51,10 +51,10 @@ int RunPersonCommand(const CommandWords& words, std::ostream& out) {
         for (const char* other : {"date", "sex", "file", "year", "place", "tz", "zone-hours",
                                   "zone-index", "summer", "longitude"})
             if (options.has(other))
-                throw CliError(std::string("--") + other + " cannot be combined with --batch");
+                throw CliError(std::string("--") + other + " нельзя сочетать с --batch");
         return RunPersonBatch(options.value("batch"), ParseJobs(options), out);
     }
-    if (options.has("jobs")) throw CliError("--jobs needs --batch");
+    if (options.has("jobs")) throw CliError("--jobs требует --batch");
     const std::optional<int> year =
         options.has("year")
             ? std::optional<int>(ParseInteger(options.value("year"), "year", kFirstYear, kLastYear))

@@ -174,8 +174,8 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
     const std::vector<DayVerdict> days = SelectDays(from, to, criteria, settings);
     // Conditions no day of the range meets are said, not answered with an empty list.
     if (days.empty())
-        throw CliError("no day from " + IsoDate(from) + " to " + IsoDate(to) +
-                       " meets the conditions");
+        throw CliError("ни один день с " + IsoDate(from) + " по " + IsoDate(to) +
+                       " не отвечает условиям");
     // Writes an export whole or not at all, or to standard output for "-"; a failure is the
     // tool's one line.
     const auto write = [&out](const std::string& path, const std::string& bytes) {

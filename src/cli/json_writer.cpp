@@ -57,9 +57,16 @@ void AppendIntArray(std::string& out, Iterator begin, Iterator end) {
 }  // namespace
 
 void JsonObject::startField(std::string_view key) {
+    // Keys are the program's own snake_case words: nothing to escape.
     if (!body_.empty()) body_ += ',';
-    AppendJsonString(body_, key);
-    body_ += ':';
+    body_ += '"';
+    body_ += key;
+    body_ += "\":";
+}
+
+std::string& JsonObject::rawField(std::string_view key) {
+    startField(key);
+    return body_;
 }
 
 JsonObject& JsonObject::addRaw(std::string_view key, std::string_view json) {
@@ -93,7 +100,6 @@ JsonObject& JsonObject::addShortest(std::string_view key, double value) {
     char buf[40];  // as printf's %.15g, without the C locale
     const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
     return addRaw(key, std::string_view(buf, r.ptr - buf));
-    return addRaw(key, buf);
 }
 JsonObject& JsonObject::add(std::string_view key, bool value) {
     return addRaw(key, value ? "true" : "false");
@@ -108,6 +114,11 @@ JsonObject& JsonObject::add(std::string_view key, std::initializer_list<int> val
     AppendIntArray(body_, values.begin(), values.end());
     return *this;
 }
+JsonObject& JsonObject::add(std::string_view key, const std::array<int, 2>& values) {
+    startField(key);
+    AppendIntArray(body_, values.begin(), values.end());
+    return *this;
+}
 JsonObject& JsonObject::add(std::string_view key, const std::vector<std::string>& values) {
     startField(key);
     body_ += '[';
@@ -118,11 +129,23 @@ JsonObject& JsonObject::add(std::string_view key, const std::vector<std::string>
     body_ += ']';
     return *this;
 }
+// Nested objects are appended in place: a person record nests about a hundred of them.
 JsonObject& JsonObject::addObject(std::string_view key, const JsonObject& value) {
-    return addRaw(key, value.str());
+    startField(key);
+    body_ += '{';
+    body_ += value.body_;
+    body_ += '}';
+    return *this;
 }
 JsonObject& JsonObject::addObjects(std::string_view key, const std::vector<JsonObject>& values) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) json += (i ? "," : "") + values[i].str();
-    return addRaw(key, json + "]");
+    startField(key);
+    body_ += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) body_ += ',';
+        body_ += '{';
+        body_ += values[i].body_;
+        body_ += '}';
+    }
+    body_ += ']';
+    return *this;
 }

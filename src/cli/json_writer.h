@@ -2,6 +2,7 @@
 #pragma once
 // One JSON object per line, fields in the order they are added. An object can be cleared and
 // filled again: a batch keeps one and reuses its storage line after line.
+#include <array>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -17,6 +18,7 @@ public:
     JsonObject& add(std::string_view key, bool value);
     JsonObject& add(std::string_view key, const std::vector<int>& values);
     JsonObject& add(std::string_view key, std::initializer_list<int> values);
+    JsonObject& add(std::string_view key, const std::array<int, 2>& values);  // a pillar
     JsonObject& add(std::string_view key, const std::vector<std::string>& values);
     JsonObject& addObject(std::string_view key, const JsonObject& value);
     JsonObject& addObjects(std::string_view key, const std::vector<JsonObject>& values);
@@ -30,6 +32,12 @@ public:
     void writeLine(std::ostream& out) const { out << '{' << body_ << "}\n"; }
     // Forgets the fields, keeping the storage.
     void clear() { body_.clear(); }
+    void reserve(std::size_t bytes) { body_.reserve(bytes); }
+    // Starts a field and hands over the buffer for its value, for a large value written in place
+    // (the caller appends exactly one JSON value).
+    std::string& rawField(std::string_view key);
+    // The fields without the braces, appended to `out`.
+    void appendFields(std::string& out) const { out += body_; }
 
 private:
     // Starts a field: the separator, the quoted key and the colon.

@@ -4,7 +4,7 @@
 bool ParseSex(const std::string& text) {
     if (text == "m") return true;
     if (text == "f") return false;
-    throw CliError("--sex: expected m or f, got \"" + text + "\"");
+    throw CliError("--sex: ожидается m или f, указано \"" + text + "\"");
 }
 
 Person PersonBornAt(Moment birth, bool male, const MomentZone& zone) {

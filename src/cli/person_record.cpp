@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/person_record.h"
 
+#include <array>
 #include <charconv>
 
 #include "cli/cli_args.h"
@@ -19,7 +20,7 @@ void AppendNumber(std::string& out, int value) {
     out.append(buf, r.ptr);
 }
 
-std::vector<int> PillarArray(Pillar p) {
+std::array<int, 2> PillarArray(const Pillar& p) {
     return {p.stem, p.branch};
 }
 
@@ -132,35 +133,35 @@ void AddDetailFields(JsonObject& r, const ChartDetails& d) {
     }
     r.addObjects("small_luck", small);
 
-    // The ninety years are most of a record: written straight into one buffer.
-    std::string luck = "[";
+    // The ninety years are most of a record: written straight into the record's buffer.
+    std::string& luck = r.rawField("luck_pillars");
+    luck += '[';
     JsonObject o;
-    for (const LuckPillarDetails& l : d.luck) {
+    for (std::size_t n = 0; n < d.luck.size(); ++n) {
+        const LuckPillarDetails& l = d.luck[n];
         o.clear();
         AddPillarFacts(o, l.details, false);
         o.add("age", l.age).add("first_year", l.years[0].year).add("last_year", l.years[9].year);
-        std::string years = "[";
+        luck += n ? ",{" : "{";
+        o.appendFields(luck);
+        luck += ",\"years\":[";
         for (int k = 0; k < 10; ++k) {
             const LuckPillarYear& y = l.years[k];
-            years += k ? ",{\"year\":" : "{\"year\":";
-            AppendNumber(years, y.year);
-            years += ",\"age\":";
-            AppendNumber(years, y.age);
-            years += ",\"pillar\":[";
-            AppendNumber(years, y.pillar.stem);
-            years += ',';
-            AppendNumber(years, y.pillar.branch);
-            years += "],";
-            years += GodsJson(d.dayMaster, y.pillar);
-            years += '}';
+            luck += k ? ",{\"year\":" : "{\"year\":";
+            AppendNumber(luck, y.year);
+            luck += ",\"age\":";
+            AppendNumber(luck, y.age);
+            luck += ",\"pillar\":[";
+            AppendNumber(luck, y.pillar.stem);
+            luck += ',';
+            AppendNumber(luck, y.pillar.branch);
+            luck += "],";
+            luck += GodsJson(d.dayMaster, y.pillar);
+            luck += '}';
         }
-        years += ']';
-        o.addJson("years", years);
-        if (luck.size() > 1) luck += ',';
-        luck += o.str();
+        luck += "]}";
     }
     luck += ']';
-    r.addJson("luck_pillars", luck);
 }
 
 void AddMonths(JsonObject& r, const ChartDetails& d, int year, const Person& person) {

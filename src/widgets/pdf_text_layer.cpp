@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/pdf_text_layer.h"
 
-#include <QString>
+#include "widgets/ideograph_equivalents.h"
+
 #include <vector>
 
 namespace {
@@ -17,13 +18,10 @@ QByteArray Mended(const QByteArray& hex) {
     const uint code = hex.toUInt(&ok, 16);
     if (!ok) return hex;
     if (code == 0x09) return QByteArrayLiteral("0020");
-    if (code == 0x2E92) return QByteArrayLiteral("5DF3");  // the radical ⺒ is the branch 巳
-    // The Kangxi radicals, each the compatibility form of an ideograph.
-    if (code < 0x2F00 || code > 0x2FD5) return hex;
-    const QString ideograph =
-        QString(QChar(static_cast<char16_t>(code))).normalized(QString::NormalizationForm_KC);
-    if (ideograph.size() != 1) return hex;
-    return QByteArray::number(ideograph.at(0).unicode(), 16).toUpper().rightJustified(4, '0');
+    // A radical or stroke character drawn with an ideograph's glyph names that ideograph.
+    const char16_t ideograph = EquivalentIdeograph(static_cast<char16_t>(code));
+    if (ideograph == 0) return hex;
+    return QByteArray::number(ideograph, 16).toUpper().rightJustified(4, '0');
 }
 
 // Mends the characters "<XXXX>" of one line of a map. In a range "<lo> <hi> <start>" the start

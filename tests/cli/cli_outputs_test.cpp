@@ -87,7 +87,8 @@ TEST(CliOutputs, ASelectionNoDayMeetsIsSaid) {
     const CliRun run = RunCli("select --from 2024-01-02 --to 2024-01-05 --officer 1");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("no day from 2024-01-02 to 2024-01-05"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("ни один день с 2024-01-02 по 2024-01-05"), std::string::npos)
+        << run.err;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <fstream>
+#include <tuple>
 
 #include "cli/run_cli.h"
 
@@ -64,7 +65,8 @@ TEST(CliPerson, BatchKeepsOrderNamesBadLinesAndFailsAtTheEnd) {
     ASSERT_EQ(lines.size(), 4u) << two.out;
     EXPECT_EQ(lines[0].rfind("{\"line\":2,\"date\":\"1990-05-15 08:30:00\"", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].rfind("{\"line\":3,\"error\":\"--date: такой даты нет", 0), 0u) << lines[1];
-    EXPECT_EQ(lines[2].rfind("{\"line\":5,\"error\":\"--sex: expected m or f", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[2].rfind("{\"line\":5,\"error\":\"--sex: ожидается m или f", 0), 0u)
+        << lines[2];
     EXPECT_EQ(lines[3].rfind("{\"line\":6,", 0), 0u) << lines[3];
     EXPECT_EQ(RunCli("person --batch '" + path + "' --jobs 1").out, two.out);
 
@@ -73,4 +75,27 @@ TEST(CliPerson, BatchKeepsOrderNamesBadLinesAndFailsAtTheEnd) {
     EXPECT_EQ(noZone.exitCode, 2);
     EXPECT_TRUE(noZone.out.empty());
     EXPECT_NE(noZone.err.find("zone_hours"), std::string::npos) << noZone.err;
+}
+
+// A line's "place" or "tz" column zones the birth as the single command's option does; a name
+// or id the single command refuses is that line's error.
+TEST(CliPerson, BatchPlaceAndZoneColumnsAsTheSingleCommand) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("births.csv")).toStdString();
+    const std::string single = " --date 2004-06-01T12:00 --sex f --json";
+    for (const auto& [column, good, bad, hint] :
+         {std::tuple<std::string, std::string, std::string, std::string>{
+              "place", "\"Москва\"", "Александровка", "не называет одно место"},
+          {"tz", "Europe/Moscow", "Moscow", "(Europe/Moscow?)"}}) {
+        std::ofstream(path) << "date,sex," << column << "\n2004-06-01T12:00,f," << good
+                            << "\n2004-06-01T12:00,f," << bad << "\n";
+        const CliRun batch = RunCli("person --batch '" + path + "'");
+        EXPECT_EQ(batch.exitCode, 2);
+        const std::vector<std::string> lines = Lines(batch.out);
+        ASSERT_EQ(lines.size(), 2u) << batch.out;
+        const std::string option = column == "place" ? "Москва" : good;
+        const CliRun alone = RunCli("person" + single + " --" + column + " " + option);
+        EXPECT_EQ("{" + lines[0].substr(std::string("{\"line\":2,").size()) + "\n", alone.out);
+        EXPECT_NE(lines[1].find(hint), std::string::npos) << lines[1];
+    }
 }

@@ -12,6 +12,7 @@
 #include "astro/local_time.h"
 #include "astro/moment.h"
 #include "calendar/hanzi.h"
+#include "person/chart_details.h"
 #include "person/ui/people_window.h"
 #include "person/ui/person_entry.h"
 #include "support/file_dialog_recorder.h"
@@ -61,18 +62,17 @@ protected:
     std::unique_ptr<TFormPeople> w_;
 };
 
-TEST_F(PersonClientPdf, EveryWordOfTheChartPageIsInkedInsideThePageAndNoneOverlaps) {
-    const QString pdf = WriteBoundaryBirthPdf();
-    const QImage page = PdfPageImage(pdf, 1);
+// Every word of a page is inked where the text layer puts it, inside the 15 mm margin, and no two
+// words overlap.
+void ExpectEveryWordInkedInsideAndApart(const QString& pdf, int pageNumber) {
+    const QImage page = PdfPageImage(pdf, pageNumber);
     ASSERT_FALSE(page.isNull());
-    const std::vector<PdfWord> words = PdfWords(pdf, 1);
+    const std::vector<PdfWord> words = PdfWords(pdf, pageNumber);
     ASSERT_GT(words.size(), 80u);
-    const double rightEdge = page.width() - 15 / 25.4 * 72 + 1;  // the 15 mm margin
-    bool warned = false;
+    const double rightEdge = page.width() - 15 / 25.4 * 72 + 1;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const PdfWord& w = words[i];
         SCOPED_TRACE(w.text.toStdString());
-        warned = warned || w.text.startsWith(QString::fromUtf8("Становления"));
         EXPECT_LE(w.box.right(), rightEdge);
         if (w.text.size() > 1) {
             EXPECT_GT(InkIn(page, w.box), 0.02);
@@ -82,7 +82,30 @@ TEST_F(PersonClientPdf, EveryWordOfTheChartPageIsInkedInsideThePageAndNoneOverla
             EXPECT_LT(both.width() * both.height(), 2.0) << words[k].text.toStdString();
         }
     }
+}
+
+TEST_F(PersonClientPdf, EveryWordOfTheChartPageIsInkedInsideThePageAndNoneOverlaps) {
+    const QString pdf = WriteBoundaryBirthPdf();
+    ExpectEveryWordInkedInsideAndApart(pdf, 1);
+    bool warned = false;
+    for (const PdfWord& w : PdfWords(pdf, 1))
+        warned = warned || w.text.startsWith(QString::fromUtf8("Становления"));
     EXPECT_TRUE(warned);  // the warning line is on the page
+}
+
+// The page of the full birth chart: laid out as the first, and its symbolic stars read back as
+// the characters they are (驿马 with 马, not the radical ⻢ that shares its glyph).
+TEST_F(PersonClientPdf, TheFullChartPageIsInkedApartAndReadsBackItsStars) {
+    const QString pdf = WriteBoundaryBirthPdf();
+    ExpectEveryWordInkedInsideAndApart(pdf, 3);
+    const QString text =
+        RunPoppler(QStringLiteral("pdftotext"), {"-f", "3", "-l", "3", pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.contains(QString::fromUtf8("Полная карта рождения"))) << text.toStdString();
+    const ChartDetails details = ComputeChartDetails(w_->Calculation()->chart);
+    ASSERT_FALSE(details.stars.empty());
+    for (const SymbolicStarHit& hit : details.stars)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(SymbolicStarRules()[hit.rule].characters)))
+            << SymbolicStarRules()[hit.rule].characters;
 }
 
 TEST_F(PersonClientPdf, TheChineseCharactersAreTextInAnEmbeddedCjkFont) {
