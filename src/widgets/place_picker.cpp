@@ -23,6 +23,7 @@ PlacePicker::PlacePicker(const PlaceTable& table, const QString& title, QWidget*
     SearchEdit->installEventFilter(this);
     Results = new QListWidget(this);
     Hint = new QLabel(this);
+    Hint->setWordWrap(true);  // a reason no place is chosen wraps instead of widening the window
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
