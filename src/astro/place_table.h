@@ -58,7 +58,7 @@ enum class PlaceDoubt {
 struct PlaceVerdict {
     std::optional<PlaceHit> sure;
     PlaceDoubt doubt = PlaceDoubt::NoPlace;
-    std::vector<PlaceHit> candidates;  // the best hits, at most five, when none is sure
+    std::vector<PlaceHit> candidates;  // the best hits, at most five (offered when none is sure)
     // The sure place was found by another of its names: a former one or a misspelling
     // ("Свердловск" is Екатеринбург), which the user should be told.
     bool otherName = false;
