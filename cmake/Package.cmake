@@ -24,8 +24,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Russian buttons of the standard dialogs, and the fonts the windows are laid out for.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk")
+# What the libraries do not tell dpkg-shlibdeps: the help collection is an SQLite database the
+# help engine opens through Qt's SQLite driver (a plugin), and the pictograms are drawn by the SVG
+# image and icon plugins of libqt6svg6.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6")
+# The Russian buttons of the standard dialogs, and the fonts the windows and documents are laid
+# out for (the pillars' Chinese characters among them).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core, fonts-noto-cjk")
 
 include(CPack)

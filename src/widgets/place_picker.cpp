@@ -23,6 +23,7 @@ PlacePicker::PlacePicker(const PlaceTable& table, const QString& title, QWidget*
     SearchEdit->installEventFilter(this);
     Results = new QListWidget(this);
     Hint = new QLabel(this);
+    Hint->setWordWrap(true);  // a reason no place is chosen wraps instead of widening the window
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
@@ -46,21 +47,55 @@ PlacePicker::PlacePicker(const PlaceTable& table, const QString& title, QWidget*
     SearchEdit->setFocus();
 }
 
+namespace {
+
+// Why no place is selected for the user: the picker takes a place by itself only when the text
+// surely names it, as the command line does.
+QString DoubtText(PlaceDoubt doubt) {
+    switch (doubt) {
+        case PlaceDoubt::PartOfName:
+            return QString::fromUtf8("это только часть названия: выберите место в списке");
+        case PlaceDoubt::SeveralAlike:
+            return QString::fromUtf8(
+                "так называются несколько мест: выберите место в списке или уточните страну "
+                "или регион после запятой");
+        case PlaceDoubt::None:
+        case PlaceDoubt::NoPlace: break;
+    }
+    return QString();
+}
+
+}  // namespace
+
 void PlacePicker::Search(const QString& text) {
-    found_ = table_.Search(text.toStdString(), kPlacePickerLimit);
+    const std::string typed = text.toStdString();
+    const std::vector<PlaceHit> hits = table_.Find(typed, kPlacePickerLimit);
+    const PlaceVerdict verdict = table_.Judge(typed, hits);
+    found_.clear();
     Results->clear();
-    for (std::size_t index : found_)
-        Results->addItem(QString::fromStdString(PlaceCaption(table_.at(index))));
-    if (!found_.empty()) Results->setCurrentRow(0);
+    for (const PlaceHit& hit : hits) {
+        found_.push_back(hit.index);
+        Results->addItem(QString::fromStdString(PlaceCaption(table_.at(hit.index))));
+    }
+    // Only a sure place is chosen for the user; otherwise the arrows or the mouse choose.
+    Results->setCurrentRow(verdict.sure ? 0 : -1);
     if (text.trimmed().isEmpty()) {
         Hint->clear();
-    } else if (found_.empty()) {
-        Hint->setText(QString::fromUtf8("Ничего не найдено"));
-    } else {
-        Hint->setText(QString::fromUtf8(found_.size() >= kPlacePickerLimit ? "Первые %1 мест"
-                                                                           : "Найдено мест: %1")
-                          .arg(found_.size()));
+        return;
     }
+    if (found_.empty()) {
+        Hint->setText(QString::fromUtf8("Ничего не найдено"));
+        return;
+    }
+    QString hint = QString::fromUtf8(found_.size() >= kPlacePickerLimit ? "Первые %1 мест"
+                                                                        : "Найдено мест: %1")
+                       .arg(found_.size());
+    if (verdict.sure && verdict.otherName)
+        hint += QString::fromUtf8("; «%1» — это %2")
+                    .arg(text.trimmed(), QString::fromStdString(table_.at(found_[0]).name));
+    else if (!verdict.sure)
+        hint += QString::fromUtf8("; ") + DoubtText(verdict.doubt);
+    Hint->setText(hint);
 }
 
 std::optional<Place> PlacePicker::SelectedPlace() const {

@@ -213,27 +213,35 @@ TEST(PlaceTable, TheRightCityComesFirstForAnyNameAPersonTypes) {
     std::printf("The right city first: %d of %d\n", right, total);
 }
 
-// A command line takes only a place the text surely names; a misspelt name is taken, a part of a
-// name or several places alike are refused with the candidates; a qualifier tells them apart.
+// A place is taken without the user choosing only when the text surely names it: a misspelt or
+// former name is taken (and marked so), a part of a name or several places alike are refused with
+// the reason and the candidates; a qualifier tells them apart.
 TEST(PlaceTable, SureRefusesAWeakMatchInsteadOfGuessing) {
-    std::vector<PlaceHit> rivals;
-    const auto moscow = Table().Sure("Масвка", &rivals);
-    ASSERT_TRUE(moscow);
-    EXPECT_EQ(moscow->match, PlaceMatch::Near);
-    EXPECT_EQ(moscow->edits, 1);  // "Масква" (Belarusian) with two letters swapped
-    EXPECT_EQ(Table().at(moscow->index).latinName, "Moscow");
-    EXPECT_FALSE(Table().Sure("Кие", &rivals));  // only the beginning of Киев
-    EXPECT_EQ(Table().at(rivals.at(0).index).latinName, "Kyiv");
-    EXPECT_FALSE(Table().Sure("Александровка", &rivals));  // many villages alike
-    EXPECT_EQ(rivals.size(), 5u);
-    EXPECT_FALSE(Table().Sure("qqqzzzxx", &rivals));
-    EXPECT_TRUE(rivals.empty());
-    const auto british = Table().Sure("Вашингтон, Великобритания", &rivals);
-    ASSERT_TRUE(british);
-    EXPECT_EQ(Table().at(british->index).countryCode, "GB");
-    // The region is the seat of the place's first-order division, shown beside the country.
-    EXPECT_EQ(PlaceCaption(Table().at(british->index)),
-              "Вашингтон, Великобритания, регион Лондон (54.90° с.ш., 1.52° з.д.)");
+    PlaceVerdict v = Table().Sure("Масвка");
+    ASSERT_TRUE(v.sure);
+    EXPECT_EQ(v.sure->match, PlaceMatch::Near);
+    EXPECT_EQ(v.sure->edits, 1);  // "Масква" (Belarusian) with two letters swapped
+    EXPECT_EQ(Table().at(v.sure->index).latinName, "Moscow");
+    EXPECT_TRUE(v.otherName);
+    EXPECT_FALSE(Table().Sure("Москва").otherName);
+    v = Table().Sure("Кие");  // only the beginning of Киев
+    EXPECT_FALSE(v.sure);
+    EXPECT_EQ(v.doubt, PlaceDoubt::PartOfName);
+    EXPECT_EQ(Table().at(v.candidates.at(0).index).latinName, "Kyiv");
+    v = Table().Sure("Александровка");  // many villages alike
+    EXPECT_EQ(v.doubt, PlaceDoubt::SeveralAlike);
+    EXPECT_EQ(v.candidates.size(), 5u);
+    v = Table().Sure("qqqzzzxx");
+    EXPECT_EQ(v.doubt, PlaceDoubt::NoPlace);
+    EXPECT_TRUE(v.candidates.empty());
+    v = Table().Sure("Вашингтон, Великобритания");
+    ASSERT_TRUE(v.sure);
+    EXPECT_EQ(Table().at(v.sure->index).countryCode, "GB");
+    // The region, the place's first-level division, is shown after the country, in Russian where
+    // the names have it, else in English.
+    EXPECT_EQ(PlaceCaption(Table().at(v.sure->index)),
+              "Вашингтон, Великобритания, Англия (54.90° с.ш., 1.52° з.д.)");
+    EXPECT_EQ(Table().at(Table().Sure("Лион").sure->index).region, "Auvergne-Rhône-Alpes");
 }
 
 TEST(PlaceTable, MissingOrDamagedFileIsAClearError) {

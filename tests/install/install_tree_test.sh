@@ -49,6 +49,25 @@ if command -v xmllint >/dev/null; then
   xmllint --noout "$prefix/share/mime/packages/gavrosin.xml" || fail "the MIME package is not well-formed XML"
 fi
 
+# The Debian package holds the compiled help and depends on what the libraries do not name: the
+# SQLite driver of the help engine and the SVG plugins.
+if command -v cpack >/dev/null && command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+  (cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || fail "cpack -G DEB failed"
+  deb=$(find "$work/deb" -maxdepth 1 -name 'gavrosin_*.deb' | head -n 1)
+  if [ -n "$deb" ]; then
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for package in libqt6help6 libqt6svg6 libqt6sql6-sqlite; do
+      [[ "$depends" == *"$package"* ]] || fail "the package does not depend on $package"
+    done
+    contents=$(dpkg-deb -c "$deb")
+    for file in help/gavrosin.qch help/gavrosin.qhc; do
+      [[ "$contents" == *"/usr/share/gavrosin/$file"* ]] || fail "the package lacks $file"
+    done
+  else
+    fail "cpack made no package"
+  fi
+fi
+
 # The installed command-line tool, run elsewhere, prints what the build's does.
 cd "$work"
 expected=$("$build/gavrosin-cli" moment --date 2024-06-01T12:00)

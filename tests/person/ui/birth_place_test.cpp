@@ -171,6 +171,14 @@ TEST_F(BirthPlaceTest, ABirthNearLiChunShowsTheWarningLine) {
     SetBirth(EncodeMoment(2024, 6, 1, 12, 30));
     w.Raschet();
     EXPECT_FALSE(w.LabelBoundary->isVisible());
+
+    // A summer-time birth in Moscow: the hour change at the clock time typed, the zone's standard
+    // time beside it.
+    ChoosePlace(kMoscow);
+    SetBirth(EncodeMoment(1985, 7, 1, 12, 3));
+    w.Raschet();
+    EXPECT_EQ(w.LabelBoundary->text(), U("после смены часа в 12:00 (11:00 поясного времени) 3 мин: "
+                                         "час зависит от точного времени"));
 }
 
 }  // namespace
