@@ -14,9 +14,11 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/error_box.h"
 #include "widgets/help_collection.h"
@@ -79,6 +81,10 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     Tabs->addTab(Contents, QString::fromUtf8("Содержание"));
     Tabs->addTab(IndexTab(*this), QString::fromUtf8("Указатель"));
     Tabs->addTab(SearchTab(*this), QString::fromUtf8("Поиск"));
+    // Every tab whole and in sight: no scroll arrows, no "Соде…"; the panel is as wide as its
+    // three captions need.
+    Tabs->tabBar()->setUsesScrollButtons(false);
+    Tabs->tabBar()->setElideMode(Qt::ElideNone);
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -106,7 +112,9 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     splitter->addWidget(Tabs);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 600});
+    splitter->setCollapsible(0, false);
+    const int panel = std::max(230, Tabs->minimumSizeHint().width());
+    splitter->setSizes({panel, 860 - panel});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
