@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
@@ -80,6 +81,9 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     BuildToolbar();
     BuildChartArea();
     StatusLine = new QLabel(this);
+    // Two lines: the azimuth, the dates and the note of a near boundary are longer than the
+    // window is wide.
+    StatusLine->setMinimumHeight(2 * StatusLine->fontMetrics().lineSpacing());
     statusBar()->addWidget(StatusLine, 1);
     statusBar()->setSizeGripEnabled(false);  // the window keeps its size
 
@@ -87,6 +91,9 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     EnableCommands();
     adjustSize();
     setFixedSize(size());
+    // Wrapped only now: measured while wrapping, the status line asks for the lines of a narrow
+    // label, and the window would outgrow a 600-pixel screen.
+    StatusLine->setWordWrap(true);
 }
 
 void TFormFh::BuildMenus() {
@@ -236,8 +243,18 @@ void TFormFh::BuildChartArea() {
     ChartFacts->setWordWrap(true);
     ChartFacts->setTextFormat(Qt::RichText);
     ChartFacts->setMinimumWidth(GateMain->sizeHint().width());
-    gates->addWidget(ChartFacts);
-    gates->addStretch(1);
+    ChartFacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The rest of the column, scrolled when a long remark needs more: the window keeps its size
+    // and the text never runs over the gate charts.
+    auto* facts = new QScrollArea(desk);
+    facts->setFrameShape(QFrame::NoFrame);
+    facts->setWidgetResizable(true);
+    facts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    facts->setWidget(ChartFacts);
+    // At least a line, not the height of a scroll bar's arrows and slider, which would make the
+    // window taller than the chart needs.
+    facts->setMinimumHeight(ChartFacts->fontMetrics().lineSpacing());
+    gates->addWidget(facts, 1);
     auto* row = new QHBoxLayout(desk);
     row->setContentsMargins(4, 4, 14, 4);
     row->setSpacing(10);
