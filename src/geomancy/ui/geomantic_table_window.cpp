@@ -89,8 +89,9 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
 
     ResetInputs();
     EnableCommands();
-    adjustSize();
-    setFixedSize(size());
+    // The size the layout asks for (adjustSize would cap it at two thirds of a small screen,
+    // where the layout then squeezed the gate charts and the facts under them).
+    setFixedSize(sizeHint());
     // Wrapped only now: measured while wrapping, the status line asks for the lines of a narrow
     // label, and the window would outgrow a 600-pixel screen.
     StatusLine->setWordWrap(true);
@@ -231,13 +232,14 @@ void TFormFh::BuildChartArea() {
     };
     auto* gates = new QVBoxLayout;
     gates->setSpacing(4);
-    gates->addSpacing(18);
+    // Tight, so that the facts below keep their four lines on a 600-pixel screen.
+    gates->addSpacing(4);
     gates->addWidget(heading("Основные врата:"));
     gates->addWidget(GateMain);
-    gates->addSpacing(22);
+    gates->addSpacing(10);
     gates->addWidget(heading("Дополнительные врата:"));
     gates->addWidget(GateExtra);
-    gates->addSpacing(14);
+    gates->addSpacing(4);
     // What the chart is: its period, normal or replacement, and the replacement's remark.
     ChartFacts = new QLabel(desk);
     ChartFacts->setWordWrap(true);
@@ -251,9 +253,11 @@ void TFormFh::BuildChartArea() {
     facts->setWidgetResizable(true);
     facts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     facts->setWidget(ChartFacts);
-    // At least a line, not the height of a scroll bar's arrows and slider, which would make the
-    // window taller than the chart needs.
-    facts->setMinimumHeight(ChartFacts->fontMetrics().lineSpacing());
+    // The four lines of a replacement chart, measured on such a text.
+    ChartFacts->setText(
+        Text("Период таблицы: 9<br>Текущий период: 9<br>Таблица: замещения<br>Примечание: НЕТ."));
+    facts->setMinimumHeight(ChartFacts->heightForWidth(GateMain->sizeHint().width()));
+    ChartFacts->clear();
     gates->addWidget(facts, 1);
     auto* row = new QHBoxLayout(desk);
     row->setContentsMargins(4, 4, 14, 4);
