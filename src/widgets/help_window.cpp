@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -12,6 +13,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
@@ -129,6 +131,11 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
             });
     connect(SearchResults, &QHelpSearchResultWidget::requestShowLink, this, show);
     connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::SelectInContents);
+    // The list of pages open at once, not a single closed "Gavrosin 4.12 — справка".
+    connect(Engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        Contents->expandToDepth(0);
+        SelectInContents(Browser->source());
+    });
 
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
@@ -166,6 +173,13 @@ THelpWindow* ShowHelpPage(QWidget* owner, const QString& page) {
         }
         window = new THelpWindow(engine, wanted);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // In the middle of the screen: over the main window's date and time only when the
+        // screen is too low for anything else.
+        if (const QScreen* screen = (owner ? owner : window.data())->screen()) {
+            QRect frame(QPoint(0, 0), window->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
         KeepOnScreen(*window);
     }
     window->ShowPage(page);

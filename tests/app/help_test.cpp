@@ -139,6 +139,8 @@ TEST_F(HelpTest, ContentsIndexSearchAndHistoryWork) {
                 engine->contentModel()->rowCount() > 0);
     const QModelIndex top = engine->contentModel()->index(0, 0);
     EXPECT_GE(engine->contentModel()->rowCount(top), 25);
+    // Open at its list of pages.
+    EXPECT_TRUE(help->Contents->isExpanded(top));
 
     // Index: a keyword typed into the filter, Enter opens its page.
     QTRY_VERIFY(!engine->indexModel()->isCreatingIndex() && engine->indexModel()->rowCount() > 0);
