@@ -69,6 +69,20 @@ void Number(QPainter& p, const QRectF& box, const QString& text, const QColor& c
     p.drawPath(t.map(path));
 }
 
+// A round dial on paper with `ticks` marks evenly spaced around its rim, reaching in to
+// `inner` from the centre: the ecliptic's four seasons, the clock of the twelve meridians.
+void Dial(QPainter& p, int ticks, double inner) {
+    p.setPen(Pen(kInk));
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(24, 24), 19, 19);
+    p.setPen(Pen(kInk, 1.5));
+    for (int i = 0; i < ticks; ++i) {
+        const double a = i * 2 * M_PI / ticks;
+        p.drawLine(QPointF(24 + inner * std::cos(a), 24 + inner * std::sin(a)),
+                   QPointF(24 + 19 * std::cos(a), 24 + 19 * std::sin(a)));
+    }
+}
+
 void Star(QPainter& p, QPointF c, double r, const QColor& fill) {
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
@@ -194,15 +208,7 @@ std::vector<Pictogram> Pictograms() {
          }},
         {"ecliptic",
          [](QPainter& p) {
-             p.setPen(Pen(kInk));
-             p.setBrush(kPaper);
-             p.drawEllipse(QPointF(24, 24), 19, 19);
-             p.setPen(Pen(kInk, 1.5));
-             for (int i = 0; i < 4; ++i) {
-                 const double a = i * M_PI / 2;
-                 p.drawLine(QPointF(24 + 15 * std::cos(a), 24 + 15 * std::sin(a)),
-                            QPointF(24 + 19 * std::cos(a), 24 + 19 * std::sin(a)));
-             }
+             Dial(p, 4, 15);
              p.setPen(Pen(kLacquer, 3.5));
              p.drawLine(QPointF(24, 24), QPointF(11, 15));
              p.setPen(Pen(kInk, 1.5));
@@ -377,15 +383,7 @@ std::vector<Pictogram> Pictograms() {
          }},
         {"organs",
          [](QPainter& p) {
-             p.setPen(Pen(kInk));
-             p.setBrush(kPaper);
-             p.drawEllipse(QPointF(24, 24), 19, 19);
-             p.setPen(Pen(kInk, 1.5));
-             for (int i = 0; i < 12; ++i) {
-                 const double a = i * M_PI / 6;
-                 p.drawLine(QPointF(24 + 16 * std::cos(a), 24 + 16 * std::sin(a)),
-                            QPointF(24 + 19 * std::cos(a), 24 + 19 * std::sin(a)));
-             }
+             Dial(p, 12, 16);
              p.setPen(Pen(kLacquer, 3));
              p.drawLine(QPointF(24, 24), QPointF(24, 11));
              p.drawLine(QPointF(24, 24), QPointF(33, 28));

@@ -34,12 +34,12 @@ constexpr Topic kTopics[] = {
     {"TFormText", "viewer.html"},
     {"TFormLegenda", "legend.html"},
     {"TFormTable7", "compass.html"},
-    {"TFormVV", "tables.html#loshu"},
-    {"TFormTable2", "tables.html#stems-branches"},
-    {"TFormTable4", "tables.html#stem-branch-diagram"},
-    {"TFormTable5", "tables.html#wu-xing"},
-    {"TFormTable6", "tables.html#analogies"},
-    {"TFormTable9", "tables.html#organs"},
+    {"TFormVV", "lo_shu.html"},
+    {"TFormTable2", "stem_branch_table.html"},
+    {"TFormTable4", "stem_branch_diagram.html"},
+    {"TFormTable5", "wu_xing.html"},
+    {"TFormTable6", "analogies.html"},
+    {"TFormTable9", "organs.html"},
 };
 
 }  // namespace

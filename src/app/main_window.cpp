@@ -70,6 +70,7 @@
 #include "widgets/help_window.h"
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
+#include "widgets/picker_width.h"
 #include "widgets/program_folder.h"
 #include "widgets/screen_fit.h"
 

@@ -8,7 +8,7 @@
 class QObject;
 class QWidget;
 
-// The page of a top-level window ("main.html", "tables.html#loshu"); empty for the contents.
+// The page of a top-level window ("main.html", "lo_shu.html"); empty for the contents.
 using HelpPageOf = std::function<QString(const QWidget& window)>;
 
 // Installs the F1 key for every window of the application, for as long as `owner` lives.

@@ -13,7 +13,7 @@ class QUrl;
 // The namespace and the virtual folder of the help pages, as gavrosin.qhp declares them.
 constexpr char kHelpNamespace[] = "ru.gavrosin.help";
 
-// The address of a help page ("person.html", "tables.html#loshu") for the help engine.
+// The address of a help page ("person.html", "lo_shu.html") for the help engine.
 QUrl HelpPageUrl(const QString& page);
 
 // Opens the help collection for `engine`'s parent and returns the engine, set up and with the

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -12,11 +13,14 @@
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/error_box.h"
 #include "widgets/help_collection.h"
@@ -79,6 +83,10 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     Tabs->addTab(Contents, QString::fromUtf8("Содержание"));
     Tabs->addTab(IndexTab(*this), QString::fromUtf8("Указатель"));
     Tabs->addTab(SearchTab(*this), QString::fromUtf8("Поиск"));
+    // Every tab whole and in sight: no scroll arrows, no "Соде…"; the panel is as wide as its
+    // three captions need.
+    Tabs->tabBar()->setUsesScrollButtons(false);
+    Tabs->tabBar()->setElideMode(Qt::ElideNone);
 
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -106,7 +114,9 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
     splitter->addWidget(Tabs);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 600});
+    splitter->setCollapsible(0, false);
+    const int panel = std::max(230, Tabs->minimumSizeHint().width());
+    splitter->setSizes({panel, 860 - panel});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
@@ -121,6 +131,11 @@ THelpWindow::THelpWindow(QHelpEngine* engine, QWidget* parent)
             });
     connect(SearchResults, &QHelpSearchResultWidget::requestShowLink, this, show);
     connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::SelectInContents);
+    // The list of pages open at once, not a single closed "Gavrosin 4.12 — справка".
+    connect(Engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        Contents->expandToDepth(0);
+        SelectInContents(Browser->source());
+    });
 
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
@@ -158,6 +173,13 @@ THelpWindow* ShowHelpPage(QWidget* owner, const QString& page) {
         }
         window = new THelpWindow(engine, wanted);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // In the middle of the screen: over the main window's date and time only when the
+        // screen is too low for anything else.
+        if (const QScreen* screen = (owner ? owner : window.data())->screen()) {
+            QRect frame(QPoint(0, 0), window->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
         KeepOnScreen(*window);
     }
     window->ShowPage(page);

@@ -33,7 +33,7 @@ public:
     // `engine` becomes the window's.
     THelpWindow(QHelpEngine* engine, QWidget* parent);
 
-    // Shows `page` ("main.html", "tables.html#loshu") and selects it in the contents.
+    // Shows `page` ("main.html", "lo_shu.html") and selects it in the contents.
     void ShowPage(const QString& page);
 
     QHelpEngine* Engine;

@@ -3,11 +3,8 @@
 
 #include <QDateTimeEdit>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QStyle>
-#include <QStyleOptionSpinBox>
 #include <QTimeZone>
 #include <algorithm>
 
@@ -52,24 +49,6 @@ Moment MomentOfTime(const QTime& time) {
     // A time the user sets is whole seconds: the milliseconds of "now" that the picker still
     // carries behind its display must not go into a birth or a moment.
     return EncodeMoment(1899, 12, 30, time.hour(), time.minute(), time.second());
-}
-
-int PickerWidth(const QDateTimeEdit& picker) {
-    const QFontMetrics metrics(picker.font());
-    int text = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QDateTime sample(QDate(2000, month, 28), QTime(23, 58, 58));
-        text = std::max(
-            text, metrics.horizontalAdvance(
-                      picker.locale().toString(sample, picker.displayFormat()) + QLatin1Char(' ')));
-    }
-    QStyleOptionSpinBox option;
-    option.initFrom(&picker);
-    // The frame and margins of the edit inside the box, which the style's sizes leave out.
-    const QSize contents(text + 24, picker.sizeHint().height());
-    const QStyle::ContentsType type =
-        picker.calendarPopup() ? QStyle::CT_ComboBox : QStyle::CT_SpinBox;
-    return picker.style()->sizeFromContents(type, &option, contents, &picker).width();
 }
 
 namespace {

@@ -21,12 +21,6 @@ QDateTime DateTimeOfMoment(Moment x);
 QString PickerDateFormat();
 QString PickerTimeFormat();
 
-// Wide enough for the longest text of the picker's format (the longest month name, two-digit
-// day and month, a four-digit year, the widest time) with its buttons, so that nothing is cut off
-// in any locale: Qt measures only the first and last dates of the range ("1/1/1900"), narrower
-// than "12/28/2000".
-int PickerWidth(const QDateTimeEdit& picker);
-
 // Lets the month of a picker that shows month names be typed as a number ("07") or as any
 // unambiguous beginning of its name ("июль", "март", "янв"), not only as the name the picker
 // shows ("июля").

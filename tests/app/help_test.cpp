@@ -12,8 +12,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -24,9 +27,15 @@
 #include "reference/ui/calendar_window.h"
 #include "reference/ui/circle_window.h"
 #include "reference/ui/compass_window.h"
+#include "reference/ui/five_element_analogies_window.h"
+#include "reference/ui/five_element_diagram_window.h"
+#include "reference/ui/lo_shu_window.h"
 #include "reference/ui/notes_window.h"
+#include "reference/ui/organs_meridians_window.h"
 #include "reference/ui/phase_legend_window.h"
 #include "reference/ui/seasons_list_window.h"
+#include "reference/ui/stem_branch_diagram_window.h"
+#include "reference/ui/stem_branch_table_window.h"
 #include "support/shell_test.h"
 #include "tools/ui/ba_zhai_window.h"
 #include "tools/ui/combination_window.h"
@@ -66,14 +75,28 @@ TEST_F(HelpTest, F1InEveryWindowOpensThatWindowsPage) {
     EXPECT_FALSE(OpenHelp()->Browser->toPlainText().isEmpty());
 
     const std::pair<QWidget*, const char*> windows[] = {
-        {w.FormCalendar(), "calendar.html"},   {w.FormCircle(), "circle.html"},
-        {w.FormSeasoneList(), "seasons.html"}, {w.FormNote(), "notes.html"},
-        {w.FormCompass(), "compass.html"},     {w.FormLegenda(), "legend.html"},
-        {w.FormGoodDay(), "good_days.html"},   {w.FormConstell(), "mansions.html"},
-        {w.FormBCShema(), "ba_zhai.html"},     {w.FormPower(), "power.html"},
-        {w.FormCzPin(), "relations.html"},     {w.FormCombo(), "combinations.html"},
-        {w.FormGua(), "trigrams.html"},        {w.FormFh(), "table.html"},
+        {w.FormCalendar(), "calendar.html"},
+        {w.FormCircle(), "circle.html"},
+        {w.FormSeasoneList(), "seasons.html"},
+        {w.FormNote(), "notes.html"},
+        {w.FormCompass(), "compass.html"},
+        {w.FormLegenda(), "legend.html"},
+        {w.FormGoodDay(), "good_days.html"},
+        {w.FormConstell(), "mansions.html"},
+        {w.FormBCShema(), "ba_zhai.html"},
+        {w.FormPower(), "power.html"},
+        {w.FormCzPin(), "relations.html"},
+        {w.FormCombo(), "combinations.html"},
+        {w.FormGua(), "trigrams.html"},
+        {w.FormFh(), "table.html"},
         {w.FormPeople(), "person.html"},
+        // The reference windows, one page each.
+        {w.findChild<TFormVV*>(), "lo_shu.html"},
+        {w.findChild<TFormTable2*>(), "stem_branch_table.html"},
+        {w.findChild<TFormTable4*>(), "stem_branch_diagram.html"},
+        {w.findChild<TFormTable5*>(), "wu_xing.html"},
+        {w.findChild<TFormTable6*>(), "analogies.html"},
+        {w.findChild<TFormTable9*>(), "organs.html"},
     };
     for (const auto& [window, page] : windows) {
         window->show();
@@ -116,6 +139,8 @@ TEST_F(HelpTest, ContentsIndexSearchAndHistoryWork) {
                 engine->contentModel()->rowCount() > 0);
     const QModelIndex top = engine->contentModel()->index(0, 0);
     EXPECT_GE(engine->contentModel()->rowCount(top), 25);
+    // Open at its list of pages.
+    EXPECT_TRUE(help->Contents->isExpanded(top));
 
     // Index: a keyword typed into the filter, Enter opens its page.
     QTRY_VERIFY(!engine->indexModel()->isCreatingIndex() && engine->indexModel()->rowCount() > 0);
@@ -143,6 +168,39 @@ TEST_F(HelpTest, ContentsIndexSearchAndHistoryWork) {
     for (const QHelpSearchResult& r : search->searchResults(0, search->searchResultCount()))
         found = found || r.url().toString().endsWith(QLatin1String("day_selection.html"));
     EXPECT_TRUE(found);
+}
+
+TEST_F(HelpTest, EveryPageWearsTheStylesheet) {
+    TFormMainGVR w;
+    w.HelpClick();
+    THelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    const QList<QUrl> pages =
+        help->Engine->files(QStringLiteral("ru.gavrosin.help"), QString(), QStringLiteral("html"));
+    ASSERT_GE(pages.size(), 30);
+    for (const QUrl& page : pages) {
+        help->Browser->setSource(page);
+        // help.css gives the heading the lacquer red.
+        const QTextBlock heading = help->Browser->document()->firstBlock();
+        EXPECT_EQ(heading.charFormat().foreground().color(), QColor(0x7a, 0x1e, 0x14))
+            << page.toString().toStdString();
+    }
+}
+
+TEST_F(HelpTest, OnASmallScreenEverySidePanelTabIsInSight) {
+    TFormMainGVR w;
+    w.HelpClick();
+    THelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    help->resize(1024, 600);
+    QApplication::processEvents();
+    const QTabBar* bar = help->Tabs->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+        // The whole caption, not "Соде…".
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)))
+            << bar->tabText(i).toStdString();
+    }
 }
 
 TEST_F(HelpTest, EscapeAndCtrlWCloseTheHelp) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
@@ -80,13 +81,20 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     BuildToolbar();
     BuildChartArea();
     StatusLine = new QLabel(this);
+    // Two lines: the azimuth, the dates and the note of a near boundary are longer than the
+    // window is wide.
+    StatusLine->setMinimumHeight(2 * StatusLine->fontMetrics().lineSpacing());
     statusBar()->addWidget(StatusLine, 1);
     statusBar()->setSizeGripEnabled(false);  // the window keeps its size
 
     ResetInputs();
     EnableCommands();
-    adjustSize();
-    setFixedSize(size());
+    // The size the layout asks for (adjustSize would cap it at two thirds of a small screen,
+    // where the layout then squeezed the gate charts and the facts under them).
+    setFixedSize(sizeHint());
+    // Wrapped only now: measured while wrapping, the status line asks for the lines of a narrow
+    // label, and the window would outgrow a 600-pixel screen.
+    StatusLine->setWordWrap(true);
 }
 
 void TFormFh::BuildMenus() {
@@ -224,20 +232,33 @@ void TFormFh::BuildChartArea() {
     };
     auto* gates = new QVBoxLayout;
     gates->setSpacing(4);
-    gates->addSpacing(18);
+    // Tight, so that the facts below keep their four lines on a 600-pixel screen.
+    gates->addSpacing(4);
     gates->addWidget(heading("Основные врата:"));
     gates->addWidget(GateMain);
-    gates->addSpacing(22);
+    gates->addSpacing(10);
     gates->addWidget(heading("Дополнительные врата:"));
     gates->addWidget(GateExtra);
-    gates->addSpacing(14);
+    gates->addSpacing(4);
     // What the chart is: its period, normal or replacement, and the replacement's remark.
     ChartFacts = new QLabel(desk);
     ChartFacts->setWordWrap(true);
     ChartFacts->setTextFormat(Qt::RichText);
     ChartFacts->setMinimumWidth(GateMain->sizeHint().width());
-    gates->addWidget(ChartFacts);
-    gates->addStretch(1);
+    ChartFacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The rest of the column, scrolled when a long remark needs more: the window keeps its size
+    // and the text never runs over the gate charts.
+    auto* facts = new QScrollArea(desk);
+    facts->setFrameShape(QFrame::NoFrame);
+    facts->setWidgetResizable(true);
+    facts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    facts->setWidget(ChartFacts);
+    // The four lines of a replacement chart, measured on such a text.
+    ChartFacts->setText(
+        Text("Период таблицы: 9<br>Текущий период: 9<br>Таблица: замещения<br>Примечание: НЕТ."));
+    facts->setMinimumHeight(ChartFacts->heightForWidth(GateMain->sizeHint().width()));
+    ChartFacts->clear();
+    gates->addWidget(facts, 1);
     auto* row = new QHBoxLayout(desk);
     row->setContentsMargins(4, 4, 14, 4);
     row->setSpacing(10);

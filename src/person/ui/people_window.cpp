@@ -22,6 +22,7 @@
 #include <QTimeEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calendar/moment_format.h"
 #include "person/person_file.h"
@@ -88,7 +89,9 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     statusBar()->setSizeGripEnabled(false);
 
     ConnectEdits();
-    setFixedSize(kWindowWidth, kWindowHeight);
+    // As wide as the birth row needs in the user's locale (a long English date and a time with
+    // "PM" beside the corrections), so that no box of the row covers another.
+    setFixedSize(std::max(kWindowWidth, minimumSizeHint().width()), kWindowHeight);
     Reset();
     ShowCalendarYear();
 }

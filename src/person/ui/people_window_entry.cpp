@@ -10,17 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "astro/moment.h"
 #include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
 #include "widgets/error_box.h"
 #include "widgets/picker_moment.h"
+#include "widgets/picker_width.h"
 #include "widgets/up_down_edit.h"
 #include "widgets/zone_combo.h"
 
@@ -40,23 +38,6 @@ QString LongDatePickerFormat() {
         if (f.startsWith(weekday)) return f.mid(weekday.size());
     }
     return f;
-}
-
-// Wide enough for the longest date of the picker's format (the longest month name, a two-digit
-// day), with its drop-down button, so that no birth date is cut off.
-int LongDatePickerWidth(const QDateTimeEdit& picker) {
-    const QFontMetrics metrics(picker.font());
-    int text = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString date = QLocale().toString(QDate(2000, month, 28), picker.displayFormat());
-        text = std::max(text, metrics.horizontalAdvance(date + QLatin1Char(' ')));
-    }
-    QStyleOptionComboBox option;
-    option.initFrom(&picker);
-    const QSize contents(text + 2, picker.sizeHint().height());
-    const QSize box =
-        picker.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &picker);
-    return box.width();
 }
 
 }  // namespace
@@ -106,7 +87,7 @@ QHBoxLayout* TFormPeople::BuildBirthMomentRow(QWidget* entry) {
                              DateTimeOfMoment(kLastPickerMoment).addMSecs(86399999));
     MyDate->setDisplayFormat(LongDatePickerFormat());
     MyDate->setCalendarPopup(true);
-    MyDate->setMinimumWidth(LongDatePickerWidth(*MyDate));
+    MyDate->setMinimumWidth(PickerWidth(*MyDate));
     AcceptTypedMonths(*MyDate);
     second->addWidget(MyDate, 1);
     MyTime = new QTimeEdit(entry);

@@ -152,7 +152,14 @@ void TFormCalendar::AddCycleRows(QWidget* page, QVBoxLayout* rows) {
     grid->setVerticalSpacing(2);
     int row = 0;
     auto starRow = [&](const char* caption, QLabel*& value, QLabel*& colour) {
-        grid->addWidget(Caption(caption, page), row, 0);
+        // Beside the scroll bar the window's narrow default width is a little short of the
+        // longest caption with its colour ("3 бирюзовая"): the caption wraps, before its
+        // "(60 лет)" kept whole, and the colour stays whole.
+        QLabel* label = Caption(caption, page);
+        label->setText(
+            label->text().replace(QString::fromUtf8(" лет)"), QString::fromUtf8("\u00a0лет)")));
+        label->setWordWrap(true);
+        grid->addWidget(label, row, 0);
         value = Value(page);
         grid->addWidget(value, row, 1);
         colour = new QLabel(page);

@@ -2,6 +2,7 @@
 // The house window computes only what its azimuth box accepts, computes on Enter, and never lets
 // the status line or the documents speak of another azimuth than the drawn chart.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include "astro/moment.h"
 #include "calendar/moment_calendar.h"
 #include "geomancy/ui/azimuth_box_widget.h"
+#include "geomancy/ui/gate_chart_widget.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "geomancy/ui/table_chart_sheet.h"
 #include "support/file_dialog_recorder.h"
@@ -113,6 +115,20 @@ TEST_F(HouseWindowComputes, EnterComputesAndTheLineAndDocumentsFollowTheDrawnCha
     QTest::keyClick(w_->DateTable, Qt::Key_Return);
     EXPECT_EQ(w_->Table().tableDate, EncodeMoment(2005, 6, 1, 12, 0));
     EXPECT_FALSE(w_->StatusLine->text().contains(U("Еще не")));
+}
+
+TEST_F(HouseWindowComputes, TheChartFactsAndTheStatusLineStayWholeInTheFixedWindow) {
+    TypeKeys("187.5");
+    Enter();
+    QApplication::processEvents();
+    // A replacement chart has four lines of facts: under the gate charts, not over them.
+    ASSERT_TRUE(w_->ChartFacts->text().contains(U("Примечание")));
+    const auto top = [this](const QWidget* x) { return x->mapTo(w_.get(), QPoint(0, 0)).y(); };
+    EXPECT_GE(top(w_->ChartFacts), top(w_->GateExtra) + w_->GateExtra->height());
+    // The azimuth, the dates and the boundary note, longer than the window is wide, all shown.
+    EXPECT_GE(w_->StatusLine->height(), w_->StatusLine->heightForWidth(w_->StatusLine->width()));
+    EXPECT_GT(w_->StatusLine->fontMetrics().horizontalAdvance(w_->StatusLine->text()),
+              w_->StatusLine->width());
 }
 
 }  // namespace

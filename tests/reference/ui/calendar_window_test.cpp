@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "astro/moment.h"
 #include "support/shell_test.h"
@@ -79,6 +81,27 @@ TEST_F(CalendarWindowTest, ShowMomentFillsTheRowsAndTheGlyphs) {
 
     calendar.ShowMoment(SampleCalendar(false));
     EXPECT_TRUE(calendar.LabelStarLeap->isHidden());
+}
+
+TEST_F(CalendarWindowTest, TheStarColoursStayWholeBesideTheScrollBar) {
+    PillarGlyphs glyphs;
+    TFormCalendar calendar(glyphs);
+    // The default width, low as on a small screen: the rows scroll.
+    calendar.resize(214, 300);
+    calendar.show();
+    MomentCalendar c = SampleCalendar(false);
+    c.moment.greatCycleStar = 3;  // "бирюзовая", the longest colour beside the longest caption
+    c.moment.smallCycleStar = 9;  // "пурпурная"
+    calendar.ShowMoment(c);
+    QApplication::processEvents();
+    const auto* scroll = calendar.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_TRUE(scroll->verticalScrollBar()->isVisible());
+    for (const QLabel* colour : {calendar.LabelJunBigName, calendar.LabelJunName}) {
+        const int right = colour->mapTo(scroll->viewport(), QPoint(0, 0)).x() +
+                          colour->fontMetrics().horizontalAdvance(colour->text());
+        EXPECT_LE(right, scroll->viewport()->width()) << colour->text().toStdString();
+    }
 }
 
 TEST_F(CalendarWindowTest, OutOfRangeGlyphsLeaveTheirPictureAlone) {
