@@ -12,6 +12,7 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
@@ -155,6 +156,18 @@ void THelpWindow::SelectInContents(const QUrl& url) {
     if (index.isValid()) Contents->setCurrentIndex(index);
 }
 
+QRect HelpWindowPlace(const QRect& screen, int belowToolbars, QSize size, int titleBar) {
+    QRect room = screen;
+    if (belowToolbars >= 0)
+        room.setTop(std::min(std::max(room.top(), belowToolbars), room.bottom() - 300));
+    // The title bar is not part of the size (and not known before the window is shown).
+    const int frameRoom = std::max(titleBar, 32);
+    QRect place(QPoint(0, 0), size.boundedTo(room.size() - QSize(0, frameRoom)));
+    place.moveCenter(room.center());
+    place.moveTop(std::max(place.top(), room.top() + frameRoom));
+    return place;
+}
+
 THelpWindow* ShowHelpPage(QWidget* owner, const QString& page) {
     static QPointer<THelpWindow> window;
     // A modal dialog blocks every window but its own: the help then belongs to the dialog.
@@ -173,12 +186,14 @@ THelpWindow* ShowHelpPage(QWidget* owner, const QString& page) {
         }
         window = new THelpWindow(engine, wanted);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        // In the middle of the screen: over the main window's date and time only when the
-        // screen is too low for anything else.
         if (const QScreen* screen = (owner ? owner : window.data())->screen()) {
-            QRect frame(QPoint(0, 0), window->size());
-            frame.moveCenter(screen->availableGeometry().center());
-            window->move(frame.topLeft());
+            int belowToolbars = -1;
+            if (const auto* main = qobject_cast<const QMainWindow*>(wanted);
+                main && main->isVisible() && main->centralWidget())
+                belowToolbars = main->centralWidget()->mapToGlobal(QPoint(0, 0)).y();
+            const int titleBar = window->frameGeometry().height() - window->height();
+            window->setGeometry(HelpWindowPlace(screen->availableGeometry(), belowToolbars,
+                                                window->size(), titleBar));
         }
         KeepOnScreen(*window);
     }

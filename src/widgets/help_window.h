@@ -56,3 +56,7 @@ private:
 // belongs to that dialog, so that it can be used while the dialog is open. A missing or broken
 // help is reported in the standard error box and nothing opens (nullptr).
 THelpWindow* ShowHelpPage(QWidget* owner, const QString& page);
+// Where the help opens: in the middle of the screen below the main window's toolbars (the screen
+// y where they end, -1 when there is no main window), so that its date and time stay in sight;
+// on a low screen shortened to the room left. The place of the client area, below its title bar.
+QRect HelpWindowPlace(const QRect& screen, int belowToolbars, QSize size, int titleBar);

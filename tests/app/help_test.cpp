@@ -203,6 +203,19 @@ TEST_F(HelpTest, OnASmallScreenEverySidePanelTabIsInSight) {
     }
 }
 
+// On a 1024x600 screen the help opens below the main window's toolbars (their date and time in
+// sight), shortened to the room left; on a large screen in its middle, whole.
+TEST(HelpWindowPlace, BelowTheMainToolbarsAndInsideTheScreen) {
+    const QRect small = HelpWindowPlace(QRect(0, 0, 1024, 570), 90, QSize(860, 600), 28);
+    EXPECT_GE(small.top() - 28, 90);
+    EXPECT_LE(small.bottom(), 569);
+    EXPECT_EQ(small.width(), 860);
+    const QRect large = HelpWindowPlace(QRect(0, 0, 1600, 970), 90, QSize(860, 600), 28);
+    EXPECT_EQ(large.size(), QSize(860, 600));
+    EXPECT_EQ(large.center().x(), QRect(0, 0, 1600, 970).center().x());
+    EXPECT_GE(large.top() - 28, 90);
+}
+
 TEST_F(HelpTest, EscapeAndCtrlWCloseTheHelp) {
     TFormMainGVR w;
     for (const QKeySequence& key :
