@@ -77,6 +77,16 @@ std::u32string Decode(std::string_view text) {
     return out;
 }
 
+// The number of letters Decode gives for `text`, without decoding it.
+int LetterCount(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        i += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    }
+    return count;
+}
+
 // Letters wrong, missing, extra or swapped with a neighbour (restricted Damerau-Levenshtein),
 // or bound + 1 as soon as it is sure to exceed `bound`.
 int EditsWithin(const std::u32string& a, const std::u32string& b, int bound) {
@@ -256,7 +266,8 @@ std::vector<PlaceHit> PlaceTable::Find(const std::string& text, std::size_t limi
                 const std::string_view key = Key(k);
                 // A letter is at most four bytes: a far longer or shorter name cannot be near.
                 if (key.size() + 4 * maxEdits < query.size() ||
-                    query.size() + 4 * maxEdits < key.size())
+                    query.size() + 4 * maxEdits < key.size() ||
+                    std::abs(LetterCount(key) - n) > maxEdits)
                     continue;
                 const int edits = EditsWithin(Decode(key), letters, maxEdits);
                 const int c = edits > maxEdits ? kClasses : edits == 1 ? kStartOrNear : kNearTwo;
