@@ -2,6 +2,7 @@
 #pragma once
 // The body of the fuzz targets of the files users hand each other: any bytes read as such a file,
 // what was read checked (and its chart computed), saved, and read back as the same.
+#include <QDir>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <fstream>
@@ -10,12 +11,15 @@
 #include "fuzz_checks.h"
 #include "text/gavrosin_error.h"
 
-// The input file and the saved file of a run, in a folder made once for all runs.
+// The input file and the saved file of a run, in a folder made once for all runs: in memory
+// where the system has such a folder, since every save waits for the disk otherwise.
 struct RoundTripFiles {
     explicit RoundTripFiles(const char* extension)
         : input(dir.filePath(QStringLiteral("in.%1").arg(extension)).toStdString()),
           output(dir.filePath(QStringLiteral("out.%1").arg(extension)).toStdString()) {}
-    QTemporaryDir dir;
+    QTemporaryDir dir{(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                                 : QDir::tempPath()) +
+                      QStringLiteral("/gavrosin-fuzz-XXXXXX")};
     std::string input;
     std::string output;
 };
