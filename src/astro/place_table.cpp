@@ -70,9 +70,9 @@ std::int64_t IntegerField(std::string_view field) {
     return field.empty() ? 0 : std::strtoll(field.data(), nullptr, 10);
 }
 
-std::u32string Decode(std::string_view text) {
-    std::u32string out;
-    out.reserve(text.size());
+// The letters of UTF-8 text into `out` (its room kept from one name to the next).
+void DecodeInto(std::string_view text, std::u32string& out) {
+    out.clear();
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
@@ -82,7 +82,22 @@ std::u32string Decode(std::string_view text) {
         out += code;
         i += static_cast<std::size_t>(extra) + 1;
     }
+}
+
+std::u32string Decode(std::string_view text) {
+    std::u32string out;
+    DecodeInto(text, out);
     return out;
+}
+
+// The number of letters Decode gives for `text`, without decoding it.
+int LetterCount(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        i += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    }
+    return count;
 }
 
 // Letters wrong, missing, extra or swapped with a neighbour (restricted Damerau-Levenshtein),
@@ -90,14 +105,18 @@ std::u32string Decode(std::string_view text) {
 int EditsWithin(const std::u32string& a, const std::u32string& b, int bound) {
     const int n = static_cast<int>(a.size()), m = static_cast<int>(b.size());
     if (std::abs(n - m) > bound) return bound + 1;
-    std::vector<int> before(m + 1), previous(m + 1), row(m + 1);
+    // The rows keep their room from one call to the next: a search measures thousands of names.
+    thread_local std::vector<int> before, previous, row;
+    before.assign(m + 1, 0);
+    previous.assign(m + 1, 0);
+    row.assign(m + 1, 0);
     for (int j = 0; j <= m; ++j) previous[j] = j;
     for (int i = 1; i <= n; ++i) {
         row[0] = i;
         int least = i;
         for (int j = 1; j <= m; ++j) {
             const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            int d = std::min({previous[j] + 1, row[j - 1] + 1, previous[j - 1] + cost});
+            int d = std::min(std::min(previous[j] + 1, row[j - 1] + 1), previous[j - 1] + cost);
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 d = std::min(d, before[j - 2] + 1);
             row[j] = d;
@@ -277,9 +296,12 @@ std::vector<PlaceHit> PlaceTable::Find(const std::string& text, std::size_t limi
                 const std::string_view key = Key(k);
                 // A letter is at most four bytes: a far longer or shorter name cannot be near.
                 if (key.size() + 4 * maxEdits < query.size() ||
-                    query.size() + 4 * maxEdits < key.size())
+                    query.size() + 4 * maxEdits < key.size() ||
+                    std::abs(LetterCount(key) - n) > maxEdits)
                     continue;
-                const int edits = EditsWithin(Decode(key), letters, maxEdits);
+                thread_local std::u32string name;
+                DecodeInto(key, name);
+                const int edits = EditsWithin(name, letters, maxEdits);
                 const int c = edits > maxEdits ? kClasses : edits == 1 ? kStartOrNear : kNearTwo;
                 if (c < best) {
                     best = c;

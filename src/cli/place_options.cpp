@@ -84,9 +84,8 @@ MomentZone::MomentZone(const CliOptions& options, std::ostream* notes)
             throw CliError(std::string("--") + fixedOption + " нельзя сочетать с --place или --tz");
     if (placeText) {
         // A place is taken only when the text surely names it (several places alike are refused
-        // with the candidates), so a place taken is never ambiguous.
+        // with the candidates).
         place_ = SurePlace(CliPlaceTable(), *placeText, notes);
-        placeAmbiguous_ = false;
         timeZone_ = place_->timeZone;
         longitude_ = place_->longitude;
         longitudeOn_ = options.flag(kPlaceLongitudeFlag);
@@ -110,15 +109,12 @@ TimeSettings MomentZone::At(Moment civil) const {
 
 void AddPlaceFields(JsonObject& o, const MomentZone& zone) {
     if (!zone.place()) return;
-    o.add("place", PlaceCaption(*zone.place())).add("place_ambiguous", zone.placeAmbiguous());
+    o.add("place", PlaceCaption(*zone.place()));
 }
 
 std::string PlaceLine(const MomentZone& zone) {
     if (!zone.place()) return {};
-    std::string line = "Место: " + PlaceCaption(*zone.place());
-    if (zone.placeAmbiguous())
-        line += " (название неоднозначно: выбрано самое крупное место; уточните --place)";
-    return line + "\n";
+    return "Место: " + PlaceCaption(*zone.place()) + "\n";
 }
 
 void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& timeZone) {

@@ -39,9 +39,6 @@ public:
     bool followsDatabase() const { return !timeZone_.empty(); }
     const std::string& timeZone() const { return timeZone_; }
     const std::optional<Place>& place() const { return place_; }
-    // True when --place named several places about equally well ("San": San in Mali, Santiago,
-    // Santo Domingo ...): the first was taken, and the user should say which.
-    bool placeAmbiguous() const { return placeAmbiguous_; }
     const std::optional<double>& longitude() const { return longitude_; }
     bool longitudeOn() const { return longitudeOn_; }
 
@@ -49,7 +46,6 @@ private:
     TimeSettings fixed_;
     std::string timeZone_;
     std::optional<Place> place_;
-    bool placeAmbiguous_ = false;
     std::optional<double> longitude_;  // unknown for a bare --tz
     bool longitudeOn_ = false;
 };
@@ -58,9 +54,9 @@ private:
 inline constexpr const char* kPlaceLongitudeFlag = "place-longitude";
 const std::vector<std::string>& PlaceOptionNames();
 
-// "place" (its caption) and "place_ambiguous" of a moment computed for --place.
+// "place" (its caption) of a moment computed for --place.
 void AddPlaceFields(JsonObject& o, const MomentZone& zone);
-// The line "Место: …" of the readable output, saying when the name was ambiguous.
+// The line "Место: …" of the readable output.
 std::string PlaceLine(const MomentZone& zone);
 
 // "zone_hours", "summer", "longitude" (null when off) and "time_zone" of a moment's settings.

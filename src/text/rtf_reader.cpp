@@ -2,7 +2,7 @@
 #include "text/rtf_reader.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <string_view>
 #include <unordered_map>
 
@@ -37,94 +37,217 @@ char32_t DecodeByte(unsigned char byte, int codePage) {
     return Cp1251ToCodePoint(byte);
 }
 
-// Destinations whose text is not part of the document.
-bool IsSkippedDestination(const char* word) {
-    static const char* const kSkipped[] = {
-        "author",
-        "buptim",
-        "category",
-        "comment",
-        "company",
-        "creatim",
-        "datastore",
-        "do",
-        "doccomm",
-        "docvar",
-        "falt",
-        "fldinst",
-        "filetbl",
-        "footer",
-        "footerf",
-        "footerl",
-        "footerr",
-        "footnote",
-        "ftncn",
-        "ftnsep",
-        "ftnsepc",
-        "generator",
-        "header",
-        "headerf",
-        "headerl",
-        "headerr",
-        "info",
-        "keywords",
-        "latentstyles",
-        "listoverridetable",
-        "listtable",
-        "manager",
-        "nonshppict",
-        "object",
-        "operator",
-        "panose",
-        "pgdsctbl",
-        "pict",
-        "pn",
-        "pntxta",
-        "pntxtb",
-        "printim",
-        "private",
-        "revtbl",
-        "revtim",
-        "rsidtbl",
-        "shp",
-        "shpinst",
-        "stylesheet",
-        "subject",
-        "template",
-        "themedata",
-        "title",
-        "txe",
-        "xe",
-        "xmlnstbl",
-        "colorschememapping",
-        "mmathPr",
-        "bkmkstart",
-        "bkmkend",
-        "wgrffmtfilter",
-    };
-    // Sorted once: asked for every control word, a binary search instead of sixty comparisons.
-    static const std::vector<std::string_view> sorted = [] {
-        std::vector<std::string_view> words(std::begin(kSkipped), std::end(kSkipped));
-        std::sort(words.begin(), words.end());
-        return words;
-    }();
-    return std::binary_search(sorted.begin(), sorted.end(), std::string_view(word));
+// The UTF-8 of every byte of a code page, made once: text is decoded by a lookup per byte. A
+// control character other than tab and line break has no place in a text and is empty here.
+struct Utf8OfByte {
+    char bytes[3];
+    unsigned char length;
+};
+using ByteTable = std::array<Utf8OfByte, 256>;
+
+ByteTable MakeByteTable(int codePage) {
+    ByteTable table{};
+    for (int b = 0; b < 256; ++b) {
+        const char32_t cp = DecodeByte(static_cast<unsigned char>(b), codePage);
+        if (cp < 0x20 && cp != U'\t' && cp != U'\n') continue;
+        std::string utf8;
+        AppendUtf8CodePoint(utf8, cp);
+        std::copy(utf8.begin(), utf8.end(), table[b].bytes);
+        table[b].length = static_cast<unsigned char>(utf8.size());
+    }
+    return table;
 }
 
-// Special characters named by a control word; 0 when the word names none.
-char32_t NamedCharacter(const char* word) {
-    static const struct {
-        const char* word;
-        char32_t cp;
-    } kNamed[] = {
-        {"line", U'\n'},       {"tab", U'\t'},        {"cell", U'\t'},     {"emdash", 0x2014},
-        {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
-        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
-        {"qmspace", 0x2005},
-    };
-    for (const auto& n : kNamed)
-        if (std::strcmp(n.word, word) == 0) return n.cp;
-    return 0;
+const ByteTable& BytesOfCodePage(int codePage) {
+    static const ByteTable k1251 = MakeByteTable(1251);
+    static const ByteTable k1252 = MakeByteTable(1252);
+    return codePage == 1252 ? k1252 : k1251;
+}
+
+// The value of each byte as a hexadecimal digit, -1 for any other byte.
+constexpr std::array<signed char, 256> MakeHexDigits() {
+    std::array<signed char, 256> digits{};
+    for (int b = 0; b < 256; ++b) {
+        digits[b] = b >= '0' && b <= '9'   ? static_cast<signed char>(b - '0')
+                    : b >= 'a' && b <= 'f' ? static_cast<signed char>(b - 'a' + 10)
+                    : b >= 'A' && b <= 'F' ? static_cast<signed char>(b - 'A' + 10)
+                                           : -1;
+    }
+    return digits;
+}
+constexpr std::array<signed char, 256> kHexDigits = MakeHexDigits();
+
+// The bytes that stand for themselves in a text: neither a brace nor a backslash, and no
+// control character but the tab.
+constexpr std::array<bool, 256> MakeTextBytes() {
+    std::array<bool, 256> text{};
+    for (int b = 0; b < 256; ++b)
+        text[b] = b >= 0x20 ? b != '{' && b != '}' && b != '\\' : b == '\t';
+    return text;
+}
+constexpr std::array<bool, 256> kTextBytes = MakeTextBytes();
+
+// The control words the reader acts on. Any other word is passed over (a word beginning with
+// "ul" is one of the underline styles: \uld, \ulw, ...).
+enum class Word {
+    Other,
+    Bin,
+    Uc,
+    U,
+    F,
+    Fcharset,
+    Red,
+    Green,
+    Blue,
+    Ansicpg,
+    Deff,
+    Fonttbl,
+    Colortbl,
+    SkippedDestination,  // a destination whose text is not part of the document
+    Paragraph,           // \par, \sect, \page, \row
+    Pard,
+    Fi,
+    Li,
+    Ri,
+    Plain,
+    Ql,
+    Qc,
+    Qr,
+    Qj,  // \qj, \qd
+    B,
+    I,
+    Ulnone,
+    Ulc,
+    Underline,
+    Fs,
+    Cf,
+    NamedCharacter,  // a special character: \line, \tab, \emdash, ...
+};
+
+struct WordMeaning {
+    Word word = Word::Other;
+    char32_t character = 0;  // of a NamedCharacter
+};
+
+// Looked up once per control word, in a hash table: not a comparison with every known word in
+// turn.
+WordMeaning MeaningOf(std::string_view name) {
+    static const std::unordered_map<std::string_view, WordMeaning> kWords = [] {
+        std::unordered_map<std::string_view, WordMeaning> words;
+        const std::pair<const char*, Word> kActions[] = {
+            {"bin", Word::Bin},
+            {"uc", Word::Uc},
+            {"u", Word::U},
+            {"f", Word::F},
+            {"fcharset", Word::Fcharset},
+            {"red", Word::Red},
+            {"green", Word::Green},
+            {"blue", Word::Blue},
+            {"ansicpg", Word::Ansicpg},
+            {"deff", Word::Deff},
+            {"fonttbl", Word::Fonttbl},
+            {"colortbl", Word::Colortbl},
+            {"par", Word::Paragraph},
+            {"sect", Word::Paragraph},
+            {"page", Word::Paragraph},
+            {"row", Word::Paragraph},
+            {"pard", Word::Pard},
+            {"fi", Word::Fi},
+            {"li", Word::Li},
+            {"ri", Word::Ri},
+            {"plain", Word::Plain},
+            {"ql", Word::Ql},
+            {"qc", Word::Qc},
+            {"qr", Word::Qr},
+            {"qj", Word::Qj},
+            {"qd", Word::Qj},
+            {"b", Word::B},
+            {"i", Word::I},
+            {"ulnone", Word::Ulnone},
+            {"ulc", Word::Ulc},
+            {"fs", Word::Fs},
+            {"cf", Word::Cf},
+        };
+        for (const auto& [name, word] : kActions) words.emplace(name, WordMeaning{word, 0});
+        const char* const kSkipped[] = {
+            "author",
+            "buptim",
+            "category",
+            "comment",
+            "company",
+            "creatim",
+            "datastore",
+            "do",
+            "doccomm",
+            "docvar",
+            "falt",
+            "fldinst",
+            "filetbl",
+            "footer",
+            "footerf",
+            "footerl",
+            "footerr",
+            "footnote",
+            "ftncn",
+            "ftnsep",
+            "ftnsepc",
+            "generator",
+            "header",
+            "headerf",
+            "headerl",
+            "headerr",
+            "info",
+            "keywords",
+            "latentstyles",
+            "listoverridetable",
+            "listtable",
+            "manager",
+            "nonshppict",
+            "object",
+            "operator",
+            "panose",
+            "pgdsctbl",
+            "pict",
+            "pn",
+            "pntxta",
+            "pntxtb",
+            "printim",
+            "private",
+            "revtbl",
+            "revtim",
+            "rsidtbl",
+            "shp",
+            "shpinst",
+            "stylesheet",
+            "subject",
+            "template",
+            "themedata",
+            "title",
+            "txe",
+            "xe",
+            "xmlnstbl",
+            "colorschememapping",
+            "mmathPr",
+            "bkmkstart",
+            "bkmkend",
+            "wgrffmtfilter",
+        };
+        for (const char* name : kSkipped)
+            words.emplace(name, WordMeaning{Word::SkippedDestination, 0});
+        const std::pair<const char*, char32_t> kNamed[] = {
+            {"line", U'\n'},       {"tab", U'\t'},        {"cell", U'\t'},     {"emdash", 0x2014},
+            {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002},
+            {"qmspace", 0x2005},
+        };
+        for (const auto& [name, cp] : kNamed)
+            words.emplace(name, WordMeaning{Word::NamedCharacter, cp});
+        return words;
+    }();
+    if (const auto it = kWords.find(name); it != kWords.end()) return it->second;
+    if (name.size() >= 2 && name[0] == 'u' && name[1] == 'l')
+        return WordMeaning{Word::Underline, 0};
+    return {};
 }
 
 enum class Destination { Text, Skip, FontTable, ColourTable };
@@ -168,6 +291,10 @@ private:
     GroupState& State() { return stack_.back(); }
 
     void Step() {
+        if (pendingSkip_ == 0 && State().destination == Destination::Text && TextAt(pos_)) {
+            Text();
+            return;
+        }
         const unsigned char c = static_cast<unsigned char>(in_[pos_]);
         if (c == '{') {
             ++pos_;
@@ -185,32 +312,67 @@ private:
                 if (!ConsumeSkipped()) CommitFont();
                 return;
             }
-            if (pendingSkip_ > 0 || State().destination != Destination::Text) {
-                Character(DecodeByte(c, TextCodePage()));
-                return;
-            }
-            --pos_;
-            PlainText();
+            Character(DecodeByte(c, TextCodePage()));
         }
     }
 
-    // A stretch of plain text bytes shares one style and one code page: they are looked up once
-    // for the stretch, not once per character (that made long texts slow to read).
-    void PlainText() {
-        const std::size_t start = pos_;
-        while (pos_ < in_.size()) {
-            const auto c = static_cast<unsigned char>(in_[pos_]);
-            if (c == '{' || c == '}' || c == '\\' || (c < 0x20 && c != '\t')) break;
-            ++pos_;
-        }
+    // True when a character of the text begins at `at`: a byte that stands for itself, or a
+    // whole escape \'hh.
+    bool TextAt(std::size_t at) const {
+        const auto c = static_cast<unsigned char>(in_[at]);
+        if (kTextBytes[c]) return true;
+        return c == '\\' && at + 3 < in_.size() && in_[at + 1] == '\'' &&
+               kHexDigits[static_cast<unsigned char>(in_[at + 2])] >= 0 &&
+               kHexDigits[static_cast<unsigned char>(in_[at + 3])] >= 0;
+    }
+
+    // A stretch of text, its bytes as they stand and as \'hh (the letters of a saved text), shares
+    // one style and one code page: they are looked up once for the stretch, and each character is
+    // one table lookup (reading character by character made long texts slow to read).
+    void Text() {
         highSurrogate_ = 0;
-        const int codePage = TextCodePage();
+        const ByteTable& utf8 = BytesOfCodePage(TextCodePage());
+        const unsigned char* in = reinterpret_cast<const unsigned char*>(in_.data());
+        const std::size_t size = in_.size();
+        // Decoded into a buffer first, appended to the run a buffer at a time; the run is made
+        // for the first character kept (a control character is dropped).
+        constexpr std::size_t kBuffer = 256;
+        char buffer[kBuffer + sizeof(Utf8OfByte)];
+        std::size_t used = 0;
+        const auto flush = [&] {
+            if (used > 0) CurrentRunText().append(buffer, used);
+            used = 0;
+        };
+        while (pos_ < size) {
+            unsigned char byte = in[pos_];
+            if (kTextBytes[byte]) {
+                ++pos_;
+            } else {
+                if (byte != '\\' || pos_ + 3 >= size || in[pos_ + 1] != '\'') break;
+                const int hi = kHexDigits[in[pos_ + 2]];
+                const int lo = kHexDigits[in[pos_ + 3]];
+                if (hi < 0 || lo < 0) break;
+                byte = static_cast<unsigned char>(hi * 16 + lo);
+                pos_ += 4;
+            }
+            const Utf8OfByte& character = utf8[byte];
+            std::copy(character.bytes, character.bytes + sizeof character.bytes, buffer + used);
+            used += character.length;
+            if (used >= kBuffer) flush();
+        }
+        flush();
+    }
+
+    // The text of the paragraph's last run, a new run first when the last one's style is not the
+    // current one. Compared once after the style may have changed, not for every character.
+    std::string& CurrentRunText() {
         const TextStyle& style = CurrentStyle();
-        if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
-            paragraph_.runs.push_back(TextRun{std::string(), style});
-        std::string& text = paragraph_.runs.back().text;
-        for (std::size_t i = start; i < pos_; ++i)
-            AppendUtf8CodePoint(text, DecodeByte(static_cast<unsigned char>(in_[i]), codePage));
+        if (!lastRunCurrent_) {
+            if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
+                paragraph_.runs.push_back(TextRun{std::string(), style});
+            lastRunCurrent_ = true;
+        }
+        return paragraph_.runs.back().text;
     }
 
     void OpenGroup() {
@@ -274,12 +436,7 @@ private:
 
     void HexByte() {
         const auto hex = [&](std::size_t k) -> int {
-            if (k >= in_.size()) return -1;
-            const char h = in_[k];
-            if (h >= '0' && h <= '9') return h - '0';
-            if (h >= 'a' && h <= 'f') return h - 'a' + 10;
-            if (h >= 'A' && h <= 'F') return h - 'A' + 10;
-            return -1;
+            return k < in_.size() ? kHexDigits[static_cast<unsigned char>(in_[k])] : -1;
         };
         const int hi = hex(pos_);
         const int lo = hex(pos_ + 1);
@@ -290,12 +447,10 @@ private:
         }
         pos_ += 2;
         if (ConsumeSkipped()) return;
-        const auto byte = static_cast<unsigned char>(hi * 16 + lo);
-        Character(DecodeByte(byte, TextCodePage()));
+        Emit(DecodeByte(static_cast<unsigned char>(hi * 16 + lo), TextCodePage()));
     }
 
     void ControlWord() {
-        cacheValid_ = false;
         char word[kMaxControlWordLength + 1];
         std::size_t length = 0;
         while (pos_ < in_.size() && IsLetter(in_[pos_])) {
@@ -319,116 +474,96 @@ private:
         }
         if (negative) param = -param;
         if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiter belongs to the word
-        if (std::strcmp(word, "bin") == 0) {
+        const WordMeaning meaning = MeaningOf(std::string_view(word, length));
+        // A Unicode character leaves the style as it is; any other word may change it.
+        if (meaning.word != Word::U && meaning.word != Word::Uc) cacheValid_ = false;
+        if (meaning.word == Word::Bin) {
             // Binary data follows; it is never text and never counts as a fallback character.
             if (hasParam && param > 0)
                 pos_ += std::min<std::size_t>(static_cast<std::size_t>(param), in_.size() - pos_);
             return;
         }
         if (ConsumeSkipped()) return;
-        Dispatch(word, hasParam, param);
+        Dispatch(meaning, hasParam, param);
     }
 
-    void Dispatch(const char* w, bool hasParam, long param) {
+    void Dispatch(const WordMeaning& meaning, bool hasParam, long param) {
         GroupState& s = State();
         const bool on = !hasParam || param != 0;
-        const auto is = [&](const char* name) { return std::strcmp(w, name) == 0; };
+        const Word w = meaning.word;
         // Unicode characters count in every destination: a font's name can hold them too.
-        if (is("uc")) {
+        if (w == Word::Uc) {
             s.unicodeSkip = static_cast<int>(std::clamp(param, 0L, long{kMaxUnicodeSkip}));
             return;
         }
-        if (is("u")) {
+        if (w == Word::U) {
             Unicode(param);
             return;
         }
         if (s.destination == Destination::FontTable) {
-            if (is("f")) {
+            if (w == Word::F) {
                 CommitFont();
                 font_ = FontEntry{};
                 font_.number = param;
                 fontOpen_ = true;
-            } else if (is("fcharset")) {
+            } else if (w == Word::Fcharset) {
                 font_.charset = param;
-            } else if (const char32_t named = NamedCharacter(w)) {
-                Character(named);
+            } else if (w == Word::NamedCharacter) {
+                Character(meaning.character);
             }
             return;
         }
         if (s.destination == Destination::ColourTable) {
-            if (is("red"))
+            if (w == Word::Red)
                 colour_.rgb = (colour_.rgb & 0x00FFFF) | (Byte(param) << 16);
-            else if (is("green"))
+            else if (w == Word::Green)
                 colour_.rgb = (colour_.rgb & 0xFF00FF) | (Byte(param) << 8);
-            else if (is("blue"))
+            else if (w == Word::Blue)
                 colour_.rgb = (colour_.rgb & 0xFFFF00) | Byte(param);
             else
                 return;
             colour_.defined = true;
             return;
         }
-        if (is("ansicpg")) {
-            codePage_ = param;
-            return;
-        }
-        if (is("deff")) {
-            defaultFont_ = param;
-            return;
-        }
-        if (is("fonttbl")) {
-            s.destination = Destination::FontTable;
-            return;
-        }
-        if (is("colortbl")) {
-            s.destination = Destination::ColourTable;
-            return;
-        }
-        if (IsSkippedDestination(w)) {
-            s.destination = Destination::Skip;
-            return;
+        switch (w) {
+            case Word::Ansicpg: codePage_ = param; return;
+            case Word::Deff: defaultFont_ = param; return;
+            case Word::Fonttbl: s.destination = Destination::FontTable; return;
+            case Word::Colortbl: s.destination = Destination::ColourTable; return;
+            case Word::SkippedDestination: s.destination = Destination::Skip; return;
+            default: break;
         }
         if (s.destination != Destination::Text) return;
 
-        if (is("par") || is("sect") || is("page") || is("row"))
-            Paragraph();
-        else if (is("pard")) {
-            s.alignment = ParagraphAlignment::Left;
-            s.indents = ParagraphIndents{};
-        } else if (is("fi"))
-            s.indents.firstLine = Twips(param);
-        else if (is("li"))
-            s.indents.left = Twips(param);
-        else if (is("ri"))
-            s.indents.right = Twips(param);
-        else if (is("plain")) {
-            s.bold = s.italic = s.underline = false;
-            s.halfPoints = 0;
-            s.colourIndex = 0;
-            s.fontNumber = -1;
-        } else if (is("ql"))
-            s.alignment = ParagraphAlignment::Left;
-        else if (is("qc"))
-            s.alignment = ParagraphAlignment::Centre;
-        else if (is("qr"))
-            s.alignment = ParagraphAlignment::Right;
-        else if (is("qj") || is("qd"))
-            s.alignment = ParagraphAlignment::Justify;
-        else if (is("b"))
-            s.bold = on;
-        else if (is("i"))
-            s.italic = on;
-        else if (is("ulnone"))
-            s.underline = false;
-        else if (w[0] == 'u' && w[1] == 'l' && !is("ulc"))
-            s.underline = on;  // \ul, \uld, \ulw, ...
-        else if (is("fs"))
-            s.halfPoints = std::clamp(param, 0L, 3276L);
-        else if (is("cf"))
-            s.colourIndex = param;
-        else if (is("f"))
-            s.fontNumber = param;
-        else if (const char32_t named = NamedCharacter(w))
-            Character(named);
+        switch (w) {
+            case Word::Paragraph: Paragraph(); break;
+            case Word::Pard:
+                s.alignment = ParagraphAlignment::Left;
+                s.indents = ParagraphIndents{};
+                break;
+            case Word::Fi: s.indents.firstLine = Twips(param); break;
+            case Word::Li: s.indents.left = Twips(param); break;
+            case Word::Ri: s.indents.right = Twips(param); break;
+            case Word::Plain:
+                s.bold = s.italic = s.underline = false;
+                s.halfPoints = 0;
+                s.colourIndex = 0;
+                s.fontNumber = -1;
+                break;
+            case Word::Ql: s.alignment = ParagraphAlignment::Left; break;
+            case Word::Qc: s.alignment = ParagraphAlignment::Centre; break;
+            case Word::Qr: s.alignment = ParagraphAlignment::Right; break;
+            case Word::Qj: s.alignment = ParagraphAlignment::Justify; break;
+            case Word::B: s.bold = on; break;
+            case Word::I: s.italic = on; break;
+            case Word::Ulnone: s.underline = false; break;
+            case Word::Underline: s.underline = on; break;
+            case Word::Fs: s.halfPoints = std::clamp(param, 0L, 3276L); break;
+            case Word::Cf: s.colourIndex = param; break;
+            case Word::F: s.fontNumber = param; break;
+            case Word::NamedCharacter: Character(meaning.character); break;
+            default: break;
+        }
     }
 
     // An indent within a page's reach (±22 inches), whatever a damaged file says.
@@ -490,10 +625,7 @@ private:
                 return;
             case Destination::Text: break;
         }
-        const TextStyle& style = CurrentStyle();
-        if (paragraph_.runs.empty() || !(paragraph_.runs.back().style == style))
-            paragraph_.runs.push_back(TextRun{std::string(), style});
-        AppendUtf8CodePoint(paragraph_.runs.back().text, cp);
+        AppendUtf8CodePoint(CurrentRunText(), cp);
     }
 
     void Paragraph() {
@@ -505,6 +637,7 @@ private:
         paragraph_.indents = State().indents;
         doc_.push_back(std::move(paragraph_));
         paragraph_ = RichParagraph{};
+        lastRunCurrent_ = false;
     }
 
     // The style and code page of the text, worked out again only after a control word, a group
@@ -521,6 +654,7 @@ private:
         cachedStyle_ = StyleOfGroup();
         cachedCodePage_ = CodePageOfGroup();
         cacheValid_ = true;
+        lastRunCurrent_ = false;
     }
 
     TextStyle StyleOfGroup() const {
@@ -580,6 +714,7 @@ private:
     long defaultFont_ = 0;
     std::unordered_map<long, FontEntry> fonts_;
     bool cacheValid_ = false;
+    bool lastRunCurrent_ = false;  // the last run of the paragraph has the cached style
     TextStyle cachedStyle_;
     int cachedCodePage_ = 1251;
     FontEntry font_;

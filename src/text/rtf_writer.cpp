@@ -2,6 +2,7 @@
 #include "text/rtf_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "text/cp1251.h"
@@ -11,10 +12,18 @@ namespace {
 
 void AppendHexByte(std::string& out, int byte) {
     static const char kHex[] = "0123456789abcdef";
-    out += "\\'";
-    out += kHex[(byte >> 4) & 0xF];
-    out += kHex[byte & 0xF];
+    const char escape[] = {'\\', '\'', kHex[(byte >> 4) & 0xF], kHex[byte & 0xF]};
+    out.append(escape, sizeof escape);
 }
+
+// The ASCII characters that stand for themselves in a text: printable, and neither a backslash
+// nor a brace.
+constexpr std::array<bool, 256> MakePlainAscii() {
+    std::array<bool, 256> plain{};
+    for (int b = 0x20; b < 0x7F; ++b) plain[b] = b != '\\' && b != '{' && b != '}';
+    return plain;
+}
+constexpr std::array<bool, 256> kPlainAscii = MakePlainAscii();
 
 void AppendUnicodeEscape(std::string& out, char32_t unit) {
     // \uN takes a signed 16-bit number; "?" is the one character a reader without Unicode shows.
@@ -22,10 +31,63 @@ void AppendUnicodeEscape(std::string& out, char32_t unit) {
     out += "\\u" + std::to_string(n) + "?";
 }
 
+// The code-page byte of each two-byte character U+0400..U+047F, -1 where the code page lacks it.
+std::array<short, 128> MakeCyrillicBytes() {
+    std::array<short, 128> bytes{};
+    for (int k = 0; k < 128; ++k) bytes[k] = static_cast<short>(CodePointToCp1251(0x400 + k));
+    return bytes;
+}
+
+// Escapes the Cyrillic letters at utf8[pos] as \'hh; how many there were.
+std::size_t AppendCyrillic(std::string& out, const std::string& utf8, std::size_t pos) {
+    static const std::array<short, 128> kTable = MakeCyrillicBytes();
+    const short* bytes = kTable.data();
+    static const char kHex[] = "0123456789abcdef";
+    constexpr std::size_t kBuffer = 256;
+    char buffer[kBuffer];
+    std::size_t used = 0;
+    std::size_t letters = 0;
+    const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+    for (std::size_t at = pos; at + 1 < utf8.size(); at += 2) {
+        const unsigned lead = in[at] - 0xD0u;
+        if (lead > 1 || (in[at + 1] & 0xC0) != 0x80) break;
+        const int byte = bytes[lead * 64 + (in[at + 1] & 0x3F)];
+        if (byte < 0) break;
+        if (used + 4 > kBuffer) {
+            out.append(buffer, used);
+            used = 0;
+        }
+        buffer[used] = '\\';
+        buffer[used + 1] = '\'';
+        buffer[used + 2] = kHex[byte >> 4];
+        buffer[used + 3] = kHex[byte & 0xF];
+        used += 4;
+        ++letters;
+    }
+    out.append(buffer, used);
+    return letters;
+}
+
 // Escapes UTF-8 text for the body of an RTF file, or for a font's name in the font table, where
 // a ';' as it stands would end the name.
 void AppendEscapedText(std::string& out, const std::string& utf8, bool fontName = false) {
     for (std::size_t pos = 0; pos < utf8.size();) {
+        // Plain ASCII is copied a stretch at a time.
+        std::size_t plain = pos;
+        while (plain < utf8.size() && kPlainAscii[static_cast<unsigned char>(utf8[plain])] &&
+               !(fontName && utf8[plain] == ';'))
+            ++plain;
+        if (plain > pos) {
+            out.append(utf8, pos, plain - pos);
+            pos = plain;
+            continue;
+        }
+        // Cyrillic letters (two bytes, U+0400..U+047F) go straight to their code-page bytes, a
+        // stretch at a time.
+        if (const std::size_t letters = AppendCyrillic(out, utf8, pos)) {
+            pos += 2 * letters;
+            continue;
+        }
         const char32_t cp = NextUtf8CodePoint(utf8, pos);
         if (fontName && cp == ';') {
             AppendHexByte(out, ';');

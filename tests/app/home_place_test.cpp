@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "app/settings_store.h"
@@ -87,6 +88,32 @@ TEST_F(HomePlaceTest, TheSwitchFollowsThePlacesSummerTimeAsTheDateMoves) {
     TFormSettings next;
     EXPECT_TRUE(next.HomePlace->CheckFollow->isChecked());
     EXPECT_EQ(next.TimeSettingsAt(summer1985).summerHours, 1);
+}
+
+// A place whose zone the database does not list changes nothing and is said; a store edited to
+// such a zone loads no home place, and the settings keep the zone list's values.
+TEST_F(HomePlaceTest, AnUnlistedZoneIsNoHomePlace) {
+    TFormSettings settings;
+    const QString zone = settings.ComboBoxGMT->currentText();
+    Choose(settings, MakePlace("Нигде", 10, "../../../../dev/stdin"));
+    const auto boxes = settings.findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0]->text(), U("Часовой пояс места неизвестен: ../../../../dev/stdin"));
+    EXPECT_EQ(settings.HomePlace->LabelPlace->text(), U("не выбрано"));
+    EXPECT_EQ(settings.ComboBoxGMT->currentText(), zone);
+
+    {
+        auto store = OpenSettingsStore();
+        store->setValue("Pref/HomePlace", U("Нигде"));
+        store->setValue("Pref/HomeTimeZoneId", QStringLiteral("../../../../dev/stdin"));
+        store->setValue("Pref/FollowSummerTime", true);
+    }
+    TFormSettings edited;
+    EXPECT_EQ(edited.HomePlace->LabelPlace->text(), U("не выбрано"));
+    EXPECT_TRUE(edited.HomePlace->TimeZoneId().empty());
+    const Moment summer1985 = EncodeMoment(1985, 7, 1, 12, 0);
+    EXPECT_EQ(edited.TimeSettingsAt(summer1985).zoneCaption,
+              edited.CurrentTimeSettings().zoneCaption);
 }
 
 }  // namespace

@@ -535,6 +535,26 @@ TEST_F(PeopleWindowTest, ABadFileIsReportedAndChangesNothing) {
     EXPECT_EQ(w->windowTitle(), captionBefore);
 }
 
+// A zone id the database does not list is named in the warning box and not loaded; the rest of
+// the file is.
+TEST_F(PeopleWindowTest, AnUnlistedZoneIdIsReportedAndTheRestOfTheFileLoads) {
+    auto w = MakeWindow();
+    const QString path = Path("zone.gvp");
+    WriteFile(path,
+              "[Fild1]\r\nName=Лев\r\nDate=37665,5\r\nPol=мужской\r\nGMT=16\r\n"
+              "Place=Москва, Россия\r\nTimeZoneId=../../../../dev/stdin\r\n");
+    ASSERT_TRUE(w->LoadFile(path));
+    QString message;
+    ASSERT_EQ(ErrorBoxes(*w, &message), 1);
+    EXPECT_TRUE(message.startsWith(U("Файл «zone.gvp»: TimeZoneId: часовой пояс")))
+        << message.toStdString();
+    EXPECT_EQ(w->EditNamePeople->text(), U("Лев"));
+    EXPECT_EQ(w->ComboGMT->currentIndex(), 16);
+    EXPECT_EQ(w->BirthPlace->PlaceName(), "Москва, Россия");
+    EXPECT_EQ(w->BirthPlace->TimeZoneId(), "");
+    EXPECT_TRUE(w->ResultsShown());
+}
+
 TEST_F(PeopleWindowTest, AMissingFileOpensAsANewPersonThatSavesThere) {
     auto w = MakeWindow();
     const QString path = Path("новый.gvp");
