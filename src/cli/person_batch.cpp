@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "astro/moment.h"
 #include "astro/parallel_for.h"
@@ -209,15 +210,24 @@ int RunPersonBatch(const std::string& path, int jobs, std::ostream& out) {
     }
     if (firstYear <= lastYear) SharedTermInstantCache().Prefill(firstYear - 2, lastYear + 2, jobs);
 
+    // A chunk is written on a thread of its own while the next one is computed: a large batch
+    // writes a gigabyte and more, and the charts need not wait for the disk.
     bool failed = false;
-    std::vector<JsonObject> records(std::min(kChunk, lines.size()));
-    for (std::size_t first = 0; first < lines.size() && out; first += kChunk) {
+    std::vector<JsonObject> computing(std::min(kChunk, lines.size()));
+    std::vector<JsonObject> writing(computing.size());
+    std::thread writer;
+    for (std::size_t first = 0; first < lines.size(); first += kChunk) {
         const std::size_t count = std::min(kChunk, lines.size() - first);
-        ParallelFor(count, jobs, [&](std::size_t i) { FillRecord(records[i], lines[first + i]); });
-        for (std::size_t i = 0; i < count; ++i) {
-            records[i].writeLine(out);
-            failed = failed || !lines[first + i].person;
-        }
+        ParallelFor(count, jobs,
+                    [&](std::size_t i) { FillRecord(computing[i], lines[first + i]); });
+        if (writer.joinable()) writer.join();
+        if (!out) break;
+        std::swap(computing, writing);
+        writer = std::thread([&writing, &out, count] {
+            for (std::size_t i = 0; i < count; ++i) writing[i].writeLine(out);
+        });
+        for (std::size_t i = 0; i < count; ++i) failed = failed || !lines[first + i].person;
     }
+    if (writer.joinable()) writer.join();
     return failed ? 2 : 0;
 }
