@@ -199,4 +199,13 @@ void Dial::drawRadius(QPainter& painter, double innerRadius, double outerRadius,
     painter.drawLine(point(innerRadius, degrees), point(outerRadius, degrees));
 }
 
+QPainterPath taijiYinPath(QPointF centre, double r) {
+    QPainterPath yin;
+    yin.moveTo(centre + QPointF(0, -r));
+    yin.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 90, 180);
+    yin.arcTo(QRectF(centre.x() - r / 2, centre.y(), r, r), 270, -180);
+    yin.arcTo(QRectF(centre.x() - r / 2, centre.y() - r, r, r), 270, 180);
+    return yin;
+}
+
 }  // namespace art

@@ -37,6 +37,10 @@ QFont textFont(int pixelSize, bool bold = false);
 // its capital letters, so that descenders do not shift a word; Chinese text on the ideographic em
 // box, so that every character of a set sits at the same height.
 void drawLabel(QPainter& painter, QPointF centre, const QString& text);
+
+// The dark (yin) half of a taiji of radius r: the left half-disc with the lower small half-disc
+// added and the upper one taken away. Pictograms and the program's icon fill it alike.
+QPainterPath taijiYinPath(QPointF centre, double r);
 void drawHanzi(QPainter& painter, QPointF centre, const QString& text);
 // The same label on a small filled box, for a label that sits on a line.
 void drawLabelOnBox(QPainter& painter, QPointF centre, const QString& text, const QColor& box,

@@ -40,11 +40,7 @@ QPen unitPen(const QColor& colour, double units, int size) {
 
 // The taiji: yang light, yin dark, each with its seed of the other.
 void drawTaiji(QPainter& painter, QPointF centre, double r, int size) {
-    QPainterPath yin;
-    yin.moveTo(centre + QPointF(0, -r));
-    yin.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 90, 180);
-    yin.arcTo(QRectF(centre.x() - r / 2, centre.y(), r, r), 270, -180);
-    yin.arcTo(QRectF(centre.x() - r / 2, centre.y() - r, r, r), 270, 180);
+    const QPainterPath yin = taijiYinPath(centre, r);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, r, r);

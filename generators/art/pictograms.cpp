@@ -104,11 +104,7 @@ void Lines(QPainter& p, double x0, double x1, double y0, int count, double step)
 }
 
 void Taiji(QPainter& p, QPointF c, double r) {
-    QPainterPath yin;
-    yin.moveTo(c + QPointF(0, -r));
-    yin.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 90, 180);
-    yin.arcTo(QRectF(c.x() - r / 2, c.y(), r, r), 270, -180);
-    yin.arcTo(QRectF(c.x() - r / 2, c.y() - r, r, r), 270, 180);
+    const QPainterPath yin = taijiYinPath(c, r);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(c, r, r);

@@ -7,10 +7,9 @@
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
-#include "astro/convert_error.h"
 #include "person/person_chart.h"
 #include "person/person_file.h"
-#include "text/ini_file.h"
+#include "text/gavrosin_error.h"
 #include "tools/ui/day_selection_window.h"
 #include "widgets/clock.h"
 
@@ -28,9 +27,7 @@ std::optional<PersonBranches> ReadPersonBranches(const QString& path, const Time
         const Person person = ReadPersonFile(path.toStdString(), Now(), settings);
         const PersonChart chart = CalculatePerson(person, QLocale()).chart;
         return PersonBranches{person.name, chart.year.branch, chart.day.branch};
-    } catch (const EConvertError& e) {
-        error = QString::fromStdString(e.what());
-    } catch (const EFileError& e) {
+    } catch (const GavrosinError& e) {  // a value that does not read, or the file itself
         error = QString::fromStdString(e.what());
     }
     return std::nullopt;

@@ -17,7 +17,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "astro/convert_error.h"
 #include "astro/moment.h"
 #include "calendar/moment_format.h"
 #include "geomancy/azimuth_input.h"
@@ -29,6 +28,7 @@
 #include "geomancy/ui/table_chart_sheet.h"
 #include "geomancy/ui/table_chart_widget.h"
 #include "geomancy/ui/table_drawing_widget.h"
+#include "text/gavrosin_error.h"
 #include "text/ini_file.h"
 #include "widgets/clock.h"
 #include "widgets/document_file.h"
@@ -444,10 +444,7 @@ bool TFormFh::OpenFileTwo(const QString& fileName) {
     TableFileContents contents;
     try {
         contents = ReadTableFile(fileName.toStdString(), Now());
-    } catch (const EConvertError& e) {
-        ShowErrorBox(this, QString::fromStdString(e.what()));
-        return false;
-    } catch (const EFileError& e) {
+    } catch (const GavrosinError& e) {  // a value that does not read, or the file itself
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;
     }

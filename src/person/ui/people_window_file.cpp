@@ -3,10 +3,9 @@
 // document-file flow the document windows share (widgets/document_file.h).
 #include <QFileInfo>
 
-#include "astro/convert_error.h"
 #include "person/person_file.h"
 #include "person/ui/people_window.h"
-#include "text/ini_file.h"
+#include "text/gavrosin_error.h"
 #include "widgets/clock.h"
 #include "widgets/error_box.h"
 
@@ -31,10 +30,7 @@ bool TFormPeople::LoadFile(const QString& path) {
     try {
         const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
         person = ReadPersonFile(path.toStdString(), Now(), settings, &warning);
-    } catch (const EConvertError& e) {
-        ShowErrorBox(this, QString::fromStdString(e.what()));
-        return false;
-    } catch (const EFileError& e) {
+    } catch (const GavrosinError& e) {  // a value that does not read, or the file itself
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;
     }
