@@ -10,6 +10,8 @@
 #include <map>
 #include <set>
 
+#include "astro/edit_distance.h"
+
 namespace {
 
 // The links of the database: old name → current zone, from the compiled source the tzdata
@@ -62,19 +64,11 @@ std::string CityOf(const std::string& id) {
     return city;
 }
 
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
+// A byte a letter: zone ids are ASCII, and a typed letter that is not still differs from them.
+std::u32string Letters(const std::string& s) {
+    std::u32string letters;
+    for (const unsigned char c : s) letters += c;
+    return letters;
 }
 
 }  // namespace
@@ -90,6 +84,7 @@ std::vector<std::string> NearestZoneIds(const std::string& text, std::size_t cou
     std::string typed = Lower(text);
     std::replace(typed.begin(), typed.end(), '_', ' ');
     const std::string typedCity = CityOf(typed);
+    const int typoBound = static_cast<int>(std::max<std::size_t>(1, typedCity.size() / 2));
     // Rank: 0 the city itself, 1 a city that begins with the text, then 2 + edits.
     std::vector<std::pair<std::size_t, std::string>> ranked;
     for (const std::string& id : ZoneIdList::Shared().ids()) {
@@ -101,9 +96,11 @@ std::vector<std::string> NearestZoneIds(const std::string& text, std::size_t cou
         else if (city.rfind(typedCity, 0) == 0)
             rank = 1;
         else
-            rank = 2 + std::min(EditDistance(city, typedCity), EditDistance(Lower(id), typed));
+            rank = 2 + static_cast<std::size_t>(
+                           std::min(EditsWithin(Letters(city), Letters(typedCity), typoBound),
+                                    EditsWithin(Letters(Lower(id)), Letters(typed), typoBound)));
         // More edits than half the text is another word, not a typo.
-        if (rank >= 2 && rank - 2 > std::max<std::size_t>(1, typedCity.size() / 2)) continue;
+        if (rank >= 2 && rank - 2 > static_cast<std::size_t>(typoBound)) continue;
         ranked.emplace_back(rank, id);
     }
     std::stable_sort(ranked.begin(), ranked.end(),
