@@ -63,12 +63,19 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
         const std::string date = IsoDate(day);
         if (json) {
             FillMomentRecord(record, c, date);
-            if (zone.followsDatabase()) AddZoneFields(record, settings, zone.timeZone());
+            if (zone.followsDatabase()) {
+                AddZoneFields(record, settings, zone.timeZone());
+                AddWarningsField(record, day + time, settings, zone);
+            }
             if (almanac) AddAlmanacFields(record, AlmanacOfCalendar(c, settings));
             record.writeLine(out);
         } else {
             PrintDayLine(c, date, out);
-            if (zone.followsDatabase()) out << "            " << StatusLineText(settings) << "\n";
+            if (zone.followsDatabase()) {
+                out << "            " << StatusLineText(settings) << "\n";
+                for (const std::string& line : MomentWarningLines(zone, day + time, settings))
+                    out << "             Внимание: " << line << "\n";
+            }
             if (almanac) PrintAlmanacLines(AlmanacOfCalendar(c, settings), "            ", out);
         }
     }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 
-#include "calendar/boundary_warnings.h"
 #include "calendar/calendar_captions.h"
 #include "calendar/moment_calendar.h"
 #include "cli/almanac_record.h"
@@ -37,9 +36,7 @@ void PrintPlaceLines(const MomentZone& zone, Moment civil, const TimeSettings& s
                      std::ostream& out) {
     out << PlaceLine(zone);
     out << "Пояс: " << zone.timeZone() << StatusLineText(s) << "\n";
-    for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))
-        out << "Внимание: " << BoundaryWarningText(w) << "\n";
-    for (const std::string& line : PlaceWarningLines(zone, civil))
+    for (const std::string& line : MomentWarningLines(zone, civil, s))
         out << "Внимание: " << line << "\n";
 }
 

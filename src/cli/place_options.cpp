@@ -126,9 +126,16 @@ void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& time
     o.add("time_zone", timeZone);
 }
 
-std::vector<std::string> PlaceWarningLines(const MomentZone& zone, Moment civil) {
+std::vector<std::string> MomentWarningLines(const MomentZone& zone, Moment civil,
+                                            const TimeSettings& s) {
     if (!zone.followsDatabase()) return {};
-    return PlaceTimeWarningLines(zone.timeZone(), civil, zone.longitude(), zone.longitudeOn());
+    std::vector<std::string> lines;
+    for (const BoundaryWarning& w : FindBoundaryWarnings(civil, s))
+        lines.push_back(BoundaryWarningText(w));
+    for (std::string& line :
+         PlaceTimeWarningLines(zone.timeZone(), civil, zone.longitude(), zone.longitudeOn()))
+        lines.push_back(std::move(line));
+    return lines;
 }
 
 void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s, const MomentZone& zone) {

@@ -67,6 +67,8 @@ void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& time
 // time a summer-time change skipped or repeated ("other": the pillars of the other reading,
 // when they differ).
 void AddWarningsField(JsonObject& o, Moment civil, const TimeSettings& s, const MomentZone& zone);
-// The place's warning lines ("такого времени не было: ...") of a civil moment; none without a
-// place or zone.
-std::vector<std::string> PlaceWarningLines(const MomentZone& zone, Moment civil);
+// The readable "warnings" of a civil moment at a place or zone, in the same order: the boundaries
+// within 10 minutes, then the place's lines ("такого времени не было: ..."); none without a place
+// or zone.
+std::vector<std::string> MomentWarningLines(const MomentZone& zone, Moment civil,
+                                            const TimeSettings& s);

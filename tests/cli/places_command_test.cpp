@@ -61,6 +61,16 @@ TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
     for (std::size_t at = 0; (at = run.out.find("\"summer\":", at)) != std::string::npos; ++at)
         summerByDay += run.out[at + 9];
     EXPECT_EQ(summerByDay, "00000111111111111");
+    // The days command warns a skipped clock time as the moment command does.
+    run = RunCli("days --from 1990-03-24 --to 1990-03-26 --time 02:30 --place 'Москва'");
+    const std::size_t warning =
+        run.out.find("Внимание: такого времени не было: часы переводили с 02:00 на 03:00\n");
+    EXPECT_TRUE(warning > run.out.find("1990-03-25") && warning < run.out.find("1990-03-26"))
+        << run.out;
+    EXPECT_EQ(run.out.rfind("Внимание"), warning);
+    run = RunCli("days --from 1990-03-25 --to 1990-03-26 --time 02:30 --place 'Москва' --json");
+    EXPECT_NE(run.out.find("\"warnings\":[{\"clock\":\"skipped\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"warnings\":[]"), std::string::npos) << run.out;
 
     run = RunCli(
         "table --azimuth 180 --date 2024-06-01 --at 2024-06-01T12:00 --tz Asia/Kolkata --json");
