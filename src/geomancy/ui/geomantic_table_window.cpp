@@ -244,7 +244,8 @@ void TFormFh::BuildChartArea() {
     ChartFacts = new QLabel(desk);
     ChartFacts->setWordWrap(true);
     ChartFacts->setTextFormat(Qt::RichText);
-    ChartFacts->setMinimumWidth(GateMain->sizeHint().width());
+    // As wide as the gate charts above it (a fixed size, which is no size hint).
+    ChartFacts->setMinimumWidth(TFhGate::kSize);
     ChartFacts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The rest of the column, scrolled when a long remark needs more: the window keeps its size
     // and the text never runs over the gate charts.
@@ -256,7 +257,7 @@ void TFormFh::BuildChartArea() {
     // The four lines of a replacement chart, measured on such a text.
     ChartFacts->setText(
         Text("Период таблицы: 9<br>Текущий период: 9<br>Таблица: замещения<br>Примечание: НЕТ."));
-    facts->setMinimumHeight(ChartFacts->heightForWidth(GateMain->sizeHint().width()));
+    facts->setMinimumHeight(ChartFacts->heightForWidth(TFhGate::kSize));
     ChartFacts->clear();
     gates->addWidget(facts, 1);
     auto* row = new QHBoxLayout(desk);
