@@ -28,12 +28,8 @@ void FillPillars(Moment civil, const TimeSettings& s, Pillar (&pillars)[4]) {
     pillars[3] = m.hour;
 }
 
-}  // namespace
-
-std::optional<ClockChangeWarning> FindClockChangeWarning(const std::string& zoneId, Moment civil,
-                                                         std::optional<double> longitudeDegrees,
-                                                         bool longitudeOn) {
-    const auto reading = ReadPlaceTime(zoneId, civil, longitudeDegrees, longitudeOn);
+std::optional<ClockChangeWarning> WarningOfReading(const std::optional<PlaceTimeReading>& reading,
+                                                   Moment civil) {
     if (!reading || reading->kind == ClockTimeKind::Single) return std::nullopt;
     ClockChangeWarning w;
     w.kind = reading->kind;
@@ -45,6 +41,14 @@ std::optional<ClockChangeWarning> FindClockChangeWarning(const std::string& zone
         if (w.chosen[i].stem != w.other[i].stem || w.chosen[i].branch != w.other[i].branch)
             w.pillarsDiffer = true;
     return w;
+}
+
+}  // namespace
+
+std::optional<ClockChangeWarning> FindClockChangeWarning(const std::string& zoneId, Moment civil,
+                                                         std::optional<double> longitudeDegrees,
+                                                         bool longitudeOn) {
+    return WarningOfReading(ReadPlaceTime(zoneId, civil, longitudeDegrees, longitudeOn), civil);
 }
 
 std::string ClockChangeWarningText(const ClockChangeWarning& w) {
@@ -72,7 +76,7 @@ std::vector<std::string> PlaceTimeWarningLines(const std::string& zoneId, Moment
     const auto reading = ReadPlaceTime(zoneId, civil, longitudeDegrees, longitudeOn);
     if (!reading) return lines;
     if (reading->chosen.localMeanTime) lines.push_back(LocalMeanTimeText(reading->chosen));
-    if (const auto w = FindClockChangeWarning(zoneId, civil, longitudeDegrees, longitudeOn)) {
+    if (const auto w = WarningOfReading(reading, civil)) {
         lines.push_back(ClockChangeWarningText(*w));
         if (w->pillarsDiffer) lines.push_back(OtherReadingText(*w));
     }

@@ -71,12 +71,14 @@ int RunDaysCommand(const CommandWords& words, std::ostream& out) {
             record.writeLine(out);
         } else {
             PrintDayLine(c, date, out);
+            // Under the day's line; the status text brings its own leading blank.
+            const char* const under = "            ";
             if (zone.followsDatabase()) {
-                out << "            " << StatusLineText(settings) << "\n";
+                out << under << StatusLineText(settings) << "\n";
                 for (const std::string& line : MomentWarningLines(zone, day + time, settings))
-                    out << "             Внимание: " << line << "\n";
+                    out << under << " Внимание: " << line << "\n";
             }
-            if (almanac) PrintAlmanacLines(AlmanacOfCalendar(c, settings), "            ", out);
+            if (almanac) PrintAlmanacLines(AlmanacOfCalendar(c, settings), under, out);
         }
     }
     return 0;

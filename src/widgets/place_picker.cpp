@@ -69,7 +69,7 @@ QString DoubtText(PlaceDoubt doubt) {
 
 void PlacePicker::Search(const QString& text) {
     const std::string typed = text.toStdString();
-    const std::vector<PlaceHit> hits = table_.Find(typed, kPlacePickerLimit);
+    const std::vector<PlaceHit> hits = table_.Find(typed, kPlaceListLimit);
     const PlaceVerdict verdict = table_.Judge(typed, hits);
     found_.clear();
     Results->clear();
@@ -87,9 +87,9 @@ void PlacePicker::Search(const QString& text) {
         Hint->setText(QString::fromUtf8("Ничего не найдено"));
         return;
     }
-    QString hint = QString::fromUtf8(found_.size() >= kPlacePickerLimit ? "Первые %1 мест"
-                                                                        : "Найдено мест: %1")
-                       .arg(found_.size());
+    QString hint =
+        QString::fromUtf8(found_.size() >= kPlaceListLimit ? "Первые %1 мест" : "Найдено мест: %1")
+            .arg(found_.size());
     if (verdict.sure && verdict.otherName)
         hint += QString::fromUtf8("; «%1» — это %2")
                     .arg(text.trimmed(), QString::fromStdString(table_.at(found_[0]).name));

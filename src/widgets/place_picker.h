@@ -35,9 +35,6 @@ private:
     std::vector<std::size_t> found_;
 };
 
-// Results shown at most.
-constexpr std::size_t kPlacePickerLimit = kPlaceListLimit;
-
 // Loads the place table of the data folder at the first call (an error box when it cannot be
 // read) and asks for a place; nullopt when the user cancels or the table is missing.
 std::optional<Place> AskPlace(QWidget* parent, const QString& title);
