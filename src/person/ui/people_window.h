@@ -232,7 +232,7 @@ private:
     void ShowChartLayers();
     void ClearChartLayers();
     int CalendarYear() const;
-    int ForecastYear() const;
+    int ChosenForecastYear() const;
     // The chart as the client receives it (picture and PDF page), the luck pillar running in
     // `year` marked; empty before a calculation.
     Picture ChartSheet(int year) const;

@@ -50,8 +50,8 @@ void TFormPeople::ForecastClick() {
     // The link answers while a chart is shown, also after an edit: the forecast is that of the
     // chart on display.
     if (!calculation_) return;
-    OpenForecastReport(ClientForecastYear(ForecastYear(), calculation_->person), *calculation_,
-                       Owner());
+    OpenForecastReport(ClientForecastYear(ChosenForecastYear(), calculation_->person),
+                       *calculation_, Owner());
 }
 
 void TFormPeople::ShowBirthStarText(BirthStar star) {

@@ -66,7 +66,7 @@ int TFormPeople::CalendarYear() const {
     return host_.calendarYear ? host_.calendarYear() : YearOfMoment(Now());
 }
 
-int TFormPeople::ForecastYear() const {
+int TFormPeople::ChosenForecastYear() const {
     return ForecastYearBox->value();
 }
 
@@ -77,7 +77,7 @@ void TFormPeople::ShowCalendarYear() {
 
 void TFormPeople::ShowForecastYear() {
     // The year is named, not called "текущий": it is the one chosen beside the link.
-    const QString forecast = QString::fromStdString(ForecastCaption(ForecastYear()));
+    const QString forecast = QString::fromStdString(ForecastCaption(ChosenForecastYear()));
     ActionForecast->setText(forecast);
     PopupForecast->setText(forecast);
     LabelForecast->setText(forecast + Caption(" по звезде года рождения"));
@@ -121,7 +121,7 @@ void TFormPeople::CopyClick() {
 void TFormPeople::ClientReportClick() {
     if (!calculation_ || !chartCurrent_) return;
     // The document is that of the forecast's year: its forecast, and its running luck pillar.
-    const int year = ForecastYear();
+    const int year = ChosenForecastYear();
     QString error;
     const PrintDocument document = PersonClientDocument(
         *calculation_, ClientReportLines(*calculation_),
