@@ -180,8 +180,8 @@ void AddMonths(JsonObject& r, const ChartDetails& d, int year, const Person& per
     }
     const bool placeRules = BirthPlaceClockOf(person) == BirthPlaceClock::PlaceRules;
     r.add("months_year", year)
-        .add("months_clock", placeRules ? "place" : "zone")
-        .addObjects("months", months);
+        .addObjects("months", months)
+        .add("months_clock", placeRules ? "place" : "zone");
 }
 
 }  // namespace

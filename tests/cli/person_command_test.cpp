@@ -59,8 +59,7 @@ TEST(CliPerson, MonthsBeginOnTheBirthPlacesClockOfThatMoment) {
           {"1993", "1993-02-03 22:37:"}}) {
         const CliRun run = RunCli(birth + " --year " + year);
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_NE(run.out.find(std::string("\"months_clock\":\"place\",\"months\":[{\"pillar\":")),
-                  std::string::npos);
+        EXPECT_NE(run.out.find("\"months_clock\":\"place\""), std::string::npos);
         EXPECT_NE(run.out.find(std::string("\"begins\":\"") + begins), std::string::npos) << year;
         EXPECT_NE(run.out.find("\"zone_hours\":3,\"summer\":0"), std::string::npos) << year;
     }
