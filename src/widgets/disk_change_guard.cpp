@@ -21,8 +21,8 @@ DiskChangeAnswer AskWithBox(QWidget* parent, const QString& path) {
                     parent);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // The choice that loses nothing comes first and is the default; "Перезаписать", which loses
-    // the other copy's change, is never where a hurried click lands. All take one role, so that
-    // every platform's button layout keeps this order.
+    // the other copy's change, is not first. All take one role, so that every platform's button
+    // layout keeps this order.
     QPushButton* elsewhere =
         box.addButton(QString::fromUtf8("Сохранить как..."), QMessageBox::ActionRole);
     QPushButton* reload =
