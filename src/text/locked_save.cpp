@@ -34,7 +34,7 @@ LockedSave SaveUnderLock(const QString& path, const FileStamp* expected,
 
 std::string LockedSaveBusyMessage(const QString& path) {
     return QStringLiteral(
-               "Файл «%1» сейчас сохраняет другая копия программы; файл не сохранён. "
+               "Файл «%1» сейчас сохраняет другая копия программы; файл не сохранен. "
                "Сохраните его снова через несколько секунд.")
         .arg(QDir::toNativeSeparators(path))
         .toStdString();

@@ -52,7 +52,7 @@ QString Canonical(const QString& path) {
 
 QString DiskChangeText(const QString& path) {
     return QString::fromUtf8(
-               "Файл «%1» изменён на диске (другой программой или другой копией Gavrosin) "
+               "Файл «%1» изменен на диске (другой программой или другой копией Gavrosin) "
                "после того, как был открыт здесь.\n\nЗагрузить его с диска (изменения в окне "
                "будут потеряны), перезаписать его данными окна (потеряются изменения на диске) "
                "или сохранить данные окна под другим именем?")
@@ -166,7 +166,7 @@ void DiskChangeGuard::ShowReloaded() {
     if (!main) return;
     constexpr int kShownMs = 15000;
     main->statusBar()->showMessage(
-        QString::fromUtf8("Файл «%1» изменён на диске другой программой и загружен заново.")
+        QString::fromUtf8("Файл «%1» изменен на диске другой программой и загружен заново.")
             .arg(QFileInfo(path_).fileName()),
         kShownMs);
 }
