@@ -160,7 +160,8 @@ TEST_F(SingleInstanceTest, ASocketOfAnotherUserGetsNoFilesAndIsLeftAlone) {
     const QString name = InstanceSocketName(Config());
     QLocalServer squatter;
     ASSERT_TRUE(squatter.listen(name));
-    if (!GiveToOtherUser(name)) GTEST_SKIP() << "cannot give a socket to another user";
+    if (!GiveToOtherUser(squatter.fullServerName()))
+        GTEST_SKIP() << "cannot give a socket to another user";
     int connections = 0;
     QObject::connect(&squatter, &QLocalServer::newConnection, [&] { ++connections; });
 
@@ -170,7 +171,7 @@ TEST_F(SingleInstanceTest, ASocketOfAnotherUserGetsNoFilesAndIsLeftAlone) {
     EXPECT_FALSE(handed);
     EXPECT_EQ(connections, 0);
     EXPECT_FALSE(InstanceServer(name, {}).Listening());
-    EXPECT_TRUE(QFileInfo::exists(name));
+    EXPECT_TRUE(QFileInfo::exists(squatter.fullServerName()));
 }
 
 TEST_F(SingleInstanceTest, AFloodOpensAFewFilesAndOneBox) {
