@@ -80,6 +80,8 @@ void HandOverGate::Dispatch() {
         open_(std::exchange(pending_, {}));
     }
     opening_ = false;
+    // The windows just opened come to the front: the box of what was turned away stays above.
+    if (report_) report_->raise();
 }
 
 void HandOverGate::Report() {
