@@ -195,6 +195,8 @@ QVBoxLayout* TFormDaySelection::BuildCriteriaColumn(const QDate& today) {
     auto* column = new QVBoxLayout(conditions);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(range);
+    // The lists keep the rows of a screen's worth of choosing; the column scrolls instead.
+    criteria->setMinimumHeight(criteria->sizeHint().height());
     column->addWidget(criteria, 1);
     column->addWidget(people);
     column->addWidget(bans);
