@@ -477,10 +477,11 @@ bool TFormFh::MayClose() {
 bool TFormFh::OpenCommandLineFile(const QString& argument) {
     if (argument.isEmpty() || !IsTableFileName(argument.toStdString())) return false;
     const QString path = QFileInfo(argument).absoluteFilePath();
+    // A file that does not open leaves no window behind, only the message.
     QTimer::singleShot(0, this, [this, path] {
+        if (!OpenFileTwo(path)) return;
         show();
         raise();
-        OpenFileTwo(path);
     });
     return true;
 }
