@@ -445,7 +445,7 @@ void TFormMainGVR::OpenHandedFiles(const QStringList& files) {
             }
         } else if (IsTableFileName(file.toStdString())) {
             // The one table window: its unsaved table is asked about first.
-            if (fh_->MayClose() && fh_->OpenFileTwo(QFileInfo(file).absoluteFilePath()))
+            if (fh_->MayClose() && fh_->ShowAndOpen(QFileInfo(file).absoluteFilePath()))
                 ShowWindow(fh_);
         } else {
             ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: программа открывает файлы "

@@ -33,10 +33,11 @@ TEST(CliInputFiles, APipeADeviceOrAHugeFileIsRefusedAtOnce) {
         std::string arguments;
         const char* message;
     };
-    for (const Case& c : {Case{"person --file " + Quoted(fifo), "fifo.gvp» не открыт: это не файл"},
-                          Case{"person --batch " + Quoted(fifo), "fifo.gvp» не открыт: это не файл"},
-                          Case{"person --file " + Quoted(zero), "zero.gvp» не открыт: это не файл"},
-                          Case{"person --file " + Quoted(large), "large.gvp» не открыт: он больше"}}) {
+    for (const Case& c :
+         {Case{"person --file " + Quoted(fifo), "fifo.gvp» не открыт: это не файл"},
+          Case{"person --batch " + Quoted(fifo), "fifo.gvp» не открыт: это не файл"},
+          Case{"person --file " + Quoted(zero), "zero.gvp» не открыт: это не файл"},
+          Case{"person --file " + Quoted(large), "large.gvp» не открыт: он больше"}}) {
         const CliRun run = RunCli(c.arguments, kSeconds);
         EXPECT_EQ(run.exitCode, 2) << c.arguments;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << "\n" << run.err;

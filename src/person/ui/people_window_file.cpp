@@ -56,13 +56,15 @@ bool TFormPeople::LoadFile(const QString& path) {
 }
 
 bool TFormPeople::OpenCommandLineFile(const QString& argument) {
-    // A file that does not open (missing, damaged) leaves no empty window behind: only the message.
-    if (!IsPersonFileName(argument.toStdString()) ||
-        !LoadFile(QFileInfo(argument).absoluteFilePath()))
-        return false;
+    if (!IsPersonFileName(argument.toStdString())) return false;
+    // Shown first, as showing starts a new person; a file that does not open (missing, damaged)
+    // leaves no empty window behind, only the message.
+    const bool wasShown = isVisible();
     show();
     raise();
-    return true;
+    if (LoadFile(QFileInfo(argument).absoluteFilePath())) return true;
+    if (!wasShown) hide();
+    return false;
 }
 
 void TFormPeople::ClearClick() {
