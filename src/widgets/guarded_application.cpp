@@ -15,7 +15,7 @@ void Report(const QString& what) {
     if (g_reporting) return;
     g_reporting = true;
     ShowErrorBox(nullptr, QStringLiteral("Действие не выполнено: %1. Программа продолжает "
-                                         "работу; сохраните несохранённые данные.")
+                                         "работу; сохраните несохраненные данные.")
                               .arg(what));
     g_reporting = false;
 }

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -91,6 +92,20 @@ LuckYearsPanel::LuckYearsPanel(QWidget* parent) : QWidget(parent) {
         months->setColumnStretch(m % 6, 1);
     }
     page->addLayout(months);
+}
+
+QSize LuckYearsPanel::sizeHint() const {
+    // A long line of each column in bold (the running pillar): three hidden stems with long gods,
+    // the stage and the void.
+    QFont bold = Tree->font();
+    bold.setBold(true);
+    const QFontMetrics m(bold);
+    int columns = Tree->indentation() + Tree->verticalScrollBar()->sizeHint().width() + 8;
+    for (const char* longest : {"10. 甲子  2040–2049", "Возраст", "Косвенное богатство",
+                                "甲 Косвенное богатство, 丙 Косвенная печать, 戊 Семь убийств · "
+                                "Вскармливание · Пустота (день)"})
+        columns += m.horizontalAdvance(QString::fromUtf8(longest)) + 12;
+    return {std::max(columns, QWidget::sizeHint().width()), QWidget::sizeHint().height()};
 }
 
 void LuckYearsPanel::ShowYears(const ChartDetails& d, const Person& person, int runningYear,

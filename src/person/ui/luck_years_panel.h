@@ -26,6 +26,8 @@ public:
     // Shows the months of `year` (a year of the tree, or any other).
     void ShowMonths(int year);
     int MonthsYear() const { return monthsYear_; }
+    // As wide as a luck pillar's longest line needs, so that the window opens with no column cut.
+    QSize sizeHint() const override;
 
     QTreeWidget* Tree;  // luck pillars (and small luck) → their years
     QLabel* MonthsHeading;  // "Месяцы 1997 года (начало по месту рождения):"
