@@ -11,9 +11,11 @@
 #include "app/single_instance.h"
 #include "gavrosin_version.h"
 #include "widgets/button_words.h"
+#include "widgets/guarded_application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // An error escaping a window's event is told in a box; the program stays up.
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
     // The desktop matches the windows to the menu entry gavrosin.desktop (its icon, its name).
     QGuiApplication::setDesktopFileName(QStringLiteral("gavrosin"));

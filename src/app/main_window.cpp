@@ -7,6 +7,7 @@
 #include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -429,12 +430,23 @@ void TFormMainGVR::OpenHandedFiles(const QStringList& files) {
     for (const QString& file : files) {
         if (IsPersonFileName(file.toStdString())) {
             // A person being edited is not replaced: the file gets a person window of its own.
+            // A file that does not open (missing, not a file, damaged) gets its message and no
+            // window.
             TFormPeople* target = people_->Modified() ? ExtraPersonWindow() : people_;
-            target->OpenCommandLineFile(file);
-            ShowWindow(target);
+            if (target->OpenCommandLineFile(file)) {
+                ShowWindow(target);
+            } else if (target != people_) {
+                // The message outlives the second window made for the file.
+                for (QMessageBox* box : target->findChildren<QMessageBox*>()) {
+                    box->setParent(this, box->windowFlags());
+                    box->show();
+                }
+                target->close();
+            }
         } else if (IsTableFileName(file.toStdString())) {
             // The one table window: its unsaved table is asked about first.
-            if (fh_->MayClose() && fh_->OpenCommandLineFile(file)) ShowWindow(fh_);
+            if (fh_->MayClose() && fh_->ShowAndOpen(QFileInfo(file).absoluteFilePath()))
+                ShowWindow(fh_);
         } else {
             ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: программа открывает файлы "
                                               "людей (.gvp) и таблиц (.gvt).")

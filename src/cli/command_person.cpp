@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // gavrosin-cli person: the full birth chart of one birth, or of every line of a batch file.
 #include <QFileInfo>
+#include <iostream>
 
 #include "astro/moment.h"
 #include "cli/cli_args.h"
@@ -30,7 +31,11 @@ Person PersonOfOptions(const CliOptions& options) {
         if (!QFileInfo::exists(QString::fromStdString(path)))
             throw CliError("--file: нет такого файла: " + QuotedBack(path));
         const TimeSettings defaults;
-        return ReadPersonFile(path, CurrentCivilMoment(defaults), defaults);
+        std::string warning;
+        Person person = ReadPersonFile(path, CurrentCivilMoment(defaults), defaults, &warning);
+        // What the window says in its box: the chart is computed without what was left out.
+        if (!warning.empty()) std::cerr << "--file: " << warning << "\n";
+        return person;
     }
     const Moment birth = ParseDateTime(options.value("date"), "date");
     const bool male = ParseSex(options.value("sex"));

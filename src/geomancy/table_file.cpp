@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "astro/convert_error.h"
 #include "astro/moment.h"
@@ -37,27 +38,26 @@ TableFileContents ReadTableFile(const std::string& path, Moment now) {
 
     contents.date = now;
     if (const auto text = ini.Value(kSection, kDateKey)) {
-        const auto date = ParseIniFloat(*text);
-        if (!date) throw EConvertError("'" + *text + "' is not a valid floating point value");
         // The date picker's range: 1900-01-01 up to (the end of) 9000-01-01.
-        const Moment first = EncodeMoment(1900, 1, 1);
-        const Moment last = EncodeMoment(9000, 1, 2);
-        if (*date < first || *date >= last) {
-            throw EConvertError("'" + *text + "' is not a valid date");
+        const auto date = ParseIniFloat(*text);
+        if (!date || *date < EncodeMoment(1900, 1, 1) || *date >= EncodeMoment(9000, 1, 2)) {
+            throw EConvertError(
+                BadIniValueMessage(path, kDateKey, *text, "не дата от 01.01.1900 до 01.01.9000"));
         }
         contents.date = *date;
     }
 
     if (const auto text = ini.Value(kSection, kAzimuthKey)) {
-        if (const auto whole = ParseIniInteger(*text)) {
-            contents.azimuth = std::clamp(*whole, 0, 360);
-        } else {
-            // A tenth of a degree, written by this program under either decimal separator.
-            const auto decimal = ParseIniFloat(*text);
-            if (!decimal || std::fabs(*decimal * 10 - std::round(*decimal * 10)) > 1e-9)
-                throw EConvertError("'" + *text + "' is not a valid integer value");
-            contents.azimuth = std::clamp(std::round(*decimal * 10) / 10, 0.0, 360.0);
+        // Whole degrees, or tenths written by this program under either decimal separator;
+        // a direction off the compass is refused, not brought in as another direction.
+        const auto whole = ParseIniInteger(*text);
+        const auto decimal = whole ? std::optional<double>(*whole) : ParseIniFloat(*text);
+        if (!decimal || std::fabs(*decimal * 10 - std::round(*decimal * 10)) > 1e-9 ||
+            *decimal < 0 || *decimal > 360) {
+            throw EConvertError(BadIniValueMessage(
+                path, kAzimuthKey, *text, "не азимут от 0 до 360 градусов (с точностью до 0,1)"));
         }
+        contents.azimuth = std::round(*decimal * 10) / 10;
     }
     return contents;
 }

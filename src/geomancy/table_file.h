@@ -25,10 +25,9 @@ void SaveTableFile(const std::string& path, Moment date, double azimuth, char de
 // Reads a table file. A missing "Date" gives `now`, a missing "Azimut" 0. A "Date" is read with
 // either decimal separator. Raises EConvertError for a "Date" that is not a number or lies
 // outside the dates of the table (1900-01-01 .. 9000-01-01), or an "Azimut" that is neither an
-// integer nor a number to a tenth (either separator); EFileError when the file cannot be read.
-// Nothing is returned half-read: the caller applies the values only when the whole file has been
-// read. An azimuth outside 0..360 is brought into it as the azimuth box does (below 0 -> 0, above
-// 360 -> 360).
+// integer nor a number to a tenth (either separator) within 0..360, its message naming the file,
+// the key and the value; EFileError when the file cannot be read (IniFile::Load). Nothing is
+// returned half-read: the caller applies the values only when the whole file has been read.
 TableFileContents ReadTableFile(const std::string& path, Moment now);
 
 // True for the extensions the program opens from its command line: ".gvt", ".GVT", ".Gvt".

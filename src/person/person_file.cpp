@@ -34,18 +34,20 @@ bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-int IntegerValue(const std::string& text) {
+// The range of the date picker: 1900-01-01 up to (the end of) 9000-01-01.
+const char* const kDateRange = "не дата от 01.01.1900 до 01.01.9000";
+
+int IntegerValue(const std::string& path, const char* key, const std::string& text) {
     const auto value = ParseIniInteger(text);
-    if (!value) throw EConvertError("'" + text + "' is not a valid integer value");
+    if (!value) throw EConvertError(BadIniValueMessage(path, key, text, "не целое число"));
     return *value;
 }
 
-Moment DateValue(const std::string& text) {
+Moment DateValue(const std::string& path, const std::string& text) {
     const auto value = ParseIniFloat(text);
-    if (!value) throw EConvertError("'" + text + "' is not a valid floating point value");
-    // The date picker's range: 1900-01-01 up to (the end of) 9000-01-01.
+    if (!value) throw EConvertError(BadIniValueMessage(path, kDateKey, text, kDateRange));
     if (*value < EncodeMoment(1900, 1, 1) || *value >= EncodeMoment(9000, 1, 2)) {
-        throw EConvertError("'" + text + "' is not a valid date");
+        throw EConvertError(BadIniValueMessage(path, kDateKey, text, kDateRange));
     }
     return *value;
 }
@@ -79,23 +81,25 @@ void SavePersonFile(const std::string& path, const Person& person, char decimalS
 
 Person ReadPersonFile(const std::string& path, Moment now, const TimeSettings& settings,
                       std::string* warning) {
-    const IniFile ini = IniFile::LoadOrEmpty(path);
+    const IniFile ini = IniFile::Load(path);
     Person p = ClearedPerson(now, settings);
     p.longitudeOn = false;
 
     // In the order the window has always read them, so that the message names the first bad value.
     p.name = ini.ReadString(kSection, kNameKey, "");
-    if (const auto text = ini.Value(kSection, kDateKey)) p.birth = DateValue(*text);
+    if (const auto text = ini.Value(kSection, kDateKey)) p.birth = DateValue(path, *text);
     p.male = ini.ReadString(kSection, kSexKey, "") == kMale;
     if (const auto text = ini.Value(kSection, kSummerKey)) {
-        p.summerHours = std::clamp(IntegerValue(*text), kMinSummerHours, kMaxSummerHours);
+        p.summerHours =
+            std::clamp(IntegerValue(path, kSummerKey, *text), kMinSummerHours, kMaxSummerHours);
     }
     if (const auto text = ini.Value(kSection, kZoneKey)) {
-        const int index = IntegerValue(*text);
+        const int index = IntegerValue(path, kZoneKey, *text);
         p.zoneIndex = index >= 0 && index < kZoneCount ? index : -1;
     }
     if (const auto text = ini.Value(kSection, kLongitudeKey)) {
-        p.longitude = std::clamp(IntegerValue(*text), kMinLongitude, kMaxLongitude);
+        p.longitude =
+            std::clamp(IntegerValue(path, kLongitudeKey, *text), kMinLongitude, kMaxLongitude);
     }
     if (const auto text = ini.Value(kSection, kSwitchKey)) p.longitudeOn = *text != "0";
     // An exact offset that does not read (or lies beyond ±15 h) leaves the list zone in force.

@@ -28,14 +28,16 @@
 // (text/ini_file.h) when the file cannot be written.
 void SavePersonFile(const std::string& path, const Person& person, char decimalSeparator);
 
-// Reads a person file. A missing file is no error: every key takes its default — no name, born
-// `now`, female, the zone, summer hours and longitude of `settings`, the longitude switch off
-// (whatever the settings' switch). "Pol" is male only as exactly "мужской"; "Check" is off only
-// as exactly "0". "Date" reads with either decimal separator.
+// Reads a person file. A missing key takes its default — no name, born `now`, female, the zone,
+// summer hours and longitude of `settings`, the longitude switch off (whatever the settings'
+// switch). "Pol" is male only as exactly "мужской"; "Check" is off only as exactly "0". "Date"
+// reads with either decimal separator.
 //
 // Raises EConvertError for a "Date" that is not a number or lies outside 1900-01-01 .. 9000-01-01,
 // or a "GMT", "Letnee" or "Dolgota" that is not an integer (the first such value, in the order
-// the keys are read); EFileError for a file that exists but cannot be read. The person comes
+// the keys are read), its message naming the file, the key and the value; EFileError for a file
+// that is missing, cannot be read, is no regular file or is too large for a person file
+// (IniFile::Load). The person comes
 // back whole or not at all. A zone index outside 0..31 reads as no zone (-1); summer hours and
 // longitude outside their ranges are brought to the nearest end, as their up-downs would.
 // A "TimeZoneId" the time-zone database does not list is not loaded (the person keeps no zone

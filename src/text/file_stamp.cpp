@@ -22,9 +22,10 @@ FileStamp OutlineOf(const QString& path) {
 FileStamp StampOfFile(const QString& path) {
     FileStamp stamp = OutlineOf(path);
     if (!stamp.exists || !QFileInfo(path).isFile()) return stamp;
+    // In pieces: a large file put in the place of a small one must not take all the memory.
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        stamp.hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (file.open(QIODevice::ReadOnly) && hash.addData(&file)) stamp.hash = hash.result();
     return stamp;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/ini_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 #include <cctype>
@@ -98,7 +99,7 @@ IniFile IniFile::FromBytes(const std::string& cp1251) {
 
 IniFile IniFile::Load(const std::string& path) {
     std::string bytes;
-    const std::string error = ReadWholeFile(path, bytes);
+    const std::string error = ReadWholeFile(path, bytes, kSmallFileLimit);
     if (!error.empty()) throw EFileError(error);
     return FromBytes(bytes);
 }
@@ -241,4 +242,15 @@ std::string FormatIniFloat(double value, char decimalSeparator) {
         if (c == '.') c = decimalSeparator;
     }
     return s;
+}
+
+std::string BadIniValueMessage(const std::string& path, const std::string& key,
+                               const std::string& value, const std::string& what) {
+    // A value of a damaged file may be any length: a few words of it say which it is.
+    constexpr int kShown = 40;
+    QString shown = QString::fromStdString(value);
+    if (shown.size() > kShown) shown = shown.left(kShown) + QStringLiteral("…");
+    return "Файл «" + QDir::toNativeSeparators(QString::fromStdString(path)).toStdString() +
+           "» не открыт: " + key + "=«" + shown.toStdString() + "» — " + what +
+           ". Исправьте значение или выберите другой файл.";
 }

@@ -27,7 +27,8 @@ public:
     static IniFile FromText(const std::string& utf8);
     // The lines of a Windows-1251 file's bytes, each remembering its original bytes.
     static IniFile FromBytes(const std::string& cp1251);
-    // Reads a Windows-1251 file. Raises EFileError when the file is missing or unreadable.
+    // Reads a Windows-1251 file. Raises EFileError when the file is missing or unreadable, is no
+    // regular file, or is larger than the few kilobytes such a file holds (kSmallFileLimit).
     static IniFile Load(const std::string& path);
     // As Load, but a missing file gives an empty document (for writing into a new file).
     static IniFile LoadOrEmpty(const std::string& path);
@@ -73,3 +74,7 @@ std::optional<int> ParseIniInteger(const std::string& text);
 // A real number as the platform writes it (15 significant digits, no exponent for ordinary
 // magnitudes, no trailing zeros) with the given decimal separator.
 std::string FormatIniFloat(double value, char decimalSeparator);
+// The message of a file refused for one value: the file, the key, the value (its first words when
+// long) and what is wrong with it ("не число"), in the words the user sees.
+std::string BadIniValueMessage(const std::string& path, const std::string& key,
+                               const std::string& value, const std::string& what);

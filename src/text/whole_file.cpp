@@ -14,6 +14,8 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -166,23 +168,72 @@ bool RenameOver(const QString& from, const QString& to, int& error) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path, std::string& bytes) {
-    QFile file(Q(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QFileInfo info(Q(path));
-        if (!info.exists()) {
-            return "Не удалось открыть файл " + Quoted(Q(path)) +
-                   ": файла нет. Проверьте имя файла и папку.";
+namespace {
+
+std::string NotOpenedMessage(const QString& path, const std::string& why) {
+    return "Не удалось открыть файл " + Quoted(path) + ": " + why;
+}
+
+std::string TooLargeMessage(const QString& path, std::size_t limit) {
+    const std::string size = limit >= (std::size_t(1) << 20) ? std::to_string(limit >> 20) + " МБ"
+                                                             : std::to_string(limit) + " байт";
+    return "Файл " + Quoted(path) + " не открыт: он больше " + size +
+           ", а файл этого рода много меньше. Проверьте, тот ли это файл.";
+}
+
+std::string NotRegularMessage(const QString& path, bool folder) {
+    return "Файл " + Quoted(path) + " не открыт: " +
+           (folder ? "это папка" : "это не файл с данными, а устройство или канал") +
+           ". Выберите файл.";
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
+    const QString name = Q(path);
+    const QFileInfo info(name);
+    if (!info.exists()) return NotOpenedMessage(name, "файла нет. Проверьте имя файла и папку.");
+    // Judged by what a link names: a link to a device is a device.
+    const QFileInfo target(info.canonicalFilePath());
+    if (!target.isFile()) return NotRegularMessage(name, target.isDir());
+    if (static_cast<std::size_t>(target.size()) > limit) return TooLargeMessage(name, limit);
+    QFile file(name);
+#ifdef Q_OS_UNIX
+    // A pipe put in the file's place after the check must not make the open wait for a writer:
+    // the descriptor is opened without waiting and checked again.
+    const int descriptor = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK);
+    struct stat status {};
+    if (descriptor >= 0 && (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(descriptor);
+        return NotRegularMessage(name, S_ISDIR(status.st_mode));
+    }
+    const bool opened =
+        descriptor >= 0 && file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (descriptor >= 0 && !opened) ::close(descriptor);
+#else
+    const bool opened = file.open(QIODevice::ReadOnly);
+#endif
+    if (!opened) {
+        if (!QFileInfo::exists(name))
+            return NotOpenedMessage(name, "файла нет. Проверьте имя файла и папку.");
+        return NotOpenedMessage(name, "нет прав на чтение. Проверьте права доступа к файлу.");
+    }
+    // In pieces, at most one byte past the limit: a file that grows while it is read (or a
+    // system file that reports no size) cannot take the memory.
+    std::string data;
+    data.reserve(static_cast<std::size_t>(target.size()));
+    char piece[65536];
+    for (;;) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0) {
+            return "Не удалось прочитать файл " + Quoted(name) +
+                   ". Проверьте диск и попробуйте снова.";
         }
-        return "Не удалось открыть файл " + Quoted(Q(path)) +
-               ": нет прав на чтение. Проверьте права доступа к файлу.";
+        if (got == 0) break;
+        data.append(piece, static_cast<std::size_t>(got));
+        if (data.size() > limit) return TooLargeMessage(name, limit);
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return "Не удалось прочитать файл " + Quoted(Q(path)) +
-               ". Проверьте диск и попробуйте снова.";
-    }
-    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    bytes = std::move(data);
     return std::string();
 }
 

@@ -4,10 +4,20 @@
 // writer of the user's files (person and table files, notes, text report, RTF) goes, so none can
 // forget a check. Failures come back as the message the user sees: Russian, naming the file and
 // saying what to do.
+#include <cstddef>
 #include <string>
 
-// Reads the file's bytes. Returns "" or the message ("Не удалось открыть файл «…»: …").
-std::string ReadWholeFile(const std::string& path, std::string& bytes);
+// The most a reader takes in. A person or table file holds a few hundred bytes; the other files
+// read whole (notes, batch lists, pages, pictures, settings) stay far below the larger limit.
+constexpr std::size_t kSmallFileLimit = std::size_t(1) << 20;   // 1 MB
+constexpr std::size_t kLargeFileLimit = std::size_t(64) << 20;  // 64 MB
+
+// Reads the file's bytes. Only a regular file is read (a link is followed to what it names):
+// a folder, a pipe or a device is refused before anything is read, and so is a file larger than
+// `limit`, so that no file handed to the program can make it wait for ever or run out of memory.
+// Returns "" or the message ("Не удалось открыть файл «…»: …", "Файл «…» не открыт: …").
+std::string ReadWholeFile(const std::string& path, std::string& bytes,
+                          std::size_t limit = kLargeFileLimit);
 
 // Replaces the file with `bytes` atomically: written to a hidden temporary file beside it
 // (".<name>.gavrosin-XXXXXX.tmp"), flushed to the disk and checked, then renamed over it. On any

@@ -24,14 +24,16 @@ inline std::string ReadWholeFile(const std::string& path) {
     return text;
 }
 
-// `arguments` is pasted into a shell command line: tests pass only fixed, quoted words.
-inline CliRun RunCli(const std::string& arguments) {
+// `arguments` is pasted into a shell command line: tests pass only fixed, quoted words. With
+// `seconds`, a run that would never end is stopped then (exit code 124).
+inline CliRun RunCli(const std::string& arguments, int seconds = 0) {
     static int counter = 0;
     const std::string errPath = std::string(GAVROSIN_BINARY_DIR) + "/cli_test_stderr_" +
                                 std::to_string(::getpid()) + "_" + std::to_string(counter++) +
                                 ".txt";
     const std::string command =
-        std::string(GAVROSIN_BINARY_DIR) + "/gavrosin-cli " + arguments + " 2>" + errPath;
+        (seconds > 0 ? "timeout " + std::to_string(seconds) + " " : std::string()) +
+        GAVROSIN_BINARY_DIR + "/gavrosin-cli " + arguments + " 2>" + errPath;
     CliRun run;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         std::array<char, 4096> buf;

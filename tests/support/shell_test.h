@@ -14,6 +14,7 @@
 #include "astro/moment.h"
 #include "support/locale_guard.h"
 #include "widgets/clock.h"
+#include "widgets/guarded_application.h"
 #include "widgets/program_folder.h"
 
 inline QApplication& TestApplication() {
@@ -22,7 +23,8 @@ inline QApplication& TestApplication() {
     static char name[] = "test_windows";
     static char* argv[] = {name, nullptr};
     // Never destroyed: tearing Qt down among the program's exit handlers crashes at random.
-    static QApplication* app = new QApplication(argc, argv);
+    // The program's own application, so that the windows are tested as the program runs them.
+    static QApplication* app = new GuardedApplication(argc, argv);
     return *app;
 }
 

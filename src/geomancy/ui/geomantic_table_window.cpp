@@ -501,12 +501,19 @@ bool TFormFh::MayClose() {
 bool TFormFh::OpenCommandLineFile(const QString& argument) {
     if (argument.isEmpty() || !IsTableFileName(argument.toStdString())) return false;
     const QString path = QFileInfo(argument).absoluteFilePath();
-    QTimer::singleShot(0, this, [this, path] {
-        show();
-        raise();
-        OpenFileTwo(path);
-    });
+    QTimer::singleShot(0, this, [this, path] { ShowAndOpen(path); });
     return true;
+}
+
+bool TFormFh::ShowAndOpen(const QString& path) {
+    // Shown first, as showing starts fresh inputs; a file that does not open leaves no window
+    // behind, only the message.
+    const bool wasShown = isVisible();
+    show();
+    raise();
+    if (OpenFileTwo(path)) return true;
+    if (!wasShown) hide();
+    return false;
 }
 
 void TFormFh::OpenPage(const std::string& page) {

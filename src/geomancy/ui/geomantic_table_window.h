@@ -93,6 +93,9 @@ public:
     // A table file named as the program's first argument (".gvt", ".GVT", ".Gvt"): the window is
     // shown and opens it once the program is up. False for any other argument.
     bool OpenCommandLineFile(const QString& argument);
+    // Shows the window and opens the file; true when it opened. One that does not leaves the
+    // window hidden when it was, with the message.
+    bool ShowAndOpen(const QString& path);
 
     // Controls.
     TAzimuthBox* Azimuth;      // "Азимут:"

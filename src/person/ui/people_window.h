@@ -72,8 +72,9 @@ public:
     void ShowBirthStarText(BirthStar star);
     // Loads a person file and calculates it; false (with the message shown) when it cannot be read.
     bool LoadFile(const QString& path);
-    // A person file named on the command line (".gvp", ".GVP", ".Gvp" only): shows the window and
-    // loads it. Returns whether the argument was a person file.
+    // A person file named on the command line (".gvp", ".GVP", ".Gvp" only): loads it and shows
+    // the window. Returns whether the file was opened; one that cannot be is told in a box and
+    // leaves the window as it was (hidden when it was).
     bool OpenCommandLineFile(const QString& argument);
 
     // The close query, asked also by the main window before the program ends: the unsaved-changes

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The person window's ".gvp" file: open, save, save as, clear and the close query, through the
 // document-file flow the document windows share (widgets/document_file.h).
+#include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
 
 #include "person/person_file.h"
 #include "person/ui/people_window.h"
@@ -34,6 +37,15 @@ bool TFormPeople::LoadFile(const QString& path) {
         ShowErrorBox(this, QString::fromStdString(e.what()));
         return false;
     }
+    // The name box holds so many characters and cuts the rest: a longer name is refused rather
+    // than opened cut and saved so.
+    if (QString::fromStdString(person.name).size() > EditNamePeople->maxLength()) {
+        ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: имя в нём длиннее %2 знаков, "
+                                          "окно не вместит его целиком.")
+                               .arg(QDir::toNativeSeparators(path),
+                                    QLocale().toString(EditNamePeople->maxLength())));
+        return false;
+    }
     ShowPerson(person);
     document_.Opened(path);
     Raschet();
@@ -45,10 +57,14 @@ bool TFormPeople::LoadFile(const QString& path) {
 
 bool TFormPeople::OpenCommandLineFile(const QString& argument) {
     if (!IsPersonFileName(argument.toStdString())) return false;
+    // Shown first, as showing starts a new person; a file that does not open (missing, damaged)
+    // leaves no empty window behind, only the message.
+    const bool wasShown = isVisible();
     show();
     raise();
-    LoadFile(QFileInfo(argument).absoluteFilePath());
-    return true;
+    if (LoadFile(QFileInfo(argument).absoluteFilePath())) return true;
+    if (!wasShown) hide();
+    return false;
 }
 
 void TFormPeople::ClearClick() {

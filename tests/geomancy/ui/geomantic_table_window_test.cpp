@@ -457,10 +457,8 @@ TEST_F(TableWindowTest, ABadFileIsReportedAndChangesNothing) {
         const char* message;
     };
     const Row rows[] = {
-        {"az.gvt", "[Fild1]\r\nDate=37665,5\r\nAzimut=abc\r\n",
-         "'abc' is not a valid integer value"},
-        {"date.gvt", "[Fild1]\r\nDate=вчера\r\nAzimut=5\r\n",
-         "is not a valid floating point value"},
+        {"az.gvt", "[Fild1]\r\nDate=37665,5\r\nAzimut=abc\r\n", "Azimut=«abc» — не азимут"},
+        {"date.gvt", "[Fild1]\r\nDate=вчера\r\nAzimut=5\r\n", "Date=«вчера» — не дата"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

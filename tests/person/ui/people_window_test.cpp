@@ -529,7 +529,8 @@ TEST_F(PeopleWindowTest, ABadFileIsReportedAndChangesNothing) {
     EXPECT_FALSE(w->LoadFile(bad));
     QString message;
     EXPECT_EQ(ErrorBoxes(*w, &message), 1);
-    EXPECT_EQ(message, U("'один' is not a valid integer value"));
+    EXPECT_TRUE(message.contains(U("bad.gvp» не открыт: Letnee=«один» — не целое число")))
+        << message.toStdString();
     EXPECT_EQ(w->CurrentPerson(), before);
     EXPECT_EQ(w->FilePath(), good);
     EXPECT_TRUE(w->FileBound());
@@ -557,22 +558,16 @@ TEST_F(PeopleWindowTest, AnUnlistedZoneIdIsReportedAndTheRestOfTheFileLoads) {
     EXPECT_TRUE(w->ResultsShown());
 }
 
-TEST_F(PeopleWindowTest, AMissingFileOpensAsANewPersonThatSavesThere) {
+TEST_F(PeopleWindowTest, AMissingFileIsSaidToBeMissingAndChangesNothing) {
     auto w = MakeWindow();
-    const QString path = Path("новый.gvp");
-    ASSERT_TRUE(w->LoadFile(path));
-    EXPECT_EQ(ErrorBoxes(*w), 0);
-    EXPECT_EQ(w->EditNamePeople->text(), QString());
-    EXPECT_EQ(MomentOfDateTime(w->MyDate->dateTime()), TestNow());
-    EXPECT_EQ(w->ComboGMT->currentText(), U("(GMT +08:00)"));
-    EXPECT_EQ(w->EditLetnee->value(), 1);
-    EXPECT_EQ(w->EditDolgota->value(), 104);
-    EXPECT_FALSE(w->CheckBoxDolgota->isChecked());  // the switch is off without "Check"
-    EXPECT_TRUE(w->FileBound());
-    EXPECT_TRUE(w->ResultsShown());
-    EXPECT_TRUE(w->SaveClick());
-    EXPECT_TRUE(Saves().empty());
-    EXPECT_TRUE(QFile::exists(path));
+    const QString caption = w->windowTitle();
+    EXPECT_FALSE(w->LoadFile(Path("новый.gvp")));
+    QString message;
+    EXPECT_EQ(ErrorBoxes(*w, &message), 1);
+    EXPECT_TRUE(message.contains(U("новый.gvp»: файла нет"))) << message.toStdString();
+    EXPECT_EQ(w->windowTitle(), caption);
+    EXPECT_FALSE(w->FileBound());
+    EXPECT_FALSE(w->ResultsShown());
 }
 
 TEST_F(PeopleWindowTest, ClearAsksAndClearsOnlyWhenNothingIsLost) {
