@@ -15,12 +15,12 @@
 #include "widgets/window_cascade.h"
 
 class QCheckBox;
-class QDateTimeEdit;
+class TypedDateEdit;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QStatusBar;
-class QTimeEdit;
+class TypedTimeEdit;
 class QTimer;
 class QToolButton;
 class TFormCalendar;
@@ -99,8 +99,8 @@ public:
     void AboutClick();
 
     // Controls.
-    QDateTimeEdit* MyDate;
-    QTimeEdit* MyTime;
+    TypedDateEdit* MyDate;
+    TypedTimeEdit* MyTime;
     QToolButton* NowButton;
     QLineEdit* EditDayPlus;
     QToolButton* AddDaysButton;

@@ -19,7 +19,7 @@
 
 class QAction;
 class QComboBox;
-class QDateTimeEdit;
+class TypedDateEdit;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -98,7 +98,7 @@ public:
     TAzimuthBox* Azimuth;      // "Азимут:"
     QComboBox* ComboSitting;   // sitting mountain, "Гора:"
     QComboBox* ComboFacing;    // facing mountain, "Вода:"
-    QDateTimeEdit* DateTable;  // "Дата:"
+    TypedDateEdit* DateTable;  // "Дата:"
     TFhChart* Chart;
     TFhGate* GateMain;   // "Основные врата:"
     TFhGate* GateExtra;  // "Дополнительные врата:"

@@ -27,7 +27,7 @@ class PillarLink;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateTimeEdit;
+class TypedDateEdit;
 class QFrame;
 class QGridLayout;
 class QHBoxLayout;
@@ -37,7 +37,7 @@ class QMenu;
 class QProgressBar;
 class QRadioButton;
 class QTabWidget;
-class QTimeEdit;
+class TypedTimeEdit;
 class UpDownEdit;
 
 // What the window needs from the program around it.
@@ -102,8 +102,8 @@ public:
 
     // Entry controls.
     QLineEdit* EditNamePeople;
-    QDateTimeEdit* MyDate;  // the whole birth date-time; shows the long date
-    QTimeEdit* MyTime;
+    TypedDateEdit* MyDate;  // the whole birth date-time; shows the long date
+    TypedTimeEdit* MyTime;
     QRadioButton* RadioButtonF;
     QRadioButton* RadioButtonM;
     QComboBox* ComboGMT;

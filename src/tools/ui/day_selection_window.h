@@ -17,7 +17,7 @@
 class QCheckBox;
 class QComboBox;
 class QDate;
-class QDateEdit;
+class TypedDateEdit;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -26,7 +26,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
-class QTimeEdit;
+class TypedTimeEdit;
 class QTimer;
 class QTreeWidget;
 class QVBoxLayout;
@@ -67,9 +67,9 @@ public:
     void ExportCsvClick();
     void ExportIcsClick();
 
-    QDateEdit* FromDate;
-    QDateEdit* ToDate;
-    QTimeEdit* DayTime;
+    TypedDateEdit* FromDate;
+    TypedDateEdit* ToDate;
+    TypedTimeEdit* DayTime;
     QTreeWidget* Officers;  // columns: name, "только", "кроме"
     QTreeWidget* Mansions;
     QTreeWidget* DayStars;   // "только"
