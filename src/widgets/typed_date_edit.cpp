@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/typed_date_edit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -51,12 +52,18 @@ QDate WithMonth(const QDate& date, int year, int month) {
 }  // namespace
 
 TypedDateEdit::TypedDateEdit(QWidget* parent) : QDateTimeEdit(parent) {
-    lineEdit()->installEventFilter(this);
+    Init();
 }
 
 TypedDateEdit::TypedDateEdit(QTime time, QWidget* parent)
     : QDateTimeEdit(time, QMetaType::QTime, parent) {
+    Init();
+}
+
+void TypedDateEdit::Init() {
     lineEdit()->installEventFilter(this);
+    // A value set from outside (another window's moment) replaces what was being typed.
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, [this] { typing_ = false; });
 }
 
 TypedTimeEdit::TypedTimeEdit(QWidget* parent) : TypedDateEdit(QTime(0, 0), parent) {}
@@ -151,6 +158,15 @@ void TypedDateEdit::keyPressEvent(QKeyEvent* event) {
         }
     }
     QDateTimeEdit::keyPressEvent(event);
+}
+
+void TypedDateEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // Letters composed by an input method type as keys do.
+    if (!typing_ && !isReadOnly() && !event->commitString().isEmpty()) BeginTyping();
+    if (typing_)
+        Forward(lineEdit(), event);
+    else
+        QDateTimeEdit::inputMethodEvent(event);
 }
 
 bool TypedDateEdit::focusNextPrevChild(bool next) {

@@ -14,6 +14,7 @@ class TypedDateEdit : public QDateTimeEdit {
 public:
     // A field of a date and time (which parts it shows is its display format's choice).
     explicit TypedDateEdit(QWidget* parent = nullptr);
+    bool event(QEvent* event) override;
 
 signals:
     // Typed text was refused, for the reason given; the field kept its value.
@@ -23,9 +24,9 @@ protected:
     TypedDateEdit(QTime time, QWidget* parent);  // a time-of-day field
 
     QValidator::State validate(QString& input, int& pos) const override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +35,7 @@ protected:
 #endif
 
 private:
+    void Init();
     void BeginTyping();
     // Reads what was typed into the value; false when it was refused (the value stays).
     bool FinishTyping();
