@@ -12,15 +12,14 @@
 #include "app/main_commands.h"
 #include "app/moment_cascade.h"
 #include "widgets/pillar_glyphs.h"
+#include "widgets/typed_date_edit.h"
 #include "widgets/window_cascade.h"
 
 class QCheckBox;
-class TypedDateEdit;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QStatusBar;
-class TypedTimeEdit;
 class QTimer;
 class QToolButton;
 class TFormCalendar;

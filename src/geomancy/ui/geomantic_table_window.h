@@ -16,10 +16,10 @@
 #include "geomancy/ui/table_presentation.h"
 #include "widgets/document_file.h"
 #include "widgets/print_export.h"
+#include "widgets/typed_date_edit.h"
 
 class QAction;
 class QComboBox;
-class TypedDateEdit;
 class QLabel;
 class QMenu;
 class QToolButton;

@@ -18,6 +18,7 @@
 #include "person/person_chart.h"
 #include "widgets/document_file.h"
 #include "widgets/print_export.h"
+#include "widgets/typed_date_edit.h"
 
 class BirthPlaceRow;
 class ChartDetailsPanel;
@@ -27,7 +28,6 @@ class PillarLink;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class TypedDateEdit;
 class QFrame;
 class QGridLayout;
 class QHBoxLayout;
@@ -37,7 +37,6 @@ class QMenu;
 class QProgressBar;
 class QRadioButton;
 class QTabWidget;
-class TypedTimeEdit;
 class UpDownEdit;
 
 // What the window needs from the program around it.

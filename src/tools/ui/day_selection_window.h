@@ -13,11 +13,11 @@
 #include "astro/local_time.h"
 #include "tools/day_selection.h"
 #include "widgets/tool_window.h"
+#include "widgets/typed_date_edit.h"
 
 class QCheckBox;
 class QComboBox;
 class QDate;
-class TypedDateEdit;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -26,7 +26,6 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
-class TypedTimeEdit;
 class QTimer;
 class QTreeWidget;
 class QVBoxLayout;
