@@ -407,6 +407,7 @@ TEST_F(MainWindowTest, ATypedDateOrTimeIsTheOneTypedAndEnterShowsIt) {
     EXPECT_EQ(Shown(w), QStringLiteral("03.07.2001 05:06:00"));
     for (const char* typed : {"0830", "8:30", "08.30", "8 30"}) {
         SetPicker(w, EncodeMoment(2026, 12, 14, 5, 6, 7));
+        w.MyTime->setTime(QTime(5, 6, 7));
         w.MyTime->setFocus();
         w.MyTime->selectAll();
         QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
