@@ -74,6 +74,7 @@
 #include "widgets/picker_width.h"
 #include "widgets/program_folder.h"
 #include "widgets/screen_fit.h"
+#include "widgets/typed_date_edit.h"
 
 TFormMainGVR::TFormMainGVR(QWidget* parent) : QMainWindow(parent) {
     // Settings that could not be written (a full disk) are said once, over the main window.
@@ -145,17 +146,16 @@ void TFormMainGVR::BuildMomentToolbar() {
     bar->setObjectName(QStringLiteral("MomentToolBar"));
     bar->setMovable(false);
 
-    MyDate = new QDateTimeEdit(bar);
+    MyDate = new TypedDateEdit(bar);
     HoldCivilTime(*MyDate);
     MyDate->setDateTimeRange(DateTimeOfMoment(kFirstPickerMoment),
                              DateTimeOfMoment(kLastPickerMoment));
     MyDate->setDisplayFormat(PickerDateFormat());
     MyDate->setCalendarPopup(true);
     MyDate->setMinimumWidth(PickerWidth(*MyDate));
-    AcceptTypedMonths(*MyDate);
     bar->addWidget(MyDate);
 
-    MyTime = new QTimeEdit(bar);
+    MyTime = new TypedTimeEdit(bar);
     MyTime->setDisplayFormat(PickerTimeFormat());
     MyTime->setMinimumWidth(PickerWidth(*MyTime));
     bar->addWidget(MyTime);

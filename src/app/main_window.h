@@ -12,15 +12,14 @@
 #include "app/main_commands.h"
 #include "app/moment_cascade.h"
 #include "widgets/pillar_glyphs.h"
+#include "widgets/typed_date_edit.h"
 #include "widgets/window_cascade.h"
 
 class QCheckBox;
-class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QStatusBar;
-class QTimeEdit;
 class QTimer;
 class QToolButton;
 class TFormCalendar;
@@ -99,8 +98,8 @@ public:
     void AboutClick();
 
     // Controls.
-    QDateTimeEdit* MyDate;
-    QTimeEdit* MyTime;
+    TypedDateEdit* MyDate;
+    TypedTimeEdit* MyTime;
     QToolButton* NowButton;
     QLineEdit* EditDayPlus;
     QToolButton* AddDaysButton;

@@ -21,11 +21,6 @@ QDateTime DateTimeOfMoment(Moment x);
 QString PickerDateFormat();
 QString PickerTimeFormat();
 
-// Lets the month of a picker that shows month names be typed as a number ("07") or as any
-// unambiguous beginning of its name ("июль", "март", "янв"), not only as the name the picker
-// shows ("июля").
-void AcceptTypedMonths(QDateTimeEdit& picker);
-
 // Makes a picker hold civil time without zone rules (universal time keeps every clock time
 // valid: no daylight-saving gaps of the computer's zone).
 void HoldCivilTime(QDateTimeEdit& picker);

@@ -43,6 +43,7 @@
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
 #include "widgets/picker_moment.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -388,6 +389,30 @@ TEST_F(MainWindowTest, EnterInTheMainWindowsControlsShowsTheMomentInTheCalendar)
             EXPECT_TRUE(w.CheckBoxRasch->isChecked()) << control->metaObject()->className();
             EXPECT_EQ(Shown(w), QStringLiteral("04.03.2001 05:06:00"));
         }
+    }
+}
+
+// A date or time typed over the whole field is that date or time, and Enter shows it.
+TEST_F(MainWindowTest, ATypedDateOrTimeIsTheOneTypedAndEnterShowsIt) {
+    TFormMainGVR w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    SetPicker(w, EncodeMoment(2026, 12, 14, 5, 6));
+    w.MyDate->setFocus();
+    w.MyDate->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("03.07.2001"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.MyDate->text(), QStringLiteral("03.07.2001"));
+    EXPECT_EQ(Shown(w), QStringLiteral("03.07.2001 05:06:00"));
+    for (const char* typed : {"0830", "8:30", "08.30", "8 30"}) {
+        SetPicker(w, EncodeMoment(2026, 12, 14, 5, 6, 7));
+        w.MyTime->setTime(QTime(5, 6, 7));
+        w.MyTime->setFocus();
+        w.MyTime->selectAll();
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(Shown(w), QStringLiteral("14.12.2026 08:30:00")) << typed;
     }
 }
 }  // namespace

@@ -37,6 +37,7 @@
 #include "widgets/picker_moment.h"
 #include "widgets/pictograms.h"
 #include "widgets/scrolling_page.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -204,7 +205,7 @@ void TFormFh::BuildToolbar() {
     }
 
     bar->addWidget(ToolbarLabel("Дата:", bar));
-    DateTable = new QDateTimeEdit(bar);
+    DateTable = new TypedDateEdit(bar);
     HoldCivilTime(*DateTable);
     dateBase_ = DateTable->palette().color(QPalette::Base);
     // Date only; the time of day is kept with the table date and saved with it.

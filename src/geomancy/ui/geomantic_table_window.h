@@ -16,10 +16,10 @@
 #include "geomancy/ui/table_presentation.h"
 #include "widgets/document_file.h"
 #include "widgets/print_export.h"
+#include "widgets/typed_date_edit.h"
 
 class QAction;
 class QComboBox;
-class QDateTimeEdit;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -101,7 +101,7 @@ public:
     TAzimuthBox* Azimuth;      // "Азимут:"
     QComboBox* ComboSitting;   // sitting mountain, "Гора:"
     QComboBox* ComboFacing;    // facing mountain, "Вода:"
-    QDateTimeEdit* DateTable;  // "Дата:"
+    TypedDateEdit* DateTable;  // "Дата:"
     TFhChart* Chart;
     TFhGate* GateMain;   // "Основные врата:"
     TFhGate* GateExtra;  // "Дополнительные врата:"

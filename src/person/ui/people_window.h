@@ -18,6 +18,7 @@
 #include "person/person_chart.h"
 #include "widgets/document_file.h"
 #include "widgets/print_export.h"
+#include "widgets/typed_date_edit.h"
 
 class BirthPlaceRow;
 class ChartDetailsPanel;
@@ -27,7 +28,6 @@ class PillarLink;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateTimeEdit;
 class QFrame;
 class QGridLayout;
 class QHBoxLayout;
@@ -38,7 +38,6 @@ class QProgressBar;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
-class QTimeEdit;
 class UpDownEdit;
 
 // What the window needs from the program around it.
@@ -104,8 +103,8 @@ public:
 
     // Entry controls.
     QLineEdit* EditNamePeople;
-    QDateTimeEdit* MyDate;  // the whole birth date-time; shows the long date
-    QTimeEdit* MyTime;
+    TypedDateEdit* MyDate;  // the whole birth date-time; shows the long date
+    TypedTimeEdit* MyTime;
     QRadioButton* RadioButtonF;
     QRadioButton* RadioButtonM;
     QComboBox* ComboGMT;

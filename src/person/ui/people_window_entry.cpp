@@ -19,6 +19,7 @@
 #include "widgets/error_box.h"
 #include "widgets/picker_moment.h"
 #include "widgets/picker_width.h"
+#include "widgets/typed_date_edit.h"
 #include "widgets/up_down_edit.h"
 #include "widgets/zone_combo.h"
 
@@ -80,7 +81,7 @@ QHBoxLayout* TFormPeople::BuildBirthMomentRow(QWidget* entry) {
     auto* second = new QHBoxLayout;
     // Tight, so that the whole birth date fits beside the time and the corrections.
     second->setSpacing(3);
-    MyDate = new QDateTimeEdit(entry);
+    MyDate = new TypedDateEdit(entry);
     HoldCivilTime(*MyDate);
     // The whole last day of the range stays open to a time of day.
     MyDate->setDateTimeRange(DateTimeOfMoment(kFirstPickerMoment),
@@ -88,9 +89,8 @@ QHBoxLayout* TFormPeople::BuildBirthMomentRow(QWidget* entry) {
     MyDate->setDisplayFormat(LongDatePickerFormat());
     MyDate->setCalendarPopup(true);
     MyDate->setMinimumWidth(PickerWidth(*MyDate));
-    AcceptTypedMonths(*MyDate);
     second->addWidget(MyDate, 1);
-    MyTime = new QTimeEdit(entry);
+    MyTime = new TypedTimeEdit(entry);
     MyTime->setDisplayFormat(PickerTimeFormat());
     second->addWidget(MyTime);
     second->addSpacing(2);

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -39,6 +38,7 @@
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
 #include "widgets/scrolling_page.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -213,16 +213,16 @@ QGroupBox* TFormDaySelection::BuildRange(const QDate& today) {
     auto* range = new QGroupBox(U("Диапазон"), this);
     auto* rangeLayout = new QGridLayout(range);
     const QString dateFormat = QStringLiteral("dd.MM.yyyy");
-    FromDate = new QDateEdit(range);
-    ToDate = new QDateEdit(range);
-    for (QDateEdit* edit : {FromDate, ToDate}) {
+    FromDate = new TypedDateEdit(range);
+    ToDate = new TypedDateEdit(range);
+    for (TypedDateEdit* edit : {FromDate, ToDate}) {
         edit->setDisplayFormat(dateFormat);
         edit->setCalendarPopup(true);
         edit->setDateRange(QDate(1900, 1, 1), QDate(9000, 1, 1));
     }
     FromDate->setDate(today);
     ToDate->setDate(today.addMonths(3));
-    DayTime = new QTimeEdit(QTime(12, 0), range);
+    DayTime = new TypedTimeEdit(QTime(12, 0), range);
     DayTime->setDisplayFormat(QStringLiteral("HH:mm"));
     DayTime->setToolTip(U("Время, на которое берется каждый день (с 23:00 — уже следующий день)"));
     rangeLayout->addWidget(new QLabel(U("с"), range), 0, 0);

@@ -13,11 +13,11 @@
 #include "astro/local_time.h"
 #include "tools/day_selection.h"
 #include "widgets/tool_window.h"
+#include "widgets/typed_date_edit.h"
 
 class QCheckBox;
 class QComboBox;
 class QDate;
-class QDateEdit;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -26,7 +26,6 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
-class QTimeEdit;
 class QTimer;
 class QTreeWidget;
 class QVBoxLayout;
@@ -67,9 +66,9 @@ public:
     void ExportCsvClick();
     void ExportIcsClick();
 
-    QDateEdit* FromDate;
-    QDateEdit* ToDate;
-    QTimeEdit* DayTime;
+    TypedDateEdit* FromDate;
+    TypedDateEdit* ToDate;
+    TypedTimeEdit* DayTime;
     QTreeWidget* Officers;  // columns: name, "только", "кроме"
     QTreeWidget* Mansions;
     QTreeWidget* DayStars;   // "только"

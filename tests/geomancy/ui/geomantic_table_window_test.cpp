@@ -35,6 +35,7 @@
 #include "widgets/picker_moment.h"
 #include "widgets/save_changes_question.h"
 #include "widgets/text_viewer_window.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -541,6 +542,18 @@ TEST_F(TableWindowTest, EnterInTheDateBoxIsNoChange) {
     // The moving-in time shows with the date (11:27 on 2024-02-04 decides the period).
     EXPECT_TRUE(w->DateTable->text().endsWith(QStringLiteral("11:27:00")))
         << w->DateTable->text().toStdString();
+}
+
+// The moving-in moment typed whole, date and time, is that moment (the shared date field).
+TEST_F(TableWindowTest, AMomentTypedIntoTheDateBoxIsTheMomentTyped) {
+    auto w = NewWindow();
+    w->show();
+    SetDate(*w, EncodeMoment(2024, 6, 21, 12));
+    w->DateTable->setFocus();
+    w->DateTable->selectAll();
+    QTest::keyClicks(w->DateTable, QStringLiteral("15.05.1990 8:30"));
+    QTest::keyClick(w->DateTable, Qt::Key_Tab);
+    EXPECT_EQ(w->DateTable->dateTime(), DateTimeOfMoment(EncodeMoment(1990, 5, 15, 8, 30)));
 }
 
 TEST_F(TableWindowTest, ATableThatCouldNotBeSavedIsNotReplacedByOpening) {

@@ -32,11 +32,13 @@
 #include "support/file_dialog_recorder.h"
 #include "support/save_question_recorder.h"
 #include "support/shell_test.h"
+#include "support/typed_keys.h"
 #include "support/utf8.h"
 #include "text/cp1251.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/save_changes_question.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -755,26 +757,95 @@ TEST_F(PeopleWindowTest, TheFileIsNamedAfterThePersonAndTheQuestionNamesNoFileYe
 
 namespace {
 
-// The month of the birth date is typed as a number or as any unambiguous beginning of its name,
-// not only as the genitive the picker shows ("июля").
+// The month of the birth date is typed over its section as a number or as any unambiguous
+// beginning of its name, not only as the genitive the picker shows ("июля").
 TEST_F(PeopleWindowTest, TheMonthIsTypedAsANumberOrTheBeginningOfItsName) {
     auto w = MakeWindow();
     w->show();
     w->MyDate->setDateTime(QDateTime(QDate(2004, 1, 31), QTime(10, 0), QTimeZone::utc()));
-    w->MyDate->setFocus();
     const std::pair<const char*, int> cases[] = {{"07", 7}, {"июль", 7}, {"март", 3}, {"янв", 1},
                                                  {"2", 2},  {"дек", 12}, {"июня", 6}};
     for (const auto& [typed, month] : cases) {
-        w->MyDate->setCurrentSection(QDateTimeEdit::MonthSection);
-        // Key by key with their text (QTest types ASCII only).
-        for (const QChar c : U(typed)) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w->MyDate, &press);
-        }
+        w->MyDate->setFocus();
+        w->MyDate->setSelectedSection(QDateTimeEdit::MonthSection);
+        TypeKeys(w->MyDate, U(typed));
+        QTest::keyClick(w->MyDate, Qt::Key_Tab);
         EXPECT_EQ(w->MyDate->date().month(), month) << typed;
     }
     // The day is kept within the month: 31 January became 29 February 2004 on the way.
+    EXPECT_EQ(w->MyDate->date(), QDate(2004, 6, 29));
     EXPECT_EQ(w->MyDate->time(), QTime(10, 0));
+}
+
+// A whole date typed over the birth date, or over its day, is that date; the time of birth stays.
+TEST_F(PeopleWindowTest, ATypedDateIsTheDateTyped) {
+    auto w = MakeWindow();
+    w->show();
+    QStringList refusals;
+    QObject::connect(w->MyDate, &TypedDateEdit::typingRefused,
+                     [&refusals](const QString& why) { refusals << why; });
+    const QDateTime before(QDate(2026, 12, 8), QTime(10, 0), QTimeZone::utc());
+    const std::pair<const char*, bool> cases[] = {
+        {"15 мая 1990", true}, {"15.05.1990", true},   {"15051990", true},    {"15 05 1990", true},
+        {"1990-05-15", true},  {"15 мая 1990", false}, {"15.05.1990", false}, {"15051990", false}};
+    for (const auto& [typed, whole] : cases) {
+        w->MyDate->setDateTime(before);
+        w->MyDate->setFocus();
+        if (whole)
+            w->MyDate->selectAll();
+        else
+            w->MyDate->setSelectedSection(QDateTimeEdit::DaySection);
+        TypeKeys(w->MyDate, U(typed));
+        QTest::keyClick(w->MyDate, Qt::Key_Tab);
+        EXPECT_EQ(w->MyDate->dateTime(),
+                  QDateTime(QDate(1990, 5, 15), QTime(10, 0), QTimeZone::utc()))
+            << typed << (whole ? " over the whole" : " over the day");
+    }
+    w->MyDate->setDateTime(before);
+    w->MyDate->setSelectedSection(QDateTimeEdit::DaySection);
+    TypeKeys(w->MyDate, U("04021955"));
+    QTest::keyClick(w->MyDate, Qt::Key_Tab);
+    EXPECT_EQ(w->MyDate->date(), QDate(1955, 2, 4));
+    EXPECT_TRUE(refusals.isEmpty()) << refusals.join(QLatin1Char('\n')).toStdString();
+}
+
+// What is no date is refused with a hint, and the birth date stays as it was.
+TEST_F(PeopleWindowTest, ATypedTextThatIsNoDateKeepsTheDate) {
+    auto w = MakeWindow();
+    w->show();
+    QStringList refusals;
+    QObject::connect(w->MyDate, &TypedDateEdit::typingRefused,
+                     [&refusals](const QString& why) { refusals << why; });
+    const QDateTime before(QDate(2026, 12, 8), QTime(10, 0), QTimeZone::utc());
+    for (const char* typed : {"31.02.1990", "15.05.90", "1505", "15 мартобря 1990", "01.01.1800"}) {
+        w->MyDate->setDateTime(before);
+        w->MyDate->setFocus();
+        w->MyDate->selectAll();
+        TypeKeys(w->MyDate, U(typed));
+        QTest::keyClick(w->MyDate, Qt::Key_Tab);
+        EXPECT_EQ(w->MyDate->dateTime(), before) << typed;
+    }
+    ASSERT_EQ(refusals.size(), 5);
+    EXPECT_TRUE(refusals[0].startsWith(U("Такого дня нет: «31.02.1990»")))
+        << refusals[0].toStdString();
+    EXPECT_TRUE(refusals[0].contains(w->MyDate->text())) << refusals[0].toStdString();
+}
+
+// The birth time takes the usual ways of writing it; what is typed goes into the birth.
+TEST_F(PeopleWindowTest, ATypedTimeIsTheTimeTyped) {
+    auto w = MakeWindow();
+    w->show();
+    w->MyDate->setDateTime(QDateTime(QDate(1990, 5, 15), QTime(10, 0), QTimeZone::utc()));
+    for (const char* typed : {"0830", "8:30", "08.30", "8 30", "8:30:00", "083000"}) {
+        w->MyTime->setTime(QTime(10, 0));
+        w->MyTime->setFocus();
+        w->MyTime->selectAll();
+        TypeKeys(w->MyTime, U(typed));
+        QTest::keyClick(w->MyTime, Qt::Key_Tab);
+        EXPECT_EQ(w->MyDate->dateTime(),
+                  QDateTime(QDate(1990, 5, 15), QTime(8, 30), QTimeZone::utc()))
+            << typed;
+    }
 }
 
 }  // namespace

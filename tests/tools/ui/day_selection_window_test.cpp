@@ -14,12 +14,14 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "person/person_file.h"
 #include "support/shell_test.h"
 #include "tools/ui/tool_window_test_support.h"
+#include "widgets/typed_date_edit.h"
 
 namespace {
 
@@ -116,6 +118,23 @@ TEST_F(DaySelectionWindowTest, GridMarksTheChosenDaysAndADoubleClickMovesTheMain
     EXPECT_DOUBLE_EQ(main.PickerMoment(), w->List->item(0, 0)->data(Qt::UserRole).toDouble() + 0.5);
     EXPECT_TRUE(w->List->item(0, 2)->text().startsWith(U("Цзянь")));
     EXPECT_TRUE(TakeErrorBoxTexts().isEmpty());
+}
+
+// The range and the time of day take a date and a time typed whole (the shared fields).
+TEST_F(DaySelectionWindowTest, TheRangeAndTheTimeTakeWhatIsTypedWhole) {
+    TFormMainGVR main;
+    TFormDaySelection* w = Window(main);
+    ASSERT_NE(w, nullptr);
+    for (QDateTimeEdit* field :
+         {static_cast<QDateTimeEdit*>(w->FromDate), static_cast<QDateTimeEdit*>(w->DayTime)}) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field,
+                         field == w->DayTime ? QStringLiteral("0830") : QStringLiteral("15051990"));
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    EXPECT_EQ(w->FromDate->date(), QDate(1990, 5, 15));
+    EXPECT_EQ(w->DayTime->time(), QTime(8, 30));
 }
 
 TEST_F(DaySelectionWindowTest, TheAlmanacMarksTheRoadAndListsTheHoursThatSuitThePerson) {
