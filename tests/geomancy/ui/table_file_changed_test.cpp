@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
