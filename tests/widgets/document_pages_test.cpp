@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "almanac/almanac_lines.h"
+#include "almanac/almanac_names.h"
 #include "astro/moment.h"
 #include "interpretation/ui/client_document.h"
 #include "person/chart_details.h"
@@ -18,6 +20,7 @@
 #include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
 #include "person/ui/person_entry.h"
+#include "reference/ui/calendar_window.h"
 #include "support/file_dialog_recorder.h"
 #include "support/geomantic_tables.h"
 #include "support/pdf_pages.h"
@@ -182,6 +185,38 @@ TEST_F(DocumentPages, TheHousesDocumentKeepsItsHeadingsAndHidesNothing) {
             TableClientDocument(table, QStringLiteral("Дом"), QStringLiteral("Дом"), chart), pdf),
         QString());
     ExpectWholePages(pdf, 2);
+}
+
+// The calendar window's document is the whole calendar and almanac whatever part it shows,
+// its pillars as characters of text and no picture at all.
+TEST_F(DocumentPages, TheCalendarIsWrittenWholeAsText) {
+    const TimeSettings settings;
+    const MomentCalendar calendar =
+        ComputeMomentCalendar(EncodeMoment(2024, 2, 10, 18, 0), settings);
+    const AlmanacDay almanac = AlmanacOfCalendar(calendar, settings);
+    PillarGlyphs glyphs;
+    TFormCalendar window(glyphs);
+    window.ShowMoment(calendar);
+    window.ShowAlmanac(almanac);
+    window.show();
+    dialogs_.saveAnswer = Path("calendar.pdf");
+    window.PictureExport.pdf->trigger();
+    ExpectWholePages(dialogs_.saveAnswer, 1);
+
+    const QString text =
+        RunPoppler(QStringLiteral("pdftotext"), {dialogs_.saveAnswer, QStringLiteral("-")})
+            .simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("10.02.2024 18:00:00"))) << text.toStdString();
+    for (const Pillar& p :
+         {calendar.moment.year, calendar.moment.month, calendar.moment.day, calendar.moment.hour})
+        EXPECT_TRUE(text.contains(QString::fromStdString(PillarHanzi(p)))) << PillarHanzi(p);
+    for (const std::string& line : AlmanacLines(almanac))
+        EXPECT_TRUE(text.contains(QString::fromStdString(line).simplified())) << line;
+    const QStringList images =
+        RunPoppler(QStringLiteral("pdfimages"), {"-list", dialogs_.saveAnswer})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(images.size(), 2)
+        << images.join(QLatin1Char('\n')).toStdString();  // the heading alone
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "almanac/ui/almanac_section.h"
 #include "calendar/calendar_captions.h"
+#include "reference/ui/calendar_document.h"
 #include "widgets/background_fill.h"
 #include "widgets/pillar_glyphs.h"
 
@@ -51,7 +52,7 @@ TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
     setFont(compact);
     resize(214, 552);
     BuildRows();
-    OfferPictureExport();
+    OfferPictureExport([this] { return Document(); });
 }
 
 void TFormCalendar::BuildRows() {
@@ -203,6 +204,7 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
     const CalendarCaptions t = CaptionsOfCalendar(calendar, QLocale());
     const CurrentMoment& m = calendar.moment;
     shown_ = m;
+    calendar_ = calendar;
 
     LabelNow->setText(Text(t.dateTime));
     Week->setText(Text(t.weekday));
@@ -244,5 +246,10 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
 }
 
 void TFormCalendar::ShowAlmanac(const AlmanacDay& day) {
+    almanac_ = day;
     Almanac->ShowAlmanac(day);
+}
+
+PrintDocument TFormCalendar::Document() const {
+    return CalendarDocument(calendar_, almanac_ ? &*almanac_ : nullptr);
 }
