@@ -34,6 +34,7 @@ struct Band {
 struct Segment {
     Band band;
     bool visible = false;  // holds text or a picture, not only blanks
+    bool heading = false;  // all a heading's
 };
 
 enum class Cut { ThroughRow, AfterHeading, Free };  // worst to best
@@ -91,9 +92,9 @@ Sheet ReadSheet(const QTextDocument& text) {
         for (int i = 0; i < laid->lineCount(); ++i) {
             const QTextLine line = laid->lineAt(i);
             const Band band{origin + line.y(), origin + line.y() + line.height()};
-            lines.push_back({band, HasText(block)});
             // The heading lines that open the paragraph, as one band.
             heading = heading && HeadingLine(block, line);
+            lines.push_back({band, HasText(block), heading});
             if (!heading) continue;
             if (i == 0)
                 sheet.headings.push_back(band);
@@ -131,6 +132,7 @@ Sheet ReadSheet(const QTextDocument& text) {
             Segment& s = sheet.segments.back();
             s.band.bottom = std::max(s.band.bottom, line.band.bottom);
             s.visible = s.visible || line.visible;
+            s.heading = s.heading && line.heading;
         } else {
             sheet.segments.push_back(line);
         }
@@ -142,14 +144,16 @@ Sheet ReadSheet(const QTextDocument& text) {
     return sheet;
 }
 
-// A heading's band stretched over the lines of text it stays with.
+// A heading's band stretched over the first lines of the text under it: a heading right under
+// it comes along (and keeps its own lines), the next heading after that text does not.
 Band KeptWithHeading(const Band& heading, const std::vector<Segment>& segments) {
     Band kept = heading;
     int following = 0;
     for (const Segment& s : segments) {
         if (s.band.top < heading.bottom - kTouch || !s.visible) continue;
+        if (s.heading && following > 0) break;
         kept.bottom = std::max(kept.bottom, s.band.bottom);
-        if (++following == kLinesAfterHeading) break;
+        if (!s.heading && ++following == kLinesAfterHeading) break;
     }
     return kept;
 }
