@@ -117,29 +117,32 @@ const PdfTextRun* FindRun(const std::vector<PdfTextRun>& runs, const QString& te
     return nullptr;
 }
 
-Place Moscow() {
+Place PlaceOf(const char* name, double latitude, double longitude, const char* zone) {
     Place p;
-    p.name = "Москва";
-    p.country = "Россия";
-    p.latitude = 55.75;
-    p.longitude = 37.62;
-    p.timeZone = "Europe/Moscow";
+    p.name = name;
+    p.latitude = latitude;
+    p.longitude = longitude;
+    p.timeZone = zone;
     return p;
 }
 
-// A woman born in Moscow with fifteen symbolic stars, and a birth at a clock time Moscow skipped
-// (summer time began at 02:00 on 25 March 1990): the whole client document of each.
+// A woman born in Moscow with fifteen symbolic stars, a birth at a clock time Moscow skipped
+// (summer time began at 02:00 on 25 March 1990), and one a minute after "Становление весны" in
+// Beijing (boundary warnings): the whole client document of each.
 TEST_F(DocumentPages, ThePersonsDocumentKeepsItsRowsAndHeadingsAndHidesNothing) {
     PillarGlyphs glyphs;
     PeopleHost host;
     host.timeSettings = [] { return TimeSettings(); };
     host.calendarYear = [] { return 2026; };
-    for (const Moment birth :
-         {EncodeMoment(1954, 11, 26, 15, 19), EncodeMoment(1990, 3, 25, 2, 30)}) {
+    const Place moscow = PlaceOf("Москва", 55.75, 37.62, "Europe/Moscow");
+    const Place beijing = PlaceOf("Пекин", 39.9, 116.4, "Asia/Shanghai");
+    for (const auto& [birth, place] : {std::make_pair(EncodeMoment(1954, 11, 26, 15, 19), moscow),
+                                       std::make_pair(EncodeMoment(1990, 3, 25, 2, 30), moscow),
+                                       std::make_pair(EncodeMoment(1984, 2, 4, 23, 20), beijing)}) {
         TFormPeople w(glyphs, host);
         w.show();
         EnterPerson(w, "Анна", birth, false);
-        w.BirthPlace->askPlace = [](QWidget*) { return std::optional<Place>(Moscow()); };
+        w.BirthPlace->askPlace = [place = place](QWidget*) { return std::optional<Place>(place); };
         w.BirthPlace->ButtonPlace->click();
         w.Raschet();
         dialogs_.saveAnswer = Path("person.pdf");
