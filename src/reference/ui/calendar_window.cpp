@@ -114,7 +114,7 @@ void TFormCalendar::AddPillarRows(QWidget* page, QVBoxLayout* rows) {
         rows->addWidget(caption);
         rows->addSpacing(3);
         connect(link, &PillarLink::clicked, this,
-                [this, field] { emit pillarLinkClicked(shown_.*field); });
+                [this, field] { emit pillarLinkClicked(calendar_.moment.*field); });
     };
     pillarRow(StvolYahr, VetvYahr, Label28, PSYear, "(знак года)", &CurrentMoment::year);
     pillarRow(StvolMod, VetvGod, Label27, PSMon, "(знак периода)", &CurrentMoment::month);
@@ -203,7 +203,6 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
     // The window shows the moment in the user's regional format.
     const CalendarCaptions t = CaptionsOfCalendar(calendar, QLocale());
     const CurrentMoment& m = calendar.moment;
-    shown_ = m;
     calendar_ = calendar;
 
     LabelNow->setText(Text(t.dateTime));

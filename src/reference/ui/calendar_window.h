@@ -67,7 +67,6 @@ private:
     PrintDocument Document() const;
 
     const PillarGlyphs& glyphs_;
-    CurrentMoment shown_;
-    MomentCalendar calendar_;
+    MomentCalendar calendar_;  // the last shown, as its pillar links and the PDF read it
     std::optional<AlmanacDay> almanac_;
 };
