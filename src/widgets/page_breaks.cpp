@@ -238,7 +238,8 @@ std::vector<PageSpan> Spans(const QTextDocument& text, double pageHeight) {
     return pages;
 }
 
-// The places where a page begins inside a paragraph: the position of the page's first line.
+// The places where a page begins inside a paragraph: the position of the page's first line, in
+// the order of the text.
 std::vector<int> PagesBeginningInParagraphs(const QTextDocument& text,
                                             const std::vector<PageSpan>& pages) {
     QAbstractTextDocumentLayout* layout = text.documentLayout();
@@ -247,12 +248,16 @@ std::vector<int> PagesBeginningInParagraphs(const QTextDocument& text,
         const QTextLayout* laid = block.layout();
         if (!laid || laid->lineCount() < 2 || block.textList()) continue;
         const double origin = layout->blockBoundingRect(block).top() - laid->boundingRect().top();
-        for (int i = 1; i < laid->lineCount(); ++i) {
-            const double y = origin + laid->lineAt(i).y();
-            const bool begins = std::any_of(pages.begin() + 1, pages.end(), [y](const PageSpan& p) {
-                return std::abs(p.top - y) <= kTouch;
-            });
-            if (begins) positions.push_back(block.position() + laid->lineAt(i).textStart());
+        for (std::size_t p = 1; p < pages.size(); ++p) {
+            const double y = pages[p].top;
+            if (origin + laid->lineAt(0).y() >= y - kTouch)
+                continue;  // it begins above the paragraph
+            for (int i = 1; i < laid->lineCount(); ++i) {
+                if (origin + laid->lineAt(i).y() >= y - kTouch) {
+                    positions.push_back(block.position() + laid->lineAt(i).textStart());
+                    break;
+                }
+            }
         }
     }
     return positions;
