@@ -28,6 +28,7 @@
 #include "text/whole_file.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
+#include "widgets/page_breaks.h"
 #include "widgets/pdf_text_layer.h"
 #include "widgets/pictograms.h"
 
@@ -44,6 +45,9 @@ constexpr int kHeaderPixels = 11;  // header and page number
 constexpr double kHeaderHeight = 18;
 constexpr double kFooterHeight = 18;
 constexpr double kBodyGap = 10;
+// How far inside a page's edge a line must reach to be drawn on it: the pages are cut where one
+// line ends and the next begins.
+constexpr double kLineEdge = 0.25;
 // A chart is enlarged on paper at most this much, so that a small diagram does not turn coarse.
 constexpr double kMaxPictureEnlargement = 1.6;
 
@@ -71,6 +75,18 @@ QString PageNumberText(int page, int pages) {
     return Text("Страница %1 из %2").arg(page).arg(pages);
 }
 
+// The bands of a page whose printable `area` is in layout units.
+QRectF HeaderOf(const QRectF& area) {
+    return QRectF(area.left(), area.top(), area.width(), kHeaderHeight);
+}
+QRectF BodyOf(const QRectF& area) {
+    return QRectF(area.left(), area.top() + kHeaderHeight + kBodyGap, area.width(),
+                  area.height() - kHeaderHeight - kFooterHeight - 2 * kBodyGap);
+}
+QRectF FooterOf(const QRectF& area) {
+    return QRectF(area.left(), area.bottom() - kFooterHeight, area.width(), kFooterHeight);
+}
+
 void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& header, int page,
                       int pages) {
     painter.save();
@@ -78,7 +94,7 @@ void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& head
     font.setPixelSize(kHeaderPixels);
     painter.setFont(font);
     painter.setPen(QColor(70, 70, 70));
-    const QRectF top(area.left(), area.top(), area.width(), kHeaderHeight - 4);
+    const QRectF top = HeaderOf(area).adjusted(0, 0, 0, -4);
     const QString shown =
         painter.fontMetrics().elidedText(header, Qt::ElideRight, static_cast<int>(area.width()));
     painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, shown);
@@ -86,7 +102,7 @@ void PaintFrameOfPage(QPainter& painter, const QRectF& area, const QString& head
     painter.drawLine(QPointF(area.left(), area.top() + kHeaderHeight - 2),
                      QPointF(area.right(), area.top() + kHeaderHeight - 2));
     painter.setPen(QColor(70, 70, 70));
-    const QRectF bottom(area.left(), area.bottom() - kFooterHeight, area.width(), kFooterHeight);
+    const QRectF bottom = FooterOf(area);
     painter.drawText(bottom, Qt::AlignRight | Qt::AlignBottom, PageNumberText(page, pages));
     painter.restore();
 }
@@ -120,6 +136,17 @@ QPageLayout DocumentPageLayout(const QLocale& locale) {
                        QPageLayout::Millimeter);
 }
 
+PageBands DocumentPageBands(const QPageLayout& layout) {
+    const QRectF paper = layout.paintRect(QPageLayout::Point);
+    const double units = kLayoutDpi / 72.0;
+    const QRectF area(0, 0, paper.width() * units, paper.height() * units);
+    const auto onPaper = [&](const QRectF& r) {
+        return QRectF(paper.left() + r.left() / units, paper.top() + r.top() / units,
+                      r.width() / units, r.height() / units);
+    };
+    return {onPaper(HeaderOf(area)), onPaper(BodyOf(area)), onPaper(FooterOf(area))};
+}
+
 std::shared_ptr<const QTextDocument> CopyOfText(const QTextDocument& text) {
     std::shared_ptr<QTextDocument> copy(text.clone());
     copy->setDefaultFont(text.defaultFont());
@@ -132,19 +159,19 @@ int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
     const double scale = device.logicalDpiX() / kLayoutDpi;
     painter.scale(scale, scale);
     const QRectF area(0, 0, device.width() / scale, device.height() / scale);
-    const QRectF body(area.left(), area.top() + kHeaderHeight + kBodyGap, area.width(),
-                      area.height() - kHeaderHeight - kFooterHeight - 2 * kBodyGap);
+    const QRectF body = BodyOf(area);
 
-    // The text is laid out anew on a copy, page by page, in the units of the screen.
+    // The text is laid out anew on a copy as one long sheet in the units of the screen, and cut
+    // into pages between its lines (page_breaks.h).
     std::unique_ptr<QTextDocument> text;
-    int textPages = 0;
+    std::vector<PageSpan> textPages;
     if (document.text) {
         text.reset(document.text->clone());
         text->setDefaultFont(document.text->defaultFont());
-        text->setPageSize(body.size());
-        textPages = text->isEmpty() ? 0 : text->pageCount();
+        text->setTextWidth(body.width());
+        textPages = CutIntoPages(*text, body.height());
     }
-    const int pages = static_cast<int>(document.pictures.size()) + textPages;
+    const int pages = static_cast<int>(document.pictures.size() + textPages.size());
     int page = 0;
     auto nextPage = [&] {
         if (page > 0) device.newPage();
@@ -155,14 +182,16 @@ int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document) {
         nextPage();
         PaintPicture(painter, body, picture);
     }
-    for (int i = 0; i < textPages; ++i) {
+    for (const PageSpan& span : textPages) {
         nextPage();
         painter.save();
-        painter.translate(body.left(), body.top() - i * body.height());
-        const QRectF view(0, i * body.height(), body.width(), body.height());
+        painter.translate(body.left(), body.top() - span.top);
+        const QRectF view(0, span.top, body.width(), span.bottom - span.top);
         painter.setClipRect(view);
+        // The lines of the neighbouring pages only touch the page: the layout draws none of
+        // them, so that the text layer holds what the page shows and nothing under its header.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
+        context.clip = view.adjusted(0, kLineEdge, 0, -kLineEdge);
         context.palette.setColor(QPalette::Text, Qt::black);
         text->documentLayout()->draw(&painter, context);
         painter.restore();
@@ -319,8 +348,8 @@ PrintActions AddPrintActions(QMainWindow& window, QMenu& menu, QAction* before,
 }
 
 PictureActions AddPictureActions(QWidget& owner, QMenu* menu, QAction* before,
-                                 std::function<Picture()> picture,
-                                 std::function<QString()> header) {
+                                 std::function<Picture()> picture, std::function<QString()> header,
+                                 std::function<PrintDocument()> document) {
     PictureActions a{};
     a.image = new QAction(Text("Сохранить изображение..."), &owner);
     a.pdf = new QAction(Text("Экспорт в PDF..."), &owner);
@@ -333,11 +362,15 @@ PictureActions AddPictureActions(QWidget& owner, QMenu* menu, QAction* before,
         const QString error = WritePngFile(picture(), fileName);
         if (!error.isEmpty()) ShowErrorBox(parent, error);
     });
-    QObject::connect(a.pdf, &QAction::triggered, &owner, [parent, picture, header] {
+    QObject::connect(a.pdf, &QAction::triggered, &owner, [parent, picture, header, document] {
         PrintDocument d;
-        d.header = header();
-        d.pictures.push_back(picture());
-        ExportPdfWithDialog(parent, d, ProposedName(d.header));
+        if (document) {
+            d = document();
+        } else {
+            d.header = header();
+            d.pictures.push_back(picture());
+        }
+        ExportPdfWithDialog(parent, d, ProposedName(header()));
     });
     if (menu) {
         menu->insertActions(before, {a.image, a.pdf});

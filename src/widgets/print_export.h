@@ -5,6 +5,7 @@
 // Every page carries a header line (what the page is, and the moment or file it was made for)
 // and its number; the page size follows the locale (A4 in Russia), the margins are 15 mm.
 // Files are written whole or not at all.
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -43,6 +44,15 @@ struct PrintDocument {
 // A4 (US Letter where the locale measures in US units), portrait, 15 mm margins.
 QPageLayout DocumentPageLayout(const QLocale& locale);
 
+// Where a document's page puts its header line, its body and its page number, in points from the
+// top left of the paper, as a PDF reader measures them.
+struct PageBands {
+    QRectF header;
+    QRectF body;
+    QRectF footer;
+};
+PageBands DocumentPageBands(const QPageLayout& layout);
+
 // Paints the document onto a printer or PDF writer whose page layout is already set; returns the
 // number of pages painted.
 int PaintDocument(QPagedPaintDevice& device, const PrintDocument& document);
@@ -76,13 +86,15 @@ PrintActions AddPrintActions(QMainWindow& window, QMenu& menu, QAction* before,
                              std::function<PrintDocument()> document);
 
 // The commands of a chart: "Сохранить изображение…" (PNG) and "Экспорт в PDF…" (the picture on a
-// page under the header line). With a null `menu` they go into the owner's context menu.
+// page under the header line, or `document` when one is given: what the window shows written
+// out whole). With a null `menu` they go into the owner's context menu.
 struct PictureActions {
     QAction* image;
     QAction* pdf;
 };
 PictureActions AddPictureActions(QWidget& owner, QMenu* menu, QAction* before,
-                                 std::function<Picture()> picture, std::function<QString()> header);
+                                 std::function<Picture()> picture, std::function<QString()> header,
+                                 std::function<PrintDocument()> document = {});
 
 // Asks for a PDF file name (proposing `proposedName`) and writes the document; errors go to the
 // error box. Returns whether a file was written.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/tool_window.h"
 
+#include <utility>
+
 TToolWindow::TToolWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {}
 
 void TToolWindow::Present() {
@@ -9,8 +11,8 @@ void TToolWindow::Present() {
     activateWindow();
 }
 
-void TToolWindow::OfferPictureExport() {
+void TToolWindow::OfferPictureExport(std::function<PrintDocument()> document) {
     PictureExport = AddPictureActions(
         *this, nullptr, nullptr, [this] { return WidgetPicture(*this); },
-        [this] { return windowTitle(); });
+        [this] { return windowTitle(); }, std::move(document));
 }

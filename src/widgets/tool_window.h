@@ -21,8 +21,9 @@ public:
 
 protected:
     // Offers the window as drawn (its controls and pictures, not a grab of the screen) as a PNG
-    // or a PDF page headed by the caption.
-    void OfferPictureExport();
+    // or a PDF page headed by the caption; a window whose content is longer than it shows gives
+    // its `document` to the PDF instead.
+    void OfferPictureExport(std::function<PrintDocument()> document = {});
 
 protected:
     // The window that new text viewers opened from here belong to: the program's main window.

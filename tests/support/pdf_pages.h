@@ -69,3 +69,43 @@ inline double InkIn(const QImage& page, const QRectF& box) {
 inline QStringList PdfFonts(const QString& pdf) {
     return RunPoppler(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n')).mid(2);
 }
+
+// A run of text on a line of a page as poppler's pdftohtml reads it (one point a unit), and
+// whether it is all in a bold face.
+struct PdfTextRun {
+    int page = 0;
+    QRectF box;
+    QString text;
+    bool bold = false;
+};
+
+inline std::vector<PdfTextRun> PdfTextRuns(const QString& pdf) {
+    const QString xml =
+        RunPoppler(QStringLiteral("pdftohtml"), {"-xml", "-i", "-zoom", "1", "-stdout", "-q", pdf});
+    static const QRegularExpression item(QStringLiteral(
+        "<page number=\"(\\d+)\"|<text top=\"(-?\\d+)\" left=\"(-?\\d+)\" width=\"(\\d+)\" "
+        "height=\"(\\d+)\" font=\"\\d+\">(.*)</text>"));
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    std::vector<PdfTextRun> runs;
+    int page = 0;
+    for (auto it = item.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            page = m.captured(1).toInt();
+            continue;
+        }
+        QString text = m.captured(6);
+        const bool bold =
+            text.startsWith(QStringLiteral("<b>")) && text.endsWith(QStringLiteral("</b>"));
+        text.remove(tag);
+        text.replace(QStringLiteral("&#34;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        runs.push_back({page,
+                        QRectF(m.captured(3).toDouble(), m.captured(2).toDouble(),
+                               m.captured(4).toDouble(), m.captured(5).toDouble()),
+                        text, bold});
+    }
+    return runs;
+}

@@ -10,6 +10,7 @@
 
 #include "almanac/ui/almanac_section.h"
 #include "calendar/calendar_captions.h"
+#include "reference/ui/calendar_document.h"
 #include "widgets/background_fill.h"
 #include "widgets/pillar_glyphs.h"
 
@@ -51,7 +52,7 @@ TFormCalendar::TFormCalendar(const PillarGlyphs& glyphs, QWidget* parent)
     setFont(compact);
     resize(214, 552);
     BuildRows();
-    OfferPictureExport();
+    OfferPictureExport([this] { return Document(); });
 }
 
 void TFormCalendar::BuildRows() {
@@ -113,7 +114,7 @@ void TFormCalendar::AddPillarRows(QWidget* page, QVBoxLayout* rows) {
         rows->addWidget(caption);
         rows->addSpacing(3);
         connect(link, &PillarLink::clicked, this,
-                [this, field] { emit pillarLinkClicked(shown_.*field); });
+                [this, field] { emit pillarLinkClicked(calendar_.moment.*field); });
     };
     pillarRow(StvolYahr, VetvYahr, Label28, PSYear, "(знак года)", &CurrentMoment::year);
     pillarRow(StvolMod, VetvGod, Label27, PSMon, "(знак периода)", &CurrentMoment::month);
@@ -202,7 +203,7 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
     // The window shows the moment in the user's regional format.
     const CalendarCaptions t = CaptionsOfCalendar(calendar, QLocale());
     const CurrentMoment& m = calendar.moment;
-    shown_ = m;
+    calendar_ = calendar;
 
     LabelNow->setText(Text(t.dateTime));
     Week->setText(Text(t.weekday));
@@ -244,5 +245,10 @@ void TFormCalendar::ShowMoment(const MomentCalendar& calendar) {
 }
 
 void TFormCalendar::ShowAlmanac(const AlmanacDay& day) {
+    almanac_ = day;
     Almanac->ShowAlmanac(day);
+}
+
+PrintDocument TFormCalendar::Document() const {
+    return CalendarDocument(calendar_, almanac_ ? &*almanac_ : nullptr);
 }

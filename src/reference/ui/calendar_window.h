@@ -5,6 +5,7 @@
 // nothing; the main calculation fills it.
 #include <QLabel>
 #include <QWidget>
+#include <optional>
 
 #include "almanac/almanac_day.h"
 #include "calendar/moment_calendar.h"
@@ -62,6 +63,10 @@ private:
     void AddCycleRows(QWidget* page, QVBoxLayout* rows);
     void AddLunarRows(QWidget* page, QVBoxLayout* rows);
 
+    // What "Экспорт в PDF..." writes: the calendar and almanac last shown, whole.
+    PrintDocument Document() const;
+
     const PillarGlyphs& glyphs_;
-    CurrentMoment shown_;
+    MomentCalendar calendar_;  // the last shown, as its pillar links and the PDF read it
+    std::optional<AlmanacDay> almanac_;
 };
