@@ -4,6 +4,7 @@
 // writer of the user's files (person and table files, notes, text report, RTF) goes, so none can
 // forget a check. Failures come back as the message the user sees: Russian, naming the file and
 // saying what to do.
+#include <cstddef>
 #include <string>
 
 // Reads the file's bytes. Returns "" or the message ("Не удалось открыть файл «…»: …").
@@ -14,6 +15,11 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes);
 // removed, an existing file keeps its old content, and the message says why ("Диск заполнен…",
 // "Нет прав на запись в папку…"). Returns "" on success.
 std::string ReplaceWholeFile(const std::string& path, const std::string& bytes);
+
+// The message of a save of `path` the system refused with `error` (an errno value, 0 when not
+// known) while `needed` bytes were to be written, worded as ReplaceWholeFile words it: a full
+// disk (also when the disk has less room than `needed`), no right to write, a failed write.
+std::string SaveFailureMessage(int error, const std::string& path, std::size_t needed);
 
 // Tests only: while an object lives, every ReplaceWholeFile fails at the flush as if the system
 // had reported `error` (an errno value such as ENOSPC), so the failure path is exercised where a
