@@ -314,8 +314,7 @@ TEST_F(NotesWindowTest, TypingStaysLiveWhileAnotherCopySavesTheNotes) {
     ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
     lock.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime);
     Type(note->RichEdit, QStringLiteral("d"));
-    EXPECT_TRUE(note->HintLine->text().contains(U("закройте её")))
-        << note->HintLine->text().toStdString();
+    EXPECT_TRUE(note->HintLine->text().contains(U("закройте её")));
     std::thread release([&] {
         QThread::msleep(300);
         other.unlock();
