@@ -28,8 +28,8 @@ QString NotesPath() {
 constexpr int kRetryMs = 200;
 // A lock held longer than this is no save in progress: the user is told that the other copy hangs.
 constexpr int kLongHoldSeconds = 10;
-// When the window goes with the program, a waiting save may keep it that long.
-constexpr int kLastSaveWaitMs = 5000;
+// When the program ends, a waiting save may keep it that long.
+constexpr int kLastSaveWaitMs = 3000;
 
 }  // namespace
 
@@ -69,15 +69,31 @@ TFormNote::TFormNote(std::function<Moment()> currentMoment, QWidget* parent)
 }
 
 TFormNote::~TFormNote() {
-    if (!waiting_) return;
+    if (waiting_) SaveBeforeEnd();
+}
+
+bool TFormNote::MayClose() {
+    if (!waiting_ || SaveBeforeEnd()) return true;
+    if (!AskEndWithoutNote(this, shownKey_)) return false;
+    retry_->stop();
+    waiting_ = false;  // let go by the user: not waited for once more
+    return true;
+}
+
+bool TFormNote::SaveBeforeEnd() {
     const QString mine = RichEdit->toPlainText();
     NoteSaveResult w = SaveDayNoteMerged(NotesPath(), shownKey_, base_, mine, kLastSaveWaitMs);
     if (w.status == NoteSaveStatus::Conflict)  // no one is left to ask: both texts are kept
         w = SaveDayNoteMerged(NotesPath(), shownKey_, w.theirs,
                               ResolvedNote(NoteConflictChoice::KeepBoth, mine, w.theirs),
                               kLastSaveWaitMs);
-    if (w.status == NoteSaveStatus::Failed || w.status == NoteSaveStatus::Busy)
+    if (w.status == NoteSaveStatus::Failed || w.status == NoteSaveStatus::Busy) {
         qWarning("%s", qUtf8Printable(QString::fromUtf8("Заметка не сохранена: ") + w.error));
+        return false;
+    }
+    retry_->stop();
+    waiting_ = unsaved_ = false;
+    return true;
 }
 
 void TFormNote::RaschetNote() {

@@ -23,6 +23,9 @@ public:
     // A note still waiting for the other copy's lock is stored before the window goes (the
     // program ends): waited for a few seconds, and a change of the day there kept beside it.
     ~TFormNote() override;
+    // Whether the program may end: true unless a note waits for the other copy, which still
+    // holds the file after that wait, and the user keeps the program to save it.
+    bool MayClose();
 
     // The caption to the current date, the note area to that day's note.
     void RaschetNote();
@@ -60,6 +63,8 @@ protected:
 
 private:
     void NoteChange();
+    // The waiting note saved at the end (see ~TFormNote); false when it still could not be.
+    bool SaveBeforeEnd();
     void Report(const QString& error);
     void ShowHint(const QString& hint, bool error = true);
     // The status while another copy holds the lock; told as a fault once it holds it too long.

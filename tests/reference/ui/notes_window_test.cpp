@@ -308,13 +308,18 @@ TEST_F(NotesWindowTest, TypingStaysLiveWhileAnotherCopySavesTheNotes) {
     EXPECT_EQ(note->ShownKey(), NoteKeyOf(nextDay_));
     EXPECT_FALSE(note->HintLine->isVisible());
 
-    // Held for long, it is told as a fault; the program's end still waits a moment for it.
+    // Held for long, it is told as a fault; the program's end waits a moment for it, then asks.
     ASSERT_TRUE(other.tryLock(0));
     QFile lock(NotesLockPath(NotesPath()));
     ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
     lock.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime);
     Type(note->RichEdit, QStringLiteral("d"));
     EXPECT_TRUE(note->HintLine->text().contains(U("закройте её")));
+    QString asked;
+    SetEndWithoutNoteAsker([&](QWidget*, const QString& day) { return (asked = day).isEmpty(); });
+    EXPECT_FALSE(note->MayClose());
+    SetEndWithoutNoteAsker({});
+    EXPECT_EQ(asked, NoteKeyOf(nextDay_));
     std::thread release([&] {
         QThread::msleep(300);
         other.unlock();
