@@ -138,6 +138,12 @@ function russianLikeness(name) {
   bonus += 0.02 * (name.match(/щ/g) || []).length;
   bonus -= 0.05 * (name.match(/тс(?=$|[\s-])/g) || []).length;
   bonus -= 0.3 * (name.match(/ъ(?![еёюя])/g) || []).length;
+  // Ukrainian writes ьо where Russian writes ё ("Корольов": Королёв, "Кьолн": Кёльн), but
+  // Russian keeps ьо after л, н, с, т and ф for Spanish ll and ñ, -ción, Italian -tio- and the
+  // fjords ("Логроньо", "Консепсьон", "Фьорентино"); Belarusian ends neuter names in -ае where
+  // Russian has -ое ("Зарэчнае": Заречное).
+  bonus -= 0.3 * (name.match(/[^лнстф]ьо|ьов(?=$|[\s-])/gi) || []).length;
+  bonus -= 0.3 * (name.match(/[бвгджзклмнпрстфхцчшщ]ае(?=$|[\s-])/g) || []).length;
   return bonus;
 }
 
@@ -329,7 +335,17 @@ for (const country of fs.readdirSync(regionsFolder)) {
 
 // The name of a division: a record whose names agree with the other source or with the seat's
 // names in this dump (the codes are this dump's), in Russian where it has a Russian title.
-const regionTally = { russian: 0, english: 0, none: 0 };
+const regionTally = { russian: 0, byHand: 0, none: 0 };
+// A division the sources name only in English: its Russian name from place_names.js, else none.
+function inRussian(code, english) {
+  const russian = handNames.regions[`${code.split('.')[0]}|${english}`];
+  if (russian) {
+    ++regionTally.byHand;
+    return russian;
+  }
+  ++regionTally.none;
+  return '';
+}
 function divisionName(code) {
   const seat = seats.get(code);
   const seatNames = seat ? [seat.ascii, seat.native].concat(seat.alternates) : [];
@@ -343,13 +359,9 @@ function divisionName(code) {
       ++regionTally.russian;
       return record.ru;
     }
-    ++regionTally.english;
-    return english || record.geonames;
+    return inRussian(code, english || record.geonames);
   }
-  if (english && (!record || agreesWithSeat(english))) {
-    ++regionTally.english;
-    return english;
-  }
+  if (english && (!record || agreesWithSeat(english))) return inRussian(code, english);
   ++regionTally.none;
   return '';
 }
@@ -400,6 +412,6 @@ const length = Buffer.alloc(4);
 length.writeUInt32BE(plain.length);
 fs.writeFileSync(output, Buffer.concat([length, zlib.deflateSync(plain, { level: 9 })]));
 process.stdout.write(`${zonesFromPolygons} zones changed by the polygons\n`);
-process.stdout.write(`divisions named in Russian ${regionTally.russian}, in English ` +
-  `${regionTally.english}, unnamed ${regionTally.none}\n`);
+process.stdout.write(`divisions named in Russian ${regionTally.russian}, by hand ` +
+  `${regionTally.byHand}, unnamed ${regionTally.none}\n`);
 process.stdout.write(`${output}: ${places.length} places, ${plain.length} bytes of text, ${fs.statSync(output).size} on disk\n`);

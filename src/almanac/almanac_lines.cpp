@@ -22,7 +22,7 @@ std::string ClockMinutes(Moment civil) {
 }
 
 const char* RoadName(bool yellowRoad) {
-    return yellowRoad ? "жёлтый путь" : "чёрный путь";
+    return yellowRoad ? "желтый путь" : "черный путь";
 }
 
 std::string SpiritText(const AlmanacDay& a) {

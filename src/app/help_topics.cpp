@@ -40,6 +40,7 @@ constexpr Topic kTopics[] = {
     {"TFormTable5", "wu_xing.html"},
     {"TFormTable6", "analogies.html"},
     {"TFormTable9", "organs.html"},
+    {"PlacePicker", "places.html"},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "gavrosin_version.h"
+#include "widgets/button_words.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
     if (qtTranslator.load(QStringLiteral("qtbase_ru"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    ButtonWordsTranslator buttonWords;
+    QApplication::installTranslator(&buttonWords);
     // The help window's search box and result list.
     QTranslator helpTranslator;
     if (helpTranslator.load(QStringLiteral("qt_help_ru"),

@@ -104,6 +104,9 @@ MainCommands::MainCommands(QMainWindow& window) : QObject(&window) {
          Command::FiveElementDiagram, Command::FiveElementAnalogies, Command::OrgansMeridians});
     QMenu* service = bar->addMenu(QString::fromUtf8("Сервис"));
     add(service, {Command::Help, Command::About});
+    // Where users of Russian programs look for the help: the same two commands.
+    QMenu* help = bar->addMenu(QString::fromUtf8("Справка"));
+    add(help, {Command::Help, Command::About});
 
     // The second toolbar repeats the commands as pictograms, the caption as the hint (and under
     // the pictogram when the user asks for it: ShowCaptions).

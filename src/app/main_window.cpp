@@ -603,7 +603,7 @@ void TFormMainGVR::NewWindowClick() {
     // A copy of its own: a plain start would hand itself to this program and end.
     if (!QProcess::startDetached(program, {QString::fromLatin1(kNewInstanceOption)})) {
         ShowErrorBox(this, QStringLiteral("Не удалось запустить второе окно программы «%1». "
-                                          "Запустите программу ещё раз вручную.")
+                                          "Запустите программу еще раз вручную.")
                                .arg(QDir::toNativeSeparators(program)));
     }
 }

@@ -309,25 +309,56 @@ PlaceVerdict PlaceTable::Judge(const std::string& text, const std::vector<PlaceH
     verdict.candidates.assign(hits.begin(), hits.begin() + std::min<std::size_t>(hits.size(), 5));
     if (hits.empty()) return verdict;
     const PlaceHit& first = hits[0];
+    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
+    auto take = [&](const PlaceHit& hit) {
+        verdict.doubt = PlaceDoubt::None;
+        verdict.sure = hit;
+        verdict.otherName = hit.match != PlaceMatch::Whole || !IsCurrentName(hit.index, typed);
+        return verdict;
+    };
+    // The beginning of one place's name, or a name a letter or two off, that no other place
+    // shares ("Екатеринбур"): there is nothing to choose between.
+    if (hits.size() == 1 && first.match != PlaceMatch::WordStart &&
+        first.match != PlaceMatch::Inside)
+        return take(first);
     verdict.doubt = PlaceDoubt::PartOfName;
     if (first.match != PlaceMatch::Whole && first.match != PlaceMatch::Near) return verdict;
     verdict.doubt = PlaceDoubt::SeveralAlike;
     const std::int64_t population = places_[first.index].population;
+    std::vector<PlaceHit> rivals;
     for (std::size_t i = 1; i < hits.size(); ++i) {
         const bool sameStrength =
             first.match == PlaceMatch::Whole
                 ? hits[i].match == PlaceMatch::Whole
                 : hits[i].match != PlaceMatch::WordStart && hits[i].match != PlaceMatch::Inside;
-        if (sameStrength && places_[hits[i].index].population * 5 >= population) return verdict;
+        if (sameStrength && places_[hits[i].index].population * 5 >= population)
+            rivals.push_back(hits[i]);
     }
-    verdict.doubt = PlaceDoubt::None;
-    verdict.sure = first;
-    const Place& place = places_[first.index];
-    const std::string typed = FoldForSearch(text.substr(0, text.find(',')));
-    verdict.otherName =
-        first.match == PlaceMatch::Near ||
-        (typed != FoldForSearch(place.name) && typed != FoldForSearch(place.latinName));
-    return verdict;
+    if (rivals.empty()) return take(first);
+    // Places alike in size: a name that is today's name of one of them and only a former or
+    // other name of the rest means that one ("Калининград", once also Королёв's name).
+    if (first.match != PlaceMatch::Whole) return verdict;
+    rivals.insert(rivals.begin(), first);
+    std::optional<PlaceHit> current;
+    for (const PlaceHit& hit : hits) {
+        if (hit.match != PlaceMatch::Whole || !IsCurrentName(hit.index, typed)) continue;
+        if (current) return verdict;
+        current = hit;
+    }
+    if (!current) return verdict;
+    for (const PlaceHit& rival : rivals)
+        if (rival.index != current->index) verdict.formerly.push_back(rival);
+    return take(*current);
+}
+
+bool PlaceTable::IsCurrentName(std::size_t index, const std::string& folded) const {
+    const Place& place = places_[index];
+    return folded == FoldForSearch(place.name) || folded == FoldForSearch(place.latinName);
+}
+
+std::string FormerlyText(std::size_t count) {
+    return count == 1 ? "так прежде называлось и другое место"
+                      : "так прежде назывались и другие места";
 }
 
 std::string PlaceCaption(const Place& place) {

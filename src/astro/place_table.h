@@ -62,6 +62,9 @@ struct PlaceVerdict {
     // The sure place was found by another of its names: a former one or a misspelling
     // ("Свердловск" is Екатеринбург), which the user should be told.
     bool otherName = false;
+    // Places of about the same size that bear the name only as a former or other name, passed
+    // over for the one whose name it is today (the user should be told of them).
+    std::vector<PlaceHit> formerly;
 };
 
 class PlaceTable {
@@ -86,14 +89,19 @@ public:
     std::vector<std::size_t> Search(const std::string& text, std::size_t limit) const;
 
     // The one place `text` surely names, the rule of both the command line and the place picker
-    // (a place is taken without the user choosing only then): the first hit when it is a whole
-    // name or a name one or two letters off, and no other hit of that strength is as much as a
-    // fifth as populous. Otherwise the reason and the candidates.
+    // (a place is taken without the user choosing only then): the only hit, when it is no mere
+    // word or part inside a name; the first hit when it is a whole name or a name one or two
+    // letters off, and no other hit of that strength is as much as a fifth as populous; among
+    // whole names alike in size, the one place whose name of today the text is. Otherwise the
+    // reason and the candidates.
     PlaceVerdict Sure(const std::string& text) const;
     // The same rule over hits Find already gave for `text` (the picker lists them anyway).
     PlaceVerdict Judge(const std::string& text, const std::vector<PlaceHit>& hits) const;
 
 private:
+    // Whether the folded text is the place's name of today, Russian or its own.
+    bool IsCurrentName(std::size_t index, const std::string& folded) const;
+
     std::vector<Place> places_;  // most populous first, as in the file
     std::string_view Key(std::uint32_t k) const {
         return std::string_view(keys_).substr(keyAt_[k], keyAt_[k + 1] - keyAt_[k] - 1);
@@ -105,6 +113,10 @@ private:
     std::vector<std::uint32_t> keyAt_;
     std::vector<std::uint32_t> keyStart_;
 };
+
+// How the places passed over for a name's place of today are introduced: "так прежде называлось
+// и другое место" or, for several, "… и другие места".
+std::string FormerlyText(std::size_t count);
 
 // "Москва, Россия (55.76° с.ш., 37.62° в.д.)"; with the region after the country:
 // "Александровка, Украина, Кировоградская область (48.96° с.ш., 32.24° в.д.)".

@@ -9,6 +9,7 @@
 
 #include "astro/calendar_prefill.h"
 #include "astro/moment.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -20,11 +21,11 @@ bool Contains(const std::vector<std::string>& list, const std::string& name) {
 Moment CheckedMoment(int y, int mo, int d, double timeOfDay, const std::string& text,
                      const std::string& optionName) {
     if (!IsValidCivilDate(y, mo, d))
-        throw CliError("--" + optionName + ": такой даты нет: " + text);
+        throw CliError("--" + optionName + ": такой даты нет: " + QuotedBack(text));
     const Moment day = EncodeMoment(y, mo, d);
     if (day < kFirstMoment || day > kLastMoment)
         throw CliError("--" + optionName +
-                       ": дата должна быть от 1900-01-01 до 9000-01-01: " + text);
+                       ": дата должна быть от 1900-01-01 до 9000-01-01: " + QuotedBack(text));
     return day + timeOfDay;
 }
 
@@ -87,7 +88,7 @@ bool ScanTime(Scanner& s, bool shortHours, int& hours, int& minutes) {
 
 double TimeFraction(int h, int mi, int s, const std::string& text, const std::string& optionName) {
     if (h > 23 || mi > 59 || s > 59)
-        throw CliError("--" + optionName + ": такого времени нет: " + text);
+        throw CliError("--" + optionName + ": такого времени нет: " + QuotedBack(text));
     return ((h * 60.0 + mi) * 60.0 + s) / 86400.0;
 }
 
@@ -98,16 +99,18 @@ CliOptions::CliOptions(const std::vector<std::string>& words,
                        const std::vector<std::string>& flags) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
-        if (w.size() < 3 || w.compare(0, 2, "--") != 0) throw CliError("лишнее слово: " + w);
+        if (w.size() < 3 || w.compare(0, 2, "--") != 0)
+            throw CliError("лишнее слово: " + QuotedBack(w));
         const std::string name = w.substr(2);
-        if (values_.count(name)) throw CliError("параметр указан дважды: " + w);
+        if (values_.count(name)) throw CliError("параметр указан дважды: " + QuotedBack(w));
         if (Contains(flags, name)) {
             values_[name] = "";
         } else if (Contains(valued, name)) {
-            if (i + 1 >= words.size()) throw CliError("у параметра " + w + " нет значения");
+            if (i + 1 >= words.size())
+                throw CliError("у параметра " + QuotedBack(w) + " нет значения");
             values_[name] = words[++i];
         } else {
-            throw CliError("неизвестный параметр: " + w);
+            throw CliError("неизвестный параметр: " + QuotedBack(w));
         }
     }
 }
@@ -132,8 +135,8 @@ Moment ParseDate(const std::string& text, const std::string& optionName) {
     Scanner s(text);
     DateFields d;
     if (!ScanDate(s, d) || !s.atEnd())
-        throw CliError("--" + optionName + ": ожидается дата вида YYYY-MM-DD, указано \"" + text +
-                       "\"");
+        throw CliError("--" + optionName + ": ожидается дата вида YYYY-MM-DD, указано \"" +
+                       QuotedBack(text) + "\"");
     return CheckedMoment(d.year, d.month, d.day, 0.0, text, optionName);
 }
 
@@ -144,8 +147,8 @@ Moment ParseDateTime(const std::string& text, const std::string& optionName) {
     const bool ok = ScanDate(s, d) && s.skipAny("T ") && ScanTime(s, false, hours, minutes) &&
                     (s.atEnd() || (s.skip(':') && s.digits(2, seconds))) && s.atEnd();
     if (!ok)
-        throw CliError("--" + optionName + ": ожидается YYYY-MM-DDTHH:MM[:SS], указано \"" + text +
-                       "\"");
+        throw CliError("--" + optionName + ": ожидается YYYY-MM-DDTHH:MM[:SS], указано \"" +
+                       QuotedBack(text) + "\"");
     const double t = TimeFraction(hours, minutes, seconds, text, optionName);
     return CheckedMoment(d.year, d.month, d.day, t, text, optionName);
 }
@@ -154,8 +157,8 @@ double ParseTimeOfDay(const std::string& text, const std::string& optionName) {
     Scanner s(text);
     int hours = 0, minutes = 0;
     if (!ScanTime(s, true, hours, minutes) || !s.atEnd())
-        throw CliError("--" + optionName + ": ожидается время вида HH:MM, указано \"" + text +
-                       "\"");
+        throw CliError("--" + optionName + ": ожидается время вида HH:MM, указано \"" +
+                       QuotedBack(text) + "\"");
     return TimeFraction(hours, minutes, 0, text, optionName);
 }
 
@@ -165,11 +168,12 @@ int ParseInteger(const std::string& text, const std::string& optionName, int low
     if (!negative) s.skip('+');
     int magnitude = 0;
     if (!s.digitsBetween(1, 9, magnitude) || !s.atEnd())
-        throw CliError("--" + optionName + ": ожидается целое число, указано \"" + text + "\"");
+        throw CliError("--" + optionName + ": ожидается целое число, указано \"" +
+                       QuotedBack(text) + "\"");
     const int v = negative ? -magnitude : magnitude;
     if (v < low || v > high)
         throw CliError("--" + optionName + ": должно быть от " + std::to_string(low) + " до " +
-                       std::to_string(high) + ", указано " + text);
+                       std::to_string(high) + ", указано " + QuotedBack(text));
     return v;
 }
 
@@ -193,7 +197,8 @@ TimeSettings ParseZoneOptions(const CliOptions& options) {
         bool ok = s.digitsBetween(1, 2, whole);
         if (ok && s.skip('.')) ok = s.digitRun();
         if (!ok || !s.atEnd())
-            throw CliError("--zone-hours: ожидается число часов, указано \"" + *hours + "\"");
+            throw CliError("--zone-hours: ожидается число часов, указано \"" + QuotedBack(*hours) +
+                           "\"");
         double h = 0;
         std::from_chars(hours->data() + numberStart, hours->data() + hours->size(), h);
         if (negative) h = -h;

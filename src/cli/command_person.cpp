@@ -11,6 +11,7 @@
 #include "person/chart_details_report.h"
 #include "person/person_file.h"
 #include "person/personal_report.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ Person PersonOfOptions(const CliOptions& options) {
                 throw CliError(std::string("--") + other + " нельзя сочетать с --file");
         const std::string path = options.value("file");
         if (!QFileInfo::exists(QString::fromStdString(path)))
-            throw CliError("--file: нет такого файла: " + path);
+            throw CliError("--file: нет такого файла: " + QuotedBack(path));
         const TimeSettings defaults;
         return ReadPersonFile(path, CurrentCivilMoment(defaults), defaults);
     }

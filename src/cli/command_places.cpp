@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/place_options.h"
+#include "text/utf8.h"
 
 int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
     const CliOptions options(words, {"search", "limit"}, {"json"});
@@ -11,7 +12,7 @@ int RunPlacesCommand(const CommandWords& words, std::ostream& out) {
         options.has("limit") ? ParseInteger(options.value("limit"), "limit", 1, 1000) : 10;
     const PlaceTable& table = CliPlaceTable();
     const auto found = table.Search(text, static_cast<std::size_t>(limit));
-    if (found.empty()) throw CliError("--search: не найдено место \"" + text + "\"");
+    if (found.empty()) throw CliError("--search: не найдено место \"" + QuotedBack(text) + "\"");
     for (const std::size_t i : found) {
         const Place& p = table.at(i);
         if (options.flag("json")) {

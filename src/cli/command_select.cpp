@@ -15,6 +15,7 @@
 #include "person/person_file.h"
 #include "text/ini_file.h"
 #include "text/output_target.h"
+#include "text/utf8.h"
 #include "text/whole_file.h"
 #include "tools/day_selection.h"
 #include "tools/day_selection_export.h"
@@ -32,7 +33,7 @@ const char* const kSelectUsage =
     "  --person A.gvp[,B.gvp] до двух человек: файл или ветви года/дня, например 5/11\n"
     "  --no-clash year,day    без столкновения с ветвью года / дня человека\n"
     "  --no-clash hour        благоприятные часы без столкновения с ветвями человека\n"
-    "  --yellow-road          только дни жёлтого пути\n"
+    "  --yellow-road          только дни желтого пути\n"
     "  --no-month-breaker  --no-year-breaker  --no-term-day\n"
     "--jobs N: сначала моменты сезонов и новолуния всех лет на N ядрах (по умолчанию на всех).\n";
 
@@ -76,7 +77,7 @@ PersonBranches PersonOf(const std::string& item, const TimeSettings& settings) {
     }
     // A missing person file would read as a person born now: refuse it instead.
     const QFileInfo file(QString::fromStdString(item));
-    if (!file.isFile()) throw CliError("--person: нет такого файла: " + item);
+    if (!file.isFile()) throw CliError("--person: нет такого файла: " + QuotedBack(item));
     try {
         const Person person = ReadPersonFile(item, CurrentCivilMoment(settings), settings);
         const PersonChart chart = CalculatePerson(person, CliLocale()).chart;
@@ -147,7 +148,7 @@ int RunSelectCommand(const CommandWords& words, std::ostream& out) {
                 throw CliError(
                     "--no-clash: ожидается year, day, hour или их список через запятую, указано "
                     "\"" +
-                    *clash + "\"");
+                    QuotedBack(*clash) + "\"");
         }
         if (criteria.persons.empty()) throw CliError("--no-clash требует --person");
     }

@@ -17,6 +17,7 @@
 #include "geomancy/time_stars.h"
 #include "interpretation/table_report.h"
 #include "text/output_target.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -216,7 +217,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, const TableDraw
     const std::string azimuthText = options.value("azimuth");
     const AzimuthBox box = CheckAzimuthText(azimuthText);
     if (!box.hint.empty())
-        throw CliError("--azimuth: " + box.hint + ", указано \"" + azimuthText + "\"");
+        throw CliError("--azimuth: " + box.hint + ", указано \"" + QuotedBack(azimuthText) + "\"");
     const double azimuth = box.azimuth;
     const Moment tableDate = ParseDate(options.value("date"), "date");
     const auto at = options.optionalValue("at");

@@ -13,6 +13,7 @@
 #include "cli/cli_args.h"
 #include "cli/person_birth.h"
 #include "cli/person_record.h"
+#include "text/utf8.h"
 #include "text/whole_file.h"
 
 namespace {
@@ -65,9 +66,10 @@ public:
         const std::vector<std::string> names = SplitCsv(line);
         for (std::size_t i = 0; i < names.size(); ++i) {
             if (std::find(kColumns.begin(), kColumns.end(), names[i]) == kColumns.end())
-                throw CliError("--batch: неизвестный столбец \"" + names[i] + "\" в заголовке");
+                throw CliError("--batch: неизвестный столбец \"" + QuotedBack(names[i]) +
+                               "\" в заголовке");
             if (!columns_.emplace(names[i], i).second)
-                throw CliError("--batch: столбец \"" + names[i] + "\" указан дважды");
+                throw CliError("--batch: столбец \"" + QuotedBack(names[i]) + "\" указан дважды");
         }
         for (const char* needed : {"date", "sex"})
             if (!has(needed))
@@ -182,7 +184,10 @@ int RunPersonBatch(const std::string& path, int jobs, std::ostream& out) {
     ZoneOfLine* zoneOf = nullptr;
     std::optional<ZoneOfLine> zones;
     int number = 0;
-    for (std::size_t start = 0; start < bytes.size();) {
+    // Spreadsheet programs save "CSV UTF-8" with a byte-order mark before the header.
+    const std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const std::size_t first = std::string_view(bytes).substr(0, 3) == kByteOrderMark ? 3 : 0;
+    for (std::size_t start = first; start < bytes.size();) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();
         const std::string_view text(bytes.data() + start, end - start);

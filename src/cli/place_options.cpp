@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 
@@ -11,6 +12,7 @@
 #include "calendar/boundary_warnings.h"
 #include "calendar/clock_change_warnings.h"
 #include "text/data_folder.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -63,14 +65,19 @@ std::string CandidateList(const PlaceTable& table, const std::vector<PlaceHit>& 
 
 Place SurePlace(const PlaceTable& table, const std::string& text, std::ostream* notes) {
     const PlaceVerdict verdict = table.Sure(text);
-    if (verdict.doubt == PlaceDoubt::NoPlace) throw CliError("--place: нет места «" + text + "»");
+    if (verdict.doubt == PlaceDoubt::NoPlace)
+        throw CliError("--place: нет места «" + QuotedBack(text) + "»");
     if (!verdict.sure)
-        throw CliError("--place: «" + text + "» не называет одно место наверняка (" +
+        throw CliError("--place: «" + QuotedBack(text) + "» не называет одно место наверняка (" +
                        CandidateList(table, verdict.candidates) +
                        "); уточните страну или регион после запятой: «Вашингтон, США»");
     const Place& place = table.at(verdict.sure->index);
     if (notes && verdict.otherName)
         *notes << "--place: «" << text << "» — это " << PlaceCaption(place) << "\n";
+    if (notes && !verdict.formerly.empty())
+        *notes << "--place: «" << text << "» — это " << PlaceCaption(place) << "; "
+               << FormerlyText(verdict.formerly.size()) << ": "
+               << CandidateList(table, verdict.formerly) << "\n";
     return place;
 }
 
@@ -119,8 +126,9 @@ std::string PlaceLine(const MomentZone& zone) {
 
 void AddZoneFields(JsonObject& o, const TimeSettings& s, const std::string& timeZone) {
     o.addShortest("zone_hours", s.zoneDays() * 24.0).add("summer", s.summerHours);
+    // The longitude the correction uses: a place's to the arc-second, not its whole degrees.
     if (s.longitudeOn)
-        o.add("longitude", s.longitude);
+        o.addShortest("longitude", std::round(s.longitudeDegrees() * 1e6) / 1e6);
     else
         o.addNull("longitude");
     o.add("time_zone", timeZone);

@@ -18,7 +18,7 @@ std::string RefuseSpecialTarget(const std::string& path) {
     // exists() and isFile() follow a link: a link to a regular file is written through.
     if (!target.exists() || target.isFile()) return {};
     const char* what = target.isDir() ? "папка" : "не обычный файл (устройство или канал)";
-    return "Файл " + Quoted(name) + " не сохранён: это " + what + ". Укажите имя обычного файла.";
+    return "Файл " + Quoted(name) + " не сохранен: это " + what + ". Укажите имя обычного файла.";
 }
 
 std::string CheckOutputTarget(const std::string& path) {
@@ -27,12 +27,12 @@ std::string CheckOutputTarget(const std::string& path) {
     const QFileInfo target(name);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir()) {
-        return "Файл " + Quoted(name) + " не сохранён: папки " + Quoted(folder.filePath()) +
+        return "Файл " + Quoted(name) + " не сохранен: папки " + Quoted(folder.filePath()) +
                " нет. Выберите существующую папку.";
     }
     if (!folder.isWritable()) {
         return "Нет прав на запись в папку " + Quoted(folder.filePath()) + ". Файл " +
-               Quoted(name) + " не сохранён; сохраните его в другую папку.";
+               Quoted(name) + " не сохранен; сохраните его в другую папку.";
     }
     return {};
 }

@@ -56,3 +56,10 @@ void AppendUtf8CodePoint(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+std::string QuotedBack(const std::string& text, std::size_t letters) {
+    std::size_t pos = 0;
+    for (std::size_t n = 0; n < letters && pos < text.size(); ++n) NextUtf8CodePoint(text, pos);
+    if (pos >= text.size()) return text;
+    return text.substr(0, pos) + "…";
+}

@@ -10,3 +10,7 @@ char32_t NextUtf8CodePoint(const std::string& text, std::size_t& pos);
 
 // Appends the UTF-8 form of a code point; surrogates and values above U+10FFFF become U+FFFD.
 void AppendUtf8CodePoint(std::string& out, char32_t cp);
+
+// A value typed by the user as a message quotes it back: its first `letters` characters, "…"
+// after them when it was longer, so that a megabyte field never fills an error line.
+std::string QuotedBack(const std::string& text, std::size_t letters = 80);

@@ -34,16 +34,16 @@ std::string CannotCreateMessage(const QString& path) {
     const QFileInfo file(path);
     const QFileInfo folder(FolderOf(path));
     if (!folder.isDir()) {
-        return "Файл " + Quoted(path) + " не сохранён: папки " + Quoted(folder.filePath()) +
+        return "Файл " + Quoted(path) + " не сохранен: папки " + Quoted(folder.filePath()) +
                " нет. Выберите существующую папку.";
     }
     if (file.exists() && !file.isWritable()) {
         return "Файл " + Quoted(path) +
-               " защищён от записи. Снимите защиту или сохраните под другим именем.";
+               " защищен от записи. Снимите защиту или сохраните под другим именем.";
     }
     if (!folder.isWritable()) {
         return "Нет прав на запись в папку " + Quoted(folder.filePath()) + ". Файл " +
-               Quoted(path) + " не сохранён; сохраните его в другую папку.";
+               Quoted(path) + " не сохранен; сохраните его в другую папку.";
     }
     return "Не удалось создать файл " + Quoted(path) + ". Проверьте имя файла и сохраните снова.";
 }
@@ -58,7 +58,7 @@ bool DiskFull(int error, const QString& path, std::size_t needed) {
 std::string CannotWriteMessage(int error, const QString& path, std::size_t needed) {
     if (DiskFull(error, path, needed)) {
         return "Диск заполнен: файл " + Quoted(path) +
-               " не сохранён, прежнее содержимое файла цело. Освободите место на диске и "
+               " не сохранен, прежнее содержимое файла цело. Освободите место на диске и "
                "сохраните снова.";
     }
     if (error == EACCES || error == EPERM || error == EROFS) return CannotCreateMessage(path);

@@ -124,7 +124,7 @@ std::vector<std::string> FailedCriteria(const DayFacts& f, const DayCriteria& c)
     if (c.noYearBreaker && Clashes(f.day.branch, f.year.branch))
         failed.push_back("разрушитель года");
     if (c.noTermDay && f.termBegins >= 0) failed.push_back("день смены сезона");
-    if (c.yellowRoadOnly && !f.almanac.yellowRoad) failed.push_back("чёрный путь");
+    if (c.yellowRoadOnly && !f.almanac.yellowRoad) failed.push_back("черный путь");
     if (c.noHourClashWithPerson && SuitableHours(f, c).empty())
         failed.push_back("нет благоприятного часа");
     return failed;

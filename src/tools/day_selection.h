@@ -46,7 +46,7 @@ struct DayCriteria {
     bool noMonthBreaker = false;          // the day branch must not clash the month branch
     bool noYearBreaker = false;           // ... nor the year branch
     bool noTermDay = false;               // no solar term may begin on the day
-    bool yellowRoadOnly = false;  // "только жёлтый путь": the day's spirit on the yellow road
+    bool yellowRoadOnly = false;  // "только желтый путь": the day's spirit on the yellow road
     // "без столкновения с ветвью человека в часе": the day's auspicious hours are only those whose
     // branch clashes with no year or day branch of a person, and the day must keep one of them.
     bool noHourClashWithPerson = false;

@@ -15,7 +15,7 @@ QPixmap LoadDataPicture(const QString& backslashPath, QString& error) {
     QImage picture;
     if (!picture.loadFromData(QByteArray::fromStdString(bytes))) {
         error = QStringLiteral(
-                    "Не удалось прочитать рисунок «%1»: файл повреждён. Переустановите "
+                    "Не удалось прочитать рисунок «%1»: файл поврежден. Переустановите "
                     "программу.")
                     .arg(QDir::toNativeSeparators(fileName));
         return QPixmap();

@@ -75,7 +75,8 @@ bool DocumentFile::Write(const QString& path) {
 
 bool DocumentFile::MayDiscard() {
     if (!modified_) return true;
-    switch (AskSaveChanges(&window_, FileName())) {
+    // A document not yet in a file is asked about without a file name.
+    switch (AskSaveChanges(&window_, bound_ ? FileName() : QString())) {
         // Only over a document that is safely in its file.
         case SaveChangesAnswer::Save: return Save();
         case SaveChangesAnswer::Discard: return true;

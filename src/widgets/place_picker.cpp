@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/error_box.h"
 #include "widgets/program_folder.h"
@@ -78,7 +79,9 @@ void PlacePicker::Search(const QString& text) {
         Results->addItem(QString::fromStdString(PlaceCaption(table_.at(hit.index))));
     }
     // Only a sure place is chosen for the user; otherwise the arrows or the mouse choose.
-    Results->setCurrentRow(verdict.sure ? 0 : -1);
+    const auto sureRow =
+        verdict.sure ? std::find(found_.begin(), found_.end(), verdict.sure->index) : found_.end();
+    Results->setCurrentRow(sureRow == found_.end() ? -1 : int(sureRow - found_.begin()));
     if (text.trimmed().isEmpty()) {
         Hint->clear();
         return;
@@ -91,9 +94,17 @@ void PlacePicker::Search(const QString& text) {
         QString::fromUtf8(found_.size() >= kPlaceListLimit ? "Первые %1 мест" : "Найдено мест: %1")
             .arg(found_.size());
     if (verdict.sure && verdict.otherName)
-        hint += QString::fromUtf8("; «%1» — это %2")
-                    .arg(text.trimmed(), QString::fromStdString(table_.at(found_[0]).name));
-    else if (!verdict.sure)
+        hint +=
+            QString::fromUtf8("; «%1» — это %2")
+                .arg(text.trimmed(), QString::fromStdString(table_.at(verdict.sure->index).name));
+    if (verdict.sure && !verdict.formerly.empty()) {
+        QStringList others;
+        for (const PlaceHit& hit : verdict.formerly)
+            others << QString::fromStdString(table_.at(hit.index).name);
+        hint += QString::fromUtf8("; %1: %2")
+                    .arg(QString::fromStdString(FormerlyText(verdict.formerly.size())),
+                         others.join(", "));
+    } else if (!verdict.sure)
         hint += QString::fromUtf8("; ") + DoubtText(verdict.doubt);
     Hint->setText(hint);
 }

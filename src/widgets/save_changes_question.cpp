@@ -25,6 +25,7 @@ std::function<SaveChangesAnswer(QWidget*, const QString&)>& Asker() {
 }  // namespace
 
 QString SaveChangesText(const QString& caption) {
+    if (caption.isEmpty()) return QString::fromUtf8("Сохранить изменения?");
     return QString::fromUtf8("Сохранить изменения в файле ") + caption + QLatin1Char('?');
 }
 

@@ -25,7 +25,7 @@ TEST(DaySpirit, TheExampleDayIsOnTheBlackRoad) {
     const AlmanacDay a = AlmanacOfCalendar(c, TimeSettings{});
     EXPECT_STREQ(Spirit(a.spirit).hanzi, "天刑");
     EXPECT_FALSE(a.yellowRoad);
-    EXPECT_EQ(SpiritLine(a), "Дух дня: Небесная кара (天刑), чёрный путь");
+    EXPECT_EQ(SpiritLine(a), "Дух дня: Небесная кара (天刑), черный путь");
 }
 
 TEST(DaySpirit, AzureDragonByMonthAndTheRestBranchByBranch) {

@@ -10,7 +10,9 @@
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +24,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_window.h"
+#include "astro/place_table.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "person/ui/people_window.h"
 #include "reference/ui/calendar_window.h"
@@ -44,7 +47,10 @@
 #include "tools/ui/relations_window.h"
 #include "tools/ui/trigram_window.h"
 #include "tools/ui/yin_yang_power_window.h"
+#include "widgets/button_words.h"
 #include "widgets/help_window.h"
+#include "widgets/place_picker.h"
+#include "widgets/program_folder.h"
 
 namespace {
 
@@ -125,6 +131,34 @@ TEST_F(HelpTest, F1InTheModalSettingsOpensTheirPageOverTheDialog) {
         settings->reject();
     });
     settings->exec();
+}
+
+// The place picker is a dialog of its own with a page of its own; the help is also where
+// Russian programs keep it, in a "Справка" menu, and the boxes' button is the Cyrillic "ОК".
+TEST_F(HelpTest, F1InThePlacePickerAndAHelpMenu) {
+    TFormMainGVR w;
+    w.show();
+    QString error;
+    const PlaceTable* table =
+        PlaceTable::Shared(DataPath(QStringLiteral("\\places.tsv.z")), &error);
+    ASSERT_NE(table, nullptr) << error.toStdString();
+    PlacePicker picker(*table, QStringLiteral("Место"), &w);
+    QTimer::singleShot(0, &picker, [&picker] {
+        QTest::keyClick(&picker, Qt::Key_F1);
+        EXPECT_TRUE(Page(OpenHelp()).endsWith(QLatin1String("places.html")));
+        picker.reject();
+    });
+    picker.exec();
+
+    QStringList menus;
+    for (QAction* menu : w.menuBar()->actions()) menus << menu->text();
+    EXPECT_TRUE(menus.contains(QString::fromUtf8("Справка"))) << menus.join(' ').toStdString();
+
+    ButtonWordsTranslator words;
+    QApplication::installTranslator(&words);
+    QMessageBox box(QMessageBox::Critical, QString(), QString(), QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QString::fromUtf8("ОК"));
+    QApplication::removeTranslator(&words);
 }
 
 TEST_F(HelpTest, ContentsIndexSearchAndHistoryWork) {

@@ -237,11 +237,28 @@ TEST(PlaceTable, SureRefusesAWeakMatchInsteadOfGuessing) {
     v = Table().Sure("Вашингтон, Великобритания");
     ASSERT_TRUE(v.sure);
     EXPECT_EQ(Table().at(v.sure->index).countryCode, "GB");
-    // The region, the place's first-level division, is shown after the country, in Russian where
-    // the names have it, else in English.
+    // The region, the place's first-level division, is shown after the country, in Russian.
     EXPECT_EQ(PlaceCaption(Table().at(v.sure->index)),
               "Вашингтон, Великобритания, Англия (54.90° с.ш., 1.52° з.д.)");
-    EXPECT_EQ(Table().at(Table().Sure("Лион").sure->index).region, "Auvergne-Rhône-Alpes");
+    EXPECT_EQ(Table().at(Table().Sure("Лион").sure->index).region, "Овернь — Рона — Альпы");
+}
+
+// The name of today wins among places alike in size, and the others are named; the one place a
+// name's beginning fits is taken, said as another name; Russian, not Ukrainian, spellings.
+TEST(PlaceTable, TodaysNameAndTheOnlyCandidateAreTaken) {
+    PlaceVerdict v = Table().Sure("Калининград");  // also Королёв's name until 1996
+    ASSERT_TRUE(v.sure);
+    EXPECT_EQ(Table().at(v.sure->index).latinName, "Kaliningrad");
+    EXPECT_FALSE(v.otherName);
+    ASSERT_EQ(v.formerly.size(), 1u);
+    EXPECT_EQ(Table().at(v.formerly[0].index).name, "Королев");
+    v = Table().Sure("Екатеринбур");
+    ASSERT_TRUE(v.sure);
+    EXPECT_EQ(Table().at(v.sure->index).name, "Екатеринбург");
+    EXPECT_TRUE(v.otherName);
+    // A former name of a far larger place still means that place.
+    EXPECT_EQ(Table().at(Table().Sure("Свердловск").sure->index).name, "Екатеринбург");
+    EXPECT_EQ(Table().at(Table().Sure("Кёльн").sure->index).name, "Кельн");
 }
 
 TEST(PlaceTable, MissingOrDamagedFileIsAClearError) {

@@ -99,3 +99,19 @@ TEST(CliPerson, BatchPlaceAndZoneColumnsAsTheSingleCommand) {
         EXPECT_NE(lines[1].find(hint), std::string::npos) << lines[1];
     }
 }
+
+// What a spreadsheet saves as "CSV UTF-8" begins with a byte-order mark; a megabyte field is
+// quoted back cut, not whole.
+TEST(CliPerson, BatchReadsAByteOrderMarkAndCutsWhatItQuotesBack) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("births.csv")).toStdString();
+    std::ofstream(path) << "\xEF\xBB\xBF"
+                        << "date,sex,zone_hours\n1990-05-15T08:30,m,8\n"
+                        << std::string(1 << 20, '9') << ",f,3\n";
+    const CliRun run = RunCli("person --batch '" + path + "'");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.err;
+    EXPECT_EQ(lines[0].rfind("{\"line\":2,\"date\":\"1990-05-15 08:30:00\"", 0), 0u);
+    EXPECT_LT(lines[1].size(), 300u);
+    EXPECT_NE(lines[1].find(std::string(80, '9') + "…"), std::string::npos) << lines[1];
+}

@@ -32,7 +32,7 @@ TEST(CliPlaces, PlaceAndZoneIdResolveEachMoment) {
     CliRun run = RunCli("moment --date 1985-07-01T12:00 --place 'Москва' --place-longitude --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(FieldsFrom(run.out, "zone_hours"),
-              "\"zone_hours\":3,\"summer\":1,\"longitude\":38,\"time_zone\":\"Europe/"
+              "\"zone_hours\":3,\"summer\":1,\"longitude\":37.616111,\"time_zone\":\"Europe/"
               "Moscow\",\"warnings\":[]}\n");
     run = RunCli("moment --date 1990-06-01T12:00 --place 'Kolkata' --json");
     EXPECT_EQ(FieldsFrom(run.out, "zone_hours").substr(0, 29),
@@ -85,7 +85,7 @@ TEST(CliPlaces, APlaceLeavesTheLongitudeCorrectionAsTheSettingsHaveIt) {
     EXPECT_NE(off.out.find("\"longitude\":null"), std::string::npos) << off.out;
     const CliRun on =
         RunCli("moment --date 1985-01-15T13:10 --place 'Москва' --place-longitude --json");
-    EXPECT_NE(on.out.find("\"longitude\":38"), std::string::npos) << on.out;
+    EXPECT_NE(on.out.find("\"longitude\":37.616111,"), std::string::npos) << on.out;
     EXPECT_NE(off.out.substr(0, off.out.find("\"term\"")),
               on.out.substr(0, on.out.find("\"term\"")));
 }
@@ -103,6 +103,11 @@ TEST(CliPlaces, AWeakMatchIsRefusedAndAnotherNameIsSaid) {
         run.err,
         "--place: «Свердловск» — это Екатеринбург, Россия, Свердловская область (56.85° с.ш., "
         "60.61° в.д.)\n");
+    run = RunCli("moment --date 2000-01-01T12:00 --place 'Калининград' --json");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("так прежде называлось и другое место: Королев, Россия"),
+              std::string::npos)
+        << run.err;
 }
 
 TEST(CliPlaces, BadPlacesAndZonesAreOneLineAndExitTwo) {

@@ -96,7 +96,7 @@ TEST(WholeFile, MessagesAreRussianAndSayWhatToDo) {
     EXPECT_EQ(ReadWholeFile(missing, bytes),
               "Не удалось открыть файл «" + missing + "»: файла нет. Проверьте имя файла и папку.");
     const std::string noFolder = dir.filePath(QStringLiteral("нет/дом.gvt")).toStdString();
-    EXPECT_NE(ReplaceWholeFile(noFolder, "x").find("не сохранён: папки"), std::string::npos);
+    EXPECT_NE(ReplaceWholeFile(noFolder, "x").find("не сохранен: папки"), std::string::npos);
 
     // Without the right to write into the folder (root has it anyway).
     if (geteuid() != 0) {

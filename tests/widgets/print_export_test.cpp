@@ -140,7 +140,7 @@ TEST_F(PrintExportTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     const PrintDocument document{U("Заголовок"), {}, CopyOfText(text)};
     const QString blocked = Path("missing/report.pdf");
     const QString refused = WritePdfFile(document, blocked);
-    EXPECT_TRUE(refused.contains(U("не сохранён"))) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(U("не сохранен"))) << refused.toStdString();
     EXPECT_FALSE(QFile::exists(blocked));
 
     // An existing file is replaced whole: a new PDF, not appended to the old bytes.

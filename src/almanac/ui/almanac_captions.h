@@ -10,7 +10,7 @@
 
 struct AlmanacCaptions {
     QString spirit;     // "Небесная кара (天刑)"
-    QString road;       // "чёрный путь"
+    QString road;       // "черный путь"
     QColor roadColour;  // see RoadColour
     QString clash;      // "(庚寅) Тигр"
     QString sha;        // "Ю"

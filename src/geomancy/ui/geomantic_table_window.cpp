@@ -41,7 +41,7 @@ namespace {
 
 const char* const kNewCaption = "Внутренний знак жилища";
 const char* const kClosedCaption = "Девять дворцов";
-const char* const kFileFilter = "(*.gvt)";
+const char* const kFileFilter = "Внутренний знак жилища (*.gvt)";
 const char* const kFileSuffix = "gvt";
 
 // "Описание звезд", stars 1..9 (the seventh caption reads as the program has always shown it).

@@ -40,7 +40,7 @@ namespace {
 
 constexpr int kWindowWidth = 630;
 constexpr int kWindowHeight = 520;
-const char* const kFileFilter = "(*.gvp)";
+const char* const kFileFilter = "Персональный гороскоп (*.gvp)";
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -55,7 +55,7 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
     : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       glyphs_(glyphs),
       host_(std::move(host)),
-      document_(*this, {QString::fromLatin1(kFileFilter), QStringLiteral("gvp"), false,
+      document_(*this, {QString::fromUtf8(kFileFilter), QStringLiteral("gvp"), false,
                         [this](const std::string& path) {
                             SavePersonFile(path, CurrentPerson(), FileDecimalSeparator(QLocale()));
                         },

@@ -10,7 +10,7 @@ NoteConflictChoice AskWithBox(QWidget* parent, const QString& day, const QString
                               const QString& theirs) {
     QMessageBox box(QMessageBox::Question, QString(),
                     QString::fromUtf8("Заметку дня «%1» изменила другая копия программы, пока "
-                                      "здесь её редактировали.")
+                                      "здесь ее редактировали.")
                         .arg(day),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(QString::fromUtf8("Здесь:\n%1\n\nВ файле:\n%2").arg(mine, theirs));
@@ -40,7 +40,7 @@ bool AskEndWithBox(QWidget* parent, const QString& day) {
                         .arg(day),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(QString::fromUtf8(
-        "Закройте другую копию и программа сохранит заметку, или выйдите без неё."));
+        "Закройте другую копию и программа сохранит заметку, или выйдите без нее."));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     QPushButton* end =
         box.addButton(QString::fromUtf8("Выйти без заметки"), QMessageBox::DestructiveRole);

@@ -290,8 +290,8 @@ QGroupBox* TFormDaySelection::BuildBans() {
 QGroupBox* TFormDaySelection::BuildAlmanacConditions() {
     auto* almanac = new QGroupBox(U("Альманах"), this);
     auto* layout = new QVBoxLayout(almanac);
-    YellowRoadOnly = new QCheckBox(U("только жёлтый путь"), almanac);
-    YellowRoadOnly->setToolTip(U("Дух дня — на жёлтом пути"));
+    YellowRoadOnly = new QCheckBox(U("только желтый путь"), almanac);
+    YellowRoadOnly->setToolTip(U("Дух дня — на желтом пути"));
     NoHourClash = new QCheckBox(U("без столкновения с ветвью человека в часе"), almanac);
     NoHourClash->setToolTip(
         U("Благоприятные часы — только не сталкивающиеся с ветвями года и дня "

@@ -86,7 +86,7 @@ public:
     QCheckBox* NoMonthBreaker;
     QCheckBox* NoYearBreaker;
     QCheckBox* NoTermDay;
-    QCheckBox* YellowRoadOnly;  // "только жёлтый путь"
+    QCheckBox* YellowRoadOnly;  // "только желтый путь"
     QCheckBox* NoHourClash;  // "без столкновения с ветвью человека в часе"
     QPushButton* SearchButton;
     QPushButton* CsvButton;

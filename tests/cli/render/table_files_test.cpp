@@ -105,7 +105,7 @@ TEST_F(CliTableFiles, AFileThatCannotBeWrittenIsOneLineAndNothingOnDisk) {
         EXPECT_EQ(run.exitCode, 2) << option;
         EXPECT_EQ(CountLines(run.err), 1) << run.err;
         EXPECT_EQ(run.err.rfind("gavrosin-cli: Файл «", 0), 0u) << run.err;
-        EXPECT_NE(run.err.find("не сохранён"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("не сохранен"), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }

@@ -206,7 +206,7 @@ TEST_F(ReportWindowTest, FileErrorsAreShownAndTheReportStays) {
 
     dialogs_.saveAnswer = Path(QStringLiteral("no/such/folder/report.rtf"));
     w->SaveAsAction->trigger();
-    EXPECT_TRUE(w->LastError().contains(QStringLiteral("не сохранён")))
+    EXPECT_TRUE(w->LastError().contains(QStringLiteral("не сохранен")))
         << w->LastError().toStdString();
     EXPECT_FALSE(QFile::exists(dialogs_.saveAnswer));
 

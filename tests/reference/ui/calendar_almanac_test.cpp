@@ -50,7 +50,7 @@ TEST_F(CalendarAlmanacTest, TheSectionShowsTheAlmanacOfTheMainMoment) {
     const TAlmanacSection* a = calendar->Almanac;
     EXPECT_EQ(a->Heading->text(), U("Альманах дня"));
     EXPECT_EQ(a->SpiritName->text(), U("Небесная кара (天刑)"));
-    EXPECT_EQ(a->Road->text(), U("чёрный путь"));
+    EXPECT_EQ(a->Road->text(), U("черный путь"));
     EXPECT_EQ(a->Clash->text(), U("(庚寅) Тигр"));
     EXPECT_EQ(a->Sha->text(), U("Ю"));
     EXPECT_EQ(

@@ -314,7 +314,7 @@ TEST_F(NotesWindowTest, TypingStaysLiveWhileAnotherCopySavesTheNotes) {
     ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
     lock.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime);
     Type(note->RichEdit, QStringLiteral("d"));
-    EXPECT_TRUE(note->HintLine->text().contains(U("закройте её")));
+    EXPECT_TRUE(note->HintLine->text().contains(U("закройте ее")));
     QString asked;
     SetEndWithoutNoteAsker([&](QWidget*, const QString& day) { return (asked = day).isEmpty(); });
     EXPECT_FALSE(note->MayClose());

@@ -122,7 +122,7 @@ TEST_F(DaySelectionWindowTest, TheAlmanacMarksTheRoadAndListsTheHoursThatSuitThe
     TFormMainGVR main;
     TFormDaySelection* w = Window(main);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->YellowRoadOnly->text(), U("только жёлтый путь"));
+    EXPECT_EQ(w->YellowRoadOnly->text(), U("только желтый путь"));
     EXPECT_EQ(w->NoHourClash->text(), U("без столкновения с ветвью человека в часе"));
     w->FromDate->setDate(QDate(2024, 6, 1));
     w->ToDate->setDate(QDate(2024, 6, 30));
@@ -135,7 +135,7 @@ TEST_F(DaySelectionWindowTest, TheAlmanacMarksTheRoadAndListsTheHoursThatSuitThe
     ASSERT_EQ(june1->text(), U("1"));
     EXPECT_EQ(june1->data(Qt::UserRole + 3), QVariant(false));
     EXPECT_EQ(june1->background().style(), Qt::NoBrush);
-    EXPECT_TRUE(june1->toolTip().contains(U("Дух дня: Небесная кара (天刑), чёрный путь")));
+    EXPECT_TRUE(june1->toolTip().contains(U("Дух дня: Небесная кара (天刑), черный путь")));
     for (const DayVerdict& v : w->Days())
         EXPECT_TRUE(!v.chosen || v.facts.almanac.yellowRoad) << v.facts.date;
     ASSERT_GT(w->List->rowCount(), 5);
