@@ -53,7 +53,6 @@ NoteSaveResult SaveDayNoteMerged(const QString& path, const QString& key, const 
                                  const QString& mine, int lockWaitMs) {
     NoteSaveResult result;
     QLockFile lock(NotesLockPath(path));
-    lock.setStaleLockTime(kNotesStaleLockSeconds * 1000);
     errno = 0;
     if (!lock.tryLock(lockWaitMs)) {
         LockFailure(lock, errno, path, result);

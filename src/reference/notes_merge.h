@@ -27,15 +27,12 @@ struct NoteSaveResult {
 // read or stored it. Under the lock: when the file's note of the day is neither `base` nor
 // `mine`, someone else changed it meanwhile (Conflict); otherwise the day's block is replaced as
 // WriteDayNote does. A lock another copy holds is waited for up to `lockWaitMs` milliseconds
-// (0: not at all), then the save is Busy. A lock left by a copy that is gone, or held longer than
-// kNotesStaleLockSeconds, is taken over. A lock that cannot be made (a full disk, no right to
-// write into the folder) fails with the message of the cause.
+// (0: not at all), then the save is Busy. A lock left by a copy that is gone is taken over at
+// once; one that a running copy holds is never broken, however long it is held (the system keeps
+// it locked for that copy). A lock that cannot be made (a full disk, no right to write into the
+// folder) fails with the message of the cause.
 NoteSaveResult SaveDayNoteMerged(const QString& path, const QString& key, const QString& base,
                                  const QString& mine, int lockWaitMs = 0);
-
-// A save holds the lock for milliseconds; one held longer than this is a copy that hangs, and
-// its lock is broken.
-constexpr int kNotesStaleLockSeconds = 30;
 
 enum class NoteConflictChoice {
     KeepMine,    // "Оставить мою": this copy's text replaces the other
