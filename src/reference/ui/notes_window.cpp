@@ -81,18 +81,23 @@ bool TFormNote::MayClose() {
 }
 
 bool TFormNote::SaveBeforeEnd() {
-    const QString mine = RichEdit->toPlainText();
+    QString mine = RichEdit->toPlainText();
     NoteSaveResult w = SaveDayNoteMerged(NotesPath(), shownKey_, base_, mine, kLastSaveWaitMs);
-    if (w.status == NoteSaveStatus::Conflict)  // no one is left to ask: both texts are kept
-        w = SaveDayNoteMerged(NotesPath(), shownKey_, w.theirs,
-                              ResolvedNote(NoteConflictChoice::KeepBoth, mine, w.theirs),
-                              kLastSaveWaitMs);
-    if (w.status == NoteSaveStatus::Failed || w.status == NoteSaveStatus::Busy) {
+    if (w.status == NoteSaveStatus::Conflict) {  // no one is left to ask: both texts are kept
+        base_ = w.theirs;
+        mine = ResolvedNote(NoteConflictChoice::KeepBoth, mine, base_);
+        w = SaveDayNoteMerged(NotesPath(), shownKey_, base_, mine, kLastSaveWaitMs);
+        const QSignalBlocker blocker(RichEdit);
+        RichEdit->setPlainText(mine);
+    }
+    if (w.status != NoteSaveStatus::Saved && w.status != NoteSaveStatus::Unchanged) {
         qWarning("%s", qUtf8Printable(QString::fromUtf8("Заметка не сохранена: ") + w.error));
         return false;
     }
     retry_->stop();
     waiting_ = unsaved_ = false;
+    base_ = mine;
+    ShowHint(QString());
     return true;
 }
 
