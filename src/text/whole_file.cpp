@@ -5,9 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStorageInfo>
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "text/output_target.h"
 
@@ -66,37 +74,94 @@ std::string CannotWriteMessage(int error, const QString& path, std::size_t neede
            "; прежнее содержимое файла цело. Проверьте диск и сохраните снова.";
 }
 
-// The random suffix of a temporary file: six ASCII letters or digits, not a word ("backup",
-// "Backup", "BACKUP" are a user's own names).
-bool IsRandomSuffix(const QString& suffix) {
-    int lower = 0, upper = 0, digits = 0;
-    for (const QChar c : suffix) {
-        if (c.unicode() >= 0x80 || !c.isLetterOrNumber()) return false;
-        lower += c.isLower();
-        upper += c.isUpper();
-        digits += c.isDigit();
-    }
-    const bool word =
-        digits == 0 && (upper == 0 || lower == 0 || (upper == 1 && suffix.at(0).isUpper()));
-    return !word;
+// A save writes the new bytes to a hidden temporary file beside the target, named so that no
+// person would choose it (".дом.gvt.gavrosin-Ab12Cd.tmp"), and renames it over the target. The
+// clean-up after a killed save then removes only names of exactly this form: a user's
+// "дом.gvt.copy01" or "out.pdf.202401" is never taken for a leftover. A long file name is cut in
+// the temporary's name, which must stay within the file system's limit.
+constexpr int kRandomLetters = 6;
+const QString kTemporaryTag = QStringLiteral(".gavrosin-");
+const QString kTemporaryEnd = QStringLiteral(".tmp");
+
+QString TemporaryPrefix(const QString& target) {
+    return QLatin1Char('.') + QFileInfo(target).fileName().left(64) + kTemporaryTag;
 }
 
-// A save killed between linking its temporary file and renaming it over the target leaves the
-// temporary beside it, named "<file>.XXXXXX" (six letters or digits). The next save of the file
-// removes such leftovers; only those older than a minute, so that a save of the same file running
-// in another program at this moment keeps its own.
-void RemoveLeftoverTemporaries(const QString& name) {
-    constexpr int kSuffix = 6;
-    const QFileInfo target(name);
-    const QString prefix = target.fileName() + QLatin1Char('.');
+// From the system's generator: processes forked from one program do not share its sequence.
+QString RandomLetters() {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    QString out;
+    for (int i = 0; i < kRandomLetters; ++i)
+        out += letters.at(static_cast<int>(QRandomGenerator::system()->bounded(letters.size())));
+    return out;
+}
+
+bool IsOwnTemporaryName(const QString& name, const QString& prefix) {
+    if (name.size() != prefix.size() + kRandomLetters + kTemporaryEnd.size()) return false;
+    if (!name.startsWith(prefix) || !name.endsWith(kTemporaryEnd)) return false;
+    for (const QChar c : name.mid(prefix.size(), kRandomLetters))
+        if (c.unicode() >= 0x80 || !c.isLetterOrNumber()) return false;
+    return true;
+}
+
+// A save killed between creating its temporary file and renaming it leaves the temporary beside
+// the target. The next save of the file removes such leftovers of its own form; only those older
+// than a minute, so that a save of the same file running in another copy at this moment keeps its
+// own.
+void RemoveLeftoverTemporaries(const QString& target) {
+    const QString prefix = TemporaryPrefix(target);
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QDir folder = target.absoluteDir();
+    const QDir folder = QFileInfo(target).absoluteDir();
     for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        const QString n = entry.fileName();
-        if (n.size() != prefix.size() + kSuffix || !n.startsWith(prefix)) continue;
-        if (IsRandomSuffix(n.right(kSuffix)) && entry.lastModified().toUTC() < before)
-            QFile::remove(entry.filePath());
+        if (entry.isSymLink() || !IsOwnTemporaryName(entry.fileName(), prefix)) continue;
+        if (entry.lastModified().toUTC() < before) QFile::remove(entry.filePath());
     }
+}
+
+// The file a save replaces: the target of a link, so that the link stays.
+QString FinalName(const QString& name) {
+    const QFileInfo info(name);
+    if (info.isSymLink()) {
+        const QString resolved = info.canonicalFilePath();
+        if (!resolved.isEmpty()) return resolved;
+    }
+    return info.absoluteFilePath();
+}
+
+// Creates the temporary file beside `target` with the permissions of the file it replaces.
+bool OpenTemporary(const QString& target, QFile& file) {
+    const QFileInfo existing(target);
+    const QString base = existing.absoluteDir().filePath(TemporaryPrefix(target));
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        file.setFileName(base + RandomLetters() + kTemporaryEnd);
+        const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly;
+        const bool opened =
+            existing.exists() ? file.open(mode, existing.permissions()) : file.open(mode);
+        if (opened) return true;
+        if (!file.exists()) return false;  // not a name taken by chance: the folder refuses
+    }
+    return false;
+}
+
+// The bytes reach the disk before the rename makes them the file. A file system that cannot
+// sync says so with EINVAL: not a failed write.
+bool SyncToDisk(QFile& file) {
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0 || errno == EINVAL;
+#else
+    return ::fsync(file.handle()) == 0 || errno == EINVAL || errno == ENOTSUP;
+#endif
+}
+
+// Puts `from` in place of `to` in one step, an existing `to` included (rename on POSIX systems,
+// MoveFileEx with replacing on Windows).
+bool RenameOver(const QString& from, const QString& to, int& error) {
+    std::error_code code;
+    std::filesystem::rename(std::filesystem::u8path(from.toStdString()),
+                            std::filesystem::u8path(to.toStdString()), code);
+    error = code.value();
+    return !code;
 }
 
 }  // namespace
@@ -126,25 +191,27 @@ std::string ReplaceWholeFile(const std::string& path, const std::string& bytes) 
     // "/dev/full" included) and report success.
     if (std::string refused = RefuseSpecialTarget(path); !refused.empty()) return refused;
     const QString name = Q(path);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return CannotCreateMessage(name);
+    const QString target = FinalName(name);
+    QFile file;
+    if (!OpenTemporary(target, file)) return CannotCreateMessage(name);
     errno = 0;
     const auto size = static_cast<qint64>(bytes.size());
-    // QSaveFile keeps a small file in its buffer and commit() does not report a failed final
-    // write (a full disk): flush here and check, so such a save is cancelled, not committed empty.
-    bool written = file.write(bytes.data(), size) == size && file.flush();
+    bool written = file.write(bytes.data(), size) == size && file.flush() && SyncToDisk(file);
     int error = errno;
     if (g_saveFault != 0) {
         written = false;
         error = g_saveFault;
     }
-    if (!written) {
-        file.cancelWriting();
-        file.commit();  // removes the temporary file; the old file stays as it was
+    file.close();
+    if (written && file.error() != QFileDevice::NoError) {
+        written = false;
+        error = errno;
+    }
+    if (!written || !RenameOver(file.fileName(), target, error)) {
+        file.remove();  // the old file stays as it was
         return CannotWriteMessage(error, name, bytes.size());
     }
-    if (!file.commit()) return CannotWriteMessage(errno, name, bytes.size());
-    RemoveLeftoverTemporaries(name);
+    RemoveLeftoverTemporaries(target);
     return std::string();
 }
 

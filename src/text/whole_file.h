@@ -10,10 +10,12 @@
 // Reads the file's bytes. Returns "" or the message ("Не удалось открыть файл «…»: …").
 std::string ReadWholeFile(const std::string& path, std::string& bytes);
 
-// Replaces the file with `bytes` atomically: written to a temporary file beside it, flushed and
-// checked, then renamed over it. On any failure (a full disk included) the temporary file is
-// removed, an existing file keeps its old content, and the message says why ("Диск заполнен…",
-// "Нет прав на запись в папку…"). Returns "" on success.
+// Replaces the file with `bytes` atomically: written to a hidden temporary file beside it
+// (".<name>.gavrosin-XXXXXX.tmp"), flushed to the disk and checked, then renamed over it. On any
+// failure (a full disk included) the temporary file is removed, an existing file keeps its old
+// content, and the message says why ("Диск заполнен…", "Нет прав на запись в папку…"). Such
+// temporaries left by a killed save are removed by the next save of the file once a minute old;
+// no other file is touched. Returns "" on success.
 std::string ReplaceWholeFile(const std::string& path, const std::string& bytes);
 
 // The message of a save of `path` the system refused with `error` (an errno value, 0 when not

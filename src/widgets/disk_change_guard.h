@@ -24,38 +24,49 @@ QString DiskChangeText(const QString& path);
 class DiskChangeGuard : public QObject {
 public:
     // What the window does with an answer: `reload` opens the file again (the window's data
-    // dropped), `save` writes the window's data to its file as it stands, `saveAs` asks for
-    // another name and writes there.
+    // dropped; false when it could not be read, the window has said why), `save` writes the
+    // window's data to its file as it stands, `saveAs` asks for another name and writes there.
+    // `modified` says whether the window holds edits: a window without any reloads a file
+    // changed on disk without asking.
     struct Actions {
-        std::function<void(const QString&)> reload;
+        std::function<bool(const QString&)> reload;
         std::function<void()> save;
         std::function<void()> saveAs;
+        std::function<bool()> modified;
     };
     // Watches `window` coming to the front (it must outlive the guard's use).
     DiskChangeGuard(QWidget& window, Actions actions);
 
-    // The file as the window has just read or written it.
+    // The file as the window has just read it.
     void Remember(const QString& path);
     // The window no longer keeps a file (closed, cleared).
     void Forget();
 
-    // Before writing the window's data to `path`: true when the save may go on (the file is
-    // another than the one opened, unchanged, or the user chose to overwrite it); false when the
-    // question took another way (reloaded, saved elsewhere, cancelled) and this save must not
-    // write.
-    bool MaySave(const QString& path);
+    // Writes the window's data to `path` through `write` (true when written; it reports its own
+    // failure). When `path` is the window's file, its lock is held while the file is compared
+    // with what the window knows and replaced (text/locked_save.h), so that of two copies saving
+    // at once the second is asked. A file changed on disk asks first (reload, overwrite, save
+    // under another name); true only when `write` wrote the file at `path`.
+    bool Save(const QString& path, const std::function<bool()>& write);
 
-    // The check made when the window comes to the front; asks at most once for one change.
+    // The check made when the window comes to the front: a window without edits reloads the
+    // changed file and says so in its status line; one with edits asks, once for one change.
     void CheckNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Remember(const QString& path, const FileStamp& stamp);
+    DiskChangeAnswer Ask(const FileStamp& change);
+    bool AnsweredAlready(const FileStamp& change) const;
+    void ShowReloaded();
+
     QWidget& window_;
     Actions actions_;
     QString path_;
     FileStamp known_;     // the file as the window read or wrote it
-    FileStamp declined_;  // the change the user last declined to act on, when it came to the front
+    FileStamp answered_;  // the change on disk the user last answered for
+    bool hasAnswered_ = false;
     bool asking_ = false;
 };

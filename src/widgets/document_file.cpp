@@ -14,17 +14,21 @@
 DocumentFile::DocumentFile(QWidget& window, DocumentFileKind kind)
     : window_(window),
       kind_(std::move(kind)),
-      diskGuard_(new DiskChangeGuard(window, {[this](const QString& path) {
-                                                  if (kind_.reload) kind_.reload(path);
-                                              },
-                                              [this] { Write(path_); }, [this] { SaveAs(); }})) {}
+      diskGuard_(new DiskChangeGuard(
+          window,
+          {[this](const QString& path) { return kind_.reload && kind_.reload(path); },
+           [this] { WriteTo(path_); }, [this] { SaveAs(); }, [this] { return modified_; }})) {}
 
 void DocumentFile::Opened(const QString& path) {
+    Bind(path);
+    diskGuard_->Remember(path);
+}
+
+void DocumentFile::Bind(const QString& path) {
     path_ = path;
     bound_ = true;
     modified_ = false;
     window_.setWindowTitle(QFileInfo(path).fileName());
-    diskGuard_->Remember(path);
 }
 
 void DocumentFile::Unbind() {
@@ -58,8 +62,9 @@ bool DocumentFile::SaveAs() {
 }
 
 bool DocumentFile::WriteTo(const QString& path) {
-    if (bound_ && !diskGuard_->MaySave(path)) return false;
-    return Write(path);
+    if (!diskGuard_->Save(path, [this, &path] { return Write(path); })) return false;
+    Bind(path);
+    return true;
 }
 
 bool DocumentFile::Write(const QString& path) {
@@ -69,7 +74,6 @@ bool DocumentFile::Write(const QString& path) {
         ShowErrorBox(&window_, QString::fromStdString(e.what()));
         return false;
     }
-    Opened(path);
     return true;
 }
 

@@ -60,7 +60,8 @@ public:
     // Writes the document to `path`; on success the window is bound to it, unedited, and its
     // caption is the file's name; on failure the error is shown and nothing changes. When `path`
     // is the document's file and it changed on disk meanwhile, the user is asked first (reload,
-    // overwrite, save under another name); false unless the document was written there.
+    // overwrite, save under another name); the check and the write are one step under the
+    // file's lock. False unless the document was written there.
     bool WriteTo(const QString& path);
     // Before the document is replaced or closed: the unsaved-changes question when it was edited
     // ("Да" saves it first). True when the document may go; false when the user cancelled or the
@@ -72,6 +73,9 @@ public:
     QString FileName() const;
 
 private:
+    // Bound to `path`, unedited, the caption its file name.
+    void Bind(const QString& path);
+    // Writes through the kind's writer; false with the error shown.
     bool Write(const QString& path);
     QString ProposedName() const;
 

@@ -17,7 +17,7 @@ QWidget* OwnerOf(QWidget* concerned) {
 
 }  // namespace
 
-void ShowErrorBox(QWidget* parent, const QString& message) {
+QMessageBox* ShowErrorBox(QWidget* parent, const QString& message) {
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
                                 message, QMessageBox::Ok, OwnerOf(parent));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -30,4 +30,5 @@ void ShowErrorBox(QWidget* parent, const QString& message) {
         box->raise();
         box->activateWindow();
     });
+    return box;
 }

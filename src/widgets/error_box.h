@@ -4,6 +4,8 @@
 // not block: the window that failed stays usable behind it.
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
-void ShowErrorBox(QWidget* parent, const QString& message);
+// The box it shows (it deletes itself when closed), for a caller that adds to its text later.
+QMessageBox* ShowErrorBox(QWidget* parent, const QString& message);

@@ -10,8 +10,11 @@
 #include <QTimeEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
+#include <vector>
 
 #include "app/main_window.h"
+#include "app/settings_window.h"
 #include "geomancy/ui/geomantic_table_window.h"
 #include "person/ui/people_window.h"
 #include "support/shell_test.h"
@@ -90,6 +93,37 @@ TEST_P(SmallScreen, ThePersonsTimeBoxLeavesTheDatesDropDownFree) {
     ExpectWholeText(person->MyDate, "birth date");
     ExpectWholeText(person->MyTime, "birth time");
     EXPECT_LE(person->frameGeometry().width(), 1024);
+}
+
+// Every window of the program, opened by its command as the user does (and the settings, which
+// its command opens as a dialog), fits a 1024×600 screen with a task bar: its least size with a
+// title bar and borders lies within the screen, and what does not fit scrolls. "Выбор дней" asked
+// for 649 pixels of height.
+TEST_P(SmallScreen, EveryWindowFitsTheScreen) {
+    constexpr QSize kLeastRoom(1024 - 2 * 4, 600 - 30 - 30 - 4);  // task bar, title bar, borders
+    TFormMainGVR w;
+    w.setGeometry(0, 0, 1024, 600);
+    w.show();
+    const std::set<Command> notWindows = {Command::NewWindow,     Command::Settings,
+                                          Command::PopupSettings, Command::Exit,
+                                          Command::About,         Command::PopupShowInCalendar};
+    for (int c = 0; c < kCommandCount; ++c)
+        if (!notWindows.count(static_cast<Command>(c))) w.Commands().Action(Command(c))->trigger();
+    // And those the house window opens: the compass, the legend and the interpretation.
+    TFormFh* house = w.FormFh();
+    for (QAction* a : {house->CalculateAction, house->InterpretAction, house->CompassAction,
+                       house->LegendAction})
+        a->trigger();
+    QApplication::processEvents();
+    std::vector<QWidget*> windows = {w.FormSettings()};
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &w) windows.push_back(top);
+    EXPECT_GE(windows.size(), 29u);
+    for (const QWidget* window : windows) {
+        const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
+        EXPECT_LE(least.width(), kLeastRoom.width()) << window->windowTitle().toStdString();
+        EXPECT_LE(least.height(), kLeastRoom.height()) << window->windowTitle().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SmallScreen,

@@ -55,20 +55,28 @@ TEST(FileStamp, AChangeOnDiskIsNoticed) {
     EXPECT_FALSE(ChangedOnDisk(path, FileStamp()));  // nothing was read: nothing to lose
 }
 
-// A temporary file left by a save killed at the rename goes at the next save of that file; the
-// user's own files beside it stay.
-TEST(OutputTarget, ALeftoverTemporaryGoesAtTheNextSave) {
+// A temporary file left by a save killed before the rename goes at the next save of that file
+// once older than any save in progress; the user's files that merely look like one stay.
+TEST(OutputTarget, OnlyTheProgramsOwnLeftoverGoesAtTheNextSave) {
     QTemporaryDir dir;
-    const QString target = QDir(dir.path()).filePath(QStringLiteral("a.gvt"));
-    const QStringList names = {QStringLiteral("a.gvt.sGxK3m"), QStringLiteral("a.gvt.backup"),
-                               QStringLiteral("b.gvt.sGxK3m")};
-    for (const QString& name : names) {
-        QFile f(QDir(dir.path()).filePath(name));
+    const QDir folder(dir.path());
+    const QString old = QStringLiteral(".a.gvt.gavrosin-sGxK3m.tmp");
+    const QStringList kept = {QStringLiteral(".a.gvt.gavrosin-Fresh1.tmp"),  // a save running
+                              QStringLiteral(".b.gvt.gavrosin-sGxK3m.tmp"),  // another file's
+                              QStringLiteral("a.gvt.sGxK3m"),
+                              QStringLiteral("a.gvt.202401"),
+                              QStringLiteral("a.gvt.copy01"),
+                              QStringLiteral("a.gvt.OldOne"),
+                              QStringLiteral(".a.gvt.gavrosin-copy.tmp")};
+    for (const QString& name : kept + QStringList{old}) {
+        QFile f(folder.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                      QFileDevice::FileModificationTime);
+        if (!name.contains(QStringLiteral("Fresh")))
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                          QFileDevice::FileModificationTime);
     }
-    ASSERT_EQ(ReplaceWholeFile(target.toStdString(), "x"), "");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-              QStringList({QStringLiteral("a.gvt"), names[1], names[2]}));
+    ASSERT_EQ(ReplaceWholeFile(folder.filePath(QStringLiteral("a.gvt")).toStdString(), "x"), "");
+    QStringList expected = kept + QStringList{QStringLiteral("a.gvt")};
+    expected.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }

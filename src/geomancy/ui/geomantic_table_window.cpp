@@ -36,6 +36,7 @@
 #include "widgets/page_viewer.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pictograms.h"
+#include "widgets/scrolling_page.h"
 
 namespace {
 
@@ -90,26 +91,41 @@ TFormFh::TFormFh(TableWindowSources sources, QWidget* parent)
     ResetInputs();
     EnableCommands();
     // The size the layout asks for (adjustSize would cap it at two thirds of a small screen,
-    // where the layout then squeezed the gate charts and the facts under them).
-    setFixedSize(sizeHint());
+    // where the layout then squeezed the gate charts and the facts under them); on a screen
+    // lower than that the window may be lower, and its chart scrolls.
+    const QSize full = sizeHint();
+    setMaximumSize(full);
+    setMinimumWidth(full.width());
+    resize(full);
     // Wrapped only now: measured while wrapping, the status line asks for the lines of a narrow
     // label, and the window would outgrow a 600-pixel screen.
     StatusLine->setWordWrap(true);
 }
 
 void TFormFh::BuildMenus() {
-    auto action = [this](const char* caption, auto handler) {
+    auto action = [this](const char* caption, auto handler, const QKeySequence& key = {}) {
         auto* a = new QAction(Text(caption), this);
         connect(a, &QAction::triggered, this, handler);
+        if (!key.isEmpty()) {
+            // The person window's keys, working while this window has the keyboard.
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            addAction(a);
+        }
         return a;
     };
-    OpenAction = action("Открыть...", [this] { NOpenClick(); });
+    OpenAction = action(
+        "Открыть...", [this] { NOpenClick(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
     OpenAction->setToolTip(Text("Открыть"));
     OpenAction->setIcon(GenericIcon(GenericCommand::Open));
-    SaveAction = action("Сохранить", [this] { SaveClick(); });
+    SaveAction = action(
+        "Сохранить", [this] { SaveClick(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     SaveAction->setIcon(GenericIcon(GenericCommand::Save));
-    SaveAsAction = action("Сохранить как...", [this] { SaveAsFile(); });
-    CloseAction = action("Закрыть окно", [this] { close(); });
+    SaveAsAction = action(
+        "Сохранить как...", [this] { SaveAsFile(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    CloseAction = action(
+        "Закрыть окно", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_W));
     CalculateAction = action("Внутренний знак", [this] { Raschet(); });
     CalculateAction->setIcon(TableToolIcon(TableTool::Compute));
     InterpretAction = action("Интерпретировать", [this] { InterpretClick(); });
@@ -265,7 +281,7 @@ void TFormFh::BuildChartArea() {
     row->setSpacing(10);
     row->addWidget(Chart, 0, Qt::AlignTop);
     row->addLayout(gates);
-    setCentralWidget(desk);
+    setCentralWidget(ScrollingPage(desk));
 
     desk->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(desk, &QWidget::customContextMenuRequested, this,
@@ -296,6 +312,8 @@ void TFormFh::ResetInputs() {
     StatusLine->clear();
     if (ChartFacts) ChartFacts->clear();
     document_.Unbind();
+    // A fresh table, whatever the closed window was called ("Девять дворцов" while hidden).
+    setWindowTitle(Text(kNewCaption));
 }
 
 void TFormFh::EnableCommands() {
@@ -376,9 +394,15 @@ void TFormFh::ShowChartFacts() {
 
 void TFormFh::EditAzChange(const AzimuthBox& box) {
     ShowStatusLine();
-    if (!box.hint.empty()) return;  // the table keeps the last azimuth read
     const QSignalBlocker facing(ComboFacing);
     const QSignalBlocker sitting(ComboSitting);
+    if (!box.hint.empty()) {
+        // The table keeps the last azimuth read, but the lists show no mountain of it: "400"
+        // must not stand beside the mountains of the "40" typed on the way.
+        ComboFacing->setCurrentIndex(-1);
+        ComboSitting->setCurrentIndex(-1);
+        return;
+    }
     ComboFacing->setCurrentIndex(box.facing);
     ComboSitting->setCurrentIndex(box.sitting);
     document_.MarkModified();

@@ -77,7 +77,8 @@ void PaintLegend(QPainter& painter, const QRect& strip) {
 }  // namespace
 
 Picture TableChartSheet(TFormFh& window) {
-    QWidget& area = *window.centralWidget();
+    // The chart and the gates whole, not the part of them the window's scroll area shows.
+    QWidget& area = *window.Chart->parentWidget();
     const Picture grids = WidgetPicture(area);
     const int width =
         std::max({kMinimumWidth, grids.size.width() + 2 * kPadding, LegendWidth() + 2 * kPadding});

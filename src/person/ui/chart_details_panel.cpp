@@ -132,6 +132,11 @@ void ChartDetailsPanel::ShowDetails(const ChartDetails& d) {
     const int half = (static_cast<int>(lines.size()) + 1) / 2;
     Stars[0]->setText(lines.mid(0, half).join(QLatin1Char('\n')));
     Stars[1]->setText(lines.mid(half).join(QLatin1Char('\n')));
+    // Set while the tab is hidden, the captions leave the nested rows' measures stale: measured
+    // anew, the page is as tall as its lines and the window's scroll area reaches the last star.
+    for (QLayout* rows : findChildren<QLayout*>()) rows->invalidate();
+    layout()->invalidate();
+    updateGeometry();
 }
 
 void ChartDetailsPanel::Clear() {

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -93,6 +94,20 @@ LuckYearsPanel::LuckYearsPanel(QWidget* parent) : QWidget(parent) {
     page->addLayout(months);
 }
 
+QSize LuckYearsPanel::sizeHint() const {
+    // A long line of each column in bold (the running pillar): three hidden stems with long gods,
+    // the stage and the void.
+    QFont bold = Tree->font();
+    bold.setBold(true);
+    const QFontMetrics m(bold);
+    int columns = Tree->indentation() + Tree->verticalScrollBar()->sizeHint().width() + 8;
+    for (const char* longest : {"10. 甲子  2040–2049", "Возраст", "Косвенное богатство",
+                                "甲 Косвенное богатство, 丙 Косвенная печать, 戊 Семь убийств · "
+                                "Вскармливание · Пустота (день)"})
+        columns += m.horizontalAdvance(QString::fromUtf8(longest)) + 12;
+    return {std::max(columns, QWidget::sizeHint().width()), QWidget::sizeHint().height()};
+}
+
 void LuckYearsPanel::ShowYears(const ChartDetails& d, const Person& person, int runningYear,
                                Moment now) {
     details_ = d;
@@ -149,8 +164,9 @@ void LuckYearsPanel::YearChosen(QTreeWidgetItem* item) {
 void LuckYearsPanel::ShowMonths(int year) {
     if (!details_) return;
     monthsYear_ = year;
-    MonthsHeading->setText(
-        QString::fromUtf8("Месяцы %1 года (начало по времени места рождения):").arg(year));
+    MonthsHeading->setText(QString::fromUtf8("Месяцы %1 года (начало %2):")
+                               .arg(year)
+                               .arg(Text(BirthPlaceClockText(person_))));
     const std::array<ChartMonth, 12> months = ChartMonthsOfYear(details_->dayMaster, year);
     for (int m = 0; m < 12; ++m) {
         const ChartMonth& cm = months[m];

@@ -90,8 +90,9 @@ TFormPeople::TFormPeople(const PillarGlyphs& glyphs, PeopleHost host, QWidget* p
 
     ConnectEdits();
     // As wide as the birth row needs in the user's locale (a long English date and a time with
-    // "PM" beside the corrections), so that no box of the row covers another.
-    setFixedSize(std::max(kWindowWidth, minimumSizeHint().width()), kWindowHeight);
+    // "PM" beside the corrections), so that no box of the row covers another, and as the layers'
+    // columns need; lower and narrower at the user's wish, the layers then scroll.
+    resize(std::max({kWindowWidth, minimumSizeHint().width(), sizeHint().width()}), kWindowHeight);
     Reset();
     ShowCalendarYear();
 }
@@ -120,7 +121,7 @@ void TFormPeople::CreateActions() {
     ActionSave = action("Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
     ActionSaveAs = action("Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ActionSaveText = action("Сохранить как текст...");
-    // Named with the main window's year by ShowCalendarYear.
+    // Named with the forecast's year by ShowForecastYear.
     ActionForecast = action("Прогноз на текущий год");
     PopupForecast = action("Прогноз на текущий год");
     ActionCalculate = action("Расчет");

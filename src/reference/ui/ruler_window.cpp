@@ -2,6 +2,7 @@
 #include "reference/ui/ruler_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,9 @@
 
 namespace {
 
-constexpr QSize kClientSize(542, 75);
-constexpr int kRulerTop = 36;
+constexpr int kClientWidth = 542;
+// Below the ruler: the marker's overhang and a margin.
+constexpr int kBelowRuler = 19;
 constexpr int kRulerStripWidth = 434;
 constexpr int kRulerHeight = 20;
 constexpr int kMarkerHeight = 30;
@@ -27,35 +29,41 @@ TFormLine::TFormLine(QWidget* parent)
     QFont bold = LabelVerdict->font();
     bold.setBold(true);
     LabelVerdict->setFont(bold);
-    LabelVerdict->setGeometry(kRulerLeft, 8, kRulerStripWidth, 20);
+    // Two lines over the ruler: a refusal ("… от 0 до 9999") is longer than the ruler is wide and
+    // must be read whole; a verdict of one line sits just above the ruler.
+    LabelVerdict->setWordWrap(true);
+    LabelVerdict->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    const int verdictHeight = 2 * QFontMetrics(bold).lineSpacing() + 2;
+    LabelVerdict->setGeometry(kRulerLeft, 4, kRulerStripWidth, verdictHeight);
+    const int rulerTop = 4 + verdictHeight + 8;
 
     EditLength = new QLineEdit(QStringLiteral("0"), this);
     EditLength->setMaxLength(4);
     EditLength->setAlignment(Qt::AlignRight);
-    EditLength->setGeometry(6, kRulerTop - 2, 40, 24);
+    EditLength->setGeometry(6, rulerTop - 2, 40, 24);
     EditLength->installEventFilter(this);
 
     UpDownLess = new QToolButton(this);
     UpDownLess->setArrowType(Qt::LeftArrow);
     UpDownLess->setAutoRepeat(true);
-    UpDownLess->setGeometry(46, kRulerTop - 2, 13, 24);
+    UpDownLess->setGeometry(46, rulerTop - 2, 13, 24);
     UpDownMore = new QToolButton(this);
     UpDownMore->setArrowType(Qt::RightArrow);
     UpDownMore->setAutoRepeat(true);
-    UpDownMore->setGeometry(59, kRulerTop - 2, 13, 24);
+    UpDownMore->setGeometry(59, rulerTop - 2, 13, 24);
 
     LabelUnit = new QLabel(QString::fromUtf8("мм"), this);
-    LabelUnit->setGeometry(75, kRulerTop - 2, 22, 24);
+    LabelUnit->setGeometry(75, rulerTop - 2, 22, 24);
 
     Ruler = new QLabel(this);
-    Ruler->setGeometry(kRulerLeft, kRulerTop, kRulerStripWidth, kRulerHeight);
+    Ruler->setGeometry(kRulerLeft, rulerTop, kRulerStripWidth, kRulerHeight);
     Ruler->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QPixmap picture = LoadPicture(QStringLiteral("\\bmp\\line.bmp"));
     if (!picture.isNull()) Ruler->setPixmap(picture);
 
     Marker = new QFrame(this);
     FillBackground(*Marker, QColor(128, 0, 0));
-    Marker->setGeometry(kRulerLeft, kRulerTop - (kMarkerHeight - kRulerHeight) / 2, 1,
+    Marker->setGeometry(kRulerLeft, rulerTop - (kMarkerHeight - kRulerHeight) / 2, 1,
                         kMarkerHeight);
     Marker->raise();
 
@@ -63,7 +71,7 @@ TFormLine::TFormLine(QWidget* parent)
     connect(UpDownLess, &QToolButton::clicked, this, [this] { UpDownClick(-1); });
     connect(UpDownMore, &QToolButton::clicked, this, [this] { UpDownClick(1); });
 
-    setFixedSize(kClientSize);
+    setFixedSize(kClientWidth, rulerTop + kRulerHeight + kBelowRuler);
     OfferPictureExport();
 }
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -37,6 +38,7 @@
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/picker_moment.h"
+#include "widgets/scrolling_page.h"
 
 namespace {
 
@@ -187,12 +189,20 @@ QVBoxLayout* TFormDaySelection::BuildCriteriaColumn(const QDate& today) {
     Progress->setValue(0);
     Summary = new QLabel(this);
 
+    // The conditions scroll on a low screen; the search, the export and the result line stay in
+    // sight below them.
+    auto* conditions = new QWidget(this);
+    auto* column = new QVBoxLayout(conditions);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(range);
+    // The lists keep the rows of a screen's worth of choosing; the column scrolls instead.
+    criteria->setMinimumHeight(criteria->sizeHint().height());
+    column->addWidget(criteria, 1);
+    column->addWidget(people);
+    column->addWidget(bans);
+    column->addWidget(almanac);
     auto* left = new QVBoxLayout;
-    left->addWidget(range);
-    left->addWidget(criteria, 1);
-    left->addWidget(people);
-    left->addWidget(bans);
-    left->addWidget(almanac);
+    left->addWidget(ScrollingPage(conditions, true), 1);
     left->addLayout(buttons);
     left->addWidget(Progress);
     left->addWidget(Summary);

@@ -4,6 +4,7 @@
 // is one line and nothing on disk; the text outputs never start the window system.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -114,6 +115,23 @@ TEST_F(CliTableFiles, AFileThatCannotBeWrittenIsOneLineAndNothingOnDisk) {
     EXPECT_EQ(both.exitCode, 2);
     EXPECT_EQ(CountLines(both.err), 1) << both.err;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("a.pdf"))));
+}
+
+// The user's files that look like a temporary of the document (an hour old, as a killed save's
+// leftover could be) survive its save.
+TEST_F(CliTableFiles, FilesNamedLikeTheDocumentSurviveItsSave) {
+    const QStringList lookAlikes = {"out.pdf.202401", "out.pdf.OldOne", "out.pdf.copy01",
+                                    "out.pdf.draft1", "out.pdf.final2", "out.pdf.v2back"};
+    for (const QString& name : lookAlikes) {
+        QFile f(dir_.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
+    const CliRun run = RunCli(kTable + " --pdf '" + Path("out.pdf") + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(),
+              lookAlikes.size() + 1);
 }
 
 TEST_F(CliTableFiles, TextOutputsNeverStartTheWindowSystem) {

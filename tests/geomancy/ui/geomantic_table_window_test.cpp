@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
@@ -48,7 +49,7 @@ protected:
     void TearDown() override {
         // Every dialog the window asked for is the table file's.
         for (const FileDialogRequest& request : dialogs_.requests) {
-            EXPECT_EQ(request.filter, QStringLiteral("(*.gvt)"));
+            EXPECT_EQ(request.filter, U("Внутренний знак жилища (*.gvt)"));
             if (request.kind == FileDialogKind::Save) {
                 EXPECT_EQ(request.defaultSuffix, QStringLiteral("gvt"));
             }
@@ -224,7 +225,9 @@ TEST_F(TableWindowTest, TheAzimuthBoxRefusesWhatIsNoAzimuthAndTellsOfEdges) {
         Type(*w, typed);
         EXPECT_EQ(w->Azimuth->Text(), U(typed));
         EXPECT_DOUBLE_EQ(w->Azimuth->Box().azimuth, 95);
-        EXPECT_EQ(Facing(*w), U("Мао"));
+        // No mountain beside a refused text ("400" showed those of the "40" typed on the way).
+        EXPECT_TRUE(Facing(*w).isEmpty());
+        EXPECT_TRUE(Sitting(*w).isEmpty());
         EXPECT_FALSE(w->Azimuth->EditAz->toolTip().isEmpty());
         EXPECT_NE(w->Azimuth->EditAz->palette().color(QPalette::Base), ground);
         EXPECT_TRUE(w->StatusLine->text().endsWith(w->Azimuth->EditAz->toolTip()));
@@ -501,7 +504,7 @@ TEST_F(TableWindowTest, OpeningAModifiedTableAsksFirst) {
     asked_.answer = SaveChangesAnswer::Cancel;
     w->NOpenClick();
     ASSERT_EQ(asked_.captions.size(), 1u);
-    EXPECT_EQ(asked_.captions[0], U("Внутренний знак жилища.gvt"));
+    EXPECT_TRUE(asked_.captions[0].isEmpty());  // not in a file yet
     EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 0);
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("95"));
     EXPECT_TRUE(w->Modified());
@@ -635,6 +638,7 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     EXPECT_EQ(w->FileName(), dialogs_.saveAnswer);  // remembered until the next open or save
 
     w->show();
+    EXPECT_EQ(w->windowTitle(), U("Внутренний знак жилища"));  // a fresh table again
     EXPECT_EQ(w->Azimuth->Text(), QStringLiteral("0"));
     EXPECT_EQ(Facing(*w), U("Цзы"));
     EXPECT_EQ(Sitting(*w), U("У"));
@@ -647,7 +651,20 @@ TEST_F(TableWindowTest, ClosingHidesTheChartAndShowingResetsTheInputs) {
     dialogs_.saveAnswer.clear();
     w->SaveClick();
     ASSERT_EQ(Saves().size(), 2u);
-    EXPECT_EQ(QFileInfo(Saves()[1].proposedName).fileName(), U("Девять дворцов"));
+    EXPECT_EQ(QFileInfo(Saves()[1].proposedName).fileName(), U("Внутренний знак жилища"));
+}
+
+// The person window's keys: Ctrl+O opens, Ctrl+S saves (a new table asks for its name).
+TEST_F(TableWindowTest, CtrlOOpensAndCtrlSSavesAsInThePersonWindow) {
+    auto w = NewWindow();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    w->Azimuth->EditAz->setFocus();
+    QTest::keyClick(w->Azimuth->EditAz, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Open), 1);
+    QTest::keyClick(w->Azimuth->EditAz, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs_.Count(FileDialogKind::Save), 1);
+    EXPECT_EQ(w->SaveAsAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
 }
 
 TEST_F(TableWindowTest, DescriptionsOpenInTheTextViewer) {

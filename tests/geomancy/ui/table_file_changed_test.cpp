@@ -3,12 +3,20 @@
 // a synced folder): the next save asks before it overwrites, and so does the window when it
 // comes to the front.
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "calendar/moment_calendar.h"
@@ -52,6 +60,11 @@ protected:
         ReadWholeFile(path.toStdString(), bytes);
         return bytes;
     }
+    void Activate() {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(window_.get(), &activate);
+        QCoreApplication::processEvents();
+    }
     void TypeAzimuth(const char* text) {
         window_->Azimuth->EditAz->setText(QString::fromUtf8(text));
     }
@@ -70,11 +83,14 @@ TEST_F(TableFileChangedTest, ASaveOverAFileChangedBehindTheWindowAsksFirst) {
     Write(theirs);
     TypeAzimuth("120");
 
-    // Cancel: nothing is written, the window keeps its data.
+    // Cancel: nothing is written, the window keeps its data; coming to the front does not ask
+    // again for the change just answered.
     window_->SaveClick();
     ASSERT_EQ(asked_.size(), 1);
     EXPECT_EQ(OnDisk(path_), theirs);
     EXPECT_TRUE(window_->Modified());
+    Activate();
+    EXPECT_EQ(asked_.size(), 1);
 
     // Another name: theirs stays, the window's table goes to the new file.
     answer_ = DiskChangeAnswer::SaveElsewhere;
@@ -107,23 +123,74 @@ TEST_F(TableFileChangedTest, ASaveOverAFileChangedBehindTheWindowAsksFirst) {
     EXPECT_EQ(asked_.size(), before + 1);
 }
 
-TEST_F(TableFileChangedTest, TheWindowAsksWhenItComesToTheFront) {
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(window_.get(), &activate);
-    QCoreApplication::processEvents();
+// At the front, a window without edits shows the file as it is now and says so; one with edits
+// asks, once for one change.
+TEST_F(TableFileChangedTest, AtTheFrontAnUneditedWindowReloadsAndAnEditedOneAsks) {
+    Activate();
     EXPECT_TRUE(asked_.isEmpty());  // nothing changed
 
     Write("[Fild1]\r\nDate=45000\r\nAzimut=200\r\n");
-    QCoreApplication::sendEvent(window_.get(), &activate);
-    QCoreApplication::processEvents();
+    Activate();
+    EXPECT_TRUE(asked_.isEmpty());
+    EXPECT_EQ(window_->Azimuth->EditAz->text(), QStringLiteral("200"));
+    EXPECT_FALSE(window_->Modified());
+    EXPECT_TRUE(window_->statusBar()->currentMessage().contains(QStringLiteral("загружен заново")))
+        << window_->statusBar()->currentMessage().toStdString();
+
+    TypeAzimuth("120");
+    Write("[Fild1]\r\nDate=45000\r\nAzimut=210\r\n");
+    Activate();
     ASSERT_EQ(asked_.size(), 1);
     EXPECT_EQ(QDir::toNativeSeparators(asked_[0]), QDir::toNativeSeparators(path_));
-    // Declined: not asked again for the same change; the save still asks.
-    QCoreApplication::sendEvent(window_.get(), &activate);
-    QCoreApplication::processEvents();
+    // Declined: not asked again for the same change; the save still asks; a newer change asks.
+    Activate();
     EXPECT_EQ(asked_.size(), 1);
     window_->SaveClick();
     EXPECT_EQ(asked_.size(), 2);
+    Write("[Fild1]\r\nDate=45000\r\nAzimut=220\r\n");
+    Activate();
+    EXPECT_EQ(asked_.size(), 3);
+}
+
+// The question's default loses nothing, and "Перезаписать" is not the first button.
+TEST_F(TableFileChangedTest, OverwriteIsNeitherFirstNorTheDefault) {
+    SetDiskChangeAsker({});
+    QStringList order;
+    QString byDefault;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        QList<QAbstractButton*> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+            return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+        });
+        for (QAbstractButton* b : buttons) order << b->text();
+        byDefault = box->defaultButton()->text();
+        box->reject();
+    });
+    EXPECT_EQ(AskDiskChange(window_.get(), path_), DiskChangeAnswer::Cancel);
+    ASSERT_EQ(order.size(), 4);
+    EXPECT_NE(order.first(), QStringLiteral("Перезаписать")) << order.join('|').toStdString();
+    EXPECT_EQ(byDefault, QStringLiteral("Сохранить как..."));
+}
+
+// The user's files that look like a temporary of the table (an hour old, as a killed save's
+// leftover could be) survive the window's save.
+TEST_F(TableFileChangedTest, FilesNamedLikeTheTableSurviveItsSave) {
+    const QStringList lookAlikes = {QStringLiteral("дом.gvt.2024v1"),
+                                    QStringLiteral("дом.gvt.copy01"),
+                                    QStringLiteral("дом.gvt.old123")};
+    for (const QString& name : lookAlikes) {
+        QFile f(QDir(dir_.path()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
+    TypeAzimuth("120");
+    window_->SaveClick();
+    EXPECT_NE(OnDisk(path_).find("Azimut=120"), std::string::npos);
+    for (const QString& name : lookAlikes)
+        EXPECT_TRUE(QFile::exists(QDir(dir_.path()).filePath(name))) << name.toStdString();
 }
 
 }  // namespace

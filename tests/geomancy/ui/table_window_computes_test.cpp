@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest/QTest>
 #include <memory>
 
@@ -69,8 +70,12 @@ TEST_F(HouseWindowComputes, WhatTheBoxRefusesIsComputedByNoPath) {
         TypeKeys(refused);  // "400" passes through "40", which the box reads
         const QString hint = w_->Azimuth->EditAz->toolTip();
         ASSERT_FALSE(hint.isEmpty());
-        // The toolbar button and the menu item are one command; Enter is the other path.
-        w_->CalculateAction->trigger();
+        // The toolbar's button, clicked as the user does, and Enter: one behaviour, a box each.
+        QWidget* button = nullptr;
+        for (QToolBar* bar : w_->findChildren<QToolBar*>())
+            if (QWidget* b = bar->widgetForAction(w_->CalculateAction)) button = b;
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
         Enter();
         EXPECT_DOUBLE_EQ(w_->Table().azimuth, 95);
         EXPECT_EQ(TakeErrors(), QStringList({hint, hint}));

@@ -16,6 +16,7 @@
 #include "person/ui/chart_details_panel.h"
 #include "person/ui/luck_years_panel.h"
 #include "person/ui/people_window.h"
+#include "person/ui/person_entry.h"
 #include "support/shell_test.h"
 #include "support/utf8.h"
 #include "widgets/picker_moment.h"
@@ -107,4 +108,30 @@ TEST_F(ChartLayersWindowTest, TheFullChartIsOnePageOfTheClientDocument) {
     QPdfWriter pdf(dir.filePath(QStringLiteral("chart.pdf")));
     pdf.setPageLayout(DocumentPageLayout(QLocale()));
     EXPECT_EQ(PaintDocument(pdf, PrintDocument{QStringLiteral("header"), {}, text}), 1);
+}
+
+// A birth with fifteen symbolic stars (1954-11-26 15:19, Moscow time, a woman): at the window's
+// default size every star is reachable and the luck pillars' hidden stems are not cut sideways.
+TEST_F(ChartLayersWindowTest, ManyStarsAndLongGodListsShowWholeAtTheDefaultSize) {
+    glyphs_ = std::make_unique<PillarGlyphs>();
+    TFormPeople w(*glyphs_, PeopleHost{});
+    EnterPerson(w, "", EncodeMoment(1954, 11, 26, 15, 19, 0), false);
+    w.Raschet();
+    w.show();
+    const QStringList stars =
+        (w.Details->Stars[0]->text() + QLatin1Char('\n') + w.Details->Stars[1]->text())
+            .split(QLatin1Char('\n'));
+    EXPECT_EQ(stars.size(), 15);
+    w.ResultTabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (const QLabel* column : w.Details->Stars) {
+        EXPECT_GE(column->height(), column->sizeHint().height());  // scrolled to, never cut
+        EXPECT_GE(column->width(), column->sizeHint().width());
+    }
+    w.ResultTabs->setCurrentIndex(2);
+    QApplication::processEvents();
+    const QTreeWidget* tree = w.Years->Tree;
+    int columns = 0;
+    for (int c = 0; c < tree->columnCount(); ++c) columns += tree->columnWidth(c);
+    EXPECT_LE(columns, tree->viewport()->width());
 }

@@ -194,11 +194,11 @@ TEST_F(PeopleInProgramTest, TheStarCombinationsItemShowsTheCombinationWindow) {
     EXPECT_EQ(w.FormCombo()->Kind(), CombinationKind::FlyingStars);
 }
 
-TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
+TEST_F(PeopleInProgramTest, TheForecastIsForThePersonWindowsOwnYear) {
     TFormMainGVR w;
-    // A January date, before the spring start: the forecast is still that of 2024, with the
-    // stars of the year that begins in February 2024 (3, Чэнь), not those of 2023 (4, Мао).
-    w.SetMoment(EncodeMoment(2024, 1, 15, 12, 0));
+    // The main window's date is no part of it: the forecast is that of the clock's year, 2024,
+    // with the stars of the year that begins in February 2024 (3, Чэнь).
+    w.SetMoment(EncodeMoment(1955, 1, 15, 12, 0));
     TFormPeople* people = w.FormPeople();
     people->show();
     EnterBirth(*people, EncodeMoment(2004, 6, 1, 12, 0), true);
@@ -226,18 +226,18 @@ TEST_F(PeopleInProgramTest, ThePositionIsStoredInItsSection) {
         TFormMainGVR w;
         w.show();
         w.FormPeople()->show();
-        w.FormPeople()->move(123, 145);
+        w.FormPeople()->move(4, 145);  // on the test's 800-pixel screen, which it nearly fills
         EXPECT_TRUE(w.close());
     }
     const auto store = OpenSettingsStore();
-    EXPECT_EQ(store->value("People/Left").toInt(), 123);
+    EXPECT_EQ(store->value("People/Left").toInt(), 4);
     EXPECT_EQ(store->value("People/Top").toInt(), 145);
     EXPECT_TRUE(store->value("People/Visible").toBool());
     EXPECT_FALSE(store->contains("People/Width"));
 
     TFormMainGVR again;
     again.show();
-    EXPECT_EQ(again.FormPeople()->pos(), QPoint(123, 145));
+    EXPECT_EQ(again.FormPeople()->pos(), QPoint(4, 145));
     EXPECT_TRUE(again.FormPeople()->isVisible());
     // Shown at the start, it holds a new person.
     EXPECT_EQ(again.FormPeople()->windowTitle(), U("Персональный гороскоп"));

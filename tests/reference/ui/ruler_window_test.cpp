@@ -22,7 +22,7 @@ TEST_F(RulerWindowTest, CreatedWithItsCaptionPictureAndTheMarkerAtTheLeftEdge) {
     TFormLine ruler;
     EXPECT_EQ(ruler.windowTitle(), QString::fromUtf8("Геомантическая линейка"));
     EXPECT_EQ(ruler.LabelUnit->text(), QString::fromUtf8("мм"));
-    EXPECT_EQ(ruler.size(), QSize(542, 75));
+    EXPECT_EQ(ruler.width(), 542);
     EXPECT_EQ(ruler.minimumSize(), ruler.maximumSize());
     EXPECT_EQ(ruler.EditLength->text(), QStringLiteral("0"));
     EXPECT_EQ(ruler.EditLength->maxLength(), 4);
@@ -78,6 +78,12 @@ TEST_F(RulerWindowTest, AFractionOrANegativeLengthIsRefusedVisibly) {
         EXPECT_EQ(MarkerAt(ruler), 100) << typed;
         EXPECT_TRUE(ruler.LabelVerdict->text().contains(QString::fromUtf8("не принято"))) << typed;
         EXPECT_FALSE(ruler.EditLength->styleSheet().isEmpty()) << typed;
+        // Read whole: the message wraps within its label ("…от 0 до 9" was all one line showed).
+        const QLabel* verdict = ruler.LabelVerdict;
+        const QRect needed = verdict->fontMetrics().boundingRect(
+            QRect(0, 0, verdict->width(), 1000), Qt::TextWordWrap, verdict->text());
+        EXPECT_LE(needed.height(), verdict->height()) << typed;
+        EXPECT_LE(needed.width(), verdict->width()) << typed;
     }
     ruler.EditLength->setText(QStringLiteral("14"));
     EXPECT_TRUE(ruler.EditLength->styleSheet().isEmpty());
