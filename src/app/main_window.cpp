@@ -401,6 +401,7 @@ void TFormMainGVR::CreateReferenceWindows(const ScreenLayout& layout) {
     // The notes follow the date of the main window while they are showing.
     notes_ = new TFormNote([this] { return PickerMoment(); }, this);
     windows_.Add(notes_, WindowSections::Notes, layout);
+    AddCloseGuard([this] { return notes_->MayClose(); });
     cascade_->AddFollower([this](Moment) {
         if (notes_->isVisible()) notes_->RaschetNote();
     });

@@ -1,16 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/notes_merge.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
+#include <algorithm>
+#include <cerrno>
 
 #include "reference/notes_file.h"
+#include "text/whole_file.h"
 
 namespace {
 
-// Long enough for another copy's read and rewrite of a large file, short enough that a typing
-// user is not kept waiting; a lock left by a killed copy is taken over once its owner is gone.
-constexpr int kLockWaitMs = 5000;
+// Why the lock could not be taken: another copy holds it (Busy), or the lock file itself could
+// not be made. QLockFile reports a full disk (its file made, its content not written) as an
+// unknown error: the cause is told as every other save tells it.
+void LockFailure(const QLockFile& lock, int error, const QString& path, NoteSaveResult& result) {
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (lock.error()) {
+        case QLockFile::LockFailedError: {
+            result.status = NoteSaveStatus::Busy;
+            const QDateTime made = QFileInfo(NotesLockPath(path)).lastModified();
+            if (made.isValid())
+                result.lockHeldSeconds = static_cast<int>(
+                    std::max<qint64>(0, made.secsTo(QDateTime::currentDateTime())));
+            result.error =
+                QStringLiteral("Файл заметок «%1» занят другой копией программы.").arg(shown);
+            return;
+        }
+        case QLockFile::PermissionError:
+            result.error = QStringLiteral(
+                               "Не удалось заблокировать файл заметок «%1» (нет прав на запись в "
+                               "его папку); заметка не сохранена.")
+                               .arg(shown);
+            return;
+        case QLockFile::NoError:
+        case QLockFile::UnknownError: break;
+    }
+    // The room the save would need: the new file beside the old one.
+    const auto needed = static_cast<std::size_t>(QFileInfo(path).size()) + 1;
+    result.error = QString::fromStdString(SaveFailureMessage(error, path.toStdString(), needed));
+}
 
 }  // namespace
 
@@ -19,20 +50,12 @@ QString NotesLockPath(const QString& path) {
 }
 
 NoteSaveResult SaveDayNoteMerged(const QString& path, const QString& key, const QString& base,
-                                 const QString& mine) {
+                                 const QString& mine, int lockWaitMs) {
     NoteSaveResult result;
     QLockFile lock(NotesLockPath(path));
-    if (!lock.tryLock(kLockWaitMs)) {
-        result.error = lock.error() == QLockFile::LockFailedError
-                           ? QStringLiteral(
-                                 "Файл заметок «%1» занят другой копией программы; "
-                                 "заметка не сохранена. Она будет сохранена при "
-                                 "следующем изменении.")
-                                 .arg(QDir::toNativeSeparators(path))
-                           : QStringLiteral(
-                                 "Не удалось заблокировать файл заметок «%1» (нет прав "
-                                 "на запись в его папку); заметка не сохранена.")
-                                 .arg(QDir::toNativeSeparators(path));
+    errno = 0;
+    if (!lock.tryLock(lockWaitMs)) {
+        LockFailure(lock, errno, path, result);
         return result;
     }
     const NoteReadResult now = ReadDayNote(path, key);

@@ -272,3 +272,7 @@ ScopedSaveFault::ScopedSaveFault(int error) {
 ScopedSaveFault::~ScopedSaveFault() {
     g_saveFault = 0;
 }
+
+std::string SaveFailureMessage(int error, const std::string& path, std::size_t needed) {
+    return CannotWriteMessage(error, Q(path), needed);
+}

@@ -27,6 +27,11 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes,
 // no other file is touched. Returns "" on success.
 std::string ReplaceWholeFile(const std::string& path, const std::string& bytes);
 
+// The message of a save of `path` the system refused with `error` (an errno value, 0 when not
+// known) while `needed` bytes were to be written, worded as ReplaceWholeFile words it: a full
+// disk (also when the disk has less room than `needed`), no right to write, a failed write.
+std::string SaveFailureMessage(int error, const std::string& path, std::size_t needed);
+
 // Tests only: while an object lives, every ReplaceWholeFile fails at the flush as if the system
 // had reported `error` (an errno value such as ENOSPC), so the failure path is exercised where a
 // full filesystem cannot be mounted.

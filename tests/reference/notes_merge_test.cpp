@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/notes_merge.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <string>
 
 #include "reference/notes_file.h"
 
@@ -21,13 +26,53 @@ void WriteNotes(const QString& path, int writer, int count) {
     for (int day = 1; day <= count; ++day) {
         const QString key = KeyOf(writer, day);
         const NoteSaveResult r =
-            SaveDayNoteMerged(path, key, QString(), QStringLiteral("заметка %1").arg(day));
+            SaveDayNoteMerged(path, key, QString(), QStringLiteral("заметка %1").arg(day), 5000);
         if (r.status != NoteSaveStatus::Saved) _exit(1);
     }
     _exit(0);
 }
 
+bool Put(const char* file, const std::string& text) {
+    const int fd = open(file, O_WRONLY);
+    return fd >= 0 && write(fd, text.data(), text.size()) == ssize_t(text.size()) && !close(fd);
+}
+
+// In a child process: a 64 KB filesystem of its own over `folder`, filled to the last byte.
+bool FullDiskOver(const QString& folder) {
+    const std::string uid = std::to_string(getuid()), gid = std::to_string(getgid());
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return false;
+    Put("/proc/self/setgroups", "deny");
+    if (!Put("/proc/self/uid_map", "0 " + uid + " 1") ||
+        !Put("/proc/self/gid_map", "0 " + gid + " 1") ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("none", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        return false;
+    const int fd = open(QDir(folder).filePath("filler").toLocal8Bit(), O_WRONLY | O_CREAT, 0600);
+    const char bytes[512] = {};
+    while (write(fd, bytes, sizeof bytes) > 0) continue;
+    return close(fd) == 0;
+}
+
 }  // namespace
+
+// A full disk cannot take the lock beside the notes either: the message says the disk is full,
+// not that the folder may not be written. Skipped where no filesystem can be mounted.
+TEST(NotesMerge, AFullDiskIsToldAsAFullDisk) {
+    QTemporaryDir dir;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (!FullDiskOver(dir.path())) _exit(3);
+        const QString error =
+            SaveDayNoteMerged(QDir(dir.path()).filePath("notes.txt"), "1 мая", "", "x").error;
+        fprintf(stderr, "%s\n", qUtf8Printable(error));
+        _exit(error.startsWith(QStringLiteral("Диск заполнен")) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot mount a small disk";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
 
 // Two processes store 200 notes of different days each into one file at the same time: the
 // lock and the re-read keep all 400.

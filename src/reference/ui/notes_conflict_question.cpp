@@ -33,6 +33,27 @@ NoteConflictAsker& Asker() {
     return asker;
 }
 
+bool AskEndWithBox(QWidget* parent, const QString& day) {
+    QMessageBox box(QMessageBox::Warning, QString(),
+                    QString::fromUtf8("Заметка дня «%1» не сохранена: файл заметок занят другой "
+                                      "копией программы, и она его не освобождает.")
+                        .arg(day),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QString::fromUtf8(
+        "Закройте другую копию и программа сохранит заметку, или выйдите без нее."));
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QPushButton* end =
+        box.addButton(QString::fromUtf8("Выйти без заметки"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QString::fromUtf8("Не выходить"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == end;
+}
+
+std::function<bool(QWidget*, const QString&)>& EndAsker() {
+    static std::function<bool(QWidget*, const QString&)> asker = AskEndWithBox;
+    return asker;
+}
+
 }  // namespace
 
 NoteConflictChoice AskNoteConflict(QWidget* parent, const QString& day, const QString& mine,
@@ -42,4 +63,12 @@ NoteConflictChoice AskNoteConflict(QWidget* parent, const QString& day, const QS
 
 void SetNoteConflictAsker(NoteConflictAsker asker) {
     Asker() = asker ? std::move(asker) : AskWithBox;
+}
+
+bool AskEndWithoutNote(QWidget* parent, const QString& day) {
+    return EndAsker()(parent, day);
+}
+
+void SetEndWithoutNoteAsker(std::function<bool(QWidget*, const QString&)> asker) {
+    EndAsker() = asker ? std::move(asker) : AskEndWithBox;
 }

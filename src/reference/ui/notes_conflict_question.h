@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The question of the notes window when the day's note was changed in the file by another copy
-// of the program since this one read it: keep this window's text, take the file's, or keep both.
+// The questions of the notes window about another copy of the program sharing the notes file:
+// the day's note changed there since this copy read it (keep this window's text, take the
+// file's, or keep both), and the program's end while the other copy still holds the file.
 #include <QString>
 #include <functional>
 
@@ -15,3 +16,9 @@ NoteConflictChoice AskNoteConflict(QWidget* parent, const QString& day, const QS
 using NoteConflictAsker =
     std::function<NoteConflictChoice(QWidget*, const QString&, const QString&, const QString&)>;
 void SetNoteConflictAsker(NoteConflictAsker asker);
+
+// Whether the program may end without the note of `day`, which could not be saved because the
+// other copy holds the file. Asks over `parent`; closing the box keeps the program. Tests replace
+// the asker.
+bool AskEndWithoutNote(QWidget* parent, const QString& day);
+void SetEndWithoutNoteAsker(std::function<bool(QWidget*, const QString&)> asker);

@@ -7,14 +7,21 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
+#include <QThread>
+#include <memory>
+#include <thread>
 
 #include "app/main_window.h"
 #include "astro/moment.h"
 #include "reference/notes_format.h"
+#include "reference/notes_merge.h"
 #include "reference/ui/notes_conflict_question.h"
 #include "reference/ui/reference_test_folder.h"
+#include "support/utf8.h"
 #include "text/cp1251.h"
 #include "widgets/picker_moment.h"
 
@@ -276,4 +283,48 @@ TEST_F(NotesWindowTest, ADayChangedByAnotherCopyIsAQuestion) {
     // Continuing from there is no conflict.
     Type(note.RichEdit, QStringLiteral("."));
     EXPECT_EQ(asked, 1);
+}
+
+// Another copy holds the notes' lock: typing goes on, the status line says why the note waits,
+// and nothing typed is lost: it is saved once the lock is free, also when the day changed or the
+// window was closed meanwhile, or when the window goes with the program.
+TEST_F(NotesWindowTest, TypingStaysLiveWhileAnotherCopySavesTheNotes) {
+    Moment current = day_;
+    auto note = std::make_unique<TFormNote>([&] { return current; });
+    note->show();
+    QLockFile other(NotesLockPath(NotesPath()));
+    ASSERT_TRUE(other.tryLock(0));
+    Type(note->RichEdit, QStringLiteral("abc"));
+    EXPECT_EQ(note->RichEdit->toPlainText(), QStringLiteral("abc"));
+    EXPECT_TRUE(note->HintLine->text().startsWith(U("Блокнот сохраняет другая копия программы")));
+    EXPECT_EQ(Notes(), "\r\n");
+    current = nextDay_;
+    note->RaschetNote();
+    EXPECT_EQ(note->ShownKey(), NoteKeyOf(day_));
+    note->hide();
+    other.unlock();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Notes() == Block(day_, "abc") + "\r\n"; }));
+    note->show();
+    EXPECT_EQ(note->ShownKey(), NoteKeyOf(nextDay_));
+    EXPECT_FALSE(note->HintLine->isVisible());
+
+    // Held for long, it is told as a fault; the program's end waits a moment for it, then asks.
+    ASSERT_TRUE(other.tryLock(0));
+    QFile lock(NotesLockPath(NotesPath()));
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-20), QFileDevice::FileModificationTime);
+    Type(note->RichEdit, QStringLiteral("d"));
+    EXPECT_TRUE(note->HintLine->text().contains(U("закройте ее")));
+    QString asked;
+    SetEndWithoutNoteAsker([&](QWidget*, const QString& day) { return (asked = day).isEmpty(); });
+    EXPECT_FALSE(note->MayClose());
+    SetEndWithoutNoteAsker({});
+    EXPECT_EQ(asked, NoteKeyOf(nextDay_));
+    std::thread release([&] {
+        QThread::msleep(300);
+        other.unlock();
+    });
+    note.reset();
+    release.join();
+    EXPECT_EQ(Notes(), Block(day_, "abc") + Block(nextDay_, "d") + "\r\n");
 }
