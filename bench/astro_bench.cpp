@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the astronomy engine: one solar position, one term instant searched afresh and from
+// Speed of the astronomy engine: one solar position (the seed's and the precise), one term instant
+// searched afresh (Newton steps on the precise Sun, and the seed's search) and from
 // the shared memo, one lunisolar date with empty and with filled memos, and a century of days.
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include "astro/new_moon.h"
 #include "astro/solar_terms.h"
 #include "astro/sun_position.h"
+#include "astro/sun_precise.h"
 #include "astro/term_instant_cache.h"
 
 namespace {
@@ -44,6 +46,25 @@ void BM_TermInstantCold(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TermInstantCold)->Unit(benchmark::kMicrosecond);
+
+// The seed's search, kept for --no-delta-t.
+void BM_SeedTermInstantCold(benchmark::State& state) {
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SeedTermInstant(1900 + (i / 24) % 200, i % 24));
+        ++i;
+    }
+}
+BENCHMARK(BM_SeedTermInstantCold)->Unit(benchmark::kMicrosecond);
+
+void BM_PreciseSunLongitude(benchmark::State& state) {
+    Moment x = EncodeMoment(2024, 3, 20);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PreciseSunLongitude(x));
+        x += 0.37;
+    }
+}
+BENCHMARK(BM_PreciseSunLongitude)->Unit(benchmark::kMicrosecond);
 
 void BM_TermInstantCached(benchmark::State& state) {
     for (int year = 2000; year < 2010; ++year)

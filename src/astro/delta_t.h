@@ -17,7 +17,9 @@
 // first written (instants taken as universal time as they come out of the series): the setting
 // "Учитывать ΔT" of the program and the option --no-delta-t of the command line. The switch is
 // one for the whole program, like the choice of an ephemeris: every instant of a run is of one
-// kind, and the memos of term and lunation instants (kept in dynamical time) stay valid across it.
+// kind. Switched off, the term instants are also searched on the seed's Sun as first written;
+// applied, on the precise Sun (sun_precise.h), each in its own memo. The lunation memo (kept in
+// dynamical time) stays valid across the switch.
 #include "astro/julian_day.h"
 
 // ΔT in seconds at a moment (day count; universal or dynamical time alike: ΔT changes by well

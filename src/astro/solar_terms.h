@@ -17,10 +17,14 @@
 // Memoised by (year, k) in the shared term cache (dynamical time); universal time.
 double TermInstant(int year, TermIndex k);
 // The same search in dynamical time, always afresh (for benchmarks and cache checks); no ΔT.
-// SeriesPrecision::Extended
-// searches on the all-extended reference evaluation of the solar series.
+// While ΔT is applied, PreciseTermInstant; switched off, SeedTermInstant with `precision`.
 double TermInstantUncached(int year, TermIndex k,
                            SeriesPrecision precision = SeriesPrecision::Fast);
+// Newton steps on the precise Sun (sun_precise.h); dynamical time.
+double PreciseTermInstant(int year, TermIndex k);
+// The seed's search on the seed's Sun, t := t + 58·sin(15·k − λ), kept byte for byte for
+// --no-delta-t; SeriesPrecision::Extended searches on the all-extended reference evaluation.
+double SeedTermInstant(int year, TermIndex k, SeriesPrecision precision = SeriesPrecision::Fast);
 
 struct SeasonInfo {
     TermIndex term = -1;  // the term in force (the last passed)

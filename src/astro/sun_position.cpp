@@ -3,6 +3,7 @@
 
 #include "astro/angles.h"
 #include "astro/delta_t.h"
+#include "astro/sun_precise.h"
 #include "astro/vsop87d.h"
 
 namespace {
@@ -56,5 +57,6 @@ double SunApparentLongitude(Moment x) {
 }
 
 double SunLongitudeAtUniversal(Moment u) {
+    if (DeltaTApplied()) return PreciseSunLongitude(DynamicalOfUniversal(u)).longitude;
     return SunApparentLongitude(DynamicalOfUniversal(u));
 }

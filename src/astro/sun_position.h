@@ -23,8 +23,8 @@ struct SunPlaceExtended {
 SunPlaceExtended SunPositionExtended(Moment x, SeriesPrecision precision = SeriesPrecision::Fast);
 // Apparent longitude of SunPosition, degrees [0, 360).
 double SunApparentLongitude(Moment x);
-// The same at a universal moment (converted with ΔT unless switched off): the Sun the ecliptic
-// circle shows.
+// The Sun the ecliptic circle shows at a universal moment: the precise Sun (sun_precise.h) at
+// u + ΔT, or while ΔT is switched off the seed's Sun above at u itself.
 double SunLongitudeAtUniversal(Moment u);
 // Nutation in longitude Δψ, degrees (31 largest terms of the IAU 1980 theory).
 double NutationInLongitude(Moment x);

@@ -14,7 +14,11 @@
 
 class TermInstantCache {
 public:
-    // TermInstantUncached(year, k), searched on the first request and remembered; k outside 0..23
+    // The search of one instant (dynamical time) the memo remembers.
+    using Search = double (*)(int year, TermIndex k);
+    explicit TermInstantCache(Search search) : search_(search) {}
+
+    // search(year, k), searched on the first request and remembered; k outside 0..23
     // is searched every time and not remembered.
     double Get(int year, TermIndex k);
     // Searches every instant of years firstYear..lastYear not yet remembered, on up to `jobs`
@@ -31,10 +35,12 @@ private:
     // valid while other rows are added.
     YearRow& Row(int year);
 
+    Search search_;
     std::unordered_map<int, YearRow> years_;
 };
 
-// The one shared memo behind TermInstant, made on first use and living for the whole run. It grows
+// The shared memo behind TermInstant for the reckoning in force (ΔT applied: the precise one;
+// switched off: the seed's), made on first use and living for the whole run. It grows
 // by 24 doubles per year asked for (a few kilobytes for the years a session visits, 20 kB for a
 // century).
 TermInstantCache& SharedTermInstantCache();

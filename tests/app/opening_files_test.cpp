@@ -20,6 +20,7 @@
 #include "person/person_file.h"
 #include "person/ui/people_window.h"
 #include "support/shell_test.h"
+#include "support/unreadable_files.h"
 
 namespace {
 
@@ -47,14 +48,8 @@ int PersonWindowsShown() {
 TEST_F(OpeningFilesTest, AHandedFileThatCannotBeOpenedOpensNothing) {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.gvp"));
-    const QString fifo = dir.filePath(QStringLiteral("fifo.gvp"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString zero = dir.filePath(QStringLiteral("zero.gvp"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
-    const QString large = dir.filePath(QStringLiteral("large.gvp"));
-    QFile file(large);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(50) << 20));
-    file.close();
+    UnreadableFiles bad;
+    ASSERT_NO_FATAL_FAILURE(bad.MakeIn(dir));
     const QString table = dir.filePath(QStringLiteral("fifo.gvt"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(table).constData(), 0600), 0);
 
@@ -63,7 +58,7 @@ TEST_F(OpeningFilesTest, AHandedFileThatCannotBeOpenedOpensNothing) {
     TakeBoxes();
     const int personWindows = PersonWindowsShown();
     const bool tableShown = running.FormFh()->isVisible();
-    for (const QString& path : {missing, fifo, zero, large, table}) {
+    for (const QString& path : {missing, bad.fifo, bad.zero, bad.large, table}) {
         SCOPED_TRACE(path.toStdString());
         // The second time with a person being edited: no second window is left behind either.
         for (const bool edited : {false, true}) {

@@ -30,7 +30,7 @@ TEST(ParallelFor, RunsEveryItemOnceAndReportsTheFirstFailure) {
 }
 
 TEST(CalendarPrefill, StoresExactlyTheInstantsOfTheDirectSearches) {
-    TermInstantCache terms;
+    TermInstantCache terms(PreciseTermInstant);
     terms.Get(2001, 4);  // a year already begun: its other instants are added, this one kept
     terms.Prefill(1999, 2002, 2);
     EXPECT_EQ(terms.YearCount(), 4u);

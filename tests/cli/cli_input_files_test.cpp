@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "cli/run_cli.h"
+#include "support/unreadable_files.h"
 
 namespace {
 
@@ -21,14 +22,9 @@ std::string Quoted(const QString& path) {
 
 TEST(CliInputFiles, APipeADeviceOrAHugeFileIsRefusedAtOnce) {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo.gvp"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString zero = dir.filePath(QStringLiteral("zero.gvp"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
-    const QString large = dir.filePath(QStringLiteral("large.gvp"));
-    QFile file(large);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(50) << 20));
-    file.close();
+    UnreadableFiles bad;
+    ASSERT_NO_FATAL_FAILURE(bad.MakeIn(dir));
+    const QString &fifo = bad.fifo, &zero = bad.zero, &large = bad.large;
     struct Case {
         std::string arguments;
         const char* message;
