@@ -4,7 +4,8 @@
 # dpkg-dev and file let `cpack -G DEB` compute the package's dependencies; desktop-file-utils and
 # libxml2-utils check the menu entry and the file types in the tests. clang-format-14 is the pinned
 # formatter of scripts/format.sh (the CI fails on a file it would change). libqt6sql6-sqlite is the
-# SQLite driver the help engine opens its collection with.
+# SQLite driver the help engine opens its collection with. liberfa-dev (the IAU's SOFA models) is
+# the reference Sun of the Moon's tests only.
 # Safe to run again: it does nothing when everything is present. Packages given as arguments are
 # installed too (scripts/install-ci-deps.sh passes the sanitizer job's).
 set -euo pipefail
@@ -14,7 +15,7 @@ packages=(
   clang-format-14
   qt6-base-dev libgl-dev qt6-translations-l10n
   qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
   tzdata
