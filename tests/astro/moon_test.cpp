@@ -152,3 +152,22 @@ TEST(MoonConjunction, NewMoonsWithinASecondOfTheReference) {
 TEST(MoonConjunction, EveryNewMoon1900To2100WithinASecondOfTheReference) {
     EXPECT_LE(NewMoonDifferences(1).back(), 1.0);
 }
+
+// With ΔT the new moon of late September 2057 falls after midnight in Beijing (the series alone
+// put it 23:59:55.6 on the 28th), so the lunar month begins on the 29th.
+TEST(MoonConjunction, NewMoonOfSeptember2057FallsOnThe29thInBeijing) {
+    SharedLunationCache.Clear();
+    const Moment beijing = NewMoonOfLunation(MomentOfDate(2057, 9, 28)) + 8.0 / 24;
+    EXPECT_GE(beijing, MomentOfDate(2057, 9, 29));
+    EXPECT_LT(beijing, MomentOfDate(2057, 9, 29) + 30.0 / 86400);
+    SharedLunationCache.Clear();
+}
+
+// The memo keeps the conjunctions while ΔT is applied and the series' instants without it, apart.
+TEST(MoonConjunction, TheMemoKeepsTheConjunctionsApartFromTheSeriesInstants) {
+    LunationCache cache;
+    const Moment series = MoonPhaseOfLunationNumber(300, TMoonPhase::NewMoon);
+    EXPECT_EQ(cache.Get(300, TMoonPhase::NewMoon), ConjunctionNear(series, SunApparentLongitude));
+    ScopedDeltaT seriesAlone(false);
+    EXPECT_EQ(cache.Get(300, TMoonPhase::NewMoon), series);
+}
