@@ -64,6 +64,14 @@ std::optional<PlaceTimeReading> ReadPlaceTime(const std::string& zoneId, Moment 
     return r;
 }
 
+std::optional<TimeSettings> TimeSettingsAtUniversal(const std::string& zoneId, Moment universal,
+                                                    std::optional<double> longitudeDegrees,
+                                                    bool longitudeOn) {
+    const auto offsets = ZoneOffsetsAtUniversal(zoneId, universal);
+    if (!offsets) return std::nullopt;
+    return SettingsOf(*offsets, longitudeDegrees, longitudeOn);
+}
+
 std::optional<TimeSettings> TimeSettingsAt(const std::string& zoneId, Moment civil,
                                            std::optional<double> longitudeDegrees,
                                            bool longitudeOn) {

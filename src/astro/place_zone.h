@@ -44,6 +44,11 @@ struct PlaceTimeReading {
 std::optional<PlaceTimeReading> ReadPlaceTime(const std::string& zoneId, Moment civil,
                                               std::optional<double> longitudeDegrees,
                                               bool longitudeOn);
+// The time settings in force at a place at the universal moment `universal` (no clock time is
+// ambiguous from this side): split and flagged as ReadPlaceTime's. nullopt for an unknown zone.
+std::optional<TimeSettings> TimeSettingsAtUniversal(const std::string& zoneId, Moment universal,
+                                                    std::optional<double> longitudeDegrees,
+                                                    bool longitudeOn);
 // ReadPlaceTime's chosen settings.
 std::optional<TimeSettings> TimeSettingsAt(const std::string& zoneId, Moment civil,
                                            std::optional<double> longitudeDegrees,

@@ -167,14 +167,21 @@ void AddDetailFields(JsonObject& r, const ChartDetails& d) {
 void AddMonths(JsonObject& r, const ChartDetails& d, int year, const Person& person) {
     std::vector<JsonObject> months;
     for (const ChartMonth& m : ChartMonthsOfYear(d.dayMaster, year)) {
+        // The zone and summer shift the birth place's clock shows at the month's beginning.
+        const TimeSettings clock = BirthPlaceSettingsAt(m.month.begins, person);
         JsonObject o;
         o.add("pillar", PillarArray(m.month.pillar))
-            .add("begins", IsoDateTime(CivilMomentAtBirthPlace(m.month.begins, person)))
-            .add("begins_utc", IsoDateTime(m.month.begins));
+            .add("begins", IsoDateTime(CivilMomentOf(m.month.begins, clock)))
+            .add("begins_utc", IsoDateTime(m.month.begins))
+            .addShortest("zone_hours", clock.zoneDays() * 24.0)
+            .add("summer", clock.summerHours);
         AddGods(o, m.gods, false);
         months.push_back(std::move(o));
     }
-    r.add("months_year", year).addObjects("months", months);
+    const bool placeRules = BirthPlaceClockOf(person) == BirthPlaceClock::PlaceRules;
+    r.add("months_year", year)
+        .addObjects("months", months)
+        .add("months_clock", placeRules ? "place" : "zone");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "interpretation/forecast_year.h"
 
 #include "astro/moment.h"
+#include "astro/solar_terms.h"
 #include "calendar/epoch_year.h"
 #include "calendar/moment_format.h"
 #include "calendar/nine_stars.h"
@@ -15,17 +16,26 @@ constexpr TermIndex kSpringStart = 21;
 
 }  // namespace
 
-ForecastYear ForecastYearOf(int year, const TimeSettings& settings) {
+ForecastYear ForecastYearOf(int year, const ForecastClock& clock) {
     ForecastYear f;
     f.year = year;
-    f.summerHours = settings.summerHours;
-    f.terms = BuildYearTermTable(year, settings.zoneHours());
-    f.nextTerms = BuildYearTermTable(year + 1, settings.zoneHours());
-    // Midsummer lies well inside the solar year opened in `year`, whatever the zone.
+    // Midsummer lies well inside the solar year opened in `year`, on any clock.
     const Moment midsummer = EncodeMoment(year, 7, 1, 12, 0, 0);
-    f.yearBranch = YearBranch(UniversalMomentOf(midsummer, settings));
-    f.yearStar = YearStar(EpochYear(midsummer, settings.zoneHours()));
+    f.yearBranch = YearBranch(midsummer);
+    f.yearStar = YearStar(EpochYear(midsummer, 0.0f));
+    // Every second term from the spring start of Y; those of January and early February of Y + 1
+    // (19 and 21) are the next year's.
+    for (int i = 0; i <= kForecastPeriodCount; ++i) {
+        const TermIndex k = (kSpringStart + 2 * i) % 24;
+        const bool nextYear = i >= kForecastPeriodCount - 1;
+        f.bounds[static_cast<std::size_t>(i)] = clock(TermInstant(nextYear ? year + 1 : year, k));
+    }
     return f;
+}
+
+ForecastYear ForecastYearOf(int year, const TimeSettings& settings) {
+    return ForecastYearOf(
+        year, [settings](Moment universal) { return CivilMomentOf(universal, settings); });
 }
 
 int FirstMonthStar(Branch yearBranch) {
@@ -41,20 +51,12 @@ std::array<int, kForecastPeriodCount> MonthlyStars(Branch yearBranch) {
 }
 
 std::array<ForecastPeriod, kForecastPeriodCount> ForecastPeriods(const ForecastYear& year) {
-    // The thirteen month-opening terms from the spring start of Y to that of Y + 1, every second
-    // term; those of January and early February of Y + 1 (19 and 21) come from the next year's
-    // table.
-    std::array<Moment, kForecastPeriodCount + 1> bounds{};
-    for (int i = 0; i <= kForecastPeriodCount; ++i) {
-        const TermIndex k = (kSpringStart + 2 * i) % 24;
-        const bool nextYear = i >= kForecastPeriodCount - 1;
-        bounds[i] = (nextYear ? year.nextTerms : year.terms).instants[static_cast<std::size_t>(k)];
-    }
     std::array<ForecastPeriod, kForecastPeriodCount> periods{};
-    for (int p = 0; p < kForecastPeriodCount; ++p) periods[p] = {bounds[p], bounds[p + 1]};
+    for (std::size_t p = 0; p < periods.size(); ++p)
+        periods[p] = {year.bounds[p], year.bounds[p + 1]};
     return periods;
 }
 
-std::string ForecastDate(Moment zoneInstant, int summerHours, const QLocale& locale) {
-    return FormatShortDate(zoneInstant + SummerShiftDays(summerHours), locale).toStdString();
+std::string ForecastDate(Moment civil, const QLocale& locale) {
+    return FormatShortDate(civil, locale).toStdString();
 }

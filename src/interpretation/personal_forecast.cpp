@@ -2,6 +2,7 @@
 #include "interpretation/personal_forecast.h"
 
 #include "geomancy/star_combinations.h"
+#include "person/birth_place_clock.h"
 #include "person/birth_stars.h"
 #include "text/ini_file.h"
 
@@ -37,6 +38,11 @@ std::string StarForecastPath(int star, int birthYearStar, bool male) {
     return "\\other\\goro\\" + Num(FileStar(star, male)) + "-" + Num(birthYearStar) + ".txt";
 }
 
+ForecastYear ClientForecastYear(int year, const Person& person) {
+    return ForecastYearOf(
+        year, [person](Moment universal) { return CivilMomentAtBirthPlace(universal, person); });
+}
+
 std::string ForecastCaption(int year) {
     return "Прогноз на " + Num(year) + " год";
 }
@@ -50,9 +56,7 @@ void AppendPersonalForecast(ReportDocument& r, const ForecastYear& year,
     const bool male = chart.male;
     const int B = chart.yearStar;  // as displayed: a woman's mirrored, 5 kept
     const auto periods = ForecastPeriods(year);
-    const auto date = [&](Moment instant) {
-        return ForecastDate(instant, year.summerHours, locale);
-    };
+    const auto date = [&](Moment civil) { return ForecastDate(civil, locale); };
 
     r.StyleTitl();
     r.Append(ForecastCaption(year.year) + " (с " + date(periods.front().from) + " по " +
@@ -86,6 +90,7 @@ void AppendPersonalForecast(ReportDocument& r, const ForecastYear& year,
     r.Append("Летнее время: " + t.summerHours);
     r.Append(person.longitudeOn ? "Долгота места рождения " + Num(person.longitude) + " (гр.)"
                                 : std::string("Долгота места рождения не учтена"));
+    r.Append("Даты прогноза: " + BirthPlaceClockText(person));
     r.AppendEmpty();
 
     r.StyleTitl2();

@@ -25,6 +25,10 @@ std::string GeneralCharacteristicPath(int birthYearStar, bool male);
 // ".txt", the star mirrored for a woman (the headings keep the plain star).
 std::string StarForecastPath(int star, int birthYearStar, bool male);
 
+// The forecast of Gregorian year `year` for `person`: its dates on the birth place's clock of each
+// date (person/birth_place_clock.h).
+ForecastYear ClientForecastYear(int year, const Person& person);
+
 // "Прогноз на " + Y + " год".
 std::string ForecastCaption(int year);
 

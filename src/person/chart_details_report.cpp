@@ -24,10 +24,6 @@ std::string PillarText(const std::string& stemGod, const PillarDetails& d) {
 
 }  // namespace
 
-Moment CivilMomentAtBirthPlace(Moment universal, const Person& person) {
-    return CivilMomentOf(universal, PersonTimeSettings(person));
-}
-
 std::vector<std::string> FullPersonalReportLines(const std::string& windowCaption,
                                                  const PersonCalculation& calculation) {
     std::vector<std::string> lines = PersonalReportLines(windowCaption, calculation);
@@ -79,7 +75,8 @@ std::vector<std::string> ChartDetailsLines(const ChartDetails& d) {
 std::vector<std::string> YearMonthsLines(const ChartDetails& d, int year, const Person& person,
                                          const QLocale& locale) {
     std::vector<std::string> lines;
-    lines.push_back("Месяцы " + std::to_string(year) + " года:");
+    lines.push_back("Месяцы " + std::to_string(year) + " года (начало " +
+                    BirthPlaceClockText(person) + "):");
     for (const ChartMonth& m : ChartMonthsOfYear(d.dayMaster, year)) {
         const Moment begins = CivilMomentAtBirthPlace(m.month.begins, person);
         lines.push_back(FormatShortDateLongTime(begins, locale).toStdString() + " " +

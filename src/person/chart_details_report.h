@@ -6,11 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "person/birth_place_clock.h"
 #include "person/chart_details.h"
-
-// A month's beginning at the birth place: the universal instant in the person's zone time with
-// the summer shift of the birth (the clock of the birth record).
-Moment CivilMomentAtBirthPlace(Moment universal, const Person& person);
 
 // The text report ("Сохранить как текст...", its print) followed by the full chart: what the
 // window writes and prints. The first lines are PersonalReportLines' own.
@@ -21,7 +18,7 @@ std::vector<std::string> FullPersonalReportLines(const std::string& windowCaptio
 // the years of each luck pillar.
 std::vector<std::string> ChartDetailsLines(const ChartDetails& d);
 
-// "Месяцы 1997 года:" and one line per month: pillar, gods and the moment it begins, written in
-// `locale` at the birth place.
+// "Месяцы 1997 года (начало …):", saying which clock (person/birth_place_clock.h), and one line
+// per month: pillar, gods and the moment it begins on that clock, written in `locale`.
 std::vector<std::string> YearMonthsLines(const ChartDetails& d, int year, const Person& person,
                                          const QLocale& locale);

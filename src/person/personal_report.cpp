@@ -78,6 +78,28 @@ std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,
     return lines;
 }
 
+std::string ClientTitle(const Person& person) {
+    return person.name.empty() ? "Персональный гороскоп" : person.name;
+}
+
+std::string ClientPageHeader(const PersonCalculation& calculation) {
+    return ClientTitle(calculation.person) + " — " + calculation.texts.statusLine;
+}
+
+std::vector<std::string> ClientReportLines(const PersonCalculation& calculation) {
+    std::vector<std::string> lines = PersonalReportLines("", calculation);
+    lines.front() = ClientTitle(calculation.person);
+    return lines;
+}
+
+std::vector<std::string> BirthWarningLines(const Person& person) {
+    std::vector<std::string> lines;
+    for (const BoundaryWarning& w : FindBoundaryWarnings(person.birth, PersonTimeSettings(person)))
+        lines.push_back(BoundaryWarningText(w));
+    for (const std::string& line : BirthClockWarningLines(person)) lines.push_back(line);
+    return lines;
+}
+
 std::string ProposedReportFileName(const std::string& windowCaption) {
     const std::string extension = ".gvp";
     if (windowCaption.size() <= extension.size()) return windowCaption;

@@ -21,6 +21,18 @@ std::vector<std::string> PersonChartTextLines(const std::string& windowCaption,
                                               const PersonCalculation& calculation,
                                               int currentYear);
 
+// The client's documents name the person, never a file: the name, or "Персональный гороскоп"
+// for a person without one.
+std::string ClientTitle(const Person& person);
+// The header of every page of the client's documents: the title and the chart's status line.
+std::string ClientPageHeader(const PersonCalculation& calculation);
+// The report as the client's document gives it: PersonalReportLines opened by the client's
+// title instead of the window's "Файл: " line.
+std::vector<std::string> ClientReportLines(const PersonCalculation& calculation);
+// What the chart page warns of: a birth within minutes of a calendar boundary, then a clock time
+// the place's summer time skipped or repeated, or that came before its zone.
+std::vector<std::string> BirthWarningLines(const Person& person);
+
 // The file name the save dialog proposes: the window caption, except that a person file's
 // extension (".gvp" in any case) becomes ".txt", so that the report is never proposed over the
 // person's own file.

@@ -50,6 +50,25 @@ TEST(CliPerson, WorkedExampleAsJson) {
         EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment;
 }
 
+// Born 1990-05-15 08:30 in Moscow under its summer time: "Становление весны" 2026 (20:02 UT on 3
+// February) and 1993 (19:37 UT) are read on Moscow's winter clock of then, not the birth's.
+TEST(CliPerson, MonthsBeginOnTheBirthPlacesClockOfThatMoment) {
+    const std::string birth = "person --date 1990-05-15T08:30 --place Москва --sex m --json";
+    for (const auto& [year, begins] :
+         {std::pair<const char*, const char*>{"2026", "2026-02-03 23:02:"},
+          {"1993", "1993-02-03 22:37:"}}) {
+        const CliRun run = RunCli(birth + " --year " + year);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find("\"months_clock\":\"place\""), std::string::npos);
+        EXPECT_NE(run.out.find(std::string("\"begins\":\"") + begins), std::string::npos) << year;
+        EXPECT_NE(run.out.find("\"zone_hours\":3,\"summer\":0"), std::string::npos) << year;
+    }
+    const CliRun text = RunCli("person --date 1990-05-15T08:30 --place Москва --sex m --year 2026");
+    EXPECT_NE(text.out.find("Месяцы 2026 года (начало по времени места рождения на тот момент):\n"
+                            "03.02.2026 23:02:"),
+              std::string::npos);
+}
+
 TEST(CliPerson, BatchKeepsOrderNamesBadLinesAndFailsAtTheEnd) {
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("births.csv")).toStdString();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "astro/moment.h"
 #include "support/golden_file.h"
 #include "support/locale_guard.h"
@@ -140,6 +142,32 @@ TEST_F(PersonalForecastTest, AMissingTextStopsTheReportAndNothingOfItIsShown) {
     EXPECT_EQ(read.back(), "\\other\\goro\\9-5.txt");
 }
 
+// A client born in Novosibirsk: the forecast's dates are those of Novosibirsk's clock on each date
+// ("Становление весны" 2026 at 20:02 UT on 3 February is the 4th there, at 03:02), and its year
+// is the one asked for, whatever the birth or the settings.
+TEST_F(PersonalForecastTest, TheDatesAreOnTheClientsPlaceClockOfTheForecastYear) {
+    Person p;
+    p.name = "Ольга";
+    p.birth = EncodeMoment(2001, 9, 11, 10, 0);
+    p.zoneIndex = 22;  // (GMT +06:00) and the summer hour of 2001; +07:00 all year in 2026
+    p.summerHours = 1;
+    p.place = "Новосибирск, Россия";
+    p.timeZoneId = "Asia/Novosibirsk";
+    const PersonCalculation olga = CalculatePerson(p, kRussian);
+    const ForecastYear year = ClientForecastYear(2026, p);
+    EXPECT_EQ(year.year, 2026);
+    ReportDocument r;
+    AppendPersonalForecast(r, year, olga, Recording(), kRussian);
+    const auto& paragraphs = r.Paragraphs();
+    EXPECT_EQ(paragraphs.front().text, "Прогноз на 2026 год (с 04.02.2026 по 04.02.2027)");
+    const auto said = [&](const std::string& text) {
+        return std::any_of(paragraphs.begin(), paragraphs.end(),
+                           [&](const ReportParagraph& q) { return q.text == text; });
+    };
+    EXPECT_TRUE(said("Даты прогноза: по времени места рождения на тот момент"));
+    EXPECT_TRUE(said("Характеристики для периода с 04.02.2026 по 05.03.2026"));
+}
+
 struct GoldenCase {
     const char* name;  // file under tests/interpretation/golden/, without ".txt"
     const char* person;
@@ -147,9 +175,7 @@ struct GoldenCase {
     bool male;
     int zone, summer, longitude;
     bool longitudeOn;
-    int year;          // the main window's year
-    int settingsZone;  // zone index of the settings
-    int settingsSummer;
+    int year;  // the forecast's year
 };
 
 std::ostream& operator<<(std::ostream& os, const GoldenCase& c) {
@@ -163,8 +189,7 @@ TEST_P(PersonalForecastGolden, ReportMatchesTheCheckedInText) {
     const GoldenCase& c = GetParam();
     const PersonCalculation person =
         Calculated(c.person, c.birth, c.male, c.zone, c.summer, c.longitude, c.longitudeOn);
-    const ForecastYear year =
-        ForecastYearOf(c.year, TimeSettings::WithZoneIndex(c.settingsZone, c.settingsSummer));
+    const ForecastYear year = ClientForecastYear(c.year, person.person);
     const ReportContent content = ForecastReportContent(year, person, Recording(), kRussian);
     ASSERT_TRUE(content.error.empty()) << content.error;
     ExpectGoldenText(DescribeReport(content.document),
@@ -176,11 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A man with the birth-year star 5, in 2024 (year star 3, branch Чэнь), Moscow.
         GoldenCase{"forecast_ivan_2024", "Иван", EncodeMoment(2004, 6, 1, 12, 0), true, 16, 0, 37,
-                   false, 2024, 16, 0},
+                   false, 2024},
         // An unnamed woman born under her own zone, summer hour and longitude, in 2026 (year
-        // branch У) under settings of GMT +01:00 with one summer hour.
+        // branch У): the dates on that zone and summer hour.
         GoldenCase{"forecast_woman_2026", "", EncodeMoment(1990, 3, 15, 23, 30), false, 25, 1, 104,
-                   true, 2026, 14, 1}),
+                   true, 2026}),
     [](const ::testing::TestParamInfo<GoldenCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

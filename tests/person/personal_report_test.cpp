@@ -78,6 +78,27 @@ TEST_F(PersonalReportTest, ABirthNearABoundaryListsItAfterThePlace) {
     EXPECT_EQ(lines[31], "до Становления весны 4 мин: год и месяц зависят от точного времени");
 }
 
+// The client's documents name the person (a neutral title without a name), never the file the
+// window saved; the chart page warns of a clock time the clocks skipped beside the boundaries.
+TEST_F(PersonalReportTest, TheClientsDocumentNamesThePersonAndWarnsOfASkippedClockTime) {
+    const PersonCalculation ivan = Ivan();
+    EXPECT_EQ(ClientReportLines(ivan).front(), "Иван");
+    EXPECT_EQ(ClientReportLines(ivan)[2], "Имя: Иван");
+    EXPECT_EQ(ClientPageHeader(ivan), "Иван — " + ivan.texts.statusLine);
+    EXPECT_EQ(ClientReportLines(Woman()).front(), "Персональный гороскоп");
+
+    Person p;
+    p.place = "Москва, Россия";
+    p.timeZoneId = "Europe/Moscow";
+    p.birth = EncodeMoment(2005, 3, 27, 2, 30);  // the clocks went from 02:00 to 03:00
+    EXPECT_EQ(BirthWarningLines(p),
+              std::vector<std::string>{"такого времени не было: часы переводили с 02:00 на 03:00"});
+    p.birth = TermInstant(2024, 21) + 3.0 / 24.0 - (4 * 60 + 10) / 86400.0;
+    EXPECT_EQ(BirthWarningLines(p),
+              std::vector<std::string>{
+                  "до Становления весны 4 мин: год и месяц зависят от точного времени"});
+}
+
 TEST_F(PersonalReportTest, TheReportIsNeverProposedOverThePersonFile) {
     const std::pair<const char*, const char*> cases[] = {
         {"Иван", "Иван"},         {"Персональный гороскоп", "Персональный гороскоп"},

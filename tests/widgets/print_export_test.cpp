@@ -283,7 +283,7 @@ TEST_F(PrintExportTest, APersonsChartCopiesAsTextAndLeavesAsAClientDocument) {
     w.ActionClientReport->trigger();
     ASSERT_GE(PageCount(dialogs_.saveAnswer), 3);
     const QString text = PdfText(dialogs_.saveAnswer);
-    EXPECT_TRUE(PdfText(dialogs_.saveAnswer, 2).contains(U("Файл: Иван")));
+    EXPECT_TRUE(PdfText(dialogs_.saveAnswer, 2).contains(U("Имя: Иван")));
     EXPECT_TRUE(text.contains(U("Восемь основ")));
     EXPECT_TRUE(text.contains(U("2024")));
 }

@@ -10,7 +10,7 @@ class TFormFHInter;
 
 // Sets the report mode to the personal forecast and opens a new report window on copies of the
 // year and of the person's calculation, shown at once: later changes of the person or of the
-// main window's date do not reach the report. The forecast texts are read from the program's
+// forecast's year do not reach the report. The forecast texts are read from the program's
 // folder; a text that cannot be read is reported and no report is shown. The window deletes
 // itself when closed.
 TFormFHInter* OpenForecastReport(const ForecastYear& year, const PersonCalculation& calculation,

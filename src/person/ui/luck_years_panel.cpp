@@ -164,8 +164,9 @@ void LuckYearsPanel::YearChosen(QTreeWidgetItem* item) {
 void LuckYearsPanel::ShowMonths(int year) {
     if (!details_) return;
     monthsYear_ = year;
-    MonthsHeading->setText(
-        QString::fromUtf8("Месяцы %1 года (начало по времени места рождения):").arg(year));
+    MonthsHeading->setText(QString::fromUtf8("Месяцы %1 года (начало %2):")
+                               .arg(year)
+                               .arg(Text(BirthPlaceClockText(person_))));
     const std::array<ChartMonth, 12> months = ChartMonthsOfYear(details_->dayMaster, year);
     for (int m = 0; m < 12; ++m) {
         const ChartMonth& cm = months[m];

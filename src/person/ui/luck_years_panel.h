@@ -2,7 +2,8 @@
 #pragma once
 // The person window's "Годы и месяцы": small luck and the nine luck pillars, each opening into
 // its ten years (pillar, age, gods), and the twelve months of the chosen year with the moments
-// they begin at the birth place. The running luck pillar, year and month are marked.
+// they begin on the birth place's clock (person/birth_place_clock.h). The running luck pillar, year
+// and month are marked.
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -30,7 +31,8 @@ public:
     QSize sizeHint() const override;
 
     QTreeWidget* Tree;  // luck pillars (and small luck) → their years
-    QLabel* MonthsHeading;  // "Месяцы 1997 года (начало по месту рождения):"
+    // "Месяцы 1997 года (начало по времени места рождения на тот момент):"
+    QLabel* MonthsHeading;
     std::array<QLabel*, 12> Months{};  // "壬寅\n04.02.1997 11:02\nПрямой чиновник"
 
 private:

@@ -121,7 +121,7 @@ void TFormPeople::CreateActions() {
     ActionSave = action("Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
     ActionSaveAs = action("Сохранить как...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ActionSaveText = action("Сохранить как текст...");
-    // Named with the main window's year by ShowCalendarYear.
+    // Named with the forecast's year by ShowForecastYear.
     ActionForecast = action("Прогноз на текущий год");
     PopupForecast = action("Прогноз на текущий год");
     ActionCalculate = action("Расчет");

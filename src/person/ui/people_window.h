@@ -36,6 +36,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QTimeEdit;
 class UpDownEdit;
@@ -46,8 +47,8 @@ struct PeopleHost {
     std::function<TimeSettings()> timeSettings;
     // "Отображать в календаре": the birth moment into the main window's pickers.
     std::function<void(Moment)> showInCalendar;
-    // The Gregorian year of the main window's date: the year of the forecast and of the running
-    // luck pillar, asked for here only.
+    // The Gregorian year of the main window's date: the year of the running luck pillar, asked
+    // for here only. The forecast has a year of its own (ForecastYearBox).
     std::function<int()> calendarYear;
 };
 
@@ -63,9 +64,9 @@ public:
     bool SaveAsClick();    // "Сохранить как...": true when the file was written
     void Raschet();        // "Расчет"
     void SaveTextClick();  // "Сохранить как текст..."
-    void ForecastClick();  // "Прогноз на 2025 год" (the main window's year) and its link
-    // The main window's date moved: the forecast commands name its year, and the running luck
-    // pillar is that of the year.
+    void ForecastClick();  // "Прогноз на 2026 год" (ForecastYearBox's year) and its link
+    // The main window's date moved: the running luck pillar is that of its year. The forecast
+    // commands name the forecast's year.
     void ShowCalendarYear();
     // "Звезды рождения": a new text window on the description of one of the chart's stars.
     void ShowBirthStarText(BirthStar star);
@@ -126,6 +127,8 @@ public:
     QLabel *LabelGreatCycleStar, *LabelSmallCycleStar, *LabelYearStar, *LabelMonthStar,
         *LabelDayStar, *LabelHourStar;
     PillarLink* LabelForecast;  // "Прогноз на текущий год по звезде года рождения"
+    // The year of the forecast and of the client's document; the current year at first.
+    QSpinBox* ForecastYearBox = nullptr;
     QLabel* LabelBaZhai;
     std::array<QLabel*, kLuckPillarCount> LuckAge{};  // by luck pillar 1..9
     std::array<QLabel*, kLuckPillarCount> LuckStem{};
@@ -222,13 +225,17 @@ private:
     // The chart copied, exported and printed (person_chart_output.cpp).
     void BuildOutputCommands();
     void MarkCurrentLuckPillar();
+    // The forecast commands name the forecast's year.
+    void ShowForecastYear();
     // The tabs of the full chart around `chart` (people_window_layers.cpp).
     QTabWidget* BuildChartLayers(QWidget* chart);
     void ShowChartLayers();
     void ClearChartLayers();
     int CalendarYear() const;
-    // The chart as the client receives it (picture and PDF page); empty before a calculation.
-    Picture ChartSheet() const;
+    int ChosenForecastYear() const;
+    // The chart as the client receives it (picture and PDF page), the luck pillar running in
+    // `year` marked; empty before a calculation.
+    Picture ChartSheet(int year) const;
     QString PageHeader() const;
 
     const PillarGlyphs& glyphs_;

@@ -9,12 +9,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "astro/moment.h"
 #include "calendar/vocabulary.h"
+#include "interpretation/forecast_year.h"
 #include "person/ui/people_window.h"
 #include "widgets/boundary_warning_line.h"
+#include "widgets/clock.h"
 #include "widgets/picker_moment.h"
 #include "widgets/pillar_glyphs.h"
 #include "widgets/pillar_link.h"
@@ -196,11 +200,18 @@ QGridLayout* TFormPeople::BuildStarRows(QWidget* results) {
     forecastFrame->setFrameShadow(QFrame::Plain);
     auto* forecastBox = new QHBoxLayout(forecastFrame);
     forecastBox->setContentsMargins(4, 1, 4, 1);
-    LabelForecast = Result(new PillarLink(QString(), forecastFrame));  // ShowCalendarYear
+    LabelForecast = Result(new PillarLink(QString(), forecastFrame));  // ShowForecastYear
     LabelForecast->setFont(results->font());
     connect(LabelForecast, &PillarLink::clicked, this, &TFormPeople::ForecastClick);
     forecastBox->addWidget(LabelForecast);
     forecastBox->addStretch();
+    forecastBox->addWidget(new QLabel(Caption("год:"), forecastFrame));
+    ForecastYearBox = new QSpinBox(forecastFrame);
+    ForecastYearBox->setRange(kFirstForecastYear, kLastForecastYear);
+    ForecastYearBox->setValue(YearOfMoment(Now()));
+    ForecastYearBox->setToolTip(Caption("Год прогноза и отчета для клиента"));
+    connect(ForecastYearBox, &QSpinBox::valueChanged, this, &TFormPeople::ShowForecastYear);
+    forecastBox->addWidget(ForecastYearBox);
     stars->addWidget(forecastFrame, row++, 0, 1, 2);
 
     LabelBaZhai = Result(ClickableLabel("Сектора и направления системы Ба чжай", results));

@@ -2,6 +2,7 @@
 // The person window's texts opened from the chart: the personal text report saved as a file, the
 // forecast for the year and the descriptions of the birth stars.
 #include "astro/moment.h"
+#include "interpretation/personal_forecast.h"
 #include "interpretation/ui/forecast_report_window.h"
 #include "person/chart_details_report.h"
 #include "person/chinese_characters.h"
@@ -49,8 +50,8 @@ void TFormPeople::ForecastClick() {
     // The link answers while a chart is shown, also after an edit: the forecast is that of the
     // chart on display.
     if (!calculation_) return;
-    const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
-    OpenForecastReport(ForecastYearOf(CalendarYear(), settings), *calculation_, Owner());
+    OpenForecastReport(ClientForecastYear(ChosenForecastYear(), calculation_->person),
+                       *calculation_, Owner());
 }
 
 void TFormPeople::ShowBirthStarText(BirthStar star) {

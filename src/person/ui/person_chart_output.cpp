@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QStatusBar>
 
 #include "astro/moment.h"
@@ -39,7 +40,8 @@ void TFormPeople::BuildOutputCommands() {
     connect(ActionCopy, &QAction::triggered, this, &TFormPeople::CopyClick);
     chart->addSeparator();
     ChartExport = AddPictureActions(
-        *this, chart, nullptr, [this] { return ChartSheet(); }, [this] { return PageHeader(); });
+        *this, chart, nullptr, [this] { return ChartSheet(CalendarYear()); },
+        [this] { return PageHeader(); });
 
     QMenu* report = menuBar()->addMenu(Caption("Отчет"));
     ActionClientReport = new QAction(Caption("Отчет в PDF..."), this);
@@ -54,28 +56,37 @@ void TFormPeople::BuildOutputCommands() {
     Popup->insertAction(Popup->actions().value(Popup->actions().size() - 2), ActionCopy);
 }
 
-Picture TFormPeople::ChartSheet() const {
+Picture TFormPeople::ChartSheet(int year) const {
     if (!calculation_) return {};
-    return PersonChartSheet(PersonChartSections(*calculation_, {windowTitle(), CalendarYear()}));
+    return PersonChartSheet(PersonChartSections(
+        *calculation_, {QString::fromStdString(ClientTitle(calculation_->person)), year}));
 }
 
 int TFormPeople::CalendarYear() const {
     return host_.calendarYear ? host_.calendarYear() : YearOfMoment(Now());
 }
 
+int TFormPeople::ChosenForecastYear() const {
+    return ForecastYearBox->value();
+}
+
 void TFormPeople::ShowCalendarYear() {
-    // The year is named, not called "текущий": it is that of the main window's date, which need
-    // not be today's.
-    const QString forecast = QString::fromStdString(ForecastCaption(CalendarYear()));
-    ActionForecast->setText(forecast);
-    PopupForecast->setText(forecast);
-    LabelForecast->setText(forecast + Caption(" по звезде года рождения"));
+    ShowForecastYear();
     MarkCurrentLuckPillar();
 }
 
+void TFormPeople::ShowForecastYear() {
+    // The year is named, not called "текущий": it is the one chosen beside the link.
+    const QString forecast = QString::fromStdString(ForecastCaption(ChosenForecastYear()));
+    ActionForecast->setText(forecast);
+    PopupForecast->setText(forecast);
+    LabelForecast->setText(forecast + Caption(" по звезде года рождения"));
+}
+
 QString TFormPeople::PageHeader() const {
-    const QString status = StatusLine->text();
-    return status.isEmpty() ? windowTitle() : windowTitle() + Caption(" — ") + status;
+    // The person and the chart on display, never the file they were saved in.
+    return calculation_ ? QString::fromStdString(ClientPageHeader(*calculation_))
+                        : Caption(kPeopleCaption);
 }
 
 void TFormPeople::MarkCurrentLuckPillar() {
@@ -109,11 +120,12 @@ void TFormPeople::CopyClick() {
 
 void TFormPeople::ClientReportClick() {
     if (!calculation_ || !chartCurrent_) return;
-    const TimeSettings settings = host_.timeSettings ? host_.timeSettings() : TimeSettings();
+    // The document is that of the forecast's year: its forecast, and its running luck pillar.
+    const int year = ChosenForecastYear();
     QString error;
     const PrintDocument document = PersonClientDocument(
-        *calculation_, PersonalReportLines(windowTitle().toStdString(), *calculation_),
-        ForecastYearOf(CalendarYear(), settings), PageHeader(), ChartSheet(), error);
+        *calculation_, ClientReportLines(*calculation_),
+        ClientForecastYear(year, calculation_->person), PageHeader(), ChartSheet(year), error);
     if (!error.isEmpty()) {
         ShowErrorBox(this, error);
         return;

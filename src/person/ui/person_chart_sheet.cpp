@@ -7,8 +7,8 @@
 #include <cmath>
 #include <memory>
 
-#include "calendar/boundary_warnings.h"
 #include "calendar/hanzi.h"
+#include "person/personal_report.h"
 
 namespace {
 
@@ -66,24 +66,26 @@ SheetSection PillarBlock(const char* what, const Pillar& pillar, const std::stri
 
 SheetSection Heading(const PersonCalculation& c, const PersonSheetFacts& facts) {
     const PersonChartTexts& t = c.texts;
-    return Stacked({Paragraph(facts.caption, SheetFont(16, true), kHeading),
-                    Paragraph(Caption("Дата и время рождения: ") + Text(t.dateTime) +
-                                  Caption(", ") + Text(t.weekday),
-                              SheetFont(kTextPixels + 1, true)),
-                    Paragraph(Caption("Пол: ") + Text(t.sexWord) + Caption(" | ") + Text(t.zone) +
-                                  Caption(" | летнее время: ") + Text(t.summerHours) +
-                                  Caption(" | ") + Text(t.longitude),
-                              SheetFont(kTextPixels - 1), kQuiet)},
-                   2);
+    std::vector<SheetSection> lines{Paragraph(facts.caption, SheetFont(16, true), kHeading)};
+    if (!c.person.place.empty())
+        lines.push_back(Paragraph(Caption("Место рождения: ") + Text(c.person.place),
+                                  SheetFont(kTextPixels + 1)));
+    lines.insert(lines.end(),
+                 {Paragraph(Caption("Дата и время рождения: ") + Text(t.dateTime) + Caption(", ") +
+                                Text(t.weekday),
+                            SheetFont(kTextPixels + 1, true)),
+                  Paragraph(Caption("Пол: ") + Text(t.sexWord) + Caption(" | ") + Text(t.zone) +
+                                Caption(" | летнее время: ") + Text(t.summerHours) +
+                                Caption(" | ") + Text(t.longitude),
+                            SheetFont(kTextPixels - 1), kQuiet)});
+    return Stacked(lines, 2);
 }
 
-// The warnings of a birth within minutes of a boundary, each on its own line, on a band as tall
-// as their text.
+// The warnings of a birth within minutes of a boundary and of its clock time, each on its own
+// line, on a band as tall as their text.
 SheetSection Warnings(const PersonCalculation& c) {
     QStringList lines;
-    for (const BoundaryWarning& w :
-         FindBoundaryWarnings(c.person.birth, PersonTimeSettings(c.person)))
-        lines << Text(BoundaryWarningText(w));
+    for (const std::string& line : BirthWarningLines(c.person)) lines << Text(line);
     return Band(lines.join(QLatin1Char('\n')), SheetFont(kTextPixels), kWarningText,
                 kWarningGround);
 }

@@ -194,11 +194,11 @@ TEST_F(PeopleInProgramTest, TheStarCombinationsItemShowsTheCombinationWindow) {
     EXPECT_EQ(w.FormCombo()->Kind(), CombinationKind::FlyingStars);
 }
 
-TEST_F(PeopleInProgramTest, TheForecastIsForTheYearOfTheMainWindowsDate) {
+TEST_F(PeopleInProgramTest, TheForecastIsForThePersonWindowsOwnYear) {
     TFormMainGVR w;
-    // A January date, before the spring start: the forecast is still that of 2024, with the
-    // stars of the year that begins in February 2024 (3, Чэнь), not those of 2023 (4, Мао).
-    w.SetMoment(EncodeMoment(2024, 1, 15, 12, 0));
+    // The main window's date is no part of it: the forecast is that of the clock's year, 2024,
+    // with the stars of the year that begins in February 2024 (3, Чэнь).
+    w.SetMoment(EncodeMoment(1955, 1, 15, 12, 0));
     TFormPeople* people = w.FormPeople();
     people->show();
     EnterBirth(*people, EncodeMoment(2004, 6, 1, 12, 0), true);

@@ -7,17 +7,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSpinBox>
 #include <cstdlib>
 
 #include "astro/local_time.h"
 #include "astro/moment.h"
 #include "calendar/hanzi.h"
 #include "person/chart_details.h"
+#include "person/ui/birth_place_row.h"
 #include "person/ui/people_window.h"
 #include "person/ui/person_entry.h"
 #include "support/file_dialog_recorder.h"
 #include "support/pdf_pages.h"
 #include "support/shell_test.h"
+#include "support/utf8.h"
 #include "widgets/pillar_glyphs.h"
 
 namespace {
@@ -124,6 +127,42 @@ TEST_F(PersonClientPdf, TheChineseCharactersAreTextInAnEmbeddedCjkFont) {
             text.contains(QString::fromStdString(StemHanzi(p.stem) + BranchHanzi(p.branch))))
             << StemHanzi(p.stem) << BranchHanzi(p.branch) << "\n"
             << text.toStdString();
+}
+
+// A Moscow birth at a clock time the clocks skipped, saved as "p3.gvp" while the main window
+// shows 1955: the document names the client and the birth place, never the file; its forecast is
+// that of the window's own year; the skipped time is warned on the chart page.
+TEST_F(PersonClientPdf, TheDocumentNamesTheClientItsForecastYearAndTheClockOnPageOne) {
+    PeopleHost host;
+    host.timeSettings = [] { return TimeSettings(); };
+    host.calendarYear = [] { return 1955; };
+    glyphs_ = std::make_unique<PillarGlyphs>();
+    w_ = std::make_unique<TFormPeople>(*glyphs_, host);
+    w_->show();
+    EnterPerson(*w_, "Анна", EncodeMoment(2005, 3, 27, 2, 30), false);
+    Place moscow;
+    moscow.name = "Москва";
+    moscow.country = "Россия";
+    moscow.longitude = 37.62;
+    moscow.timeZone = "Europe/Moscow";
+    w_->BirthPlace->askPlace = [moscow](QWidget*) { return std::optional<Place>(moscow); };
+    emit w_->BirthPlace->PlaceRequested();
+    w_->Raschet();
+    dialogs_.saveAnswer = dir_.filePath(QStringLiteral("p3.gvp"));
+    ASSERT_TRUE(w_->SaveAsClick());
+    w_->ForecastYearBox->setValue(2026);
+    dialogs_.saveAnswer = dir_.filePath(QStringLiteral("client.pdf"));
+    w_->ActionClientReport->trigger();
+
+    const QString pdf = dialogs_.saveAnswer;
+    const QString all = RunPoppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_FALSE(all.contains(QStringLiteral("p3"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(U("Прогноз на 2026 год (с 03.02.2026 по 04.02.2027)")));
+    const QString first =
+        RunPoppler(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, QStringLiteral("-")});
+    EXPECT_TRUE(first.contains(U("Анна"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(U("Место рождения: Москва, Россия")));
+    EXPECT_TRUE(first.contains(U("такого времени не было"))) << first.toStdString();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -277,7 +278,13 @@ TEST_F(PersonalReportWindowTest, TheForecastLinkSpeaksForTheChartOnDisplay) {
     w->RadioButtonF->setChecked(true);
     w->ActionForecast->trigger();
     EXPECT_TRUE(Reports(*w).isEmpty());
-    calendarYear_ = 2031;
+    // The forecast has a year of its own, the clock's at first: the main window's date leaves it.
+    EXPECT_EQ(w->ForecastYearBox->value(), 2024);
+    calendarYear_ = 1955;
+    w->ShowCalendarYear();
+    EXPECT_EQ(w->LabelForecast->text(), U("Прогноз на 2024 год по звезде года рождения"));
+    w->ForecastYearBox->setValue(2031);
+    EXPECT_EQ(w->ActionForecast->text(), U("Прогноз на 2031 год"));
     emit w->LabelForecast->clicked();
     ASSERT_EQ(Reports(*w).size(), 1);
     const TFormFHInter* report = Reports(*w)[0];
