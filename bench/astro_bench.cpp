@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the astronomy engine: one solar position (the seed's and the precise), one term instant
-// searched afresh (Newton steps on the precise Sun, and the seed's search) and from
-// the shared memo, one lunisolar date with empty and with filled memos, and a century of days.
+// searched afresh (Newton steps on the precise Sun, and the seed's search) and from the shared
+// memo, one new moon by the series and as a conjunction, one lunisolar date with empty and with
+// filled memos, and a century of days.
 #include <benchmark/benchmark.h>
 
 #include "astro/lunisolar_date.h"
 #include "astro/moment.h"
+#include "astro/moon_conjunction.h"
 #include "astro/new_moon.h"
 #include "astro/solar_terms.h"
 #include "astro/sun_position.h"
@@ -76,6 +78,27 @@ void BM_TermInstantCached(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TermInstantCached);
+
+// One new moon of 1900–2100 by the classical lunar-phase series (what --no-delta-t uses).
+void BM_NewMoonSeries(benchmark::State& state) {
+    long n = -1236;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon));
+        n = n == 1236 ? -1236 : n + 1;
+    }
+}
+BENCHMARK(BM_NewMoonSeries)->Unit(benchmark::kMicrosecond);
+
+// One new moon as the conjunction of the ELP/MPP02 Moon and the Sun, sought from the series'.
+void BM_NewMoonConjunction(benchmark::State& state) {
+    long n = -1236;
+    for (auto _ : state) {
+        const Moment seed = MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon);
+        benchmark::DoNotOptimize(ConjunctionNear(seed, SunApparentLongitude));
+        n = n == 1236 ? -1236 : n + 1;
+    }
+}
+BENCHMARK(BM_NewMoonConjunction)->Unit(benchmark::kMicrosecond);
 
 // Each date from empty memos: every term instant and new moon it needs is searched.
 void BM_LunisolarDateCold(benchmark::State& state) {

@@ -5,7 +5,8 @@
 # libxml2-utils check the menu entry and the file types in the tests. clang-format-14 is the pinned
 # formatter of scripts/format.sh (the CI fails on a file it would change). libqt6sql6-sqlite is the
 # SQLite driver the help engine opens its collection with. liberfa-dev (the IAU standard models)
-# is the reference the precise Sun is tested against; the program itself does not use it.
+# is the reference the precise Sun and the new moons are tested against; the program itself does
+# not use it.
 # Safe to run again: it does nothing when everything is present. Packages given as arguments are
 # installed too (scripts/install-ci-deps.sh passes the sanitizer job's).
 set -euo pipefail

@@ -8,7 +8,9 @@
 
 #include "astro/angles.h"
 #include "astro/delta_t.h"
+#include "astro/moon_conjunction.h"
 #include "astro/parallel_for.h"
+#include "astro/sun_position.h"
 
 namespace {
 
@@ -118,15 +120,32 @@ long LunationNumber(Moment x, long double fraction) {
         std::rint(1236.85L * d - fraction));  // as nearbyint, faster (angles.cpp)
 }
 
+// The new moon of lunation n, dynamical time: while ΔT is applied, the conjunction of the Moon's
+// and the Sun's apparent longitudes, sought from the series' instant; without it, the series'
+// instant alone, as the charts made by the formula as first written have it.
+Moment NewMoonInstant(long n, bool conjunction) {
+    const Moment seed = MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon);
+    return conjunction ? ConjunctionNear(seed, SunApparentLongitude) : seed;
+}
+
+// The memo's slot: the four principal phases, and the conjunctions apart from the series' new
+// moons.
+int Slot(TMoonPhase phase, bool conjunction) {
+    return phase == TMoonPhase::NewMoon && conjunction ? 4
+                                                       : static_cast<int>(PhaseFraction(phase) * 4);
+}
+
 }  // namespace
 
 LunationCache SharedLunationCache;
 
 Moment LunationCache::Get(long n, TMoonPhase phase) {
-    const int slot = static_cast<int>(PhaseFraction(phase) * 4);
+    const bool conjunction = DeltaTApplied();
+    const int slot = Slot(phase, conjunction);
     auto found = instants_[slot].find(n);
     if (found != instants_[slot].end()) return found->second;
-    const Moment instant = MoonPhaseOfLunationNumber(n, phase);
+    const Moment instant = phase == TMoonPhase::NewMoon ? NewMoonInstant(n, conjunction)
+                                                        : MoonPhaseOfLunationNumber(n, phase);
     instants_[slot].emplace(n, instant);
     return instant;
 }
@@ -135,15 +154,15 @@ void LunationCache::PrefillNewMoons(Moment from, Moment to, int jobs) {
     const long first = LunationNumber(from, 0) - 2;
     const long last = LunationNumber(to, 0) + 2;
     if (last < first) return;
-    auto& newMoons = instants_[0];
+    const bool conjunction = DeltaTApplied();
+    auto& newMoons = instants_[Slot(TMoonPhase::NewMoon, conjunction)];
     std::vector<long> missing;
     for (long n = first; n <= last; ++n)
         if (newMoons.find(n) == newMoons.end()) missing.push_back(n);
     // The threads write only their own slots; the memo is changed here, on the calling thread.
     std::vector<Moment> found(missing.size());
-    ParallelFor(missing.size(), jobs, [&](std::size_t i) {
-        found[i] = MoonPhaseOfLunationNumber(missing[i], TMoonPhase::NewMoon);
-    });
+    ParallelFor(missing.size(), jobs,
+                [&](std::size_t i) { found[i] = NewMoonInstant(missing[i], conjunction); });
     for (std::size_t i = 0; i < missing.size(); ++i) newMoons.emplace(missing[i], found[i]);
 }
 

@@ -2,7 +2,10 @@
 #pragma once
 // New moons from the mean lunation plus periodic corrections. The series gives dynamical time;
 // the searches and MoonPhaseOfLunation give universal time (ΔT, astro/delta_t, unless switched
-// off); MoonPhaseOfLunationNumber and the memo keep dynamical time.
+// off); MoonPhaseOfLunationNumber and the memo keep dynamical time. While ΔT is applied, the new
+// moons the memo and the searches give are the conjunctions of the Moon's and the Sun's apparent
+// longitudes (astro/moon_conjunction.h) sought from the series' instants; switched off, the
+// series' instants themselves.
 // An instant depends on its lunation alone (the eccentricity factor is taken at the lunation's own
 // time), so the new moon found from any moment of a lunation is the same instant.
 #include <array>
@@ -65,7 +68,8 @@ public:
     std::size_t size() const;
 
 private:
-    std::array<std::unordered_map<long, Moment>, 4> instants_;  // new, first quarter, full, last
+    // New, first quarter, full, last (the series' instants); the conjunctions.
+    std::array<std::unordered_map<long, Moment>, 5> instants_;
 };
 
 // The one shared memo behind MoonPhaseOfLunation, owned by the program and living for the whole

@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/moon_conjunction.h"
 #include "astro/new_moon.h"
 #include "astro/parallel_for.h"
 #include "astro/solar_terms.h"
+#include "astro/sun_position.h"
 #include "astro/term_instant_cache.h"
 
 namespace {
@@ -45,7 +47,8 @@ TEST(CalendarPrefill, StoresExactlyTheInstantsOfTheDirectSearches) {
     EXPECT_EQ(moons.size(), 17u);
     for (long n = -2; n <= 14; ++n)
         EXPECT_EQ(moons.Get(n, TMoonPhase::NewMoon),
-                  MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon))
+                  ConjunctionNear(MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon),
+                                  SunApparentLongitude))
             << n;
     EXPECT_EQ(moons.size(), 17u);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/delta_t.h"
 #include "astro/lunisolar_date.h"
 #include "astro/moment.h"
 
@@ -110,6 +111,7 @@ TEST(MoonPhase, PhasesWithoutAnInstantAreRefused) {
 }
 
 TEST(MoonPhase, TheCacheGivesExactlyTheFreshComputation) {
+    ScopedDeltaT seriesAlone(false);  // the series' new moons (with ΔT: the conjunctions)
     LunationCache cache;
     for (long n = -1300; n <= 1300; n += 97) {
         for (TMoonPhase phase : {TMoonPhase::NewMoon, TMoonPhase::FirstQuarter,
