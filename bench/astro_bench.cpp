@@ -94,7 +94,7 @@ void BM_NewMoonConjunction(benchmark::State& state) {
     long n = -1236;
     for (auto _ : state) {
         const Moment seed = MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon);
-        benchmark::DoNotOptimize(ConjunctionNear(seed, SunApparentLongitude));
+        benchmark::DoNotOptimize(ConjunctionNear(seed, PreciseSunApparentLongitude));
         n = n == 1236 ? -1236 : n + 1;
     }
 }

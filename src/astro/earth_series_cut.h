@@ -5,11 +5,11 @@
 // stays the reference and the seed's reckoning.
 //
 // The cut: a term of power p is kept when A·τmax^p reaches the threshold, τmax = 0.102 Julian
-// millennium (1898–2102: the years 1900–2100 and the two on each side their months need). Thresholds were chosen by measuring the cut
-// against the full series every 1.3 days over 1900–2100 (tests/astro/sun_precise_test.cpp keeps
-// the measurement): 4·10^-10 rad on the longitude keeps 743 terms of the 2425 with the radius and
-// leaves at most 0.0014″; the radius enters only the aberration (20.5″·ΔR/R), where 2·10^-7 AU
-// leaves 2·10^-6 AU, 0.00004″.
+// millennium (1898–2102: the years 1900–2100 and the two on each side their months need).
+// Thresholds were chosen by measuring the cut against the full series every 1.3 days over 1900–2100
+// (tests/astro/sun_precise_test.cpp keeps the measurement): 4·10^-10 rad on the longitude keeps 743
+// terms of the 2425 with the radius and leaves at most 0.0014″; the radius enters only the
+// aberration (20.5″·ΔR/R), where 2·10^-7 AU leaves 2·10^-6 AU, 0.00004″.
 #include <vector>
 
 #include "astro/julian_day.h"

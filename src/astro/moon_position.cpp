@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/nutation.h"
 #include "astro/sun_position.h"
 
 namespace {
@@ -64,5 +65,6 @@ double MoonDistance(Moment x, const MoonSeries& series) {
 double MoonApparentLongitude(Moment x, const MoonSeries& series) {
     const double lightTime = MoonDistance(x, series) / kLightKilometresPerDay;  // days
     const double lambda = RadiansToDegrees(MoonMeanEquinoxLongitude(x - lightTime, series));
-    return static_cast<double>(NormaliseDegrees(lambda + NutationInLongitudeExtended(x)));
+    // The precise Sun's nutation, so that it cancels in the conjunction.
+    return static_cast<double>(NormaliseDegrees(lambda + NutationInLongitudeIau2000(x) / 3600.0));
 }

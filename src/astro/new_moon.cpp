@@ -10,7 +10,7 @@
 #include "astro/delta_t.h"
 #include "astro/moon_conjunction.h"
 #include "astro/parallel_for.h"
-#include "astro/sun_position.h"
+#include "astro/sun_precise.h"
 
 namespace {
 
@@ -125,7 +125,7 @@ long LunationNumber(Moment x, long double fraction) {
 // instant alone, as the charts made by the formula as first written have it.
 Moment NewMoonInstant(long n, bool conjunction) {
     const Moment seed = MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon);
-    return conjunction ? ConjunctionNear(seed, SunApparentLongitude) : seed;
+    return conjunction ? ConjunctionNear(seed, PreciseSunApparentLongitude) : seed;
 }
 
 // The memo's slot: the four principal phases, and the conjunctions apart from the series' new

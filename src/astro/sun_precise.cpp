@@ -40,3 +40,7 @@ SunLongitudeAndRate PreciseSunLongitude(Moment tt) {
     return SunLongitudeAndRate{static_cast<double>(NormaliseDegrees(lambda)),
                                static_cast<double>(RadiansToDegrees(earth.rate))};
 }
+
+double PreciseSunApparentLongitude(Moment tt) {
+    return PreciseSunLongitude(tt).longitude;
+}

@@ -14,10 +14,12 @@ struct SunLongitudeAndRate {
 };
 
 SunLongitudeAndRate PreciseSunLongitude(Moment tt);
+// The longitude alone, degrees, as the new-moon search takes the Sun.
+double PreciseSunApparentLongitude(Moment tt);
 
-// The reductions, each in arcseconds of ecliptic longitude, T in Julian centuries (TT) from J2000.0.
-// VSOP87D's equinox of date precesses at the IAU 1976 rate, 5029.0966″ T + 1.11113″ T²; IAU 2006
-// gives 5028.796195″ T + 1.1054348″ T²: their difference.
+// The reductions, each in arcseconds of ecliptic longitude, T in Julian centuries (TT) from
+// J2000.0. VSOP87D's equinox of date precesses at the IAU 1976 rate, 5029.0966″ T + 1.11113″ T²;
+// IAU 2006 gives 5028.796195″ T + 1.1054348″ T²: their difference.
 double PrecessionRateCorrectionArcseconds(double t);
 // From the dynamical equinox and ecliptic of VSOP87 to the FK5 frame, once.
 constexpr double kFrameCorrectionArcseconds = -0.09033;

@@ -13,6 +13,7 @@
 #include "astro/parallel_for.h"
 #include "astro/solar_terms.h"
 #include "astro/sun_position.h"
+#include "astro/sun_precise.h"
 #include "astro/term_instant_cache.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST(CalendarPrefill, StoresExactlyTheInstantsOfTheDirectSearches) {
     for (long n = -2; n <= 14; ++n)
         EXPECT_EQ(moons.Get(n, TMoonPhase::NewMoon),
                   ConjunctionNear(MoonPhaseOfLunationNumber(n, TMoonPhase::NewMoon),
-                                  SunApparentLongitude))
+                                  PreciseSunApparentLongitude))
             << n;
     EXPECT_EQ(moons.size(), 17u);
 }

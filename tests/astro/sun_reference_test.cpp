@@ -14,8 +14,8 @@
 
 #include "astro/delta_t.h"
 #include "astro/earth_series_cut.h"
-#include "astro/solar_terms.h"
 #include "astro/nutation.h"
+#include "astro/solar_terms.h"
 #include "astro/sun_precise.h"
 #include "astro/vsop87d.h"
 
@@ -83,7 +83,8 @@ TEST(SunPrecise, CutSeriesStaysWithinFiveMilliarcsecondsOfTheFull) {
         full.SetMoment(x);
         const EarthLongitudeAndRate cut = SunCutEarthSeries().At(x);
         worst = std::max(worst, std::fabs(cut.longitude - static_cast<double>(full.Longitude())));
-        worstRadius = std::max(worstRadius, std::fabs(cut.radius - static_cast<double>(full.Radius())));
+        worstRadius =
+            std::max(worstRadius, std::fabs(cut.radius - static_cast<double>(full.Radius())));
     }
     std::printf("cut series: %d terms, longitude within %.4f\", radius within %.2g AU\n",
                 SunCutEarthSeries().TermCount(), worst / kArcsecond, worstRadius);
@@ -95,8 +96,8 @@ TEST(SunPrecise, CutSeriesStaysWithinFiveMilliarcsecondsOfTheFull) {
 TEST(SunPrecise, LongitudeWithinATenthOfAnArcsecond) {
     double worst = 0;
     for (double x = 0; x <= 73414; x += 10.3) {
-        const double off = std::remainder(PreciseSunLongitude(x).longitude * ERFA_DD2R -
-                                              ReferenceLongitude(x), ERFA_D2PI);
+        const double off = std::remainder(
+            PreciseSunLongitude(x).longitude * ERFA_DD2R - ReferenceLongitude(x), ERFA_D2PI);
         worst = std::max(worst, std::fabs(off) / kArcsecond);
     }
     std::printf("precise Sun within %.4f\" of IAU 2006/2000A\n", worst);
@@ -125,7 +126,8 @@ TEST(SolarTermsPrecise, EveryTerm1900To2100WithinASecondOfTheReference) {
         for (TermIndex k = 0; k < 24; ++k) {
             const double seconds = std::fabs(SecondsOff(PreciseTermInstant(year, k), 15.0 * k));
             off.push_back(seconds);
-            if (k % 6 == 0 && year >= 1925 && year <= 2075) worstSeason = std::max(worstSeason, seconds);
+            if (k % 6 == 0 && year >= 1925 && year <= 2075)
+                worstSeason = std::max(worstSeason, seconds);
         }
     std::sort(off.begin(), off.end());
     std::printf("terms: median %.3f s, max %.3f s; seasons max %.3f s\n", off[off.size() / 2],
