@@ -29,7 +29,7 @@ QString HandOverGate::NameList(const Refused& refused) {
         names.append(QStringLiteral("«%1»").arg(QDir::toNativeSeparators(file)));
     QString text = names.join(QStringLiteral(", "));
     if (refused.count > refused.names.size())
-        text += QStringLiteral(" и ещё %1").arg(refused.count - refused.names.size());
+        text += QStringLiteral(" и еще %1").arg(refused.count - refused.names.size());
     return text;
 }
 

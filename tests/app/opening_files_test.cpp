@@ -89,7 +89,7 @@ TEST_F(OpeningFilesTest, ANameLongerThanTheNameBoxIsRefused) {
     EXPECT_FALSE(running.FormPeople()->LoadFile(path));
     const QStringList boxes = TakeBoxes();
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].contains(QStringLiteral("имя в нём длиннее"))) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("имя в нем длиннее"))) << boxes[0].toStdString();
     EXPECT_EQ(running.FormPeople()->EditNamePeople->text(), QString());
 }
 

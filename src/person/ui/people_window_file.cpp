@@ -40,7 +40,7 @@ bool TFormPeople::LoadFile(const QString& path) {
     // The name box holds so many characters and cuts the rest: a longer name is refused rather
     // than opened cut and saved so.
     if (QString::fromStdString(person.name).size() > EditNamePeople->maxLength()) {
-        ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: имя в нём длиннее %2 знаков, "
+        ShowErrorBox(this, QStringLiteral("Файл «%1» не открыт: имя в нем длиннее %2 знаков, "
                                           "окно не вместит его целиком.")
                                .arg(QDir::toNativeSeparators(path),
                                     QLocale().toString(EditNamePeople->maxLength())));
