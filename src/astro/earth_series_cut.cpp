@@ -39,7 +39,7 @@ int CutEarthSeries::TermCount() const {
 }
 
 EarthLongitudeAndRate CutEarthSeries::At(Moment tt) const {
-    const double tau = (tt - 36526 - 0.5) / 365250;
+    const double tau = (tt - kJ2000DayCount) / 365250;  // Julian millennia from J2000.0
     // L = Σ τ^p S_p, dL/dτ = Σ (p τ^(p−1) S_p + τ^p S′_p), by Horner's scheme from the top power.
     double l = 0;
     double dl = 0;

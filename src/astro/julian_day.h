@@ -31,6 +31,13 @@ inline Moment MomentOfJulianDay(JulianDay j) {
     return j - JulianDayOffset;
 }
 
+// Day count of J2000.0 (2000-01-01 12:00), the epoch of the series.
+constexpr double kJ2000DayCount = 36526.5;
+// Julian centuries from J2000.0 to the moment, in its own time scale (TT for the series).
+inline double CenturiesFromJ2000(Moment x) {
+    return (x - kJ2000DayCount) / 36525.0;
+}
+
 // JulianDay of 00:00 of a historical date. Raises EConvertError: "Invalid year", "Invalid month",
 // "Invalid day", "Date invalid due to calendar change".
 JulianDay JulianDayOfDate(int year, int month, int day);

@@ -12,10 +12,6 @@ namespace {
 constexpr double kArcsecond = 3.14159265358979323846 / 180.0 / 3600.0;  // radians
 constexpr double kLightKilometresPerDay = 299792.458 * 86400.0;
 
-double Centuries(Moment x) {
-    return (x + 2415018.5 - 2451545.0) / 36525.0;
-}
-
 double Horner(double t, double a0, double a1, double a2, double a3, double a4) {
     return a0 + t * (a1 + t * (a2 + t * (a3 + t * a4)));
 }
@@ -52,14 +48,14 @@ MoonSeries ProgramMoonSeries() {
 }
 
 double MoonMeanEquinoxLongitude(Moment x, const MoonSeries& series) {
-    const double t = Centuries(x);
+    const double t = CenturiesFromJ2000(x);
     const double* w = elp_mpp02::kMeanLongitude;
     return Horner(t, w[0], w[1], w[2], w[3], w[4]) +
            (elp_mpp02::Sum(*series.longitude, t) + PrecessionInLongitude(t)) * kArcsecond;
 }
 
 double MoonDistance(Moment x, const MoonSeries& series) {
-    return elp_mpp02::Sum(*series.distance, Centuries(x));
+    return elp_mpp02::Sum(*series.distance, CenturiesFromJ2000(x));
 }
 
 double MoonApparentLongitude(Moment x, const MoonSeries& series) {

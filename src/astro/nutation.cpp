@@ -120,7 +120,7 @@ constexpr Nutation2000Row kNutation2000Rows[] = {
 }  // namespace
 
 double NutationInLongitudeIau2000(Moment tt) {
-    const double t = (tt - 36526 - 0.5) / 36525;  // Julian centuries (TT) from J2000.0
+    const double t = CenturiesFromJ2000(tt);
     constexpr double kArcsecondRadians = 3.14159265358979323846 / 648000;
     constexpr double kTurn = 1296000;  // arcseconds
     // Delaunay arguments (IAU 2000, linear), arcseconds: the Moon's and the Sun's mean anomalies,

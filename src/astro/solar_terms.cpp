@@ -30,7 +30,7 @@ constexpr int kMaxNewtonSteps = 8;
 // centre, the aberration and the largest nutation term: degrees, good to about 0.005°
 // (seven minutes of time), at a dynamical day count. Only a first guess for the search.
 double RoughSunLongitude(double tt) {
-    const double t = (tt - 36526.5) / 36525.0;  // Julian centuries from J2000.0
+    const double t = CenturiesFromJ2000(tt);
     const double meanLongitude = 280.46646 + 36000.76983 * t;
     const double m = DegreesToRadians(357.52911 + 35999.05029 * t);
     const double centre = (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m) +

@@ -22,7 +22,7 @@ double SunAberrationArcseconds(double radius) {
 
 SunLongitudeAndRate PreciseSunLongitude(Moment tt) {
     EarthLongitudeAndRate earth = SunCutEarthSeries().At(tt);
-    const double t = (tt - 36526 - 0.5) / 36525;  // Julian centuries from J2000.0
+    const double t = CenturiesFromJ2000(tt);
     if (std::fabs(t) > kCutCenturies) {
         // The cut holds for 1898–2102 only: farther, the full series (the cut's rate still
         // serves the Newton steps).

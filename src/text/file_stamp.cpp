@@ -30,11 +30,14 @@ FileStamp StampOfFile(const QString& path) {
 }
 
 bool ChangedOnDisk(const QString& path, const FileStamp& known) {
-    const FileStamp outline = OutlineOf(path);
     if (!known.exists) return false;  // nothing was read: nothing to lose
-    if (!outline.exists) return true;
+    return StampDiffers(StampOfFile(path), known);
+}
+
+bool StampDiffers(const FileStamp& now, const FileStamp& known) {
+    if (!known.exists) return false;
+    if (!now.exists) return true;
     // The hash decides: a change within the clock's resolution keeps size and time alike.
-    const FileStamp now = StampOfFile(path);
     if (now.hash.isEmpty()) return false;
     return now.hash != known.hash;
 }

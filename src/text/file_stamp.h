@@ -22,3 +22,6 @@ FileStamp StampOfFile(const QString& path);
 // Whether the file at `path` differs from what `known` describes. A file removed since counts
 // as changed; a file that cannot be read now is not reported (its reader will say why).
 bool ChangedOnDisk(const QString& path, const FileStamp& known);
+// The same judgement over a stamp already taken (`now`, from StampOfFile), for a caller that needs
+// the new stamp too and should not read the file twice.
+bool StampDiffers(const FileStamp& now, const FileStamp& known);

@@ -21,10 +21,13 @@ LockedSave SaveUnderLock(const QString& path, const FileStamp* expected,
         result.status = LockedSaveStatus::Busy;
         return result;
     }
-    if (expected && ChangedOnDisk(path, *expected)) {
-        result.status = LockedSaveStatus::ChangedOnDisk;
-        result.stamp = StampOfFile(path);
-        return result;
+    if (expected) {
+        const FileStamp now = StampOfFile(path);
+        if (StampDiffers(now, *expected)) {
+            result.status = LockedSaveStatus::ChangedOnDisk;
+            result.stamp = now;
+            return result;
+        }
     }
     if (!write()) return result;
     result.status = LockedSaveStatus::Written;

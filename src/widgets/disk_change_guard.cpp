@@ -73,7 +73,8 @@ DiskChangeGuard::DiskChangeGuard(QWidget& window, Actions actions)
 }
 
 void DiskChangeGuard::Remember(const QString& path) {
-    Remember(Canonical(path), StampOfFile(Canonical(path)));
+    const QString canonical = Canonical(path);
+    Remember(canonical, StampOfFile(canonical));
 }
 
 void DiskChangeGuard::Remember(const QString& path, const FileStamp& stamp) {
@@ -135,9 +136,10 @@ bool DiskChangeGuard::Save(const QString& path, const std::function<bool()>& wri
 }
 
 void DiskChangeGuard::CheckNow() {
-    if (asking_ || path_.isEmpty() || !ChangedOnDisk(path_, known_)) return;
+    if (asking_ || path_.isEmpty() || !known_.exists) return;
     const FileStamp change = StampOfFile(path_);
-    if (AnsweredAlready(change)) return;  // the save will ask once more
+    if (!StampDiffers(change, known_) || AnsweredAlready(change))
+        return;  // the save will ask once more
     const QString file = path_;
     // Nothing to lose in the window: it shows what the file holds now.
     if (change.exists && actions_.modified && !actions_.modified() && actions_.reload) {
